@@ -1,0 +1,74 @@
+#pragma once
+// Line model of a listing: numbered lines, cleaned text, comments, tokens.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analyzer/Listing.h"
+
+namespace lumorca {
+
+class TraceSink;
+
+// One token of a statement. A line marker is only ever made by the tokenizer
+// for a physical line; listing text that looks like "##12" stays an ordinary
+// token with Marker == -1.
+struct Token {
+    std::string Text;
+    int32_t Marker = -1;  // line index for a line marker, else -1
+
+    bool IsMarker() const { return Marker >= 0; }
+};
+using TokenList = std::vector<Token>;
+
+bool IsListingLine(std::string_view text);
+// Position (from 1) of the first ';' outside quotes, -1 if none.
+int CommentStart(std::string_view text);
+// Cleaned Proc text of a raw listing line.
+std::string ListingLineText(std::string_view line, bool keepStars, bool upper);
+inline bool IsIdentStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || c == '$'; }
+inline bool IsIdentChar(unsigned char c) {
+    return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '_';
+}
+Token MakeLineMarker(int32_t index);
+// Line index of a marker token, -1 for any other token.
+inline int32_t LineMarkerLine(const Token& token) { return token.Marker; }
+
+// Turns lines into tokens. Keeps the one piece of state that survives from
+// one line to the next: a string left open by a "%\" continuation.
+class Tokenizer {
+public:
+    bool InOpenString = false;
+    TraceSink* Trace = nullptr;
+
+    void Reset() { InOpenString = false; }
+    // Appends a line marker and the tokens of text. `rawLine` is only used
+    // for the token trace.
+    void TokenizeLine(TokenList& tokens, std::string_view text, int32_t index,
+                      bool stringContent, std::string_view rawLine = {});
+};
+
+// 1 TRIGGER, 2 ENTRY, 3 OPERATION, 4 qualifier + OPERATION, else 0.
+int StructureLineKind(std::string_view text);
+
+struct StructureNameResult {
+    std::string Name;
+    int Kind = 0;
+};
+// Header name of structure `index`: "(top)" for structure 0.
+StructureNameResult StructureName(const ListingLines& lines, const StructureStartList& starts,
+                                  int32_t index);
+
+// The n-th word (from 1) of text, words separated by blanks and tabs.
+std::string NthWord(std::string_view text, int n);
+
+// ASCII-only case changes (other bytes unchanged).
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
+inline unsigned char UpperChar(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
+inline unsigned char LowerChar(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; }
+// Case-insensitive comparison as the sorts use it: lower-case, then bytes.
+int CompareNoCase(std::string_view a, std::string_view b);
+
+}  // namespace lumorca

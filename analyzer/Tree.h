@@ -1,0 +1,84 @@
+#pragma once
+// A plain tree of captioned nodes, the shape of all three views' trees.
+// Nodes live in the tree's pool and keep their address until the tree is
+// cleared, so a view can hold raw pointers to them.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lumorca {
+
+// Node data of all three trees: a structure node, a reference, a call.
+struct NodeRecord {
+    int32_t StructureIndex = -1;
+    int32_t Line = -1;
+    uint8_t Kind = 0;
+};
+
+struct TreeNode {
+    std::string Caption;  // Latin-1
+    int Image = 0;
+    int SelectedImage = 0;
+    int StateImage = 0;  // 1 = warning mark
+    bool HasRecord = false;
+    NodeRecord Record;
+    bool Expanded = false;  // the state the view should show after a rebuild
+    TreeNode* Parent = nullptr;
+    int Row = 0;  // position among the parent's children (or among the roots)
+    std::vector<TreeNode*> Children;
+
+    int Level() const {
+        int level = 0;
+        for (const TreeNode* p = Parent; p != nullptr; p = p->Parent) ++level;
+        return level;
+    }
+};
+
+class Tree {
+public:
+    Tree() = default;
+    Tree(const Tree&) = delete;
+    Tree& operator=(const Tree&) = delete;
+    Tree(Tree&&) = default;
+    Tree& operator=(Tree&&) = default;
+
+    const std::vector<TreeNode*>& Roots() const { return roots_; }
+    bool Empty() const { return roots_.empty(); }
+    TreeNode* FirstRoot() const { return roots_.empty() ? nullptr : roots_.front(); }
+    void Clear();
+
+    // Appends a node under parent (a root when parent is null).
+    TreeNode* Add(TreeNode* parent, std::string caption, int image = 0);
+    TreeNode* AddWithRecord(TreeNode* parent, std::string caption, int image,
+                            const NodeRecord& record);
+    // Inserts at a position among parent's children (or the roots).
+    TreeNode* Insert(TreeNode* parent, int position, std::string caption, int image = 0);
+    // Takes a node (with its subtree) out of the tree; its memory stays in
+    // the pool until Clear.
+    void Remove(TreeNode* node);
+    // Moves a node with its subtree under newParent at position (-1: last).
+    void Move(TreeNode* node, TreeNode* newParent, int position = -1);
+    // Stable sort of one node's children (or the roots for null).
+    void SortChildren(TreeNode* parent,
+                      const std::function<bool(const TreeNode*, const TreeNode*)>& less);
+    // Stable sort of every level.
+    void SortAll(const std::function<bool(const TreeNode*, const TreeNode*)>& less);
+
+    // Depth-first order (parent before children).
+    static TreeNode* NextInOrder(const TreeNode* node, const Tree& tree);
+    void ForEach(const std::function<void(TreeNode*)>& visit) const;
+    size_t NodeCount() const;
+
+    std::vector<TreeNode*>& SiblingsOf(TreeNode* node) {
+        return node->Parent ? node->Parent->Children : roots_;
+    }
+
+private:
+    std::deque<TreeNode> pool_;
+    std::vector<TreeNode*> roots_;
+    static void Renumber(std::vector<TreeNode*>& list, size_t from = 0);
+};
+
+}  // namespace lumorca

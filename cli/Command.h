@@ -1,0 +1,43 @@
+#pragma once
+// Subcommands of lumorca-cli register themselves here, one source file each.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "analyzer/Settings.h"
+
+namespace lumorca::cli {
+
+// What every subcommand gets: the settings after the common options, and the
+// arguments that are left (subcommand options and file names).
+struct Context {
+    AnalysisSettings Settings;
+    std::vector<std::string> Args;
+    std::ostream* Out = nullptr;
+    std::ostream* Err = nullptr;
+};
+
+// Exit status: 0 success, 1 findings (check), 2 unusable input or arguments.
+constexpr int ExitOk = 0;
+constexpr int ExitFindings = 1;
+constexpr int ExitUnusable = 2;
+
+using CommandFunction = int (*)(Context& context);
+
+struct CommandInfo {
+    std::string Name;
+    std::string Usage;  // one line, after "lumorca-cli "
+    CommandFunction Run = nullptr;
+};
+
+// Registers a subcommand; use through a static Registrar in its source file.
+void RegisterCommand(const CommandInfo& info);
+const std::vector<CommandInfo>& Commands();
+
+struct Registrar {
+    Registrar(const char* name, const char* usage, CommandFunction run) {
+        RegisterCommand(CommandInfo{name, usage, run});
+    }
+};
+
+}  // namespace lumorca::cli
