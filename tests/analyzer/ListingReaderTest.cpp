@@ -128,8 +128,10 @@ TEST(ListingComponent, FifthWordOfTheFirstTriggerLine) {
 class ListingFile : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Test processes may run in parallel: name and time keep them apart.
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        dir_ = fs::temp_directory_path() / ("lumorca-reader-" + std::to_string(stamp));
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = fs::temp_directory_path() / ("lumorca-" + test + "-" + std::to_string(stamp));
         fs::create_directories(dir_);
     }
     void TearDown() override {
