@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include <string_view>
+
 #include "analyzer/SettingsKeys.h"
 
 namespace lumorca::cli {
@@ -10,8 +12,17 @@ struct OptionValue {
     std::string Value;
 };
 
+// "--name value" or "--name=value"; the name alone when neither applies.
+bool IsValueOption(const std::string& arg, std::string_view name) {
+    return arg.compare(0, name.size(), name) == 0 &&
+           (arg.size() == name.size() || arg[name.size()] == '=');
+}
+
 std::string TakeValue(const std::vector<std::string>& args, size_t& i) {
-    if (i + 1 >= args.size()) throw UsageError(args[i] + " needs a value");
+    const std::string& arg = args[i];
+    const size_t eq = arg.find('=');
+    if (eq != std::string::npos) return arg.substr(eq + 1);
+    if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
     return args[++i];
 }
 
@@ -39,15 +50,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
             line.Help = true;
-        } else if (arg == "--option") {
+        } else if (IsValueOption(arg, "--option")) {
             const std::string setting = TakeValue(args, i);
             const size_t eq = setting.find('=');
             if (eq == std::string::npos || eq == 0)
                 throw UsageError("--option expects KEY=VALUE, got \"" + setting + "\"");
             options.push_back({setting.substr(0, eq), setting.substr(eq + 1)});
-        } else if (arg == "--settings") {
+        } else if (IsValueOption(arg, "--settings")) {
             settingsFiles.push_back(TakeValue(args, i));
-        } else if (arg == "--language") {
+        } else if (IsValueOption(arg, "--language")) {
             const std::string value = TakeValue(args, i);
             if (value == "de") {
                 language = 0;
