@@ -209,6 +209,7 @@ void TOptionSettings::LoadWindowOptions(const QString& section, TWindowId window
 
 void TOptionSettings::SaveWindowOptions(const QString& section, TWindowId window, const TWinOptions& winOptions) {
     TSettingsStore& store = *SettingsStore;
+    // Without windows the record's own state is all there is to store.
     std::uint8_t state = winOptions.State;
     if (Windows) {
         state = Windows->WindowState(window);

@@ -16,7 +16,10 @@ QString Path(const QString& section, const QString& key) { return section + u'/'
 // Software\<organisation>\<section>.
 TRegistryStore::TRegistryStore(const QString& storeName)
     : StoreName_(storeName),
-      Settings_(QSettings::NativeFormat, QSettings::UserScope, OrganizationOf(storeName)) {}
+      Settings_(QSettings::NativeFormat, QSettings::UserScope, OrganizationOf(storeName)) {
+    // Only the user's own settings: no machine-wide values read through.
+    Settings_.setFallbacksEnabled(false);
+}
 
 QString TRegistryStore::ReadString(const QString& section, const QString& key, const QString& fallback) {
     const QVariant value = Settings_.value(Path(section, key));

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -137,4 +138,14 @@ TEST_F(RegistryStoreTest, TypedRoundTripAndSections) {
     store.DeleteAll();
     EXPECT_FALSE(store.Flush(1).has_value());
     EXPECT_FALSE(TRegistryStore(TestRegistryName).SectionExists("Options"));
+}
+
+TEST_F(RegistryStoreTest, MachineWideValuesAreNotRead) {
+    QSettings machine(QSettings::NativeFormat, QSettings::SystemScope, TestRegistryName.mid(9));
+    machine.setValue("Options/Indent", 9);
+    machine.sync();
+    ASSERT_EQ(machine.status(), QSettings::NoError);
+    TRegistryStore store(TestRegistryName);
+    EXPECT_FALSE(store.SectionExists("Options"));
+    EXPECT_EQ(store.ReadInteger("Options", "Indent", 4), 4);
 }

@@ -15,6 +15,9 @@ void ClearTestRegistry() {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, TestRegistryName.mid(9));
     settings.clear();
     settings.sync();
+    QSettings machine(QSettings::NativeFormat, QSettings::SystemScope, TestRegistryName.mid(9));
+    machine.clear();
+    machine.sync();
 }
 
 }  // namespace lumorca::test
@@ -25,6 +28,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, configHome.filePath("system"));
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
