@@ -9,16 +9,20 @@ namespace {
 // Profile files are 8-bit text.
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
 
-IniFile ReadFile(const QString& fileName) {
+// Nothing when the file exists but cannot be read; a missing file is empty.
+std::optional<IniFile> ReadFile(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.exists()) return IniFile();
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
     return IniFile::Parse(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 }  // namespace
 
-TIniStore::TIniStore(const QString& fileName) : FileName_(fileName), Document_(ReadFile(fileName)) {}
+TIniStore::TIniStore(const QString& fileName)
+    : FileName_(fileName), Document_(ReadFile(fileName).value_or(IniFile())) {}
 
 QString TIniStore::ReadString(const QString& section, const QString& key, const QString& fallback) {
     const auto value = Document_.Value(Bytes(section), Bytes(key));
@@ -54,7 +58,10 @@ void TIniStore::DeleteAll() {
 
 std::optional<QString> TIniStore::Flush(int language) {
     if (Pending_.empty()) return std::nullopt;
-    IniFile current = ReadFile(FileName_);
+    // A file that is there but unreadable is not replaced by our keys alone.
+    std::optional<IniFile> read = ReadFile(FileName_);
+    if (!read) return SaveFailedMessage(FileName_, language);
+    IniFile current = std::move(*read);
     for (const auto& change : Pending_) change(current);
     const std::string bytes = current.Serialize();
 

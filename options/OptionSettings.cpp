@@ -120,13 +120,18 @@ void TOptionSettings::SwitchSettingsStore(bool useRegistry) {
     OpenSettingsStore(useRegistry);
 }
 
+TSettingsStore& TOptionSettings::Store() {
+    if (!SettingsStore) ChooseSettingsStore();
+    return *SettingsStore;
+}
+
 void TOptionSettings::SetDefaults() {
     FillDefaults(DefaultOptions);
     AssignOptions(Options, DefaultOptions);
 }
 
 void TOptionSettings::LoadOptions() {
-    TSettingsStore& store = *SettingsStore;
+    TSettingsStore& store = Store();
     TLumorcaOptions& o = Options;
     const TLumorcaOptions& d = DefaultOptions;
     const QString& S = OptionsSection;
@@ -180,7 +185,7 @@ void TOptionSettings::LoadOptions() {
 
 void TOptionSettings::LoadWindowOptions(const QString& section, TWindowId window, const TWinOptions& defaults,
                                         TWinOptions& target) {
-    TSettingsStore& store = *SettingsStore;
+    TSettingsStore& store = Store();
     const bool isMain = window == TWindowId::Main;
 
     if (Windows) {
@@ -208,7 +213,7 @@ void TOptionSettings::LoadWindowOptions(const QString& section, TWindowId window
 }
 
 void TOptionSettings::SaveWindowOptions(const QString& section, TWindowId window, const TWinOptions& winOptions) {
-    TSettingsStore& store = *SettingsStore;
+    TSettingsStore& store = Store();
     // Without windows the record's own state is all there is to store.
     std::uint8_t state = winOptions.State;
     if (Windows) {
@@ -233,7 +238,7 @@ void TOptionSettings::SaveWindowOptions(const QString& section, TWindowId window
 }
 
 std::optional<QString> TOptionSettings::SaveOptions() {
-    TSettingsStore& store = *SettingsStore;
+    TSettingsStore& store = Store();
     const TLumorcaOptions& o = Options;
     const QString& S = OptionsSection;
 

@@ -69,6 +69,8 @@ public:
     std::function<void()> ApplyOptions;  // the last step of LoadOptions
 
 private:
+    TSettingsStore& Store();  // the open store; chosen as at start when none is open
+
     QString ProgramPath_;
     QString RegistryName_;
 };
