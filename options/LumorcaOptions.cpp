@@ -14,7 +14,7 @@ std::vector<std::string> ToLatin1(const QStringList& list) {
 
 }  // namespace
 
-QFont TFontSpec::ToQFont() const {
+QFont TFontInfo::ToQFont() const {
     QFont font(Name);
     if (Size > 0) font.setPointSize(Size);
     font.setBold(Bold);

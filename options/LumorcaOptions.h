@@ -16,7 +16,7 @@ using TColor = std::uint32_t;
 
 // What a window's font is made of; kept apart from QFont so the options can
 // be compared and stored without a display.
-struct TFontSpec {
+struct TFontInfo {
     QString Name;
     int Size = 8;  // points
     TColor Color = 0;
@@ -24,7 +24,7 @@ struct TFontSpec {
     bool Italic = false;
 
     QFont ToQFont() const;
-    bool operator==(const TFontSpec&) const = default;
+    bool operator==(const TFontInfo&) const = default;
 };
 
 // Window states as stored.
@@ -33,7 +33,7 @@ constexpr std::uint8_t StateMinimized = 1;  // a child window: switched off
 constexpr std::uint8_t StateMaximized = 2;
 
 struct TWinOptions {
-    TFontSpec Font;
+    TFontInfo Font;
     std::uint8_t State = StateNormal;
 
     bool operator==(const TWinOptions&) const = default;

@@ -211,7 +211,7 @@ TEST_F(OptionsTest, FactoryDefaults) {
     EXPECT_TRUE(o.MarkSuspEntriesEx.isEmpty() && o.MarkSuspCompVarsEx.isEmpty() &&
                 o.MarkSuspLocalVarsEx.isEmpty() && o.MarkSuspLabelEx.isEmpty());
     EXPECT_EQ(o.MainWin.State, StateNormal);
-    const TFontSpec arial{"Arial", 8, 0, false, false};
+    const TFontInfo arial{"Arial", 8, 0, false, false};
     EXPECT_EQ(o.StructureWin, (TWinOptions{arial, StateNormal}));
     EXPECT_EQ(o.XRefWin, (TWinOptions{arial, StateNormal}));
     EXPECT_EQ(o.CallWin, (TWinOptions{arial, StateMinimized}));
@@ -568,7 +568,7 @@ TEST_F(OptionsTest, StoredFalseNeverTakesAStyleAway) {
     TWinOptions defaults{{"Arial", 12, 0, false, false}, StateNormal};
     TWinOptions target{{"Arial", 8, 0xFF, true, false}, StateNormal};
     s->LoadWindowOptions("XRefWin", TWindowId::XRef, defaults, target);
-    EXPECT_EQ(target.Font, (TFontSpec{"Verdana", 12, 0, true, true}));
+    EXPECT_EQ(target.Font, (TFontInfo{"Verdana", 12, 0, true, true}));
 }
 
 TEST_F(OptionsTest, FailedSaveIsReportedInTheUsersLanguage) {
