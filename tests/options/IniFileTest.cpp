@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -128,7 +128,9 @@ TEST(IniFileWrite, LineBreaksInsideAValueCannotAddLines) {
 }
 
 TEST(IniFileDisk, LoadsFromDiskAndReportsMissingFile) {
-    auto dir = std::filesystem::temp_directory_path() / "lumorca_ini_test";
+    // Unique per run: other builds may run this test at the same time.
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    auto dir = std::filesystem::temp_directory_path() / ("lumorca_ini_test_" + std::to_string(stamp));
     std::filesystem::create_directories(dir);
     auto path = (dir / "Lumorca.INI").string();
     {
