@@ -72,8 +72,12 @@ ListingLines SplitClipboardText(std::string_view text) {
 }
 
 ListingLines ReadListingFile(const std::string& fileName, int language) {
+    return ReadListingFile(std::filesystem::path(fileName), fileName, language);
+}
+
+ListingLines ReadListingFile(const std::filesystem::path& path, const std::string& fileName,
+                             int language) {
     std::error_code error;
-    const std::filesystem::path path(fileName);
     // Opening a directory succeeds on some systems and then reads nothing;
     // a device may never end.
     const auto status = std::filesystem::status(path, error);
