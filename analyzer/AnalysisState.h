@@ -2,6 +2,7 @@
 // Tables and flags of one running analysis, shared by the parser, the word
 // classification and the driver. Lives only inside AnalyzeListing.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
