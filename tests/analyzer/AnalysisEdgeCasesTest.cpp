@@ -19,7 +19,7 @@ std::string OtherVar(const Analysed& a, const std::string& name) {
     return Refs(XRef(a, {"Other variable", name}));
 }
 
-TEST(Review, ActivationTargetsWrittenWithTheOperationInsideOrOutsideTheQuotes) {
+TEST(AnalysisEdgeCases, ActivationTargetsWrittenWithTheOperationInsideOrOutsideTheQuotes) {
     const Analysed a = Body({"activate \"%%VAR\".OP()", "activate \"%%VAR2.OP2\"",
                              "activate \"MYFORM.OWNOP\"", "activate $INSTANCENAME.SELFOP",
                              "activate \"OTHER\".$OPX"});
@@ -39,7 +39,7 @@ TEST(Review, ActivationTargetsWrittenWithTheOperationInsideOrOutsideTheQuotes) {
               (std::vector<std::string>{"$instancename", "myform", "other", "var", "var2"}));
 }
 
-TEST(Review, EmptyLineAfterAContinuationEndsTheStatementUnlessItIsDropped) {
+TEST(AnalysisEdgeCases, EmptyLineAfterAContinuationEndsTheStatementUnlessItIsDropped) {
     const std::vector<std::string> body{"B = %\\", "", "C"};
     const Analysed kept = Body(body);
     // The empty line completes "B =": C then stands alone as an assignment target.
@@ -54,7 +54,7 @@ TEST(Review, EmptyLineAfterAContinuationEndsTheStatementUnlessItIsDropped) {
     EXPECT_EQ(dropped.Lines.size(), 4u);
 }
 
-TEST(Review, EmptyLineTestLooksAtTheFirstFourteenColumns) {
+TEST(AnalysisEdgeCases, EmptyLineTestLooksAtTheFirstFourteenColumns) {
     AnalysisSettings settings;
     settings.IgnoreEmptyLines = true;
     Analysed a;
@@ -71,7 +71,7 @@ TEST(Review, EmptyLineTestLooksAtTheFirstFourteenColumns) {
     EXPECT_EQ(OtherVar(a, "x"), "4:3");
 }
 
-TEST(Review, ServiceMessagesOfEveryWordAndTheirOrder) {
+TEST(AnalysisEdgeCases, ServiceMessagesOfEveryWordAndTheirOrder) {
     const Analysed a = Body({"A = 1", "INFO: hello from a service", "WARNING: x in service",
                              "ERROR: boom in a service", "ERROR: plain", "WARNING: In Service"});
     EXPECT_EQ(ChildCaptions(XRef(a, {"Compiler messages"})),
@@ -87,7 +87,7 @@ TEST(Review, ServiceMessagesOfEveryWordAndTheirOrder) {
               (std::vector<std::string>{"warning", "info"}));
 }
 
-TEST(Review, MessagesInAnIgnoredErrfTriggerAreDropped) {
+TEST(AnalysisEdgeCases, MessagesInAnIgnoredErrfTriggerAreDropped) {
     AnalysisSettings settings;
     settings.IgnoreERRF = true;
     const Analysed a = Analyse({TriggerTitle("ERRF", "Form", "MYFORM"), "A = 1", "ERROR: boom"}, settings);
@@ -95,7 +95,7 @@ TEST(Review, MessagesInAnIgnoredErrfTriggerAreDropped) {
     EXPECT_EQ(XRef(a, {"Other variable"}), nullptr);
 }
 
-TEST(Review, RegistersTriggerNumbersAndNumbersInTheirOwnOrder) {
+TEST(AnalysisEdgeCases, RegistersTriggerNumbersAndNumbersInTheirOwnOrder) {
     const Analysed a = Body({"$12A = $2 + $10 + $1 + -5 + 100 + -10 + 7.", "A = B *Y12 *YA"});
     EXPECT_EQ(ChildCaptions(XRef(a, {"Register ($1-$99)"})),
               (std::vector<std::string>{"$1", "$2", "$10", "$12a"}));
@@ -106,7 +106,7 @@ TEST(Review, RegistersTriggerNumbersAndNumbersInTheirOwnOrder) {
     EXPECT_EQ(Refs(XRef(a, {"Trigger No", "y12"})), "3:1");
 }
 
-TEST(Review, SelectDestinationsAndWhereNamesOfAnUnknownEntity) {
+TEST(AnalysisEdgeCases, SelectDestinationsAndWhereNamesOfAnUnknownEntity) {
     const Analysed a = Body({"selectdb max(COL1), COL2 from \"ENT1\" u_where K = 1 to V1, V2",
                              "read u_where K = 2"});
     // The entity is no entity node: its columns fall back to plain names.
@@ -122,7 +122,7 @@ TEST(Review, SelectDestinationsAndWhereNamesOfAnUnknownEntity) {
     EXPECT_EQ(XRef(a, {"Other variable", "max"}), nullptr);
 }
 
-TEST(Review, SubstitutionsAndTextInsideOneString) {
+TEST(AnalysisEdgeCases, SubstitutionsAndTextInsideOneString) {
     const Analysed a = Body({"F = \"%%$TEXT(GREET) %%%%% %%G\""});
     const TreeNode* literal = XRef(a, {"Variable %%strings%%%", "\"%%$text(greet) %%%%% %%g\""});
     ASSERT_NE(literal, nullptr);
@@ -132,7 +132,7 @@ TEST(Review, SubstitutionsAndTextInsideOneString) {
     EXPECT_EQ(OtherVar(a, "g"), "2:2");
 }
 
-TEST(Review, TextThatLooksLikeALineMarkerIsAnOperator) {
+TEST(AnalysisEdgeCases, TextThatLooksLikeALineMarkerIsAnOperator) {
     const Analysed a = Body({"Z = ##12", "Y = 1"});
     EXPECT_EQ(OtherVar(a, "z"), "2:3");
     EXPECT_EQ(OtherVar(a, "y"), "3:3");
@@ -140,13 +140,13 @@ TEST(Review, TextThatLooksLikeALineMarkerIsAnOperator) {
 
 // The condition of an IF ends at index 1 when T[1] is not "(": the rest is
 // a statement of its own.
-TEST(Review, DISABLED_IfWithoutOpeningParenthesisEndsTheConditionAtOnce) {
+TEST(AnalysisEdgeCases, IfWithoutOpeningParenthesisEndsTheConditionAtOnce) {
     const Analysed a = Body({"if ) D = 1"});
     EXPECT_EQ(OtherVar(a, "d"), "2:3");
     EXPECT_EQ(Refs(XRef(a, {"Numbers", "1"})), "2:2");
 }
 
-TEST(Review, CallArgumentsAcrossAContinuedLineAndNestedCalls) {
+TEST(AnalysisEdgeCases, CallArgumentsAcrossAContinuedLineAndNestedCalls) {
     const Analysed a = Body({"call LP_A(1, B(2), \"x,y\")", "R = LP_SUMX(1)", "call LP_SUM(Q, %\\", "W)",
                              "******        entry LP_SUM", "params", "numeric P1 : IN", "string P2 : OUT",
                              "endparams", "******        entry LP_A", "params", "numeric P1 : INOUT",
