@@ -253,7 +253,7 @@ std::vector<CallNode> CallGraph::CalleesOf(std::string_view name, int /*depth*/,
 }
 
 int CallGraph::CompareCallNodes(std::string_view a, std::string_view b) const {
-    if (direction_ == CallDirection::Calling && sortCalls_ == 0) {
+    if (direction_ == CallDirection::Calling && sortCalls_ != 1) {
         const long long x = ThirdWordNumber(a);
         const long long y = ThirdWordNumber(b);
         return x < y ? -1 : (x > y ? 1 : 0);
