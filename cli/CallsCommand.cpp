@@ -6,8 +6,8 @@
 
 #include "analyzer/Analysis.h"
 #include "analyzer/CallTree.h"
+#include "analyzer/CallTreeText.h"
 #include "analyzer/ListingReader.h"
-#include "analyzer/TreeDump.h"
 #include "cli/Command.h"
 #include "cli/Options.h"
 
@@ -74,42 +74,6 @@ CallsArguments ParseArguments(const std::vector<std::string>& args) {
     return parsed;
 }
 
-// One node line; call-tree records have no kind.
-void AppendNodeLine(std::string& out, const CallNode& node, int depth) {
-    TreeNode line;
-    line.Caption = node.Caption;
-    line.Image = node.Image;
-    line.HasRecord = node.HasRecord;
-    line.Record = node.Record;
-    out += NodeLine(line, depth, false);
-    out += '\n';
-}
-
-// A DOT string literal: quotes and backslashes escaped, control characters
-// (which no caption should hold) as blanks. Other bytes stay Latin-1.
-std::string DotString(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 32) {
-            out += ' ';
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-    return out;
-}
-
-void Flush(std::ostream& stream, std::string& buffer, bool force) {
-    if (force || buffer.size() > (1u << 16)) {
-        stream.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        buffer.clear();
-    }
-}
-
 int RunCalls(Context& context) {
     const CallsArguments args = ParseArguments(context.Args);
     const int language = context.Settings.Language;
@@ -122,40 +86,12 @@ int RunCalls(Context& context) {
         args.Direction == 1 ? CallDirection::Calling : CallDirection::CalledFrom;
     const CallGraph graph(result.XRef, lines, result.StructureStarts, result.EntryList,
                           context.Settings, direction);
-    std::ostream& out = *context.Out;
-    std::string buffer;
-
-    if (!args.Dot) {
-        buffer = "[calls]\n";
-        const bool complete = graph.Walk(args.Entry, CallPrintLimit, [&](const CallNode& node, int depth) {
-            AppendNodeLine(buffer, node, depth);
-            Flush(out, buffer, false);
-        });
-        if (!complete) buffer += "...\n";
-        Flush(out, buffer, true);
-        return ExitOk;
+    if (args.Dot) {
+        WriteCallTreeDot(*context.Out, graph, args.Entry);
+    } else {
+        *context.Out << "[calls]\n";
+        WriteCallTreeLines(*context.Out, graph, args.Entry);
     }
-
-    // Edges run from the caller to the callee; in "called from" the callers
-    // are the children, so the arrows point back up to their parents.
-    buffer = "digraph calls {\n  charset=\"latin1\";\n  node [shape=box];\n";
-    if (direction == CallDirection::CalledFrom) buffer += "  edge [dir=back];\n";
-    std::vector<size_t> parents;  // node number of the latest node at each depth
-    size_t next = 0;
-    const bool complete = graph.Walk(args.Entry, CallPrintLimit, [&](const CallNode& node, int depth) {
-        const size_t id = next++;
-        buffer += "  n" + std::to_string(id) + " [label=" + DotString(node.Caption) + "];\n";
-        if (depth > 0) {
-            buffer += "  n" + std::to_string(parents[static_cast<size_t>(depth) - 1]) + " -> n" +
-                      std::to_string(id) + ";\n";
-        }
-        parents.resize(static_cast<size_t>(depth));
-        parents.push_back(id);
-        Flush(out, buffer, false);
-    });
-    if (!complete) buffer += "  more [label=\"...\", shape=plaintext];\n";
-    buffer += "}\n";
-    Flush(out, buffer, true);
     return ExitOk;
 }
 

@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analyzer/Analysis.h"
 #include "analyzer/CallTree.h"
+#include "analyzer/CallTreeText.h"
 #include "analyzer/ListingReader.h"
 #include "bench/ListingGenerator.h"
 
@@ -32,16 +34,9 @@ struct Analysed {
     std::string Calls(const std::string& entry, CallDirection direction, size_t cap = CallPrintLimit) const {
         const CallGraph graph(Result.XRef, Lines, Result.StructureStarts, Result.EntryList, Settings,
                               direction);
-        std::string out;
-        const bool complete = graph.Walk(entry, cap, [&](const CallNode& node, int depth) {
-            out += std::string(static_cast<size_t>(depth) * 2, ' ') + node.Caption + "\t" +
-                   std::to_string(node.Image) + "\t0\t";
-            out += node.HasRecord ? std::to_string(node.Record.StructureIndex) + "\t" +
-                                        std::to_string(node.Record.Line) + "\t-\n"
-                                  : "-\t-\t-\n";
-        });
-        if (!complete) out += "...\n";
-        return out;
+        std::ostringstream out;
+        WriteCallTreeLines(out, graph, entry, cap);
+        return out.str();
     }
 };
 
