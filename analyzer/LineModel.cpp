@@ -1,0 +1,225 @@
+#include "analyzer/LineModel.h"
+
+#include <algorithm>
+
+#include "analyzer/Trace.h"
+
+namespace lumorca {
+
+namespace {
+
+bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+bool IsListingLine(std::string_view text) {
+    if (text.size() < 12) return false;
+    for (size_t i = 0; i < 12; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c != ' ' && c != '-' && !IsDigit(c)) return false;
+    }
+    return true;
+}
+
+int CommentStart(std::string_view text) {
+    char quote = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ';' && quote == 0) return static_cast<int>(i) + 1;
+        if (c == quote) {
+            quote = 0;
+        } else if (c == '"' || c == '\'') {
+            // A quote of the other kind inside a quoted run replaces the open one.
+            quote = c;
+        }
+    }
+    return -1;
+}
+
+std::string ListingLineText(std::string_view line, bool keepStars, bool upper) {
+    std::string text = upper ? UpperCase(line) : std::string(line);
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 32) c = ' ';
+    }
+    const int p = CommentStart(text);
+    if (p > 1) text.resize(static_cast<size_t>(p - 1));
+    if (IsListingLine(text) || (!keepStars && text.compare(0, 6, "******") == 0)) {
+        text.erase(0, std::min<size_t>(14, text.size()));
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+Token MakeLineMarker(int32_t index) {
+    return Token{"##" + std::to_string(index), index};
+}
+
+void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t index,
+                             bool stringContent, std::string_view rawLine) {
+    std::string text(textIn);
+    if (InOpenString && !stringContent) {
+        // The string of the previous line goes on in this one.
+        if (!tokens.empty() && !tokens.back().IsMarker()) {
+            std::string open = std::move(tokens.back().Text);
+            tokens.pop_back();
+            if (!open.empty() && open.back() == '"') open.pop_back();
+            text.insert(0, open);
+        }
+        InOpenString = false;
+    }
+    const size_t firstToken = tokens.size();
+    tokens.push_back(MakeLineMarker(index));
+
+    const size_t n = text.size();
+    size_t pos = 0;
+    while (pos < n) {
+        while (pos + 1 < n && text[pos] == ' ') ++pos;
+        const unsigned char c = static_cast<unsigned char>(text[pos]);
+        std::string token;
+        if (IsIdentStart(c)) {
+            token.push_back(static_cast<char>(c));
+            ++pos;
+            while (pos < n && IsIdentChar(static_cast<unsigned char>(text[pos]))) {
+                const char ch = text[pos++];
+                token.push_back(ch);
+                if (stringContent && ch == '$' && token.size() > 2) break;
+            }
+        } else if ((c == '"' || c == '\'') && !stringContent) {
+            token.push_back(static_cast<char>(c));
+            ++pos;
+            while (pos < n && static_cast<unsigned char>(text[pos]) != c) token.push_back(text[pos++]);
+            token.push_back(static_cast<char>(c));
+            if (pos < n) {
+                ++pos;  // the closing quote
+            } else if (c == '"') {
+                InOpenString = true;
+            }
+        } else if (c == '%' && stringContent) {
+            const size_t start = pos;
+            while (pos < n && text[pos] == '%') ++pos;
+            if (pos - start == 5) pos = start + 3;  // "%%%%%" is "%%%" then "%%"
+            token.assign(text, start, pos - start);
+        } else if (c == '(' || c == ')') {
+            token.push_back(static_cast<char>(c));
+            ++pos;
+        } else if (c == '-' || IsDigit(c)) {
+            token.push_back(static_cast<char>(c));
+            ++pos;
+            while (pos < n && (IsDigit(static_cast<unsigned char>(text[pos])) || text[pos] == '.' ||
+                               text[pos] == ',')) {
+                token.push_back(text[pos++]);
+            }
+        } else {
+            token.push_back(static_cast<char>(c));
+            ++pos;
+            while (pos < n) {
+                const unsigned char d = static_cast<unsigned char>(text[pos]);
+                if (d == ' ' || IsIdentStart(d) || d == '(' || d == ')') break;
+                if (!stringContent && (d == '"' || d == '\'')) break;
+                if (stringContent && d == '%') break;
+                token.push_back(static_cast<char>(d));
+                ++pos;
+            }
+        }
+        tokens.push_back(Token{std::move(token), -1});
+    }
+
+    // A trailing "%\" becomes a token of its own.
+    Token& last = tokens.back();
+    if (!last.IsMarker()) {
+        size_t len = last.Text.size();
+        if (InOpenString && len > 0) --len;
+        if (len > 2 && last.Text.compare(len - 2, 2, "%\\") == 0) {
+            last.Text.erase(len - 2, 2);
+            tokens.push_back(Token{"%\\", -1});
+        }
+    }
+    // A string stays open across lines only through an explicit continuation.
+    if (InOpenString && tokens.back().Text != "%\\") InOpenString = false;
+
+    if (!stringContent && TraceAt(Trace, 4)) {
+        Trace->SetVisible(true);
+        Trace->Clear();
+        Trace->Line("--->Zeile" + std::to_string(index));
+        Trace->Line(std::string(rawLine));
+        Trace->Line("[" + std::to_string(index) + "] " + std::to_string(tokens.size() - firstToken));
+        for (size_t i = firstToken; i < tokens.size(); ++i) {
+            Trace->Line(std::to_string(i - firstToken) + "-->" + tokens[i].Text);
+        }
+    }
+}
+
+int StructureLineKind(std::string_view textIn) {
+    const std::string text = UpperCase(textIn);
+    if (text.compare(0, 7, "TRIGGER") == 0) return 1;
+    if (text.compare(0, 5, "ENTRY") == 0) return 2;
+    if (text.compare(0, 9, "OPERATION") == 0) return 3;
+    if (NthWord(text, 2) == "OPERATION") return 4;
+    return 0;
+}
+
+StructureNameResult StructureName(const ListingLines& lines, const StructureStartList& starts,
+                                  int32_t index) {
+    StructureNameResult result;
+    if (index < 0 || static_cast<size_t>(index) >= starts.size()) return result;
+    if (index == 0) {
+        result.Name = "(top)";
+        return result;
+    }
+    const int32_t start = starts[static_cast<size_t>(index)];
+    if (start < 0 || static_cast<size_t>(start) >= lines.size()) return result;
+    std::string name = ListingLineText(lines[static_cast<size_t>(start)], false, false);
+    result.Kind = StructureLineKind(name);
+    if (result.Kind == 1) {
+        name.erase(0, std::min<size_t>(8, name.size()));
+    } else if (result.Kind == 4) {
+        // Drop the qualifier word in front of OPERATION.
+        size_t p = 0;
+        while (p < name.size() && IsBlankOrTab(name[p])) ++p;
+        while (p < name.size() && !IsBlankOrTab(name[p])) ++p;
+        while (p < name.size() && IsBlankOrTab(name[p])) ++p;
+        name.erase(0, p);
+    }
+    result.Name = std::move(name);
+    return result;
+}
+
+std::string NthWord(std::string_view text, int n) {
+    int word = 0;
+    size_t p = 0;
+    while (p < text.size()) {
+        while (p < text.size() && IsBlankOrTab(text[p])) ++p;
+        if (p >= text.size()) break;
+        const size_t start = p;
+        while (p < text.size() && !IsBlankOrTab(text[p])) ++p;
+        if (++word == n) return std::string(text.substr(start, p - start));
+    }
+    return {};
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = static_cast<char>(UpperChar(static_cast<unsigned char>(c)));
+    return result;
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = static_cast<char>(LowerChar(static_cast<unsigned char>(c)));
+    return result;
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = LowerChar(static_cast<unsigned char>(a[i]));
+        const unsigned char y = LowerChar(static_cast<unsigned char>(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace lumorca
