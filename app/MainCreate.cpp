@@ -124,6 +124,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
 }
 
 TMain::~TMain() {
+    for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
     // The models point into the trees; detach them before the trees go.
     StructureModel->SetTree(nullptr);
     XRefModel->SetTree(nullptr);
