@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "analyzer/SourceText.h"
+
 
 namespace lumorca {
 
@@ -12,27 +14,6 @@ constexpr uint8_t RefEntryDefinition = 25;
 constexpr uint8_t RefFunctionCall = 26;
 constexpr uint8_t CatEntry = 2;
 constexpr int TriggerStructure = 1;
-
-// The listing's own line number: the first six characters as a decimal
-// number (leading blanks allowed), printed without the blanks.
-std::string OwnLineNumber(std::string_view raw) {
-    std::string_view head = raw.substr(0, 6);
-    size_t p = 0;
-    while (p < head.size() && head[p] == ' ') ++p;
-    head.remove_prefix(p);
-    bool negative = false;
-    if (!head.empty() && (head[0] == '-' || head[0] == '+')) {
-        negative = head[0] == '-';
-        head.remove_prefix(1);
-    }
-    if (head.empty()) return {};
-    int value = 0;
-    for (char c : head) {
-        if (c < '0' || c > '9') return {};
-        value = value * 10 + (c - '0');
-    }
-    return std::to_string(negative ? -value : value);
-}
 
 // The third word read as a whole integer; anything else counts as 0.
 long long ThirdWordNumber(std::string_view caption) {
@@ -111,7 +92,7 @@ CallGraph::CallGraph(const Tree& xref, const ListingLines& lines, const Structur
         site.Where = {node->Record.StructureIndex, node->Record.Line};
         site.Callee = node->Parent->Caption;
         if (node->Record.Line >= 0 && node->Record.Line < lineCount_) {
-            site.LineNumber = OwnLineNumber(lines[static_cast<size_t>(node->Record.Line)]);
+            site.LineNumber = ListingLineNumber(lines[static_cast<size_t>(node->Record.Line)]);
         }
         callSites_.push_back(std::move(site));
     }
