@@ -7,6 +7,7 @@
 #include "analyzer/AnalysisState.h"
 #include "analyzer/Classification.h"
 #include "analyzer/ListingReader.h"
+#include "analyzer/SourceText.h"
 #include "analyzer/StructureParser.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
@@ -298,27 +299,6 @@ private:
     }
 };
 
-// The listing's own line number in the first 6 columns, or NoLineNumber.
-constexpr int32_t NoLineNumber = INT32_MIN;
-
-int32_t OwnLineNumber(const std::string& raw) {
-    const std::string_view head = std::string_view(raw).substr(0, 6);
-    size_t p = 0;
-    while (p < head.size() && head[p] == ' ') ++p;
-    bool negative = false;
-    if (p < head.size() && (head[p] == '-' || head[p] == '+')) {
-        negative = head[p] == '-';
-        ++p;
-    }
-    if (p >= head.size()) return NoLineNumber;
-    int32_t value = 0;
-    for (; p < head.size(); ++p) {
-        if (head[p] < '0' || head[p] > '9') return NoLineNumber;
-        value = value * 10 + (head[p] - '0');
-    }
-    return negative ? -value : value;
-}
-
 class XRefBuilder {
 public:
     XRefBuilder(AnalysisState& state, AnalysisObserver& observer, StructureNameCache& names)
@@ -401,7 +381,7 @@ private:
     AnalysisObserver& observer_;
     StructureNameCache& names_;
 
-    std::vector<int32_t> ownNumbers_;
+    std::vector<std::string> ownNumbers_;
 
     std::string ReferenceCaption(const ReferenceRecord& ref) {
         const int how = state_.Settings.How2ShowXRef;
@@ -422,12 +402,12 @@ private:
         if (ownNumbers_.empty() && !state_.Lines.empty()) {
             // One pass in line order; the references visit lines at random.
             ownNumbers_.reserve(state_.Lines.size());
-            for (const std::string& line : state_.Lines) ownNumbers_.push_back(OwnLineNumber(line));
+            for (const std::string& line : state_.Lines) ownNumbers_.push_back(ListingLineNumber(line));
         }
         if (ref.Line >= 0 && static_cast<size_t>(ref.Line) < ownNumbers_.size() &&
-            ownNumbers_[static_cast<size_t>(ref.Line)] != NoLineNumber) {
+            !ownNumbers_[static_cast<size_t>(ref.Line)].empty()) {
             caption += " [";
-            caption += std::to_string(ownNumbers_[static_cast<size_t>(ref.Line)]);
+            caption += ownNumbers_[static_cast<size_t>(ref.Line)];
             caption += ']';
         }
         return caption;
