@@ -1,6 +1,7 @@
 #!/bin/sh
 # Starts the program on a listing under a virtual display, waits until its
-# title names the loaded component, checks it is still running, closes it.
+# title names the loaded component (up to 90 s: sanitizer builds on a busy
+# machine start slowly), checks it is still running, closes it.
 set -u
 program=$1
 listing=$2
@@ -12,7 +13,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   "$0" "$1" &
   pid=$!
   found=""
-  for i in $(seq 1 100); do
+  for i in $(seq 1 450); do
     if xwininfo -root -tree 2>/dev/null | grep -q "\[ORDERS\] Corvane Source Analyzer"; then
       found=yes
       break
