@@ -113,6 +113,8 @@ public:
     void ComboBoxEntryListChange();
     void MenuItemExpandCalltreeClick();
     void MenuItemCollapseCalltreeClick();
+    // "Show Local" (locals) and "Show Params" of the source pop-up.
+    void MenuItemShowLocalClick(bool locals);
 
     // --- Debug ---
     int Level() const override;

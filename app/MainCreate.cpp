@@ -516,6 +516,8 @@ void TMain::CreateMenus() {
     PopupmenuSource->addSeparator();
     MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
     MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
+    connect(MenuItemShowParam, &QAction::triggered, this, [this] { MenuItemShowLocalClick(false); });
+    connect(MenuItemShowLocal, &QAction::triggered, this, [this] { MenuItemShowLocalClick(true); });
     PopupmenuSource->addSeparator();
     PopupmenuSource->addAction(ActionFind);
     PopupmenuSource->addAction(ActionFindNext);
