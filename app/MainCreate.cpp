@@ -406,7 +406,9 @@ void TMain::CreateInfoPanels() {
     HidePanel->setLineWidth(2);
     HidePanel->setAutoFillBackground(true);
 
-    PanelInfo = new QFrame(MdiArea->viewport());
+    // The information panel sits on the hidden-views panel: it shows while
+    // the views are hidden, during a load and after a failed one.
+    PanelInfo = new QFrame(HidePanel);
     PanelInfo->setObjectName(QStringLiteral("PanelInfo"));
     PanelInfo->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PanelInfo->setAutoFillBackground(true);
