@@ -285,6 +285,7 @@ private:
     void CreateBookmarkMenuItems();
     void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
+    void FillFileList();
     void FillXRefPopup(const std::vector<std::string>& captions);
     void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();
