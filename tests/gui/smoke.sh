@@ -8,6 +8,8 @@ listing=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"
+# The real window on the virtual display, whatever the other tests run on.
+export QT_QPA_PLATFORM=xcb
 
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   "$0" "$1" &
