@@ -113,6 +113,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     SourceGridHScroll->setFixedHeight(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     WarningsOnly = false;
     CreateBookmarkMenuItems();
+    ConnectSourceCommands();
     ResizeLocked = false;
     UpdateCaption();
 }
@@ -567,6 +568,7 @@ void TMain::setBookmarkMenuItem(int n, bool isSet) {
     SetBookmarkItems[static_cast<size_t>(n)]->setText(caption);
     GotoBookmarkItems[static_cast<size_t>(n)]->setEnabled(isSet);
     GotoBookmarkItems[static_cast<size_t>(n)]->setText(caption);
+    UpdateBookmarkButton(n, isSet, caption);
 }
 
 void TMain::EnableMenuItems(bool enabled) {
