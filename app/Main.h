@@ -140,7 +140,6 @@ public:
     void MenuItemAufrufClick(QAction* item);
     void MenuItemGotoEntryClick();
     void MenuItemZoomLineClick();
-    void MenuItemShowLocalClick(bool locals);
     void PopupmenuSourcePopup();
     // A node of the XRef tree by its caption path; with select it is
     // expanded, selected and shown.

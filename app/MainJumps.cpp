@@ -38,7 +38,7 @@ TreeNode* TMain::LookupXRef(const std::vector<std::string>& path, bool select) {
     XRefOutline->expand(index);
     XRefOutline->setCurrentIndex(index);
     XRefOutline->scrollTo(index);
-    if (XRefWin->isMinimized()) XRefWin->showNormal();
+    if (XRefWin->CurrentState() == 1) ReflectWindowState(XRefWin, 0);
     MdiArea->setActiveSubWindow(XRefWin);
     XRefOutline->setFocus();
     return node;
@@ -206,17 +206,6 @@ void TMain::MenuItemZoomLineClick() {
     if (line < 0 || static_cast<size_t>(line) >= ListingLines_.size()) return;
     Messages->Information(this, QStringLiteral("Zoom SourceLine"),
                           Latin1(ListingLines_[static_cast<size_t>(line)]));
-}
-
-void TMain::MenuItemShowLocalClick(bool locals) {
-    if (!HasListing()) return;
-    const int language = Options().Language;
-    const StructureNameResult s = StructureName(ListingLines_, StructureStarts, CurrentStructure);
-    const std::string group = CategoryCaption(locals ? CatLocalVar : CatParameter, language);
-    if (Options().SortLocals && s.Kind != 1)
-        LookupXRef({StructureKindCaption(s.Kind, language), NthWord(s.Name, 2), group}, true);
-    else
-        LookupXRef({group, s.Name}, true);
 }
 
 void TMain::PopupmenuSourcePopup() {

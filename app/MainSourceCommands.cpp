@@ -133,8 +133,6 @@ void TMain::ConnectSourceCommands() {
     connect(MenuItemCopyBreakpoint, &QAction::triggered, this, &TMain::MenuItemCopyBreakpointClick);
     connect(MenuItemZoomLine, &QAction::triggered, this, &TMain::MenuItemZoomLineClick);
     connect(MenuItemGotoEntry, &QAction::triggered, this, &TMain::MenuItemGotoEntryClick);
-    connect(MenuItemShowParam, &QAction::triggered, this, [this] { MenuItemShowLocalClick(false); });
-    connect(MenuItemShowLocal, &QAction::triggered, this, [this] { MenuItemShowLocalClick(true); });
 
     // The Goto submenu's items, by their fixed captions.
     const std::pair<const char*, GotoItem> gotoCaptions[] = {
