@@ -215,6 +215,9 @@ public:
     int32_t EndLine = -1;
     int32_t LeadInRows = 0;
     int MaxLineWidth = 0;
+    // How the XRef tree's locals are grouped now.
+    bool ArrangedSortLocals = true;
+    int ArrangedLanguage = 1;
     TPositionList JumpHistory{0};
     TPositionList Bookmarks{10};
     QString LastFindText;
@@ -340,6 +343,8 @@ private:
     void CreateBookmarkMenuItems();
     void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
+    void FillXRefPopup(const std::vector<std::string>& captions);
+    void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();
     void PlaceInfoPanel();
     void SyncExpansion(QTreeView* view, TreeModel* model, TreeNode* node);
