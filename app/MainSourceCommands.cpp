@@ -23,6 +23,17 @@ public:
     TSourceGridInput(TMain* main) : QObject(main), main_(main) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Only input is looked at: other events also come while the main
+        // window is being destroyed, when it must not be touched.
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::ShortcutOverride:
+            case QEvent::KeyPress: break;
+            default: return false;
+        }
         TSourceGrid* grid = main_->SourceGrid;
         if (watched == grid->viewport()) {
             switch (event->type()) {

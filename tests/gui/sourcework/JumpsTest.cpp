@@ -61,6 +61,12 @@ private slots:
         // Enter does what the double-click does, wherever the pointer is.
         QTest::keyClick(w->SourceGrid, Qt::Key_Return);
         QCOMPARE(w->CurrentLine(), entry);
+
+        // With Shift the word is looked up instead of followed.
+        w.Show(call);
+        DoubleClick(w, call, w.CharOf(call, "lp_sum") + 1, Qt::ShiftModifier);
+        QCOMPARE(w->CurrentLine(), call);
+        QCOMPARE(SelectedXRef(w), QStringList({"ENTRIES", "LP_SUM"}));
     }
 
     void callOfAnEntryWithoutDefinitionSaysSo() {

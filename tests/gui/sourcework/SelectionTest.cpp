@@ -131,6 +131,7 @@ private slots:
         QCOMPARE(w.Clipboard(), QStringLiteral("br LP_SUM:12"));
         QVERIFY(w->Selection->HasMark());
         QCOMPARE(w->CurrentLine(), body);
+        QCOMPARE(w->JumpHistory.Count(), history);  // not Back as well
 
         // Elsewhere Ctrl+B is Back.
         const int call = w.LineOf("call LP_SUM");
@@ -219,7 +220,8 @@ private slots:
         const int line = w.LineOf("numeric V_SUM");
         w.Show(line);
         const int c = w.CharOf(line, "v_sum");
-        Drag(w, w.At(line, c), {}, w.At(line, c + 5));
+        Drag(w, w.At(line, c + 5), {}, w.At(line, c));  // right to left
+        QVERIFY(w->Selection->Reversed);
         w->SourceGrid->setFocus();
         QTest::keyClick(w->SourceGrid, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(w->FindDialog->FindText(), QStringLiteral("V_SUM"));
