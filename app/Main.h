@@ -118,6 +118,8 @@ public:
     void ComboBoxEntryListChange();
     void MenuItemExpandCalltreeClick();
     void MenuItemCollapseCalltreeClick();
+    // "Show Local" (locals) and "Show Params" of the source pop-up.
+    void MenuItemShowLocalClick(bool locals);
 
     // --- Debug ---
     int Level() const override;
@@ -343,6 +345,7 @@ private:
     void CreateBookmarkMenuItems();
     void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
+    void FillFileList();
     void FillXRefPopup(const std::vector<std::string>& captions);
     void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();

@@ -2,6 +2,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -42,6 +43,8 @@ private slots:
         QVERIFY(!main->ActionSave->isEnabled());
         QVERIFY(!main->Loading);
         QCOMPARE(main->Options().History[0], file);
+        QCOMPARE(main->MenuItemFileList->actions().size(), 1);
+        QCOMPARE(main->MenuItemFileList->actions().front()->text(), file);
         QCOMPARE(main->ComboBoxEntryList->count(), 2);
     }
 
