@@ -11,8 +11,10 @@
 
 #include "analyzer/Analysis.h"
 #include "analyzer/CallTree.h"
+#include "analyzer/SourceJumps.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/Trace.h"
+#include "app/Mark.h"
 #include "app/MessageService.h"
 #include "app/SourceGrid.h"
 #include "options/OptionSettings.h"
@@ -35,11 +37,14 @@ class QToolBar;
 class QToolButton;
 class QTreeView;
 class QFrame;
+class QKeyEvent;
+class QMouseEvent;
 
 namespace lumorca::gui {
 
 class TSourceGrid;
 class TreeModel;
+class TFindDialog;
 
 class TMain : public QMainWindow, public TChildHost, public TWindowHost, public TraceSink {
     Q_OBJECT
@@ -123,6 +128,61 @@ public:
     void SelectTraceLevel(int level);
 
     void EnableMenuItems(bool enabled);
+
+    // --- Working in the source view: jumps (MainJumps), selection and copy
+    // (MainSelection), find (MainFind), bookmarks and keys (MainBookmarks) ---
+    void ConnectSourceCommands();
+    void SourceGridDblClick();  // at the mouse pointer
+    void SourceGridDblClickAt(const QPoint& point);
+    // The word under a point of the grid's viewport.
+    void DoubleClickToken(const QPoint& point);
+    void GotoDefinition(const std::string& name, int kind);
+    void MenuItemGotoClick(int gotoKind);
+    void BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind);
+    void MenuItemAufrufClick(QAction* item);
+    void MenuItemGotoEntryClick();
+    void MenuItemZoomLineClick();
+    void PopupmenuSourcePopup();
+    // A node of the XRef tree by its caption path; with select it is
+    // expanded, selected and shown.
+    TreeNode* LookupXRef(const std::vector<std::string>& path, bool select);
+    void SourceGridMouseDown(QMouseEvent* event);
+    void SourceGridMouseMove(QMouseEvent* event);
+    void SourceGridMouseUp(QMouseEvent* event);
+    void EnableCopyActions(bool enabled);
+    void ActionCopyExecute();
+    void MenuItemAllesKopierenClick();
+    void MenuItemZeileKopierenClick();
+    void MenuItemCopyBreakpointClick();
+    void ActionFindExecute();
+    void ActionFindNextExecute();
+    void ShowFindDialog();
+    void setFindDialogText(const QString& text);
+    void FindDialogFind();
+    void setBookMarkClick(int n);
+    void gotoBookMarkClick(int n);
+    void ToggleBookmark();
+    // The tool button of bookmark n (0-2) follows its menu item.
+    void UpdateBookmarkButton(int n, bool isSet, const QString& caption);
+    // Keys of the source grid that go before the window's shortcuts.
+    bool SourceGridKeyDown(QKeyEvent* event);
+    // A new listing: no selection, and the pop-up forgets its line.
+    void ResetSourceWork();
+    // Pixel offset within the display text of a grid viewport x.
+    int SourceTextX(int viewportX) const;
+    IndentSettings SourceIndent() const;
+
+    std::unique_ptr<TMark> Selection;
+    Qt::KeyboardModifiers LastMouseShift;
+    bool LastFindDown = false;
+    TFindDialog* FindDialog = nullptr;
+    int PopupmenuSourceLine = -1;  // the line the pop-up was prepared for
+    std::array<QAction*, 7> GotoItems{};  // by GotoItem
+    QAction* MenuItemGotoLabel = nullptr;
+    QAction* MenuItemGotoSeparator = nullptr;
+    std::array<QAction*, 3> ToolButtonGotoBookmark{};
+    // The short beep of a failed look-up.
+    std::function<void()> Beep;
 
     // TWindowHost
     QSize ScreenSize() const override;

@@ -120,6 +120,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     SourceGridHScroll->setFixedHeight(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     WarningsOnly = false;
     CreateBookmarkMenuItems();
+    ConnectSourceCommands();
     ResizeLocked = false;
     UpdateCaption();
 }
@@ -591,6 +592,7 @@ void TMain::setBookmarkMenuItem(int n, bool isSet) {
     SetBookmarkItems[static_cast<size_t>(n)]->setText(caption);
     GotoBookmarkItems[static_cast<size_t>(n)]->setEnabled(isSet);
     GotoBookmarkItems[static_cast<size_t>(n)]->setText(caption);
+    UpdateBookmarkButton(n, isSet, caption);
 }
 
 void TMain::EnableMenuItems(bool enabled) {

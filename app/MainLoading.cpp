@@ -163,6 +163,7 @@ void TMain::ClearViews() {
     StructureModel->EndRebuild();
     JumpHistory.Clear();
     Bookmarks.Clear();
+    ResetSourceWork();
     for (int n = 0; n < 10; ++n) setBookmarkMenuItem(n, false);
     CurrentStructure = -1;
     PopupmenuStruktur->clear();

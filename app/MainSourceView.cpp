@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "analyzer/Vocabulary.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 
@@ -62,6 +63,8 @@ void TMain::ShowStructure() {
         ComputeStructureView(ListingLines_, StructureStarts, CurrentStructure, settings.Indent);
     MenuItemAufruf->setEnabled(view.IsEntry);
     MenuItemAufruf->clear();
+    MenuItemAufruf->menuAction()->setEnabled(view.IsEntry);
+    if (view.IsEntry) BuildCallSitesMenu(MenuItemAufruf, view.EntryName, RefFunctionCall);
     TopLine = view.TopLine;
     LeadInRows = view.LeadInRows;
     EndLine = view.EndLine;

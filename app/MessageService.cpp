@@ -44,3 +44,11 @@ TAnswer TMessageBoxes::AskYesNo(QWidget* parent, const QString& caption, const Q
 }
 
 }  // namespace lumorca::gui
+
+namespace lumorca::gui {
+
+void TMessageService::Information(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::information(parent, caption.isEmpty() ? Title() : caption, text, QMessageBox::Ok);
+}
+
+}  // namespace lumorca::gui

@@ -18,6 +18,8 @@ public:
     virtual TAnswer ConfirmYesNoCancel(QWidget* parent, const QString& text) = 0;
     // Buttons Yes and No, with a caption.
     virtual TAnswer AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A notice with an OK button and a caption.
+    virtual void Information(QWidget* parent, const QString& caption, const QString& text);
 };
 
 // The platform's message boxes.

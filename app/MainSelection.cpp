@@ -1,0 +1,136 @@
+// Marking text in the source grid with the mouse, and the copy commands.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+
+namespace lumorca::gui {
+
+namespace {
+
+void PutOnClipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(
+        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace
+
+int TMain::SourceTextX(int viewportX) const {
+    return viewportX - SourceGrid->ColWidth(0) - SourceGrid->ColWidth(1) +
+           SourceGrid->HScrollPosition();
+}
+
+namespace {
+
+bool OverSourceColumn(const TSourceGrid* grid, int x) {
+    const int left = grid->ColWidth(0) + grid->ColWidth(1);
+    return x >= left && x < left + grid->ColWidth(2);
+}
+
+// Makes the row under a viewport y current, as a click on it does.
+void FollowMouseRow(TSourceGrid* grid, int y) {
+    if (grid->RowCount() == 0) return;
+    const int row = grid->TopRow() + (y < 0 ? -1 : y / qMax(1, grid->RowHeight()));
+    grid->SetRow(qBound(0, row, grid->RowCount() - 1));
+}
+
+}  // namespace
+
+void TMain::SourceGridMouseDown(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    Trace(7, QStringLiteral("MouseDown %1,%2").arg(pos.x()).arg(pos.y()));
+    LastMouseShift = event->modifiers();
+    if (!HasListing() || SourceGrid->RowCount() == 0) return;
+    // The clicked row is current first, for every button: the pop-up menu
+    // of a right click works on it and the selection stays.
+    FollowMouseRow(SourceGrid, pos.y());
+    if (event->button() != Qt::LeftButton) return;
+    if (event->modifiers() & Qt::ControlModifier) {
+        ToggleBookmark();
+        return;
+    }
+    if (!OverSourceColumn(SourceGrid, pos.x())) return;
+    if (Selection->HasMark() || Selection->Active) {
+        Selection->ClearMark();
+        SourceGrid->viewport()->update();
+    }
+    if (Level() == 2) DebugMemo->clear();
+    Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
+}
+
+void TMain::SourceGridMouseMove(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton) || !Selection->Active) return;
+    const QPoint pos = event->position().toPoint();
+    if (!OverSourceColumn(SourceGrid, pos.x())) return;
+    const int top = SourceGrid->TopRow();
+    const int previous =
+        (Selection->EndPos.Valid ? Selection->EndPos.Line : Selection->StartPos.Line) - TopLine - top;
+    FollowMouseRow(SourceGrid, pos.y());
+    Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
+    const int now = SourceGrid->Row() - SourceGrid->TopRow();
+    // The grid may have scrolled to keep the row in view.
+    if (SourceGrid->TopRow() != top) {
+        SourceGrid->viewport()->update();
+    } else {
+        SourceGrid->InvalidateSourceRows(qMin(previous, now), qMax(previous, now));
+    }
+    Trace(2, QStringLiteral("Mark rows %1..%2").arg(previous).arg(now));
+}
+
+void TMain::SourceGridMouseUp(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    Trace(7, QStringLiteral("MouseUp %1,%2").arg(pos.x()).arg(pos.y()));
+    if (!Selection->Active) return;
+    if (OverSourceColumn(SourceGrid, pos.x())) Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
+    // Released outside the text the drag still ends where it last was.
+    Selection->FinishMark();
+    SourceGrid->viewport()->update();
+}
+
+void TMain::EnableCopyActions(bool enabled) {
+    ActionCopy->setEnabled(enabled);
+}
+
+void TMain::ActionCopyExecute() {
+    if (!Selection->HasMark()) {
+        EnableCopyActions(false);
+        return;
+    }
+    const int32_t l1 = Selection->MarkValue(TMark::MarkLine, TMark::FirstEnd);
+    const int c1 = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
+    const int32_t l2 = Selection->MarkValue(TMark::MarkLine, TMark::LastEnd);
+    const int c2 = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
+    PutOnClipboard(SelectionCopyText(ListingLines_, l1, c1, l2, c2, SourceIndent()));
+}
+
+void TMain::MenuItemAllesKopierenClick() {
+    if (!HasListing() || SourceGrid->RowCount() == 0) return;
+    Selection->ClearMark();
+    Selection->ExtendMark(TopLine, 1);
+    Selection->ExtendMark(TopLine + SourceGrid->RowCount() - 1, 9999);
+    Selection->FinishMark();
+    SourceGrid->viewport()->update();
+    ActionCopyExecute();
+}
+
+void TMain::MenuItemZeileKopierenClick() {
+    if (!HasListing() || SourceGrid->RowCount() == 0) return;
+    const int32_t line = CurrentLine();
+    Selection->ClearMark();
+    Selection->ExtendMark(line, 1);
+    Selection->ExtendMark(line, 9999);
+    Selection->FinishMark();
+    SourceGrid->viewport()->update();
+    ActionCopyExecute();
+}
+
+void TMain::MenuItemCopyBreakpointClick() {
+    if (!HasListing() || SourceGrid->RowCount() == 0) return;
+    PutOnClipboard(BreakpointCommand(ListingLines_, StructureStarts, CurrentStructure, CurrentLine()));
+}
+
+}  // namespace lumorca::gui

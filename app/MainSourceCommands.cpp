@@ -1,0 +1,225 @@
+// Wiring of the source view's commands: the grid's mouse and keys, the
+// pop-up menu, the copy, find and bookmark commands and their shortcuts.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolBar>
+
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+
+namespace lumorca::gui {
+
+namespace {
+
+// Mouse events of the grid's viewport and keys of the grid, before the
+// grid's own handling.
+class TSourceGridInput : public QObject {
+public:
+    TSourceGridInput(TMain* main) : QObject(main), main_(main) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Only input is looked at: other events also come while the main
+        // window is being destroyed, when it must not be touched.
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::ShortcutOverride:
+            case QEvent::KeyPress: break;
+            default: return false;
+        }
+        TSourceGrid* grid = main_->SourceGrid;
+        if (watched == grid->viewport()) {
+            switch (event->type()) {
+                case QEvent::MouseButtonPress:
+                    main_->SourceGridMouseDown(static_cast<QMouseEvent*>(event));
+                    break;
+                case QEvent::MouseMove:
+                    main_->SourceGridMouseMove(static_cast<QMouseEvent*>(event));
+                    break;
+                case QEvent::MouseButtonRelease:
+                    main_->SourceGridMouseUp(static_cast<QMouseEvent*>(event));
+                    break;
+                case QEvent::MouseButtonDblClick: {
+                    auto* mouse = static_cast<QMouseEvent*>(event);
+                    main_->LastMouseShift = mouse->modifiers();
+                    // The line double-clicked is the current one, even when
+                    // no press of its own came before.
+                    const int row = grid->TopRow() + mouse->position().toPoint().y() / qMax(1, grid->RowHeight());
+                    if (row >= 0 && row < grid->RowCount()) grid->SetRow(row);
+                    if (mouse->button() == Qt::LeftButton)
+                        main_->SourceGridDblClickAt(mouse->position().toPoint());
+                    return true;
+                }
+                default: break;
+            }
+        } else if (watched == grid) {
+            if (event->type() == QEvent::ShortcutOverride && IsCtrlB(static_cast<QKeyEvent*>(event))) {
+                // The grid's Ctrl+B goes before the window's Back.
+                event->accept();
+                return true;
+            }
+            if (event->type() == QEvent::KeyPress)
+                return main_->SourceGridKeyDown(static_cast<QKeyEvent*>(event));
+        }
+        return false;
+    }
+
+    static bool IsCtrlB(const QKeyEvent* key) {
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        return key->key() == Qt::Key_B && mods == Qt::ControlModifier;
+    }
+
+private:
+    TMain* main_;
+};
+
+// A small dog-eared page with a digit, the picture of the bookmark buttons.
+QIcon BookmarkIcon(int n) {
+    QIcon icon;
+    for (int size : {16, 24}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        const qreal m = size / 8.0;
+        const qreal d = size / 4.0;
+        const QRectF page(m, 0.5, size - 2 * m, size - 1.0);
+        QPainterPath outline;
+        outline.moveTo(page.left() + d, page.top());
+        outline.lineTo(page.right(), page.top());
+        outline.lineTo(page.right(), page.bottom());
+        outline.lineTo(page.left(), page.bottom());
+        outline.lineTo(page.left(), page.top() + d);
+        outline.closeSubpath();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(outline, Qt::white);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawPath(outline);
+        p.drawLine(QPointF(page.left() + d, page.top()), QPointF(page.left() + d, page.top() + d));
+        p.drawLine(QPointF(page.left() + d, page.top() + d), QPointF(page.left(), page.top() + d));
+        QFont font = p.font();
+        font.setPixelSize(size * 5 / 8);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::red);
+        p.drawText(page.adjusted(d / 2, d / 2, 0, 0), Qt::AlignCenter, QString::number(n));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace
+
+void TMain::ConnectSourceCommands() {
+    Beep = [] { QApplication::beep(); };
+    Selection = std::make_unique<TMark>(TMarkText{
+        [this](int32_t line) {
+            const TLumorcaOptions& o = Options();
+            return GetSourceLineText(ListingLines_, line, o.DisplayContinueFlag, true, o.Lowercase,
+                                     SourceIndent());
+        },
+        [this](std::string_view text) { return SourceGrid->TextWidth(std::string(text)); }});
+    Selection->OnChange = [this](bool enabled) { EnableCopyActions(enabled); };
+    SourceGrid->SelectionOfLine = [this](int line, int& fromX, int& toX) {
+        return Selection->MarkedRange(line, fromX, toX);
+    };
+
+    auto* input = new TSourceGridInput(this);
+    SourceGrid->viewport()->installEventFilter(input);
+    SourceGrid->installEventFilter(input);
+    connect(SourceGrid, &TSourceGrid::EnterPressed, this, [this] { SourceGridDblClick(); });
+    connect(PopupmenuSource, &QMenu::aboutToShow, this, &TMain::PopupmenuSourcePopup);
+
+    connect(ActionCopy, &QAction::triggered, this, &TMain::ActionCopyExecute);
+    connect(ActionFind, &QAction::triggered, this, &TMain::ActionFindExecute);
+    connect(ActionFindNext, &QAction::triggered, this, &TMain::ActionFindNextExecute);
+    connect(MenuItemAllesKopieren, &QAction::triggered, this, &TMain::MenuItemAllesKopierenClick);
+    connect(MenuItemZeileKopieren, &QAction::triggered, this, &TMain::MenuItemZeileKopierenClick);
+    connect(MenuItemCopyBreakpoint, &QAction::triggered, this, &TMain::MenuItemCopyBreakpointClick);
+    connect(MenuItemZoomLine, &QAction::triggered, this, &TMain::MenuItemZoomLineClick);
+    connect(MenuItemGotoEntry, &QAction::triggered, this, &TMain::MenuItemGotoEntryClick);
+
+    // The Goto submenu's items, by their fixed captions.
+    const std::pair<const char*, GotoItem> gotoCaptions[] = {
+        {"IF", GotoItem::If},
+        {"ELSE", GotoItem::Else},
+        {"ENDIF", GotoItem::EndIf},
+        {"WHILE/ENDWHILE", GotoItem::While},
+        {"REPEAT/UNTIL", GotoItem::Repeat},
+        {"SELECTCASE", GotoItem::SelectCase},
+        {"ENDSELECTCASE", GotoItem::EndSelectCase}};
+    for (QAction* item : MenuItemGoto->actions()) {
+        if (item->isSeparator()) MenuItemGotoSeparator = item;
+        if (item->text() == QStringLiteral("Label")) MenuItemGotoLabel = item;
+        for (const auto& [caption, which] : gotoCaptions) {
+            if (item->text() != QLatin1String(caption)) continue;
+            GotoItems[static_cast<size_t>(which)] = item;
+            connect(item, &QAction::triggered, this,
+                    [this, item] { MenuItemGotoClick(item->data().toInt()); });
+        }
+    }
+    MenuItemGoto->menuAction()->setEnabled(false);
+    MenuItemGotoEntry->setEnabled(false);
+
+    // Shortcuts of the pop-up work while the grid has the focus; Ctrl+B
+    // is taken by the grid itself (see TSourceGridInput).
+    MenuItemCopyBreakpoint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    MenuItemCopyBreakpoint->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    MenuItemAllesKopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    SourceGrid->addAction(MenuItemAllesKopieren);
+    ToolBarSource->addSeparator();
+    for (int n = 0; n < 10; ++n) {
+        QAction* set = SetBookmarkItems[static_cast<size_t>(n)];
+        QAction* go = GotoBookmarkItems[static_cast<size_t>(n)];
+        set->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        SourceGrid->addAction(set);
+        // Ctrl+digit goes to a bookmark from anywhere in the program.
+        go->setShortcutContext(Qt::ApplicationShortcut);
+        addAction(go);
+        connect(set, &QAction::triggered, this, [this, n] { setBookMarkClick(n); });
+        connect(go, &QAction::triggered, this, [this, n] { gotoBookMarkClick(n); });
+        if (n < 3) {
+            QAction* button = ToolBarSource->addAction(BookmarkIcon(n), QString::number(n));
+            button->setObjectName(QStringLiteral("ToolButtonGotoBookmark%1").arg(n));
+            ToolButtonGotoBookmark[static_cast<size_t>(n)] = button;
+            connect(button, &QAction::triggered, this, [this, n] { gotoBookMarkClick(n); });
+            UpdateBookmarkButton(n, false, go->text());
+        }
+    }
+    EnableCopyActions(false);
+}
+
+void TMain::UpdateBookmarkButton(int n, bool isSet, const QString& caption) {
+    if (n < 0 || n >= 3) return;
+    QAction* button = ToolButtonGotoBookmark[static_cast<size_t>(n)];
+    if (button == nullptr) return;
+    button->setEnabled(isSet);
+    QString hint = caption;
+    const qsizetype amp = hint.indexOf(QLatin1Char('&'));
+    if (amp >= 0) hint.remove(amp, 1);
+    button->setToolTip(hint);
+    // Hints only for a bookmark that is set.
+    if (QWidget* widget = ToolBarSource->widgetForAction(button)) widget->setToolTip(isSet ? hint : QString());
+}
+
+bool TMain::SourceGridKeyDown(QKeyEvent* event) {
+    Trace(16, QStringLiteral("KeyDown %1").arg(event->key()));
+    if (TSourceGridInput::IsCtrlB(event)) {
+        MenuItemCopyBreakpointClick();
+        return true;
+    }
+    return false;
+}
+
+void TMain::ResetSourceWork() {
+    if (Selection) Selection->ClearMark();
+    PopupmenuSourceLine = -1;
+}
+
+}  // namespace lumorca::gui

@@ -1,0 +1,63 @@
+#pragma once
+// The text selection of the source view: an anchor where a drag began and
+// a moving end, each snapped to a character boundary of its line's display
+// text as drawn.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "analyzer/SourceJumps.h"
+
+namespace lumorca::gui {
+
+// How the selection sees the shown text: a line's display text as drawn,
+// and the width of a text in the source font.
+struct TMarkText {
+    std::function<std::string(int32_t line)> LineText;
+    TextWidthFunction Width;
+};
+
+class TMarkPosition {
+public:
+    bool Valid = false;
+    int32_t Line = -1;
+    int PixelX = 0;     // from the start of the display text to the boundary
+    int CharIndex = 1;  // 1-based character right after the boundary
+    std::string LineText;
+
+    void ResetPos();
+    void SetLine(int32_t line, const TMarkText& text);
+    void SetX(int x, const TMarkText& text);
+};
+
+class TMark {
+public:
+    explicit TMark(TMarkText text) : text_(std::move(text)) {}
+
+    TMarkPosition StartPos;  // the anchor
+    TMarkPosition EndPos;    // the moving end
+    bool Active = false;     // a drag is running
+    bool Reversed = false;   // the moving end lies before the anchor
+    // True when an end moved during a drag, false when the selection went.
+    std::function<void(bool)> OnChange;
+
+    void ClearMark();
+    void ExtendMark(int32_t line, int x);
+    void FinishMark();
+    bool HasMark() const { return StartPos.Valid && EndPos.Valid; }
+
+    enum What { MarkLine = 0, MarkCharIndex = 1, MarkPixelX = 2 };
+    enum Which { Anchor = 0, MovingEnd = 1, FirstEnd = 2, LastEnd = 3 };
+    int MarkValue(int what, int which) const;
+    // The marked pixel range of a line; a line covered to its ends gives
+    // 0..3000.
+    bool MarkedRange(int32_t line, int& fromX, int& toX) const;
+
+private:
+    const TMarkPosition& First() const { return Reversed ? EndPos : StartPos; }
+    const TMarkPosition& Last() const { return Reversed ? StartPos : EndPos; }
+
+    TMarkText text_;
+};
+
+}  // namespace lumorca::gui

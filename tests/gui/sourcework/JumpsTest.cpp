@@ -1,0 +1,287 @@
+// Double-click, Enter and the pop-up's jumps in the source view.
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QTest>
+#include <QTreeView>
+
+#include "SourceWorkSupport.h"
+#include "analyzer/LineModel.h"
+#include "app/SourceGrid.h"
+#include "app/TreeModel.h"
+
+namespace lumorca::gui::test {
+
+namespace {
+
+// Caption path of the node selected in the XRef tree, below the form.
+QStringList SelectedXRef(TWindow& w) {
+    QStringList path;
+    for (const TreeNode* node = w->XRefModel->NodeOf(w->XRefOutline->currentIndex());
+         node != nullptr && node->Parent != nullptr; node = node->Parent)
+        path.prepend(QString::fromLatin1(node->Caption.c_str()).toUpper());
+    return path;
+}
+
+void DoubleClick(TWindow& w, int line, int c, Qt::KeyboardModifiers mods = {}) {
+    QTest::mouseDClick(w.Viewport(), Qt::LeftButton, mods, w.At(line, c));
+    QApplication::processEvents();
+}
+
+QAction* GotoItem(TWindow& w, const char* caption) {
+    for (QAction* item : w->MenuItemGoto->actions()) {
+        if (item->text() == QLatin1String(caption)) return item;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class JumpsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void callJumpsToTheEntryAndBackspaceReturns() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int history = w->JumpHistory.Count();
+        const int call = w.LineOf("call LP_SUM");
+        w.Show(call);
+        DoubleClick(w, call, 2);
+        const int entry = w.LineOf("entry LP_SUM");
+        QCOMPARE(w->CurrentLine(), entry);
+        QCOMPARE(w->JumpHistory.Count(), history + 1);
+        // The entry is shown with its lead-in comments above it.
+        QCOMPARE(w->TopLine, entry - 3);
+
+        w->SourceGrid->setFocus();
+        QTest::keyClick(w->SourceGrid, Qt::Key_Backspace);
+        QCOMPARE(w->CurrentLine(), call);
+        QCOMPARE(w->JumpHistory.Count(), history);
+
+        // Enter does what the double-click does, wherever the pointer is.
+        QTest::keyClick(w->SourceGrid, Qt::Key_Return);
+        QCOMPARE(w->CurrentLine(), entry);
+
+        // With Shift the word is looked up instead of followed.
+        w.Show(call);
+        DoubleClick(w, call, w.CharOf(call, "lp_sum") + 1, Qt::ShiftModifier);
+        QCOMPARE(w->CurrentLine(), call);
+        QCOMPARE(SelectedXRef(w), QStringList({"ENTRIES", "LP_SUM"}));
+    }
+
+    void callOfAnEntryWithoutDefinitionSaysSo() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int call = w.LineOf("call LP_MISSING");
+        w.Show(call);
+        DoubleClick(w, call, 2);
+        QCOMPARE(w->CurrentLine(), call);
+        QVERIFY(!w.Messages.Boxes.empty());
+        QCOMPARE(w.Messages.Boxes.back().Kind, QStringLiteral("info"));
+        QCOMPARE(w.Messages.Boxes.back().Text, QStringLiteral("Coudn't find entry in source code"));
+    }
+
+    void activateOfTheOwnComponentJumpsToTheOperation() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int operation = w.LineOf("operation SAVE_ALL");
+        for (const char* statement : {"activate \"ORDERS\"", "activate $instancename"}) {
+            const int line = w.LineOf(statement);
+            w.Show(line);
+            DoubleClick(w, line, 2);
+            QCOMPARE(w->CurrentLine(), operation);
+        }
+        // Another component's operation is looked up, not jumped to.
+        const int other = w.LineOf("activate \"OTHERS\"");
+        w.Show(other);
+        DoubleClick(w, other, w.CharOf(other, "save_all") + 1);
+        QCOMPARE(w->CurrentLine(), other);
+    }
+
+    void controlWordsJumpToTheirPartners() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int history = w->JumpHistory.Count();
+        const int firstIf = w.LineOf("if ($status");
+        const int elseLine = w.LineOf("     9 1      else");
+        const int firstEndif = w.LineOf("    11 1      endif");
+        w.Show(firstEndif);
+        DoubleClick(w, firstEndif, 1);
+        QCOMPARE(w->CurrentLine(), firstIf);
+        DoubleClick(w, firstIf, 1);
+        QCOMPARE(w->CurrentLine(), firstEndif);  // not the ELSE between
+        DoubleClick(w, elseLine, 1);
+        QCOMPARE(w->CurrentLine(), firstIf);
+        // Moves inside one structure leave no history.
+        QCOMPARE(w->JumpHistory.Count(), history);
+
+        // A continued IF searches from the last line of its statement.
+        const int continued = w.LineOf("if ($1 > 0 & %\\");
+        w.Show(continued);
+        DoubleClick(w, continued, 1);
+        QCOMPARE(w->CurrentLine(), w.LineOf("    15 1      endif"));
+
+        // No UNTIL for the REPEAT: a beep, and the row stays.
+        const int repeat = w.LineOf("repeat");
+        w.Show(repeat);
+        DoubleClick(w, repeat, 1);
+        QCOMPARE(w->CurrentLine(), repeat);
+        QCOMPARE(w.Beeps, 1);
+    }
+
+    void wordsUnderThePointerAreSelectedInTheXRefTree() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
+        w.Show(assign);
+        // A blank between two words: nothing at all.
+        DoubleClick(w, assign, w.CharOf(assign, " = "));
+        QCOMPARE(SelectedXRef(w), QStringList());
+        QCOMPARE(w.Beeps, 0);
+
+        // field.entity: the field under its entity.
+        DoubleClick(w, assign, w.CharOf(assign, "amount") + 2);
+        QCOMPARE(SelectedXRef(w),
+                 QStringList({"ENTITIES AND FIELDS", "ENTITY ORDER", "AMOUNT.ORDER"}));
+        QCOMPARE(w->CurrentLine(), assign);  // a symbol moves nothing
+
+        // Inside a %% substitution of a string: the substituted name alone.
+        const int message = w.LineOf("message \"Total");
+        w.Show(message);
+        DoubleClick(w, message, w.CharOf(message, "$TOTAL$") + 2);
+        QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
+
+        // Numbers under their category.
+        const int zero = w.LineOf("$1 = 0");
+        w.Show(zero);
+        DoubleClick(w, zero, w.CharOf(zero, "0"));
+        QCOMPARE(SelectedXRef(w), QStringList({"NUMBERS", "0"}));
+    }
+
+    void altDoubleClickCopiesTheWordAsTheListingHasIt() {
+        TWindow w;
+        w.Load(WorkListing());
+        w->Options().Lowercase = true;
+        w->ShowStructure();
+        w.SetClipboard(QStringLiteral("before"));
+        const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
+        w.Show(assign);
+        DoubleClick(w, assign, w.CharOf(assign, "order") + 1, Qt::AltModifier);
+        QCOMPARE(w.Clipboard(), QStringLiteral("AMOUNT.ORDER"));
+        QVERIFY(w->Selection->HasMark());
+        QCOMPARE(w->CurrentLine(), assign);
+    }
+
+    void enterLooksUpTheWordUnderThePointerOnlyOverTheSource() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
+        w.Show(assign);
+        w->SourceGrid->setFocus();
+        const QPoint total = w.At(assign, w.CharOf(assign, "$total$") + 1);
+        QCursor::setPos(w.Viewport()->mapToGlobal(total));
+        if (w.Viewport()->mapFromGlobal(QCursor::pos()) != total)
+            QSKIP("the platform does not move the pointer");
+        QTest::keyClick(w->SourceGrid, Qt::Key_Enter);
+        QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
+
+        w->XRefOutline->setCurrentIndex(QModelIndex());
+        w->SourceGrid->setFocus();
+        QCursor::setPos(w.Viewport()->mapToGlobal(QPoint(2, total.y())));
+        QTest::keyClick(w->SourceGrid, Qt::Key_Enter);
+        QCOMPARE(SelectedXRef(w), QStringList());
+        QCOMPARE(w.Beeps, 0);
+    }
+
+    void popupOffersTheJumpsOfTheLine() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int firstIf = w.LineOf("if ($status");
+        w.Show(firstIf);
+        w->PopupmenuSourcePopup();
+        QVERIFY(w->MenuItemGoto->menuAction()->isEnabled());
+        QVERIFY(!w->MenuItemGotoEntry->isEnabled());
+        QVERIFY(!GotoItem(w, "IF")->isVisible());
+        QVERIFY(GotoItem(w, "ELSE")->isVisible());
+        QVERIFY(GotoItem(w, "ENDIF")->isVisible());
+        QVERIFY(!GotoItem(w, "Label")->isVisible());
+        GotoItem(w, "ELSE")->trigger();
+        QCOMPARE(w->CurrentLine(), w.LineOf("     9 1      else"));
+
+        const int call = w.LineOf("call LP_SUM");
+        w.Show(call);
+        w->PopupmenuSourcePopup();
+        QVERIFY(!w->MenuItemGoto->menuAction()->isEnabled());
+        QVERIFY(w->MenuItemGotoEntry->isEnabled());
+        QCOMPARE(w->MenuItemGotoEntry->text(), QStringLiteral("Entry LP_SUM"));
+        w->MenuItemGotoEntry->trigger();
+        QCOMPARE(w->CurrentLine(), w.LineOf("entry LP_SUM"));
+
+        // The entry's call sites: back to the CALL from the submenu.
+        QVERIFY(w->MenuItemAufruf->menuAction()->isEnabled());
+        const QList<QAction*> sites = w->MenuItemAufruf->actions();
+        QCOMPARE(sites.size(), 1);
+        sites.front()->trigger();
+        QCOMPARE(w->CurrentLine(), call);
+        QVERIFY(!w->MenuItemAufruf->menuAction()->isEnabled());  // a trigger has none
+
+        const int plain = w.LineOf("clear/e");
+        w.Show(plain);
+        w->PopupmenuSourcePopup();
+        QVERIFY(!w->MenuItemGoto->menuAction()->isEnabled());
+        w->MenuItemZoomLine->trigger();
+        QCOMPARE(w.Messages.Boxes.back().Caption, QStringLiteral("Zoom SourceLine"));
+        QCOMPARE(w.Messages.Boxes.back().Text,
+                 QString::fromLatin1(w->ListingLines_[static_cast<size_t>(plain)].c_str()));
+    }
+
+    void badPlacesDoNothingOrBeep() {
+        TWindow w;
+        // Nothing loaded yet.
+        QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, QPoint(60, 5));
+        w->SourceGrid->setFocus();
+        QTest::keyClick(w->SourceGrid, Qt::Key_Return);
+        w->PopupmenuSourcePopup();
+        for (QAction* a : {w->MenuItemAllesKopieren, w->MenuItemZeileKopieren,
+                           w->MenuItemCopyBreakpoint, w->MenuItemZoomLine, w->MenuItemGotoEntry})
+            a->trigger();
+        w->MenuItemGotoClick(4);
+        w->gotoBookMarkClick(0);
+        w->setBookMarkClick(0);
+        QVERIFY(w.Messages.Boxes.empty());
+
+        w.Load(WorkListing());
+        const int empty = w.LineOf("    19        ");
+        w.Show(empty);
+        DoubleClick(w, empty, 1);
+        QCOMPARE(w->CurrentLine(), empty);
+        const int last = static_cast<int>(w->ListingLines_.size()) - 1;
+        w.Show(last);
+        DoubleClick(w, last, 1);
+        DoubleClick(w, last, 40);  // past the end of the text
+        w->PopupmenuSourcePopup();
+        for (int kind = -1; kind <= 14; ++kind) w->MenuItemGotoClick(kind);
+        QCOMPARE(w->CurrentLine(), last);
+
+        // A listing of a single structure.
+        w.Load({"Trigger <EXEC> from Form: ONE", std::string(78, '='), Numbered(1, ' ', "endif"),
+                Numbered(2, ' ', "call LP_NONE()"), Numbered(3, ' ', "")},
+               QStringLiteral("one.pro"));
+        QVERIFY(w->HasListing());
+        const int endif = w.LineOf("endif");
+        w.Show(endif);
+        DoubleClick(w, endif, 1);
+        QCOMPARE(w->CurrentLine(), endif);
+        const int call = w.LineOf("call LP_NONE");
+        DoubleClick(w, call, 2);
+        QCOMPARE(w->CurrentLine(), call);
+        w->MenuItemAllesKopieren->trigger();
+        QVERIFY(w.Clipboard().startsWith(QStringLiteral("Trigger <EXEC>")));
+    }
+};
+
+static RegisterTest<JumpsTest> registerJumps;
+
+}  // namespace lumorca::gui::test
+
+#include "JumpsTest.moc"
