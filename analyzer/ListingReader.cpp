@@ -1,0 +1,112 @@
+#include "analyzer/ListingReader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "analyzer/LineModel.h"
+#include "texts/Texts.h"
+
+namespace lumorca {
+namespace {
+
+constexpr int kNotAListingText = 91;
+constexpr int kCannotReadText = 89;
+constexpr size_t kRecognitionLines = 5;
+
+std::string WithFileName(std::string text, const std::string& fileName) {
+    const size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, fileName);
+    return text;
+}
+
+bool IsTitleLine(std::string_view line) {
+    return line.substr(0, 9) == "Trigger <" && UpperCase(NthWord(line, 3)) == "FROM";
+}
+
+}  // namespace
+
+ENoCorvaneSource::ENoCorvaneSource(int language)
+    : std::runtime_error(Text(kNotAListingText, language)) {}
+
+EFileNotReadable::EFileNotReadable(const std::string& fileName, int language)
+    : std::runtime_error(WithFileName(Text(kCannotReadText, language), fileName)),
+      fileName_(fileName) {}
+
+ListingLines SplitFileText(std::string_view bytes) {
+    ListingLines lines;
+    size_t start = 0;
+    const size_t size = bytes.size();
+    while (start < size) {
+        size_t end = start;
+        while (end < size && bytes[end] != '\n' && bytes[end] != '\r') ++end;
+        lines.emplace_back(bytes.substr(start, end - start));
+        if (end < size && bytes[end] == '\r') {
+            ++end;
+            if (end < size && bytes[end] == '\n') ++end;
+        } else if (end < size) {
+            ++end;
+        }
+        start = end;
+    }
+    return lines;
+}
+
+ListingLines SplitClipboardText(std::string_view text) {
+    const size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) text = text.substr(0, nul);
+    const bool hasCarriageReturn = text.find('\r') != std::string_view::npos;
+    const char lineEnd = hasCarriageReturn ? '\r' : '\n';
+
+    ListingLines lines;
+    size_t pos = 0;
+    do {
+        size_t end = text.find(lineEnd, pos);
+        if (end == std::string_view::npos) end = text.size();
+        lines.emplace_back(text.substr(pos, end - pos));
+        pos = end;
+        if (pos < text.size() && text[pos] == lineEnd) ++pos;
+        if (hasCarriageReturn && pos < text.size() && text[pos] == '\n') ++pos;
+    } while (pos < text.size());
+    return lines;
+}
+
+ListingLines ReadListingFile(const std::string& fileName, int language) {
+    std::error_code error;
+    const std::filesystem::path path(fileName);
+    // Opening a directory succeeds on some systems and then reads nothing.
+    if (std::filesystem::is_directory(path, error)) throw EFileNotReadable(fileName, language);
+
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw EFileNotReadable(fileName, language);
+
+    std::string bytes;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+        if (in.eof()) break;
+    }
+    if (in.bad()) throw EFileNotReadable(fileName, language);
+    return SplitFileText(bytes);
+}
+
+bool IsCorvaneListing(const ListingLines& lines) {
+    if (lines.size() < kRecognitionLines) return false;
+    for (size_t i = 0; i < kRecognitionLines; ++i) {
+        if (IsTitleLine(lines[i])) return true;
+    }
+    return false;
+}
+
+void CheckCorvaneListing(const ListingLines& lines, int language) {
+    if (!IsCorvaneListing(lines)) throw ENoCorvaneSource(language);
+}
+
+std::string ListingComponentOf(const ListingLines& lines) {
+    for (const std::string& line : lines) {
+        if (line.find("Trigger") != std::string::npos) return NthWord(line, 5);
+    }
+    return {};
+}
+
+}  // namespace lumorca

@@ -1,0 +1,25 @@
+#pragma once
+// Section "Options" of the settings store, key by key, applied to the
+// analysis settings. Used by the command-line tool for "--option" and
+// "--settings".
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analyzer/Settings.h"
+
+namespace lumorca {
+
+// Applies one stored value. Keys compare without regard to case. Values are
+// read as the store reads them: numbers in decimal (booleans true unless 0),
+// text that is no number gives the factory default, lists split at ";"
+// without empty pieces, and a Language other than 0 or 1, or an out-of-range
+// How2ShowXRef or SortCalls, changes nothing or gives the default.
+// Returns false for a key that the "Options" section does not have; keys of
+// the section that only the program's windows use are accepted and ignored.
+bool ApplySettingKey(AnalysisSettings& settings, std::string_view key, std::string_view value);
+
+// ";"-joined list as stored: split at every ";", empty pieces dropped.
+std::vector<std::string> SplitSettingList(std::string_view text);
+
+}  // namespace lumorca

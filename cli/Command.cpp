@@ -1,0 +1,18 @@
+#include "cli/Command.h"
+
+namespace lumorca::cli {
+namespace {
+
+// Function-local so that registrars in other files may run first.
+std::vector<CommandInfo>& Registry() {
+    static std::vector<CommandInfo> commands;
+    return commands;
+}
+
+}  // namespace
+
+void RegisterCommand(const CommandInfo& info) { Registry().push_back(info); }
+
+const std::vector<CommandInfo>& Commands() { return Registry(); }
+
+}  // namespace lumorca::cli

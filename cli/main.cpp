@@ -1,0 +1,59 @@
+// lumorca-cli: the analysis without a window, for scripts and tests.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Command.h"
+#include "cli/Options.h"
+
+namespace {
+
+using namespace lumorca::cli;
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: lumorca-cli [--option KEY=VALUE]... [--settings FILE] [--language de|en]"
+           " [--warnings-only] COMMAND ...\n"
+           "commands:\n";
+    for (const CommandInfo& command : Commands()) out << "  lumorca-cli " << command.Usage << "\n";
+}
+
+const CommandInfo* FindCommand(const std::string& name) {
+    for (const CommandInfo& command : Commands()) {
+        if (command.Name == name) return &command;
+    }
+    return nullptr;
+}
+
+int Run(const std::vector<std::string>& args) {
+    CommandLine line = ParseCommandLine(args);
+    if (line.Help) {
+        PrintUsage(std::cout);
+        return ExitOk;
+    }
+    if (line.Command.empty()) throw UsageError("no command given (try --help)");
+    const CommandInfo* command = FindCommand(line.Command);
+    if (command == nullptr) throw UsageError("unknown command \"" + line.Command + "\"");
+
+    Context context;
+    context.Settings = std::move(line.Settings);
+    context.Args = std::move(line.Args);
+    context.Out = &std::cout;
+    context.Err = &std::cerr;
+    const int status = command->Run(context);
+    std::cout.flush();
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        std::cout.flush();
+        std::cerr << "lumorca-cli: " << error.what() << "\n";
+        return ExitUnusable;
+    }
+}

@@ -1,0 +1,26 @@
+# Runs lumorca-cli once and checks its exit status and output.
+#   CLI       the program
+#   ARGS      its arguments, separated by "|"
+#   STATUS    expected exit status
+#   STDOUT    regular expression the whole standard output must match (optional)
+#   STDERR    regular expression the standard error must contain (optional)
+string(REPLACE "|" ";" arguments "${ARGS}")
+execute_process(COMMAND "${CLI}" ${arguments}
+  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status STREQUAL "${STATUS}")
+  message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\nstdout: ${out}\nstderr: ${err}")
+endif()
+if(DEFINED STDOUT AND NOT out MATCHES "^${STDOUT}$")
+  message(FATAL_ERROR "stdout does not match ${STDOUT}:\n${out}")
+endif()
+if(DEFINED STDERR AND NOT err MATCHES "${STDERR}")
+  message(FATAL_ERROR "stderr does not match ${STDERR}:\n${err}")
+endif()
+if(STATUS STREQUAL "2")
+  # Unusable input: exactly one line of explanation, nothing on stdout.
+  string(REGEX MATCHALL "\n" breaks "${err}")
+  list(LENGTH breaks lineCount)
+  if(NOT lineCount EQUAL 1 OR NOT out STREQUAL "")
+    message(FATAL_ERROR "expected one line on stderr and no output, got:\n${out}\n---\n${err}")
+  endif()
+endif()
