@@ -4,16 +4,11 @@
 
 #include "analyzer/Dot.h"
 #include "analyzer/LineModel.h"
+#include "analyzer/Vocabulary.h"
 
 namespace lumorca {
 
 namespace {
-
-constexpr int CategoryOperation = 1;
-constexpr int CategoryEntry = 2;
-constexpr int KindOperationDef = 24;
-constexpr int KindEntryDef = 25;
-constexpr int KindFunctionCall = 26;
 
 bool IsReference(const TreeNode* node) { return node->HasRecord && node->Record.Line >= 0; }
 bool IsSymbol(const TreeNode* node) { return node->HasRecord && node->Record.Line < 0; }
@@ -69,7 +64,7 @@ public:
             for (const TreeNode* category : root->Children) {
                 if (!category->HasRecord) continue;
                 const int code = category->Record.Kind;
-                if (code != CategoryEntry && code != CategoryOperation) continue;
+                if (code != CatEntry && code != CatOperation) continue;
                 for (const TreeNode* symbol : category->Children) {
                     if (IsSymbol(symbol)) Callee(symbol, code);
                 }
@@ -99,7 +94,7 @@ private:
     }
 
     void Callee(const TreeNode* symbol, int code) {
-        const int defKind = code == CategoryEntry ? KindEntryDef : KindOperationDef;
+        const int defKind = code == CatEntry ? RefEntryDef : RefOperationDef;
         std::string id;
         for (const TreeNode* child : symbol->Children) {
             if (IsReference(child) && child->Record.Kind == defKind) {
@@ -109,14 +104,14 @@ private:
         }
         bool called = false;
         for (const TreeNode* child : symbol->Children) {
-            called = called || (IsReference(child) && child->Record.Kind == KindFunctionCall);
+            called = called || (IsReference(child) && child->Record.Kind == RefFunctionCall);
         }
         if (id.empty()) {
             if (!called) return;
             id = "u" + std::to_string(++undefined_);
             GraphNode node;
             node.Label = UpperCase(symbol->Caption);
-            node.Shape = code == CategoryEntry ? "ellipse" : "hexagon";
+            node.Shape = code == CatEntry ? "ellipse" : "hexagon";
             node.Dashed = true;
             nodes_.emplace(id, node);
             order_.push_back(id);
@@ -124,7 +119,7 @@ private:
         GraphNode& callee = nodes_[id];
         callee.Red = callee.Red || symbol->StateImage == 1;
         for (const TreeNode* child : symbol->Children) {
-            if (!IsReference(child) || child->Record.Kind != KindFunctionCall) continue;
+            if (!IsReference(child) || child->Record.Kind != RefFunctionCall) continue;
             GraphEdge edge;
             edge.From = StructureId(child->Record.StructureIndex);
             edge.To = id;
