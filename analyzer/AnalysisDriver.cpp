@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <numeric>
 
 #include "analyzer/Analysis.h"
 #include "analyzer/AnalysisState.h"
 #include "analyzer/Classification.h"
+#include "analyzer/ListingReader.h"
 #include "analyzer/StructureParser.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
@@ -296,8 +298,10 @@ private:
     }
 };
 
-// The listing's own line number in the first 6 columns, or empty.
-std::string OwnLineNumber(const std::string& raw) {
+// The listing's own line number in the first 6 columns, or NoLineNumber.
+constexpr int32_t NoLineNumber = INT32_MIN;
+
+int32_t OwnLineNumber(const std::string& raw) {
     const std::string_view head = std::string_view(raw).substr(0, 6);
     size_t p = 0;
     while (p < head.size() && head[p] == ' ') ++p;
@@ -306,13 +310,13 @@ std::string OwnLineNumber(const std::string& raw) {
         negative = head[p] == '-';
         ++p;
     }
-    if (p >= head.size()) return {};
-    long value = 0;
+    if (p >= head.size()) return NoLineNumber;
+    int32_t value = 0;
     for (; p < head.size(); ++p) {
-        if (head[p] < '0' || head[p] > '9') return {};
+        if (head[p] < '0' || head[p] > '9') return NoLineNumber;
         value = value * 10 + (head[p] - '0');
     }
-    return std::to_string(negative ? -value : value);
+    return negative ? -value : value;
 }
 
 class XRefBuilder {
@@ -397,20 +401,33 @@ private:
     AnalysisObserver& observer_;
     StructureNameCache& names_;
 
+    std::vector<int32_t> ownNumbers_;
+
     std::string ReferenceCaption(const ReferenceRecord& ref) {
         const int how = state_.Settings.How2ShowXRef;
-        std::string number;
+        std::string caption;
         if (how != 1) {
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "%4d", static_cast<int>(ref.Line));
-            number = buffer;
-            if (how == 0) return number;
-            number += ' ';
+            if (how == 0) return buffer;
+            const std::string& name = names_.Name(ref.StructureIndex);
+            caption.reserve(24 + name.size());
+            caption += buffer;
+            caption += ' ';
+            caption += name;
+        } else {
+            caption = names_.Name(ref.StructureIndex);
         }
-        std::string caption = number + names_.Name(ref.StructureIndex);
-        if (ref.Line >= 0 && static_cast<size_t>(ref.Line) < state_.Lines.size()) {
-            const std::string own = OwnLineNumber(state_.Lines[static_cast<size_t>(ref.Line)]);
-            if (!own.empty()) caption += " [" + own + "]";
+        if (ownNumbers_.empty() && !state_.Lines.empty()) {
+            // One pass in line order; the references visit lines at random.
+            ownNumbers_.reserve(state_.Lines.size());
+            for (const std::string& line : state_.Lines) ownNumbers_.push_back(OwnLineNumber(line));
+        }
+        if (ref.Line >= 0 && static_cast<size_t>(ref.Line) < ownNumbers_.size() &&
+            ownNumbers_[static_cast<size_t>(ref.Line)] != NoLineNumber) {
+            caption += " [";
+            caption += std::to_string(ownNumbers_[static_cast<size_t>(ref.Line)]);
+            caption += ']';
         }
         return caption;
     }
@@ -418,18 +435,11 @@ private:
 
 }  // namespace
 
-std::string ListingComponentName(const ListingLines& lines) {
-    for (const std::string& line : lines) {
-        if (line.find("Trigger") != std::string::npos) return NthWord(line, 5);
-    }
-    return {};
-}
-
 AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& settings,
                               AnalysisObserver* observerPointer, TraceSink* trace) {
     AnalysisObserver& observer = observerPointer ? *observerPointer : Quiet();
     AnalysisResult result;
-    result.ListingComponent = ListingComponentName(lines);
+    result.ListingComponent = ListingComponentOf(lines);
     AnalysisState state(lines, settings, result, trace);
 
     // Set-up
@@ -471,7 +481,7 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     XRefBuilder(state, observer, names).Build(order, removed);
     observer.ProgressVisible(false);
     observer.TaskChanged(TextFinishing);
-    result.XRef.ForEach([](TreeNode* node) { node->SelectedImage = node->Image; });
+    // Every node was added with its image as selected image too.
     const int language = settings.Language;
     result.XRefPopupCaptions = ApplyXRefCaptions(result.XRef, language);
     if (settings.MarkInvalidParams) {
@@ -481,7 +491,6 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     }
     if (settings.SortLocals) ArrangeLocals(result.XRef, true, language);
     FreeAnalysisTables(state, observer);
-
     std::stable_sort(result.EntryList.begin(), result.EntryList.end(),
                      [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
     return result;

@@ -36,7 +36,8 @@ TreeNode* FirstChildWithCaption(AnalysisState& state, const TreeNode* parent,
 TreeNode* AddNode(AnalysisState& state, TreeNode* parent, const std::string& caption, int image,
                   const NodeRecord& record) {
     TreeNode* node = state.Result.Structure.AddWithRecord(parent, caption, image, record);
-    state.FirstChildByCaption.emplace(ChildKey(parent, caption), node);
+    // Only forms, entities and fields are ever looked up.
+    if (record.Kind <= KindField) state.FirstChildByCaption.emplace(ChildKey(parent, caption), node);
     ++state.StructureNodeCount;
     return node;
 }

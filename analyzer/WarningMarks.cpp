@@ -182,8 +182,9 @@ void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines,
     TreeNode* category = FindXRefNode(xref, {categoryCaption});
     if (category == nullptr) return;
     const std::string& parameters = Text(CategoryTextEntry(CatParameter), language);
+    const ChildIndex groups(FindXRefNode(xref, {parameters}));
     for (TreeNode* symbol : category->Children) {
-        const TreeNode* group = FindXRefNode(xref, {parameters, kindWord + " " + symbol->Caption});
+        const TreeNode* group = groups.Find(kindWord + " " + symbol->Caption);
         const int expected = group ? static_cast<int>(group->Children.size()) : 0;
         for (TreeNode* ref : symbol->Children) {
             if (!ref->HasRecord || ref->Record.Kind != RefFunctionCall) continue;

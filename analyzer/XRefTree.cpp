@@ -58,6 +58,16 @@ TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
     return node;
 }
 
+ChildIndex::ChildIndex(const TreeNode* node) {
+    if (node == nullptr) return;
+    for (TreeNode* child : node->Children) children_.emplace(UpperCase(child->Caption), child);
+}
+
+TreeNode* ChildIndex::Find(const std::string& caption) const {
+    const auto it = children_.find(UpperCase(caption));
+    return it == children_.end() ? nullptr : it->second;
+}
+
 std::string StructureKindCaption(int headerKind, int language) {
     if (headerKind == 2) return CaptionOf(CatEntry, language);
     if (headerKind == 3 || headerKind == 4) return CaptionOf(CatOperation, language);
@@ -70,6 +80,8 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
     const std::string& parameters = CaptionOf(CatParameter, language);
     const std::string& locals = CaptionOf(CatLocalVar, language);
     if (sortLocals) {
+        const ChildIndex entrySymbols(FindXRefNode(xref, {entries}));
+        const ChildIndex operationSymbols(FindXRefNode(xref, {operations}));
         for (const std::string* groupCaption : {&parameters, &locals}) {
             TreeNode* category = FindXRefNode(xref, {*groupCaption});
             if (category == nullptr) continue;
@@ -78,9 +90,9 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
                 const int kind = StructureLineKind(group->Caption);
                 TreeNode* symbol = nullptr;
                 if (kind == 2) {
-                    symbol = FindXRefNode(xref, {entries, group->Caption.substr(std::min<size_t>(6, group->Caption.size()))});
+                    symbol = entrySymbols.Find(group->Caption.substr(std::min<size_t>(6, group->Caption.size())));
                 } else if (kind == 3 || kind == 4) {
-                    symbol = FindXRefNode(xref, {operations, group->Caption.substr(std::min<size_t>(10, group->Caption.size()))});
+                    symbol = operationSymbols.Find(group->Caption.substr(std::min<size_t>(10, group->Caption.size())));
                 }
                 if (symbol == nullptr) continue;
                 xref.Move(group, symbol, 0);

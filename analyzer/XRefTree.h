@@ -2,6 +2,7 @@
 // Operations on a built cross-reference tree: captions in a language, the
 // regrouping of parameters and locals, and look-up by caption path.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace lumorca {
@@ -25,6 +26,17 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language);
 TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption);
 // Node under the root reached by a path of captions (any case), or null.
 TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path);
+
+// Children of a node by upper-cased caption, the first of equal ones; the
+// same answers as FindChildByCaption for many look-ups under one node.
+class ChildIndex {
+public:
+    explicit ChildIndex(const TreeNode* node);
+    TreeNode* Find(const std::string& caption) const;  // caption in any case
+
+private:
+    std::unordered_map<std::string, TreeNode*> children_;
+};
 
 // "Entries" caption for header kind 2, "Operations" for 3 and 4, else empty.
 std::string StructureKindCaption(int headerKind, int language);
