@@ -91,12 +91,14 @@ std::vector<AnalysisSettings> SettingsVariants() {
     return variants;
 }
 
-TEST(FindingsAgreement, ExampleListing) {
-    const ListingLines lines =
-        ReadListingFile(std::string(LUMORCA_SOURCE_DIR) + "/examples/orders.pro", 1);
-    const std::vector<AnalysisSettings> variants = SettingsVariants();
-    for (size_t v = 0; v < variants.size(); ++v) {
-        ExpectAgreement(lines, variants[v], "orders.pro, variant " + std::to_string(v), v == 0);
+TEST(FindingsAgreement, ExampleListings) {
+    for (const char* name : {"/examples/orders.pro", "/tests/data/sample.pro"}) {
+        const ListingLines lines = ReadListingFile(std::string(LUMORCA_SOURCE_DIR) + name, 1);
+        const std::vector<AnalysisSettings> variants = SettingsVariants();
+        for (size_t v = 0; v < variants.size(); ++v) {
+            ExpectAgreement(lines, variants[v], name + std::string(", variant ") + std::to_string(v),
+                            v == 0);
+        }
     }
 }
 
