@@ -13,6 +13,7 @@
 #include "analyzer/LineModel.h"
 #include "analyzer/ListingReader.h"
 #include "analyzer/Vocabulary.h"
+#include "bench/ListingGenerator.h"
 
 namespace lumorca {
 namespace {
@@ -97,6 +98,21 @@ TEST(FindingsAgreement, ExampleListings) {
         const std::vector<AnalysisSettings> variants = SettingsVariants();
         for (size_t v = 0; v < variants.size(); ++v) {
             ExpectAgreement(lines, variants[v], name + std::string(", variant ") + std::to_string(v),
+                            v == 0);
+        }
+    }
+}
+
+TEST(FindingsAgreement, GeneratedListings) {
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
+        bench::ListingShape shape;
+        shape.Lines = 3000;
+        shape.Seed = seed;
+        const ListingLines lines = SplitFileText(bench::GenerateListing(shape));
+        const std::vector<AnalysisSettings> variants = SettingsVariants();
+        for (size_t v = 0; v < variants.size(); ++v) {
+            ExpectAgreement(lines, variants[v],
+                            "seed " + std::to_string(seed) + ", variant " + std::to_string(v),
                             v == 0);
         }
     }
