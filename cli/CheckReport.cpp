@@ -107,8 +107,24 @@ void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
     }
     out << "\n          ]\n"
            "        }\n"
-           "      },\n"
-           "      \"results\": [";
+           "      },\n";
+    // Files that could not be used are the run's own notifications.
+    bool successful = true;
+    for (const FileReport& report : reports) successful = successful && report.Usable;
+    out << "      \"invocations\": [{\"executionSuccessful\": " << (successful ? "true" : "false")
+        << ", \"toolExecutionNotifications\": [";
+    bool firstProblem = true;
+    for (const FileReport& report : reports) {
+        if (report.Usable) continue;
+        out << (firstProblem ? "\n" : ",\n");
+        firstProblem = false;
+        out << "        {\"level\": \"error\", \"message\": {\"text\": "
+            << JsonLatin1(report.Problem)
+            << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": "
+            << JsonString(FileUri(report.File)) << "}}}]}";
+    }
+    out << (firstProblem ? "]}],\n" : "\n      ]}],\n");
+    out << "      \"results\": [";
     bool first = true;
     for (const FileReport& report : reports) {
         const std::string uri = JsonString(FileUri(report.File));

@@ -228,6 +228,21 @@ TEST(CheckFormats, SarifLogCarriesTheRequiredProperties) {
     EXPECT_EQ(levels, (std::set<std::string>{"error", "warning", "note"}));
     EXPECT_EQ(results[15 - 1]["message"]["text"], "2001 - Caf\xC3\xA9 is not a field");
     EXPECT_EQ(results[0]["locations"][0]["physicalLocation"]["region"]["startLine"], 6);
+    EXPECT_EQ(run0["invocations"][0]["executionSuccessful"], true);
+
+    // A file that cannot be read is a notification of the run; the others
+    // are still reported.
+    const CliRun partly = RunCli({"check", "--format", "sarif", dir.Path() + "/gone.pro", file});
+    EXPECT_EQ(partly.Status, 2);
+    const json partial = json::parse(partly.Out);
+    const json& invocation = partial["runs"][0]["invocations"][0];
+    EXPECT_EQ(invocation["executionSuccessful"], false);
+    ASSERT_EQ(invocation["toolExecutionNotifications"].size(), 1u);
+    const json& notification = invocation["toolExecutionNotifications"][0];
+    EXPECT_EQ(notification["level"], "error");
+    EXPECT_NE(notification["message"]["text"].get<std::string>().find("gone.pro"),
+              std::string::npos);
+    EXPECT_EQ(partial["runs"][0]["results"].size(), kRulesFindings.size());
 }
 
 TEST(CheckExit, StatusFollowsFindingsAndUnusableFiles) {
