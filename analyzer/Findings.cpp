@@ -162,8 +162,17 @@ private:
         if (symbol->StateImage != 1) return;
         const bool defined = HasReferenceOfKind(symbol, RefEntryDef);
         const bool called = HasReferenceOfKind(symbol, RefFunctionCall);
+        // The mark may come from the argument check alone: ask the rule the
+        // tree asked, with the same read and write classes.
+        bool read = false;
+        bool write = false;
+        for (const TreeNode* child : symbol->Children) {
+            if (!IsReference(child)) continue;
+            read = read || IsReadKind(child->Record.Kind);
+            write = write || IsWriteKind(child->Record.Kind);
+        }
         if (code == CatEntry && defined != called &&
-            IsSuspiciousSymbol(CatEntry, name, called, defined, *in_.Settings)) {
+            IsSuspiciousSymbol(CatEntry, name, read, write, *in_.Settings)) {
             if (defined) {
                 AddAtReferences(symbol, RefEntryDef, "entry-unused", name,
                                 "entry ", " is defined but never called");
