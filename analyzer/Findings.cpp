@@ -107,6 +107,18 @@ private:
     }
 
     void Category(const TreeNode* category, int code) {
+        switch (code) {
+            case CatOperation:
+            case CatEntry:
+            case CatComponentVar:
+            case CatLocalVar:
+            case CatLabel:
+            case CatVarString:
+            case CatMessage:
+                break;
+            default:
+                return;  // never marked
+        }
         for (const TreeNode* child : category->Children) {
             if (IsSymbol(child)) {
                 Symbol(child, code);
