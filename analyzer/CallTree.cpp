@@ -253,7 +253,7 @@ std::vector<CallNode> CallGraph::CalleesOf(std::string_view name, int /*depth*/,
 }
 
 int CallGraph::CompareCallNodes(std::string_view a, std::string_view b) const {
-    if (direction_ == CallDirection::Calling && sortCalls_ == 0) {
+    if (direction_ == CallDirection::Calling && sortCalls_ != 1) {
         const long long x = ThirdWordNumber(a);
         const long long y = ThirdWordNumber(b);
         return x < y ? -1 : (x > y ? 1 : 0);
@@ -302,11 +302,15 @@ TreeNode* LazyCallTree::AddNode(TreeNode* parent, const CallNode& node) {
     return added;
 }
 
+void LazyCallTree::Clear() {
+    tree_.Clear();
+    pending_.clear();
+}
+
 TreeNode* LazyCallTree::Build(std::string_view name, bool expandAll) {
     if (name.empty()) return nullptr;
     if (!tree_.Empty() && tree_.FirstRoot()->Caption == name) return nullptr;
-    tree_.Clear();
-    pending_.clear();
+    Clear();
     TreeNode* root = AddNode(nullptr, graph_.Root(name));
     EnsureChildren(root);
     root->Expanded = true;
@@ -366,8 +370,7 @@ void LazyCallTree::CollapseTree() {
 }
 
 bool LazyCallTree::BuildWhole(std::string_view name, size_t cap) {
-    tree_.Clear();
-    pending_.clear();
+    Clear();
     std::vector<TreeNode*> last;  // the most recent node at each depth
     const bool complete = graph_.Walk(name, cap, [&](const CallNode& node, int depth) {
         TreeNode* parent = depth == 0 ? nullptr : last[static_cast<size_t>(depth) - 1];

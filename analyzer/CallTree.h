@@ -133,6 +133,10 @@ public:
     // nodes. Returns the root, or null when nothing was built.
     TreeNode* Build(std::string_view name, bool expandAll);
 
+    // Empties the tree; clear it only this way, so that no node of a new
+    // tree is taken for a pending node of the old one.
+    void Clear();
+
     // True while a node's children have not been computed yet (they may turn
     // out to be none).
     bool HasPendingChildren(const TreeNode* node) const;

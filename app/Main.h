@@ -1,0 +1,299 @@
+#pragma once
+// The main window: the frame with menus and tool bars, the owner of every
+// view control and of the shown listing. Its handlers are spread over
+// MainCreate, MainLoading, MainSourceView, MainNavigation, MainArrange,
+// MainOptions and MainCallWindow by subject.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "analyzer/Analysis.h"
+#include "analyzer/CallTree.h"
+#include "analyzer/SourceText.h"
+#include "analyzer/Trace.h"
+#include "app/MessageService.h"
+#include "app/SourceGrid.h"
+#include "options/OptionSettings.h"
+#include "windows/ChildForm.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QMimeData;
+class QMdiArea;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QRadioButton;
+class QScrollBar;
+class QToolBar;
+class QToolButton;
+class QTreeView;
+class QFrame;
+
+namespace lumorca::gui {
+
+class TSourceGrid;
+class TreeModel;
+
+class TMain : public QMainWindow, public TChildHost, public TWindowHost, public TraceSink {
+    Q_OBJECT
+public:
+    // `programPath` places the INI file beside the program; `registryName`
+    // names the per-user store (tests pass their own).
+    TMain(const QString& programPath, const QString& registryName, TMessageService* messages,
+          QWidget* parent = nullptr);
+    ~TMain() override;
+
+    // Start-up after the windows exist: command line, options, binding of
+    // the views, first listing, showing the windows.
+    void Startup(const QStringList& arguments);
+
+    // --- Listing (loading) ---
+    void LoadFile(const QString& name);
+    void ReadFile(const QString& name);
+    void RunAnalysis();
+    TAnswer AskToSavePaste();
+    void UpdateCaption();
+    std::function<AnalysisResult(ListingLines&, const AnalysisSettings&, AnalysisObserver*,
+                                 TraceSink*)>
+        Analyzer;
+    // The clipboard text as Latin-1 (characters outside become '?').
+    std::function<std::string()> ClipboardText;
+    // Save dialog: returns the chosen file name (empty for Cancel) and the
+    // selected filter's extension.
+    std::function<QString(const QString& proposal, QString& extension)> SaveFileName;
+    std::function<QString()> OpenFileName;
+
+    // --- Source view ---
+    void ShowStructure();
+    void ResizeSourceGridCols();
+    int SourceColumnWidth(bool vscrollShown) const;
+    void AdjustHScroll();
+    void UpdateTriggerInfo();
+    int CurrentLine() const;
+
+    // --- Navigation ---
+    void GotoPosition(int32_t structure, int32_t line, bool addToHistory);
+    void GotoReference(const NodeRecord& record, bool addToHistory);
+    void StrukturOutlineChange(TreeNode* node);
+    void XRefOutlineChange(TreeNode* node);
+    void CallOutlineChange(TreeNode* node);
+    void StrukturOutlineEnter();
+    void XRefOutlineEnter();
+    void CallOutlineEnter();
+    void ActionPrevExecute();
+    void ActionNextExecute();
+    void ActionHistoryBackExecute();
+
+    // --- Windows ---
+    void SetObjectToChildWin();
+    void ReflectWindowState(TChildForm* child, std::uint8_t state) override;
+    void toggleWin(TChildForm* child, bool show);
+    void FormResize() override;
+    void showWindows();
+    void ActionArrangeExecute();
+    void ActionAutoArrangeExecute();
+    bool IsArranging() const override { return Arranging; }
+    void ChildTrace(const QString& line) override;
+
+    // --- Options and texts ---
+    void ApplyOptions();
+    void LoadLanguageStrings();
+    void ActionResetOptionsExecute();
+    QString Txt(int entry) const;
+    TLumorcaOptions& Options() { return OptionWin->Options; }
+
+    // --- Call window ---
+    void ComboBoxEntryListChange();
+    void MenuItemExpandCalltreeClick();
+    void MenuItemCollapseCalltreeClick();
+
+    // --- Debug ---
+    int Level() const override;
+    void Line(const std::string& text) override;
+    void Trace(int level, const QString& text);
+    void SelectTraceLevel(int level);
+
+    void EnableMenuItems(bool enabled);
+
+    // TWindowHost
+    QSize ScreenSize() const override;
+    QSize MainWindowOuterSize() const override;
+    void SetWindowsPlaced(bool placed) override { WindowsPlaced = placed; }
+    void SetArranging(bool arranging) override { Arranging = arranging; }
+    void PlaceWindow(TWindowId window, const TWindowGeometry& geometry) override;
+    std::uint8_t WindowState(TWindowId window) const override;
+    TWindowGeometry WindowBounds(TWindowId window) const override;
+
+    // --- State (fields of the main window) ---
+    std::unique_ptr<TOptionSettings> OptionWin;
+    TMessageService* Messages;
+
+    bool ResizeLocked = true;
+    bool Loading = false;
+    bool Arranging = false;
+    bool CallTreeBuilding = false;
+    bool Closing = false;
+    bool WindowsPlaced = false;
+    bool WarningsOnly = false;
+    bool VScrollNeeded = false;
+
+    ListingLines ListingLines_;
+    QString ListingFileName;
+    QString ListingComponent;
+    AnalysisResult Analysis;
+    StructureStartList& StructureStarts = Analysis.StructureStarts;
+
+    int32_t CurrentStructure = 0;
+    int32_t TopLine = 0;
+    int32_t EndLine = -1;
+    int32_t LeadInRows = 0;
+    int MaxLineWidth = 0;
+    // How the XRef tree's locals are grouped now.
+    bool ArrangedSortLocals = true;
+    int ArrangedLanguage = 1;
+    TPositionList JumpHistory{0};
+    TPositionList Bookmarks{10};
+    QString LastFindText;
+    int LastFindLine = -1;
+
+    Tree CallTree;
+    std::unique_ptr<CallGraph> CallGraph_;
+    std::unique_ptr<LazyCallTree> CallTreeBuilder;
+
+    // --- Controls ---
+    QMdiArea* MdiArea = nullptr;
+    TChildForm* StructureWin = nullptr;
+    TChildForm* XRefWin = nullptr;
+    TChildForm* CallWin = nullptr;
+    TChildForm* SourceWin = nullptr;
+    QTreeView* StrukturOutline = nullptr;
+    QTreeView* XRefOutline = nullptr;
+    QTreeView* CallOutline = nullptr;
+    TreeModel* StructureModel = nullptr;
+    TreeModel* XRefModel = nullptr;
+    TreeModel* CallModel = nullptr;
+    QWidget* PanelCallWin = nullptr;
+    QComboBox* ComboBoxEntryList = nullptr;
+    QRadioButton* RadioButtonCalledFrom = nullptr;
+    QRadioButton* RadioButtonCalling = nullptr;
+    QWidget* SourceWinClient = nullptr;
+    QWidget* PanelSourceWin = nullptr;
+    QToolBar* ToolBarSource = nullptr;
+    QWidget* PanelTriggerInfo = nullptr;
+    QLabel* LabelTriggerName = nullptr;
+    QLabel* LabelFromWhatLabel = nullptr;
+    QLabel* LabelFromWhatName = nullptr;
+    QLabel* LabelEntryLabel = nullptr;
+    QLabel* LabelEntryName = nullptr;
+    TSourceGrid* SourceGrid = nullptr;
+    QScrollBar* SourceGridHScroll = nullptr;
+    QFrame* HidePanel = nullptr;
+    QFrame* PanelInfo = nullptr;
+    QPlainTextEdit* MemoInfo = nullptr;
+    QLabel* LabelCurrentTask = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QToolBar* ToolBarButtons = nullptr;
+    QToolBar* ToolBarDebug = nullptr;
+    QComboBox* DEBUGOption = nullptr;
+    QWidget* DEBUGPanel = nullptr;
+    QPlainTextEdit* DebugMemo = nullptr;
+    QCheckBox* CheckBoxINI = nullptr;
+    QMenu* MenuItemFileList = nullptr;
+    QMenu* PopupmenuSource = nullptr;
+    QMenu* PopupmenuStruktur = nullptr;
+    QMenu* PopupmenuXRef = nullptr;
+    QMenu* PopupMenucallWindow = nullptr;
+    QMenu* MenuItemAufruf = nullptr;
+    QMenu* MenuItemGoto = nullptr;
+    QMenu* MenuItemSetBookmark = nullptr;
+    QMenu* MenuItemGotoBookmark = nullptr;
+    QAction* MenuItemAllesKopieren = nullptr;
+    QAction* MenuItemZeileKopieren = nullptr;
+    QAction* MenuItemCopyBreakpoint = nullptr;
+    QAction* MenuItemZoomLine = nullptr;
+    QAction* MenuItemGotoEntry = nullptr;
+    QAction* MenuItemShowParam = nullptr;
+    QAction* MenuItemShowLocal = nullptr;
+    QAction* MenuItemExpandCalltree = nullptr;
+    QAction* MenuItemCollapseCalltree = nullptr;
+    std::array<QAction*, 10> SetBookmarkItems{};
+    std::array<QAction*, 10> GotoBookmarkItems{};
+    QFont SourceDrawFont;
+
+    // --- Actions ---
+    QAction *ActionMenuFile = nullptr, *ActionMenuWork = nullptr, *ActionMenuOptions = nullptr,
+            *ActionMenuWindows = nullptr, *ActionMenuHelp = nullptr;
+    QAction *ActionOpen = nullptr, *ActionReload = nullptr, *ActionPaste = nullptr,
+            *ActionSave = nullptr, *ActionExit = nullptr;
+    QAction *ActionPrev = nullptr, *ActionNext = nullptr, *ActionHistoryBack = nullptr,
+            *ActionFind = nullptr, *ActionFindNext = nullptr, *ActionCopy = nullptr;
+    QAction *ActionShowOptions = nullptr, *ActionResetOptions = nullptr;
+    QAction *ActionArrange = nullptr, *ActionAutoArrange = nullptr;
+    QAction *ActionStrukturWin = nullptr, *ActionXRefWin = nullptr, *ActionCallWin = nullptr,
+            *ActionSourceWin = nullptr;
+    QAction* ActionAbout = nullptr;
+    QAction *ActionZnrTotal = nullptr, *ActionZnrTrigger = nullptr, *ActionContinue = nullptr,
+            *ActionLowercase = nullptr, *ActionNonPropFont = nullptr, *ActionAutoIndent = nullptr;
+    QAction* ActionFont = nullptr;
+
+    // Menus of the main menu bar, for re-captioning.
+    QMenu *MenuFile = nullptr, *MenuWork = nullptr, *MenuOptions = nullptr,
+          *MenuWindows = nullptr, *MenuHelp = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public:
+    // --- Action handlers (MainLoading) ---
+    void ActionOpenExecute();
+    void ActionPasteExecute();
+    void ActionReloadExecute();
+    bool ActionSaveExecute();
+    void ActionExitExecute();
+    // Loads the first .pro file of a drop; false when there is none.
+    bool LoadDroppedFile(const QMimeData* data);
+    // View toggles and font (MainSourceView)
+    void ViewToggle(QAction* action);
+    void ActionFontExecute();
+    // The views only show something once a listing is loaded.
+    bool HasListing() const { return !Analysis.Structure.Empty(); }
+    SourceGridSettings GridSettings() const;
+    TChildForm* ChildOf(TWindowId window) const;
+
+private:
+    void CreateControls();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateSourcePanel();
+    void CreateCallPanel();
+    void CreateInfoPanels();
+    void CreateDebugBar();
+    void CreateBookmarkMenuItems();
+    void setBookmarkMenuItem(int n, bool isSet);
+    void ClearViews();
+    void FillXRefPopup(const std::vector<std::string>& captions);
+    void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
+    void ApplyViewFonts();
+    void PlaceInfoPanel();
+    void SyncExpansion(QTreeView* view, TreeModel* model, TreeNode* node);
+    void ExpandCallNode(const QModelIndex& index);
+    void OnTreeCurrentChanged(QTreeView* view, const QModelIndex& current);
+    void OnSourceGridRowChanged(int row);
+
+    class Observer;
+    friend class Observer;
+};
+
+}  // namespace lumorca::gui

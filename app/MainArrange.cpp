@@ -1,0 +1,208 @@
+// The child windows: binding the views into them, switching them on and
+// off, and the automatic arrangement.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+#include "app/TreeModel.h"
+#include "windows/Arrangement.h"
+
+namespace lumorca::gui {
+
+void TMain::SetObjectToChildWin() {
+    StructureWin->setWidget(StrukturOutline);
+    connect(StructureWin, &TChildForm::Activated, this, &TMain::StrukturOutlineEnter);
+    XRefWin->setWidget(XRefOutline);
+    connect(XRefWin, &TChildForm::Activated, this, &TMain::XRefOutlineEnter);
+
+    auto* callClient = new QWidget;
+    auto* callLayout = new QVBoxLayout(callClient);
+    callLayout->setContentsMargins(0, 0, 0, 0);
+    callLayout->setSpacing(0);
+    callLayout->addWidget(PanelCallWin);
+    callLayout->addWidget(CallOutline, 1);
+    CallWin->setWidget(callClient);
+    connect(CallWin, &TChildForm::Activated, this, &TMain::CallOutlineEnter);
+
+    SourceWin->setWidget(SourceWinClient);
+}
+
+TChildForm* TMain::ChildOf(TWindowId window) const {
+    switch (window) {
+        case TWindowId::Structure: return StructureWin;
+        case TWindowId::XRef: return XRefWin;
+        case TWindowId::Call: return CallWin;
+        case TWindowId::Source: return SourceWin;
+        default: return nullptr;
+    }
+}
+
+void TMain::ReflectWindowState(TChildForm* child, std::uint8_t state) {
+    if (Arranging) return;
+    const bool visible = state != 1;
+    if (child == StructureWin)
+        Trace(6, visible ? QStringLiteral("reflect : SHOW") : QStringLiteral("reflect : HIDE"));
+    if (child->WinAction->isChecked() != visible) child->WinAction->setChecked(visible);
+    if (child->WinState && *child->WinState != state) *child->WinState = state;
+    if (child->CurrentState() != state) {
+        // Changing the state raises our own state events; they must not
+        // reflect back half-way.
+        Arranging = true;
+        child->SetState(state);
+        Arranging = false;
+    }
+    if (visible) {
+        child->raise();
+        if (!Loading && MdiArea->activeSubWindow() != child) MdiArea->setActiveSubWindow(child);
+    }
+}
+
+void TMain::toggleWin(TChildForm* child, bool show) {
+    ReflectWindowState(child, show ? 0 : 1);
+    FormResize();
+}
+
+void TMain::FormResize() {
+    if (Closing || ResizeLocked || Arranging || StructureWin == nullptr) return;
+    Arranging = true;
+    Trace(6, QStringLiteral("FormResize"));
+
+    const std::array<TChildForm*, 4> children{StructureWin, XRefWin, CallWin, SourceWin};
+    ArrangeInput input;
+    const QSize client = MdiArea->viewport()->size();
+    input.ClientWidth = client.width();
+    input.ClientHeight = client.height();
+    input.SourceSize2x = Options().SourceSize2x;
+    for (size_t i = 0; i < 4; ++i) input.States[i] = children[i]->CurrentState();
+    if (!WindowsPlaced || Options().AutoSize) {
+        const auto placed = ArrangeChildWindows(input);
+        for (size_t i = 0; i < 4; ++i) {
+            if (!placed[i]) continue;
+            children[i]->setGeometry(*placed[i]);
+            const QRect r = *placed[i];
+            Trace(6, QStringLiteral("%1/%2 ## %3/%4")
+                         .arg(client.width())
+                         .arg(client.height())
+                         .arg(r.left() + r.width())
+                         .arg(r.top() + r.height()));
+        }
+    }
+    ResizeSourceGridCols();
+    if (HidePanel) HidePanel->setGeometry(MdiArea->viewport()->rect());
+    PlaceInfoPanel();
+    Arranging = false;
+}
+
+void TMain::ActionArrangeExecute() {
+    WindowsPlaced = false;
+    FormResize();
+    WindowsPlaced = true;
+}
+
+void TMain::ActionAutoArrangeExecute() {
+    Options().AutoSize = !Options().AutoSize;
+    ActionAutoArrange->setChecked(Options().AutoSize);
+    if (Options().AutoSize) FormResize();
+}
+
+void TMain::showWindows() {
+    StrukturOutline->hide();
+    XRefOutline->hide();
+    SourceGrid->hide();
+    ResizeSourceGridCols();
+    const bool loaded = HasListing();
+    HidePanel->setVisible(!loaded);
+    if (!loaded) HidePanel->raise();
+    StrukturOutline->setVisible(loaded);
+    XRefOutline->setVisible(loaded);
+    CallOutline->setVisible(loaded);
+    SourceGrid->setVisible(loaded);
+    WindowsPlaced = true;
+    const THistoryList& history = Options().History;
+    ActionReload->setEnabled(history.Count() > 0 && history[0] != QStringLiteral("(Paste)"));
+    FormResize();
+}
+
+void TMain::PlaceInfoPanel() {
+    if (PanelInfo == nullptr) return;
+    const QRect area = MdiArea->viewport()->rect();
+    const int width = qMin(480, qMax(200, area.width() - 40));
+    const int height = qMin(240, qMax(120, area.height() - 40));
+    PanelInfo->setGeometry((area.width() - width) / 2, qMax(0, (area.height() - height) / 3), width,
+                           height);
+}
+
+void TMain::ChildTrace(const QString& line) {
+    Trace(6, line);
+}
+
+void TMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+    if (DebugMemo == nullptr || HidePanel == nullptr) return QMainWindow::eventFilter(watched, event);
+    if (watched == MdiArea->viewport() && event->type() == QEvent::Resize) {
+        HidePanel->setGeometry(MdiArea->viewport()->rect());
+        PlaceInfoPanel();
+        FormResize();
+    } else if (watched == SourceWinClient && event->type() == QEvent::Resize) {
+        if (!Arranging) ResizeSourceGridCols();
+    } else if (event->type() == QEvent::FocusIn) {
+        if (watched == StrukturOutline) StrukturOutlineEnter();
+        if (watched == XRefOutline) XRefOutlineEnter();
+        if (watched == CallOutline) CallOutlineEnter();
+    } else if (watched == DebugMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        DebugMemo->clear();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QSize TMain::ScreenSize() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->size() : QSize(1024, 768);
+}
+
+QSize TMain::MainWindowOuterSize() const {
+    return frameGeometry().size();
+}
+
+void TMain::PlaceWindow(TWindowId window, const TWindowGeometry& g) {
+    if (window == TWindowId::Main) {
+        move(g.Left, g.Top);
+        resize(g.Width, g.Height);
+        return;
+    }
+    if (TChildForm* child = ChildOf(window)) child->setGeometry(g.Left, g.Top, g.Width, g.Height);
+}
+
+std::uint8_t TMain::WindowState(TWindowId window) const {
+    if (window == TWindowId::Main) {
+        if (isMinimized()) return 1;
+        if (isMaximized()) return 2;
+        return 0;
+    }
+    const TChildForm* child = ChildOf(window);
+    return child ? child->CurrentState() : 0;
+}
+
+TWindowGeometry TMain::WindowBounds(TWindowId window) const {
+    const QRect r = window == TWindowId::Main ? geometry() : ChildOf(window)->geometry();
+    return TWindowGeometry{r.left(), r.width(), r.top(), r.height()};
+}
+
+}  // namespace lumorca::gui

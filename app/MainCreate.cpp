@@ -1,0 +1,631 @@
+// Creation of the main window: controls, actions, menus and tool bars.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/ImageList.h"
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+#include "app/TreeModel.h"
+#include "texts/Texts.h"
+
+namespace lumorca::gui {
+
+namespace {
+
+// A tool button image made of a short text, for the view switches that
+// have no standard image.
+QIcon GlyphIcon(const QString& glyph, QColor colour = QColor(0x20, 0x40, 0x90)) {
+    QIcon icon;
+    for (int size : {16, 24, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        QFont font(QStringLiteral("Sans Serif"));
+        font.setBold(true);
+        font.setPixelSize(glyph.size() > 2 ? size * 7 / 16 : size * 10 / 16);
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, glyph);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+const char* const TraceLevels[] = {
+    "0=No", "1=Drawcell ", "2=Mark", "3=GetEntryOfZnr", "4=TokenList", "5=Cellwidth",
+    "6=ResizeWin ", "7=Mark", "8=DoubleClick", "9=HistoryList", "10=FieldList",
+    "11=ActiveWindow", "12=TriggerList", "13=Merge Entries (Trigger)", "14=Force Repaint",
+    "15=ClientwinResize", "16=KeyDown", "17=Parameter in XREF", "18=Benchmark"};
+
+}  // namespace
+
+TMain::TMain(const QString& programPath, const QString& registryName, TMessageService* messages,
+             QWidget* parent)
+    : QMainWindow(parent), Messages(messages) {
+    ResizeLocked = true;
+    setObjectName(QStringLiteral("Main"));
+    setAcceptDrops(true);
+    Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
+                  TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); };
+
+    CreateActions();
+    CreateControls();
+    CreateMenus();
+    CreateToolBars();
+
+    // The four child windows, in the order the options expect them.
+    auto makeChild = [this](const QString& name, const QString& tag) {
+        auto* child = new TChildForm(this, tag);
+        child->setObjectName(name);
+        MdiArea->addSubWindow(child);
+        return child;
+    };
+    StructureWin = makeChild(QStringLiteral("StructureWin"), QStringLiteral("Struktur:"));
+    XRefWin = makeChild(QStringLiteral("XRefWin"), QStringLiteral("XRef    :"));
+    CallWin = makeChild(QStringLiteral("CallWin"), QStringLiteral("Call    :"));
+    SourceWin = makeChild(QStringLiteral("SourceWin"), QStringLiteral("Source  :"));
+    setWindowIcon(TreeImage(0));
+    StructureWin->setWindowIcon(TreeImage(0));
+    XRefWin->setWindowIcon(TreeImage(5));
+    CallWin->setWindowIcon(TreeImage(4));
+    SourceWin->setWindowIcon(GlyphIcon(QStringLiteral("{}")));
+
+    OptionWin = std::make_unique<TOptionSettings>(programPath, registryName);
+    OptionWin->ChooseSettingsStore();
+    OptionWin->SetDefaults();
+    OptionWin->Windows = this;
+    OptionWin->ApplyOptions = [this] { ApplyOptions(); };
+
+    StructureWin->WinAction = ActionStrukturWin;
+    XRefWin->WinAction = ActionXRefWin;
+    CallWin->WinAction = ActionCallWin;
+    SourceWin->WinAction = ActionSourceWin;
+    StructureWin->WinState = &Options().StructureWin.State;
+    XRefWin->WinState = &Options().XRefWin.State;
+    CallWin->WinState = &Options().CallWin.State;
+    SourceWin->WinState = &Options().SourceWin.State;
+
+    // FormCreate
+    Loading = CallTreeBuilding = Closing = false;
+    DebugMemo->clear();
+    DEBUGPanel->hide();
+    VScrollNeeded = false;
+    SourceGridHScroll->hide();
+    EnableMenuItems(false);
+    MaxLineWidth = 0;
+    LastFindText.clear();
+    LastFindLine = -1;
+    ListingFileName.clear();
+    SourceGridHScroll->setFixedHeight(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    WarningsOnly = false;
+    CreateBookmarkMenuItems();
+    ResizeLocked = false;
+    UpdateCaption();
+}
+
+TMain::~TMain() {
+    for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
+    // The models point into the trees; detach them before the trees go.
+    StructureModel->SetTree(nullptr);
+    XRefModel->SetTree(nullptr);
+    CallModel->SetTree(nullptr);
+}
+
+void TMain::CreateActions() {
+    auto make = [this](const char* name, const QString& caption, QKeySequence shortcut = {}) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+        return action;
+    };
+    auto checkable = [](QAction* action, bool checked) {
+        action->setCheckable(true);
+        action->setChecked(checked);
+        return action;
+    };
+    QStyle* s = style();
+    ActionOpen = make("ActionOpen", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    ActionOpen->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    ActionReload = make("ActionReload", QStringLiteral("Reload"));
+    ActionReload->setIcon(s->standardIcon(QStyle::SP_BrowserReload));
+    ActionPaste = make("ActionPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    ActionPaste->setIcon(GlyphIcon(QStringLiteral("\u2398")));
+    ActionPaste->setIcon(GlyphIcon(QStringLiteral("Cb"), QColor(0x80, 0x50, 0x10)));
+    ActionSave = make("ActionSave", QStringLiteral("Save"));
+    ActionSave->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    ActionExit = make("ActionExit", QStringLiteral("Exit"));
+    ActionPrev = make("ActionPrev", QStringLiteral("Previous"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    ActionPrev->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
+    ActionNext = make("ActionNext", QStringLiteral("Next"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    ActionNext->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
+    ActionHistoryBack =
+        make("ActionHistoryBack", QStringLiteral("Back"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    ActionHistoryBack->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
+    ActionFind = make("ActionFind", QStringLiteral("Find"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    ActionFind->setIcon(GlyphIcon(QStringLiteral("?")));
+    ActionFindNext = make("ActionFindNext", QStringLiteral("Find Next"), QKeySequence(Qt::Key_F3));
+    ActionCopy = make("ActionCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    ActionCopy->setIcon(GlyphIcon(QStringLiteral("Cp")));
+    ActionShowOptions = make("ActionShowOptions", QStringLiteral("ActionShowOptions"));
+    ActionShowOptions->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ActionResetOptions = make("ActionResetOptions", QStringLiteral("ActionResetOptions"));
+    ActionArrange = make("ActionArrange", QStringLiteral("Arrange"));
+    ActionAutoArrange = checkable(make("ActionAutoArrange", QStringLiteral("Auto arrange")), true);
+    ActionAutoArrange->setIcon(GlyphIcon(QStringLiteral("\u25A5")));
+    ActionStrukturWin = checkable(make("ActionStrukturWin", QStringLiteral("StrukturWin")), true);
+    ActionStrukturWin->setIcon(GlyphIcon(QStringLiteral("S")));
+    ActionXRefWin = checkable(make("ActionXRefWin", QStringLiteral("XRefWin")), true);
+    ActionXRefWin->setIcon(GlyphIcon(QStringLiteral("X")));
+    ActionCallWin = checkable(make("ActionCallWin", QStringLiteral("CallWin")), true);
+    ActionCallWin->setIcon(GlyphIcon(QStringLiteral("C")));
+    ActionSourceWin = checkable(make("ActionSourceWin", QStringLiteral("SourceWin")), true);
+    ActionSourceWin->setIcon(GlyphIcon(QStringLiteral("Src")));
+    ActionAbout = make("ActionAbout", QStringLiteral("About"));
+    ActionZnrTotal = checkable(make("ActionZnrTotal", QStringLiteral("LineNumber")), true);
+    ActionZnrTotal->setIcon(GlyphIcon(QStringLiteral("#")));
+    ActionZnrTrigger = checkable(make("ActionZnrTrigger", QStringLiteral("Line Number of Trigger")), false);
+    ActionZnrTrigger->setIcon(GlyphIcon(QStringLiteral("T#")));
+    ActionContinue = checkable(make("ActionContinue", QStringLiteral("%\\")), false);
+    ActionContinue->setIcon(GlyphIcon(QStringLiteral("%\\")));
+    ActionLowercase = checkable(make("ActionLowercase", QStringLiteral("Lowercase")), true);
+    ActionLowercase->setIcon(GlyphIcon(QStringLiteral("ab")));
+    ActionNonPropFont = checkable(make("ActionNonPropFont", QStringLiteral("ActionNonPropFont")), false);
+    ActionNonPropFont->setIcon(GlyphIcon(QStringLiteral("Cn")));
+    ActionAutoIndent = checkable(make("ActionAutoIndent", QStringLiteral("AutoIndent")), false);
+    ActionAutoIndent->setIcon(GlyphIcon(QStringLiteral("\u21E5")));
+    ActionFont = make("ActionFont", QStringLiteral("Font"));
+
+    connect(ActionOpen, &QAction::triggered, this, &TMain::ActionOpenExecute);
+    connect(ActionReload, &QAction::triggered, this, &TMain::ActionReloadExecute);
+    connect(ActionPaste, &QAction::triggered, this, &TMain::ActionPasteExecute);
+    connect(ActionSave, &QAction::triggered, this, [this] { ActionSaveExecute(); });
+    connect(ActionExit, &QAction::triggered, this, &TMain::ActionExitExecute);
+    connect(ActionPrev, &QAction::triggered, this, &TMain::ActionPrevExecute);
+    connect(ActionNext, &QAction::triggered, this, &TMain::ActionNextExecute);
+    connect(ActionHistoryBack, &QAction::triggered, this, &TMain::ActionHistoryBackExecute);
+    connect(ActionResetOptions, &QAction::triggered, this, &TMain::ActionResetOptionsExecute);
+    connect(ActionArrange, &QAction::triggered, this, &TMain::ActionArrangeExecute);
+    connect(ActionAutoArrange, &QAction::triggered, this, &TMain::ActionAutoArrangeExecute);
+    connect(ActionFont, &QAction::triggered, this, &TMain::ActionFontExecute);
+    for (QAction* toggle : {ActionZnrTotal, ActionZnrTrigger, ActionContinue, ActionLowercase,
+                            ActionNonPropFont, ActionAutoIndent}) {
+        connect(toggle, &QAction::triggered, this, [this, toggle] { ViewToggle(toggle); });
+    }
+    const std::pair<QAction*, TChildForm* TMain::*> toggles[] = {
+        {ActionStrukturWin, &TMain::StructureWin},
+        {ActionXRefWin, &TMain::XRefWin},
+        {ActionCallWin, &TMain::CallWin},
+        {ActionSourceWin, &TMain::SourceWin}};
+    for (const auto& [action, child] : toggles) {
+        // The action's own check has already flipped; the window follows it.
+        connect(action, &QAction::triggered, this,
+                [this, member = child](bool checked) { toggleWin(this->*member, checked); });
+    }
+}
+
+void TMain::CreateControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    MdiArea = new QMdiArea(central);
+    MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    MdiArea->viewport()->installEventFilter(this);
+    layout->addWidget(MdiArea, 1);
+    setCentralWidget(central);
+
+    auto makeTree = [this](const char* name, TreeModel*& model) {
+        auto* view = new QTreeView(this);
+        view->setObjectName(QString::fromLatin1(name));
+        view->setHeaderHidden(true);
+        view->setUniformRowHeights(true);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->header()->setStretchLastSection(false);
+        model = new TreeModel(view);
+        view->setModel(model);
+        view->installEventFilter(this);
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, view](const QModelIndex& current) { OnTreeCurrentChanged(view, current); });
+        return view;
+    };
+    StrukturOutline = makeTree("StrukturOutline", StructureModel);
+    StructureModel->SetTree(&Analysis.Structure);
+    XRefOutline = makeTree("XRefOutline", XRefModel);
+    XRefModel->SetTree(&Analysis.XRef);
+    CallOutline = makeTree("CallOutline", CallModel);
+    CallModel->SetTree(&CallTree);
+
+    CreateSourcePanel();
+    CreateCallPanel();
+    CreateInfoPanels();
+    CreateDebugBar();
+    layout->addWidget(DEBUGPanel);
+}
+
+void TMain::CreateSourcePanel() {
+    SourceWinClient = new QWidget(this);
+    SourceWinClient->setObjectName(QStringLiteral("SourceWinClient"));
+    SourceWinClient->installEventFilter(this);
+    PanelSourceWin = new QWidget(SourceWinClient);
+    PanelSourceWin->setObjectName(QStringLiteral("PanelSourceWin"));
+    auto* panelLayout = new QHBoxLayout(PanelSourceWin);
+    panelLayout->setContentsMargins(2, 1, 2, 1);
+    ToolBarSource = new QToolBar(QStringLiteral("ToolBarSource"), PanelSourceWin);
+    ToolBarSource->setObjectName(QStringLiteral("ToolBarSource"));
+    ToolBarSource->setIconSize(QSize(18, 18));
+    panelLayout->addWidget(ToolBarSource);
+
+    PanelTriggerInfo = new QWidget(PanelSourceWin);
+    PanelTriggerInfo->setObjectName(QStringLiteral("PanelTriggerInfo"));
+    auto* info = new QHBoxLayout(PanelTriggerInfo);
+    info->setContentsMargins(6, 0, 2, 0);
+    auto label = [this](const char* name, bool bold, Qt::Alignment align) {
+        auto* l = new QLabel(PanelTriggerInfo);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setAlignment(align | Qt::AlignVCenter);
+        l->setTextFormat(Qt::PlainText);
+        if (bold) {
+            QFont f = l->font();
+            f.setBold(true);
+            l->setFont(f);
+        }
+        return l;
+    };
+    LabelTriggerName = label("LabelTriggerName", true, Qt::AlignLeft);
+    LabelTriggerName->setStyleSheet(QStringLiteral("color: #0000ff;"));
+    LabelFromWhatLabel = label("LabelFromWhatLabel", false, Qt::AlignRight);
+    LabelFromWhatName = label("LabelFromWhatName", true, Qt::AlignLeft);
+    LabelEntryLabel = label("LabelEntryLabel", false, Qt::AlignRight);
+    LabelEntryName = label("LabelEntryName", true, Qt::AlignLeft);
+    for (QLabel* l : {LabelTriggerName, LabelFromWhatLabel, LabelFromWhatName, LabelEntryLabel,
+                      LabelEntryName})
+        info->addWidget(l);
+    info->addStretch(1);
+    panelLayout->addWidget(PanelTriggerInfo, 1);
+
+    SourceGrid = new TSourceGrid(SourceWinClient);
+    SourceGrid->SetListing(&ListingLines_);
+    SourceGrid->installEventFilter(this);
+    SourceGridHScroll = new QScrollBar(Qt::Horizontal, SourceWinClient);
+    SourceGridHScroll->setObjectName(QStringLiteral("SourceGridHScroll"));
+    SourceGridHScroll->setPageStep(10);
+    SourceGridHScroll->setMinimum(0);
+    connect(SourceGridHScroll, &QScrollBar::valueChanged, this, [this](int value) {
+        SourceGrid->SetHScrollPosition(value);
+        SourceGrid->InvalidateSourceRows(0, SourceGrid->FullyVisibleRows() + 1);
+    });
+    connect(SourceGrid, &TSourceGrid::BackRequested, this, &TMain::ActionHistoryBackExecute);
+    connect(SourceGrid, &TSourceGrid::CurrentRowChanged, this, &TMain::OnSourceGridRowChanged);
+    SourceGrid->BookmarkOfLine = [this](int line) {
+        for (int n = 0; n < Bookmarks.Count(); ++n) {
+            int32_t s = -1;
+            int32_t l = -1;
+            if (Bookmarks.GetPosition(n, s, l) && s == CurrentStructure && l == line) return n;
+        }
+        return -1;
+    };
+    SourceGrid->DrawTrace = [this](const QString& text) { Trace(1, text); };
+
+    PopupmenuSource = new QMenu(this);
+    PopupmenuSource->setObjectName(QStringLiteral("PopupmenuSource"));
+    SourceGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(SourceGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
+}
+
+void TMain::CreateCallPanel() {
+    PanelCallWin = new QWidget(this);
+    PanelCallWin->setObjectName(QStringLiteral("PanelCallWin"));
+    auto* layout = new QVBoxLayout(PanelCallWin);
+    layout->setContentsMargins(4, 4, 4, 2);
+    layout->setSpacing(2);
+    ComboBoxEntryList = new QComboBox(PanelCallWin);
+    ComboBoxEntryList->setObjectName(QStringLiteral("ComboBoxEntryList"));
+    ComboBoxEntryList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBoxEntryList->setMinimumContentsLength(8);
+    RadioButtonCalledFrom = new QRadioButton(PanelCallWin);
+    RadioButtonCalledFrom->setObjectName(QStringLiteral("RadioButtonCalledFrom"));
+    RadioButtonCalledFrom->setChecked(true);
+    RadioButtonCalling = new QRadioButton(PanelCallWin);
+    RadioButtonCalling->setObjectName(QStringLiteral("RadioButtonCalling"));
+    layout->addWidget(ComboBoxEntryList);
+    layout->addWidget(RadioButtonCalledFrom);
+    layout->addWidget(RadioButtonCalling);
+    connect(ComboBoxEntryList, &QComboBox::currentTextChanged, this,
+            &TMain::ComboBoxEntryListChange);
+    connect(RadioButtonCalledFrom, &QRadioButton::clicked, this, [this] {
+        CallTree.Clear();  // the direction changed: always rebuild
+        ComboBoxEntryListChange();
+    });
+    connect(RadioButtonCalling, &QRadioButton::clicked, this, [this] {
+        CallTree.Clear();
+        ComboBoxEntryListChange();
+    });
+
+    PopupMenucallWindow = new QMenu(this);
+    PopupMenucallWindow->setObjectName(QStringLiteral("PopupMenucallWindow"));
+    MenuItemExpandCalltree = PopupMenucallWindow->addAction(QStringLiteral("expand tree"));
+    MenuItemCollapseCalltree = PopupMenucallWindow->addAction(QStringLiteral("collapse tree"));
+    connect(MenuItemExpandCalltree, &QAction::triggered, this, &TMain::MenuItemExpandCalltreeClick);
+    connect(MenuItemCollapseCalltree, &QAction::triggered, this,
+            &TMain::MenuItemCollapseCalltreeClick);
+    connect(CallOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopupMenucallWindow->popup(CallOutline->viewport()->mapToGlobal(pos));
+    });
+    connect(CallOutline, &QTreeView::expanded, this, &TMain::ExpandCallNode);
+
+    PopupmenuStruktur = new QMenu(this);
+    PopupmenuStruktur->setObjectName(QStringLiteral("PopupmenuStruktur"));
+    connect(StrukturOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (!PopupmenuStruktur->isEmpty())
+            PopupmenuStruktur->popup(StrukturOutline->viewport()->mapToGlobal(pos));
+    });
+    PopupmenuXRef = new QMenu(this);
+    PopupmenuXRef->setObjectName(QStringLiteral("PopupmenuXRef"));
+    connect(XRefOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (!PopupmenuXRef->isEmpty()) PopupmenuXRef->popup(XRefOutline->viewport()->mapToGlobal(pos));
+    });
+    for (auto [view, model, popup] : {std::tuple{StrukturOutline, StructureModel, PopupmenuStruktur},
+                                      std::tuple{XRefOutline, XRefModel, PopupmenuXRef}}) {
+        connect(view, &QTreeView::expanded, this, [this, model, popup](const QModelIndex& index) {
+            AdjustPopupCheck(popup, model->NodeOf(index), true);
+        });
+        connect(view, &QTreeView::collapsed, this, [this, model, popup](const QModelIndex& index) {
+            AdjustPopupCheck(popup, model->NodeOf(index), false);
+        });
+    }
+}
+
+void TMain::CreateInfoPanels() {
+    HidePanel = new QFrame(MdiArea->viewport());
+    HidePanel->setObjectName(QStringLiteral("HidePanel"));
+    HidePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    HidePanel->setLineWidth(2);
+    HidePanel->setAutoFillBackground(true);
+
+    PanelInfo = new QFrame(MdiArea->viewport());
+    PanelInfo->setObjectName(QStringLiteral("PanelInfo"));
+    PanelInfo->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PanelInfo->setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(PanelInfo);
+    MemoInfo = new QPlainTextEdit(PanelInfo);
+    MemoInfo->setObjectName(QStringLiteral("MemoInfo"));
+    MemoInfo->setReadOnly(true);
+    LabelCurrentTask = new QLabel(PanelInfo);
+    LabelCurrentTask->setObjectName(QStringLiteral("LabelCurrentTask"));
+    ProgressBar = new QProgressBar(PanelInfo);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setTextVisible(false);
+    ProgressBar->hide();
+    layout->addWidget(MemoInfo, 1);
+    layout->addWidget(LabelCurrentTask);
+    layout->addWidget(ProgressBar);
+    PanelInfo->resize(420, 220);
+    PanelInfo->hide();
+}
+
+void TMain::CreateDebugBar() {
+    DEBUGPanel = new QWidget(this);
+    DEBUGPanel->setObjectName(QStringLiteral("DEBUGPanel"));
+    auto* layout = new QVBoxLayout(DEBUGPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    DebugMemo = new QPlainTextEdit(DEBUGPanel);
+    DebugMemo->setObjectName(QStringLiteral("DebugMemo"));
+    DebugMemo->setReadOnly(true);
+    DebugMemo->setMaximumBlockCount(20000);
+    DebugMemo->setFixedHeight(140);
+    DebugMemo->viewport()->installEventFilter(this);
+    layout->addWidget(DebugMemo);
+
+    DEBUGOption = new QComboBox(this);
+    DEBUGOption->setObjectName(QStringLiteral("DEBUGOption"));
+    for (const char* level : TraceLevels) DEBUGOption->addItem(QString::fromLatin1(level));
+    DEBUGOption->setCurrentIndex(-1);
+    connect(DEBUGOption, &QComboBox::currentIndexChanged, this, [this](int index) {
+        DEBUGPanel->setVisible(index > 0);
+        DebugMemo->clear();
+        FormResize();
+    });
+    CheckBoxINI = new QCheckBox(QStringLiteral("Save INI"), this);
+    CheckBoxINI->setObjectName(QStringLiteral("CheckBoxINI"));
+    CheckBoxINI->setChecked(true);
+}
+
+void TMain::CreateMenus() {
+    MenuFile = menuBar()->addMenu(QStringLiteral("&File   "));
+    ActionMenuFile = MenuFile->menuAction();
+    MenuFile->addAction(ActionOpen);
+    MenuItemFileList = MenuFile->addMenu(QStringLiteral("Last opened"));
+    MenuItemFileList->setObjectName(QStringLiteral("MenuItemFileList"));
+    MenuFile->addAction(ActionPaste);
+    MenuFile->addAction(ActionReload);
+    MenuFile->addAction(ActionSave);
+    MenuFile->addSeparator();
+    MenuFile->addAction(ActionExit);
+
+    MenuWork = menuBar()->addMenu(QStringLiteral("&Work        "));
+    ActionMenuWork = MenuWork->menuAction();
+    for (QAction* a : {ActionPrev, ActionNext, ActionHistoryBack}) MenuWork->addAction(a);
+    MenuWork->addSeparator();
+    for (QAction* a : {ActionFind, ActionFindNext, ActionCopy}) MenuWork->addAction(a);
+
+    MenuOptions = menuBar()->addMenu(QStringLiteral("&Options     "));
+    ActionMenuOptions = MenuOptions->menuAction();
+    MenuOptions->addAction(ActionShowOptions);
+    MenuOptions->addAction(ActionResetOptions);
+
+    MenuWindows = menuBar()->addMenu(QStringLiteral("&Windows    "));
+    ActionMenuWindows = MenuWindows->menuAction();
+    MenuWindows->addAction(ActionArrange);
+    MenuWindows->addAction(ActionAutoArrange);
+    MenuWindows->addSeparator();
+    MenuWindows->addAction(ActionStrukturWin);
+    MenuWindows->addAction(ActionXRefWin);
+    // The call window's item is not bound to its action and stays hidden.
+    QAction* callItem = MenuWindows->addAction(QStringLiteral("CallWin"));
+    callItem->setVisible(false);
+    MenuWindows->addAction(ActionSourceWin);
+
+    MenuHelp = menuBar()->addMenu(QStringLiteral("&Help     "));
+    ActionMenuHelp = MenuHelp->menuAction();
+    MenuHelp->addAction(ActionAbout);
+
+    // Pop-up menu of the source grid.
+    MenuItemAllesKopieren = PopupmenuSource->addAction(QStringLiteral("Alles kopieren"));
+    MenuItemAllesKopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    MenuItemZeileKopieren = PopupmenuSource->addAction(QStringLiteral("Zeile kopieren"));
+    PopupmenuSource->addAction(ActionCopy);
+    MenuItemCopyBreakpoint = PopupmenuSource->addAction(QStringLiteral("Copy Breakpoint "));
+    PopupmenuSource->addSeparator();
+    MenuItemZoomLine = PopupmenuSource->addAction(QStringLiteral("Zoom Zeile"));
+    MenuItemGotoEntry = PopupmenuSource->addAction(QStringLiteral("Entry"));
+    MenuItemAufruf = PopupmenuSource->addMenu(QStringLiteral("Aufruf"));
+    MenuItemAufruf->setObjectName(QStringLiteral("MenuItemAufruf"));
+    MenuItemGoto = PopupmenuSource->addMenu(QStringLiteral("Goto"));
+    for (const char* item : {"IF", "ELSE", "ENDIF", "WHILE/ENDWHILE", "REPEAT/UNTIL", "SELECTCASE",
+                             "ENDSELECTCASE"})
+        MenuItemGoto->addAction(QString::fromLatin1(item));
+    MenuItemGoto->addSeparator();
+    MenuItemGoto->addAction(QStringLiteral("Label"));
+    PopupmenuSource->addSeparator();
+    MenuItemSetBookmark = PopupmenuSource->addMenu(QStringLiteral("Set Bookmark"));
+    MenuItemGotoBookmark = PopupmenuSource->addMenu(QStringLiteral("Goto Bookmark"));
+    PopupmenuSource->addSeparator();
+    MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
+    MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
+    PopupmenuSource->addSeparator();
+    PopupmenuSource->addAction(ActionFind);
+    PopupmenuSource->addAction(ActionFindNext);
+}
+
+void TMain::CreateToolBars() {
+    ToolBarButtons = addToolBar(QStringLiteral("ToolBarButtons"));
+    ToolBarButtons->setObjectName(QStringLiteral("ToolBarButtons"));
+    ToolBarButtons->setIconSize(QSize(20, 20));
+    for (QAction* a : {ActionOpen, ActionReload, ActionPaste, ActionSave}) ToolBarButtons->addAction(a);
+    ToolBarButtons->addSeparator();
+    for (QAction* a : {ActionHistoryBack, ActionFind, ActionCopy}) ToolBarButtons->addAction(a);
+    ToolBarButtons->addSeparator();
+    ToolBarButtons->addAction(ActionShowOptions);
+    ToolBarButtons->addAction(ActionAutoArrange);
+    ToolBarButtons->addSeparator();
+    for (QAction* a : {ActionStrukturWin, ActionXRefWin, ActionCallWin, ActionSourceWin})
+        ToolBarButtons->addAction(a);
+
+    for (QAction* a : {ActionZnrTotal, ActionZnrTrigger, ActionContinue, ActionLowercase,
+                       ActionNonPropFont, ActionAutoIndent})
+        ToolBarSource->addAction(a);
+    ToolBarSource->addSeparator();
+
+    ToolBarDebug = addToolBar(QStringLiteral("ToolBarDebug"));
+    ToolBarDebug->setObjectName(QStringLiteral("ToolBarDebug"));
+    ToolBarDebug->addWidget(DEBUGOption);
+    ToolBarDebug->addAction(ActionPrev);
+    ToolBarDebug->addAction(ActionNext);
+    ToolBarDebug->addWidget(CheckBoxINI);
+    // Quick-load buttons for the files u1.txt .. u4.txt beside the program.
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (int i = 1; i <= 4; ++i) {
+        const QString name = QStringLiteral("U%1").arg(i);
+        const QString file = QDir(dir).filePath(name.toLower() + QStringLiteral(".txt"));
+        if (!QFileInfo::exists(file)) continue;
+        QAction* button = ToolBarDebug->addAction(name);
+        button->setObjectName(name);
+        connect(button, &QAction::triggered, this, [this, file] { LoadFile(file); });
+    }
+    ToolBarDebug->hide();
+}
+
+void TMain::CreateBookmarkMenuItems() {
+    for (int n = 0; n < 10; ++n) {
+        GotoBookmarkItems[static_cast<size_t>(n)] = MenuItemGotoBookmark->addAction(QString());
+        GotoBookmarkItems[static_cast<size_t>(n)]->setShortcut(
+            QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + n)));
+        SetBookmarkItems[static_cast<size_t>(n)] = MenuItemSetBookmark->addAction(QString());
+        SetBookmarkItems[static_cast<size_t>(n)]->setCheckable(true);
+        SetBookmarkItems[static_cast<size_t>(n)]->setShortcut(
+            QKeySequence(Qt::CTRL | Qt::SHIFT | static_cast<Qt::Key>(Qt::Key_0 + n)));
+        setBookmarkMenuItem(n, false);
+    }
+}
+
+void TMain::setBookmarkMenuItem(int n, bool isSet) {
+    QString caption = OptionWin ? Txt(53) + QStringLiteral(" &") + QString::number(n)
+                                : QString::number(n);
+    if (isSet) {
+        int32_t s = -1;
+        int32_t l = -1;
+        Bookmarks.GetPosition(n, s, l);
+        const auto name = StructureName(ListingLines_, StructureStarts, s);
+        caption += QStringLiteral(" :") + QString::fromLatin1(name.Name.c_str());
+    }
+    SetBookmarkItems[static_cast<size_t>(n)]->setChecked(isSet);
+    SetBookmarkItems[static_cast<size_t>(n)]->setText(caption);
+    GotoBookmarkItems[static_cast<size_t>(n)]->setEnabled(isSet);
+    GotoBookmarkItems[static_cast<size_t>(n)]->setText(caption);
+}
+
+void TMain::EnableMenuItems(bool enabled) {
+    for (QAction* a : {ActionPrev, ActionNext, ActionFind, ActionFindNext, ActionStrukturWin,
+                       ActionXRefWin, ActionCallWin, ActionSourceWin})
+        a->setEnabled(enabled);
+    ActionSave->setEnabled(enabled && ListingFileName == QStringLiteral("(Paste)"));
+    if (enabled) {
+        ActionArrange->setEnabled(true);
+    } else {
+        ActionHistoryBack->setEnabled(false);
+        ActionArrange->setEnabled(false);
+    }
+    for (QAction* item : PopupmenuXRef->actions()) {
+        item->setChecked(false);
+        item->setEnabled(enabled);
+    }
+    if (!ResizeLocked) UpdateCaption();
+}
+
+QString TMain::Txt(int entry) const {
+    const int language = OptionWin ? OptionWin->Options.Language : 1;
+    const std::string& text = lumorca::Text(entry, language);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int TMain::Level() const {
+    return DEBUGOption->currentIndex() < 0 ? 0 : DEBUGOption->currentIndex();
+}
+
+void TMain::Line(const std::string& text) {
+    DebugMemo->appendPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TMain::Trace(int level, const QString& text) {
+    if (Level() == level) DebugMemo->appendPlainText(text);
+}
+
+void TMain::SelectTraceLevel(int level) {
+    DEBUGOption->setCurrentIndex(level);
+}
+
+}  // namespace lumorca::gui

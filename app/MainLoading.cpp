@@ -1,0 +1,377 @@
+// The one road by which a listing enters: reading, recognising, analysing,
+// showing; and the file actions around it.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTreeView>
+
+#include "analyzer/ListingReader.h"
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+#include "app/TreeModel.h"
+
+namespace lumorca::gui {
+
+namespace {
+
+const QString PasteName = QStringLiteral("(Paste)");
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Names of files compare without case only where the file system does.
+bool SameFileName(const QString& a, const QString& b) {
+    return QString::compare(a, b, FileNamesIgnoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+}
+
+}  // namespace
+
+// Feeds the information panel while the analysis runs.
+class TMain::Observer : public AnalysisObserver {
+public:
+    explicit Observer(TMain* main) : main_(main) {}
+    void TaskChanged(int textEntry) override { main_->LabelCurrentTask->setText(main_->Txt(textEntry)); }
+    void ProgressMaximum(int maximum) override { main_->ProgressBar->setMaximum(qMax(0, maximum)); }
+    void ProgressPosition(int position) override { main_->ProgressBar->setValue(position); }
+    void ProgressVisible(bool visible) override { main_->ProgressBar->setVisible(visible); }
+    void InfoLine(const std::string& text) override { main_->MemoInfo->appendPlainText(Latin1(text)); }
+    void ProcessPendingEvents() override {
+        // Let the window repaint; user input cannot start a second load,
+        // since everything that would is disabled or refused while Loading.
+        if (main_->Loading && ++calls_ % 512 == 0) QCoreApplication::processEvents();
+    }
+
+private:
+    TMain* main_;
+    unsigned calls_ = 0;
+};
+
+void TMain::LoadFile(const QString& name) {
+    if (Loading) return;
+    LastFindText.clear();
+    LastFindLine = 0;
+
+    if (ListingFileName == PasteName) {
+        if (AskToSavePaste() == TAnswer::Cancel) return;
+    } else if (!ListingFileName.isEmpty() && SameFileName(name, ListingFileName)) {
+        if (Messages->ConfirmYesCancel(this, Txt(87).replace(QStringLiteral("%s"), name)) != TAnswer::Yes) return;
+    }
+
+    try {
+        ReadFile(name);
+    } catch (const EFileNotReadable&) {
+        Messages->Error(this, Txt(89).replace(QStringLiteral("%s"), name));
+        return;
+    } catch (const ENoCorvaneSource& e) {
+        Messages->Error(this, QString::fromLatin1(e.what()));
+        return;
+    } catch (...) {
+        Messages->Error(this, Txt(90));
+        return;
+    }
+
+    MemoInfo->clear();
+    PlaceInfoPanel();
+    PanelInfo->show();
+    PanelInfo->raise();
+    if (name == PasteName) {
+        MemoInfo->appendPlainText(QStringLiteral("%1 lines read from Pastebuffer").arg(ListingLines_.size()));
+    } else {
+        MemoInfo->appendPlainText(
+            QStringLiteral("%1 lines read from file %2").arg(ListingLines_.size()).arg(name));
+    }
+
+    Loading = true;
+    UpdateCaption();
+    HidePanel->show();
+    PanelInfo->raise();
+    for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
+                          static_cast<QWidget*>(CallOutline), static_cast<QWidget*>(SourceGrid),
+                          static_cast<QWidget*>(SourceGridHScroll)})
+        view->hide();
+    EnableMenuItems(false);
+    LabelCurrentTask->setText(Txt(88));
+
+    try {
+        RunAnalysis();
+        Loading = false;
+        Options().History.AddFile(name);
+        ListingFileName = name;
+        EnableMenuItems(true);
+        showWindows();
+        if (!Analysis.Structure.Empty() && !Analysis.Structure.FirstRoot()->Children.empty()) {
+            TreeNode* first = Analysis.Structure.FirstRoot()->Children.front();
+            if (first->HasRecord) GotoReference(first->Record, true);
+        }
+    } catch (const std::exception& e) {
+        Loading = false;
+        EnableMenuItems(false);
+        ListingFileName.clear();
+        Messages->Error(this, Txt(90) + QStringLiteral("\r\n") + QString::fromLatin1(e.what()));
+    } catch (...) {
+        Loading = false;
+        EnableMenuItems(false);
+        ListingFileName.clear();
+        Messages->Error(this, Txt(90) + QStringLiteral("\r\n"));
+    }
+    PanelInfo->show();
+    PanelInfo->raise();
+    UpdateCaption();
+}
+
+void TMain::ReadFile(const QString& name) {
+    const int language = Options().Language;
+    ListingLines lines;
+    if (name == PasteName) {
+        lines = SplitClipboardText(ClipboardText ? ClipboardText() : std::string());
+    } else {
+        lines = ReadListingFile(QFile::encodeName(name).toStdString(), language);
+    }
+    CheckCorvaneListing(lines, language);
+    if (HasListing()) {
+        Options().LastTrigger = Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
+        Options().LastLineNr = SourceGrid->Row();
+    }
+    ListingLines_ = std::move(lines);
+}
+
+void TMain::ClearViews() {
+    StructureModel->BeginRebuild();
+    XRefModel->BeginRebuild();
+    CallModel->BeginRebuild();
+    Analysis = AnalysisResult();
+    CallTreeBuilder.reset();
+    CallGraph_.reset();
+    CallTree.Clear();
+    CallModel->EndRebuild();
+    XRefModel->EndRebuild();
+    StructureModel->EndRebuild();
+    JumpHistory.Clear();
+    Bookmarks.Clear();
+    for (int n = 0; n < 10; ++n) setBookmarkMenuItem(n, false);
+    CurrentStructure = -1;
+    PopupmenuStruktur->clear();
+    PopupmenuXRef->clear();
+    ComboBoxEntryList->blockSignals(true);
+    ComboBoxEntryList->clear();
+    ComboBoxEntryList->blockSignals(false);
+}
+
+void TMain::RunAnalysis() {
+    QCoreApplication::processEvents();
+    ClearViews();
+
+    AnalysisSettings settings = ToAnalysisSettings(Options());
+    settings.WarningsOnly = WarningsOnly;
+    Observer observer(this);
+    StructureModel->BeginRebuild();
+    XRefModel->BeginRebuild();
+    try {
+        Analysis = Analyzer(ListingLines_, settings, &observer, this);
+    } catch (...) {
+        Analysis = AnalysisResult();
+        XRefModel->EndRebuild();
+        StructureModel->EndRebuild();
+        throw;
+    }
+    XRefModel->EndRebuild();
+    StructureModel->EndRebuild();
+    ProgressBar->hide();
+
+    if (Analysis.Structure.Empty()) throw ENoCorvaneSource(Options().Language);
+
+    ComboBoxEntryList->blockSignals(true);
+    for (const std::string& entry : Analysis.EntryList) ComboBoxEntryList->addItem(Latin1(entry));
+    ComboBoxEntryList->setCurrentIndex(-1);
+    ComboBoxEntryList->blockSignals(false);
+    for (const EntityMenuItem& item : Analysis.EntityMenu) {
+        QAction* action = PopupmenuStruktur->addAction(Latin1(item.Caption));
+        action->setCheckable(true);
+        TreeNode* node = item.Node;
+        connect(action, &QAction::triggered, this, [this, action, node](bool checked) {
+            const QModelIndex index = StructureModel->IndexOf(node);
+            if (checked) {
+                StrukturOutline->expand(index);
+                StrukturOutline->setCurrentIndex(index);
+            } else {
+                StrukturOutline->collapse(index);
+                for (TreeNode* child : node->Children)
+                    StrukturOutline->collapse(StructureModel->IndexOf(child));
+            }
+        });
+    }
+    FillXRefPopup(Analysis.XRefPopupCaptions);
+    ArrangedSortLocals = settings.SortLocals;
+    ArrangedLanguage = settings.Language;
+    CallGraph_ = std::make_unique<CallGraph>(Analysis.XRef, ListingLines_, StructureStarts,
+                                             Analysis.EntryList, settings,
+                                             CallDirection::CalledFrom);
+
+    StrukturOutline->expand(StructureModel->index(0, 0));
+    XRefOutline->expand(XRefModel->index(0, 0));
+}
+
+TAnswer TMain::AskToSavePaste() {
+    if (!Options().AskToSave) return TAnswer::No;
+    TAnswer answer = Messages->ConfirmYesNoCancel(this, Txt(86));
+    // A listing the user wanted kept but that was not written must not be
+    // replaced.
+    if (answer == TAnswer::Yes && !ActionSaveExecute()) answer = TAnswer::Cancel;
+    return answer;
+}
+
+void TMain::UpdateCaption() {
+    const QString title = Txt(84);
+    if (!HasListing() && !Loading) {
+        setWindowTitle(title + QStringLiteral(" (") + Txt(85) + QStringLiteral(")"));
+        return;
+    }
+    ListingComponent = Latin1(ListingComponentOf(ListingLines_));
+    const QString s = Loading ? Txt(96) + QStringLiteral(" ") + ListingComponent + QStringLiteral("...")
+                              : ListingComponent;
+    setWindowTitle(QStringLiteral("[") + s + QStringLiteral("] ") + title);
+}
+
+void TMain::ActionOpenExecute() {
+    QString name;
+    if (OpenFileName) {
+        name = OpenFileName();
+    } else {
+        name = QFileDialog::getOpenFileName(this, QString(), Options().ProcListingDir,
+                                            QStringLiteral("Proc listings (*.pro);;All files (*)"));
+    }
+    if (name.isEmpty()) return;
+    LoadFile(name);
+    Options().ProcListingDir = QFileInfo(name).absolutePath();
+}
+
+void TMain::ActionPasteExecute() {
+    LoadFile(PasteName);
+    if (Level() == 11) {
+        if (isActiveWindow()) DebugMemo->appendPlainText(QStringLiteral("main"));
+        if (MdiArea->activeSubWindow() == StructureWin) DebugMemo->appendPlainText(QStringLiteral("strukt"));
+        if (MdiArea->activeSubWindow() == XRefWin) DebugMemo->appendPlainText(QStringLiteral("XRef"));
+        if (MdiArea->activeSubWindow() == SourceWin) DebugMemo->appendPlainText(QStringLiteral("Source"));
+    }
+}
+
+void TMain::ActionReloadExecute() {
+    const THistoryList& history = Options().History;
+    if (history.Count() > 0 && history[0] != PasteName) LoadFile(history[0]);
+    const QString last = Options().LastTrigger;
+    if (last.isEmpty() || !HasListing()) return;
+    for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {
+        if (Latin1(StructureName(ListingLines_, StructureStarts, s).Name) == last) {
+            GotoPosition(s, -1, true);
+            SourceGrid->SetRow(Options().LastLineNr);
+            break;
+        }
+    }
+}
+
+bool TMain::ActionSaveExecute() {
+    QString extension;
+    QString name;
+    if (SaveFileName) {
+        name = SaveFileName(ListingComponent, extension);
+    } else {
+        QString filter;
+        const QString filters = QStringLiteral("Proc listings (*.pro);;Text files (*.txt);;All files (*)");
+        name = QFileDialog::getSaveFileName(this, QString(), ListingComponent + QStringLiteral(".pro"),
+                                            filters, &filter);
+        const int dot = filter.indexOf(QLatin1Char('.'));
+        if (dot >= 0) {
+            int end = dot;
+            while (end < filter.size() && filter[end] != QLatin1Char(')') &&
+                   filter[end] != QLatin1Char(';') && filter[end] != QLatin1Char('|'))
+                ++end;
+            extension = filter.mid(dot, end - dot);
+            if (extension == QStringLiteral(".*")) extension.clear();
+        }
+    }
+    if (name.isEmpty()) return false;
+    if (!QFileInfo(name).fileName().contains(QLatin1Char('.'))) name += extension;
+
+    QSaveFile file(name);
+    bool written = file.open(QIODevice::WriteOnly);
+    for (const std::string& line : ListingLines_) {
+        if (!written) break;
+        written = file.write(line.data(), static_cast<qint64>(line.size())) >= 0 &&
+                  file.write("\r\n", 2) == 2;
+    }
+    if (!written || !file.commit()) {
+        file.cancelWriting();
+        Messages->Error(this, Txt(193).replace(QStringLiteral("%s"), name));
+        return false;
+    }
+    Options().History.AddFile(name);
+    ListingFileName = name;
+    ActionSave->setEnabled(false);
+    return true;
+}
+
+void TMain::ActionExitExecute() {
+    if (ListingFileName == PasteName && AskToSavePaste() == TAnswer::Cancel) return;
+    close();
+}
+
+void TMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (Loading || !event->mimeData()->hasUrls()) return;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".pro"), Qt::CaseInsensitive)) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void TMain::dropEvent(QDropEvent* event) {
+    if (LoadDroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+bool TMain::LoadDroppedFile(const QMimeData* data) {
+    if (Loading || data == nullptr) return false;
+    for (const QUrl& url : data->urls()) {
+        const QString file = url.toLocalFile();
+        if (url.isLocalFile() && file.endsWith(QStringLiteral(".pro"), Qt::CaseInsensitive)) {
+            LoadFile(file);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+    if (Loading) {
+        event->ignore();
+        return;
+    }
+    if (CheckBoxINI->isChecked()) {
+        if (HasListing()) {
+            Options().LastTrigger =
+                Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
+            Options().LastLineNr = SourceGrid->Row();
+        }
+        if (const auto failure = OptionWin->SaveOptions()) Messages->Error(this, *failure);
+    }
+    Closing = true;
+    event->accept();
+}
+
+}  // namespace lumorca::gui

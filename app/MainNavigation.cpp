@@ -1,0 +1,108 @@
+// Moving the source view: positions, the trees' selections, previous and
+// next structure, and the jump history.
+#include <QAction>
+#include <QFocusEvent>
+#include <QMdiArea>
+#include <QTreeView>
+
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+#include "app/TreeModel.h"
+
+namespace lumorca::gui {
+
+void TMain::GotoPosition(int32_t structure, int32_t line, bool addToHistory) {
+    if (!HasListing() || (structure == -1 && line == -1)) return;
+    const auto count = static_cast<int32_t>(StructureStarts.size());
+    if (line == -1) {
+        if (structure == CurrentStructure) return;
+        if (structure < 0 || structure >= count) return;
+        line = StructureStarts[static_cast<size_t>(structure)];
+    } else if (structure == -1) {
+        structure = StructureOfLine(StructureStarts, line);
+        if (structure < 0) return;
+    }
+    if (structure < 0 || structure >= count) return;
+
+    if (addToHistory && structure > 0 && structure != CurrentStructure) {
+        JumpHistory.AddPosition(CurrentStructure, CurrentLine());
+        Trace(9, QStringLiteral("History add %1/%2 (%3)")
+                     .arg(CurrentStructure)
+                     .arg(CurrentLine())
+                     .arg(JumpHistory.Count()));
+        ActionHistoryBack->setEnabled(JumpHistory.Count() >= 1);
+    }
+    if (structure != CurrentStructure) {
+        SourceGrid->SetRow(0);
+        CurrentStructure = structure;
+        ShowStructure();
+    }
+    SourceGrid->SetRow(line - StructureStarts[static_cast<size_t>(structure)] + LeadInRows);
+}
+
+void TMain::GotoReference(const NodeRecord& record, bool addToHistory) {
+    GotoPosition(record.StructureIndex, record.Line, addToHistory);
+}
+
+void TMain::StrukturOutlineChange(TreeNode* node) {
+    if (Closing || Loading || node == nullptr || !node->HasRecord) return;
+    GotoReference(node->Record, true);
+}
+
+void TMain::XRefOutlineChange(TreeNode* node) {
+    if (Closing || Loading || node == nullptr || Analysis.XRef.Empty()) return;
+    if (node->Level() < 2 || !node->Children.empty() || !node->HasRecord) return;
+    GotoReference(node->Record, true);
+}
+
+void TMain::CallOutlineChange(TreeNode* node) {
+    if (Closing || Loading || CallTreeBuilding || node == nullptr || !node->HasRecord) return;
+    GotoReference(node->Record, true);
+}
+
+void TMain::StrukturOutlineEnter() {
+    if (!Loading) StrukturOutlineChange(StructureModel->NodeOf(StrukturOutline->currentIndex()));
+}
+
+void TMain::XRefOutlineEnter() {
+    if (!Loading) XRefOutlineChange(XRefModel->NodeOf(XRefOutline->currentIndex()));
+}
+
+void TMain::CallOutlineEnter() {
+    if (!Loading) CallOutlineChange(CallModel->NodeOf(CallOutline->currentIndex()));
+}
+
+void TMain::OnTreeCurrentChanged(QTreeView* view, const QModelIndex& current) {
+    if (view == StrukturOutline) StrukturOutlineChange(StructureModel->NodeOf(current));
+    if (view == XRefOutline) XRefOutlineChange(XRefModel->NodeOf(current));
+    if (view == CallOutline) CallOutlineChange(CallModel->NodeOf(current));
+}
+
+void TMain::OnSourceGridRowChanged(int) {}
+
+void TMain::ActionPrevExecute() {
+    if (CurrentStructure < 1) return;
+    GotoPosition(CurrentStructure - 1, -1, true);
+    if (!SourceWin->isMinimized()) SourceGrid->setFocus();
+}
+
+void TMain::ActionNextExecute() {
+    if (CurrentStructure >= static_cast<int32_t>(StructureStarts.size()) - 1) return;
+    GotoPosition(CurrentStructure + 1, -1, true);
+    if (!SourceWin->isMinimized()) SourceGrid->setFocus();
+}
+
+void TMain::ActionHistoryBackExecute() {
+    int32_t structure = -1;
+    int32_t line = -1;
+    if (JumpHistory.PopPosition(structure, line)) {
+        Trace(9, QStringLiteral("History back %1/%2 (%3)").arg(structure).arg(line).arg(JumpHistory.Count()));
+        if (structure >= 0) {
+            GotoPosition(structure, line, false);
+            if (!SourceWin->isMinimized()) SourceGrid->setFocus();
+        }
+    }
+    ActionHistoryBack->setEnabled(JumpHistory.Count() >= 1);
+}
+
+}  // namespace lumorca::gui

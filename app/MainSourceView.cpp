@@ -1,0 +1,187 @@
+// The source view: loading a structure into the grid, the column layout,
+// the header panel and the view switches of the source tool bar.
+#include <QAction>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
+
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+
+namespace lumorca::gui {
+
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor FromTColor(TColor c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+}  // namespace
+
+SourceGridSettings TMain::GridSettings() const {
+    const TLumorcaOptions& o = OptionWin->Options;
+    SourceGridSettings s;
+    s.DisplayLineNrTotal = o.DisplayLineNrTotal;
+    s.DisplayLineNrTrigger = o.DisplayLineNrTrigger;
+    s.DisplayContinueFlag = o.DisplayContinueFlag;
+    s.Lowercase = o.Lowercase;
+    s.Indent = IndentSettings{o.AutoIndent, o.Indent};
+    s.ColorZnrAbs = FromTColor(o.ColorZnrAbs);
+    s.ColorZnrTrigger = FromTColor(o.ColorZnrTrigger);
+    s.ColorContinue = FromTColor(o.ColorContinue);
+    s.ColorSource = FromTColor(o.ColorSource);
+    s.ColorSourceComment = FromTColor(o.ColorSourceComment);
+    s.ColorSourceNames = FromTColor(o.ColorSourceNames);
+    s.ColorSourceCommands = FromTColor(o.ColorSourceCommands);
+    s.ColorSourceGold = FromTColor(o.ColorSourceGold);
+    s.ColorSourceErrors = FromTColor(o.ColorSourceErrors);
+    s.ColorSourceWarnings = FromTColor(o.ColorSourceWarnings);
+    s.ColorSourceInfos = FromTColor(o.ColorSourceInfos);
+    s.ColorSourceActiveLine = FromTColor(o.ColorSourceActiveLine);
+    s.ColorSourceMarked = FromTColor(o.ColorSourceMarked);
+    return s;
+}
+
+int TMain::CurrentLine() const {
+    return TopLine + SourceGrid->Row();
+}
+
+void TMain::ShowStructure() {
+    if (!HasListing()) return;
+    const SourceGridSettings settings = GridSettings();
+    SourceGrid->SetSettings(settings);
+    const StructureView view =
+        ComputeStructureView(ListingLines_, StructureStarts, CurrentStructure, settings.Indent);
+    MenuItemAufruf->setEnabled(view.IsEntry);
+    MenuItemAufruf->clear();
+    TopLine = view.TopLine;
+    LeadInRows = view.LeadInRows;
+    EndLine = view.EndLine;
+    SourceGrid->SetRows(TopLine, view.RowCount());
+
+    int widest = 0;
+    const QFontMetrics metrics(SourceGrid->DrawFont());
+    for (int32_t line = TopLine; line <= EndLine; ++line) {
+        const std::string text = GetSourceLineText(ListingLines_, line, settings.DisplayContinueFlag,
+                                                   true, settings.Lowercase, settings.Indent);
+        if (!text.empty()) widest = qMax(widest, metrics.horizontalAdvance(Latin1(text)));
+    }
+    MaxLineWidth = widest;
+    ResizeSourceGridCols();
+    UpdateTriggerInfo();
+    if (Level() == 14) {
+        SourceGrid->viewport()->repaint();
+        Trace(14, QStringLiteral("ShowStructure: repaint"));
+    }
+}
+
+void TMain::ResizeSourceGridCols() {
+    if (ResizeLocked || SourceGrid == nullptr) return;
+    const TLumorcaOptions& o = Options();
+    const QFontMetrics metrics(SourceGrid->DrawFont());
+    const int top = PanelSourceWin->sizeHint().height();
+    PanelSourceWin->setGeometry(0, 0, SourceWinClient->width(), top);
+    const int available = qMax(0, SourceWinClient->height() - top);
+    SourceGrid->setGeometry(0, top, SourceWinClient->width(), available);
+
+    std::array<int, 4> widths{0, 0, 0, 0};
+    if (o.DisplayLineNrTotal) {
+        const int n = static_cast<int>(ListingLines_.size()) - 1;
+        const QString sample = n < 999 ? QStringLiteral("999")
+                               : n < 9999 ? QStringLiteral("9999")
+                                          : QStringLiteral("99999");
+        widths[0] = metrics.horizontalAdvance(sample) + 4;
+    }
+    if (o.DisplayLineNrTrigger) widths[1] = metrics.horizontalAdvance(QStringLiteral("999")) + 4;
+    if (o.DisplayContinueFlag) widths[3] = metrics.horizontalAdvance(QStringLiteral("%\\")) + 4;
+    SourceGrid->SetColWidths(widths);
+    AdjustHScroll();
+    widths[2] = SourceColumnWidth(VScrollNeeded);
+    SourceGrid->SetColWidths(widths);
+
+    int gridHeight = available;
+    if (!VScrollNeeded) gridHeight = qMin(available, SourceGrid->RowCount() * SourceGrid->RowHeight() + 4 +
+                                                         2 * SourceGrid->frameWidth());
+    if (SourceGridHScroll->isVisibleTo(SourceWinClient)) {
+        const int barHeight = SourceGridHScroll->height();
+        if (barHeight + gridHeight > available) gridHeight = available - barHeight;
+        SourceGridHScroll->setGeometry(widths[0] + widths[1] + SourceGrid->frameWidth(),
+                                       top + gridHeight, widths[2], barHeight);
+    }
+    SourceGrid->resize(SourceGrid->width(), qMax(0, gridHeight));
+    Trace(5, QStringLiteral("Cellwidth %1 %2 %3 %4").arg(widths[0]).arg(widths[1]).arg(widths[2]).arg(widths[3]));
+}
+
+int TMain::SourceColumnWidth(bool vscrollShown) const {
+    const std::array<int, 4> w{SourceGrid->ColWidth(0), SourceGrid->ColWidth(1), 0, SourceGrid->ColWidth(3)};
+    return SourceGrid->width() - 2 * SourceGrid->frameWidth() - w[0] - w[1] - w[3] -
+           (vscrollShown ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+}
+
+void TMain::AdjustHScroll() {
+    const int frame = 2 * SourceGrid->frameWidth();
+    VScrollNeeded = SourceGrid->FullyVisibleRowsFor(SourceGrid->height() - frame) < SourceGrid->RowCount();
+    const int available = SourceColumnWidth(VScrollNeeded);
+    SourceGridHScroll->setValue(0);
+    SourceGrid->SetHScrollPosition(0);
+    const bool needed = available < MaxLineWidth;
+    if (needed) SourceGridHScroll->setMaximum(MaxLineWidth - available + 2);
+    if (needed != SourceGridHScroll->isVisibleTo(SourceWinClient)) {
+        SourceGridHScroll->setVisible(needed && SourceGrid->isVisibleTo(SourceWinClient));
+        SourceGridHScroll->setMinimum(0);
+    }
+    Trace(5, QStringLiteral("AdjustHScroll %1 %2").arg(available).arg(MaxLineWidth));
+}
+
+void TMain::UpdateTriggerInfo() {
+    const TriggerInfo info = ComputeTriggerInfo(ListingLines_, StructureStarts, CurrentStructure);
+    LabelTriggerName->setText(Latin1(info.TriggerName));
+    LabelFromWhatLabel->setText(Latin1(info.FromLabel));
+    LabelFromWhatName->setText(Latin1(info.FromName));
+    LabelFromWhatLabel->setVisible(info.FromVisible);
+    LabelFromWhatName->setVisible(info.FromVisible);
+    LabelEntryLabel->setText(Latin1(info.EntryLabel));
+    LabelEntryName->setText(Latin1(info.EntryName));
+    LabelEntryLabel->setVisible(info.EntryVisible);
+    LabelEntryName->setVisible(info.EntryVisible);
+    SourceWin->setWindowTitle(Latin1(info.Caption));
+}
+
+void TMain::ViewToggle(QAction* action) {
+    TLumorcaOptions& o = Options();
+    const bool on = action->isChecked();
+    if (action == ActionZnrTotal) o.DisplayLineNrTotal = on;
+    if (action == ActionZnrTrigger) o.DisplayLineNrTrigger = on;
+    if (action == ActionContinue) o.DisplayContinueFlag = on;
+    if (action == ActionLowercase) o.Lowercase = on;
+    if (action == ActionAutoIndent) o.AutoIndent = on;
+    if (action == ActionNonPropFont) {
+        o.NonPropFont = on;
+        QFont font = SourceDrawFont;
+        font.setFamily(on ? QStringLiteral("Courier New") : o.SourceWin.Font.Name);
+        SourceDrawFont = font;
+        SourceGrid->SetDrawFont(font);
+    }
+    SourceGrid->SetSettings(GridSettings());
+    ShowStructure();
+}
+
+void TMain::ActionFontExecute() {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, SourceDrawFont, this);
+    if (!ok) return;
+    SourceDrawFont = font;
+    SourceGrid->setFont(font);
+    SourceGrid->SetDrawFont(font);
+    ShowStructure();
+}
+
+}  // namespace lumorca::gui

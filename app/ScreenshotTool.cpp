@@ -1,0 +1,66 @@
+// Writes pictures of the main window with a listing loaded, for a person to
+// look at: English, German, and English with the call window switched on.
+// Usage: lumorca_screenshots LISTING OUTPUT_DIR
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "app/Main.h"
+
+namespace {
+
+void Settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+bool Save(QWidget& window, const QString& file) {
+    Settle();
+    return window.grab().save(file);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc < 3) {
+        err << "usage: lumorca_screenshots LISTING OUTPUT_DIR\n";
+        return 2;
+    }
+    const QString listing = QString::fromLocal8Bit(argv[1]);
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(out.absolutePath());
+
+    // Settings of their own, so the user's are never read or written.
+    QTemporaryDir settingsDir;
+    lumorca::gui::TMessageBoxes messages;
+    lumorca::gui::TMain main(settingsDir.filePath(QStringLiteral("Lumorca7")),
+                             QStringLiteral("Lumorca7-screenshots"), &messages);
+    main.CheckBoxINI->setChecked(false);
+    main.resize(1280, 800);
+    main.Startup({QStringLiteral("Lumorca7"), listing});
+    main.show();
+    main.resize(1280, 800);
+    Settle();
+    main.ActionNextExecute();
+    main.ActionNextExecute();
+
+    bool ok = Save(main, out.filePath(QStringLiteral("main-english.png")));
+
+    main.Options().Language = 0;
+    main.ApplyOptions();
+    ok = Save(main, out.filePath(QStringLiteral("main-german.png"))) && ok;
+
+    main.Options().Language = 1;
+    main.ApplyOptions();
+    main.toggleWin(main.CallWin, true);
+    if (main.ComboBoxEntryList->count() > 0) main.ComboBoxEntryList->setCurrentIndex(0);
+    ok = Save(main, out.filePath(QStringLiteral("main-callwindow.png"))) && ok;
+
+    err << (ok ? "screenshots written to " : "could not write screenshots to ") << out.absolutePath()
+        << "\n";
+    return ok ? 0 : 1;
+}

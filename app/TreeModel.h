@@ -1,0 +1,61 @@
+#pragma once
+// One item model for the structure, XRef and call trees: a view onto a
+// lumorca::Tree. The model owns nothing; whoever rebuilds the tree calls
+// BeginRebuild/EndRebuild around it.
+#include <QAbstractItemModel>
+#include <functional>
+#include <unordered_map>
+
+#include "analyzer/Tree.h"
+
+namespace lumorca::gui {
+
+class TreeModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    static constexpr int NodeRole = Qt::UserRole + 1;
+
+    explicit TreeModel(QObject* parent = nullptr);
+
+    // Shows `tree` (may be null). The tree must outlive the model or be
+    // replaced first.
+    void SetTree(lumorca::Tree* tree);
+    lumorca::Tree* GetTree() const { return tree_; }
+
+    // Trees whose children are computed on first expansion (the call tree).
+    struct LazyChildren {
+        std::function<bool(const lumorca::TreeNode*)> Pending;
+        std::function<bool(lumorca::TreeNode*)> Compute;
+    };
+    void SetLazyChildren(LazyChildren lazy) { lazy_ = std::move(lazy); }
+
+    void BeginRebuild();
+    void EndRebuild();
+
+    lumorca::TreeNode* NodeOf(const QModelIndex& index) const;
+    QModelIndex IndexOf(const lumorca::TreeNode* node) const;
+    // Tells the views that a node's caption, image or state changed.
+    void NodeChanged(const lumorca::TreeNode* node);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+private:
+    const std::vector<lumorca::TreeNode*>* ChildrenOf(const QModelIndex& parent,
+                                                      size_t& visible) const;
+
+    lumorca::Tree* tree_ = nullptr;
+    LazyChildren lazy_;
+    // Nodes whose freshly computed children are not announced yet, with the
+    // number of children the views already know.
+    std::unordered_map<const lumorca::TreeNode*, size_t> unannounced_;
+};
+
+}  // namespace lumorca::gui
