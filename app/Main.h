@@ -74,6 +74,8 @@ public:
     // selected filter's extension.
     std::function<QString(const QString& proposal, QString& extension)> SaveFileName;
     std::function<QString()> OpenFileName;
+    // Save dialog of the call graph: the chosen file name, empty for Cancel.
+    std::function<QString(const QString& proposal)> CallGraphFileName;
 
     // --- Source view ---
     void ShowStructure();
@@ -120,6 +122,10 @@ public:
     void MenuItemCollapseCalltreeClick();
     // "Show Local" (locals) and "Show Params" of the source pop-up.
     void MenuItemShowLocalClick(bool locals);
+    // Writes the listing's call graph as DOT, and an SVG beside it when
+    // Graphviz is installed. Returns the DOT file's name, empty when nothing
+    // was written.
+    QString MenuItemSaveCallGraphClick();
 
     // --- Debug ---
     int Level() const override;
@@ -285,6 +291,7 @@ public:
     QAction* MenuItemShowLocal = nullptr;
     QAction* MenuItemExpandCalltree = nullptr;
     QAction* MenuItemCollapseCalltree = nullptr;
+    QAction* MenuItemSaveCallGraph = nullptr;
     std::array<QAction*, 10> SetBookmarkItems{};
     std::array<QAction*, 10> GotoBookmarkItems{};
     QFont SourceDrawFont;

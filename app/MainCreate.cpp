@@ -374,6 +374,9 @@ void TMain::CreateCallPanel() {
     connect(MenuItemExpandCalltree, &QAction::triggered, this, &TMain::MenuItemExpandCalltreeClick);
     connect(MenuItemCollapseCalltree, &QAction::triggered, this,
             &TMain::MenuItemCollapseCalltreeClick);
+    PopupMenucallWindow->addSeparator();
+    MenuItemSaveCallGraph = PopupMenucallWindow->addAction(QStringLiteral("Save call graph..."));
+    connect(MenuItemSaveCallGraph, &QAction::triggered, this, [this] { MenuItemSaveCallGraphClick(); });
     connect(CallOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         PopupMenucallWindow->popup(CallOutline->viewport()->mapToGlobal(pos));
     });

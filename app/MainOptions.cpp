@@ -142,6 +142,7 @@ void TMain::LoadLanguageStrings() {
     MenuItemFileList->setTitle(Txt(2));
     MenuItemCollapseCalltree->setText(Txt(46));
     MenuItemExpandCalltree->setText(Txt(47));
+    MenuItemSaveCallGraph->setText(Txt(201));
     MenuItemZoomLine->setText(Txt(48));
     MenuItemAufruf->setTitle(Txt(49));
     MenuItemAllesKopieren->setText(Txt(50));

@@ -1,0 +1,60 @@
+#pragma once
+// The warning marks of a cross-reference tree and the listing's compiler
+// messages as findings: what a lint run reports, one per line of the file.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analyzer/Listing.h"
+#include "analyzer/Settings.h"
+#include "analyzer/Tree.h"
+
+namespace lumorca {
+
+enum class FindingSeverity { Error, Warning, Note };
+
+struct Finding {
+    int32_t Line = 0;  // 1-based line of the file as it was read
+    FindingSeverity Severity = FindingSeverity::Warning;
+    std::string Rule;
+    std::string Symbol;   // upper case; the message word for compiler messages
+    std::string Message;  // Latin-1, names the symbol as the listing spells it
+};
+
+struct FindingRule {
+    const char* Id;
+    const char* Description;
+    FindingSeverity Severity;
+};
+// Every rule, in a fixed order.
+const std::vector<FindingRule>& FindingRules();
+// Position of a rule in FindingRules(), -1 when unknown.
+int FindingRuleIndex(std::string_view id);
+
+const char* SeverityName(FindingSeverity severity);  // "error", "warning", "note"
+
+// True for a line that the analysis drops when IgnoreEmptyLines is on:
+// nothing beyond column 14, and a blank or control character (or nothing)
+// first.
+bool IsDroppedEmptyLine(std::string_view line);
+// For each line the analysis keeps, its index in the file as read.
+std::vector<int32_t> KeptLineIndexes(const ListingLines& fileLines, bool ignoreEmptyLines);
+
+struct FindingsInput {
+    const Tree* XRef = nullptr;
+    const ListingLines* Lines = nullptr;  // the listing after the analysis
+    // Analysed line index -> file line index; empty when no line was dropped.
+    const std::vector<int32_t>* KeptLines = nullptr;
+    const AnalysisSettings* Settings = nullptr;
+};
+
+// One finding per warning mark of the tree and per compiler message, sorted
+// by line (stable).
+std::vector<Finding> CollectFindings(const FindingsInput& input);
+
+// The name as it is written in the raw line (found without regard to case,
+// as a whole word for names); the name itself when it is not there.
+std::string ListingSpelling(std::string_view rawLine, std::string_view upperName);
+
+}  // namespace lumorca

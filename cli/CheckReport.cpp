@@ -1,0 +1,148 @@
+#include "cli/CheckReport.h"
+
+#include <ostream>
+
+#include "analyzer/TextEncoding.h"
+#include "cli/Json.h"
+
+namespace lumorca::cli {
+
+namespace {
+
+const char* SarifLevel(FindingSeverity severity) {
+    switch (severity) {
+        case FindingSeverity::Error:
+            return "error";
+        case FindingSeverity::Warning:
+            return "warning";
+        case FindingSeverity::Note:
+            return "note";
+    }
+    return "none";
+}
+
+bool IsUriSafe(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+}
+
+std::string PercentEncode(std::string_view path, bool keepDriveColon) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (IsUriSafe(c) || (keepDriveColon && i == 1 && c == ':')) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string FileUri(std::string_view fileName) {
+    std::string name = FileNameToUtf8(fileName);
+#ifdef _WIN32
+    for (char& c : name) {
+        if (c == '\\') c = '/';
+    }
+#endif
+    const bool drive = name.size() >= 3 && name[1] == ':' && name[2] == '/' &&
+                       ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+    if (drive) return "file:///" + PercentEncode(name, true);
+    if (!name.empty() && name[0] == '/') return "file://" + PercentEncode(name, false);
+    return PercentEncode(name, false);
+}
+
+void WriteTextReport(std::ostream& out, const std::vector<FileReport>& reports) {
+    for (const FileReport& report : reports) {
+        for (const Finding& finding : report.Findings) {
+            out << report.File << ':' << finding.Line << ": " << SeverityName(finding.Severity)
+                << ": " << finding.Message << " [" << finding.Rule << "]\n";
+        }
+    }
+}
+
+void WriteJsonReport(std::ostream& out, const std::vector<FileReport>& reports) {
+    bool first = true;
+    out << '[';
+    for (const FileReport& report : reports) {
+        const std::string file = JsonString(FileNameToUtf8(report.File));
+        for (const Finding& finding : report.Findings) {
+            out << (first ? "\n" : ",\n");
+            first = false;
+            out << "  {\"file\": " << file << ", \"line\": " << finding.Line
+                << ", \"severity\": \"" << SeverityName(finding.Severity) << "\", \"rule\": \""
+                << finding.Rule << "\", \"symbol\": " << JsonLatin1(finding.Symbol)
+                << ", \"message\": " << JsonLatin1(finding.Message) << '}';
+        }
+    }
+    out << (first ? "]\n" : "\n]\n");
+}
+
+void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
+                      std::string_view toolVersion) {
+    out << "{\n"
+           "  \"$schema\": \"https://json.schemastore.org/sarif-2.1.0.json\",\n"
+           "  \"version\": \"2.1.0\",\n"
+           "  \"runs\": [\n"
+           "    {\n"
+           "      \"tool\": {\n"
+           "        \"driver\": {\n"
+           "          \"name\": \"lumorca-cli\",\n"
+           "          \"version\": "
+        << JsonString(toolVersion)
+        << ",\n"
+           "          \"rules\": [";
+    const std::vector<FindingRule>& rules = FindingRules();
+    for (size_t i = 0; i < rules.size(); ++i) {
+        out << (i == 0 ? "\n" : ",\n") << "            {\"id\": \"" << rules[i].Id
+            << "\", \"shortDescription\": {\"text\": " << JsonString(rules[i].Description)
+            << "}, \"defaultConfiguration\": {\"level\": \"" << SarifLevel(rules[i].Severity)
+            << "\"}}";
+    }
+    out << "\n          ]\n"
+           "        }\n"
+           "      },\n";
+    // Files that could not be used are the run's own notifications.
+    bool successful = true;
+    for (const FileReport& report : reports) successful = successful && report.Usable;
+    out << "      \"invocations\": [{\"executionSuccessful\": " << (successful ? "true" : "false")
+        << ", \"toolExecutionNotifications\": [";
+    bool firstProblem = true;
+    for (const FileReport& report : reports) {
+        if (report.Usable) continue;
+        out << (firstProblem ? "\n" : ",\n");
+        firstProblem = false;
+        out << "        {\"level\": \"error\", \"message\": {\"text\": "
+            << JsonLatin1(report.Problem)
+            << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": "
+            << JsonString(FileUri(report.File)) << "}}}]}";
+    }
+    out << (firstProblem ? "]}],\n" : "\n      ]}],\n");
+    out << "      \"results\": [";
+    bool first = true;
+    for (const FileReport& report : reports) {
+        const std::string uri = JsonString(FileUri(report.File));
+        for (const Finding& finding : report.Findings) {
+            out << (first ? "\n" : ",\n");
+            first = false;
+            out << "        {\"ruleId\": \"" << finding.Rule
+                << "\", \"ruleIndex\": " << FindingRuleIndex(finding.Rule) << ", \"level\": \""
+                << SarifLevel(finding.Severity)
+                << "\", \"message\": {\"text\": " << JsonLatin1(finding.Message)
+                << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": "
+                << uri << "}, \"region\": {\"startLine\": " << finding.Line << "}}}]}";
+        }
+    }
+    out << (first ? "]\n" : "\n      ]\n")
+        << "    }\n"
+           "  ]\n"
+           "}\n";
+}
+
+}  // namespace lumorca::cli

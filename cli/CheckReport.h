@@ -1,0 +1,30 @@
+#pragma once
+// What `check` prints: the findings of every file in text, JSON or SARIF.
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analyzer/Findings.h"
+
+namespace lumorca::cli {
+
+struct FileReport {
+    std::string File;  // as given on the command line
+    bool Usable = false;
+    std::string Problem;  // one line, when the file could not be used
+    std::vector<Finding> Findings;
+};
+
+enum class ReportFormat { Text, Json, Sarif };
+
+void WriteTextReport(std::ostream& out, const std::vector<FileReport>& reports);
+void WriteJsonReport(std::ostream& out, const std::vector<FileReport>& reports);
+void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
+                      std::string_view toolVersion);
+
+// The file name as a URI reference: a relative name stays relative, an
+// absolute one becomes a file: URI; unsafe bytes are percent-encoded.
+std::string FileUri(std::string_view fileName);
+
+}  // namespace lumorca::cli

@@ -1,0 +1,92 @@
+#include "CliRunner.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace lumorca::testing {
+
+namespace {
+
+std::string Quote(const std::string& arg) {
+#ifdef _WIN32
+    return "\"" + arg + "\"";
+#else
+    std::string quoted = "'";
+    for (const char c : arg) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+#endif
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string DataFile(const std::string& name) {
+    return std::string(LUMORCA_SOURCE_DIR) + "/tests/cli/data/" + name;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::istringstream in(text);
+    while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+}
+
+ScratchDir::ScratchDir() {
+    std::random_device random;
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("lumorca_cli_test_" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(dir);
+    path_ = dir.string();
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ScratchDir::Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = path_ + "/" + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+CliRun RunCli(const std::vector<std::string>& args) {
+    static const ScratchDir outputDir;
+    static int counter = 0;
+    const std::string base = outputDir.Path() + "/run" + std::to_string(++counter);
+    std::string command = Quote(LUMORCA_CLI);
+    for (const std::string& arg : args) command += " " + Quote(arg);
+    command += " > " + Quote(base + ".out") + " 2> " + Quote(base + ".err");
+    const int raw = std::system(command.c_str());
+    CliRun run;
+#ifdef _WIN32
+    run.Status = raw;
+#else
+    run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+    run.Out = ReadFileBytes(base + ".out");
+    run.Err = ReadFileBytes(base + ".err");
+    return run;
+}
+
+}  // namespace lumorca::testing
