@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analyzer/Dot.h"
 #include "analyzer/TreeDump.h"
 
 namespace lumorca {
@@ -29,22 +30,6 @@ private:
     std::string text_;
 };
 
-std::string DotString(std::string_view text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 32) {
-            quoted += ' ';  // no caption should hold one; a raw line break would end the label
-        } else {
-            quoted += c;
-        }
-    }
-    quoted += '"';
-    return quoted;
-}
-
 }  // namespace
 
 bool WriteCallTreeLines(std::ostream& out, const CallGraph& graph, std::string_view entry,
@@ -68,14 +53,14 @@ bool WriteCallTreeDot(std::ostream& out, const CallGraph& graph, std::string_vie
                       size_t cap) {
     Buffer buffer(out);
     std::string& text = buffer.Text();
-    text = "digraph calls {\n  charset=\"latin1\";\n  node [shape=box];\n";
+    text = "digraph calls {\n  node [shape=box];\n";
     // In "called from" the callers are the children: the arrows point up.
     if (graph.Direction() == CallDirection::CalledFrom) text += "  edge [dir=back];\n";
     std::vector<size_t> parents;  // number of the latest node at each depth
     size_t next = 0;
     const bool complete = graph.Walk(entry, cap, [&](const CallNode& node, int depth) {
         const size_t id = next++;
-        text += "  n" + std::to_string(id) + " [label=" + DotString(node.Caption) + "];\n";
+        text += "  n" + std::to_string(id) + " [label=" + DotQuoted(node.Caption) + "];\n";
         if (depth > 0) {
             text += "  n" + std::to_string(parents[static_cast<size_t>(depth) - 1]) + " -> n" +
                     std::to_string(id) + ";\n";

@@ -426,16 +426,16 @@ TEST(CallTreeText, DotEscapesLabelsAndPointsFromCallerToCallee) {
     std::ostringstream from;
     EXPECT_TRUE(WriteCallTreeDot(from, Graph(l, CallDirection::CalledFrom), "LP_\"A\\B\xe4"));
     EXPECT_EQ(from.str(),
-              "digraph calls {\n  charset=\"latin1\";\n  node [shape=box];\n  edge [dir=back];\n"
-              "  n0 [label=\"entry LP_\\\"A\\\\B\xe4\"];\n"
+              "digraph calls {\n  node [shape=box];\n  edge [dir=back];\n"
+              "  n0 [label=\"entry LP_\\\"A\\\\B\xc3\xa4\"];\n"
               "  n1 [label=\"<EXEC> from Form: F\"];\n"
               "  n0 -> n1;\n}\n");
 
     std::ostringstream calling;
     EXPECT_TRUE(WriteCallTreeDot(calling, Graph(l, CallDirection::Calling), "LP_\"A\\B\xe4"));
     EXPECT_EQ(calling.str(),
-              "digraph calls {\n  charset=\"latin1\";\n  node [shape=box];\n"
-              "  n0 [label=\"entry LP_\\\"A\\\\B\xe4\"];\n"
+              "digraph calls {\n  node [shape=box];\n"
+              "  n0 [label=\"entry LP_\\\"A\\\\B\xc3\xa4\"];\n"
               "  n1 [label=\"entry LP_C 2\"];\n"
               "  n0 -> n1;\n}\n");
 }
