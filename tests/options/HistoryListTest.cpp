@@ -1,0 +1,98 @@
+#include "TestSupport.h"
+#include "dialogs/HList.h"
+#include "options/IniFile.h"
+#include "options/IniStore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lumorca;
+using namespace lumorca::test;
+
+TEST(HistoryList, SameFileAgainMovesToTheTop) {
+    THistoryList list(false);
+    int changes = 0;
+    QObject::connect(&list, &THistoryList::EntriesChanged, [&] { ++changes; });
+    list.AddFile("/a.pro");
+    list.AddFile("/b.pro");
+    list.AddFile("/a.pro");
+    EXPECT_EQ(list.Items(), (QStringList{"/a.pro", "/b.pro"}));
+    EXPECT_EQ(changes, 3);
+}
+
+TEST(HistoryList, LetterCaseCountsOnlyWhereFileNamesIgnoreIt) {
+    THistoryList exact(false);
+    exact.AddFile("/src/A.pro");
+    exact.AddFile("/src/a.pro");
+    EXPECT_EQ(exact.Items(), (QStringList{"/src/a.pro", "/src/A.pro"}));
+
+    THistoryList folded(true);
+    folded.AddFile("C:\\Src\\A.PRO");
+    folded.AddFile("c:\\src\\a.pro");
+    EXPECT_EQ(folded.Items(), QStringList{"c:\\src\\a.pro"});  // written as last opened
+
+    EXPECT_EQ(THistoryList().SameFile("X.PRO", "x.pro"), FileNamesIgnoreCase);
+}
+
+TEST(HistoryList, EleventhFileDropsTheOldest) {
+    THistoryList list;
+    for (int i = 1; i <= 11; ++i) list.AddFile(QStringLiteral("/f%1.pro").arg(i));
+    ASSERT_EQ(list.Count(), 10);
+    EXPECT_EQ(list[0], "/f11.pro");
+    EXPECT_EQ(list[9], "/f2.pro");
+    EXPECT_FALSE(list.Items().contains("/f1.pro"));
+}
+
+class HistoryStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { ClearTestRegistry(); }
+    void TearDown() override { ClearTestRegistry(); }
+    QString Ini() const { return Dir.filePath("Lumorca7.INI"); }
+    QTemporaryDir Dir;
+};
+
+TEST_F(HistoryStoreTest, LoadSkipsEmptyAndMissingKeysUpToMaxCount) {
+    WriteBytes(Ini(),
+               "[Files]\r\nHistory0=C:\\a.pro\r\nHistory1=\r\nHistory3=(Paste)\r\nhistory9=C:\\z.pro\r\n"
+               "History10=C:\\beyond.pro\r\nHistory01=C:\\padded.pro\r\n");
+    THistoryList list;
+    list.AddFile("/stale.pro");
+    list.UseRegistry = false;
+    list.Load(Ini(), "Files");
+    EXPECT_EQ(list.Items(), (QStringList{"C:\\a.pro", "(Paste)", "C:\\z.pro"}));
+}
+
+TEST_F(HistoryStoreTest, SaveLeavesKeysBeyondTheCount) {
+    WriteBytes(Ini(), "[Files]\r\nHistory0=old0\r\nHistory1=old1\r\nHistory2=old2\r\n");
+    THistoryList list;
+    list.UseRegistry = false;
+    list.AddFile("new1");
+    list.AddFile("new0");
+    ASSERT_FALSE(list.Save(Ini(), "Files", 1).has_value());
+    EXPECT_EQ(ReadBytes(Ini()), "[Files]\r\nHistory0=new0\r\nHistory1=new1\r\nHistory2=old2\r\n");
+}
+
+TEST_F(HistoryStoreTest, UsesTheBackEndItIsTold) {
+    THistoryList saved;
+    saved.AddFile("/x.pro");
+    ASSERT_FALSE(saved.Save(TestRegistryName, "Files", 1).has_value());
+    EXPECT_FALSE(QFile::exists(Ini()));
+
+    THistoryList fromIni;
+    fromIni.UseRegistry = false;
+    fromIni.Load(Ini(), "Files");
+    EXPECT_EQ(fromIni.Count(), 0);
+
+    THistoryList fromRegistry;
+    fromRegistry.Load(TestRegistryName, "Files");
+    EXPECT_EQ(fromRegistry.Items(), QStringList{"/x.pro"});
+}
+
+TEST_F(HistoryStoreTest, FailedSaveIsReported) {
+    THistoryList list;
+    list.UseRegistry = false;
+    list.AddFile("/x.pro");
+    const QString path = Dir.filePath("missing/L.INI");
+    EXPECT_EQ(list.Save(path, "Files", 0), SaveFailedMessage(path, 0));
+}

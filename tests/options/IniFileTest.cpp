@@ -1,0 +1,145 @@
+#include "options/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+using lumorca::IniFile;
+
+TEST(IniFileRead, SectionsAndKeysIgnoreCaseAndBlanks) {
+    IniFile ini = IniFile::Parse("[Options]\r\n  Language =  0 \r\nList $Status=1\r\n[mainwin]\r\nLeft=5\r\n");
+    EXPECT_EQ(ini.Value("OPTIONS", "language"), "0");
+    EXPECT_EQ(ini.Value("options", "LIST $STATUS"), "1");
+    EXPECT_EQ(ini.Value("MainWin", "left"), "5");
+    EXPECT_FALSE(ini.Value("MainWin", "Top").has_value());
+    EXPECT_FALSE(ini.Value("Nowhere", "Left").has_value());
+}
+
+TEST(IniFileRead, LfOnlyAndMissingFinalLineBreak) {
+    IniFile ini = IniFile::Parse("[A]\nx=1\ny=2");
+    EXPECT_EQ(ini.Value("A", "x"), "1");
+    EXPECT_EQ(ini.Value("A", "y"), "2");
+    EXPECT_EQ(ini.Serialize(), "[A]\r\nx=1\r\ny=2\r\n");
+}
+
+TEST(IniFileRead, SectionWithKeysVersusEmptyHeader) {
+    IniFile ini = IniFile::Parse("[Empty]\r\n; comment=not a key\r\n[Full]\r\nk=\r\n");
+    EXPECT_TRUE(ini.HasSection("empty"));
+    EXPECT_FALSE(ini.SectionHasKeys("Empty"));
+    EXPECT_TRUE(ini.SectionHasKeys("FULL"));
+    EXPECT_EQ(ini.Value("Full", "k"), "");
+    EXPECT_FALSE(ini.Value("Empty", "; comment").has_value());
+}
+
+TEST(IniFileRead, KeysBeforeAnyHeaderBelongToNoSection) {
+    IniFile ini = IniFile::Parse("stray=1\r\n[S]\r\nk=v\r\n");
+    EXPECT_FALSE(ini.Value("", "stray").has_value());
+    EXPECT_EQ(ini.Sections(), std::vector<std::string>{"S"});
+    EXPECT_EQ(ini.Serialize(), "stray=1\r\n[S]\r\nk=v\r\n");
+}
+
+TEST(IniFileRead, ValueMayContainEqualsSign) {
+    IniFile ini = IniFile::Parse("[S]\nPath = C:\\a=b;c \n");
+    EXPECT_EQ(ini.Value("S", "Path"), "C:\\a=b;c");
+}
+
+TEST(IniFileRead, GarbageAndTruncatedInputDoesNotThrow) {
+    using namespace std::string_view_literals;
+    IniFile ini = IniFile::Parse("[Opt\0ions\r\n=x\r\n[\r\n]]]\r\n\xff\xfe=\r\n[S]\r\nk=v"sv);
+    EXPECT_EQ(ini.Value("S", "k"), "v");
+    EXPECT_NO_THROW(ini.Serialize());
+    EXPECT_TRUE(IniFile::Parse("").Serialize().empty());
+}
+
+TEST(IniFileWrite, NewFileKeepsWritingOrderAndKeysAsTheyStand) {
+    IniFile ini;
+    ini.SetValue("Options", "Language", "1");
+    ini.SetValue("Options", "List $Status", "1");
+    ini.SetValue("MainWin", "Left", "10");
+    ini.SetValue("Options", "SouceSize 2x", "1");
+    ini.SetValue("Files", "History0", "C:\\x y\\a.pro");
+    EXPECT_EQ(ini.Serialize(),
+              "[Options]\r\nLanguage=1\r\nList $Status=1\r\nSouceSize 2x=1\r\n"
+              "[MainWin]\r\nLeft=10\r\n"
+              "[Files]\r\nHistory0=C:\\x y\\a.pro\r\n");
+}
+
+TEST(IniFileWrite, ExistingFileKeepsOrderUnknownLinesAndSpelling) {
+    const std::string original =
+        "; settings\r\n"
+        "[mainwin]\r\n"
+        "Top = 3\r\n"
+        "Custom=keep me\r\n"
+        "\r\n"
+        "[Options]\r\n"
+        "Unknown=42\r\n"
+        "language=0\r\n"
+        "\r\n"
+        "[Other]\r\n"
+        "x=y\r\n";
+    IniFile ini = IniFile::Parse(original);
+    ini.SetValue("Options", "Language", "1");  // changes in place, keeps the file's spelling
+    ini.SetValue("OPTIONS", "Indent", "4");    // new key after the last key of its section
+    ini.SetValue("MainWin", "Top", "3");
+    ini.SetValue("LastAccess", "LineNr", "7");  // new section at the end
+    EXPECT_EQ(ini.Serialize(),
+              "; settings\r\n"
+              "[mainwin]\r\n"
+              "Top=3\r\n"
+              "Custom=keep me\r\n"
+              "\r\n"
+              "[Options]\r\n"
+              "Unknown=42\r\n"
+              "language=1\r\n"
+              "Indent=4\r\n"
+              "\r\n"
+              "[Other]\r\n"
+              "x=y\r\n"
+              "[LastAccess]\r\n"
+              "LineNr=7\r\n");
+}
+
+TEST(IniFileWrite, UntouchedFileSerialisesUnchangedApartFromLineEnds) {
+    const std::string original = "[A]\r\n  spaced  =  value  \r\n;c\r\nnot a key\r\n";
+    EXPECT_EQ(IniFile::Parse(original).Serialize(), original);
+}
+
+TEST(IniFileWrite, RemoveSectionRemovesEveryCopy) {
+    IniFile ini = IniFile::Parse("[A]\r\na=1\r\n[B]\r\nb=2\r\n[a]\r\nc=3\r\n");
+    ini.RemoveSection("a");
+    EXPECT_FALSE(ini.HasSection("A"));
+    EXPECT_EQ(ini.Serialize(), "[B]\r\nb=2\r\n");
+}
+
+TEST(IniFileWrite, DuplicateKeysReadAndWriteTheFirst) {
+    IniFile ini = IniFile::Parse("[A]\r\nk=1\r\nk=2\r\n");
+    EXPECT_EQ(ini.Value("A", "k"), "1");
+    ini.SetValue("A", "K", "9");
+    EXPECT_EQ(ini.Serialize(), "[A]\r\nk=9\r\nk=2\r\n");
+}
+
+TEST(IniFileWrite, LineBreaksInsideAValueCannotAddLines) {
+    IniFile ini;
+    ini.SetValue("S", "k", "a\r\n[Evil]\nx=1");
+    EXPECT_FALSE(IniFile::Parse(ini.Serialize()).HasSection("Evil"));
+    EXPECT_EQ(IniFile::Parse(ini.Serialize()).Value("S", "k"), "a  [Evil] x=1");
+}
+
+TEST(IniFileDisk, LoadsFromDiskAndReportsMissingFile) {
+    // Unique per run: other builds may run this test at the same time.
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    auto dir = std::filesystem::temp_directory_path() / ("lumorca_ini_test_" + std::to_string(stamp));
+    std::filesystem::create_directories(dir);
+    auto path = (dir / "Lumorca.INI").string();
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "[Options]\r\nIndent=3\r\n";
+    }
+    auto ini = lumorca::LoadIniFile(path);
+    ASSERT_TRUE(ini.has_value());
+    EXPECT_EQ(ini->Value("Options", "Indent"), "3");
+    EXPECT_FALSE(lumorca::LoadIniFile((dir / "missing.ini").string()).has_value());
+    std::filesystem::remove_all(dir);
+}

@@ -1,0 +1,151 @@
+#include "TestSupport.h"
+#include "options/IniStore.h"
+#include "options/RegistryStore.h"
+#include "texts/Texts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lumorca;
+using namespace lumorca::test;
+
+TEST(IniFileName, ExtensionReplacedOrAppended) {
+    EXPECT_EQ(IniFileNameFor("/opt/lumorca/Lumorca7.exe"), "/opt/lumorca/Lumorca7.INI");
+    EXPECT_EQ(IniFileNameFor("C:\\Tools\\Lumorca7.EXE"), "C:\\Tools\\Lumorca7.INI");
+    EXPECT_EQ(IniFileNameFor("/opt/lumorca.d/lumorca7"), "/opt/lumorca.d/lumorca7.INI");
+    EXPECT_EQ(IniFileNameFor("C:\\a.b\\prog"), "C:\\a.b\\prog.INI");
+    EXPECT_EQ(IniFileNameFor("/x/prog.tar.exe"), "/x/prog.tar.INI");
+}
+
+TEST(ParseDecimal, NumbersOnly) {
+    EXPECT_EQ(ParseDecimal("42"), 42);
+    EXPECT_EQ(ParseDecimal(" -7 "), -7);
+    EXPECT_EQ(ParseDecimal("-2147483648"), std::numeric_limits<int>::min());
+    EXPECT_EQ(ParseDecimal("2147483647"), std::numeric_limits<int>::max());
+    EXPECT_FALSE(ParseDecimal("2147483648"));
+    EXPECT_FALSE(ParseDecimal("99999999999999999999"));
+    EXPECT_FALSE(ParseDecimal("12abc"));
+    EXPECT_FALSE(ParseDecimal("0x10"));
+    EXPECT_FALSE(ParseDecimal(""));
+    EXPECT_FALSE(ParseDecimal("-"));
+}
+
+class IniStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir Dir;
+    QString File() const { return Dir.filePath("Lumorca7.INI"); }
+};
+
+TEST_F(IniStoreTest, TypedReadsFallBackOnGarbage) {
+    WriteBytes(File(), "[S]\r\nNum=17\r\nNeg=-3\r\nText=abc\r\nBool2=2\r\nBool0=0\r\nBoolX=yes\r\nEmpty=\r\n");
+    TIniStore store(File());
+    EXPECT_EQ(store.ReadInteger("s", "num", 5), 17);
+    EXPECT_EQ(store.ReadInteger("S", "Neg", 5), -3);
+    EXPECT_EQ(store.ReadInteger("S", "Text", 5), 5);
+    EXPECT_EQ(store.ReadInteger("S", "Empty", 5), 5);
+    EXPECT_EQ(store.ReadInteger("S", "Missing", 5), 5);
+    EXPECT_TRUE(store.ReadBool("S", "Bool2", false));
+    EXPECT_FALSE(store.ReadBool("S", "Bool0", true));
+    EXPECT_TRUE(store.ReadBool("S", "BoolX", true));
+    EXPECT_FALSE(store.ReadBool("S", "BoolX", false));
+    EXPECT_EQ(store.ReadString("S", "Text", "d"), "abc");
+    EXPECT_EQ(store.ReadString("S", "Empty", "d"), "");
+    EXPECT_EQ(store.ReadString("S", "Missing", "d"), "d");
+}
+
+TEST_F(IniStoreTest, NothingReachesTheFileBeforeFlush) {
+    TIniStore store(File());
+    store.WriteBool("S", "B", true);
+    EXPECT_TRUE(store.ReadBool("S", "B", false));
+    EXPECT_FALSE(QFileInfo::exists(File()));
+    EXPECT_FALSE(store.Flush(1).has_value());
+    EXPECT_EQ(ReadBytes(File()), "[S]\r\nB=1\r\n");
+}
+
+TEST_F(IniStoreTest, FlushKeepsWhatAnotherStoreWroteMeanwhile) {
+    TIniStore options(File());
+    options.WriteInteger("Options", "Indent", 3);
+    {
+        TIniStore files(File());
+        files.WriteString("Files", "History0", "C:\\a.pro");
+        ASSERT_FALSE(files.Flush(1).has_value());
+    }
+    ASSERT_FALSE(options.Flush(1).has_value());
+    EXPECT_EQ(ReadBytes(File()), "[Files]\r\nHistory0=C:\\a.pro\r\n[Options]\r\nIndent=3\r\n");
+}
+
+TEST_F(IniStoreTest, SectionExistsOnlyWithKeys) {
+    WriteBytes(File(), "[Options]\r\n\r\n[MainWin]\r\nLeft=1\r\n");
+    TIniStore store(File());
+    EXPECT_FALSE(store.SectionExists("Options"));
+    EXPECT_TRUE(store.SectionExists("mainwin"));
+}
+
+TEST_F(IniStoreTest, FailedWriteIsReportedAndLeavesNoFile) {
+    // A parent that is a regular file blocks the write even for root.
+    WriteBytes(Dir.filePath("blocker"), "x");
+    for (const QString& path : {Dir.filePath("blocker/Lumorca7.INI"), Dir.filePath("missing/Lumorca7.INI")}) {
+        TIniStore store(path);
+        store.WriteString("Options", "ProcListingDir", "C:\\");
+        const auto error = store.Flush(1);
+        ASSERT_TRUE(error.has_value()) << path.toStdString();
+        EXPECT_EQ(*error, SaveFailedMessage(path, 1));
+        EXPECT_TRUE(error->contains(path));
+        EXPECT_FALSE(error->contains("%s"));
+        EXPECT_FALSE(QFileInfo::exists(path));
+    }
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"blocker"});
+}
+
+TEST(SaveFailedMessage, NamesTheFileInEitherLanguage) {
+    for (int language : {0, 1}) {
+        QString expected = QString::fromLatin1(Text(192, language));
+        ASSERT_TRUE(expected.contains("%s"));
+        expected.replace("%s", "/x/L.INI");
+        EXPECT_EQ(SaveFailedMessage("/x/L.INI", language), expected);
+    }
+}
+
+class RegistryStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { ClearTestRegistry(); }
+    void TearDown() override { ClearTestRegistry(); }
+};
+
+TEST_F(RegistryStoreTest, TypedRoundTripAndSections) {
+    {
+        TRegistryStore store(TestRegistryName);
+        EXPECT_FALSE(store.SectionExists("Options"));
+        store.WriteInteger("Options", "Indent", 7);
+        store.WriteBool("Options", "Lowercase", false);
+        store.WriteString("Options", "List $Status", "1");
+        store.WriteString("LastAccess", "Trigger", "LP_X;Y");
+        EXPECT_FALSE(store.Flush(1).has_value());
+    }
+    TRegistryStore store(TestRegistryName);
+    EXPECT_TRUE(store.SectionExists("Options"));
+    EXPECT_FALSE(store.SectionExists("MainWin"));
+    EXPECT_EQ(store.ReadInteger("Options", "Indent", 0), 7);
+    EXPECT_FALSE(store.ReadBool("Options", "Lowercase", true));
+    EXPECT_TRUE(store.ReadBool("Options", "List $Status", false));
+    EXPECT_EQ(store.ReadString("LastAccess", "Trigger", ""), "LP_X;Y");
+    EXPECT_EQ(store.ReadInteger("LastAccess", "Trigger", 9), 9);
+
+    store.DeleteAll();
+    EXPECT_FALSE(store.Flush(1).has_value());
+    EXPECT_FALSE(TRegistryStore(TestRegistryName).SectionExists("Options"));
+}
+
+TEST_F(RegistryStoreTest, MachineWideValuesAreNotRead) {
+    QSettings machine(QSettings::NativeFormat, QSettings::SystemScope, TestRegistryName.mid(9));
+    machine.setValue("Options/Indent", 9);
+    machine.sync();
+    ASSERT_EQ(machine.status(), QSettings::NoError);
+    TRegistryStore store(TestRegistryName);
+    EXPECT_FALSE(store.SectionExists("Options"));
+    EXPECT_EQ(store.ReadInteger("Options", "Indent", 4), 4);
+}
