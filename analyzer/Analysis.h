@@ -1,0 +1,45 @@
+#pragma once
+// The whole analysis of one listing: structure tree, structure starts and
+// the cross-reference tree, plus the lists the views need.
+#include <string>
+#include <vector>
+
+#include "analyzer/Listing.h"
+#include "analyzer/Progress.h"
+#include "analyzer/Settings.h"
+#include "analyzer/Tree.h"
+
+namespace lumorca {
+
+class TraceSink;
+
+// One item of the structure pop-up menu: an entity and its node.
+struct EntityMenuItem {
+    std::string Caption;
+    TreeNode* Node = nullptr;
+};
+
+struct AnalysisResult {
+    Tree Structure;
+    StructureStartList StructureStarts;
+    Tree XRef;
+    std::string ComponentName;     // "Form", "Service" ... from the first trigger title
+    std::string ListingComponent;  // object name of the first "Trigger" line
+    std::vector<std::string> EntryList;       // call window selector items, sorted
+    std::vector<EntityMenuItem> EntityMenu;   // in menu order
+    // Cross-reference pop-up items: one per category node, then "-" and the find item.
+    std::vector<std::string> XRefPopupCaptions;
+    size_t SymbolCount = 0;  // keys of the symbol table, merged ones included
+
+    // No structure found: the text is not a listing.
+    bool Empty() const { return Structure.Empty(); }
+};
+
+// Analyses `lines`; may drop empty lines from it (IgnoreEmptyLines).
+AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& settings,
+                              AnalysisObserver* observer = nullptr, TraceSink* trace = nullptr);
+
+// Object name of the first line that contains "Trigger": its 5th word.
+std::string ListingComponentName(const ListingLines& lines);
+
+}  // namespace lumorca

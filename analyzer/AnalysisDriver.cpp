@@ -1,0 +1,505 @@
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <numeric>
+
+#include "analyzer/Analysis.h"
+#include "analyzer/AnalysisState.h"
+#include "analyzer/Classification.h"
+#include "analyzer/StructureParser.h"
+#include "analyzer/Vocabulary.h"
+#include "analyzer/WarningMarks.h"
+#include "analyzer/XRefOrder.h"
+#include "analyzer/XRefTree.h"
+#include "texts/Texts.h"
+
+namespace lumorca {
+
+namespace {
+
+constexpr int TextCreatingStructure = 97;
+constexpr int TextWorkingOnXRef = 98;
+constexpr int TextSortingXRef = 99;
+constexpr int TextCreatingXRef = 100;
+constexpr int TextFinishing = 101;
+
+AnalysisObserver& Quiet() {
+    static AnalysisObserver observer;
+    return observer;
+}
+
+int ProgressValue(size_t count) { return static_cast<int>(count / 10); }
+
+bool IsEmptyListingLine(const std::string& line) {
+    return line.size() <= 14 && (line.empty() || static_cast<unsigned char>(line[0]) <= 32);
+}
+
+void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
+    state.Symbols.clear();
+    state.Symbols.shrink_to_fit();
+    state.SymbolIndex.clear();
+    state.EntityNames.clear();
+    state.DeclaredParams.clear();
+    state.DeclaredLocals.clear();
+    state.FieldEntities.clear();
+    state.FirstChildByCaption.clear();
+    if (state.TraceLevel(4)) state.Trace->SetVisible(false);
+    observer.ProgressVisible(false);
+}
+
+// Phase 2: every line once; continued lines make one statement.
+void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
+    ListingLines& lines = state.Lines;
+    const size_t total = lines.size();
+    TokenList tokens;
+    size_t kept = 0;  // dropped empty lines close up behind the kept ones
+    size_t steps = 0;
+    for (size_t read = 0; read < total; ++read) {
+        observer.ProcessPendingEvents();
+        if (state.Settings.IgnoreEmptyLines && IsEmptyListingLine(lines[read])) {
+            ++steps;
+            observer.ProgressPosition(ProgressValue(steps));
+            continue;
+        }
+        if (kept != read) lines[kept] = std::move(lines[read]);
+        const int32_t line = static_cast<int32_t>(kept);
+        const std::string text = ListingLineText(lines[kept], true, true);
+        if (!tokens.empty()) {
+            if (tokens.back().Text == "%\\") {
+                tokens.pop_back();
+            } else {
+                tokens.clear();
+            }
+        }
+        state.Tok.TokenizeLine(tokens, text, line, false, lines[kept]);
+        if (tokens.size() > 1 && tokens.back().Text != "%\\") {
+            ParseStatement(state, tokens);
+            if (!tokens.empty()) {
+                tokens.insert(tokens.begin(), MakeLineMarker(line));
+                ParseStatement(state, tokens);
+            }
+        }
+        ++kept;
+        ++steps;
+        observer.ProgressPosition(ProgressValue(steps));
+    }
+    lines.resize(kept);
+}
+
+void TraceFieldEntities(AnalysisState& state) {
+    std::vector<const std::string*> fields;
+    for (const auto& entry : state.FieldEntities) fields.push_back(&entry.first);
+    std::sort(fields.begin(), fields.end(),
+              [](const std::string* a, const std::string* b) { return *a < *b; });
+    for (const std::string* field : fields) {
+        state.Trace->Line(*field);
+        for (const std::string& entity : state.FieldEntities[*field]) state.Trace->Line("  ---" + entity);
+    }
+}
+
+void SortRefsByLine(std::vector<ReferenceRecord>& refs) {
+    std::stable_sort(refs.begin(), refs.end(), [](const ReferenceRecord& a, const ReferenceRecord& b) {
+        return a.Line < b.Line;
+    });
+}
+
+// Symbols in the order of their keys.
+std::vector<uint32_t> KeyOrder(const std::vector<Symbol>& symbols) {
+    std::vector<uint32_t> order(symbols.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [&symbols](uint32_t a, uint32_t b) {
+        return KeyByteLess(symbols[a].Key, symbols[b].Key);
+    });
+    return order;
+}
+
+class Rework {
+public:
+    Rework(AnalysisState& state) : state_(state) {}
+
+    size_t Run() {
+        const std::vector<uint32_t> order = KeyOrder(state_.Symbols);
+        for (const uint32_t index : order) FirstPass(state_.Symbols[index].Key);
+        JoinEqualKeys(order);
+        if (state_.Settings.TryToMerge) {
+            for (const uint32_t index : order) MergeIntoEntity(index);
+        }
+        return removed_;
+    }
+
+private:
+    AnalysisState& state_;
+    size_t removed_ = 0;
+    std::unordered_map<std::string, std::string> structureEntities_;
+    std::vector<std::string> entityByStructure_;
+    std::vector<bool> entityKnown_;
+
+    void FirstPass(SymbolKey& key) {
+        switch (key.Category) {
+            case CatField: {
+                const size_t dot = key.Name.find('.');
+                std::string entity = dot == std::string::npos ? key.Name : key.Name.substr(dot + 1);
+                const size_t next = entity.find('.');
+                if (next != std::string::npos) entity.resize(next);
+                const int index = state_.EntityIndex(entity);
+                if (index >= 0) {
+                    key.Value2 = static_cast<uint32_t>(index);
+                    key.Value3 = 1;
+                } else {
+                    key.Category = CatOtherVar;
+                }
+                break;
+            }
+            case CatMessage:
+                if (key.Name == "ERROR") {
+                    key.Value2 = 0;
+                } else if (key.Name == "WARNING") {
+                    key.Value2 = 1;
+                } else if (key.Name.compare(0, 7, "WARNING") == 0) {
+                    key.Value2 = 2;
+                } else {
+                    key.Value2 = 3;
+                }
+                break;
+            case CatTriggerNo:
+                key.Value2 = static_cast<uint32_t>(5 + key.Name.size());
+                break;
+            case CatNumber:
+                key.Value2 = static_cast<uint32_t>(key.Name.size() + (key.Name.compare(0, 1, "-") == 0 ? 0 : 12));
+                break;
+            case CatOtherVar: {
+                const int index = state_.EntityIndex(key.Name);
+                if (index >= 0) {
+                    key.Category = CatField;
+                    key.Value2 = static_cast<uint32_t>(index);
+                    key.Value3 = 0;
+                }
+                break;
+            }
+            default:
+                break;
+        }
+    }
+
+    void Remove(Symbol& symbol) {
+        symbol.Key.Category = CatRemoved;
+        ++removed_;
+    }
+
+    // A symbol that now has the key of one before it in list order joins it.
+    void JoinEqualKeys(const std::vector<uint32_t>& order) {
+        std::unordered_map<std::string, uint32_t>& index = state_.SymbolIndex;
+        index.clear();
+        for (const uint32_t i : order) {
+            Symbol& symbol = state_.Symbols[i];
+            const auto [it, inserted] = index.emplace(KeyString(symbol.Key), i);
+            if (inserted) continue;
+            Symbol& first = state_.Symbols[it->second];
+            first.Refs.insert(first.Refs.end(), symbol.Refs.begin(), symbol.Refs.end());
+            SortRefsByLine(first.Refs);
+            symbol.Refs.clear();
+            Remove(symbol);
+        }
+    }
+
+    const std::string& EntityOf(int32_t structure) {
+        const size_t i = static_cast<size_t>(structure);
+        if (entityByStructure_.size() <= i) {
+            entityByStructure_.resize(i + 1);
+            entityKnown_.resize(i + 1, false);
+        }
+        if (!entityKnown_[i]) {
+            entityByStructure_[i] =
+                EntityOfStructure(state_.Lines, state_.Result.StructureStarts, structure);
+            entityKnown_[i] = true;
+        }
+        return entityByStructure_[i];
+    }
+
+    uint32_t SymbolFor(const SymbolKey& key) {
+        const auto [it, inserted] =
+            state_.SymbolIndex.emplace(KeyString(key), static_cast<uint32_t>(state_.Symbols.size()));
+        if (inserted) state_.Symbols.push_back(Symbol{key, {}});
+        return it->second;
+    }
+
+    void MergeIntoEntity(uint32_t index) {
+        if (state_.Symbols[index].Key.Category != CatOtherVar) return;
+        const std::string name = state_.Symbols[index].Key.Name;
+        const auto field = state_.FieldEntities.find(name);
+        if (field == state_.FieldEntities.end()) return;
+        const std::vector<std::string>& entities = field->second;
+        if (entities.size() == 1) {
+            MergeWhole(index, name, entities.front());
+        } else if (entities.size() > 1) {
+            MergeByStructure(index, name, entities);
+        }
+    }
+
+    // The field exists in one entity only: the whole symbol becomes its field.
+    void MergeWhole(uint32_t index, const std::string& name, const std::string& entity) {
+        const int entityIndex = state_.EntityIndex(entity);
+        if (entityIndex < 0) return;
+        SymbolKey key{CatField, static_cast<uint32_t>(entityIndex), 1, name};
+        if (state_.TraceLevel(10)) {
+            state_.Trace->Line(KeyTraceText(key) + " moved to Entity " + std::to_string(entityIndex) +
+                               " / " + entity);
+        }
+        key.Name += "." + entity;
+        const std::string oldKey = KeyString(state_.Symbols[index].Key);
+        const std::string newKey = KeyString(key);
+        const auto existing = state_.SymbolIndex.find(newKey);
+        if (existing != state_.SymbolIndex.end()) {
+            Symbol& target = state_.Symbols[existing->second];
+            Symbol& symbol = state_.Symbols[index];
+            target.Refs.insert(target.Refs.end(), symbol.Refs.begin(), symbol.Refs.end());
+            SortRefsByLine(target.Refs);
+            symbol.Refs.clear();
+            state_.SymbolIndex.erase(oldKey);
+            Remove(symbol);
+        } else {
+            state_.SymbolIndex.erase(oldKey);
+            state_.Symbols[index].Key = key;
+            state_.SymbolIndex.emplace(newKey, index);
+        }
+    }
+
+    // The field exists in several entities: each use moves to the entity of
+    // the trigger it stands in, if that is one of them.
+    void MergeByStructure(uint32_t index, const std::string& name,
+                          const std::vector<std::string>& entities) {
+        std::vector<ReferenceRecord> refs = std::move(state_.Symbols[index].Refs);
+        std::vector<ReferenceRecord> stay;
+        for (const ReferenceRecord& ref : refs) {
+            const std::string entity = EntityOf(ref.StructureIndex);
+            const int entityIndex = entity.empty() ? -1 : state_.EntityIndex(entity);
+            if (entityIndex < 0 || std::find(entities.begin(), entities.end(), entity) == entities.end()) {
+                stay.push_back(ref);
+                continue;
+            }
+            const uint32_t target =
+                SymbolFor(SymbolKey{CatField, static_cast<uint32_t>(entityIndex), 1, name + "." + entity});
+            state_.Symbols[target].Refs.push_back(ref);
+            if (state_.TraceLevel(13)) {
+                state_.Trace->Line(KeyTraceText(state_.Symbols[index].Key).substr(2) + ": Reference [" +
+                                   std::to_string(ref.Line) + "] moved to Entity " + entity);
+                for (size_t e = 0; e < entities.size(); ++e) {
+                    state_.Trace->Line("  [" + std::to_string(e) + "] " + entities[e]);
+                }
+            }
+        }
+        Symbol& symbol = state_.Symbols[index];
+        symbol.Refs = std::move(stay);
+        if (symbol.Refs.empty()) {
+            state_.SymbolIndex.erase(KeyString(symbol.Key));
+            Remove(symbol);
+        }
+    }
+};
+
+// The listing's own line number in the first 6 columns, or NoLineNumber.
+constexpr int32_t NoLineNumber = INT32_MIN;
+
+int32_t OwnLineNumber(const std::string& raw) {
+    const std::string_view head = std::string_view(raw).substr(0, 6);
+    size_t p = 0;
+    while (p < head.size() && head[p] == ' ') ++p;
+    bool negative = false;
+    if (p < head.size() && (head[p] == '-' || head[p] == '+')) {
+        negative = head[p] == '-';
+        ++p;
+    }
+    if (p >= head.size()) return NoLineNumber;
+    int32_t value = 0;
+    for (; p < head.size(); ++p) {
+        if (head[p] < '0' || head[p] > '9') return NoLineNumber;
+        value = value * 10 + (head[p] - '0');
+    }
+    return negative ? -value : value;
+}
+
+class XRefBuilder {
+public:
+    XRefBuilder(AnalysisState& state, AnalysisObserver& observer, StructureNameCache& names)
+        : state_(state), observer_(observer), names_(names) {}
+
+    void Build(const std::vector<uint32_t>& order, size_t removed) {
+        Tree& xref = state_.Result.XRef;
+        observer_.TaskChanged(TextCreatingXRef);
+        const long maximum = static_cast<long>(order.size()) - 1 - static_cast<long>(removed);
+        observer_.ProgressMaximum(static_cast<int>(maximum / 10));
+        observer_.ProgressPosition(0);
+        observer_.ProgressVisible(true);
+
+        TreeNode* firstStructure = state_.Result.Structure.FirstRoot();
+        TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), 0);
+        int previousCategory = 0;
+        TreeNode* category = nullptr;
+        TreeNode* group = nullptr;
+        bool haveGroup = false;
+        uint32_t groupValue = 0;
+        for (size_t k = 0; k < order.size(); ++k) {
+            observer_.ProcessPendingEvents();
+            const Symbol& symbol = state_.Symbols[order[k]];
+            const int c = symbol.Key.Category;
+            if (c == CatRemoved) break;
+            if (c > previousCategory) {
+                category = xref.AddWithRecord(root, std::string(), 5,
+                                              NodeRecord{-1, -1, static_cast<uint8_t>(c)});
+                group = nullptr;
+                haveGroup = false;
+            }
+            previousCategory = c;
+            if (c == CatField) {
+                if (!haveGroup || symbol.Key.Value2 != groupValue) {
+                    const std::vector<std::string>& entities = state_.EntityNames;
+                    const std::string entity =
+                        symbol.Key.Value2 < entities.size() ? entities[symbol.Key.Value2] : std::string();
+                    group = xref.Add(category, "Entity " + entity, 1);
+                    haveGroup = true;
+                    groupValue = symbol.Key.Value2;
+                }
+            } else if (c == CatLocalVar || c == CatParameter) {
+                if (!haveGroup || KeyNumber(symbol.Key) != groupValue) {
+                    std::string caption = LowerCase(names_.Name(static_cast<int32_t>(KeyNumber(symbol.Key))));
+                    if (!caption.empty()) caption[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(caption[0])));
+                    const int image = StructureLineKind(caption) == 1 ? 3 : 4;
+                    group = xref.Add(category, std::move(caption), image);
+                    haveGroup = true;
+                    groupValue = KeyNumber(symbol.Key);
+                }
+            }
+            TreeNode* parent = group ? group : category;
+            TreeNode* node = parent;
+            if (!(c == CatField && symbol.Key.Value3 == 0)) {
+                node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? 2 : 6,
+                                          NodeRecord{-1, -1, 0});
+            }
+            bool read = false;
+            bool write = false;
+            for (const ReferenceRecord& ref : symbol.Refs) {
+                std::string caption = ReferenceCaption(ref);
+                if (state_.TraceLevel(12)) {
+                    state_.Trace->Line(caption + std::to_string(ref.Line) + " / " +
+                                       std::to_string(ref.StructureIndex));
+                }
+                xref.AddWithRecord(node, std::move(caption), RefKindImage(ref.Kind),
+                                   NodeRecord{ref.StructureIndex, ref.Line, ref.Kind});
+                read = read || IsReadKind(ref.Kind);
+                write = write || IsWriteKind(ref.Kind);
+            }
+            if (!(read && write) && IsSuspiciousSymbol(c, symbol.Key.Name, read, write, state_.Settings)) {
+                node->StateImage = 1;
+            }
+            observer_.ProgressPosition(ProgressValue(k));
+        }
+    }
+
+private:
+    AnalysisState& state_;
+    AnalysisObserver& observer_;
+    StructureNameCache& names_;
+
+    std::vector<int32_t> ownNumbers_;
+
+    std::string ReferenceCaption(const ReferenceRecord& ref) {
+        const int how = state_.Settings.How2ShowXRef;
+        std::string caption;
+        if (how != 1) {
+            char buffer[16];
+            std::snprintf(buffer, sizeof buffer, "%4d", static_cast<int>(ref.Line));
+            if (how == 0) return buffer;
+            const std::string& name = names_.Name(ref.StructureIndex);
+            caption.reserve(24 + name.size());
+            caption += buffer;
+            caption += ' ';
+            caption += name;
+        } else {
+            caption = names_.Name(ref.StructureIndex);
+        }
+        if (ownNumbers_.empty() && !state_.Lines.empty()) {
+            // One pass in line order; the references visit lines at random.
+            ownNumbers_.reserve(state_.Lines.size());
+            for (const std::string& line : state_.Lines) ownNumbers_.push_back(OwnLineNumber(line));
+        }
+        if (ref.Line >= 0 && static_cast<size_t>(ref.Line) < ownNumbers_.size() &&
+            ownNumbers_[static_cast<size_t>(ref.Line)] != NoLineNumber) {
+            caption += " [";
+            caption += std::to_string(ownNumbers_[static_cast<size_t>(ref.Line)]);
+            caption += ']';
+        }
+        return caption;
+    }
+};
+
+}  // namespace
+
+std::string ListingComponentName(const ListingLines& lines) {
+    for (const std::string& line : lines) {
+        if (line.find("Trigger") != std::string::npos) return NthWord(line, 5);
+    }
+    return {};
+}
+
+AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& settings,
+                              AnalysisObserver* observerPointer, TraceSink* trace) {
+    AnalysisObserver& observer = observerPointer ? *observerPointer : Quiet();
+    AnalysisResult result;
+    result.ListingComponent = ListingComponentName(lines);
+    AnalysisState state(lines, settings, result, trace);
+
+    // Set-up
+    observer.TaskChanged(TextCreatingStructure);
+    observer.ProgressMaximum(ProgressValue(lines.size()));
+    observer.ProgressPosition(0);
+    observer.ProgressVisible(true);
+    result.StructureStarts.assign(1, 0);
+    state.Symbols.reserve(lines.size() / 4 + 16);
+    state.SymbolIndex.reserve(lines.size() / 4 + 16);
+
+    ParseListing(state, observer);
+    if (result.Structure.Empty()) {
+        FreeAnalysisTables(state, observer);
+        return result;
+    }
+    if (state.TraceLevel(10)) TraceFieldEntities(state);
+
+    // Rework of the symbol table
+    observer.TaskChanged(TextWorkingOnXRef);
+    const size_t removed = Rework(state).Run();
+
+    // Sorting
+    char info[64];
+    std::snprintf(info, sizeof info, "%d Symbols found.", static_cast<int>(state.Symbols.size()));
+    observer.InfoLine(info);
+    result.SymbolCount = state.Symbols.size();
+    observer.TaskChanged(TextSortingXRef);
+    result.Structure.SortAll([](const TreeNode* a, const TreeNode* b) {
+        return CompareStructureNodes(a, b) < 0;
+    });
+    StructureNameCache names(lines, result.StructureStarts);
+    std::vector<uint32_t> order = KeyOrder(state.Symbols);
+    std::stable_sort(order.begin(), order.end(), [&state, &names](uint32_t a, uint32_t b) {
+        return CompareXRefKeys(state.Symbols[a].Key, state.Symbols[b].Key, names, state.EntityNames) < 0;
+    });
+
+    // The cross-reference tree
+    XRefBuilder(state, observer, names).Build(order, removed);
+    observer.ProgressVisible(false);
+    observer.TaskChanged(TextFinishing);
+    // Every node was added with its image as selected image too.
+    const int language = settings.Language;
+    result.XRefPopupCaptions = ApplyXRefCaptions(result.XRef, language);
+    if (settings.MarkInvalidParams) {
+        MarkInvalidParamCounts(result.XRef, lines, CategoryCaption(CatEntry, language), "Entry", language);
+        MarkInvalidParamCounts(result.XRef, lines, CategoryCaption(CatOperation, language), "Operation",
+                               language);
+    }
+    if (settings.SortLocals) ArrangeLocals(result.XRef, true, language);
+    FreeAnalysisTables(state, observer);
+    std::stable_sort(result.EntryList.begin(), result.EntryList.end(),
+                     [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+    return result;
+}
+
+}  // namespace lumorca

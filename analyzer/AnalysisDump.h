@@ -1,0 +1,13 @@
+#pragma once
+// The text dump of an analysis: both trees, the structure starts, the entry
+// list, the entity menu and the number of lines.
+#include <cstddef>
+#include <iosfwd>
+
+namespace lumorca {
+
+struct AnalysisResult;
+
+void WriteAnalysisDump(std::ostream& out, const AnalysisResult& result, size_t lineCount);
+
+}  // namespace lumorca

@@ -1,0 +1,126 @@
+#include "analyzer/XRefTree.h"
+
+#include "analyzer/LineModel.h"
+#include "analyzer/Tree.h"
+#include "analyzer/Vocabulary.h"
+#include "texts/Texts.h"
+
+namespace lumorca {
+
+namespace {
+
+constexpr int FindTextEntry = 10;
+
+const std::string& CaptionOf(int category, int language) {
+    return Text(CategoryTextEntry(category), language);
+}
+
+void Collapse(TreeNode* node) {
+    node->Expanded = false;
+    for (TreeNode* child : node->Children) Collapse(child);
+}
+
+}  // namespace
+
+std::string CategoryCaption(int category, int language) {
+    if (CategoryTextEntry(category) < 0) return "(Under heavy construction)";
+    return CaptionOf(category, language);
+}
+
+std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language) {
+    std::vector<std::string> items;
+    TreeNode* root = xref.FirstRoot();
+    if (root == nullptr) return items;
+    for (TreeNode* node : root->Children) {
+        const int category = node->HasRecord ? node->Record.Kind : 0;
+        node->Caption = CategoryCaption(category, language);
+        items.push_back(node->Caption);
+    }
+    items.emplace_back("-");
+    items.push_back(Text(FindTextEntry, language));
+    return items;
+}
+
+TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption) {
+    if (node == nullptr) return nullptr;
+    for (TreeNode* child : node->Children) {
+        if (UpperCase(child->Caption) == upperCaption) return child;
+    }
+    return nullptr;
+}
+
+TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
+    TreeNode* node = xref.FirstRoot();
+    for (const std::string& caption : path) {
+        node = FindChildByCaption(node, UpperCase(caption));
+        if (node == nullptr) return nullptr;
+    }
+    return node;
+}
+
+ChildIndex::ChildIndex(const TreeNode* node) {
+    if (node == nullptr) return;
+    for (TreeNode* child : node->Children) children_.emplace(UpperCase(child->Caption), child);
+}
+
+TreeNode* ChildIndex::Find(const std::string& caption) const {
+    const auto it = children_.find(UpperCase(caption));
+    return it == children_.end() ? nullptr : it->second;
+}
+
+std::string StructureKindCaption(int headerKind, int language) {
+    if (headerKind == 2) return CaptionOf(CatEntry, language);
+    if (headerKind == 3 || headerKind == 4) return CaptionOf(CatOperation, language);
+    return {};
+}
+
+void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
+    const std::string& entries = CaptionOf(CatEntry, language);
+    const std::string& operations = CaptionOf(CatOperation, language);
+    const std::string& parameters = CaptionOf(CatParameter, language);
+    const std::string& locals = CaptionOf(CatLocalVar, language);
+    if (sortLocals) {
+        const ChildIndex entrySymbols(FindXRefNode(xref, {entries}));
+        const ChildIndex operationSymbols(FindXRefNode(xref, {operations}));
+        for (const std::string* groupCaption : {&parameters, &locals}) {
+            TreeNode* category = FindXRefNode(xref, {*groupCaption});
+            if (category == nullptr) continue;
+            const std::vector<TreeNode*> groups = category->Children;
+            for (TreeNode* group : groups) {
+                const int kind = StructureLineKind(group->Caption);
+                TreeNode* symbol = nullptr;
+                if (kind == 2) {
+                    symbol = entrySymbols.Find(group->Caption.substr(std::min<size_t>(6, group->Caption.size())));
+                } else if (kind == 3 || kind == 4) {
+                    symbol = operationSymbols.Find(group->Caption.substr(std::min<size_t>(10, group->Caption.size())));
+                }
+                if (symbol == nullptr) continue;
+                xref.Move(group, symbol, 0);
+                group->Image = 6;
+                group->SelectedImage = 6;
+                group->Caption = *groupCaption;
+                Collapse(symbol);
+            }
+        }
+        return;
+    }
+    const std::pair<const std::string*, const char*> owners[] = {{&entries, "Entry"},
+                                                                 {&operations, "Operation"}};
+    for (const auto& [ownerCaption, kindWord] : owners) {
+        TreeNode* category = FindXRefNode(xref, {*ownerCaption});
+        if (category == nullptr) continue;
+        const std::vector<TreeNode*> symbols = category->Children;
+        for (TreeNode* symbol : symbols) {
+            const std::vector<TreeNode*> children = symbol->Children;
+            for (TreeNode* child : children) {
+                if (child->Caption != parameters && child->Caption != locals) continue;
+                TreeNode* home = FindXRefNode(xref, {child->Caption});
+                if (home == nullptr) continue;
+                child->Caption = std::string(kindWord) + " " + symbol->Caption;
+                xref.Move(child, home, -1);
+            }
+        }
+    }
+}
+
+}  // namespace lumorca

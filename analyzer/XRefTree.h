@@ -1,0 +1,44 @@
+#pragma once
+// Operations on a built cross-reference tree: captions in a language, the
+// regrouping of parameters and locals, and look-up by caption path.
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace lumorca {
+
+class Tree;
+struct TreeNode;
+
+// Caption of a category node; "(Under heavy construction)" outside 1-21.
+std::string CategoryCaption(int category, int language);
+
+// Captions the category nodes in the language and returns the items of the
+// cross-reference pop-up menu: one per category node, then "-" and the find
+// item. An empty tree is left alone and gives no items.
+std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language);
+
+// With sortLocals the parameter and local-variable groups of entries and
+// operations move under their symbol; without, they move back.
+void ArrangeLocals(Tree& xref, bool sortLocals, int language);
+
+// First child whose upper-cased caption equals upperCaption.
+TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption);
+// Node under the root reached by a path of captions (any case), or null.
+TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path);
+
+// Children of a node by upper-cased caption, the first of equal ones; the
+// same answers as FindChildByCaption for many look-ups under one node.
+class ChildIndex {
+public:
+    explicit ChildIndex(const TreeNode* node);
+    TreeNode* Find(const std::string& caption) const;  // caption in any case
+
+private:
+    std::unordered_map<std::string, TreeNode*> children_;
+};
+
+// "Entries" caption for header kind 2, "Operations" for 3 and 4, else empty.
+std::string StructureKindCaption(int headerKind, int language);
+
+}  // namespace lumorca

@@ -1,0 +1,103 @@
+#pragma once
+// Small helpers for the analysis tests: listings built line by line and
+// look-ups in the resulting trees.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analyzer/Analysis.h"
+#include "analyzer/AnalysisDump.h"
+#include "analyzer/Tree.h"
+#include "analyzer/TreeDump.h"
+#include "analyzer/XRefTree.h"
+
+namespace lumorca::test {
+
+// A numbered listing line: line number in columns 1-6, Proc text from column 15.
+inline std::string Numbered(int number, const std::string& text, char level = ' ') {
+    std::string line = std::to_string(number);
+    line.insert(0, 6 - std::min<size_t>(6, line.size()), ' ');
+    line += ' ';
+    line += level;
+    line += "      ";
+    return line + text;
+}
+
+inline std::string Header(const std::string& text) { return "******        " + text; }
+
+inline std::string TriggerTitle(const std::string& name, const std::string& level,
+                                const std::string& object) {
+    return "Trigger <" + name + "> from " + level + ": " + object;
+}
+
+// Turns "text" lines into a listing with numbered lines; lines that begin
+// with "Trigger <", "******" or a message word are kept as they stand.
+inline ListingLines MakeListing(const std::vector<std::string>& body) {
+    ListingLines lines;
+    int number = 1;
+    for (const std::string& text : body) {
+        if (text.rfind("Trigger <", 0) == 0) {
+            lines.push_back(text);
+            lines.push_back(std::string(78, '='));
+            number = 1;
+        } else if (text.rfind("******", 0) == 0 || text.rfind("WARNING", 0) == 0 ||
+                   text.rfind("ERROR", 0) == 0 || text.rfind("INFO", 0) == 0 || text.empty()) {
+            lines.push_back(text);
+            ++number;
+        } else {
+            lines.push_back(Numbered(number++, text));
+        }
+    }
+    return lines;
+}
+
+struct Analysed {
+    ListingLines Lines;
+    AnalysisResult Result;
+};
+
+inline Analysed Analyse(const std::vector<std::string>& body,
+                        const AnalysisSettings& settings = AnalysisSettings()) {
+    Analysed a;
+    a.Lines = MakeListing(body);
+    a.Result = AnalyzeListing(a.Lines, settings);
+    return a;
+}
+
+inline std::string DumpText(const Tree& tree) {
+    std::ostringstream out;
+    DumpTree(out, tree, true);
+    return out.str();
+}
+
+inline std::string FullDump(const Analysed& a) {
+    std::ostringstream out;
+    WriteAnalysisDump(out, a.Result, a.Lines.size());
+    return out.str();
+}
+
+// Node by caption path under the XRef root.
+inline const TreeNode* XRef(const Analysed& a, const std::vector<std::string>& path) {
+    return FindXRefNode(a.Result.XRef, path);
+}
+
+// Reference kinds of a symbol's reference nodes, as "line:kind" items.
+inline std::string Refs(const TreeNode* symbol) {
+    if (symbol == nullptr) return "<none>";
+    std::string text;
+    for (const TreeNode* ref : symbol->Children) {
+        if (!ref->HasRecord || ref->Record.Line < 0) continue;
+        if (!text.empty()) text += ' ';
+        text += std::to_string(ref->Record.Line) + ":" + std::to_string(ref->Record.Kind);
+    }
+    return text;
+}
+
+inline std::vector<std::string> ChildCaptions(const TreeNode* node) {
+    std::vector<std::string> captions;
+    if (node == nullptr) return captions;
+    for (const TreeNode* child : node->Children) captions.push_back(child->Caption);
+    return captions;
+}
+
+}  // namespace lumorca::test

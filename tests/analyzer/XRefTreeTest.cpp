@@ -1,0 +1,204 @@
+// The cross-reference tree: merging of plain field names, grouping,
+// captions, reference captions and the regrouping of locals.
+#include <gtest/gtest.h>
+
+#include "AnalysisTestSupport.h"
+#include "analyzer/Vocabulary.h"
+#include "texts/Texts.h"
+
+namespace lumorca::test {
+namespace {
+
+std::vector<std::string> FieldListing() {
+    return {
+        TriggerTitle("EXEC", "Form", "F"),
+        "ORDNR = 1",                                  // line 2: form trigger
+        TriggerTitle("VALF", "Field", "ORDNR.ORDER.M"),
+        "X = 1",                                      // line 5
+        TriggerTitle("READ", "Entity", "ORDER.M"),
+        "ORDNR = 2",                                  // line 8: entity trigger of ORDER
+        "Y = ORDNR.ORDER",                            // line 9
+    };
+}
+
+TEST(FieldMerging, NameOfAFieldOfOneEntityMovesToThatEntity) {
+    const Analysed a = Analyse(FieldListing());
+    EXPECT_EQ(XRef(a, {"Other variable", "ordnr"}), nullptr);
+    // Joined with the qualified uses, sorted by line.
+    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ORDER", "ordnr.order"})), "2:3 8:3 9:2");
+}
+
+TEST(FieldMerging, WithMergingOffThePlainNameStays) {
+    AnalysisSettings settings;
+    settings.TryToMerge = false;
+    const Analysed a = Analyse(FieldListing(), settings);
+    EXPECT_EQ(Refs(XRef(a, {"Other variable", "ordnr"})), "2:3 8:3");
+    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ORDER", "ordnr.order"})), "9:2");
+}
+
+TEST(FieldMerging, NameOfAFieldOfTwoEntitiesMovesUseByUse) {
+    std::vector<std::string> body = FieldListing();
+    body.push_back(TriggerTitle("VALF", "Field", "ORDNR.INVOICE.M"));
+    body.push_back("ORDNR = 3");  // line 12: field trigger of INVOICE
+    const Analysed a = Analyse(body);
+    EXPECT_EQ(Refs(XRef(a, {"Other variable", "ordnr"})), "2:3");
+    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ORDER", "ordnr.order"})), "9:2 8:3");
+    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity INVOICE", "ordnr.invoice"})), "12:3");
+}
+
+TEST(FieldMerging, AllUsesPlacedRemovesThePlainName) {
+    const Analysed a = Analyse({
+        TriggerTitle("EXEC", "Form", "F"),
+        TriggerTitle("VALF", "Field", "NR.A.M"),
+        TriggerTitle("VALF", "Field", "NR.B.M"),
+        "NR = 1",
+    });
+    EXPECT_EQ(XRef(a, {"Other variable"}), nullptr);
+    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity B", "nr.b"})), "6:3");
+}
+
+TEST(FieldMerging, EntityThatIsNoEntityNodeMergesNothing) {
+    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "X = NR.NOWHERE", "NR = 1"});
+    EXPECT_EQ(Refs(XRef(a, {"Other variable", "nr"})), "3:3");
+    EXPECT_EQ(Refs(XRef(a, {"Other variable", "nr.nowhere"})), "2:2");
+}
+
+TEST(FieldMerging, SelectColumnOfUnknownEntityJoinsThePlainName) {
+    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "NR = 1",
+                                "selectdb NR from \"%%V\" to Z", "W = NR"});
+    const TreeNode* nr = XRef(a, {"Other variable", "nr"});
+    EXPECT_EQ(Refs(nr), "2:3 3:2 4:2");
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Other variable"})), (std::vector<std::string>{"nr", "v", "w", "z"}));
+}
+
+TEST(FieldMerging, EntityUsedAloneHasItsUsesUnderItsGroup) {
+    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), TriggerTitle("READ", "Entity", "ORD.M"),
+                                "CLEAR \"ORD\"", "X = NAME.ORD"});
+    const std::string dump = DumpText(a.Result.XRef);
+    EXPECT_NE(dump.find("  Entities and Fields\t5\t0\t-1\t-1\t7\n"
+                        "    Entity ORD\t1\t0\t-\t-\t-\n"
+                        "         4 <READ> from Entity: ORD.M [1]\t18\t0\t2\t4\t12\n"
+                        "      name.ord\t2\t0\t-1\t-1\t0\n"
+                        "           5 <READ> from Entity: ORD.M [2]\t7\t0\t2\t5\t2\n"),
+              std::string::npos)
+        << dump;
+}
+
+TEST(XRefCaptions, ReferenceCaptionsFollowTheSetting) {
+    AnalysisSettings settings;
+    settings.How2ShowXRef = 0;
+    const Analysed zero = Analyse({TriggerTitle("EXEC", "Form", "F"), "A = 1"}, settings);
+    EXPECT_EQ(ChildCaptions(XRef(zero, {"Other variable", "a"})), (std::vector<std::string>{"   2"}));
+    settings.How2ShowXRef = 1;
+    const Analysed one = Analyse({TriggerTitle("EXEC", "Form", "F"), "A = 1"}, settings);
+    EXPECT_EQ(ChildCaptions(XRef(one, {"Other variable", "a"})),
+              (std::vector<std::string>{"<EXEC> from Form: F [1]"}));
+    settings.How2ShowXRef = 2;
+    const Analysed two = Analyse({TriggerTitle("EXEC", "Form", "F"), Header("entry LP_X"), "A = 1"}, settings);
+    EXPECT_EQ(ChildCaptions(XRef(two, {"Other variable", "a"})),
+              (std::vector<std::string>{"   3 entry LP_X [2]"}));
+}
+
+TEST(XRefCaptions, CategoriesInGermanAndThePopupItems) {
+    AnalysisSettings settings;
+    settings.Language = LanguageGerman;
+    settings.SortLocals = false;
+    Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), Header("entry LP_X"), "variables",
+                          "string V", "endvariables", "V = $1 + W"},
+                         settings);
+    const std::vector<std::string> german = {"Entries", "Lokale Variable", "Register ($1-$99)",
+                                             "Andere Variable"};
+    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot()), german);
+    std::vector<std::string> popup = german;
+    popup.push_back("-");
+    popup.push_back("&Suchen");
+    EXPECT_EQ(a.Result.XRefPopupCaptions, popup);
+
+    // A language change re-captions the existing tree.
+    const std::vector<std::string> items = ApplyXRefCaptions(a.Result.XRef, LanguageEnglish);
+    EXPECT_EQ(items.back(), "&Find");
+    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot()),
+              (std::vector<std::string>{"Entries", "Local variables", "Register ($1-$99)", "Other variable"}));
+}
+
+TEST(XRefCaptions, UnknownCategoryIsUnderConstruction) {
+    Tree xref;
+    TreeNode* root = xref.Add(nullptr, "Form F");
+    xref.AddWithRecord(root, "", 5, NodeRecord{-1, -1, 30});
+    ApplyXRefCaptions(xref, LanguageEnglish);
+    EXPECT_EQ(root->Children.at(0)->Caption, "(Under heavy construction)");
+    Tree empty;
+    EXPECT_TRUE(ApplyXRefCaptions(empty, LanguageEnglish).empty());
+}
+
+std::vector<std::string> LocalsListing() {
+    return {TriggerTitle("EXEC", "Form", "F"),
+            "CALL LP_X(1)",
+            Header("entry LP_X"), "params", "numeric P : IN", "endparams",
+            "variables", "string V", "endvariables", "V = P",
+            Header("operation OP"), "params", "string Q : OUT", "endparams",
+            "Q = 1"};
+}
+
+TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
+    Analysed a = Analyse(LocalsListing());
+    // Sorted in: the groups hang under the entry, local variables first.
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})),
+              (std::vector<std::string>{"Local variables", "Parameters", "   2 <EXEC> from Form: F [1]",
+                                        "   3 entry LP_X"}));
+    const TreeNode* group = XRef(a, {"Entries", "lp_x", "Parameters"});
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->Image, 6);
+    EXPECT_FALSE(group->HasRecord);
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Operations", "op"})),
+              (std::vector<std::string>{"Parameters", "  11 operation OP"}));
+    EXPECT_TRUE(XRef(a, {"Parameters"})->Children.empty());
+
+    ArrangeLocals(a.Result.XRef, false, LanguageEnglish);
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Parameters"})),
+              (std::vector<std::string>{"Entry lp_x", "Operation op"}));
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Local variables"})), (std::vector<std::string>{"Entry lp_x"}));
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})).size(), 2u);
+
+    ArrangeLocals(a.Result.XRef, true, LanguageEnglish);
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})).front(), "Local variables");
+    EXPECT_TRUE(XRef(a, {"Local variables"})->Children.empty());
+}
+
+TEST(ArrangeLocals, WithoutSortingGroupsStayUnderTheirCategory) {
+    AnalysisSettings settings;
+    settings.SortLocals = false;
+    const Analysed a = Analyse(LocalsListing(), settings);
+    const TreeNode* group = XRef(a, {"Parameters", "Entry lp_x"});
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->Image, 4);
+    EXPECT_EQ(ChildCaptions(group), (std::vector<std::string>{"p"}));
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Parameters"})), (std::vector<std::string>{"Entry lp_x", "Operation op"}));
+}
+
+TEST(XRefTree, LocalsOfMoreStructuresThanTheOldKeyHeldStayApart) {
+    // 44,800 structures and more: the first entry's local must not be
+    // confused with the one of entry 44,801.
+    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), std::string(78, '=')};
+    lines.push_back(Header("entry LP_0"));
+    lines.push_back(Numbered(1, "variables"));
+    lines.push_back(Numbered(2, "string X"));
+    lines.push_back(Numbered(3, "endvariables"));
+    for (int i = 1; i <= 44800; ++i) lines.push_back(Header("entry E" + std::to_string(i)));
+    lines.push_back(Numbered(1, "variables"));
+    lines.push_back(Numbered(2, "string X"));
+    lines.push_back(Numbered(3, "endvariables"));
+    const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
+    ASSERT_EQ(r.StructureStarts.size(), 44803u);
+    const TreeNode* first = FindXRefNode(r.XRef, {"Entries", "lp_0", "Local variables", "x"});
+    const TreeNode* last = FindXRefNode(r.XRef, {"Entries", "e44800", "Local variables", "x"});
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(first->Children.size(), 1u);
+    EXPECT_EQ(last->Children.size(), 1u);
+    EXPECT_EQ(first->Children.at(0)->Record.StructureIndex, 2);
+    EXPECT_EQ(last->Children.at(0)->Record.StructureIndex, 44802);
+}
+
+}  // namespace
+}  // namespace lumorca::test
