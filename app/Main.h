@@ -15,6 +15,7 @@
 #include "analyzer/Trace.h"
 #include "app/MessageService.h"
 #include "app/SourceGrid.h"
+#include "dialogs/FindXRefDialog.h"
 #include "options/OptionSettings.h"
 #include "windows/ChildForm.h"
 
@@ -34,6 +35,11 @@ class QToolBar;
 class QToolButton;
 class QTreeView;
 class QFrame;
+
+namespace lumorca {
+class TAbout;
+class TOptionWin;
+}  // namespace lumorca
 
 namespace lumorca::gui {
 
@@ -112,6 +118,22 @@ public:
     void ComboBoxEntryListChange();
     void MenuItemExpandCalltreeClick();
     void MenuItemCollapseCalltreeClick();
+
+    // --- Dialogs (MainDialogs) ---
+    void CreateDialogs();
+    void ActionShowOptionsExecute();
+    void ActionAboutExecute();
+    void XRefFindDialogClick();
+    void ListingLoadedForDialogs();
+    // Paste goes to the find-XRef dialog's edit when that dialog is in front.
+    bool PasteIntoDialog();
+    void AttachHistoryMenu();
+    void MenuItemHistoryFileClick(QObject* sender, const QString& fileName);
+    TOptionWin* OptionForm = nullptr;
+    TFormFindXRef* FormFindXRef = nullptr;
+    std::unique_ptr<TFindXRefHost> FindXRefHost_;
+    // Called with the About box before it is shown modally.
+    std::function<void(TAbout&)> AboutBoxOpened;
 
     // --- Debug ---
     int Level() const override;

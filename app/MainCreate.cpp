@@ -89,6 +89,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     OptionWin->SetDefaults();
     OptionWin->Windows = this;
     OptionWin->ApplyOptions = [this] { ApplyOptions(); };
+    CreateDialogs();
 
     StructureWin->WinAction = ActionStrukturWin;
     XRefWin->WinAction = ActionXRefWin;

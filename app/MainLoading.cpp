@@ -114,6 +114,7 @@ void TMain::LoadFile(const QString& name) {
         Options().History.AddFile(name);
         ListingFileName = name;
         EnableMenuItems(true);
+        ListingLoadedForDialogs();
         showWindows();
         if (!Analysis.Structure.Empty() && !Analysis.Structure.FirstRoot()->Children.empty()) {
             TreeNode* first = Analysis.Structure.FirstRoot()->Children.front();
@@ -267,7 +268,7 @@ void TMain::ActionOpenExecute() {
 }
 
 void TMain::ActionPasteExecute() {
-    LoadFile(PasteName);
+    if (!PasteIntoDialog()) LoadFile(PasteName);
     if (Level() == 11) {
         if (isActiveWindow()) DebugMemo->appendPlainText(QStringLiteral("main"));
         if (MdiArea->activeSubWindow() == StructureWin) DebugMemo->appendPlainText(QStringLiteral("strukt"));

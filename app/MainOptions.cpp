@@ -85,12 +85,7 @@ void TMain::ApplyOptions() {
         CallTree.Clear();
         ComboBoxEntryListChange();
     }
-    MenuItemFileList->clear();
-    for (const QString& file : o.History.Items()) {
-        QAction* item = MenuItemFileList->addAction(file);
-        connect(item, &QAction::triggered, this, [this, file] { LoadFile(file); });
-    }
-    MenuItemFileList->setEnabled(o.History.Count() > 0);
+    AttachHistoryMenu();
     SourceGrid->SetSettings(GridSettings());
     ShowStructure();
     update();
