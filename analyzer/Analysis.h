@@ -39,7 +39,4 @@ struct AnalysisResult {
 AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& settings,
                               AnalysisObserver* observer = nullptr, TraceSink* trace = nullptr);
 
-// Object name of the first line that contains "Trigger": its 5th word.
-std::string ListingComponentName(const ListingLines& lines);
-
 }  // namespace lumorca

@@ -6,6 +6,7 @@
 #include "analyzer/Analysis.h"
 #include "analyzer/AnalysisState.h"
 #include "analyzer/Classification.h"
+#include "analyzer/ListingReader.h"
 #include "analyzer/StructureParser.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
@@ -434,18 +435,11 @@ private:
 
 }  // namespace
 
-std::string ListingComponentName(const ListingLines& lines) {
-    for (const std::string& line : lines) {
-        if (line.find("Trigger") != std::string::npos) return NthWord(line, 5);
-    }
-    return {};
-}
-
 AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& settings,
                               AnalysisObserver* observerPointer, TraceSink* trace) {
     AnalysisObserver& observer = observerPointer ? *observerPointer : Quiet();
     AnalysisResult result;
-    result.ListingComponent = ListingComponentName(lines);
+    result.ListingComponent = ListingComponentOf(lines);
     AnalysisState state(lines, settings, result, trace);
 
     // Set-up

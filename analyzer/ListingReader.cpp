@@ -72,10 +72,19 @@ ListingLines SplitClipboardText(std::string_view text) {
 }
 
 ListingLines ReadListingFile(const std::string& fileName, int language) {
+    return ReadListingFile(std::filesystem::path(fileName), fileName, language);
+}
+
+ListingLines ReadListingFile(const std::filesystem::path& path, const std::string& fileName,
+                             int language) {
     std::error_code error;
-    const std::filesystem::path path(fileName);
-    // Opening a directory succeeds on some systems and then reads nothing.
-    if (std::filesystem::is_directory(path, error)) throw EFileNotReadable(fileName, language);
+    // Opening a directory succeeds on some systems and then reads nothing;
+    // a device may never end.
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::is_directory(status) || std::filesystem::is_character_file(status) ||
+        std::filesystem::is_block_file(status)) {
+        throw EFileNotReadable(fileName, language);
+    }
 
     std::ifstream in(path, std::ios::binary);
     if (!in) throw EFileNotReadable(fileName, language);

@@ -1,6 +1,7 @@
 #pragma once
 // Getting a listing's lines from a file or from pasted text, and telling
 // whether the text is a compiler listing at all.
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,6 +40,10 @@ ListingLines SplitClipboardText(std::string_view text);
 
 // Reads a whole file as bytes and splits it. Throws EFileNotReadable.
 ListingLines ReadListingFile(const std::string& fileName, int language);
+// The same for a path that a narrow string cannot hold (wide names on
+// Windows); the error names the file as `fileName` spells it.
+ListingLines ReadListingFile(const std::filesystem::path& path, const std::string& fileName,
+                             int language);
 
 // At least 5 lines, and one of the first five is a trigger title line:
 // it begins with "Trigger <" and its third word is FROM in any case.

@@ -213,9 +213,10 @@ size_t ParseActivation(AnalysisState& state, TokenList& tokens, int32_t line, si
 }
 
 void WalkIdentifier(AnalysisState& state, TokenList& tokens, size_t& i, int32_t line, int& depth) {
+    static const std::string none;
     const Statement T{tokens};
-    const std::string t = T[i];
-    const std::string p = i > 0 ? T[i - 1] : std::string();
+    const std::string& t = T[i];
+    const std::string& p = i > 0 ? T[i - 1] : none;
     const size_t n = T.Size();
     int c = 0;
     int k = RefNone;

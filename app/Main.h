@@ -25,6 +25,7 @@ class QCheckBox;
 class QComboBox;
 class QFileDialog;
 class QLabel;
+class QMimeData;
 class QMdiArea;
 class QMenu;
 class QPlainTextEdit;
@@ -279,6 +280,8 @@ public:
     void ActionReloadExecute();
     bool ActionSaveExecute();
     void ActionExitExecute();
+    // Loads the first .pro file of a drop; false when there is none.
+    bool LoadDroppedFile(const QMimeData* data);
     // View toggles and font (MainSourceView)
     void ViewToggle(QAction* action);
     void ActionFontExecute();

@@ -56,7 +56,9 @@ void TMain::SyncExpansion(QTreeView* view, TreeModel* model, TreeNode* node) {
 
 void TMain::ExpandCallNode(const QModelIndex& index) {
     TreeNode* node = CallModel->NodeOf(index);
-    if (node != nullptr) node->Expanded = true;
+    if (node == nullptr) return;
+    node->Expanded = true;
+    if (CallModel->canFetchMore(index)) CallModel->fetchMore(index);
 }
 
 void TMain::MenuItemExpandCalltreeClick() {

@@ -70,13 +70,13 @@ void TMain::LoadFile(const QString& name) {
     if (ListingFileName == PasteName) {
         if (AskToSavePaste() == TAnswer::Cancel) return;
     } else if (!ListingFileName.isEmpty() && SameFileName(name, ListingFileName)) {
-        if (Messages->ConfirmYesCancel(this, Txt(87).arg(name)) != TAnswer::Yes) return;
+        if (Messages->ConfirmYesCancel(this, Txt(87).replace(QStringLiteral("%s"), name)) != TAnswer::Yes) return;
     }
 
     try {
         ReadFile(name);
     } catch (const EFileNotReadable&) {
-        Messages->Error(this, Txt(89).arg(name));
+        Messages->Error(this, Txt(89).replace(QStringLiteral("%s"), name));
         return;
     } catch (const ENoCorvaneSource& e) {
         Messages->Error(this, QString::fromLatin1(e.what()));
@@ -323,7 +323,7 @@ bool TMain::ActionSaveExecute() {
     }
     if (!written || !file.commit()) {
         file.cancelWriting();
-        Messages->Error(this, Txt(193).arg(name));
+        Messages->Error(this, Txt(193).replace(QStringLiteral("%s"), name));
         return false;
     }
     Options().History.AddFile(name);
@@ -348,14 +348,19 @@ void TMain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TMain::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
+    if (LoadDroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+bool TMain::LoadDroppedFile(const QMimeData* data) {
+    if (Loading || data == nullptr) return false;
+    for (const QUrl& url : data->urls()) {
         const QString file = url.toLocalFile();
         if (url.isLocalFile() && file.endsWith(QStringLiteral(".pro"), Qt::CaseInsensitive)) {
-            event->acceptProposedAction();
             LoadFile(file);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void TMain::closeEvent(QCloseEvent* event) {

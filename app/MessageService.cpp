@@ -7,6 +7,11 @@ namespace lumorca::gui {
 
 namespace {
 
+// The program title, the same in both languages.
+QString Title() {
+    return QStringLiteral("Corvane Source Analyzer");
+}
+
 TAnswer FromButton(int button) {
     switch (button) {
         case QMessageBox::Yes: return TAnswer::Yes;
@@ -19,16 +24,16 @@ TAnswer FromButton(int button) {
 }  // namespace
 
 void TMessageBoxes::Error(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox::critical(parent, Title(), text, QMessageBox::Ok);
 }
 
 TAnswer TMessageBoxes::ConfirmYesCancel(QWidget* parent, const QString& text) {
-    return FromButton(QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
+    return FromButton(QMessageBox::question(parent, Title(), text,
                                             QMessageBox::Yes | QMessageBox::Cancel));
 }
 
 TAnswer TMessageBoxes::ConfirmYesNoCancel(QWidget* parent, const QString& text) {
-    return FromButton(QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
+    return FromButton(QMessageBox::question(parent, Title(), text,
                                             QMessageBox::Yes | QMessageBox::No |
                                                 QMessageBox::Cancel));
 }

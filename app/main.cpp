@@ -7,7 +7,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumorca7"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvane Source Analyzer"));
 
     lumorca::gui::TMessageBoxes messages;
     lumorca::gui::TMain main(QCoreApplication::applicationFilePath(), lumorca::RegistryStoreName,

@@ -1,3 +1,7 @@
+#include <filesystem>
+#include <optional>
+
+#include "analyzer/ListingReader.h"
 #include "analyzer/SettingsKeys.h"
 #include "cli/Options.h"
 #include "options/IniFile.h"
@@ -5,13 +9,14 @@
 namespace lumorca::cli {
 
 void LoadSettingsFile(const std::string& fileName, AnalysisSettings& settings) {
-    const std::optional<IniFile> ini = LoadIniFile(fileName);
-    if (!ini) throw UsageError("cannot read settings file " + fileName);
+    std::error_code error;
+    std::optional<IniFile> ini;
+    if (!std::filesystem::is_directory(fileName, error)) ini = LoadIniFile(fileName);
+    if (!ini) throw EFileNotReadable(fileName, settings.Language);
+    // Keys only the program's windows use are skipped, and so are keys the
+    // section should not have: the program ignores them as well.
     for (const std::string& key : ini->Keys("Options")) {
-        // Keys the analysis does not read (window fonts, paths ...) are skipped.
-        if (const std::optional<std::string> value = ini->Value("Options", key)) {
-            ApplySettingKey(settings, key, *value);
-        }
+        if (const auto value = ini->Value("Options", key)) ApplySettingKey(settings, key, *value);
     }
 }
 

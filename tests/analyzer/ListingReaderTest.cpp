@@ -170,6 +170,11 @@ TEST_F(ListingFile, UnreadableFilesGiveTheirOwnError) {
         EXPECT_EQ(std::string(e.what()), "Datei " + dir_.string() + " konnte nicht gelesen werden.");
     }
     EXPECT_THROW(ReadListingFile("", LanguageEnglish), EFileNotReadable);
+    // A device that never ends is refused instead of read forever.
+    std::error_code error;
+    if (fs::is_character_file("/dev/zero", error)) {
+        EXPECT_THROW(ReadListingFile("/dev/zero", LanguageEnglish), EFileNotReadable);
+    }
 }
 
 TEST_F(ListingFile, BinaryFileIsReadAndRejected) {

@@ -1,0 +1,91 @@
+#pragma once
+// Shared pieces of the window tests: answered message boxes, a main window
+// with settings of its own, and listings written to a temporary folder.
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Main.h"
+
+namespace lumorca::gui::test {
+
+// Records every box and answers questions from a queue (Cancel when empty).
+class TScriptedMessages : public TMessageService {
+public:
+    struct Box {
+        QString Kind;  // "error", "yescancel", "yesnocancel", "yesno"
+        QString Text;
+    };
+    std::vector<Box> Boxes;
+    std::deque<TAnswer> Answers;
+
+    void Error(QWidget*, const QString& text) override { Boxes.push_back({QStringLiteral("error"), text}); }
+    TAnswer ConfirmYesCancel(QWidget*, const QString& text) override {
+        Boxes.push_back({QStringLiteral("yescancel"), text});
+        return Next();
+    }
+    TAnswer ConfirmYesNoCancel(QWidget*, const QString& text) override {
+        Boxes.push_back({QStringLiteral("yesnocancel"), text});
+        return Next();
+    }
+    TAnswer AskYesNo(QWidget*, const QString&, const QString& text) override {
+        Boxes.push_back({QStringLiteral("yesno"), text});
+        return Next();
+    }
+    QString LastText() const { return Boxes.empty() ? QString() : Boxes.back().Text; }
+
+private:
+    TAnswer Next() {
+        if (Answers.empty()) return TAnswer::Cancel;
+        const TAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+};
+
+// A folder for settings and listings; the program file "lives" there too,
+// so its INI file is found beside it.
+class TSandbox {
+public:
+    TSandbox();
+    QString ProgramPath() const { return dir_.filePath(QStringLiteral("Lumorca7")); }
+    QString IniPath() const { return dir_.filePath(QStringLiteral("Lumorca7.INI")); }
+    QString RegistryName() const { return registry_; }
+    // Writes lines (CR LF) to a file in the folder and returns its path.
+    QString Write(const QString& name, const std::vector<std::string>& lines) const;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    QString registry_;
+};
+
+// A main window as the program builds it, started with `arguments`
+// (program name first) and answering boxes from `messages`.
+std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
+                                 const QStringList& arguments = {QStringLiteral("Lumorca7")},
+                                 bool show = true);
+
+// A listing of triggers and entries with calls between them:
+//   structure 1 trigger <EXEC>   calls LP_A twice and LP_B
+//   structure 2 entry LP_A       calls LP_B
+//   structure 3 entry LP_B       calls LP_A
+//   structure 4 trigger <STOR>   calls LP_B
+// and `padding` plain lines in <EXEC> so that it can be made long.
+std::vector<std::string> SmallListing(int padding = 0);
+
+// An analysis of listings in the shape of SmallListing, made by hand so
+// that the window tests do not depend on the analyser's details: the
+// structure tree (form, triggers, entries under the trigger before them)
+// and an XRef tree with the category "Entries", one symbol per entry, its
+// definition and its calls.
+AnalysisResult HandMadeAnalysis(ListingLines& lines, const AnalysisSettings& settings,
+                                AnalysisObserver* observer, TraceSink* trace);
+
+// The line index of the first line containing `text`.
+int LineOf(const ListingLines& lines, const std::string& text);
+
+}  // namespace lumorca::gui::test

@@ -1,0 +1,105 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "TestRegistry.h"
+
+using namespace lumorca;
+using namespace lumorca::gui;
+using namespace lumorca::gui::test;
+
+namespace {
+
+class LanguageSettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void SwitchingTheLanguageRecaptionsTheWindow() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        auto main = StartMain(sandbox, messages);
+        QCOMPARE(main->ActionOpen->text(), QStringLiteral("&Open"));
+        QCOMPARE(main->StructureWin->windowTitle(), QStringLiteral("Structure"));
+        main->Options().Language = 0;
+        main->ApplyOptions();
+        QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
+        QCOMPARE(main->ActionOpen->text(), QString::fromUtf8("&Öffnen"));
+        QCOMPARE(main->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
+        QCOMPARE(main->RadioButtonCalling->text(), QStringLiteral("Aufrufe durch Entry"));
+        QCOMPARE(main->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
+        QCOMPARE(main->GotoBookmarkItems[3]->text(), QStringLiteral("Lesezeichen &3"));
+        QVERIFY(!main->GotoBookmarkItems[3]->isEnabled());
+
+        main->Options().Language = 1;
+        main->ApplyOptions();
+        QCOMPARE(main->GotoBookmarkItems[3]->text(), QStringLiteral("Bookmark &3"));
+        QCOMPARE(main->MenuItemFileList->title(), QStringLiteral("&Last opened files"));
+        main->LoadFile(sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
+        main->Options().Language = 0;
+        main->ApplyOptions();
+        QCOMPARE(main->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
+    }
+
+    void SettingsAreSavedAtExitAndRestoredAtTheNextStart() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        const QString file = sandbox.Write(QStringLiteral("a.pro"), SmallListing());
+        {
+            auto main = StartMain(sandbox, messages);
+            main->OptionWin->OpenSettingsStore(false);  // the INI file beside the program
+            main->LoadFile(file);
+            main->ActionNextExecute();
+            main->SourceGrid->SetRow(1);
+            main->ActionLowercase->trigger();
+            main->XRefWin->close();
+            QVERIFY(main->close());
+        }
+        QVERIFY(QFile::exists(sandbox.IniPath()));
+        auto again = StartMain(sandbox, messages);
+        QVERIFY(!again->Options().Lowercase);
+        QVERIFY(!again->ActionLowercase->isChecked());
+        QVERIFY(!again->ActionXRefWin->isChecked());
+        QVERIFY(again->XRefWin->isMinimized());
+        QCOMPARE(again->Options().LastTrigger, QStringLiteral("entry LP_A"));
+        QCOMPARE(again->Options().LastLineNr, 1);
+        QCOMPARE(again->Options().History[0], file);
+        // Reload goes back there.
+        again->ActionReloadExecute();
+        QCOMPARE(again->CurrentStructure, 2);
+        QCOMPARE(again->SourceGrid->Row(), 1);
+    }
+
+    void WithSaveIniUncheckedNothingIsWritten() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        auto main = StartMain(sandbox, messages);
+        main->OptionWin->OpenSettingsStore(false);
+        main->ActionLowercase->trigger();
+        main->CheckBoxINI->setChecked(false);
+        QVERIFY(main->close());
+        QVERIFY(!QFile::exists(sandbox.IniPath()));
+    }
+
+    void ResetAsksAndRestoresTheFactorySettings() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        auto main = StartMain(sandbox, messages);
+        main->ActionLowercase->trigger();
+        messages.Answers = {TAnswer::No};
+        main->ActionResetOptions->trigger();
+        QVERIFY(!main->Options().Lowercase);
+        QCOMPARE(messages.LastText(), QStringLiteral("Are you sure to reset the options\r\nback to the default options ?"));
+        messages.Answers = {TAnswer::Yes};
+        main->ActionResetOptions->trigger();
+        QVERIFY(main->Options().Lowercase);
+    }
+};
+
+lumorca::gui::test::RegisterTest<LanguageSettingsTest> registered;
+
+}  // namespace
+
+#include "LanguageSettingsTest.moc"

@@ -1,0 +1,178 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "GuiTestSupport.h"
+#include "TestRegistry.h"
+#include "app/TreeModel.h"
+
+using namespace lumorca;
+using namespace lumorca::gui;
+using namespace lumorca::gui::test;
+
+namespace {
+
+constexpr int Padding = 200;
+
+TreeNode* FindNode(const Tree& tree, const std::string& caption) {
+    TreeNode* found = nullptr;
+    tree.ForEach([&](TreeNode* node) {
+        if (found == nullptr && node->Caption == caption) found = node;
+    });
+    return found;
+}
+
+void Select(QTreeView* view, TreeModel* model, const TreeNode* node) {
+    view->setCurrentIndex(model->IndexOf(node));
+}
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+
+    TSandbox sandbox_;
+    TScriptedMessages messages_;
+    std::unique_ptr<TMain> main_;
+
+private slots:
+    void init() {
+        main_ = StartMain(sandbox_, messages_);
+        main_->LoadFile(sandbox_.Write(QStringLiteral("nav.pro"), SmallListing(Padding)));
+        QCOMPARE(main_->CurrentStructure, 1);
+        // Showing the first structure records where the view was: nowhere.
+        QCOMPARE(main_->JumpHistory.Count(), 1);
+        QVERIFY(main_->JumpHistory.Slot(0).rfind("-1/", 0) == 0);
+        main_->JumpHistory.Clear();
+    }
+    void cleanup() { main_.reset(); }
+
+    void SelectingAStructureNodeShowsItsHeaderAndRecordsWhereItCameFrom() {
+        const TreeNode* lpB = FindNode(main_->Analysis.Structure, "entry LP_B");
+        QVERIFY(lpB);
+        main_->SourceGrid->SetRow(3);
+        Select(main_->StrukturOutline, main_->StructureModel, lpB);
+        QCOMPARE(main_->CurrentStructure, 3);
+        QCOMPARE(main_->CurrentLine(), lpB->Record.Line);
+        QCOMPARE(main_->JumpHistory.Count(), 1);
+        QCOMPARE(main_->JumpHistory.Slot(0), std::string("1/3"));
+        QVERIFY(main_->ActionHistoryBack->isEnabled());
+
+        // The node of the structure already shown: header row, no record.
+        main_->SourceGrid->SetRow(2);
+        main_->StrukturOutlineChange(const_cast<TreeNode*>(lpB));
+        QCOMPARE(main_->CurrentLine(), lpB->Record.Line);
+        QCOMPARE(main_->JumpHistory.Count(), 1);
+
+        // The form node moves nothing.
+        Select(main_->StrukturOutline, main_->StructureModel, main_->Analysis.Structure.FirstRoot());
+        QCOMPARE(main_->CurrentStructure, 3);
+    }
+
+    void OnlyReferenceLeavesOfTheXRefTreeMoveTheView() {
+        const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
+        QVERIFY(symbol && !symbol->Children.empty());
+        Select(main_->XRefOutline, main_->XRefModel, symbol);
+        QCOMPARE(main_->CurrentStructure, 1);
+        QCOMPARE(main_->JumpHistory.Count(), 0);
+
+        const TreeNode* lastCall = symbol->Children.back();
+        Select(main_->XRefOutline, main_->XRefModel, lastCall);
+        QCOMPARE(main_->CurrentStructure, 4);
+        QCOMPARE(main_->CurrentLine(), lastCall->Record.Line);
+        QCOMPARE(main_->SourceGrid->TopLine(), main_->StructureStarts[4]);
+    }
+
+    void CallTreeNodesLeadToTheCall() {
+        main_->toggleWin(main_->CallWin, true);
+        main_->RadioButtonCalledFrom->setChecked(true);
+        main_->ComboBoxEntryList->setCurrentText(QStringLiteral("LP_B"));
+        main_->ComboBoxEntryListChange();
+        const TreeNode* root = main_->CallTree.FirstRoot();
+        QVERIFY(root);
+        QCOMPARE(root->Caption, std::string("entry LP_B"));
+        QVERIFY(!root->Children.empty());
+        const TreeNode* caller = nullptr;
+        for (const TreeNode* child : root->Children)
+            if (child->HasRecord && child->Record.StructureIndex == 4) caller = child;
+        QVERIFY(caller);
+        Select(main_->CallOutline, main_->CallModel, caller);
+        QCOMPARE(main_->CurrentStructure, 4);
+        QCOMPARE(main_->CurrentLine(), caller->Record.Line);
+    }
+
+    void PreviousAndNextStopAtTheEnds() {
+        main_->ActionNextExecute();
+        main_->ActionNextExecute();
+        main_->ActionNextExecute();
+        QCOMPARE(main_->CurrentStructure, 4);
+        main_->ActionNextExecute();
+        QCOMPARE(main_->CurrentStructure, 4);
+        QCOMPARE(main_->JumpHistory.Count(), 3);
+        for (int i = 0; i < 6; ++i) main_->ActionPrevExecute();
+        QCOMPARE(main_->CurrentStructure, 0);
+        // The prelude of this listing (its first title on line 0) is empty.
+        QCOMPARE(main_->SourceGrid->RowCount(), 0);
+        QCOMPARE(main_->LabelTriggerName->text(), QStringLiteral("top"));
+    }
+
+    void AJumpIntoThePreludeIsNotRecordedAndBackReturnsToTheEarlierPlace() {
+        main_->ActionNextExecute();  // 1 -> 2, records 1
+        QCOMPARE(main_->JumpHistory.Count(), 1);
+        main_->ActionPrevExecute();  // 2 -> 1, records 2
+        main_->ActionPrevExecute();  // 1 -> 0, records nothing
+        QCOMPARE(main_->CurrentStructure, 0);
+        QCOMPARE(main_->JumpHistory.Count(), 2);
+        main_->ActionHistoryBackExecute();
+        QCOMPARE(main_->CurrentStructure, 2);
+        main_->ActionHistoryBackExecute();
+        QCOMPARE(main_->CurrentStructure, 1);
+        QVERIFY(!main_->ActionHistoryBack->isEnabled());
+        main_->ActionHistoryBackExecute();  // empty history: nothing
+        QCOMPARE(main_->CurrentStructure, 1);
+    }
+
+    void BackOverTheStartOfTheListingMovesNothing() {
+        main_->JumpHistory.AddPosition(-1, 0);
+        main_->ActionHistoryBackExecute();
+        QCOMPARE(main_->CurrentStructure, 1);
+        QCOMPARE(main_->JumpHistory.Count(), 0);
+        QVERIFY(!main_->ActionHistoryBack->isEnabled());
+    }
+
+    void BackReturnsToTheLineTheJumpLeft() {
+        const int line = 200;
+        QCOMPARE(StructureOfLine(main_->StructureStarts, line), 1);
+        main_->GotoPosition(-1, line, true);
+        QCOMPARE(main_->CurrentLine(), line);
+        QCOMPARE(main_->JumpHistory.Count(), 0);  // a move within the structure
+        const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
+        Select(main_->XRefOutline, main_->XRefModel, symbol->Children.back());
+        QCOMPARE(main_->CurrentStructure, 4);
+        main_->ActionHistoryBackExecute();
+        QCOMPARE(main_->CurrentStructure, 1);
+        QCOMPARE(main_->CurrentLine(), line);
+        // The row is visible in the grid.
+        const int top = main_->SourceGrid->TopRow();
+        QVERIFY(main_->SourceGrid->Row() >= top);
+        QVERIFY(main_->SourceGrid->Row() < top + main_->SourceGrid->FullyVisibleRows());
+    }
+
+    void AnEntryShowsTheCommentsAboveItsHeader() {
+        const TreeNode* lpA = FindNode(main_->Analysis.Structure, "entry LP_A");
+        Select(main_->StrukturOutline, main_->StructureModel, lpA);
+        QCOMPARE(main_->LeadInRows, 1);
+        QCOMPARE(main_->TopLine, lpA->Record.Line - 1);
+        QCOMPARE(main_->SourceGrid->Row(), 1);
+        QCOMPARE(main_->SourceWin->windowTitle(), QStringLiteral("entry LP_A"));
+        QVERIFY(main_->LabelEntryName->isVisibleTo(main_->SourceWin));
+        QCOMPARE(main_->LabelTriggerName->text(), QStringLiteral("<EXEC>"));
+    }
+};
+
+lumorca::gui::test::RegisterTest<NavigationTest> registered;
+
+}  // namespace
+
+#include "NavigationTest.moc"
