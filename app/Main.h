@@ -125,6 +125,9 @@ public:
     void ActionShowOptionsExecute();
     void ActionAboutExecute();
     void XRefFindDialogClick();
+    void PopupXRefClick(QAction* item);
+    // Re-captions the XRef groups and their pop-up items in the current language.
+    void ApplyXRefPopupCaptions();
     void ListingLoadedForDialogs();
     // Paste goes to the find-XRef dialog's edit when that dialog is in front.
     bool PasteIntoDialog();

@@ -279,7 +279,8 @@ void TMain::ActionPasteExecute() {
 
 void TMain::ActionReloadExecute() {
     const THistoryList& history = Options().History;
-    if (history.Count() > 0 && history[0] != PasteName) LoadFile(history[0]);
+    // A copy: loading reorders the list the entry lives in.
+    if (history.Count() > 0 && history[0] != PasteName) LoadFile(QString(history[0]));
     const QString last = Options().LastTrigger;
     if (last.isEmpty() || !HasListing()) return;
     for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {

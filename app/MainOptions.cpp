@@ -67,6 +67,7 @@ void TMain::ApplyViewFonts() {
 void TMain::ApplyOptions() {
     TLumorcaOptions& o = Options();
     LoadLanguageStrings();
+    ApplyXRefPopupCaptions();
     ActionZnrTotal->setChecked(o.DisplayLineNrTotal);
     ActionZnrTrigger->setChecked(o.DisplayLineNrTrigger);
     ActionContinue->setChecked(o.DisplayContinueFlag);

@@ -38,7 +38,9 @@ bool THistoryList::SameFile(const QString& a, const QString& b) const {
     return a.compare(b, IgnoreCase_ ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
 }
 
-void THistoryList::AddFile(const QString& fileName) {
+void THistoryList::AddFile(const QString& name) {
+    // The name may be one of our own entries, which the removal below destroys.
+    const QString fileName = name;
     for (qsizetype i = 0; i < Items_.size(); ++i) {
         if (SameFile(Items_[i], fileName)) {
             Items_.removeAt(i);
@@ -86,7 +88,8 @@ void THistoryList::MenuItemClick(const QAction* item) {
     const qsizetype blank = caption.indexOf(u' ');
     bool ok = false;
     const int n = caption.mid(1, blank < 0 ? -1 : blank - 1).toInt(&ok);
-    if (ok && n > 0 && n <= Count()) OnFileClick(Menu.data(), Items_[n - 1]);
+    // A copy: loading the file reorders the entries.
+    if (ok && n > 0 && n <= Count()) OnFileClick(Menu.data(), QString(Items_[n - 1]));
 }
 
 }  // namespace lumorca

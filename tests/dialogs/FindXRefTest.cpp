@@ -11,6 +11,7 @@
 #include <QTreeView>
 
 #include "DialogTestSupport.h"
+#include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
 #include "dialogs/FindXRefDialog.h"
 
@@ -207,8 +208,31 @@ private slots:
         QCOMPARE(dlg_->DialogLanguage, 0);
         QVERIFY(dlg_->CheckBoxSearchAll->isChecked());
         QCOMPARE(DialogGroups(), PopupGroups());
+        QVERIFY(DialogGroups().contains(QStringLiteral("Kommandos")));
         QCOMPARE(dlg_->windowTitle(), QStringLiteral("XRef-Eintrag suchen"));
         QCOMPARE(dlg_->ButtonClose->text(), QStringLiteral("Schliessen"));
+    }
+
+    void thePopupOpensTheDialogAndTogglesItsGroups() {
+        dlg_->hide();
+        const QList<QAction*> items = main_->PopupmenuXRef->actions();
+        QVERIFY(items.size() >= 3);
+        QVERIFY(items[items.size() - 2]->isSeparator());
+        items.last()->trigger();
+        QVERIFY(dlg_->isVisible());
+
+        QAction* commands = nullptr;
+        for (QAction* item : items)
+            if (item->text() == QStringLiteral("Commands")) commands = item;
+        QVERIFY(commands != nullptr);
+        const QModelIndex group =
+            main_->XRefModel->IndexOf(FindXRefNode(main_->Analysis.XRef, {"Commands"}));
+        QVERIFY(!main_->XRefOutline->isExpanded(group));
+        commands->trigger();
+        QVERIFY(main_->XRefOutline->isExpanded(group));
+        QVERIFY(commands->isChecked());
+        commands->trigger();
+        QVERIFY(!main_->XRefOutline->isExpanded(group));
     }
 
     void pasteGoesIntoTheSearchTextWhileTheDialogIsInFront() {

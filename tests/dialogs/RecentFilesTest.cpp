@@ -91,6 +91,17 @@ private slots:
         QCOMPARE(list.Items(), QStringList({QStringLiteral("c:\\work\\ORDERS.PRO"), QStringLiteral("C:\\Work\\Other.pro")}));
     }
 
+    void addingAnEntryOfTheListItselfMovesItToTheTop() {
+        THistoryList list(false);
+        for (const char* file : {"/c.pro", "/b.pro", "/a.pro"}) list.AddFile(QString::fromLatin1(file));
+        list.AddFile(list[2]);
+        QCOMPARE(list.Items(), QStringList({QStringLiteral("/c.pro"), QStringLiteral("/a.pro"),
+                                            QStringLiteral("/b.pro")}));
+        list.AddFile(list[0]);
+        QCOMPARE(list[0], QStringLiteral("/c.pro"));
+        QCOMPARE(list.Count(), 3);
+    }
+
     void theEleventhFileDropsTheOldestAndEntryTenLoadsTheTenthFile() {
         QStringList files;
         for (int i = 1; i <= 11; ++i) {
