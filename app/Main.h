@@ -126,8 +126,6 @@ public:
     void ActionAboutExecute();
     void XRefFindDialogClick();
     void PopupXRefClick(QAction* item);
-    // Re-captions the XRef groups and their pop-up items in the current language.
-    void ApplyXRefPopupCaptions();
     void ListingLoadedForDialogs();
     // Paste goes to the find-XRef dialog's edit when that dialog is in front.
     bool PasteIntoDialog();
@@ -180,6 +178,9 @@ public:
     int32_t EndLine = -1;
     int32_t LeadInRows = 0;
     int MaxLineWidth = 0;
+    // How the XRef tree's locals are grouped now.
+    bool ArrangedSortLocals = true;
+    int ArrangedLanguage = 1;
     TPositionList JumpHistory{0};
     TPositionList Bookmarks{10};
     QString LastFindText;
@@ -305,6 +306,8 @@ private:
     void CreateBookmarkMenuItems();
     void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
+    void FillXRefPopup(const std::vector<std::string>& captions);
+    void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();
     void PlaceInfoPanel();
     void SyncExpansion(QTreeView* view, TreeModel* model, TreeNode* node);

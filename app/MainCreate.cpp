@@ -21,6 +21,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/ImageList.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -83,6 +84,11 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     XRefWin = makeChild(QStringLiteral("XRefWin"), QStringLiteral("XRef    :"));
     CallWin = makeChild(QStringLiteral("CallWin"), QStringLiteral("Call    :"));
     SourceWin = makeChild(QStringLiteral("SourceWin"), QStringLiteral("Source  :"));
+    setWindowIcon(TreeImage(0));
+    StructureWin->setWindowIcon(TreeImage(0));
+    XRefWin->setWindowIcon(TreeImage(5));
+    CallWin->setWindowIcon(TreeImage(4));
+    SourceWin->setWindowIcon(GlyphIcon(QStringLiteral("{}")));
 
     OptionWin = std::make_unique<TOptionSettings>(programPath, registryName);
     OptionWin->ChooseSettingsStore();
@@ -119,6 +125,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
 }
 
 TMain::~TMain() {
+    for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
     // The models point into the trees; detach them before the trees go.
     StructureModel->SetTree(nullptr);
     XRefModel->SetTree(nullptr);
@@ -379,6 +386,18 @@ void TMain::CreateCallPanel() {
     });
     PopupmenuXRef = new QMenu(this);
     PopupmenuXRef->setObjectName(QStringLiteral("PopupmenuXRef"));
+    connect(XRefOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (!PopupmenuXRef->isEmpty()) PopupmenuXRef->popup(XRefOutline->viewport()->mapToGlobal(pos));
+    });
+    for (auto [view, model, popup] : {std::tuple{StrukturOutline, StructureModel, PopupmenuStruktur},
+                                      std::tuple{XRefOutline, XRefModel, PopupmenuXRef}}) {
+        connect(view, &QTreeView::expanded, this, [this, model, popup](const QModelIndex& index) {
+            AdjustPopupCheck(popup, model->NodeOf(index), true);
+        });
+        connect(view, &QTreeView::collapsed, this, [this, model, popup](const QModelIndex& index) {
+            AdjustPopupCheck(popup, model->NodeOf(index), false);
+        });
+    }
 }
 
 void TMain::CreateInfoPanels() {

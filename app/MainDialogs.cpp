@@ -69,9 +69,6 @@ void TMain::CreateDialogs() {
     connect(ActionShowOptions, &QAction::triggered, this, &TMain::ActionShowOptionsExecute);
     connect(ActionAbout, &QAction::triggered, this, &TMain::ActionAboutExecute);
     // The XRef tree's pop-up: one item per group, then the find item.
-    connect(XRefOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (!PopupmenuXRef->isEmpty()) PopupmenuXRef->popup(XRefOutline->viewport()->mapToGlobal(pos));
-    });
     connect(PopupmenuXRef, &QMenu::triggered, this, [this](QAction* item) {
         if (item == PopupmenuXRef->actions().constLast()) {
             item->setChecked(false);
@@ -91,17 +88,6 @@ void TMain::PopupXRefClick(QAction* item) {
         XRefOutline->expand(index);
     else
         XRefOutline->collapse(index);
-}
-
-void TMain::ApplyXRefPopupCaptions() {
-    const std::vector<std::string> captions = ApplyXRefCaptions(Analysis.XRef, Options().Language);
-    if (captions.empty()) return;
-    if (const TreeNode* root = Analysis.XRef.FirstRoot())
-        for (const TreeNode* group : root->Children) XRefModel->NodeChanged(group);
-    const QList<QAction*> items = PopupmenuXRef->actions();
-    if (static_cast<size_t>(items.size()) != captions.size()) return;
-    for (qsizetype i = 0; i < items.size(); ++i)
-        if (!items[i]->isSeparator()) items[i]->setText(QString::fromLatin1(captions[static_cast<size_t>(i)].c_str()));
 }
 
 void TMain::ActionShowOptionsExecute() {

@@ -217,14 +217,9 @@ void TMain::RunAnalysis() {
             }
         });
     }
-    for (const std::string& caption : Analysis.XRefPopupCaptions) {
-        if (caption == "-") {
-            PopupmenuXRef->addSeparator();
-        } else {
-            QAction* item = PopupmenuXRef->addAction(Latin1(caption));
-            item->setCheckable(true);
-        }
-    }
+    FillXRefPopup(Analysis.XRefPopupCaptions);
+    ArrangedSortLocals = settings.SortLocals;
+    ArrangedLanguage = settings.Language;
     CallGraph_ = std::make_unique<CallGraph>(Analysis.XRef, ListingLines_, StructureStarts,
                                              Analysis.EntryList, settings,
                                              CallDirection::CalledFrom);

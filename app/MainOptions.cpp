@@ -11,6 +11,7 @@
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
+#include "analyzer/XRefTree.h"
 
 namespace lumorca::gui {
 
@@ -67,7 +68,10 @@ void TMain::ApplyViewFonts() {
 void TMain::ApplyOptions() {
     TLumorcaOptions& o = Options();
     LoadLanguageStrings();
-    ApplyXRefPopupCaptions();
+    if (HasListing()) {
+        FillXRefPopup(ApplyXRefCaptions(Analysis.XRef, o.Language));
+        for (TreeNode* category : Analysis.XRef.FirstRoot()->Children) XRefModel->NodeChanged(category);
+    }
     ActionZnrTotal->setChecked(o.DisplayLineNrTotal);
     ActionZnrTrigger->setChecked(o.DisplayLineNrTrigger);
     ActionContinue->setChecked(o.DisplayContinueFlag);
@@ -81,6 +85,16 @@ void TMain::ApplyOptions() {
     ReflectWindowState(CallWin, o.CallWin.State);
     ReflectWindowState(SourceWin, o.SourceWin.State);
     ActionAutoArrange->setChecked(o.AutoSize);
+
+    // Regrouping moves nodes: the view is told the whole tree changed.
+    if (HasListing() && (o.SortLocals != ArrangedSortLocals || o.Language != ArrangedLanguage)) {
+        XRefModel->BeginRebuild();
+        ArrangeLocals(Analysis.XRef, o.SortLocals, o.Language);
+        XRefModel->EndRebuild();
+        XRefOutline->expand(XRefModel->index(0, 0));
+        ArrangedSortLocals = o.SortLocals;
+        ArrangedLanguage = o.Language;
+    }
 
     if (o.CallWin.State != 1 && !ComboBoxEntryList->currentText().isEmpty()) {
         CallTree.Clear();
@@ -144,6 +158,37 @@ void TMain::ActionResetOptionsExecute() {
     const QString text = Txt(109);
     if (Messages->AskYesNo(this, Txt(107), text) == TAnswer::Yes)
         AssignOptions(OptionWin->Options, OptionWin->DefaultOptions);
+}
+
+}  // namespace lumorca::gui
+
+namespace lumorca::gui {
+
+void TMain::FillXRefPopup(const std::vector<std::string>& captions) {
+    PopupmenuXRef->clear();
+    for (const std::string& caption : captions) {
+        if (caption == "-") {
+            PopupmenuXRef->addSeparator();
+            continue;
+        }
+        QAction* item = PopupmenuXRef->addAction(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+        item->setCheckable(true);
+        item->setEnabled(!Loading && HasListing());
+    }
+}
+
+// A category or group at level 1 shows in its tree's pop-up whether it is open.
+void TMain::AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded) {
+    if (node == nullptr || node->Level() != 1) return;
+    const QString caption =
+        QString::fromLatin1(node->Caption.data(), static_cast<qsizetype>(node->Caption.size()));
+    for (QAction* item : popup->actions()) {
+        if (item->text() == caption) {
+            item->setChecked(expanded);
+            return;
+        }
+    }
 }
 
 }  // namespace lumorca::gui

@@ -6,4 +6,9 @@ source tools/common.sh
 
 ensure_packages
 configure_and_build build
-./build/cli/lumorca-cli lines examples/orders.pro
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "No display to show the window on; the listing as the command-line tool reads it:"
+  ./build/cli/lumorca-cli lines examples/orders.pro
+  exit 0
+fi
+exec ./build/app/Lumorca7 examples/orders.pro

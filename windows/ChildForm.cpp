@@ -32,6 +32,7 @@ void TChildForm::SetState(std::uint8_t state) {
 }
 
 void TChildForm::closeEvent(QCloseEvent* event) {
+    if (host_ == nullptr) return QMdiSubWindow::closeEvent(event);
     host_->ChildTrace(tag_ + QStringLiteral("FormClose."));
     event->ignore();
     showMinimized();
@@ -39,7 +40,7 @@ void TChildForm::closeEvent(QCloseEvent* event) {
 
 void TChildForm::resizeEvent(QResizeEvent* event) {
     QMdiSubWindow::resizeEvent(event);
-    if (host_->IsArranging()) return;
+    if (host_ == nullptr || host_->IsArranging()) return;
     if (event->size() != event->oldSize() && !isMinimized() && !isMaximized() &&
         event->oldSize().isValid() && event->size().width() <= SwitchOffWidth) {
         host_->ReflectWindowState(this, 1);
@@ -51,7 +52,8 @@ void TChildForm::resizeEvent(QResizeEvent* event) {
 
 void TChildForm::changeEvent(QEvent* event) {
     QMdiSubWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || host_->IsArranging()) return;
+    if (host_ == nullptr || event->type() != QEvent::WindowStateChange || host_->IsArranging())
+        return;
     // Activation also changes the window state; only minimising, maximising
     // and restoring switch the window.
     const Qt::WindowStates relevant = Qt::WindowMinimized | Qt::WindowMaximized;
@@ -63,7 +65,7 @@ void TChildForm::changeEvent(QEvent* event) {
 
 void TChildForm::hideEvent(QHideEvent* event) {
     QMdiSubWindow::hideEvent(event);
-    host_->ChildTrace(tag_ + QStringLiteral("FormHide."));
+    if (host_ != nullptr) host_->ChildTrace(tag_ + QStringLiteral("FormHide."));
 }
 
 }  // namespace lumorca::gui

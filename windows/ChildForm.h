@@ -32,6 +32,8 @@ public:
     std::uint8_t CurrentState() const;
     void SetState(std::uint8_t state);
     const QString& Tag() const { return tag_; }
+    // The main window is going away: events from here on reach nobody.
+    void DetachHost() { host_ = nullptr; }
 
 signals:
     void Activated();

@@ -7,6 +7,7 @@
 
 #include "GuiTestSupport.h"
 #include "TestRegistry.h"
+#include "app/TreeModel.h"
 
 using namespace lumorca;
 using namespace lumorca::gui;
@@ -41,6 +42,37 @@ private slots:
         main->Options().Language = 0;
         main->ApplyOptions();
         QCOMPARE(main->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
+    }
+
+    void TheExampleListingFollowsTheLanguageToo() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        auto main = StartMain(sandbox, messages);
+        main->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings,
+                            AnalysisObserver* observer, TraceSink* trace) {
+            return AnalyzeListing(lines, settings, observer, trace);
+        };
+        main->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+        QVERIFY(messages.Boxes.empty());
+        QCOMPARE(main->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
+        auto categories = [&] {
+            QStringList captions;
+            for (const TreeNode* node : main->Analysis.XRef.FirstRoot()->Children) {
+                const QModelIndex index = main->XRefModel->IndexOf(node);
+                captions << index.data().toString();
+            }
+            return captions;
+        };
+        QVERIFY(categories().contains(QStringLiteral("Local variables")));
+        QVERIFY(main->PopupmenuXRef->actions().size() > 2);
+        main->Options().Language = 0;
+        main->ApplyOptions();
+        QVERIFY(categories().contains(QStringLiteral("Lokale Variable")));
+        QVERIFY(!categories().contains(QStringLiteral("Local variables")));
+        bool inMenu = false;
+        for (QAction* item : main->PopupmenuXRef->actions())
+            inMenu = inMenu || item->text() == QStringLiteral("Lokale Variable");
+        QVERIFY(inMenu);
     }
 
     void SettingsAreSavedAtExitAndRestoredAtTheNextStart() {
