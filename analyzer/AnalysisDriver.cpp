@@ -407,12 +407,13 @@ private:
         const int how = state_.Settings.How2ShowXRef;
         std::string caption;
         if (how != 1) {
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, "%4d", static_cast<int>(ref.Line));
-            if (how == 0) return buffer;
+            // The line index right-aligned in 4 characters, as "%4d" gives it.
+            std::string number = std::to_string(ref.Line);
+            if (number.size() < 4) number.insert(0, 4 - number.size(), ' ');
+            if (how == 0) return number;
             const std::string& name = names_.Name(ref.StructureIndex);
-            caption.reserve(24 + name.size());
-            caption += buffer;
+            caption.reserve(number.size() + 8 + name.size());
+            caption += number;
             caption += ' ';
             caption += name;
         } else {

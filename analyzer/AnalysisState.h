@@ -2,7 +2,9 @@
 // Tables and flags of one running analysis, shared by the parser, the word
 // classification and the driver. Lives only inside AnalyzeListing.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -25,6 +27,13 @@ struct Symbol {
     std::vector<ReferenceRecord> Refs;
 };
 
+// Set of names that can be searched with a string_view.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+};
+using NameSet = std::unordered_set<std::string, NameHash, std::equal_to<>>;
+
 struct AnalysisState {
     AnalysisState(ListingLines& lines, const AnalysisSettings& settings, AnalysisResult& result,
                   TraceSink* trace)
@@ -44,8 +53,8 @@ struct AnalysisState {
     std::string KeyScratch;
 
     std::vector<std::string> EntityNames;  // sorted by bytes, no duplicates
-    std::unordered_set<std::string> DeclaredParams;
-    std::unordered_set<std::string> DeclaredLocals;
+    NameSet DeclaredParams;
+    NameSet DeclaredLocals;
     // Field name -> entities it was met with, in the order met.
     std::unordered_map<std::string, std::vector<std::string>> FieldEntities;
 

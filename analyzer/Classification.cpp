@@ -35,9 +35,10 @@ int Classify(AnalysisState& state, std::string_view name) {
         AddFieldEntity(state, name.substr(0, dot), name.substr(dot + 1, 100));
         return CatField;
     }
-    const std::string key(name);
-    if (state.DeclaredLocals.count(key) != 0) return CatLocalVar;
-    if (state.InParamsBlock != 1 && state.DeclaredParams.count(key) != 0) return CatParameter;
+    if (state.DeclaredLocals.find(name) != state.DeclaredLocals.end()) return CatLocalVar;
+    if (state.InParamsBlock != 1 && state.DeclaredParams.find(name) != state.DeclaredParams.end()) {
+        return CatParameter;
+    }
     return CatOtherVar;
 }
 

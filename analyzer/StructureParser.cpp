@@ -434,7 +434,7 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
         for (size_t k = 1; k < tokens.size(); ++k) {
             if (T[k] == "(") ++count;
             if (T[k] == ")") --count;
-            if (count == 0) {
+            if (count <= 0) {  // also a ")" at T[1]: no group, the condition ends there
                 last = k;
                 break;
             }

@@ -119,6 +119,8 @@ public:
     void ComboBoxEntryListChange();
     void MenuItemExpandCalltreeClick();
     void MenuItemCollapseCalltreeClick();
+    // "Show Local" (locals) and "Show Params" of the source pop-up.
+    void MenuItemShowLocalClick(bool locals);
 
     // --- Dialogs (MainDialogs) ---
     void CreateDialogs();

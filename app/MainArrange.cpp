@@ -137,7 +137,7 @@ void TMain::showWindows() {
 
 void TMain::PlaceInfoPanel() {
     if (PanelInfo == nullptr) return;
-    const QRect area = MdiArea->viewport()->rect();
+    const QRect area = HidePanel->rect();
     const int width = qMin(480, qMax(200, area.width() - 40));
     const int height = qMin(240, qMax(120, area.height() - 40));
     PanelInfo->setGeometry((area.width() - width) / 2, qMax(0, (area.height() - height) / 3), width,

@@ -1,10 +1,12 @@
 // The call window: its tree is rebuilt from the cross-reference tree when
 // the selector or the direction changes; children are computed on expand.
 #include <QComboBox>
+#include <QMdiArea>
 #include <QRadioButton>
 #include <QTreeView>
 
 #include "app/Main.h"
+#include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
 
 namespace lumorca::gui {
@@ -59,6 +61,27 @@ void TMain::ExpandCallNode(const QModelIndex& index) {
     if (node == nullptr) return;
     node->Expanded = true;
     if (CallModel->canFetchMore(index)) CallModel->fetchMore(index);
+}
+
+void TMain::MenuItemShowLocalClick(bool locals) {
+    if (!HasListing()) return;
+    const auto [caption, kind] = StructureName(ListingLines_, StructureStarts, CurrentStructure);
+    const std::string group = ToLatin1(Txt(locals ? 29 : 30));
+    std::vector<std::string> path;
+    if (Options().SortLocals && kind != 1) {
+        path = {StructureKindCaption(kind, Options().Language), NthWord(caption, 2), group};
+    } else {
+        path = {group, caption};
+    }
+    TreeNode* node = FindXRefNode(Analysis.XRef, path);
+    if (node == nullptr) return;
+    const QModelIndex index = XRefModel->IndexOf(node);
+    XRefOutline->expand(index);
+    ReflectWindowState(XRefWin, XRefWin->CurrentState() == 1 ? 0 : XRefWin->CurrentState());
+    MdiArea->setActiveSubWindow(XRefWin);
+    XRefOutline->setCurrentIndex(index);
+    XRefOutline->scrollTo(index);
+    XRefOutline->setFocus();
 }
 
 void TMain::MenuItemExpandCalltreeClick() {

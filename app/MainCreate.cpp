@@ -407,7 +407,9 @@ void TMain::CreateInfoPanels() {
     HidePanel->setLineWidth(2);
     HidePanel->setAutoFillBackground(true);
 
-    PanelInfo = new QFrame(MdiArea->viewport());
+    // The information panel sits on the hidden-views panel: it shows while
+    // the views are hidden, during a load and after a failed one.
+    PanelInfo = new QFrame(HidePanel);
     PanelInfo->setObjectName(QStringLiteral("PanelInfo"));
     PanelInfo->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PanelInfo->setAutoFillBackground(true);
@@ -517,6 +519,8 @@ void TMain::CreateMenus() {
     PopupmenuSource->addSeparator();
     MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
     MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
+    connect(MenuItemShowParam, &QAction::triggered, this, [this] { MenuItemShowLocalClick(false); });
+    connect(MenuItemShowLocal, &QAction::triggered, this, [this] { MenuItemShowLocalClick(true); });
     PopupmenuSource->addSeparator();
     PopupmenuSource->addAction(ActionFind);
     PopupmenuSource->addAction(ActionFindNext);

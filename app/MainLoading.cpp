@@ -87,9 +87,9 @@ void TMain::LoadFile(const QString& name) {
     }
 
     MemoInfo->clear();
+    HidePanel->setGeometry(MdiArea->viewport()->rect());
     PlaceInfoPanel();
     PanelInfo->show();
-    PanelInfo->raise();
     if (name == PasteName) {
         MemoInfo->appendPlainText(QStringLiteral("%1 lines read from Pastebuffer").arg(ListingLines_.size()));
     } else {
@@ -100,7 +100,7 @@ void TMain::LoadFile(const QString& name) {
     Loading = true;
     UpdateCaption();
     HidePanel->show();
-    PanelInfo->raise();
+    HidePanel->raise();
     for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
                           static_cast<QWidget*>(CallOutline), static_cast<QWidget*>(SourceGrid),
                           static_cast<QWidget*>(SourceGridHScroll)})
@@ -132,7 +132,6 @@ void TMain::LoadFile(const QString& name) {
         Messages->Error(this, Txt(90) + QStringLiteral("\r\n"));
     }
     PanelInfo->show();
-    PanelInfo->raise();
     UpdateCaption();
 }
 

@@ -1,5 +1,5 @@
 // Writes pictures of the main window with a listing loaded, for a person to
-// look at: English, German, and English with the call window switched on;
+// look at: empty, loading, English, German, and with the call window on;
 // then every dialog in both languages.
 // Usage: lumorca_screenshots LISTING OUTPUT_DIR
 #include <QApplication>
@@ -43,14 +43,24 @@ int main(int argc, char* argv[]) {
                              QStringLiteral("Lumorca7-screenshots"), &messages);
     main.CheckBoxINI->setChecked(false);
     main.resize(1280, 800);
-    main.Startup({QStringLiteral("Lumorca7"), listing});
+    main.Startup({QStringLiteral("Lumorca7")});
     main.show();
+    Settle();
+    bool ok = Save(main, out.filePath(QStringLiteral("main-empty.png")));
+    // The information panel as it shows while the analysis runs.
+    main.Analyzer = [&](lumorca::ListingLines& lines, const lumorca::AnalysisSettings& settings,
+                        lumorca::AnalysisObserver* observer, lumorca::TraceSink* trace) {
+        auto result = lumorca::AnalyzeListing(lines, settings, observer, trace);
+        ok = Save(main, out.filePath(QStringLiteral("main-loading.png"))) && ok;
+        return result;
+    };
+    main.LoadFile(listing);
     main.resize(1280, 800);
     Settle();
     main.ActionNextExecute();
     main.ActionNextExecute();
 
-    bool ok = Save(main, out.filePath(QStringLiteral("main-english.png")));
+    ok = Save(main, out.filePath(QStringLiteral("main-english.png"))) && ok;
 
     main.Options().Language = 0;
     main.ApplyOptions();

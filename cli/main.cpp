@@ -4,6 +4,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/Command.h"
 #include "cli/Options.h"
 
@@ -48,6 +53,10 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The output is a byte-exact contract with LF line ends; text mode would add CRs.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));

@@ -4,10 +4,12 @@
 
 #include <cstdio>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analyzer/CallTree.h"
+#include "analyzer/CallTreeText.h"
 
 namespace lumorca {
 namespace {
@@ -413,6 +415,55 @@ TEST(CallTree, RebuildingForTheShownCaptionChangesNothing) {
     tree.FirstRoot()->Caption = "LP_Y";  // a root whose caption equals the selector text
     EXPECT_EQ(lazy.Build("LP_Y", true), nullptr);
     EXPECT_EQ(tree.FirstRoot()->Children.size(), 4u);
+}
+
+TEST(CallTreeText, DotEscapesLabelsAndPointsFromCallerToCallee) {
+    Listing l;
+    l.Entry("LP_\"A\\B\xe4");
+    l.Call("LP_C");
+    l.Trigger("EXEC");
+    l.Call("LP_\"A\\B\xe4");
+    std::ostringstream from;
+    EXPECT_TRUE(WriteCallTreeDot(from, Graph(l, CallDirection::CalledFrom), "LP_\"A\\B\xe4"));
+    EXPECT_EQ(from.str(),
+              "digraph calls {\n  charset=\"latin1\";\n  node [shape=box];\n  edge [dir=back];\n"
+              "  n0 [label=\"entry LP_\\\"A\\\\B\xe4\"];\n"
+              "  n1 [label=\"<EXEC> from Form: F\"];\n"
+              "  n0 -> n1;\n}\n");
+
+    std::ostringstream calling;
+    EXPECT_TRUE(WriteCallTreeDot(calling, Graph(l, CallDirection::Calling), "LP_\"A\\B\xe4"));
+    EXPECT_EQ(calling.str(),
+              "digraph calls {\n  charset=\"latin1\";\n  node [shape=box];\n"
+              "  n0 [label=\"entry LP_\\\"A\\\\B\xe4\"];\n"
+              "  n1 [label=\"entry LP_C 2\"];\n"
+              "  n0 -> n1;\n}\n");
+}
+
+TEST(CallTreeText, EdgesJoinEachNodeToItsParentAndTheCapEndsTheGraph) {
+    const Listing l = Chain(4);
+    std::ostringstream dot;
+    EXPECT_TRUE(WriteCallTreeDot(dot, Graph(l, CallDirection::Calling), "LP_1"));
+    const std::string text = dot.str();
+    EXPECT_NE(text.find("  n0 -> n1;\n"), std::string::npos);
+    EXPECT_NE(text.find("  n1 -> n2;\n"), std::string::npos);
+    EXPECT_NE(text.find("  n2 -> n3;\n"), std::string::npos);
+    EXPECT_EQ(text.find("n4"), std::string::npos);
+
+    const Listing dense = Dense(5);
+    std::ostringstream capped;
+    EXPECT_FALSE(WriteCallTreeDot(capped, Graph(dense, CallDirection::Calling), "LP_0", 50));
+    const std::string cut = capped.str();
+    EXPECT_NE(cut.find("  n49 [label="), std::string::npos);
+    EXPECT_EQ(cut.find("  n50 [label="), std::string::npos);
+    const std::string ending = "  more [label=\"...\", shape=plaintext];\n}\n";
+    EXPECT_EQ(cut.substr(cut.size() - ending.size()), ending);
+
+    std::ostringstream lines;
+    EXPECT_FALSE(WriteCallTreeLines(lines, Graph(dense, CallDirection::Calling), "LP_0", 50));
+    const std::string listed = lines.str();
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 51);
+    EXPECT_EQ(listed.substr(listed.size() - 4), "...\n");
 }
 
 // Random call graphs: expanding lazily, in any order, ends in the tree the

@@ -82,7 +82,7 @@ TEST(Classification, QualifiedNamesAreFields) {
 
 TEST(Classification, SelectWithWhereClause) {
     const Analysed a = Body({TriggerTitle("READ", "Entity", "ART.M"),
-                             "selectdb max(PRICE), NR, X.OTHER from \"ART\" u_where (NR = V1) to (D1, $2)"});
+                             "selectdb max(PRICE), NR, X.OTHER from \"ART\" u_where (NR = V1) to (DEST, $2)"});
     EXPECT_EQ(Refs(XRef(a, {"Commands", "selectdb"})), "4:1");
     EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ART", "price.art"})), "4:2");
     EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ART", "nr.art"})), "4:2");
@@ -92,15 +92,15 @@ TEST(Classification, SelectWithWhereClause) {
     ASSERT_NE(entity, nullptr);
     EXPECT_EQ(entity->Children.at(0)->Record.Kind, 14);
     EXPECT_EQ(Refs(XRef(a, {"Other variable", "v1"})), "4:2");
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "d1"})), "4:3");
+    EXPECT_EQ(Refs(XRef(a, {"Other variable", "dest"})), "4:3");
     EXPECT_EQ(Refs(XRef(a, {"Register ($1-$99)", "$2"})), "4:3");
     // X.OTHER names an entity the listing does not have.
     EXPECT_EQ(Refs(XRef(a, {"Other variable", "x.other"})), "4:2");
 }
 
 TEST(Classification, SelectWithoutWhereClauseStillWritesItsDestinations) {
-    const Analysed a = Body({"selectdb NR from \"ART\" to D1"});
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "d1"})), "2:3");
+    const Analysed a = Body({"selectdb NR from \"ART\" to DEST"});
+    EXPECT_EQ(Refs(XRef(a, {"Other variable", "dest"})), "2:3");
     EXPECT_EQ(Refs(XRef(a, {"Other variable", "art"})), "2:14");
     EXPECT_EQ(Refs(XRef(a, {"Strings", "\"art\""})), "2:2");
 }

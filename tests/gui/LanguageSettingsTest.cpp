@@ -104,6 +104,31 @@ private slots:
         QCOMPARE(again->SourceGrid->Row(), 1);
     }
 
+    void WindowPlacesSurviveARestartWithoutAutomaticArrangement() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        QRect placed;
+        {
+            auto main = StartMain(sandbox, messages);
+            main->OptionWin->OpenSettingsStore(false);
+            main->ActionAutoArrange->trigger();
+            main->StructureWin->setGeometry(12, 8, 310, 280);
+            placed = main->StructureWin->geometry();
+            QVERIFY(main->close());
+        }
+        auto again = StartMain(sandbox, messages);
+        QVERIFY(!again->Options().AutoSize);
+        QVERIFY(!again->ActionAutoArrange->isChecked());
+        QCOMPARE(again->StructureWin->geometry(), placed);
+
+        // A stored child far outside the frame is placed by the arrangement.
+        again->StructureWin->setGeometry(5000, 0, 300, 300);
+        QVERIFY(again->close());
+        auto third = StartMain(sandbox, messages);
+        QCOMPARE(third->StructureWin->geometry().topLeft(), QPoint(0, 0));
+        QVERIFY(third->StructureWin->width() > 40);
+    }
+
     void WithSaveIniUncheckedNothingIsWritten() {
         TSandbox sandbox;
         TScriptedMessages messages;

@@ -1,0 +1,22 @@
+# A call tree of more than a million nodes: lumorca-cli prints the first
+# million node lines and then a last line "...".
+string(REPLACE "|" ";" args "${ARGS}")
+execute_process(COMMAND ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "lumorca-cli ${ARGS} ended with ${status}")
+endif()
+file(SIZE ${OUTPUT} size)
+math(EXPR tailOffset "${size} - 4")
+file(READ ${OUTPUT} tail OFFSET ${tailOffset})
+if(NOT tail STREQUAL "...\n")
+  message(FATAL_ERROR "the output does not end with a line \"...\"")
+endif()
+# Far more than a few nodes came before it (the exact count is a unit test's).
+if(size LESS 10000000)
+  message(FATAL_ERROR "only ${size} bytes before the last line")
+endif()
+file(STRINGS ${OUTPUT} firstLines LIMIT_COUNT 2)
+list(GET firstLines 0 header)
+if(NOT header STREQUAL "[calls]")
+  message(FATAL_ERROR "the output does not start with [calls]")
+endif()

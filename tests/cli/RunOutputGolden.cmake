@@ -1,0 +1,23 @@
+# Runs lumorca-cli with ARGS (separated by "|") and compares its standard
+# output byte for byte with the file EXPECTED; with DOT set, also lets
+# Graphviz read the output when it is installed.
+string(REPLACE "|" ";" args "${ARGS}")
+execute_process(COMMAND ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "lumorca-cli ${ARGS} ended with ${status}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT} ${EXPECTED}
+  RESULT_VARIABLE different)
+if(different)
+  message(FATAL_ERROR "output of lumorca-cli ${ARGS} differs from ${EXPECTED}; see ${OUTPUT}")
+endif()
+if(DOT)
+  find_program(DOT_PROGRAM dot)
+  if(DOT_PROGRAM)
+    execute_process(COMMAND ${DOT_PROGRAM} -Tplain ${OUTPUT} RESULT_VARIABLE dotStatus
+      OUTPUT_QUIET ERROR_VARIABLE dotErrors)
+    if(NOT dotStatus EQUAL 0 OR NOT dotErrors STREQUAL "")
+      message(FATAL_ERROR "Graphviz does not accept ${OUTPUT}: ${dotErrors}")
+    endif()
+  endif()
+endif()

@@ -1,0 +1,112 @@
+#include <QAction>
+#include <QComboBox>
+#include <QMdiArea>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "GuiTestSupport.h"
+#include "TestRegistry.h"
+#include "app/TreeModel.h"
+
+using namespace lumorca;
+using namespace lumorca::gui;
+using namespace lumorca::gui::test;
+
+namespace {
+
+// The example listing through the real analysis.
+class ExampleListingTest : public QObject {
+    Q_OBJECT
+
+    TSandbox sandbox_;
+    TScriptedMessages messages_;
+    std::unique_ptr<TMain> main_;
+
+    int32_t StructureNamed(const std::string& name) {
+        for (int32_t s = 0; s < static_cast<int32_t>(main_->StructureStarts.size()); ++s) {
+            if (StructureName(main_->ListingLines_, main_->StructureStarts, s).Name == name) return s;
+        }
+        return -1;
+    }
+
+private slots:
+    void init() {
+        main_ = StartMain(sandbox_, messages_);
+        main_->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings,
+                             AnalysisObserver* observer, TraceSink* trace) {
+            return AnalyzeListing(lines, settings, observer, trace);
+        };
+        main_->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+        QVERIFY(messages_.Boxes.empty());
+    }
+    void cleanup() { main_.reset(); }
+
+    void ShowLocalAndShowParamsSelectTheGroupsOfTheShownEntry() {
+        const int32_t entry = StructureNamed("entry LP_CHECK_CUSTOMER");
+        QVERIFY(entry > 0);
+        main_->GotoPosition(entry, -1, true);
+        main_->MenuItemShowLocalClick(true);
+        const TreeNode* locals = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        QVERIFY(locals);
+        QCOMPARE(locals->Caption, std::string("Local variables"));
+        QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
+        QVERIFY(main_->XRefOutline->isExpanded(main_->XRefModel->IndexOf(locals)));
+        QCOMPARE(main_->MdiArea->activeSubWindow(), main_->XRefWin);
+        // Selecting a group moves nothing.
+        QCOMPARE(main_->CurrentStructure, entry);
+
+        main_->MenuItemShowLocalClick(false);
+        const TreeNode* params = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        QCOMPARE(params->Caption, std::string("Parameters"));
+        QCOMPARE(params->Parent, locals->Parent);
+    }
+
+    void TheCallWindowFollowsSelectorAndDirection() {
+        main_->toggleWin(main_->CallWin, true);
+        main_->ComboBoxEntryList->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
+        const TreeNode* root = main_->CallTree.FirstRoot();
+        QVERIFY(root);
+        QCOMPARE(root->Caption, std::string("entry LP_CALC_TOTAL"));
+        QVERIFY(!root->Children.empty());
+        QVERIFY(main_->CallOutline->isExpanded(main_->CallModel->IndexOf(root)));
+        const std::string firstCaller = root->Children.front()->Caption;
+
+        main_->RadioButtonCalling->click();
+        const TreeNode* callingRoot = main_->CallTree.FirstRoot();
+        QCOMPARE(callingRoot->Caption, std::string("entry LP_CALC_TOTAL"));
+        for (const TreeNode* child : callingRoot->Children)
+            QVERIFY2(child->Caption.rfind("entry ", 0) == 0, child->Caption.c_str());
+        QVERIFY(callingRoot->Children.empty() || callingRoot->Children.front()->Caption != firstCaller);
+
+        // Every call node leads to its line.
+        main_->RadioButtonCalledFrom->click();
+        const TreeNode* caller = main_->CallTree.FirstRoot()->Children.front();
+        main_->CallOutline->setCurrentIndex(main_->CallModel->IndexOf(caller));
+        QCOMPARE(main_->CurrentLine(), caller->Record.Line);
+    }
+
+    void ExpandAndCollapseTheWholeCallTree() {
+        main_->toggleWin(main_->CallWin, true);
+        main_->Options().ExpandCallTree = false;
+        main_->ComboBoxEntryList->setCurrentText(QStringLiteral("LP_FORMAT_AMOUNT"));
+        const TreeNode* root = main_->CallTree.FirstRoot();
+        QVERIFY(root && !root->Children.empty());
+        main_->MenuItemExpandCalltreeClick();
+        root = main_->CallTree.FirstRoot();
+        for (const TreeNode* child : root->Children) {
+            if (!child->Children.empty())
+                QVERIFY(main_->CallOutline->isExpanded(main_->CallModel->IndexOf(child)));
+        }
+        main_->MenuItemCollapseCalltreeClick();
+        QVERIFY(main_->CallOutline->isExpanded(main_->CallModel->IndexOf(root)));
+        for (const TreeNode* child : root->Children)
+            QVERIFY(!main_->CallOutline->isExpanded(main_->CallModel->IndexOf(child)));
+    }
+};
+
+lumorca::gui::test::RegisterTest<ExampleListingTest> registered;
+
+}  // namespace
+
+#include "ExampleListingTest.moc"
