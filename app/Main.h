@@ -17,6 +17,7 @@
 #include "app/Mark.h"
 #include "app/MessageService.h"
 #include "app/SourceGrid.h"
+#include "dialogs/FindXRefDialog.h"
 #include "options/OptionSettings.h"
 #include "windows/ChildForm.h"
 
@@ -39,6 +40,11 @@ class QTreeView;
 class QFrame;
 class QKeyEvent;
 class QMouseEvent;
+
+namespace lumorca {
+class TAbout;
+class TOptionWin;
+}  // namespace lumorca
 
 namespace lumorca::gui {
 
@@ -126,6 +132,23 @@ public:
     // Graphviz is installed. Returns the DOT file's name, empty when nothing
     // was written.
     QString MenuItemSaveCallGraphClick();
+
+    // --- Dialogs (MainDialogs) ---
+    void CreateDialogs();
+    void ActionShowOptionsExecute();
+    void ActionAboutExecute();
+    void XRefFindDialogClick();
+    void PopupXRefClick(QAction* item);
+    void ListingLoadedForDialogs();
+    // Paste goes to the find-XRef dialog's edit when that dialog is in front.
+    bool PasteIntoDialog();
+    void AttachHistoryMenu();
+    void MenuItemHistoryFileClick(QObject* sender, const QString& fileName);
+    TOptionWin* OptionForm = nullptr;
+    TFormFindXRef* FormFindXRef = nullptr;
+    std::unique_ptr<TFindXRefHost> FindXRefHost_;
+    // Called with the About box before it is shown modally.
+    std::function<void(TAbout&)> AboutBoxOpened;
 
     // --- Debug ---
     int Level() const override;
@@ -352,7 +375,6 @@ private:
     void CreateBookmarkMenuItems();
     void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
-    void FillFileList();
     void FillXRefPopup(const std::vector<std::string>& captions);
     void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();

@@ -95,7 +95,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     OptionWin->SetDefaults();
     OptionWin->Windows = this;
     OptionWin->ApplyOptions = [this] { ApplyOptions(); };
-    connect(&Options().History, &THistoryList::EntriesChanged, this, &TMain::FillFileList);
+    CreateDialogs();
 
     StructureWin->WinAction = ActionStrukturWin;
     XRefWin->WinAction = ActionXRefWin;

@@ -114,6 +114,7 @@ void TMain::LoadFile(const QString& name) {
         Options().History.AddFile(name);
         ListingFileName = name;
         EnableMenuItems(true);
+        ListingLoadedForDialogs();
         showWindows();
         if (!Analysis.Structure.Empty() && !Analysis.Structure.FirstRoot()->Children.empty()) {
             TreeNode* first = Analysis.Structure.FirstRoot()->Children.front();
@@ -262,7 +263,7 @@ void TMain::ActionOpenExecute() {
 }
 
 void TMain::ActionPasteExecute() {
-    LoadFile(PasteName);
+    if (!PasteIntoDialog()) LoadFile(PasteName);
     if (Level() == 11) {
         if (isActiveWindow()) DebugMemo->appendPlainText(QStringLiteral("main"));
         if (MdiArea->activeSubWindow() == StructureWin) DebugMemo->appendPlainText(QStringLiteral("strukt"));
@@ -273,7 +274,8 @@ void TMain::ActionPasteExecute() {
 
 void TMain::ActionReloadExecute() {
     const THistoryList& history = Options().History;
-    if (history.Count() > 0 && history[0] != PasteName) LoadFile(history[0]);
+    // A copy: loading reorders the list the entry lives in.
+    if (history.Count() > 0 && history[0] != PasteName) LoadFile(QString(history[0]));
     const QString last = Options().LastTrigger;
     if (last.isEmpty() || !HasListing()) return;
     for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {

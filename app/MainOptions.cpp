@@ -100,20 +100,10 @@ void TMain::ApplyOptions() {
         CallTree.Clear();
         ComboBoxEntryListChange();
     }
-    FillFileList();
+    AttachHistoryMenu();
     SourceGrid->SetSettings(GridSettings());
     ShowStructure();
     update();
-}
-
-void TMain::FillFileList() {
-    const THistoryList& history = Options().History;
-    MenuItemFileList->clear();
-    for (const QString& file : history.Items()) {
-        QAction* item = MenuItemFileList->addAction(file);
-        connect(item, &QAction::triggered, this, [this, file] { LoadFile(file); });
-    }
-    MenuItemFileList->setEnabled(history.Count() > 0);
 }
 
 void TMain::LoadLanguageStrings() {

@@ -1,5 +1,6 @@
 // Writes pictures of the main window with a listing loaded, for a person to
-// look at: empty, loading, English, German, and with the call window on.
+// look at: empty, loading, English, German, and with the call window on;
+// then every dialog in both languages.
 // Usage: lumorca_screenshots LISTING OUTPUT_DIR
 #include <QApplication>
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "app/DialogScreenshots.h"
 #include "app/Main.h"
 
 namespace {
@@ -69,6 +71,7 @@ int main(int argc, char* argv[]) {
     main.toggleWin(main.CallWin, true);
     if (main.ComboBoxEntryList->count() > 0) main.ComboBoxEntryList->setCurrentIndex(0);
     ok = Save(main, out.filePath(QStringLiteral("main-callwindow.png"))) && ok;
+    ok = lumorca::gui::WriteDialogScreenshots(main, out) && ok;
 
     err << (ok ? "screenshots written to " : "could not write screenshots to ") << out.absolutePath()
         << "\n";

@@ -1,5 +1,7 @@
 #include "dialogs/HList.h"
 
+#include <QMenu>
+
 #include "options/SettingsStore.h"
 
 namespace lumorca {
@@ -9,7 +11,12 @@ QString HistoryKey(int i) { return QStringLiteral("History") + QString::number(i
 
 }  // namespace
 
-THistoryList::THistoryList(bool ignoreCase, QObject* parent) : QObject(parent), IgnoreCase_(ignoreCase) {}
+THistoryList::THistoryList(bool ignoreCase, QObject* parent) : QObject(parent), IgnoreCase_(ignoreCase) {
+    connect(this, &THistoryList::EntriesChanged, this, [this] {
+        RemoveMenuEntries();
+        BuildMenuEntries();
+    });
+}
 
 void THistoryList::Load(const QString& storeName, const QString& section) {
     auto store = CreateSettingsStore(UseRegistry, storeName);
@@ -31,7 +38,9 @@ bool THistoryList::SameFile(const QString& a, const QString& b) const {
     return a.compare(b, IgnoreCase_ ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
 }
 
-void THistoryList::AddFile(const QString& fileName) {
+void THistoryList::AddFile(const QString& name) {
+    // The name may be one of our own entries, which the removal below destroys.
+    const QString fileName = name;
     for (qsizetype i = 0; i < Items_.size(); ++i) {
         if (SameFile(Items_[i], fileName)) {
             Items_.removeAt(i);
@@ -41,6 +50,46 @@ void THistoryList::AddFile(const QString& fileName) {
     Items_.prepend(fileName);
     while (MaxCount >= 0 && Items_.size() > MaxCount) Items_.removeLast();
     emit EntriesChanged();
+}
+
+void THistoryList::SetMenu(QMenu* menu) {
+    RemoveMenuEntries();
+    Menu = menu;
+    BaseCount = menu != nullptr ? static_cast<int>(menu->actions().size()) : 0;
+    BuildMenuEntries();
+}
+
+void THistoryList::RemoveMenuEntries() {
+    if (Menu.isNull()) return;
+    while (Menu->actions().size() > BaseCount) {
+        QAction* last = Menu->actions().constLast();
+        Menu->removeAction(last);
+        // The clicked entry itself may be on the way out: its click loaded a file.
+        if (last->parent() == Menu) last->deleteLater();
+    }
+}
+
+void THistoryList::BuildMenuEntries() {
+    if (Menu.isNull()) return;
+    Menu->addSeparator();
+    for (int i = 0; i < Count(); ++i) {
+        // A "&" in a path is shown as itself, not as an accelerator mark.
+        QString path = Items_[i];
+        path.replace(u'&', QStringLiteral("&&"));
+        QAction* item = Menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        connect(item, &QAction::triggered, this, [this, item] { MenuItemClick(item); });
+    }
+}
+
+void THistoryList::MenuItemClick(const QAction* item) {
+    if (!OnFileClick) return;
+    // The entry's number stands between the accelerator mark and the first blank.
+    const QString caption = item->text();
+    const qsizetype blank = caption.indexOf(u' ');
+    bool ok = false;
+    const int n = caption.mid(1, blank < 0 ? -1 : blank - 1).toInt(&ok);
+    // A copy: loading the file reorders the entries.
+    if (ok && n > 0 && n <= Count()) OnFileClick(Menu.data(), QString(Items_[n - 1]));
 }
 
 }  // namespace lumorca

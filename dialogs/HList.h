@@ -2,10 +2,15 @@
 // The recent-files list: full paths (or "(Paste)"), most recent first,
 // stored in section "Files" as History0, History1, ...
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+class QAction;
+class QMenu;
 
 namespace lumorca {
 
@@ -41,11 +46,24 @@ public:
 
     bool SameFile(const QString& a, const QString& b) const;
 
+    // The menu whose sub-items show the entries, after the BaseCount items
+    // it had when attached: a separator, then "&1 path", "&2 path", ...
+    QPointer<QMenu> Menu;
+    int BaseCount = 0;
+    // Called with the menu and the file when an entry's item is clicked.
+    std::function<void(QObject* sender, const QString& fileName)> OnFileClick;
+
+    void SetMenu(QMenu* menu);
+
 signals:
     // The entries changed; a menu showing them rebuilds itself.
     void EntriesChanged();
 
 private:
+    void RemoveMenuEntries();
+    void BuildMenuEntries();
+    void MenuItemClick(const QAction* item);
+
     bool IgnoreCase_;
     QStringList Items_;
 };

@@ -43,8 +43,10 @@ private slots:
         QVERIFY(!main->ActionSave->isEnabled());
         QVERIFY(!main->Loading);
         QCOMPARE(main->Options().History[0], file);
-        QCOMPARE(main->MenuItemFileList->actions().size(), 1);
-        QCOMPARE(main->MenuItemFileList->actions().front()->text(), file);
+        // A separator, then one numbered entry per file.
+        QCOMPARE(main->MenuItemFileList->actions().size(), 2);
+        QVERIFY(main->MenuItemFileList->actions().front()->isSeparator());
+        QCOMPARE(main->MenuItemFileList->actions()[1]->text(), QStringLiteral("&1 ") + file);
         QCOMPARE(main->ComboBoxEntryList->count(), 2);
     }
 

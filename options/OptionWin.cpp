@@ -1,0 +1,497 @@
+#include "options/OptionWin.h"
+
+#include <QButtonGroup>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "texts/Texts.h"
+#include "ui_OptionWin.h"
+
+namespace lumorca {
+namespace {
+
+// Labels have no buddy here, so "&&" would show doubled and "&x" would
+// show its ampersand: resolve both as a captioned control would.
+QString LabelCaption(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+QString EscapeMnemonic(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
+
+TFontInfo FromQFont(const QFont& font, TColor color) {
+    TFontInfo info;
+    info.Name = font.family();
+    info.Size = qBound(6, font.pointSize() > 0 ? font.pointSize() : 8, 24);
+    info.Color = color;
+    info.Bold = font.bold();
+    info.Italic = font.italic();
+    return info;
+}
+
+constexpr TColor Inverted(TColor color) { return color ^ 0xFFFFFF; }
+
+}  // namespace
+
+QColor ToQColor(TColor color) {
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+TColor FromQColor(const QColor& color) {
+    return static_cast<TColor>(color.red()) | (static_cast<TColor>(color.green()) << 8) |
+           (static_cast<TColor>(color.blue()) << 16);
+}
+
+TOptionWin::TOptionWin(TOptionSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), ui_(new Ui::TOptionWin) {
+    ui_->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    ChooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, parent, QString(),
+                                                QFontDialog::ScalableFonts | QFontDialog::NonScalableFonts);
+        if (!ok) return std::nullopt;
+        return font;
+    };
+    ChooseColor = [](QWidget* parent, const QColor& initial) -> std::optional<QColor> {
+        const QColor color = QColorDialog::getColor(initial, parent);
+        if (!color.isValid()) return std::nullopt;
+        return color;
+    };
+    // The toolkit's directory chooser offers to create a new folder itself.
+    ChooseDirectory = [](QWidget* parent, const QString& start) {
+        return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, QString(), start));
+    };
+    ConfirmReset = [](QWidget* parent, const QString& caption, const QString& text) {
+        return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+
+    auto group = [this](std::initializer_list<QAbstractButton*> buttons) {
+        auto* g = new QButtonGroup(this);
+        int id = 0;
+        for (QAbstractButton* b : buttons) g->addButton(b, id++);
+        return g;
+    };
+    language_ = group({ui_->RadioButtonGerman, ui_->RadioButtonEnglish});
+    how2ShowXRef_ = group({ui_->RadioButtonHow2showXref0, ui_->RadioButtonHow2showXref1,
+                           ui_->RadioButtonHow2showXref2});
+    sortCalls_ = group({ui_->RadioButtonSortCalls0, ui_->RadioButtonSortCalls1});
+
+    connect(ui_->ButtonOK, &QPushButton::clicked, this, &TOptionWin::ButtonOKClick);
+    connect(ui_->ButtonCancel, &QPushButton::clicked, this, &TOptionWin::ButtonCancelClick);
+    connect(ui_->ButtonDefaults, &QPushButton::clicked, this, &TOptionWin::ButtonDefaultsClick);
+    connect(ui_->ButtonSelectDir, &QToolButton::clicked, this, &TOptionWin::ButtonSelectDirClick);
+    connect(ui_->CheckBoxSameFont, &QCheckBox::clicked, this, &TOptionWin::CheckBoxSameFontClick);
+    connect(ui_->CheckBoxAutosize, &QCheckBox::toggled, this, &TOptionWin::CheckBoxAutosizeClick);
+    connect(language_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) RadioGroupLanguageClick(id);
+    });
+    for (QCheckBox* box : {ui_->CheckBoxMarkEntries, ui_->CheckBoxMarkCompVars, ui_->CheckBoxMarkLocalVars,
+                           ui_->CheckBoxMarkLabel})
+        connect(box, &QCheckBox::toggled, this, &TOptionWin::CheckBoxMarkClick);
+    for (QLabel* panel : FontPanels() + ColorPanels()) panel->installEventFilter(this);
+    for (QPlainTextEdit* memo : ExceptionMemos()) memo->installEventFilter(this);
+
+    // Window colours are remembered but not edited here.
+    for (QWidget* hidden : {static_cast<QWidget*>(ui_->PanelStructWinColor),
+                            static_cast<QWidget*>(ui_->PanelXRefWinColor),
+                            static_cast<QWidget*>(ui_->PanelCallWinColor),
+                            static_cast<QWidget*>(ui_->PanelSourceWinColor),
+                            static_cast<QWidget*>(ui_->CheckBoxSameColor)})
+        hidden->hide();
+    QFont bold = ui_->LabelHintReload->font();
+    bold.setBold(true);
+    for (QLabel* hint : {ui_->LabelHintReload, ui_->LabelHintReload2, ui_->LabelHintReload3})
+        hint->setFont(bold);
+    ui_->PageControlOptions->setCurrentWidget(ui_->TabSheetGeneral);
+}
+
+TOptionWin::~TOptionWin() { delete ui_; }
+
+QString TOptionWin::Txt(int entry, int language) const {
+    const std::string& text = Text(entry, language);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QList<QLabel*> TOptionWin::FontPanels() const {
+    return {ui_->PanelStructWinFont, ui_->PanelXRefWinFont, ui_->PanelCallWinFont, ui_->PanelSourceWinFont};
+}
+
+QList<QLabel*> TOptionWin::ColorPanels() const {
+    return {ui_->PanelColorZnrAbs,        ui_->PanelColorZnrTrigger,    ui_->PanelColorContinue,
+            ui_->PanelColorSource,        ui_->PanelColorSourceComment, ui_->PanelColorSourceNames,
+            ui_->PanelColorSourceCommands, ui_->PanelColorSourceGold,   ui_->PanelColorSourceErrors,
+            ui_->PanelColorSourceWarnings, ui_->PanelColorSourceInfos,  ui_->PanelColorSourceActiveline,
+            ui_->PanelColorSourceMarked};
+}
+
+QList<QPlainTextEdit*> TOptionWin::ExceptionMemos() const {
+    return {ui_->MemoMarkEntriesException, ui_->MemoMarkCompVarsException, ui_->MemoMarkLocalVarsException,
+            ui_->MemoMarkLabelException};
+}
+
+bool TOptionWin::IsBackColorPanel(const QLabel* panel) const {
+    return panel == ui_->PanelColorSourceActiveline || panel == ui_->PanelColorSourceMarked;
+}
+
+void TOptionWin::SetDialogLanguage(int language) {
+    auto t = [this, language](int entry) { return Txt(entry, language); };
+    setWindowTitle(t(104));
+    ui_->ButtonOK->setText(t(105));
+    ui_->ButtonCancel->setText(t(106));
+    ui_->ButtonDefaults->setText(t(107));
+    ui_->CheckBoxUseINI->setText(
+        t(108).replace(QStringLiteral("%s"), EscapeMnemonic(QDir::toNativeSeparators(settings_.IniFileName))));
+
+    QTabWidget* pages = ui_->PageControlOptions;
+    const std::pair<QWidget*, int> tabs[] = {
+        {ui_->TabSheetGeneral, 110}, {ui_->TabSheetAnalyze, 111},   {ui_->TabSheetAnalyze2, 112},
+        {ui_->TabSheetWindows, 113}, {ui_->TabSheetSourceWin, 114}, {ui_->TabSheetCallWin, 115}};
+    for (const auto& [page, entry] : tabs) pages->setTabText(pages->indexOf(page), t(entry));
+
+    const std::pair<QGroupBox*, int> groups[] = {
+        {ui_->RadioGroupLanguage, 116},   {ui_->GroupBoxDefaultDir, 117},  {ui_->GroupBoxAnalyze, 119},
+        {ui_->GroupBoxWarnings, 127},     {ui_->GroupBoxSuspicious, 130},  {ui_->GroupBoxStructWin, 143},
+        {ui_->GroupBoxXRefWin, 144},      {ui_->GroupBoxCallWin, 145},     {ui_->GroupBoxSizing, 150},
+        {ui_->GroupBoxXRefOptions, 153},  {ui_->RadioGroupHow2showXref, 155}, {ui_->GroupBoxCallWinOptions, 159},
+        {ui_->RadioGroupSortCalls, 162},  {ui_->GroupBoxColumns, 166},     {ui_->GroupBoxSourceWin, 170},
+        {ui_->GroupBoxSource, 170},       {ui_->GroupBoxSourceColors, 173}};
+    for (const auto& [group, entry] : groups) group->setTitle(t(entry));
+
+    const std::pair<QAbstractButton*, int> buttons[] = {
+        {ui_->CheckBoxAskToSave, 118},       {ui_->CheckBoxIgnoreERRF, 121},
+        {ui_->CheckBoxListStatus, 122},      {ui_->CheckBoxListResult, 123},
+        {ui_->CheckBoxMergeOther, 124},      {ui_->CheckBoxIgnoreEmptyLines, 125},
+        {ui_->CheckBoxServiceWarnings, 126}, {ui_->CheckBoxMarkInvalidParams, 128},
+        {ui_->CheckBoxMarkVarStrings, 129},  {ui_->CheckBoxMarkEntries, 132},
+        {ui_->CheckBoxMarkCompVars, 135},    {ui_->CheckBoxMarkLocalVars, 138},
+        {ui_->CheckBoxMarkLabel, 141},       {ui_->CheckBoxStructWinVisible, 146},
+        {ui_->CheckBoxXRefWinVisible, 146},  {ui_->CheckBoxCallWinVisible, 146},
+        {ui_->CheckBoxSourceWinVisible, 146}, {ui_->CheckBoxSameFont, 148},
+        {ui_->CheckBoxSameColor, 149},       {ui_->CheckBoxAutosize, 151},
+        {ui_->CheckBoxSourceSize2x, 152},    {ui_->CheckBoxSortLocals, 154},
+        {ui_->RadioButtonHow2showXref0, 157}, {ui_->RadioButtonHow2showXref1, 156},
+        {ui_->RadioButtonHow2showXref2, 158}, {ui_->CheckBoxListDuplicateCalls, 160},
+        {ui_->CheckBoxlistLibraryCalls, 161}, {ui_->RadioButtonSortCalls0, 163},
+        {ui_->RadioButtonSortCalls1, 164},   {ui_->CheckBoxExpandCallTree, 165},
+        {ui_->CheckBoxLineNrTotal, 167},     {ui_->CheckBoxLineNrTrigger, 168},
+        {ui_->CheckBoxContinueFlag, 169},    {ui_->CheckBoxLowerCases, 171},
+        {ui_->CheckBoxAutoIndent, 172}};
+    for (const auto& [button, entry] : buttons) button->setText(t(entry));
+
+    const std::pair<QLabel*, int> labels[] = {
+        {ui_->LabelHintReload, 120},         {ui_->LabelHintReload2, 120},
+        {ui_->LabelHintReload3, 120},        {ui_->LabelIgnore, 131},
+        {ui_->LabelBoxMarkEntries1, 133},    {ui_->LabelBoxMarkEntries2, 134},
+        {ui_->LabelBoxMarkCompVars1, 136},   {ui_->LabelBoxMarkCompVars2, 137},
+        {ui_->LabelMarkLocalVars1, 139},     {ui_->LabelMarkLocalVars2, 140},
+        {ui_->LabelBoxMarkLabel1, 142},      {ui_->PanelStructWinColor, 147},
+        {ui_->PanelXRefWinColor, 147},       {ui_->PanelCallWinColor, 147},
+        {ui_->PanelSourceWinColor, 147},     {ui_->LabelColorSource, 174},
+        {ui_->LabelColorSourceComment, 175}, {ui_->LabelColorSourceNames, 176},
+        {ui_->LabelColorSourceCommands, 177}, {ui_->LabelColorSourceGold, 178},
+        {ui_->LabelColorSourceErrors, 179},  {ui_->LabelColorSourceWarnings, 180},
+        {ui_->LabelColorSourceInfos, 181},   {ui_->LabelColorSourceActiveLine, 182},
+        {ui_->LabelColorSourceMarked, 183}};
+    for (const auto& [label, entry] : labels) label->setText(LabelCaption(t(entry)));
+}
+
+void TOptionWin::SetFontPanel(QLabel* panel, const TFontInfo& font) {
+    panelFonts_[panel] = font;
+    panel->setFont(font.ToQFont());
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(font.Color));
+    panel->setPalette(palette);
+    panel->setText(font.Name);
+}
+
+TFontInfo TOptionWin::PanelFont(const QLabel* panel) const { return panelFonts_.value(panel); }
+
+void TOptionWin::SetTextColor(QLabel* panel, TColor color) {
+    if (!IsBackColorPanel(panel)) panelColors_[panel] = color;
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(color));
+    panel->setPalette(palette);
+}
+
+void TOptionWin::SetBackColor(QLabel* panel, TColor color) {
+    panelColors_[panel] = color;
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    panel->setPalette(palette);
+    // The marked-text sample stays readable on any background.
+    if (panel == ui_->PanelColorSourceMarked) SetTextColor(panel, Inverted(color));
+}
+
+TColor TOptionWin::PanelTextColor(const QLabel* panel) const {
+    return FromQColor(panel->palette().color(QPalette::WindowText));
+}
+
+TColor TOptionWin::PanelBackColor(const QLabel* panel) const {
+    return FromQColor(panel->palette().color(QPalette::Window));
+}
+
+void TOptionWin::OptionsToDialog(const TLumorcaOptions& record) {
+    SetDialogLanguage(settings_.Options.Language);
+    ui_->CheckBoxUseINI->setChecked(!settings_.UseRegistry);
+
+    language_->button(record.Language == 0 ? 0 : 1)->setChecked(true);
+    // Setting the item acts like a click on it, also when it was set already.
+    RadioGroupLanguageClick(record.Language == 0 ? 0 : 1);
+
+    ui_->EditProcListingDir->setText(record.ProcListingDir);
+    const std::pair<QCheckBox*, bool> early[] = {
+        {ui_->CheckBoxAskToSave, record.AskToSave},
+        {ui_->CheckBoxIgnoreERRF, record.IgnoreERRF},
+        {ui_->CheckBoxListStatus, record.ListStatus},
+        {ui_->CheckBoxListResult, record.ListResult},
+        {ui_->CheckBoxMergeOther, record.TryToMerge},
+        {ui_->CheckBoxIgnoreEmptyLines, record.IgnoreEmptyLines},
+        {ui_->CheckBoxServiceWarnings, record.ServiceWarnings},
+        {ui_->CheckBoxMarkInvalidParams, record.MarkInvalidParams},
+        {ui_->CheckBoxMarkVarStrings, record.MarkVarStrings},
+        {ui_->CheckBoxMarkEntries, record.MarkSuspEntries},
+        {ui_->CheckBoxMarkCompVars, record.MarkSuspCompVars},
+        {ui_->CheckBoxMarkLocalVars, record.MarkSuspLocalVars},
+        {ui_->CheckBoxMarkLabel, record.MarkSuspLabel}};
+    for (const auto& [box, value] : early) box->setChecked(value);
+    ui_->MemoMarkEntriesException->setPlainText(record.MarkSuspEntriesEx.join(u'\n'));
+    ui_->MemoMarkCompVarsException->setPlainText(record.MarkSuspCompVarsEx.join(u'\n'));
+    ui_->MemoMarkLocalVarsException->setPlainText(record.MarkSuspLocalVarsEx.join(u'\n'));
+    ui_->MemoMarkLabelException->setPlainText(record.MarkSuspLabelEx.join(u'\n'));
+    CheckBoxMarkClick();
+
+    SetFontPanel(ui_->PanelStructWinFont, record.StructureWin.Font);
+    SetFontPanel(ui_->PanelXRefWinFont, record.XRefWin.Font);
+    SetFontPanel(ui_->PanelCallWinFont, record.CallWin.Font);
+    SetFontPanel(ui_->PanelSourceWinFont, record.SourceWin.Font);
+    ui_->CheckBoxStructWinVisible->setChecked(record.StructureWin.State != StateMinimized);
+    ui_->CheckBoxXRefWinVisible->setChecked(record.XRefWin.State != StateMinimized);
+    ui_->CheckBoxCallWinVisible->setChecked(record.CallWin.State != StateMinimized);
+    ui_->CheckBoxSourceWinVisible->setChecked(record.SourceWin.State != StateMinimized);
+
+    ui_->CheckBoxSameColor->setChecked(record.SameWindowColor);
+    ui_->CheckBoxSameFont->setChecked(record.SameWindowFont);
+    ui_->CheckBoxAutosize->setChecked(record.AutoSize);
+    ui_->CheckBoxSourceSize2x->setChecked(record.SourceSize2x);
+    CheckBoxAutosizeClick();
+
+    ui_->CheckBoxSortLocals->setChecked(record.SortLocals);
+    if (QAbstractButton* b = how2ShowXRef_->button(record.How2ShowXRef)) b->setChecked(true);
+    ui_->CheckBoxExpandCallTree->setChecked(record.ExpandCallTree);
+    ui_->CheckBoxListDuplicateCalls->setChecked(record.ListDuplicateCalls);
+    ui_->CheckBoxlistLibraryCalls->setChecked(record.ListLibraryCalls);
+    if (QAbstractButton* b = sortCalls_->button(record.SortCalls)) b->setChecked(true);
+    ui_->CheckBoxAutoIndent->setChecked(record.AutoIndent);
+    ui_->ComboBoxIndentVal->setCurrentText(QString::number(record.Indent));
+    ui_->CheckBoxLineNrTotal->setChecked(record.DisplayLineNrTotal);
+    ui_->CheckBoxLineNrTrigger->setChecked(record.DisplayLineNrTrigger);
+    ui_->CheckBoxContinueFlag->setChecked(record.DisplayContinueFlag);
+    ui_->CheckBoxLowerCases->setChecked(record.Lowercase);
+
+    const std::pair<QLabel*, TColor> texts[] = {
+        {ui_->PanelColorZnrAbs, record.ColorZnrAbs},
+        {ui_->PanelColorZnrTrigger, record.ColorZnrTrigger},
+        {ui_->PanelColorContinue, record.ColorContinue},
+        {ui_->PanelColorSource, record.ColorSource},
+        {ui_->PanelColorSourceComment, record.ColorSourceComment},
+        {ui_->PanelColorSourceNames, record.ColorSourceNames},
+        {ui_->PanelColorSourceCommands, record.ColorSourceCommands},
+        {ui_->PanelColorSourceGold, record.ColorSourceGold},
+        {ui_->PanelColorSourceErrors, record.ColorSourceErrors},
+        {ui_->PanelColorSourceWarnings, record.ColorSourceWarnings},
+        {ui_->PanelColorSourceInfos, record.ColorSourceInfos}};
+    for (const auto& [panel, color] : texts) SetTextColor(panel, color);
+    SetBackColor(ui_->PanelColorSourceActiveline, record.ColorSourceActiveLine);
+    SetBackColor(ui_->PanelColorSourceMarked, record.ColorSourceMarked);
+    update();
+}
+
+void TOptionWin::OptionsFromDialog() {
+    const bool useIni = ui_->CheckBoxUseINI->isChecked();
+    if (useIni == settings_.UseRegistry) settings_.SwitchSettingsStore(!useIni);
+
+    TLumorcaOptions& o = settings_.Options;
+    o.Language = static_cast<std::uint8_t>(language_->checkedId() == 0 ? 0 : 1);
+    o.ProcListingDir = ui_->EditProcListingDir->text();
+    const std::pair<bool TLumorcaOptions::*, QCheckBox*> early[] = {
+        {&TLumorcaOptions::AskToSave, ui_->CheckBoxAskToSave},
+        {&TLumorcaOptions::IgnoreERRF, ui_->CheckBoxIgnoreERRF},
+        {&TLumorcaOptions::ListStatus, ui_->CheckBoxListStatus},
+        {&TLumorcaOptions::ListResult, ui_->CheckBoxListResult},
+        {&TLumorcaOptions::TryToMerge, ui_->CheckBoxMergeOther},
+        {&TLumorcaOptions::IgnoreEmptyLines, ui_->CheckBoxIgnoreEmptyLines},
+        {&TLumorcaOptions::ServiceWarnings, ui_->CheckBoxServiceWarnings},
+        {&TLumorcaOptions::MarkInvalidParams, ui_->CheckBoxMarkInvalidParams},
+        {&TLumorcaOptions::MarkVarStrings, ui_->CheckBoxMarkVarStrings},
+        {&TLumorcaOptions::MarkSuspEntries, ui_->CheckBoxMarkEntries},
+        {&TLumorcaOptions::MarkSuspCompVars, ui_->CheckBoxMarkCompVars},
+        {&TLumorcaOptions::MarkSuspLocalVars, ui_->CheckBoxMarkLocalVars},
+        {&TLumorcaOptions::MarkSuspLabel, ui_->CheckBoxMarkLabel}};
+    for (const auto& [member, box] : early) o.*member = box->isChecked();
+    // Empty lines name nothing and would vanish at the next start anyway.
+    auto lines = [](const QPlainTextEdit* memo) {
+        return memo->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    };
+    o.MarkSuspEntriesEx = lines(ui_->MemoMarkEntriesException);
+    o.MarkSuspCompVarsEx = lines(ui_->MemoMarkCompVarsException);
+    o.MarkSuspLocalVarsEx = lines(ui_->MemoMarkLocalVarsException);
+    o.MarkSuspLabelEx = lines(ui_->MemoMarkLabelException);
+
+    o.StructureWin.Font = PanelFont(ui_->PanelStructWinFont);
+    o.XRefWin.Font = PanelFont(ui_->PanelXRefWinFont);
+    o.CallWin.Font = PanelFont(ui_->PanelCallWinFont);
+    o.SourceWin.Font = PanelFont(ui_->PanelSourceWinFont);
+    auto state = [](const QCheckBox* visible) { return visible->isChecked() ? StateNormal : StateMinimized; };
+    o.StructureWin.State = state(ui_->CheckBoxStructWinVisible);
+    o.XRefWin.State = state(ui_->CheckBoxXRefWinVisible);
+    o.CallWin.State = state(ui_->CheckBoxCallWinVisible);
+    o.SourceWin.State = state(ui_->CheckBoxSourceWinVisible);
+
+    o.SameWindowColor = ui_->CheckBoxSameColor->isChecked();
+    o.SameWindowFont = ui_->CheckBoxSameFont->isChecked();
+    o.AutoSize = ui_->CheckBoxAutosize->isChecked();
+    o.SourceSize2x = ui_->CheckBoxSourceSize2x->isChecked();
+    o.SortLocals = ui_->CheckBoxSortLocals->isChecked();
+    o.How2ShowXRef = qMax(0, how2ShowXRef_->checkedId());
+    o.ExpandCallTree = ui_->CheckBoxExpandCallTree->isChecked();
+    o.ListDuplicateCalls = ui_->CheckBoxListDuplicateCalls->isChecked();
+    o.ListLibraryCalls = ui_->CheckBoxlistLibraryCalls->isChecked();
+    o.SortCalls = static_cast<std::uint8_t>(qMax(0, sortCalls_->checkedId()));
+    o.AutoIndent = ui_->CheckBoxAutoIndent->isChecked();
+    // Text that is no whole number keeps the indent there was.
+    bool ok = false;
+    const int indent = ui_->ComboBoxIndentVal->currentText().trimmed().toInt(&ok, 10);
+    if (ok && indent >= 0) o.Indent = indent;
+    o.DisplayLineNrTotal = ui_->CheckBoxLineNrTotal->isChecked();
+    o.DisplayLineNrTrigger = ui_->CheckBoxLineNrTrigger->isChecked();
+    o.DisplayContinueFlag = ui_->CheckBoxContinueFlag->isChecked();
+    o.Lowercase = ui_->CheckBoxLowerCases->isChecked();
+
+    o.ColorZnrAbs = panelColors_.value(ui_->PanelColorZnrAbs);
+    o.ColorZnrTrigger = panelColors_.value(ui_->PanelColorZnrTrigger);
+    o.ColorContinue = panelColors_.value(ui_->PanelColorContinue);
+    o.ColorSource = panelColors_.value(ui_->PanelColorSource);
+    o.ColorSourceComment = panelColors_.value(ui_->PanelColorSourceComment);
+    o.ColorSourceNames = panelColors_.value(ui_->PanelColorSourceNames);
+    o.ColorSourceCommands = panelColors_.value(ui_->PanelColorSourceCommands);
+    o.ColorSourceGold = panelColors_.value(ui_->PanelColorSourceGold);
+    o.ColorSourceErrors = panelColors_.value(ui_->PanelColorSourceErrors);
+    o.ColorSourceWarnings = panelColors_.value(ui_->PanelColorSourceWarnings);
+    o.ColorSourceInfos = panelColors_.value(ui_->PanelColorSourceInfos);
+    o.ColorSourceActiveLine = panelColors_.value(ui_->PanelColorSourceActiveline);
+    o.ColorSourceMarked = panelColors_.value(ui_->PanelColorSourceMarked);
+}
+
+void TOptionWin::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) OptionsToDialog(settings_.Options);
+    QDialog::showEvent(event);
+}
+
+void TOptionWin::ButtonOKClick() {
+    OptionsFromDialog();
+    if (settings_.ApplyOptions) settings_.ApplyOptions();
+    accept();
+}
+
+void TOptionWin::ButtonCancelClick() { reject(); }
+
+void TOptionWin::ButtonDefaultsClick() {
+    const int language = settings_.Options.Language;
+    if (ConfirmReset && ConfirmReset(this, Txt(107, language), Txt(109, language)))
+        OptionsToDialog(settings_.DefaultOptions);
+}
+
+void TOptionWin::ButtonSelectDirClick() {
+    if (!ChooseDirectory) return;
+    const QString chosen = ChooseDirectory(this, ui_->EditProcListingDir->text());
+    if (!chosen.isEmpty()) ui_->EditProcListingDir->setText(chosen);
+}
+
+void TOptionWin::FontPanelDblClick(QLabel* panel) {
+    if (!ChooseFont) return;
+    chooserFont_ = PanelFont(panel);
+    const std::optional<QFont> chosen = ChooseFont(this, chooserFont_.ToQFont());
+    if (!chosen) return;
+    chooserFont_ = FromQFont(*chosen, chooserFont_.Color);
+    if (ui_->CheckBoxSameFont->isChecked()) {
+        for (QLabel* each : FontPanels()) SetFontPanel(each, chooserFont_);
+    } else {
+        SetFontPanel(panel, chooserFont_);
+    }
+}
+
+void TOptionWin::ColorPanelDblClick(QLabel* panel) {
+    if (!ChooseColor) return;
+    const bool back = IsBackColorPanel(panel);
+    const TColor current = back ? PanelBackColor(panel) : PanelTextColor(panel);
+    const std::optional<QColor> chosen = ChooseColor(this, ToQColor(current));
+    if (!chosen) return;
+    if (back)
+        SetBackColor(panel, FromQColor(*chosen));
+    else
+        SetTextColor(panel, FromQColor(*chosen));
+}
+
+void TOptionWin::CheckBoxSameFontClick() {
+    if (!ui_->CheckBoxSameFont->isChecked()) return;
+    for (QLabel* panel : FontPanels()) SetFontPanel(panel, chooserFont_);
+}
+
+void TOptionWin::CheckBoxAutosizeClick() {
+    ui_->CheckBoxSourceSize2x->setEnabled(ui_->CheckBoxAutosize->isChecked());
+}
+
+void TOptionWin::RadioGroupLanguageClick(int index) { SetDialogLanguage(index == 0 ? 0 : 1); }
+
+void TOptionWin::CheckBoxMarkClick() {
+    ui_->MemoMarkEntriesException->setEnabled(ui_->CheckBoxMarkEntries->isChecked());
+    ui_->MemoMarkCompVarsException->setEnabled(ui_->CheckBoxMarkCompVars->isChecked());
+    ui_->MemoMarkLocalVarsException->setEnabled(ui_->CheckBoxMarkLocalVars->isChecked());
+    ui_->MemoMarkLabelException->setEnabled(ui_->CheckBoxMarkLabel->isChecked());
+}
+
+bool TOptionWin::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        auto* panel = qobject_cast<QLabel*>(watched);
+        if (panel != nullptr && FontPanels().contains(panel)) {
+            FontPanelDblClick(panel);
+            return true;
+        }
+        if (panel != nullptr && ColorPanels().contains(panel)) {
+            ColorPanelDblClick(panel);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* memo = qobject_cast<QPlainTextEdit*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (memo != nullptr && ExceptionMemos().contains(memo) && !text.isEmpty() &&
+            !text.front().isNull() && text.front().category() != QChar::Other_Control) {
+            const QString upper = QLocale().toUpper(text);
+            if (upper != text) {
+                QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), upper,
+                                   key->isAutoRepeat(), static_cast<ushort>(key->count()));
+                QCoreApplication::sendEvent(memo, &replaced);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace lumorca

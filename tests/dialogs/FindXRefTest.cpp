@@ -1,0 +1,259 @@
+// Find in XRef against the real analysis of a small listing: the group list,
+// exact and substring matches, Find next, and when the list is rebuilt.
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "DialogTestSupport.h"
+#include "analyzer/XRefTree.h"
+#include "app/TreeModel.h"
+#include "dialogs/FindXRefDialog.h"
+
+namespace lumorca::gui::test {
+
+class FindXRefTest : public QObject {
+    Q_OBJECT
+
+    TSandbox* sandbox_ = nullptr;
+    TAnsweringMessages* messages_ = nullptr;
+    std::unique_ptr<TMain> main_;
+    TFormFindXRef* dlg_ = nullptr;
+
+    QString Selected() {
+        const QModelIndex current = main_->XRefOutline->currentIndex();
+        if (!current.isValid()) return {};
+        const TreeNode* node = main_->XRefModel->NodeOf(current);
+        return QString::fromLatin1(node->Caption.c_str());
+    }
+    void Find(const QString& text, bool exact) {
+        dlg_->EditFindWhat->setText(text);
+        dlg_->CheckBoxFindExact->setChecked(exact);
+        QTest::mouseClick(dlg_->ButtonFind, Qt::LeftButton);
+    }
+    void FindNext() { QTest::mouseClick(dlg_->ButtonFindNext, Qt::LeftButton); }
+    QStringList PopupGroups() {
+        QStringList captions;
+        for (const QAction* a : main_->PopupmenuXRef->actions()) captions.append(a->text());
+        return captions.mid(0, captions.size() - 2);
+    }
+    QStringList DialogGroups() {
+        QStringList captions;
+        for (const QRadioButton* b : dlg_->GroupItems()) captions.append(b->text());
+        return captions;
+    }
+    QRadioButton* Group(const QString& caption) {
+        for (QRadioButton* b : dlg_->GroupItems())
+            if (b->text() == caption) return b;
+        return nullptr;
+    }
+    void Load(const std::vector<std::string>& lines, const QString& name) {
+        main_->LoadFile(sandbox_->Write(name, lines));
+        QVERIFY(main_->HasListing());
+    }
+
+private slots:
+    void init() {
+        sandbox_ = new TSandbox;
+        messages_ = new TAnsweringMessages;
+        main_ = StartMain(*sandbox_, *messages_);
+        dlg_ = main_->FormFindXRef;
+        Load(CounterListing(), QStringLiteral("counter.pro"));
+        main_->XRefFindDialogClick();
+        QApplication::processEvents();
+    }
+
+    void cleanup() {
+        main_.reset();
+        delete messages_;
+        delete sandbox_;
+    }
+
+    void aToolWindowWithTheGroupsOfThePopup() {
+        QVERIFY(dlg_->isVisible());
+        QVERIFY(!dlg_->isModal());
+        QVERIFY(dlg_->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(dlg_->windowFlags() & Qt::Tool, Qt::Tool);
+        QCOMPARE(dlg_->windowTitle(), QStringLiteral("Find XRef-entry"));
+        QVERIFY(dlg_->ButtonFind->isDefault());
+        QVERIFY(dlg_->ListBuilt);
+        QVERIFY(!PopupGroups().isEmpty());
+        QCOMPARE(DialogGroups(), PopupGroups());
+        QCOMPARE(dlg_->GroupColumns(), DialogGroups().size() > 8 ? 2 : 1);
+        QVERIFY(dlg_->CheckBoxSearchAll->isChecked());
+        QVERIFY(!dlg_->RadioGroupFindWhat->isEnabled());
+        dlg_->CheckBoxSearchAll->click();
+        QVERIFY(dlg_->RadioGroupFindWhat->isEnabled());
+    }
+
+    void moreThanEightGroupsTakeTwoColumns() {
+        main_->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+        QVERIFY(main_->HasListing());
+        QVERIFY(!dlg_->ListBuilt);
+        dlg_->FormActivate();
+        QVERIFY(DialogGroups().size() > 8);
+        QCOMPARE(DialogGroups(), PopupGroups());
+        QCOMPARE(dlg_->GroupColumns(), 2);
+    }
+
+    void substringAndExactMatches() {
+        Find(QStringLiteral("mycount"), false);
+        QVERIFY(Selected().contains(QStringLiteral("MYCOUNTER"), Qt::CaseInsensitive));
+        QVERIFY(main_->XRefOutline->isExpanded(main_->XRefOutline->currentIndex()));
+
+        messages_->Texts.clear();
+        Find(QStringLiteral("count"), true);
+        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+
+        const QString exact = Selected();
+        Find(exact.toUpper(), true);
+        QCOMPARE(Selected(), exact);
+        QCOMPARE(messages_->Texts.size(), 1);
+
+        // An empty search text does nothing at all.
+        main_->XRefOutline->setCurrentIndex(QModelIndex());
+        Find(QString(), false);
+        QCOMPARE(messages_->Texts.size(), 1);
+        QCOMPARE(Selected(), QString());
+    }
+
+    void onlySymbolNodesWithReferencesMatch() {
+        // The root ("Form COUNTERS") and the references below the symbols
+        // ("... from Form: COUNTERS") hold the first text, two groups the others.
+        messages_->Texts.clear();
+        for (const QString& text : {QStringLiteral("COUNTERS"), QStringLiteral("component"),
+                                    QStringLiteral("commands")}) {
+            Find(text, false);
+            QCOMPARE(messages_->Texts.last(), QStringLiteral("Symbol not found"));
+        }
+        QCOMPARE(messages_->Texts.size(), 3);
+        // A group moved below a symbol is a node with children like any other.
+        Find(QStringLiteral("variables"), false);
+        QCOMPARE(Selected(), QStringLiteral("Local variables"));
+        QCOMPARE(main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex())->Level(), 3);
+    }
+
+    void findNextWalksOnInDepthFirstOrder() {
+        Find(QStringLiteral("count"), false);
+        QStringList hits = {Selected()};
+        messages_->Texts.clear();
+        for (int i = 0; i < 5 && messages_->Texts.isEmpty(); ++i) {
+            FindNext();
+            if (messages_->Texts.isEmpty()) hits.append(Selected());
+        }
+        QCOMPARE(hits, QStringList({QStringLiteral("lp_count"), QStringLiteral("v_counter"),
+                                    QStringLiteral("$mycounter$")}));
+        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+
+        // With nothing selected, Find next starts at the first node.
+        main_->XRefOutline->setCurrentIndex(QModelIndex());
+        FindNext();
+        QCOMPARE(Selected(), hits.first());
+    }
+
+    void aGroupLimitsTheSearch() {
+        dlg_->CheckBoxSearchAll->click();
+        QRadioButton* group = Group(QStringLiteral("$Component variables$"));
+        QVERIFY(group != nullptr);
+        group->click();
+        Find(QStringLiteral("count"), false);
+        QCOMPARE(Selected(), QStringLiteral("$mycounter$"));
+        messages_->Texts.clear();
+        FindNext();
+        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+
+        // Find next from a node before the group still only finds inside it.
+        Find(QStringLiteral("tally"), false);
+        QCOMPARE(Selected(), QStringLiteral("$b_tally$"));
+        dlg_->CheckBoxSearchAll->click();
+        Find(QStringLiteral("count"), false);
+        QCOMPARE(Selected(), QStringLiteral("lp_count"));
+        dlg_->CheckBoxSearchAll->click();
+        FindNext();
+        QCOMPARE(Selected(), QStringLiteral("$mycounter$"));
+    }
+
+    void aGroupMissingFromTheTreeFindsNothing() {
+        dlg_->CheckBoxSearchAll->click();
+        Group(QStringLiteral("$Component variables$"))->click();
+        // Another listing without that group, while the dialog keeps its list.
+        main_->LoadFile(sandbox_->Write(QStringLiteral("plain.pro"), PlainListing()));
+        messages_->Texts.clear();
+        Find(QStringLiteral("e"), false);
+        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+    }
+
+    void aNewListingOrLanguageRebuildsTheGroupList() {
+        dlg_->CheckBoxSearchAll->click();
+        QVERIFY(!dlg_->CheckBoxSearchAll->isChecked());
+        dlg_->FormActivate();  // nothing changed: the list stays as it is
+        QVERIFY(!dlg_->CheckBoxSearchAll->isChecked());
+
+        Load(PlainListing(), QStringLiteral("plain.pro"));
+        QVERIFY(!dlg_->ListBuilt);
+        dlg_->FormActivate();
+        QVERIFY(dlg_->ListBuilt);
+        QVERIFY(dlg_->CheckBoxSearchAll->isChecked());
+        QCOMPARE(DialogGroups(), PopupGroups());
+
+        dlg_->CheckBoxSearchAll->click();
+        main_->Options().Language = 0;
+        main_->ApplyOptions();
+        dlg_->FormActivate();
+        QCOMPARE(dlg_->DialogLanguage, 0);
+        QVERIFY(dlg_->CheckBoxSearchAll->isChecked());
+        QCOMPARE(DialogGroups(), PopupGroups());
+        QVERIFY(DialogGroups().contains(QStringLiteral("Kommandos")));
+        QCOMPARE(dlg_->windowTitle(), QStringLiteral("XRef-Eintrag suchen"));
+        QCOMPARE(dlg_->ButtonClose->text(), QStringLiteral("Schliessen"));
+    }
+
+    void thePopupOpensTheDialogAndTogglesItsGroups() {
+        dlg_->hide();
+        const QList<QAction*> items = main_->PopupmenuXRef->actions();
+        QVERIFY(items.size() >= 3);
+        QVERIFY(items[items.size() - 2]->isSeparator());
+        items.last()->trigger();
+        QVERIFY(dlg_->isVisible());
+
+        QAction* commands = nullptr;
+        for (QAction* item : items)
+            if (item->text() == QStringLiteral("Commands")) commands = item;
+        QVERIFY(commands != nullptr);
+        const QModelIndex group =
+            main_->XRefModel->IndexOf(FindXRefNode(main_->Analysis.XRef, {"Commands"}));
+        QVERIFY(!main_->XRefOutline->isExpanded(group));
+        commands->trigger();
+        QVERIFY(main_->XRefOutline->isExpanded(group));
+        QVERIFY(commands->isChecked());
+        commands->trigger();
+        QVERIFY(!main_->XRefOutline->isExpanded(group));
+    }
+
+    void pasteGoesIntoTheSearchTextWhileTheDialogIsInFront() {
+        main_->ClipboardText = [] { return std::string("MYCOUNTER"); };
+        dlg_->EditFindWhat->clear();
+        dlg_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dlg_));
+        const QString before = main_->ListingFileName;
+        main_->ActionPasteExecute();
+        QCOMPARE(dlg_->EditFindWhat->text(), QStringLiteral("MYCOUNTER"));
+        QCOMPARE(main_->ListingFileName, before);
+
+        QTest::mouseClick(dlg_->ButtonClose, Qt::LeftButton);
+        QVERIFY(!dlg_->isVisible());
+    }
+};
+
+namespace {
+const RegisterTest<FindXRefTest> registration;
+}
+
+}  // namespace lumorca::gui::test
+
+#include "FindXRefTest.moc"

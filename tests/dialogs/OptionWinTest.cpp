@@ -1,0 +1,448 @@
+// The options dialog driven through its controls, against the real main
+// window: what OK, Cancel and "Reset to defaults" do to the options and views.
+#include <QAction>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include "DialogTestSupport.h"
+#include "options/OptionWin.h"
+#include "texts/Texts.h"
+#include "ui_OptionWin.h"
+
+namespace lumorca::gui::test {
+namespace {
+
+QString FontText(const TFontInfo& f) {
+    return QStringLiteral("%1/%2/%3/%4/%5").arg(f.Name).arg(f.Size).arg(f.Color).arg(f.Bold).arg(f.Italic);
+}
+
+// Every setting as text, so that two records compare with a readable diff.
+QStringList Snapshot(const TLumorcaOptions& o) {
+    QStringList s;
+    auto add = [&s](const char* name, const QString& value) { s << QString::fromLatin1(name) + u'=' + value; };
+    auto b = [](bool v) { return QString::number(v); };
+    add("Language", QString::number(o.Language));
+    add("ProcListingDir", o.ProcListingDir);
+    const std::pair<const char*, bool> bools[] = {
+        {"AskToSave", o.AskToSave}, {"IgnoreERRF", o.IgnoreERRF}, {"ListStatus", o.ListStatus},
+        {"ListResult", o.ListResult}, {"TryToMerge", o.TryToMerge}, {"IgnoreEmptyLines", o.IgnoreEmptyLines},
+        {"ServiceWarnings", o.ServiceWarnings}, {"MarkInvalidParams", o.MarkInvalidParams},
+        {"MarkVarStrings", o.MarkVarStrings}, {"MarkSuspEntries", o.MarkSuspEntries},
+        {"MarkSuspCompVars", o.MarkSuspCompVars}, {"MarkSuspLocalVars", o.MarkSuspLocalVars},
+        {"MarkSuspLabel", o.MarkSuspLabel}, {"SameWindowFont", o.SameWindowFont},
+        {"SameWindowColor", o.SameWindowColor}, {"AutoSize", o.AutoSize}, {"SourceSize2x", o.SourceSize2x},
+        {"SortLocals", o.SortLocals}, {"ExpandCallTree", o.ExpandCallTree},
+        {"ListDuplicateCalls", o.ListDuplicateCalls}, {"ListLibraryCalls", o.ListLibraryCalls},
+        {"AutoIndent", o.AutoIndent}, {"DisplayLineNrTotal", o.DisplayLineNrTotal},
+        {"DisplayLineNrTrigger", o.DisplayLineNrTrigger}, {"DisplayContinueFlag", o.DisplayContinueFlag},
+        {"Lowercase", o.Lowercase}, {"NonPropFont", o.NonPropFont}};
+    for (const auto& [name, value] : bools) add(name, b(value));
+    add("MarkSuspEntriesEx", o.MarkSuspEntriesEx.join(u'|'));
+    add("MarkSuspCompVarsEx", o.MarkSuspCompVarsEx.join(u'|'));
+    add("MarkSuspLocalVarsEx", o.MarkSuspLocalVarsEx.join(u'|'));
+    add("MarkSuspLabelEx", o.MarkSuspLabelEx.join(u'|'));
+    const std::pair<const char*, const TWinOptions*> windows[] = {
+        {"StructureWin", &o.StructureWin}, {"XRefWin", &o.XRefWin}, {"CallWin", &o.CallWin},
+        {"SourceWin", &o.SourceWin}};
+    for (const auto& [name, w] : windows) add(name, FontText(w->Font) + u'/' + QString::number(w->State));
+    add("How2ShowXRef", QString::number(o.How2ShowXRef));
+    add("SortCalls", QString::number(o.SortCalls));
+    add("Indent", QString::number(o.Indent));
+    const TColor colors[] = {o.ColorZnrAbs, o.ColorZnrTrigger, o.ColorContinue, o.ColorSource,
+                             o.ColorSourceComment, o.ColorSourceNames, o.ColorSourceCommands,
+                             o.ColorSourceGold, o.ColorSourceErrors, o.ColorSourceWarnings,
+                             o.ColorSourceInfos, o.ColorSourceActiveLine, o.ColorSourceMarked};
+    for (TColor c : colors) add("Color", QString::number(c, 16));
+    return s;
+}
+
+QString Latin1Text(int entry, int language) {
+    const std::string& t = Text(entry, language);
+    return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+}  // namespace
+
+class OptionWinTest : public QObject {
+    Q_OBJECT
+
+    TSandbox* sandbox_ = nullptr;
+    TAnsweringMessages* messages_ = nullptr;
+    std::unique_ptr<TMain> main_;
+    TOptionWin* dlg_ = nullptr;
+    std::deque<QFont> fonts_;
+    std::deque<QColor> colors_;
+
+    Ui::TOptionWin& ui() { return dlg_->Form(); }
+    TLumorcaOptions& options() { return main_->Options(); }
+
+    void Open() {
+        dlg_->open();
+        QApplication::processEvents();
+        QVERIFY(dlg_->isVisible());
+    }
+    void DoubleClick(QWidget* panel) { QTest::mouseDClick(panel, Qt::LeftButton); }
+
+private slots:
+    void init() {
+        sandbox_ = new TSandbox;
+        messages_ = new TAnsweringMessages;
+        main_ = StartMain(*sandbox_, *messages_);
+        dlg_ = main_->OptionForm;
+        fonts_.clear();
+        colors_.clear();
+        // The common dialogs answer from the queues; an empty queue cancels.
+        dlg_->ChooseFont = [this](QWidget*, const QFont&) -> std::optional<QFont> {
+            if (fonts_.empty()) return std::nullopt;
+            QFont f = fonts_.front();
+            fonts_.pop_front();
+            return f;
+        };
+        dlg_->ChooseColor = [this](QWidget*, const QColor&) -> std::optional<QColor> {
+            if (colors_.empty()) return std::nullopt;
+            QColor c = colors_.front();
+            colors_.pop_front();
+            return c;
+        };
+        dlg_->ChooseDirectory = [](QWidget*, const QString&) { return QStringLiteral("/data/listings"); };
+    }
+
+    void cleanup() {
+        if (dlg_ && dlg_->isVisible()) dlg_->reject();
+        main_.reset();
+        delete messages_;
+        delete sandbox_;
+    }
+
+    void pagesAndFooterFollowTheForm() {
+        Open();
+        QTabWidget* pages = ui().PageControlOptions;
+        QCOMPARE(pages->count(), 7);
+        const QStringList names = {QStringLiteral("TabSheetGeneral"),  QStringLiteral("TabSheetAnalyze"),
+                                   QStringLiteral("TabSheetAnalyze2"), QStringLiteral("TabSheetWindows"),
+                                   QStringLiteral("TabSheetXRefWin"),  QStringLiteral("TabSheetCallWin"),
+                                   QStringLiteral("TabSheetSourceWin")};
+        for (int i = 0; i < 7; ++i) QCOMPARE(pages->widget(i)->objectName(), names[i]);
+        QCOMPARE(pages->tabText(1), QStringLiteral("Analyze"));
+        QCOMPARE(pages->tabText(2), QStringLiteral("Warnings"));
+        QCOMPARE(pages->tabText(4), QStringLiteral("XRefWin "));
+        QCOMPARE(pages->currentIndex(), 0);
+        QVERIFY(ui().ButtonOK->isDefault());
+        QVERIFY(ui().CheckBoxUseINI->text().contains(QStringLiteral("Lumorca7.INI")));
+        // A doubled ampersand is one ampersand on a label.
+        QCOMPARE(ui().LabelColorSourceNames->text(), QStringLiteral("Trigger / Entry & Operation names"));
+        QVERIFY(!ui().CheckBoxSameColor->isVisibleTo(dlg_));
+        QVERIFY(!ui().PanelCallWinColor->isVisibleTo(dlg_));
+        QVERIFY(ui().LabelHintReload2->font().bold());
+    }
+
+    void okCopiesEveryKindOfControlIntoTheOptionsAndTheViews() {
+        Open();
+        ui().RadioButtonGerman->click();
+        QTest::mouseClick(ui().ButtonSelectDir, Qt::LeftButton);
+        QCOMPARE(ui().EditProcListingDir->text(), QStringLiteral("/data/listings"));
+        ui().CheckBoxAskToSave->click();
+        ui().CheckBoxIgnoreERRF->click();
+        ui().CheckBoxIgnoreEmptyLines->click();
+        ui().CheckBoxMarkVarStrings->click();
+        ui().MemoMarkEntriesException->setPlainText(QStringLiteral("LP_*\n\nINIT"));
+        ui().CheckBoxMarkLabel->click();
+        ui().CheckBoxCallWinVisible->click();  // off by default: now on
+        ui().CheckBoxXRefWinVisible->click();  // on by default: now off
+        fonts_.push_back(QFont(QStringLiteral("DejaVu Serif"), 11));
+        DoubleClick(ui().PanelSourceWinFont);
+        ui().CheckBoxAutosize->click();
+        ui().RadioButtonHow2showXref0->click();
+        ui().CheckBoxSortLocals->click();
+        ui().RadioButtonSortCalls1->click();
+        ui().CheckBoxlistLibraryCalls->click();
+        ui().ComboBoxIndentVal->setCurrentText(QStringLiteral("7"));
+        ui().CheckBoxLineNrTotal->click();
+        ui().CheckBoxLowerCases->click();
+        colors_.push_back(QColor(0x12, 0x34, 0x56));
+        DoubleClick(ui().PanelColorSourceComment);
+        colors_.push_back(QColor(0x10, 0x20, 0x30));
+        DoubleClick(ui().PanelColorSourceMarked);
+        // Dark marked background: the sample is drawn in the inverted colour.
+        QCOMPARE(dlg_->PanelTextColor(ui().PanelColorSourceMarked), TColor(0xCFDFEF));
+        QCOMPARE(dlg_->PanelBackColor(ui().PanelColorSourceMarked), TColor(0x302010));
+
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QVERIFY(!dlg_->isVisible());
+        QCOMPARE(dlg_->result(), int(QDialog::Accepted));
+
+        const TLumorcaOptions& o = options();
+        QCOMPARE(o.Language, std::uint8_t(0));
+        QCOMPARE(o.ProcListingDir, QStringLiteral("/data/listings"));
+        QVERIFY(!o.AskToSave);
+        QVERIFY(o.IgnoreERRF);
+        QVERIFY(o.IgnoreEmptyLines);
+        QVERIFY(!o.MarkVarStrings);
+        QCOMPARE(o.MarkSuspEntriesEx, QStringList({QStringLiteral("LP_*"), QStringLiteral("INIT")}));
+        QVERIFY(!o.MarkSuspLabel);
+        QCOMPARE(o.CallWin.State, StateNormal);
+        QCOMPARE(o.XRefWin.State, StateMinimized);
+        QCOMPARE(o.SourceWin.Font.Name, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(o.SourceWin.Font.Size, 11);
+        QCOMPARE(o.StructureWin.Font.Name, QStringLiteral("Arial"));
+        QVERIFY(!o.AutoSize);
+        QVERIFY(o.SourceSize2x);
+        QCOMPARE(o.How2ShowXRef, 0);
+        QVERIFY(!o.SortLocals);
+        QCOMPARE(o.SortCalls, std::uint8_t(1));
+        QVERIFY(!o.ListLibraryCalls);
+        QCOMPARE(o.Indent, 7);
+        QVERIFY(!o.DisplayLineNrTotal);
+        QVERIFY(!o.Lowercase);
+        QCOMPARE(o.ColorSourceComment, TColor(0x563412));
+        QCOMPARE(o.ColorSourceMarked, TColor(0x302010));
+
+        // The views follow at once.
+        QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 0));
+        QVERIFY(!main_->ActionZnrTotal->isChecked());
+        QVERIFY(!main_->ActionLowercase->isChecked());
+        QVERIFY(!main_->ActionAutoArrange->isChecked());
+        QCOMPARE(main_->SourceGrid->font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(main_->CallWin->CurrentState(), StateNormal);
+        QCOMPARE(main_->XRefWin->CurrentState(), StateMinimized);
+
+        // ... and survive a restart.
+        const QStringList before = Snapshot(o);
+        main_->close();
+        main_.reset();
+        main_ = StartMain(*sandbox_, *messages_);
+        dlg_ = main_->OptionForm;
+        QCOMPARE(Snapshot(main_->Options()), before);
+    }
+
+    void cancelChangesNothing() {
+        const QStringList before = Snapshot(options());
+        Open();
+        ui().RadioButtonGerman->click();
+        ui().CheckBoxListStatus->click();
+        ui().CheckBoxStructWinVisible->click();
+        fonts_.push_back(QFont(QStringLiteral("DejaVu Sans"), 14));
+        DoubleClick(ui().PanelXRefWinFont);
+        colors_.push_back(QColor(Qt::green));
+        DoubleClick(ui().PanelColorZnrAbs);
+        ui().ComboBoxIndentVal->setCurrentText(QStringLiteral("9"));
+        ui().CheckBoxUseINI->click();
+        QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
+        QCOMPARE(dlg_->result(), int(QDialog::Rejected));
+        QCOMPARE(Snapshot(options()), before);
+        QVERIFY(main_->OptionWin->UseRegistry);
+        QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 1));
+
+        // Opening again starts from the options, not from the cancelled edits.
+        Open();
+        QVERIFY(ui().RadioButtonEnglish->isChecked());
+        QCOMPARE(ui().PanelXRefWinFont->text(), QStringLiteral("Arial"));
+        QCOMPARE(ui().ComboBoxIndentVal->currentText(), QStringLiteral("4"));
+        QVERIFY(!ui().CheckBoxUseINI->isChecked());
+    }
+
+    void resetToDefaultsThenCancelChangesNothing() {
+        TLumorcaOptions& o = options();
+        o.Language = 0;
+        o.StructureWin.Font = {QStringLiteral("Courier New"), 12, 0x0000FF, true, false};
+        o.SourceWin.Font = {QStringLiteral("DejaVu Sans Mono"), 10, 0, false, true};
+        o.Indent = 2;
+        o.ColorSource = 0x123456;
+        o.MarkSuspCompVarsEx = {QStringLiteral("$X$")};
+        main_->ApplyOptions();
+        const QStringList before = Snapshot(o);
+
+        Open();
+        messages_->Answers = {TAnswer::No};
+        QTest::mouseClick(ui().ButtonDefaults, Qt::LeftButton);
+        // The question speaks the options' language.
+        QCOMPARE(messages_->Texts.last(), Latin1Text(109, 0));
+        QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Courier New"));
+
+        messages_->Answers = {TAnswer::Yes};
+        QTest::mouseClick(ui().ButtonDefaults, Qt::LeftButton);
+        QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Arial"));
+        QCOMPARE(dlg_->PanelFont(ui().PanelSourceWinFont).Name, QStringLiteral("Times New Roman"));
+        QCOMPARE(ui().ComboBoxIndentVal->currentText(), QStringLiteral("4"));
+        QVERIFY(ui().RadioButtonEnglish->isChecked());
+        QCOMPARE(ui().MemoMarkCompVarsException->toPlainText(), QString());
+        // The captions follow the defaults' language.
+        QCOMPARE(dlg_->windowTitle(), Latin1Text(104, 1));
+
+        QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
+        QCOMPARE(Snapshot(o), before);
+        QCOMPARE(main_->SourceGrid->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    }
+
+    void languageRadioRecaptionsTheDialogAtOnceAndTheMainWindowOnlyAfterOk() {
+        Open();
+        QCOMPARE(dlg_->windowTitle(), QStringLiteral("Options"));
+        ui().RadioButtonGerman->click();
+        QCOMPARE(dlg_->windowTitle(), QStringLiteral("Optionen"));
+        QCOMPARE(ui().ButtonCancel->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(ui().PageControlOptions->tabText(0), QStringLiteral("Allgemein"));
+        QCOMPARE(ui().PageControlOptions->tabText(4), QStringLiteral("XRefWin "));
+        QCOMPARE(ui().RadioButtonHow2showXref0->text(), Latin1Text(157, 0));
+        QCOMPARE(ui().RadioButtonSortCalls1->text(), QStringLiteral("Alphabetisch"));
+        QCOMPARE(ui().LabelColorSourceNames->text(), QStringLiteral("Trigger / Entry / Operation Namen"));
+        QCOMPARE(main_->ActionOpen->text(), QStringLiteral("&Open"));
+        QCOMPARE(options().Language, std::uint8_t(1));
+
+        ui().RadioButtonEnglish->click();
+        QCOMPARE(dlg_->windowTitle(), QStringLiteral("Options"));
+        ui().RadioButtonGerman->click();
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 0));
+        QCOMPARE(main_->StructureWin->windowTitle(), QStringLiteral("Struktur"));
+    }
+
+    void sameFontGivesEveryWindowTheChosenFont() {
+        Open();
+        // Before any font was chosen the chooser holds its initial font.
+        ui().CheckBoxSameFont->click();
+        for (QLabel* panel : {ui().PanelStructWinFont, ui().PanelXRefWinFont, ui().PanelCallWinFont,
+                              ui().PanelSourceWinFont}) {
+            QCOMPARE(panel->text(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(dlg_->PanelFont(panel).Size, 8);
+        }
+        fonts_.push_back(QFont(QStringLiteral("DejaVu Sans"), 30));
+        DoubleClick(ui().PanelCallWinFont);
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        const TLumorcaOptions& o = options();
+        QVERIFY(o.SameWindowFont);
+        for (const TWinOptions* w : {&o.StructureWin, &o.XRefWin, &o.CallWin, &o.SourceWin}) {
+            QCOMPARE(w->Font.Name, QStringLiteral("DejaVu Sans"));
+            QCOMPARE(w->Font.Size, 24);  // the chooser offers 6 to 24 points
+        }
+        QCOMPARE(main_->StrukturOutline->font().family(), QStringLiteral("DejaVu Sans"));
+    }
+
+    void withoutSameFontOnlyTheClickedPanelChangesAndTheChooserRemembersIt() {
+        Open();
+        fonts_.push_back(QFont(QStringLiteral("DejaVu Serif"), 9));
+        DoubleClick(ui().PanelXRefWinFont);
+        QCOMPARE(ui().PanelXRefWinFont->text(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Arial"));
+        // A cancelled choice changes nothing, but the chooser now holds the
+        // panel's font; ticking the box spreads that one.
+        DoubleClick(ui().PanelSourceWinFont);
+        QCOMPARE(ui().PanelSourceWinFont->text(), QStringLiteral("Times New Roman"));
+        ui().CheckBoxSameFont->click();
+        QCOMPARE(ui().PanelXRefWinFont->text(), QStringLiteral("Times New Roman"));
+        QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Times New Roman"));
+    }
+
+    void callWindowVisibleOffSwitchesItOff() {
+        options().CallWin.State = StateNormal;
+        main_->ApplyOptions();
+        QCOMPARE(main_->CallWin->CurrentState(), StateNormal);
+        Open();
+        QVERIFY(ui().CheckBoxCallWinVisible->isChecked());
+        ui().CheckBoxCallWinVisible->click();
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QCOMPARE(options().CallWin.State, StateMinimized);
+        QCOMPARE(main_->CallWin->CurrentState(), StateMinimized);
+        QVERIFY(!main_->ActionCallWin->isChecked());
+    }
+
+    void autosizeDisablesSourceSize2xButKeepsItsValue() {
+        Open();
+        QVERIFY(ui().CheckBoxSourceSize2x->isEnabled());
+        ui().CheckBoxAutosize->click();
+        QVERIFY(!ui().CheckBoxSourceSize2x->isEnabled());
+        QVERIFY(ui().CheckBoxSourceSize2x->isChecked());
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QVERIFY(!options().AutoSize);
+        QVERIFY(options().SourceSize2x);
+        Open();
+        QVERIFY(!ui().CheckBoxSourceSize2x->isEnabled());
+    }
+
+    void exceptionMemosUpperCaseTypingAndFollowTheirBoxes() {
+        Open();
+        ui().PageControlOptions->setCurrentWidget(ui().TabSheetAnalyze2);
+        QPlainTextEdit* memo = ui().MemoMarkLocalVarsException;
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("v_tmp*"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        // A letter beyond ASCII, typed as the keyboard sends it.
+        QKeyEvent umlaut(QEvent::KeyPress, Qt::Key_Adiaeresis, Qt::NoModifier, QStringLiteral("\u00e4"));
+        QApplication::sendEvent(memo, &umlaut);
+        QTest::keyClicks(memo, QStringLiteral("x"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("V_TMP*\n\u00c4X"));
+
+        QVERIFY(memo->isEnabled());
+        ui().CheckBoxMarkLocalVars->click();
+        QVERIFY(!memo->isEnabled());
+        QVERIFY(ui().MemoMarkEntriesException->isEnabled());
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QCOMPARE(options().MarkSuspLocalVarsEx, QStringList({QStringLiteral("V_TMP*"), QStringLiteral("\u00c4X")}));
+        QVERIFY(!options().MarkSuspLocalVars);
+        Open();
+        QVERIFY(!ui().MemoMarkLocalVarsException->isEnabled());
+    }
+
+    void indentThatIsNoWholeNumberKeepsThePreviousIndent() {
+        options().Indent = 3;
+        for (const QString& text : {QStringLiteral("abc"), QStringLiteral("2.5"), QString()}) {
+            Open();
+            ui().ComboBoxIndentVal->setCurrentText(text);
+            QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+            QCOMPARE(options().Indent, 3);
+        }
+        Open();
+        ui().ComboBoxIndentVal->setCurrentText(QStringLiteral("10"));
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QCOMPARE(options().Indent, 10);
+    }
+
+    void storeSwitchDeletesThePerUserStoreOnlyOnOk() {
+        QVERIFY(main_->OptionWin->UseRegistry);
+        QVERIFY(!main_->OptionWin->SaveOptions().has_value());
+        QVERIFY(sandbox_->RegistryHasKeys());
+
+        Open();
+        ui().CheckBoxUseINI->click();
+        QVERIFY(sandbox_->RegistryHasKeys());
+        QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
+        QVERIFY(sandbox_->RegistryHasKeys());
+        QVERIFY(main_->OptionWin->UseRegistry);
+
+        Open();
+        ui().CheckBoxUseINI->click();
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QVERIFY(!sandbox_->RegistryHasKeys());
+        QVERIFY(!main_->OptionWin->UseRegistry);
+        QCOMPARE(main_->OptionWin->StoreName, main_->OptionWin->IniFileName);
+        // Nothing is written until the settings are saved.
+        QVERIFY(!QFile::exists(sandbox_->IniPath()));
+        QVERIFY(!main_->OptionWin->SaveOptions().has_value());
+        QVERIFY(QFile::exists(sandbox_->IniPath()));
+        QVERIFY(!sandbox_->RegistryHasKeys());
+
+        // Back to the per-user store: the INI file stays.
+        Open();
+        QVERIFY(ui().CheckBoxUseINI->isChecked());
+        ui().CheckBoxUseINI->click();
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QVERIFY(main_->OptionWin->UseRegistry);
+        QVERIFY(QFile::exists(sandbox_->IniPath()));
+    }
+};
+
+namespace {
+const RegisterTest<OptionWinTest> registration;
+}
+
+}  // namespace lumorca::gui::test
+
+#include "OptionWinTest.moc"

@@ -1,0 +1,177 @@
+// The recent-files menu "Last opened files": its entries after loads and
+// saves, the separator, the numbering, and loading by a click.
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "DialogTestSupport.h"
+
+namespace lumorca::gui::test {
+namespace {
+
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* a : menu->actions()) captions.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+    return captions;
+}
+
+}  // namespace
+
+class RecentFilesTest : public QObject {
+    Q_OBJECT
+
+    TSandbox* sandbox_ = nullptr;
+    TAnsweringMessages* messages_ = nullptr;
+    std::unique_ptr<TMain> main_;
+
+    QString Listing(const QString& name) { return sandbox_->Write(name, PlainListing()); }
+    QMenu* Menu() { return main_->MenuItemFileList; }
+    const THistoryList& History() { return main_->Options().History; }
+
+private slots:
+    void init() {
+        sandbox_ = new TSandbox;
+        messages_ = new TAnsweringMessages;
+        main_ = StartMain(*sandbox_, *messages_);
+    }
+
+    void cleanup() {
+        main_.reset();
+        delete messages_;
+        delete sandbox_;
+    }
+
+    void anEmptyListShowsTheSeparatorOnly() {
+        QCOMPARE(History().Count(), 0);
+        QCOMPARE(Captions(Menu()), QStringList({QStringLiteral("-")}));
+        // Re-applying the options rebuilds rather than adds.
+        main_->ApplyOptions();
+        main_->ApplyOptions();
+        QCOMPARE(Captions(Menu()), QStringList({QStringLiteral("-")}));
+    }
+
+    void loadsNumberTheEntriesMostRecentFirst() {
+        const QString a = Listing(QStringLiteral("a.pro"));
+        const QString b = Listing(QStringLiteral("b.pro"));
+        main_->LoadFile(a);
+        main_->LoadFile(b);
+        QCOMPARE(Captions(Menu()), QStringList({QStringLiteral("-"), QStringLiteral("&1 ") + b,
+                                                QStringLiteral("&2 ") + a}));
+        main_->ApplyOptions();
+        QCOMPARE(Menu()->actions().size(), 3);
+    }
+
+    void theSameFileTwiceKeepsOneEntryAtTheTop() {
+        const QString a = Listing(QStringLiteral("a.pro"));
+        const QString b = Listing(QStringLiteral("b.pro"));
+        main_->LoadFile(a);
+        main_->LoadFile(b);
+        main_->LoadFile(a);
+        messages_->Answers = {TAnswer::Yes};
+        main_->LoadFile(a);  // read again after the question
+        QCOMPARE(History().Items(), QStringList({a, b}));
+    }
+
+    void namesDifferingInCaseAreOneFileOnlyWhereTheFileSystemSaysSo() {
+        const QString lower = Listing(QStringLiteral("case.pro"));
+        main_->LoadFile(lower);
+        const QString upper = Listing(QStringLiteral("CASE.PRO"));
+        messages_->Answers = {TAnswer::Yes};  // asked only where it is the same file
+        main_->LoadFile(upper);
+        if (FileNamesIgnoreCase)
+            QCOMPARE(History().Items(), QStringList({upper}));
+        else
+            QCOMPARE(History().Items(), QStringList({upper, lower}));
+
+        // A list that ignores case keeps one entry, written as last added.
+        THistoryList list(true);
+        list.AddFile(QStringLiteral("C:\\Work\\Orders.pro"));
+        list.AddFile(QStringLiteral("C:\\Work\\Other.pro"));
+        list.AddFile(QStringLiteral("c:\\work\\ORDERS.PRO"));
+        QCOMPARE(list.Items(), QStringList({QStringLiteral("c:\\work\\ORDERS.PRO"), QStringLiteral("C:\\Work\\Other.pro")}));
+    }
+
+    void addingAnEntryOfTheListItselfMovesItToTheTop() {
+        THistoryList list(false);
+        for (const char* file : {"/c.pro", "/b.pro", "/a.pro"}) list.AddFile(QString::fromLatin1(file));
+        list.AddFile(list[2]);
+        QCOMPARE(list.Items(), QStringList({QStringLiteral("/c.pro"), QStringLiteral("/a.pro"),
+                                            QStringLiteral("/b.pro")}));
+        list.AddFile(list[0]);
+        QCOMPARE(list[0], QStringLiteral("/c.pro"));
+        QCOMPARE(list.Count(), 3);
+    }
+
+    void theEleventhFileDropsTheOldestAndEntryTenLoadsTheTenthFile() {
+        QStringList files;
+        for (int i = 1; i <= 11; ++i) {
+            files.append(Listing(QStringLiteral("file%1.pro").arg(i)));
+            main_->LoadFile(files.last());
+        }
+        QCOMPARE(History().Count(), 10);
+        QVERIFY(!History().Items().contains(files[0]));
+        const QList<QAction*> items = Menu()->actions();
+        QCOMPARE(items.size(), 11);
+        QVERIFY(items[0]->isSeparator());
+        QCOMPARE(items[1]->text(), QStringLiteral("&1 ") + files[10]);
+        QCOMPARE(items[10]->text(), QStringLiteral("&10 ") + files[1]);
+
+        items[10]->trigger();
+        QCOMPARE(main_->ListingFileName, files[1]);
+        QCOMPARE(History()[0], files[1]);
+        QCOMPARE(Menu()->actions()[1]->text(), QStringLiteral("&1 ") + files[1]);
+        QCOMPARE(Menu()->actions().size(), 11);
+    }
+
+    void anAmpersandInAPathIsShownAndLoadedAsItIs() {
+        const QString odd = Listing(QStringLiteral("R&D.pro"));
+        main_->LoadFile(odd);
+        QAction* item = Menu()->actions()[1];
+        QCOMPARE(item->text(), QStringLiteral("&1 ") + QString(odd).replace(u'&', QStringLiteral("&&")));
+        main_->LoadFile(Listing(QStringLiteral("b.pro")));
+        Menu()->actions()[2]->trigger();
+        QCOMPARE(main_->ListingFileName, odd);
+    }
+
+    void savingAddsTheChosenNameAsItIsAndReloadUsesTheTopEntry() {
+        const std::vector<std::string> listing = PlainListing();
+        std::string text;
+        for (const std::string& line : listing) text += line + "\r\n";
+        main_->ClipboardText = [text] { return text; };
+        main_->Options().AskToSave = false;
+        main_->ActionPasteExecute();
+        QCOMPARE(History()[0], QStringLiteral("(Paste)"));
+
+        const QString saved = sandbox_->Path(QStringLiteral("Saved.PRO"));
+        main_->SaveFileName = [saved](const QString&, QString&) { return saved; };
+        QVERIFY(main_->ActionSaveExecute());
+        QCOMPARE(History().Items(), QStringList({saved, QStringLiteral("(Paste)")}));
+
+        // Reload reads the most recent file again.
+        const int linesBefore = static_cast<int>(main_->ListingLines_.size());
+        sandbox_->Write(QStringLiteral("Saved.PRO"), CounterListing());
+        messages_->Answers = {TAnswer::Yes};
+        main_->ActionReloadExecute();
+        QVERIFY(static_cast<int>(main_->ListingLines_.size()) != linesBefore);
+        QCOMPARE(main_->ListingFileName, saved);
+    }
+
+    void theEntriesSurviveARestart() {
+        const QString a = Listing(QStringLiteral("a.pro"));
+        main_->LoadFile(a);
+        main_->close();
+        main_.reset();
+        main_ = StartMain(*sandbox_, *messages_);
+        QCOMPARE(Captions(Menu()), QStringList({QStringLiteral("-"), QStringLiteral("&1 ") + a}));
+        Menu()->actions()[1]->trigger();
+        QCOMPARE(main_->ListingFileName, a);
+    }
+};
+
+namespace {
+const RegisterTest<RecentFilesTest> registration;
+}
+
+}  // namespace lumorca::gui::test
+
+#include "RecentFilesTest.moc"

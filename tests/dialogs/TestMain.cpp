@@ -1,0 +1,25 @@
+// Runs every test class against a per-user store in a temporary folder,
+// never against the user's own settings.
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "DialogTestSupport.h"
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir configHome;
+    if (!configHome.isValid()) return 2;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, configHome.filePath(QStringLiteral("system")));
+    QApplication app(argc, argv);
+    int failures = 0;
+    for (const auto& make : lumorca::gui::test::AllTests()) {
+        const auto test = make();
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
