@@ -3,6 +3,7 @@
 #include <map>
 
 #include "analyzer/Dot.h"
+#include "analyzer/Findings.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
 
@@ -85,13 +86,7 @@ private:
         return "s" + std::to_string(index);
     }
 
-    int32_t FileLine(int32_t line) const {
-        const std::vector<int32_t>* kept = in_.KeptLines;
-        if (kept != nullptr && line >= 0 && static_cast<size_t>(line) < kept->size()) {
-            line = (*kept)[static_cast<size_t>(line)];
-        }
-        return line + 1;
-    }
+    int32_t FileLine(int32_t line) const { return FileLineIndex(in_.KeptLines, line) + 1; }
 
     void Callee(const TreeNode* symbol, int code) {
         const int defKind = code == CatEntry ? RefEntryDef : RefOperationDef;

@@ -67,14 +67,7 @@ private:
     const FindingsInput& in_;
     std::vector<Finding> findings_;
 
-    int32_t FileIndex(int32_t analysedLine) const {
-        const std::vector<int32_t>* kept = in_.KeptLines;
-        if (kept == nullptr || kept->empty()) return analysedLine;
-        if (analysedLine < 0 || static_cast<size_t>(analysedLine) >= kept->size()) {
-            return analysedLine;
-        }
-        return (*kept)[static_cast<size_t>(analysedLine)];
-    }
+    int32_t FileIndex(int32_t analysedLine) const { return FileLineIndex(in_.KeptLines, analysedLine); }
 
     std::string_view RawLine(int32_t analysedLine) const {
         if (analysedLine < 0 || static_cast<size_t>(analysedLine) >= in_.Lines->size()) return {};
@@ -384,6 +377,13 @@ std::vector<int32_t> KeptLineIndexes(const ListingLines& fileLines, bool ignoreE
         }
     }
     return kept;
+}
+
+int32_t FileLineIndex(const std::vector<int32_t>* kept, int32_t analysedLine) {
+    if (kept == nullptr || analysedLine < 0 || static_cast<size_t>(analysedLine) >= kept->size()) {
+        return analysedLine;
+    }
+    return (*kept)[static_cast<size_t>(analysedLine)];
 }
 
 std::vector<Finding> CollectFindings(const FindingsInput& input) {

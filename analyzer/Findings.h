@@ -40,6 +40,9 @@ const char* SeverityName(FindingSeverity severity);  // "error", "warning", "not
 bool IsDroppedEmptyLine(std::string_view line);
 // For each line the analysis keeps, its index in the file as read.
 std::vector<int32_t> KeptLineIndexes(const ListingLines& fileLines, bool ignoreEmptyLines);
+// An analysed line index as an index in the file; unchanged without a map
+// (kept null or empty) or outside it.
+int32_t FileLineIndex(const std::vector<int32_t>* kept, int32_t analysedLine);
 
 struct FindingsInput {
     const Tree* XRef = nullptr;

@@ -15,4 +15,11 @@ void RegisterCommand(const CommandInfo& info) { Registry().push_back(info); }
 
 const std::vector<CommandInfo>& Commands() { return Registry(); }
 
+const CommandInfo* FindCommand(const std::string& name) {
+    for (const CommandInfo& command : Registry()) {
+        if (command.Name == name) return &command;
+    }
+    return nullptr;
+}
+
 }  // namespace lumorca::cli

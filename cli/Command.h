@@ -33,6 +33,8 @@ struct CommandInfo {
 // Registers a subcommand; use through a static Registrar in its source file.
 void RegisterCommand(const CommandInfo& info);
 const std::vector<CommandInfo>& Commands();
+// The subcommand of that name, null when there is none.
+const CommandInfo* FindCommand(const std::string& name);
 
 struct Registrar {
     Registrar(const char* name, const char* usage, CommandFunction run) {

@@ -50,6 +50,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
             line.Help = true;
+        } else if (arg == "--version") {
+            line.Version = true;
         } else if (IsValueOption(arg, "--option")) {
             const std::string setting = TakeValue(args, i);
             const size_t eq = setting.find('=');

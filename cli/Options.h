@@ -17,6 +17,7 @@ public:
 struct CommandLine {
     AnalysisSettings Settings;
     bool Help = false;
+    bool Version = false;
     std::string Command;            // first argument that is not an option
     std::vector<std::string> Args;  // everything after it that is not a common option
 };

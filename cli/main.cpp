@@ -10,30 +10,25 @@
 #endif
 
 #include "cli/Command.h"
+#include "cli/CommandHelp.h"
 #include "cli/Options.h"
 
 namespace {
 
 using namespace lumorca::cli;
 
-void PrintUsage(std::ostream& out) {
-    out << "usage: lumorca-cli [--option KEY=VALUE]... [--settings FILE] [--language de|en]"
-           " [--warnings-only] COMMAND ...\n"
-           "commands:\n";
-    for (const CommandInfo& command : Commands()) out << "  lumorca-cli " << command.Usage << "\n";
-}
-
-const CommandInfo* FindCommand(const std::string& name) {
-    for (const CommandInfo& command : Commands()) {
-        if (command.Name == name) return &command;
-    }
-    return nullptr;
-}
-
 int Run(const std::vector<std::string>& args) {
     CommandLine line = ParseCommandLine(args);
+    if (line.Version) {
+        PrintVersion(std::cout);
+        return ExitOk;
+    }
     if (line.Help) {
-        PrintUsage(std::cout);
+        if (line.Command.empty()) {
+            PrintUsage(std::cout);
+        } else {
+            PrintCommandHelp(std::cout, line.Command);
+        }
         return ExitOk;
     }
     if (line.Command.empty()) throw UsageError("no command given (try --help)");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, then builds and runs every test twice: a normal
-# build in build/ and one with AddressSanitizer and UBSan in build-asan/.
+# build in build/, whose Debian package lintian checks, and one with
+# AddressSanitizer and UBSan in build-asan/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/common.sh
@@ -11,6 +12,7 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 configure_and_build build
 run_tests build
+./tools/check-package.sh build
 
 configure_and_build build-asan -DLUMORCA_SANITIZE=ON
 ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=0:detect_stack_use_after_return=1}" \
