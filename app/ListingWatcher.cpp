@@ -51,7 +51,7 @@ TListingWatcher::Stamp TListingWatcher::StampNow() const {
 
 void TListingWatcher::KeepWatchingFile() {
     // A file that was replaced or deleted is dropped from the watch list.
-    if (!watcher_.files().contains(path_) && QFileInfo::exists(path_)) watcher_.addPath(path_);
+    if (!watcher_.files().contains(path_) && QFileInfo(path_).isFile()) watcher_.addPath(path_);
 }
 
 void TListingWatcher::FileTouched() {

@@ -57,7 +57,7 @@ void TMain::WatchListing() {
 }
 
 void TMain::ListingFileChanged() {
-    if (!HasListing()) return;
+    if (Closing || !HasListing()) return;
     // Never while a load runs: it lets events through, this one included.
     if (Loading) {
         ListingWatcher->CheckAgainLater();

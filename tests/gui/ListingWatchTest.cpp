@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -188,11 +189,23 @@ private slots:
         QVERIFY(!Bar()->IsShown());
     }
 
+    void AFileThatCannotBeReadIsTriedAgainForAWhile() {
+        main_->ListingWatcher->SetQuietTime(50);
+        QVERIFY(QFile::remove(file_));
+        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Removed, Patience);
+        // Something stands at the path that cannot be read as a file.
+        QVERIFY(QDir().mkdir(file_));
+        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Unreadable, Patience);
+        QCOMPARE(Bar()->Message(), QStringLiteral("Coudn't read file %1").arg(file_));
+        QVERIFY(messages_.Boxes.empty());
+        QVERIFY(main_->HasListing());
+    }
+
     void APastedListingIsNotWatchedAndTheBarSpeaksTheLanguage() {
-        main_->Options().Language = 0;
-        main_->ApplyOptions();
         QFile::remove(file_);
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        main_->Options().Language = 0;
+        main_->ApplyOptions();
         QCOMPARE(Bar()->Message(),
                  QStringLiteral("Das Listing %1 wurde gel\u00f6scht oder umbenannt.").arg(file_));
 
