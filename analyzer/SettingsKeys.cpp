@@ -46,6 +46,7 @@ constexpr std::string_view kWindowOnlyKeys[] = {
     "ColorZnrTrigger",     "ColorContinue",       "ColorSource",         "ColorSourceComment",
     "ColorSourceNames",    "ColorSourceCommands", "ColorSourceGold",     "ColorSourceErrors",
     "ColorSourceWarnings", "ColorSourceInfos",    "ColorSourceActiveLine", "ColorSourceMarked",
+    "AutoReload",
 };
 
 }  // namespace

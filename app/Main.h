@@ -51,6 +51,9 @@ namespace lumorca::gui {
 class TSourceGrid;
 class TreeModel;
 class TFindDialog;
+class TListingBar;
+class TListingWatcher;
+struct TListingPlace;
 
 class TMain : public QMainWindow, public TChildHost, public TWindowHost, public TraceSink {
     Q_OBJECT
@@ -66,7 +69,8 @@ public:
     void Startup(const QStringList& arguments);
 
     // --- Listing (loading) ---
-    void LoadFile(const QString& name);
+    // `askToReopen` false: the same file is read again without asking.
+    void LoadFile(const QString& name, bool askToReopen = true);
     void ReadFile(const QString& name);
     void RunAnalysis();
     TAnswer AskToSavePaste();
@@ -82,6 +86,20 @@ public:
     std::function<QString()> OpenFileName;
     // Save dialog of the call graph: the chosen file name, empty for Cancel.
     std::function<QString(const QString& proposal)> CallGraphFileName;
+
+    // --- The listing's file on disk (MainWatch) ---
+    void CreateListingWatch();
+    // Watches the file of the shown listing; a pasted one is not watched.
+    void WatchListing();
+    void ListingFileChanged();
+    void ListingFileRemoved();
+    // Reads the changed file again and goes back to where the user was.
+    void ReloadChangedListing();
+    TListingPlace RememberPlace() const;
+    void RestorePlace(const TListingPlace& place);
+    TListingWatcher* ListingWatcher = nullptr;
+    TListingBar* ListingBar = nullptr;
+    int ListingUnreadableChecks = 0;
 
     // --- Source view ---
     void ShowStructure();
@@ -351,6 +369,9 @@ public:
     void ActionOpenExecute();
     void ActionPasteExecute();
     void ActionReloadExecute();
+    // Shows the structure named `LastTrigger` at row `LastLineNr`; false
+    // when there is none of that name.
+    bool GotoLastAccess();
     bool ActionSaveExecute();
     void ActionExitExecute();
     // Loads the first .pro file of a drop; false when there is none.

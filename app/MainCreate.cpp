@@ -261,6 +261,7 @@ void TMain::CreateControls() {
     CallModel->SetTree(&CallTree);
 
     CreateSourcePanel();
+    CreateListingWatch();
     CreateCallPanel();
     CreateInfoPanels();
     CreateDebugBar();

@@ -62,14 +62,14 @@ private:
     unsigned calls_ = 0;
 };
 
-void TMain::LoadFile(const QString& name) {
+void TMain::LoadFile(const QString& name, bool askToReopen) {
     if (Loading) return;
     LastFindText.clear();
     LastFindLine = 0;
 
     if (ListingFileName == PasteName) {
         if (AskToSavePaste() == TAnswer::Cancel) return;
-    } else if (!ListingFileName.isEmpty() && SameFileName(name, ListingFileName)) {
+    } else if (askToReopen && !ListingFileName.isEmpty() && SameFileName(name, ListingFileName)) {
         if (Messages->ConfirmYesCancel(this, Txt(87).replace(QStringLiteral("%s"), name)) != TAnswer::Yes) return;
     }
 
@@ -133,6 +133,7 @@ void TMain::LoadFile(const QString& name) {
     }
     PanelInfo->show();
     UpdateCaption();
+    WatchListing();
 }
 
 void TMain::ReadFile(const QString& name) {
@@ -276,15 +277,20 @@ void TMain::ActionReloadExecute() {
     const THistoryList& history = Options().History;
     // A copy: loading reorders the list the entry lives in.
     if (history.Count() > 0 && history[0] != PasteName) LoadFile(QString(history[0]));
+    GotoLastAccess();
+}
+
+bool TMain::GotoLastAccess() {
     const QString last = Options().LastTrigger;
-    if (last.isEmpty() || !HasListing()) return;
+    if (last.isEmpty() || !HasListing()) return false;
     for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {
         if (Latin1(StructureName(ListingLines_, StructureStarts, s).Name) == last) {
             GotoPosition(s, -1, true);
             SourceGrid->SetRow(Options().LastLineNr);
-            break;
+            return true;
         }
     }
+    return false;
 }
 
 bool TMain::ActionSaveExecute() {
@@ -325,6 +331,7 @@ bool TMain::ActionSaveExecute() {
     Options().History.AddFile(name);
     ListingFileName = name;
     ActionSave->setEnabled(false);
+    WatchListing();
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include "app/ListingBar.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -152,6 +153,7 @@ void TMain::LoadLanguageStrings() {
     StructureWin->setWindowTitle(Txt(81));
     XRefWin->setWindowTitle(Txt(82));
     CallWin->setWindowTitle(Txt(83));
+    ListingBar->Retext();
     UpdateCaption();
 }
 

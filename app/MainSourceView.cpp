@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "analyzer/Vocabulary.h"
+#include "app/ListingBar.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 
@@ -90,8 +91,13 @@ void TMain::ResizeSourceGridCols() {
     if (ResizeLocked || SourceGrid == nullptr) return;
     const TLumorcaOptions& o = Options();
     const QFontMetrics metrics(SourceGrid->DrawFont());
-    const int top = PanelSourceWin->sizeHint().height();
+    int top = PanelSourceWin->sizeHint().height();
     PanelSourceWin->setGeometry(0, 0, SourceWinClient->width(), top);
+    if (ListingBar->IsShown()) {
+        const int barHeight = ListingBar->sizeHint().height();
+        ListingBar->setGeometry(0, top, SourceWinClient->width(), barHeight);
+        top += barHeight;
+    }
     const int available = qMax(0, SourceWinClient->height() - top);
     SourceGrid->setGeometry(0, top, SourceWinClient->width(), available);
 

@@ -1,5 +1,6 @@
 // Writes pictures of the main window with a listing loaded, for a person to
-// look at: empty, loading, English, German, and with the call window on;
+// look at: empty, loading, English, German, with the call window on, and
+// with the bar about the listing's file;
 // then every dialog in both languages.
 // Usage: lumorca_screenshots LISTING OUTPUT_DIR
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QTextStream>
 
 #include "app/DialogScreenshots.h"
+#include "app/ListingBar.h"
 #include "app/Main.h"
 
 namespace {
@@ -71,6 +73,12 @@ int main(int argc, char* argv[]) {
     main.toggleWin(main.CallWin, true);
     if (main.ComboBoxEntryList->count() > 0) main.ComboBoxEntryList->setCurrentIndex(0);
     ok = Save(main, out.filePath(QStringLiteral("main-callwindow.png"))) && ok;
+    // The bar that tells about the listing's file on disk.
+    main.ListingBar->ShowChange(lumorca::gui::TListingBar::TKind::Changed, listing);
+    ok = Save(main, out.filePath(QStringLiteral("main-listing-changed.png"))) && ok;
+    main.ListingBar->ShowChange(lumorca::gui::TListingBar::TKind::Removed, listing);
+    ok = Save(main, out.filePath(QStringLiteral("main-listing-removed.png"))) && ok;
+    main.ListingBar->Dismiss();
     ok = lumorca::gui::WriteDialogScreenshots(main, out) && ok;
 
     err << (ok ? "screenshots written to " : "could not write screenshots to ") << out.absolutePath()

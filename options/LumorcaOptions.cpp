@@ -35,6 +35,7 @@ void AssignOptions(TLumorcaOptions& target, const TLumorcaOptions& source) {
     target.Language = source.Language;
     target.ProcListingDir = source.ProcListingDir;
     target.AskToSave = source.AskToSave;
+    target.AutoReload = source.AutoReload;
     target.IgnoreERRF = source.IgnoreERRF;
     target.ListStatus = source.ListStatus;
     target.ListResult = source.ListResult;

@@ -48,6 +48,7 @@ public:
     std::uint8_t Language = 1;
     QString ProcListingDir;
     bool AskToSave = true;
+    bool AutoReload = false;
     bool IgnoreERRF = false;
     bool ListStatus = true;
     bool ListResult = true;

@@ -28,6 +28,7 @@ struct BoolKey {
 };
 constexpr BoolKey EarlyBools[] = {
     {"AskToSave", &TLumorcaOptions::AskToSave},
+    {"AutoReload", &TLumorcaOptions::AutoReload},
     {"Ignore ERRF", &TLumorcaOptions::IgnoreERRF},
     {"List $Status", &TLumorcaOptions::ListStatus},
     {"List $Result", &TLumorcaOptions::ListResult},

@@ -172,7 +172,8 @@ void TOptionWin::SetDialogLanguage(int language) {
     for (const auto& [group, entry] : groups) group->setTitle(t(entry));
 
     const std::pair<QAbstractButton*, int> buttons[] = {
-        {ui_->CheckBoxAskToSave, 118},       {ui_->CheckBoxIgnoreERRF, 121},
+        {ui_->CheckBoxAskToSave, 118},       {ui_->CheckBoxAutoReload, 204},
+        {ui_->CheckBoxIgnoreERRF, 121},
         {ui_->CheckBoxListStatus, 122},      {ui_->CheckBoxListResult, 123},
         {ui_->CheckBoxMergeOther, 124},      {ui_->CheckBoxIgnoreEmptyLines, 125},
         {ui_->CheckBoxServiceWarnings, 126}, {ui_->CheckBoxMarkInvalidParams, 128},
@@ -255,6 +256,7 @@ void TOptionWin::OptionsToDialog(const TLumorcaOptions& record) {
     ui_->EditProcListingDir->setText(record.ProcListingDir);
     const std::pair<QCheckBox*, bool> early[] = {
         {ui_->CheckBoxAskToSave, record.AskToSave},
+        {ui_->CheckBoxAutoReload, record.AutoReload},
         {ui_->CheckBoxIgnoreERRF, record.IgnoreERRF},
         {ui_->CheckBoxListStatus, record.ListStatus},
         {ui_->CheckBoxListResult, record.ListResult},
@@ -329,6 +331,7 @@ void TOptionWin::OptionsFromDialog() {
     o.ProcListingDir = ui_->EditProcListingDir->text();
     const std::pair<bool TLumorcaOptions::*, QCheckBox*> early[] = {
         {&TLumorcaOptions::AskToSave, ui_->CheckBoxAskToSave},
+        {&TLumorcaOptions::AutoReload, ui_->CheckBoxAutoReload},
         {&TLumorcaOptions::IgnoreERRF, ui_->CheckBoxIgnoreERRF},
         {&TLumorcaOptions::ListStatus, ui_->CheckBoxListStatus},
         {&TLumorcaOptions::ListResult, ui_->CheckBoxListResult},

@@ -214,6 +214,10 @@ constexpr TextPair kTexts[] = {
     /* 199 */ {"Weitersuchen", "Find Next"},
     /* 200 */ {"Abbrechen", "Cancel"},
     /* 201 */ {"Aufrufgraph speichern...", "Save call graph..."},
+    /* 202 */ {"Das Listing %s wurde auf dem Datentr\xE4" "ger ge\xE4" "ndert.", "The listing %s has changed on disk."},
+    /* 203 */ {"Neu laden", "Reload"},
+    /* 204 */ {"Ge\xE4" "nderte Listings automatisch neu laden", "Reload changed listings automatically"},
+    /* 205 */ {"Das Listing %s wurde gel\xF6" "scht oder umbenannt.", "The listing %s was deleted or renamed."},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TextCount);

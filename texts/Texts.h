@@ -5,7 +5,7 @@
 
 namespace lumorca {
 
-constexpr int TextCount = 202;  // entries 0..191 of the table, 192.. added later
+constexpr int TextCount = 206;  // entries 0..191 of the table, 192.. added later
 constexpr int LanguageGerman = 0;
 constexpr int LanguageEnglish = 1;
 

@@ -96,8 +96,8 @@ TEST(SettingsKeys, ListsSplitAtSemicolons) {
 
 TEST(SettingsKeys, WindowKeysAreAcceptedAndChangeNothing) {
     AnalysisSettings s;
-    for (const char* key : {"AskToSave", "SouceSize 2x", "ColorSourceMarked", "ProcListingDir",
-                            "NonPropFont"}) {
+    for (const char* key : {"AskToSave", "AutoReload", "SouceSize 2x", "ColorSourceMarked",
+                            "ProcListingDir", "NonPropFont"}) {
         EXPECT_TRUE(ApplySettingKey(s, key, "0")) << key;
     }
     const AnalysisSettings factory;

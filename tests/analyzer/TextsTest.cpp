@@ -65,6 +65,14 @@ TEST(Texts, EntriesBeyondTheOriginalTable) {
     EXPECT_EQ(Text(200, En), "Cancel");
     EXPECT_EQ(Text(201, De), "Aufrufgraph speichern...");
     EXPECT_EQ(Text(201, En), "Save call graph...");
+    EXPECT_EQ(Text(202, De), "Das Listing %s wurde auf dem Datentr\xE4ger ge\xE4ndert.");
+    EXPECT_EQ(Text(202, En), "The listing %s has changed on disk.");
+    EXPECT_EQ(Text(203, De), "Neu laden");
+    EXPECT_EQ(Text(203, En), "Reload");
+    EXPECT_EQ(Text(204, De), "Ge\xE4nderte Listings automatisch neu laden");
+    EXPECT_EQ(Text(204, En), "Reload changed listings automatically");
+    EXPECT_EQ(Text(205, De), "Das Listing %s wurde gel\xF6scht oder umbenannt.");
+    EXPECT_EQ(Text(205, En), "The listing %s was deleted or renamed.");
 }
 
 TEST(Texts, EveryEntryExistsAndUnknownOnesAreEmpty) {

@@ -33,7 +33,8 @@ QStringList Snapshot(const TLumorcaOptions& o) {
     add("Language", QString::number(o.Language));
     add("ProcListingDir", o.ProcListingDir);
     const std::pair<const char*, bool> bools[] = {
-        {"AskToSave", o.AskToSave}, {"IgnoreERRF", o.IgnoreERRF}, {"ListStatus", o.ListStatus},
+        {"AskToSave", o.AskToSave}, {"AutoReload", o.AutoReload}, {"IgnoreERRF", o.IgnoreERRF},
+        {"ListStatus", o.ListStatus},
         {"ListResult", o.ListResult}, {"TryToMerge", o.TryToMerge}, {"IgnoreEmptyLines", o.IgnoreEmptyLines},
         {"ServiceWarnings", o.ServiceWarnings}, {"MarkInvalidParams", o.MarkInvalidParams},
         {"MarkVarStrings", o.MarkVarStrings}, {"MarkSuspEntries", o.MarkSuspEntries},
@@ -151,6 +152,7 @@ private slots:
         QTest::mouseClick(ui().ButtonSelectDir, Qt::LeftButton);
         QCOMPARE(ui().EditProcListingDir->text(), QStringLiteral("/data/listings"));
         ui().CheckBoxAskToSave->click();
+        ui().CheckBoxAutoReload->click();
         ui().CheckBoxIgnoreERRF->click();
         ui().CheckBoxIgnoreEmptyLines->click();
         ui().CheckBoxMarkVarStrings->click();
@@ -184,6 +186,7 @@ private slots:
         QCOMPARE(o.Language, std::uint8_t(0));
         QCOMPARE(o.ProcListingDir, QStringLiteral("/data/listings"));
         QVERIFY(!o.AskToSave);
+        QVERIFY(o.AutoReload);
         QVERIFY(o.IgnoreERRF);
         QVERIFY(o.IgnoreEmptyLines);
         QVERIFY(!o.MarkVarStrings);

@@ -19,6 +19,7 @@ void MakeCustom(TLumorcaOptions& o) {
     o.Language = 0;
     o.ProcListingDir = "C:\\Listings";
     o.AskToSave = false;
+    o.AutoReload = true;
     o.IgnoreERRF = true;
     o.ListStatus = true;
     o.ListResult = false;
@@ -71,7 +72,8 @@ void MakeCustom(TLumorcaOptions& o) {
 
 void ExpectSameSettings(const TLumorcaOptions& a, const TLumorcaOptions& b) {
 #define SAME(field) EXPECT_EQ(a.field, b.field) << #field
-    SAME(Language); SAME(ProcListingDir); SAME(AskToSave); SAME(IgnoreERRF); SAME(ListStatus);
+    SAME(Language); SAME(ProcListingDir); SAME(AskToSave); SAME(AutoReload); SAME(IgnoreERRF);
+    SAME(ListStatus);
     SAME(ListResult); SAME(TryToMerge); SAME(IgnoreEmptyLines); SAME(ServiceWarnings);
     SAME(MarkInvalidParams); SAME(MarkVarStrings); SAME(MarkSuspEntries); SAME(MarkSuspCompVars);
     SAME(MarkSuspLocalVars); SAME(MarkSuspLabel); SAME(MarkSuspEntriesEx); SAME(MarkSuspCompVarsEx);
@@ -131,6 +133,7 @@ const char* const CustomIni =
     "Language=0\r\n"
     "ProcListingDir=C:\\Listings\r\n"
     "AskToSave=0\r\n"
+    "AutoReload=1\r\n"
     "Ignore ERRF=1\r\n"
     "List $Status=1\r\n"
     "List $Result=0\r\n"
@@ -205,7 +208,7 @@ TEST_F(OptionsTest, FactoryDefaults) {
     EXPECT_EQ(o.Language, 1);
     EXPECT_EQ(o.ProcListingDir, QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_TRUE(o.AskToSave && o.ListStatus && o.ListResult && o.TryToMerge && o.ServiceWarnings);
-    EXPECT_FALSE(o.IgnoreERRF || o.IgnoreEmptyLines);
+    EXPECT_FALSE(o.IgnoreERRF || o.IgnoreEmptyLines || o.AutoReload);
     EXPECT_TRUE(o.MarkInvalidParams && o.MarkVarStrings && o.MarkSuspEntries && o.MarkSuspCompVars &&
                 o.MarkSuspLocalVars && o.MarkSuspLabel);
     EXPECT_TRUE(o.MarkSuspEntriesEx.isEmpty() && o.MarkSuspCompVarsEx.isEmpty() &&
@@ -403,7 +406,7 @@ TEST_F(OptionsTest, ExistingFileKeepsItsOrderAndUnknownKeys) {
     const IniFile ini = IniFile::Parse(bytes.toStdString());
     EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"files", "OPTIONS", "Extra", "MainWin", "StructureWin",
                                                         "XRefWin", "CallWin", "SourceWin", "LastAccess"}));
-    EXPECT_EQ(ini.Keys("Options").size(), 50u);
+    EXPECT_EQ(ini.Keys("Options").size(), 51u);
 }
 
 TEST_F(OptionsTest, HandWrittenGarbageFallsBackToDefaults) {

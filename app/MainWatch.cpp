@@ -1,0 +1,170 @@
+// The shown listing's file on disk: noticing that it changed, offering to
+// reload it (or reloading it by itself) and keeping the user's place.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QScrollBar>
+#include <QTreeView>
+
+#include "analyzer/ListingReader.h"
+#include "analyzer/XRefTree.h"
+#include "app/ListingBar.h"
+#include "app/ListingWatcher.h"
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+#include "app/TreeModel.h"
+
+namespace lumorca::gui {
+
+namespace {
+
+const QString PasteName = QStringLiteral("(Paste)");
+// A file that a compiler still holds open may not be readable for a while.
+constexpr int MaxUnreadableChecks = 10;
+
+}  // namespace
+
+// Where the user is, by names that survive a new analysis.
+struct TListingPlace {
+    struct Bookmark {
+        int Slot;
+        std::string Structure;
+        int32_t Offset;  // lines below the structure's header
+    };
+    int TopRow = 0;
+    std::vector<std::string> XRefPath;  // captions below the root
+    QString CallEntry;
+    std::vector<Bookmark> Bookmarks;
+};
+
+void TMain::CreateListingWatch() {
+    ListingWatcher = new TListingWatcher(this);
+    connect(ListingWatcher, &TListingWatcher::Changed, this, &TMain::ListingFileChanged);
+    connect(ListingWatcher, &TListingWatcher::Removed, this, &TMain::ListingFileRemoved);
+    ListingBar = new TListingBar([this](int entry) { return Txt(entry); }, SourceWinClient);
+    connect(ListingBar, &TListingBar::ReloadClicked, this, &TMain::ReloadChangedListing);
+    connect(ListingBar, &TListingBar::ShownChanged, this, &TMain::ResizeSourceGridCols);
+}
+
+void TMain::WatchListing() {
+    ListingBar->Dismiss();
+    ListingUnreadableChecks = 0;
+    if (ListingFileName.isEmpty() || ListingFileName == PasteName) {
+        ListingWatcher->Stop();
+    } else {
+        ListingWatcher->Watch(ListingFileName);
+    }
+}
+
+void TMain::ListingFileChanged() {
+    if (Closing || !HasListing()) return;
+    // Never while a load runs: it lets events through, this one included.
+    if (Loading) {
+        ListingWatcher->CheckAgainLater();
+        return;
+    }
+    const int language = Options().Language;
+    try {
+        CheckCorvaneListing(ReadListingFile(QFile::encodeName(ListingFileName).toStdString(), language),
+                            language);
+    } catch (const ENoCorvaneSource&) {
+        // Half written, or the compiler failed: the shown analysis stays.
+        ListingUnreadableChecks = 0;
+        ListingBar->ShowChange(TListingBar::TKind::NotListing, ListingFileName);
+        return;
+    } catch (...) {
+        if (++ListingUnreadableChecks < MaxUnreadableChecks) {
+            ListingWatcher->CheckAgainLater();
+        } else {
+            ListingBar->ShowChange(TListingBar::TKind::Unreadable, ListingFileName);
+        }
+        return;
+    }
+    ListingUnreadableChecks = 0;
+    if (!Options().AutoReload) {
+        ListingBar->ShowChange(TListingBar::TKind::Changed, ListingFileName);
+    } else if (QApplication::activeModalWidget() != nullptr) {
+        // Not behind an open dialog's back; once it is closed.
+        ListingWatcher->CheckAgainLater();
+    } else {
+        ReloadChangedListing();
+    }
+}
+
+void TMain::ListingFileRemoved() {
+    if (HasListing()) ListingBar->ShowChange(TListingBar::TKind::Removed, ListingFileName);
+}
+
+void TMain::ReloadChangedListing() {
+    if (Loading || !HasListing() || !ListingWatcher->IsWatching()) return;
+    const TListingPlace place = RememberPlace();
+    const QString name = ListingFileName;
+    LoadFile(name, false);
+    if (HasListing() && ListingFileName == name) RestorePlace(place);
+}
+
+TListingPlace TMain::RememberPlace() const {
+    TListingPlace place;
+    place.TopRow = SourceGrid->TopRow();
+
+    const TreeNode* symbol = XRefModel->NodeOf(XRefOutline->currentIndex());
+    // A reference's line number moves with the text; its symbol stays.
+    if (symbol != nullptr && symbol->Level() >= 2 && symbol->Children.empty() && symbol->HasRecord)
+        symbol = symbol->Parent;
+    for (; symbol != nullptr && symbol->Parent != nullptr; symbol = symbol->Parent)
+        place.XRefPath.insert(place.XRefPath.begin(), symbol->Caption);
+
+    place.CallEntry = ComboBoxEntryList->currentText();
+
+    for (int slot = 0; slot < Bookmarks.Count(); ++slot) {
+        int32_t structure = -1;
+        int32_t line = -1;
+        if (!Bookmarks.GetPosition(slot, structure, line) || structure < 0 ||
+            structure >= static_cast<int32_t>(StructureStarts.size()))
+            continue;
+        place.Bookmarks.push_back({slot, StructureName(ListingLines_, StructureStarts, structure).Name,
+                                   line - StructureStarts[static_cast<size_t>(structure)]});
+    }
+    return place;
+}
+
+void TMain::RestorePlace(const TListingPlace& place) {
+    const auto count = static_cast<int32_t>(StructureStarts.size());
+    auto structureNamed = [this, count](const std::string& name) {
+        for (int32_t s = 0; s < count; ++s)
+            if (StructureName(ListingLines_, StructureStarts, s).Name == name) return s;
+        return -1;
+    };
+
+    for (const TListingPlace::Bookmark& mark : place.Bookmarks) {
+        const int32_t structure = structureNamed(mark.Structure);
+        if (structure < 0) continue;
+        const int32_t start = StructureStarts[static_cast<size_t>(structure)];
+        const int32_t end = structure + 1 < count ? StructureStarts[static_cast<size_t>(structure) + 1]
+                                                  : static_cast<int32_t>(ListingLines_.size());
+        // A structure that became shorter keeps the mark on its last line.
+        const int32_t line = qBound(start, start + mark.Offset, qMax(start, end - 1));
+        if (Bookmarks.SetPosition(mark.Slot, structure, line)) setBookmarkMenuItem(mark.Slot, true);
+    }
+
+    if (!place.XRefPath.empty()) {
+        if (TreeNode* symbol = FindXRefNode(Analysis.XRef, place.XRefPath)) {
+            const QModelIndex index = XRefModel->IndexOf(symbol);
+            XRefOutline->setCurrentIndex(index);
+            XRefOutline->scrollTo(index);
+        }
+    }
+
+    const int entry = ComboBoxEntryList->findText(place.CallEntry);
+    if (!place.CallEntry.isEmpty() && entry >= 0) ComboBoxEntryList->setCurrentIndex(entry);
+
+    // The structure and row last: the selections above must not move them.
+    if (GotoLastAccess()) {
+        const int row = SourceGrid->Row();
+        SourceGrid->verticalScrollBar()->setValue(place.TopRow);
+        SourceGrid->SetRow(row);
+    }
+    SourceGrid->viewport()->update();
+}
+
+}  // namespace lumorca::gui

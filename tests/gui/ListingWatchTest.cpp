@@ -1,0 +1,228 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <filesystem>
+
+#include "GuiTestSupport.h"
+#include "TestRegistry.h"
+#include "app/ListingBar.h"
+#include "app/ListingWatcher.h"
+#include "app/TreeModel.h"
+
+using namespace lumorca;
+using namespace lumorca::gui;
+using namespace lumorca::gui::test;
+
+namespace {
+
+// Long enough for the quiet time and the file system's notice.
+constexpr int Patience = 5000;
+using TKind = TListingBar::TKind;
+
+// The listing with one line more in its first trigger, above everything
+// that follows.
+std::vector<std::string> GrownListing() {
+    std::vector<std::string> lines = SmallListing();
+    lines.insert(lines.begin() + 3, "     3        ; one line more");
+    return lines;
+}
+
+TreeNode* FindNode(const Tree& tree, const std::string& caption) {
+    TreeNode* found = nullptr;
+    tree.ForEach([&](TreeNode* node) {
+        if (found == nullptr && node->Caption == caption) found = node;
+    });
+    return found;
+}
+
+class ListingWatchTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TSandbox> sandbox_;
+    TScriptedMessages messages_;
+    std::unique_ptr<TMain> main_;
+    QString file_;
+
+    TListingBar* Bar() const { return main_->ListingBar; }
+
+    // Structure `structure`, row `row` of the shown listing.
+    void GoTo(int32_t structure, int row) {
+        main_->GotoPosition(structure, -1, true);
+        main_->SourceGrid->SetRow(row);
+    }
+
+    // Writes the file again, as a compiler that renames its output over it.
+    void RenameOver(const std::vector<std::string>& lines) {
+        const QString temporary = sandbox_->Write(QStringLiteral("orders.tmp"), lines);
+        std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
+                                QFile::encodeName(file_).toStdString());
+    }
+
+private slots:
+    void init() {
+        sandbox_ = std::make_unique<TSandbox>();
+        messages_.Boxes.clear();
+        main_ = StartMain(*sandbox_, messages_);
+        file_ = sandbox_->Write(QStringLiteral("orders.pro"), SmallListing());
+        main_->LoadFile(file_);
+        QVERIFY(main_->ListingWatcher->IsWatching());
+    }
+    void cleanup() {
+        main_.reset();
+        sandbox_.reset();
+    }
+
+    void AChangedFileShowsTheBarAndReloadKeepsThePlace() {
+        // A bookmark in LP_B, its symbol selected in the XRef tree, LP_B in
+        // the call window, and the view on LP_A at row 2.
+        GoTo(3, 1);
+        main_->setBookMarkClick(0);
+        int32_t structure = -1;
+        int32_t bookmarkLine = -1;
+        QVERIFY(main_->Bookmarks.GetPosition(0, structure, bookmarkLine));
+        const TreeNode* reference = FindNode(main_->Analysis.XRef, "lp_b")->Children.back();
+        main_->XRefOutline->setCurrentIndex(main_->XRefModel->IndexOf(reference));
+        main_->ComboBoxEntryList->setCurrentIndex(main_->ComboBoxEntryList->findText(QStringLiteral("LP_B")));
+        GoTo(2, 2);
+        const size_t linesBefore = main_->ListingLines_.size();
+
+        sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QCOMPARE(Bar()->Kind(), TKind::Changed);
+        QCOMPARE(Bar()->Message(), QStringLiteral("The listing %1 has changed on disk.").arg(file_));
+        QVERIFY(Bar()->isVisible() && Bar()->ReloadButton()->isVisible());
+        QCOMPARE(Bar()->ReloadButton()->text(), QStringLiteral("Reload"));
+        // Its own strip above the grid, and nothing reloaded yet.
+        QVERIFY(Bar()->geometry().bottom() < main_->SourceGrid->geometry().top());
+        QCOMPARE(main_->ListingLines_.size(), linesBefore);
+
+        QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
+        QVERIFY(messages_.Boxes.empty());  // no "Reopen file" question
+        QCOMPARE(main_->ListingLines_.size(), linesBefore + 1);
+        QVERIFY(!Bar()->IsShown() && !Bar()->isVisible());
+        QCOMPARE(main_->CurrentStructure, 2);
+        QCOMPARE(main_->SourceGrid->Row(), 2);
+        int32_t line = -1;
+        QVERIFY(main_->Bookmarks.GetPosition(0, structure, line));
+        QCOMPARE(structure, 3);
+        QCOMPARE(line, bookmarkLine + 1);
+        const TreeNode* selected = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        QVERIFY(selected != nullptr);
+        QCOMPARE(selected->Caption, std::string("lp_b"));
+        QCOMPARE(main_->ComboBoxEntryList->currentText(), QStringLiteral("LP_B"));
+        QVERIFY(!main_->CallTree.Empty());
+
+        // Closed by hand, the bar stays away until the next change.
+        sandbox_->Write(QStringLiteral("orders.pro"), SmallListing());
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QTest::mouseClick(Bar()->CloseButton(), Qt::LeftButton);
+        QVERIFY(!Bar()->IsShown());
+        QCOMPARE(main_->ListingLines_.size(), linesBefore + 1);
+    }
+
+    void WithTheOptionOnTheListingReloadsByItself() {
+        main_->Options().AutoReload = true;
+        GoTo(3, 1);
+        QSignalSpy changes(main_->ListingWatcher, &TListingWatcher::Changed);
+        // A compiler writing in steps: one reload once it is quiet.
+        for (int step = 0; step < 3; ++step) {
+            sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
+            QTest::qWait(100);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(main_->ListingLines_.size(), GrownListing().size(), Patience);
+        QTest::qWait(TListingWatcher::DefaultQuietMs + 200);
+        QCOMPARE(changes.count(), 1);
+        QVERIFY(!Bar()->IsShown());
+        QVERIFY(messages_.Boxes.empty());
+        QCOMPARE(main_->CurrentStructure, 3);
+        QCOMPARE(main_->SourceGrid->Row(), 1);
+    }
+
+    void AFileRenamedOverTheListingStaysWatched() {
+        RenameOver(GrownListing());
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QCOMPARE(Bar()->Kind(), TKind::Changed);
+        QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
+        QCOMPARE(main_->ListingLines_.size(), GrownListing().size());
+
+        RenameOver(SmallListing());
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QCOMPARE(Bar()->Kind(), TKind::Changed);
+    }
+
+    void ADeletedListingKeepsTheAnalysisUntilTheFileIsBack() {
+        GoTo(2, 1);
+        const auto lines = main_->ListingLines_;
+        QVERIFY(QFile::remove(file_));
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QCOMPARE(Bar()->Kind(), TKind::Removed);
+        QCOMPARE(Bar()->Message(), QStringLiteral("The listing %1 was deleted or renamed.").arg(file_));
+        QVERIFY(!Bar()->ReloadButton()->isVisible());
+        QCOMPARE(main_->ListingLines_, lines);
+        QCOMPARE(main_->ListingFileName, file_);
+        QCOMPARE(main_->CurrentStructure, 2);
+
+        sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
+        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Changed, Patience);
+        QVERIFY(Bar()->ReloadButton()->isVisible());
+    }
+
+    void AHalfWrittenFileIsNoListingUntilItIsComplete() {
+        main_->Options().AutoReload = true;
+        const auto lines = main_->ListingLines_;
+        const std::vector<std::string> whole = GrownListing();
+        sandbox_->Write(QStringLiteral("orders.pro"), {whole.begin(), whole.begin() + 3});
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QCOMPARE(Bar()->Kind(), TKind::NotListing);
+        QCOMPARE(Bar()->Message(), QStringLiteral("Code is not an Corvane listing"));
+        QVERIFY(!Bar()->ReloadButton()->isVisible());
+        QCOMPARE(main_->ListingLines_, lines);
+        QVERIFY(messages_.Boxes.empty());
+
+        sandbox_->Write(QStringLiteral("orders.pro"), whole);
+        QTRY_COMPARE_WITH_TIMEOUT(main_->ListingLines_.size(), whole.size(), Patience);
+        QVERIFY(!Bar()->IsShown());
+    }
+
+    void AFileThatCannotBeReadIsTriedAgainForAWhile() {
+        main_->ListingWatcher->SetQuietTime(50);
+        QVERIFY(QFile::remove(file_));
+        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Removed, Patience);
+        // Something stands at the path that cannot be read as a file.
+        QVERIFY(QDir().mkdir(file_));
+        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Unreadable, Patience);
+        QCOMPARE(Bar()->Message(), QStringLiteral("Coudn't read file %1").arg(file_));
+        QVERIFY(messages_.Boxes.empty());
+        QVERIFY(main_->HasListing());
+    }
+
+    void APastedListingIsNotWatchedAndTheBarSpeaksTheLanguage() {
+        QFile::remove(file_);
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        main_->Options().Language = 0;
+        main_->ApplyOptions();
+        QCOMPARE(Bar()->Message(),
+                 QStringLiteral("Das Listing %1 wurde gel\u00f6scht oder umbenannt.").arg(file_));
+
+        main_->ClipboardText = [] {
+            std::string text;
+            for (const std::string& line : SmallListing()) text += line + "\r\n";
+            return text;
+        };
+        main_->ActionPasteExecute();
+        QCOMPARE(main_->ListingFileName, QStringLiteral("(Paste)"));
+        QVERIFY(!main_->ListingWatcher->IsWatching());
+        QVERIFY(!Bar()->IsShown());
+    }
+};
+
+RegisterTest<ListingWatchTest> registered;
+
+}  // namespace
+
+#include "ListingWatchTest.moc"
