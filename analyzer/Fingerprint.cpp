@@ -13,6 +13,7 @@ namespace {
 constexpr uint64_t kFnvOffset = 14695981039346656037ull;
 constexpr uint64_t kFnvPrime = 1099511628211ull;
 constexpr char kFieldSeparator = '\x1f';
+constexpr const char* kEndName = "(end)";
 
 void Hash(uint64_t& hash, std::string_view text) {
     for (const char c : text) {
@@ -68,7 +69,23 @@ std::vector<StructureSpan> StructureSpans(const ListingLines& analysedLines,
         span.Name = StructureName(analysedLines, starts, static_cast<int32_t>(i)).Name;
         spans.push_back(std::move(span));
     }
+    // The compiler's closing messages are about the whole component: they
+    // stay where they are when a structure is added at the end.
+    int32_t last = static_cast<int32_t>(analysedLines.size()) - 1;
+    while (last >= 0 && !IsSourceLine(analysedLines[static_cast<size_t>(last)])) {
+        --last;
+    }
+    if (kept != nullptr && last >= 0 && static_cast<size_t>(last) < kept->size()) {
+        last = (*kept)[static_cast<size_t>(last)];
+    }
+    if (!spans.empty() && last + 1 > spans.back().FirstLine) {
+        spans.push_back(StructureSpan{last + 1, kEndName});
+    }
     return spans;
+}
+
+bool IsSourceLine(std::string_view line) {
+    return IsListingLine(line) || line.rfind("******", 0) == 0;
 }
 
 int SpanOfLine(const std::vector<StructureSpan>& spans, int32_t fileLine) {

@@ -20,11 +20,15 @@ struct StructureSpan {
     std::string Name;       // as StructureName gives it; "(top)" before the first header
 };
 
-// The structures of an analysed listing in file terms. `kept` maps analysed
+// The structures of an analysed listing in file terms, and "(end)" for the
+// lines after the last line of source. `kept` maps analysed
 // line indexes to file line indexes (null or empty: the same).
 std::vector<StructureSpan> StructureSpans(const ListingLines& analysedLines,
                                           const StructureStartList& starts,
                                           const std::vector<int32_t>* kept);
+
+// A line of Proc text: numbered, or an entry or operation header.
+bool IsSourceLine(std::string_view line);
 
 // Position in spans of the structure holding a 0-based file line; -1 when
 // there is none.

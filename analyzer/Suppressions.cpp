@@ -62,10 +62,6 @@ bool HasRule(const Suppression& suppression, const std::string& rule, std::vecto
     return found;
 }
 
-bool IsSourceLine(std::string_view line) {
-    return IsListingLine(line) || line.rfind("******", 0) == 0;
-}
-
 // A compiler message follows the statement it is about: its suppressions are
 // that statement's.
 int32_t SuppressedLine(const Finding& finding, const ListingLines& fileLines) {
