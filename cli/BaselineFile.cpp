@@ -15,6 +15,7 @@ namespace lumorca::cli {
 namespace {
 
 constexpr const char* kVersion = "1";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Field(const JsonValue& item, const char* key, bool required,
                   const std::string& fileName) {
@@ -51,9 +52,12 @@ std::vector<BaselineEntry> ReadBaseline(const std::string& fileName) {
     std::ostringstream text;
     if (in.is_open()) text << in.rdbuf();
     if (!in.is_open() || in.bad()) throw BaselineError("cannot read baseline " + fileName);
+    std::string_view json = text.view();
+    // Editors on Windows may put a byte order mark in front.
+    if (json.rfind(kByteOrderMark, 0) == 0) json.remove_prefix(kByteOrderMark.size());
     JsonValue document;
     try {
-        document = JsonValue::Parse(text.str());
+        document = JsonValue::Parse(json);
     } catch (const JsonError& fault) {
         throw BaselineError("baseline " + fileName + " is not JSON: " + fault.what());
     }

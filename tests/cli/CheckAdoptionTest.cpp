@@ -232,6 +232,8 @@ TEST_F(CheckBaseline, FileIsSortedOneFindingALineAndRoundTrips) {
 
     ASSERT_EQ(Check(RulesLines(), {"--write-baseline", "again.json"}).Status, 0);
     EXPECT_EQ(ReadFileBytes(dir.Path() + "/again.json"), text);
+    dir.Write("bom.json", "\xEF\xBB\xBF" + text);
+    EXPECT_EQ(Check(RulesLines(), {"--baseline", "bom.json"}).Status, 0);
 }
 
 TEST_F(CheckBaseline, UnusableBaselineIsExitTwoWithOneLine) {
