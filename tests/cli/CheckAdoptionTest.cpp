@@ -232,6 +232,12 @@ TEST_F(CheckBaseline, FileIsSortedOneFindingALineAndRoundTrips) {
 
     ASSERT_EQ(Check(RulesLines(), {"--write-baseline", "again.json"}).Status, 0);
     EXPECT_EQ(ReadFileBytes(dir.Path() + "/again.json"), text);
+    // Written by hand: only what matching needs, escapes, no version.
+    dir.Write("hand.json", "{\"findings\": [{\"file\": \"orders\\u002Epro\", \"fingerprint\": " +
+                               findings[0]["fingerprint"].dump() + "}]}");
+    run = Check(RulesLines(), {"--baseline", "hand.json"});
+    EXPECT_EQ(SplitLines(run.Err).back(),
+              "14 new findings, 1 in the baseline, 0 in the baseline no longer found in 1 files");
     dir.Write("bom.json", "\xEF\xBB\xBF" + text);
     EXPECT_EQ(Check(RulesLines(), {"--baseline", "bom.json"}).Status, 0);
 }
