@@ -148,8 +148,9 @@ void ApplySuppressions(std::vector<Finding>& findings, const ListingLines& fileL
         // Every suppression that names the finding counts as used.
         bool silenced = silences(find(byLine, line), finding, false);
         silenced = silences(find(byLine, line - 1), finding, true) || silenced;
-        silenced = silences(find(byStructure, SpanOfLine(spans, finding.Line - 1)), finding,
-                            false) || silenced;
+        silenced =
+            silences(find(byStructure, SpanOfLine(spans, finding.Line - 1)), finding, false) ||
+            silenced;
         if (!silenced) kept.push_back(std::move(finding));
     }
 

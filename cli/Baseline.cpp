@@ -25,7 +25,8 @@ BaselineCounts CompareWithBaseline(std::vector<FileReport>& reports,
                                    const std::vector<BaselineEntry>& baseline) {
     // (file, fingerprint) -> whether a finding matched it.
     std::map<std::pair<std::string, std::string>, bool> known;
-    for (const BaselineEntry& entry : baseline) known.emplace(std::make_pair(entry.File, entry.Fingerprint), false);
+    for (const BaselineEntry& entry : baseline)
+        known.emplace(std::make_pair(entry.File, entry.Fingerprint), false);
     BaselineCounts counts;
     for (FileReport& report : reports) {
         if (!report.Usable) continue;

@@ -22,8 +22,8 @@ std::string Field(const JsonValue& item, const char* key, bool required,
     const JsonValue* value = item.Member(key);
     if (value == nullptr && !required) return {};
     if (value == nullptr || !value->IsString()) {
-        throw BaselineError("baseline " + fileName + " is not valid: a finding without \"" +
-                            key + "\"");
+        throw BaselineError("baseline " + fileName + " is not valid: a finding without \"" + key +
+                            "\"");
     }
     return value->Text();
 }
@@ -39,8 +39,7 @@ std::string BaselineFileName(std::string_view fileName) {
         slash = backslash;
     }
 #endif
-    return FileNameToUtf8(slash == std::string_view::npos ? fileName
-                                                          : fileName.substr(slash + 1));
+    return FileNameToUtf8(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
 }
 
 std::vector<BaselineEntry> ReadBaseline(const std::string& fileName) {
@@ -67,8 +66,7 @@ std::vector<BaselineEntry> ReadBaseline(const std::string& fileName) {
         throw BaselineError("baseline " + fileName + " is not valid: no \"findings\" array");
     }
     if (version != nullptr && version->Text() != kVersion) {
-        throw BaselineError("baseline " + fileName + " has the unknown version " +
-                            version->Text());
+        throw BaselineError("baseline " + fileName + " has the unknown version " + version->Text());
     }
     std::vector<BaselineEntry> entries;
     for (const JsonValue& item : findings->Items()) {
@@ -99,7 +97,8 @@ void WriteBaseline(const std::string& fileName, std::vector<BaselineEntry> entri
         out << "{\n  \"version\": " << kVersion << ",\n  \"findings\": [";
         bool first = true;
         for (const BaselineEntry& entry : entries) {
-            out << (first ? "\n" : ",\n") << "    {\"fingerprint\": " << JsonString(entry.Fingerprint)
+            out << (first ? "\n" : ",\n")
+                << "    {\"fingerprint\": " << JsonString(entry.Fingerprint)
                 << ", \"rule\": " << JsonString(entry.Rule)
                 << ", \"symbol\": " << JsonString(entry.Symbol)
                 << ", \"file\": " << JsonString(entry.File)

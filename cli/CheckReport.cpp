@@ -88,7 +88,9 @@ std::vector<SarifResult> CurrentResults(const FileReport& report, bool baselineS
         }
         results.push_back({&finding, baselineStates ? "new" : nullptr});
     }
-    while (known < report.Baselined.size()) results.push_back({&report.Baselined[known++], "unchanged"});
+    while (known < report.Baselined.size()) {
+        results.push_back({&report.Baselined[known++], "unchanged"});
+    }
     return results;
 }
 

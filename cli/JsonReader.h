@@ -1,10 +1,10 @@
 #pragma once
 // Just enough JSON reading for a baseline file: a whole document into a
 // tree of values. Numbers are kept as their text.
-#include <utility>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lumorca::cli {

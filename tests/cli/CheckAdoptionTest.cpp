@@ -68,9 +68,9 @@ TEST(CheckFingerprints, SurviveEditsElsewhereInTheListing) {
         padded.push_back(RulesLines()[i]);
     }
     // Same rule and symbol as a finding of LP_SAVE.
-    const Lines entry = {"******        entry LP_MORE", "    33        variables",
+    const Lines entry = {"******        entry LP_MORE",    "    33        variables",
                          "    34 1         numeric V_TMP", "    35 1      endvariables",
-                         "    36        V_TMP = 5", "    37        return (0)"};
+                         "    36        V_TMP = 5",        "    37        return (0)"};
     struct Case {
         const char* Name;
         Lines Listing;
@@ -126,24 +126,39 @@ TEST(CheckSuppressions, CommentsSilenceFindingsAndUnusedOnesAreReported) {
     };
     const Lines rules = RulesLines();
     const std::vector<Case> cases = {
-        {"on the line", Replaced(rules, 6, "     4 1         string V_Wo ; lumorca: ignore local-variable-write-only"),
-         {"local-variable-write-only V_WO"}, {}},
+        {"on the line",
+         Replaced(rules, 6,
+                  "     4 1         string V_Wo ; lumorca: ignore local-variable-write-only"),
+         {"local-variable-write-only V_WO"},
+         {}},
         {"any case, several rules",
-         Replaced(rules, 20, "    18        message \"Hello %%NAME\" ;LUMORCA: Ignore OPEN-SUBSTITUTION,listing-warning"),
-         {"open-substitution \"HELLO %%NAME\"", "listing-warning WARNING"}, {}},
-        {"alone on the line above", Inserted(rules, 18, {"    99        ; lumorca: ignore label-unused"}),
-         {"label-unused L_UNUSED"}, {}},
+         Replaced(rules, 20,
+                  "    18        message \"Hello %%NAME\" ;LUMORCA: Ignore "
+                  "OPEN-SUBSTITUTION,listing-warning"),
+         {"open-substitution \"HELLO %%NAME\"", "listing-warning WARNING"},
+         {}},
+        {"alone on the line above",
+         Inserted(rules, 18, {"    99        ; lumorca: ignore label-unused"}),
+         {"label-unused L_UNUSED"},
+         {}},
         {"after code on the line above",
-         Replaced(rules, 18, "    16        goto L_NOWHERE ; lumorca: ignore label-unused"), {},
+         Replaced(rules, 18, "    16        goto L_NOWHERE ; lumorca: ignore label-unused"),
+         {},
          {"unused-suppression label-unused"}},
         {"whole structure",
-         Inserted(rules, 29, {"    99        ; lumorca: ignore-structure local-variable-write-only, entry-unused"}),
-         {"local-variable-write-only V_TMP", "entry-unused LP_SAVE"}, {}},
+         Inserted(
+             rules, 29,
+             {"    99        ; lumorca: ignore-structure local-variable-write-only, entry-unused"}),
+         {"local-variable-write-only V_TMP", "entry-unused LP_SAVE"},
+         {}},
         {"unused and unknown rules",
-         Inserted(rules, 5, {"    99        ; lumorca: ignore label-unused no-such-rule"}), {},
+         Inserted(rules, 5, {"    99        ; lumorca: ignore label-unused no-such-rule"}),
+         {},
          {"unused-suppression label-unused", "unused-suppression no-such-rule"}},
-        {"not a suppression", Replaced(rules, 6, "     4 1         string V_Wo ; lumorca ignores nothing"),
-         {}, {}},
+        {"not a suppression",
+         Replaced(rules, 6, "     4 1         string V_Wo ; lumorca ignores nothing"),
+         {},
+         {}},
     };
     ScratchDir dir;
     for (const Case& c : cases) {
@@ -158,11 +173,13 @@ TEST(CheckSuppressions, CommentsSilenceFindingsAndUnusedOnesAreReported) {
 }
 
 std::string SarifValidation(const std::vector<std::string>& logs) {
-    std::vector<std::string> args = {std::string(LUMORCA_SOURCE_DIR) + "/tests/cli/validate_sarif.py",
-                                     DataFile("sarif-schema-2.1.0.json")};
+    std::vector<std::string> args = {
+        std::string(LUMORCA_SOURCE_DIR) + "/tests/cli/validate_sarif.py",
+        DataFile("sarif-schema-2.1.0.json")};
     args.insert(args.end(), logs.begin(), logs.end());
     const CliRun run = RunProgram(LUMORCA_SARIF_PYTHON, args);
-    return run.Status == 0 ? std::string() : "status " + std::to_string(run.Status) + "\n" + run.Out + run.Err;
+    return run.Status == 0 ? std::string()
+                           : "status " + std::to_string(run.Status) + "\n" + run.Out + run.Err;
 }
 
 class CheckBaseline : public ::testing::Test {
@@ -185,8 +202,9 @@ TEST_F(CheckBaseline, OnlyNewFindingsCountAfterEditsAboveThem) {
 
     run = Check(faulty, {"--baseline", "baseline.json"});
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(SplitLines(run.Out),
-              Lines{"orders.pro:21: warning: label L_NEW is defined but never jumped to [label-unused]"});
+    EXPECT_EQ(
+        SplitLines(run.Out),
+        Lines{"orders.pro:21: warning: label L_NEW is defined but never jumped to [label-unused]"});
     EXPECT_EQ(SplitLines(run.Err).back(),
               "1 new findings, 15 in the baseline, 0 in the baseline no longer found in 1 files");
 
@@ -257,19 +275,19 @@ TEST_F(CheckBaseline, UnusableBaselineIsExitTwoWithOneLine) {
         EXPECT_EQ(run.Out, "") << name;
         EXPECT_EQ(SplitLines(run.Err).size(), 1u) << name << ": " << run.Err;
     }
-    for (const std::vector<std::string>& options :
-         std::vector<std::vector<std::string>>{{"--baseline", "missing.json"},
-                                               {"--baseline", "."},
-                                               {"--baseline"},
-                                               {"--baseline", "a.json", "--write-baseline", "b.json"},
-                                               {"--write-baseline", "no/such/dir/b.json"}}) {
+    for (const std::vector<std::string>& options : std::vector<std::vector<std::string>>{
+             {"--baseline", "missing.json"},
+             {"--baseline", "."},
+             {"--baseline"},
+             {"--baseline", "a.json", "--write-baseline", "b.json"},
+             {"--write-baseline", "no/such/dir/b.json"}}) {
         const CliRun run = Check(RulesLines(), options);
         EXPECT_EQ(run.Status, 2) << options[0];
         EXPECT_EQ(SplitLines(run.Err).size(), 1u) << run.Err;
     }
     // No baseline is written when a file cannot be checked.
-    const CliRun run = RunProgram(LUMORCA_CLI, {"check", "--write-baseline", "b.json", "gone.pro"},
-                                  dir.Path());
+    const CliRun run =
+        RunProgram(LUMORCA_CLI, {"check", "--write-baseline", "b.json", "gone.pro"}, dir.Path());
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(ReadFileBytes(dir.Path() + "/b.json"), "");
 }
@@ -284,7 +302,8 @@ TEST(CheckCiFormats, EveryFormatParses) {
 
     const Lines github = SplitLines(check("github"));
     ASSERT_EQ(github.size(), findings.size());
-    const std::regex command("::(error|warning|notice) file=rules\\.pro,line=[0-9]+,title=[a-z-]+::[^\\r\\n]+");
+    const std::regex command(
+        "::(error|warning|notice) file=rules\\.pro,line=[0-9]+,title=[a-z-]+::[^\\r\\n]+");
     for (size_t i = 0; i < github.size(); ++i) {
         EXPECT_TRUE(std::regex_match(github[i], command)) << github[i];
         EXPECT_NE(github[i].find(",line=" + std::to_string(findings[i]["line"].get<int>()) + ","),
@@ -314,7 +333,8 @@ TEST(CheckCiFormats, EveryFormatParses) {
         const json& artifact = result["locations"][0]["physicalLocation"]["artifactLocation"];
         EXPECT_EQ(artifact["uri"], "rules.pro");
         EXPECT_EQ(artifact["uriBaseId"], "SRCROOT");
-        EXPECT_EQ(result["partialFingerprints"]["lumorcaFingerprint/v1"], findings[i]["fingerprint"]);
+        EXPECT_EQ(result["partialFingerprints"]["lumorcaFingerprint/v1"],
+                  findings[i]["fingerprint"]);
         EXPECT_EQ(result.count("baselineState"), 0u);
     }
 
@@ -322,7 +342,8 @@ TEST(CheckCiFormats, EveryFormatParses) {
     const std::string absolute =
         RunCli({"check", "--format", "sarif", DataFile("rules.pro"), dir.Path() + "/gone.pro"}).Out;
     EXPECT_EQ(json::parse(absolute)["runs"][0].count("originalUriBaseIds"), 0u);
-    EXPECT_EQ(SarifValidation({dir.Write("relative.sarif", relative), dir.Write("absolute.sarif", absolute)}),
+    EXPECT_EQ(SarifValidation(
+                  {dir.Write("relative.sarif", relative), dir.Write("absolute.sarif", absolute)}),
               "");
 }
 
