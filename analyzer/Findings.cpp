@@ -339,6 +339,8 @@ const std::vector<FindingRule>& FindingRules() {
         {"listing-error", "Error message of the compiler listing", FindingSeverity::Error},
         {"listing-warning", "Warning message of the compiler listing", FindingSeverity::Warning},
         {"listing-info", "Information message of the compiler listing", FindingSeverity::Note},
+        {"unused-suppression", "Suppression comment that silences no finding",
+         FindingSeverity::Note},
     };
     return rules;
 }

@@ -20,6 +20,9 @@ struct Finding {
     std::string Rule;
     std::string Symbol;   // upper case; the message word for compiler messages
     std::string Message;  // Latin-1, names the symbol as the listing spells it
+    // Header name of the trigger, entry or operation the line belongs to.
+    std::string Structure;
+    std::string Fingerprint;  // independent of line numbers, see Fingerprint.h
 };
 
 struct FindingRule {

@@ -1,5 +1,6 @@
-// lumorca-cli check [--format text|json|sarif] FILE...: the warning marks of
-// the analysis and the listing's compiler messages as diagnostics.
+// lumorca-cli check [--format F] [--baseline FILE | --write-baseline FILE]
+// FILE...: the warning marks of the analysis and the listing's compiler
+// messages as diagnostics.
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -8,8 +9,12 @@
 
 #include "analyzer/Analysis.h"
 #include "analyzer/Findings.h"
+#include "analyzer/Fingerprint.h"
 #include "analyzer/ListingReader.h"
+#include "analyzer/Suppressions.h"
+#include "cli/Baseline.h"
 #include "cli/CheckReport.h"
+#include "cli/CiReport.h"
 #include "cli/Command.h"
 #include "cli/Options.h"
 
@@ -24,7 +29,10 @@ ReportFormat ParseFormat(const std::string& name) {
     if (name == "text") return ReportFormat::Text;
     if (name == "json") return ReportFormat::Json;
     if (name == "sarif") return ReportFormat::Sarif;
-    throw UsageError("unknown format \"" + name + "\" (text, json or sarif)");
+    if (name == "github") return ReportFormat::Github;
+    if (name == "codeclimate") return ReportFormat::CodeClimate;
+    throw UsageError("unknown format \"" + name +
+                     "\" (text, json, sarif, github or codeclimate)");
 }
 
 FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settings) {
@@ -33,6 +41,8 @@ FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settin
     try {
         ListingLines lines = ReadListingFile(fileName, settings.Language);
         CheckCorvaneListing(lines, settings.Language);
+        // Suppressions are read from the file as it is, empty lines included.
+        const ListingLines fileLines = lines;
         const std::vector<int32_t> kept = KeptLineIndexes(lines, settings.IgnoreEmptyLines);
         const AnalysisResult result = AnalyzeListing(lines, settings);
         if (result.Empty()) throw ENoCorvaneSource(settings.Language);
@@ -44,6 +54,10 @@ FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settin
         input.KeptLines = kept.size() == lines.size() ? &kept : nullptr;
         input.Settings = &settings;
         report.Findings = CollectFindings(input);
+        const std::vector<StructureSpan> spans =
+            StructureSpans(lines, result.StructureStarts, input.KeptLines);
+        IdentifyFindings(report.Findings, spans);
+        ApplySuppressions(report.Findings, fileLines, spans);
         report.Usable = true;
     } catch (const EFileNotReadable& error) {
         report.Problem = error.what();
@@ -72,25 +86,77 @@ std::vector<FileReport> CheckFiles(const std::vector<std::string>& files,
     return reports;
 }
 
+constexpr const char* kUsage =
+    "check [--format text|json|sarif|github|codeclimate] "
+    "[--baseline FILE | --write-baseline FILE] FILE...";
+
+// "--name VALUE" or "--name=VALUE" at args[i]; false for another argument.
+bool OptionValue(const std::vector<std::string>& args, size_t& i, const std::string& name,
+                 std::string& value) {
+    const std::string& arg = args[i];
+    if (arg == name) {
+        if (i + 1 >= args.size()) throw UsageError(name + " needs a value");
+        value = args[++i];
+        return true;
+    }
+    if (arg.rfind(name + "=", 0) == 0) {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
 int RunCheck(Context& context) {
     ReportFormat format = ReportFormat::Text;
+    std::string baselineFile;
+    std::string newBaselineFile;
     std::vector<std::string> files;
     for (size_t i = 0; i < context.Args.size(); ++i) {
         const std::string& arg = context.Args[i];
-        if (arg == "--format") {
-            if (i + 1 >= context.Args.size()) throw UsageError("--format needs a value");
-            format = ParseFormat(context.Args[++i]);
-        } else if (arg.rfind("--format=", 0) == 0) {
-            format = ParseFormat(arg.substr(9));
+        std::string value;
+        if (OptionValue(context.Args, i, "--format", value)) {
+            format = ParseFormat(value);
+        } else if (OptionValue(context.Args, i, "--baseline", value)) {
+            baselineFile = value;
+        } else if (OptionValue(context.Args, i, "--write-baseline", value)) {
+            newBaselineFile = value;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             throw UsageError("unknown option \"" + arg + "\" for check");
         } else {
             files.push_back(arg);
         }
     }
-    if (files.empty()) throw UsageError("usage: lumorca-cli check [--format text|json|sarif] FILE...");
+    if (files.empty()) throw UsageError(std::string("usage: lumorca-cli ") + kUsage);
+    if (!baselineFile.empty() && !newBaselineFile.empty()) {
+        throw UsageError("--baseline and --write-baseline exclude each other");
+    }
+    // Read first: a baseline that cannot be used must not look like a clean run.
+    std::vector<BaselineEntry> baseline;
+    if (!baselineFile.empty()) baseline = ReadBaseline(baselineFile);
 
-    const std::vector<FileReport> reports = CheckFiles(files, context.Settings);
+    std::vector<FileReport> reports = CheckFiles(files, context.Settings);
+
+    bool unusable = false;
+    size_t checked = 0;
+    for (const FileReport& report : reports) {
+        if (!report.Usable) {
+            unusable = true;
+            *context.Err << "lumorca-cli: " << report.Problem << "\n";
+        } else {
+            ++checked;
+        }
+    }
+    if (!newBaselineFile.empty()) {
+        // A baseline without some file's findings would fail the next run.
+        if (unusable) return ExitUnusable;
+        const std::vector<BaselineEntry> entries = BaselineEntries(reports);
+        WriteBaseline(newBaselineFile, entries);
+        *context.Err << entries.size() << " findings in " << checked
+                     << " files written to " << newBaselineFile << "\n";
+        return ExitOk;
+    }
+    BaselineCounts counts;
+    if (!baselineFile.empty()) counts = CompareWithBaseline(reports, baseline);
 
     switch (format) {
         case ReportFormat::Text:
@@ -100,33 +166,37 @@ int RunCheck(Context& context) {
             WriteJsonReport(*context.Out, reports);
             break;
         case ReportFormat::Sarif:
-            WriteSarifReport(*context.Out, reports, LUMORCA_VERSION);
+            WriteSarifReport(*context.Out, reports, LUMORCA_VERSION, !baselineFile.empty());
+            break;
+        case ReportFormat::Github:
+            WriteGithubReport(*context.Out, reports);
+            break;
+        case ReportFormat::CodeClimate:
+            WriteCodeClimateReport(*context.Out, reports);
             break;
     }
     context.Out->flush();
 
-    bool unusable = false;
     bool failing = false;
     size_t findings = 0;
-    size_t checked = 0;
     for (const FileReport& report : reports) {
-        if (!report.Usable) {
-            unusable = true;
-            *context.Err << "lumorca-cli: " << report.Problem << "\n";
-            continue;
-        }
-        ++checked;
         findings += report.Findings.size();
         for (const Finding& finding : report.Findings) {
             if (finding.Severity != FindingSeverity::Note) failing = true;
         }
     }
-    *context.Err << findings << " findings in " << checked << " files\n";
+    if (baselineFile.empty()) {
+        *context.Err << findings << " findings in " << checked << " files\n";
+    } else {
+        *context.Err << counts.New << " new findings, " << counts.Unchanged
+                     << " in the baseline, " << counts.Absent
+                     << " in the baseline no longer found in " << checked << " files\n";
+    }
     if (unusable) return ExitUnusable;
     return failing ? ExitFindings : ExitOk;
 }
 
-const Registrar kCheck("check", "check [--format text|json|sarif] FILE...", RunCheck);
+const Registrar kCheck("check", kUsage, RunCheck);
 
 }  // namespace
 }  // namespace lumorca::cli

@@ -1,5 +1,6 @@
 #include "cli/CheckReport.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "analyzer/TextEncoding.h"
@@ -42,6 +43,62 @@ std::string PercentEncode(std::string_view path, bool keepDriveColon) {
     return out;
 }
 
+// Relative file names are relative to the run's SRCROOT, the directory the
+// check ran in; absolute ones stand alone.
+constexpr const char* kSourceRoot = "SRCROOT";
+constexpr const char* kFingerprintKey = "lumorcaFingerprint/v1";
+
+bool IsRelativeUri(std::string_view uri) { return uri.rfind("file:", 0) != 0; }
+
+std::string ArtifactLocation(std::string_view fileName) {
+    std::string uri = FileUri(fileName);
+    if (!IsRelativeUri(uri)) return "{\"uri\": " + JsonString(uri) + "}";
+    while (uri.rfind("./", 0) == 0) uri.erase(0, 2);
+    return "{\"uri\": " + JsonString(uri) + ", \"uriBaseId\": \"" + kSourceRoot + "\"}";
+}
+
+// The base of the relative names, when there are any: a file: URI of the
+// working directory, ending in a slash.
+std::string OriginalUriBaseIds(const std::vector<FileReport>& reports) {
+    bool relative = false;
+    for (const FileReport& report : reports) {
+        relative = relative || IsRelativeUri(FileUri(report.File));
+    }
+    std::error_code error;
+    const std::filesystem::path directory = std::filesystem::current_path(error);
+    if (!relative || error) return {};
+    std::string uri = FileUri(directory.string());
+    if (uri.empty() || uri.back() != '/') uri += '/';
+    return std::string("      \"originalUriBaseIds\": {\"") + kSourceRoot +
+           "\": {\"uri\": " + JsonString(uri) + "}},\n";
+}
+
+struct SarifResult {
+    const Finding* Found = nullptr;
+    const char* State = nullptr;  // baselineState, none without a baseline
+};
+
+// New and unchanged findings of one file in line order.
+std::vector<SarifResult> CurrentResults(const FileReport& report, bool baselineStates) {
+    std::vector<SarifResult> results;
+    size_t known = 0;
+    for (const Finding& finding : report.Findings) {
+        while (known < report.Baselined.size() && report.Baselined[known].Line <= finding.Line) {
+            results.push_back({&report.Baselined[known++], "unchanged"});
+        }
+        results.push_back({&finding, baselineStates ? "new" : nullptr});
+    }
+    while (known < report.Baselined.size()) {
+        results.push_back({&report.Baselined[known++], "unchanged"});
+    }
+    return results;
+}
+
+FindingSeverity RuleSeverity(const std::string& rule) {
+    const int index = FindingRuleIndex(rule);
+    return index < 0 ? FindingSeverity::Note : FindingRules()[static_cast<size_t>(index)].Severity;
+}
+
 }  // namespace
 
 std::string FileUri(std::string_view fileName) {
@@ -78,14 +135,15 @@ void WriteJsonReport(std::ostream& out, const std::vector<FileReport>& reports) 
             out << "  {\"file\": " << file << ", \"line\": " << finding.Line
                 << ", \"severity\": \"" << SeverityName(finding.Severity) << "\", \"rule\": \""
                 << finding.Rule << "\", \"symbol\": " << JsonLatin1(finding.Symbol)
-                << ", \"message\": " << JsonLatin1(finding.Message) << '}';
+                << ", \"message\": " << JsonLatin1(finding.Message)
+                << ", \"fingerprint\": " << JsonString(finding.Fingerprint) << '}';
         }
     }
     out << (first ? "]\n" : "\n]\n");
 }
 
 void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
-                      std::string_view toolVersion) {
+                      std::string_view toolVersion, bool baselineStates) {
     out << "{\n"
            "  \"$schema\": \"https://json.schemastore.org/sarif-2.1.0.json\",\n"
            "  \"version\": \"2.1.0\",\n"
@@ -107,7 +165,8 @@ void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
     }
     out << "\n          ]\n"
            "        }\n"
-           "      },\n";
+           "      },\n"
+        << OriginalUriBaseIds(reports);
     // Files that could not be used are the run's own notifications.
     bool successful = true;
     for (const FileReport& report : reports) successful = successful && report.Usable;
@@ -120,23 +179,42 @@ void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
         firstProblem = false;
         out << "        {\"level\": \"error\", \"message\": {\"text\": "
             << JsonLatin1(report.Problem)
-            << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": "
-            << JsonString(FileUri(report.File)) << "}}}]}";
+            << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
+            << ArtifactLocation(report.File) << "}}]}";
     }
     out << (firstProblem ? "]}],\n" : "\n      ]}],\n");
     out << "      \"results\": [";
     bool first = true;
     for (const FileReport& report : reports) {
-        const std::string uri = JsonString(FileUri(report.File));
-        for (const Finding& finding : report.Findings) {
+        const std::string location = ArtifactLocation(report.File);
+        for (const SarifResult& result : CurrentResults(report, baselineStates)) {
+            const Finding& finding = *result.Found;
             out << (first ? "\n" : ",\n");
             first = false;
             out << "        {\"ruleId\": \"" << finding.Rule
                 << "\", \"ruleIndex\": " << FindingRuleIndex(finding.Rule) << ", \"level\": \""
                 << SarifLevel(finding.Severity)
                 << "\", \"message\": {\"text\": " << JsonLatin1(finding.Message)
-                << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": "
-                << uri << "}, \"region\": {\"startLine\": " << finding.Line << "}}}]}";
+                << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
+                << location << ", \"region\": {\"startLine\": " << finding.Line
+                << "}}}], \"partialFingerprints\": {\"" << kFingerprintKey
+                << "\": " << JsonString(finding.Fingerprint) << '}';
+            if (result.State != nullptr) out << ", \"baselineState\": \"" << result.State << '"';
+            out << '}';
+        }
+        // A fixed finding has no line any more: its file is its place.
+        for (const BaselineEntry& entry : report.Absent) {
+            out << (first ? "\n" : ",\n");
+            first = false;
+            const int index = FindingRuleIndex(entry.Rule);
+            out << "        {";
+            if (!entry.Rule.empty()) out << "\"ruleId\": " << JsonString(entry.Rule) << ", ";
+            if (index >= 0) out << "\"ruleIndex\": " << index << ", ";
+            out << "\"level\": \"" << SarifLevel(RuleSeverity(entry.Rule))
+                << "\", \"message\": {\"text\": " << JsonString(entry.Message)
+                << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
+                << location << "}}], \"partialFingerprints\": {\"" << kFingerprintKey
+                << "\": " << JsonString(entry.Fingerprint) << "}, \"baselineState\": \"absent\"}";
         }
     }
     out << (first ? "]\n" : "\n      ]\n")

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analyzer/Findings.h"
+#include "cli/BaselineFile.h"
 
 namespace lumorca::cli {
 
@@ -13,15 +14,19 @@ struct FileReport {
     std::string File;  // as given on the command line
     bool Usable = false;
     std::string Problem;  // one line, when the file could not be used
-    std::vector<Finding> Findings;
+    std::vector<Finding> Findings;  // what is reported; only the new ones against a baseline
+    std::vector<Finding> Baselined;  // found and in the baseline
+    std::vector<BaselineEntry> Absent;  // in the baseline and no longer found
 };
 
-enum class ReportFormat { Text, Json, Sarif };
+enum class ReportFormat { Text, Json, Sarif, Github, CodeClimate };
 
 void WriteTextReport(std::ostream& out, const std::vector<FileReport>& reports);
 void WriteJsonReport(std::ostream& out, const std::vector<FileReport>& reports);
+// With baselineStates every result says whether it is new, unchanged or
+// absent.
 void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
-                      std::string_view toolVersion);
+                      std::string_view toolVersion, bool baselineStates = false);
 
 // The file name as a URI reference: a relative name stays relative, an
 // absolute one becomes a file: URI; unsafe bytes are percent-encoded.

@@ -159,7 +159,8 @@ TEST(CheckFormats, JsonIsAnArrayOfFindingsInUtf8) {
     const json doc = json::parse(run.Out);
     ASSERT_TRUE(doc.is_array());
     ASSERT_EQ(doc.size(), kRulesFindings.size());
-    const std::set<std::string> keys = {"file", "line", "severity", "rule", "symbol", "message"};
+    const std::set<std::string> keys = {"file",   "line",    "severity",   "rule",
+                                        "symbol", "message", "fingerprint"};
     for (const json& item : doc) {
         std::set<std::string> present;
         for (const auto& [key, value] : item.items()) present.insert(key);
@@ -207,7 +208,7 @@ TEST(CheckFormats, SarifLogCarriesTheRequiredProperties) {
         EXPECT_FALSE(rule["shortDescription"]["text"].get<std::string>().empty());
         ruleIds.push_back(rule["id"]);
     }
-    EXPECT_EQ(ruleIds.size(), 15u);
+    EXPECT_EQ(ruleIds.size(), 16u);
     const json& results = run0["results"];
     ASSERT_EQ(results.size(), kRulesFindings.size());
     std::set<std::string> levels;

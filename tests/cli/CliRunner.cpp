@@ -70,11 +70,15 @@ std::string ScratchDir::Write(const std::string& name, const std::string& bytes)
     return path;
 }
 
-CliRun RunCli(const std::vector<std::string>& args) {
+CliRun RunCli(const std::vector<std::string>& args) { return RunProgram(LUMORCA_CLI, args); }
+
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& workDir) {
     static const ScratchDir outputDir;
     static int counter = 0;
     const std::string base = outputDir.Path() + "/run" + std::to_string(++counter);
-    std::string command = Quote(LUMORCA_CLI);
+    std::string command = workDir.empty() ? std::string() : "cd " + Quote(workDir) + " && ";
+    command += Quote(program);
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " > " + Quote(base + ".out") + " 2> " + Quote(base + ".err");
     const int raw = std::system(command.c_str());

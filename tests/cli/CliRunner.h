@@ -13,6 +13,9 @@ struct CliRun {
 
 // Arguments are quoted for the shell.
 CliRun RunCli(const std::vector<std::string>& args);
+// Any program, in workDir when it is not empty.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& workDir = {});
 
 // A scratch directory, removed with everything in it when the object dies.
 class ScratchDir {

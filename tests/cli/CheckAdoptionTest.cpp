@@ -1,0 +1,351 @@
+// lumorca-cli check on existing listings: fingerprints, baselines,
+// suppression comments and the formats CI services read.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <set>
+
+#include "CliRunner.h"
+
+namespace lumorca::testing {
+namespace {
+
+using nlohmann::json;
+using Lines = std::vector<std::string>;
+
+Lines RulesLines() { return SplitLines(ReadFileBytes(DataFile("rules.pro"))); }
+
+std::string Join(const Lines& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+// Lines put in after line `after` (1-based) of the file.
+Lines Inserted(Lines lines, size_t after, const Lines& added) {
+    lines.insert(lines.begin() + static_cast<long>(after), added.begin(), added.end());
+    return lines;
+}
+
+Lines Replaced(Lines lines, size_t line, const std::string& text) {
+    lines[line - 1] = text;
+    return lines;
+}
+
+// Ten comment lines just below the first trigger's title.
+Lines TenLinesAtTheTop(const Lines& lines) {
+    return Inserted(lines, 2, Lines(10, "     0        ; added above"));
+}
+
+json CheckJson(const std::string& file, std::vector<std::string> options = {}) {
+    options.insert(options.begin(), {"check", "--format", "json"});
+    options.push_back(file);
+    return json::parse(RunCli(options).Out);
+}
+
+// "rule message" -> fingerprints.
+std::map<std::string, std::set<std::string>> Fingerprints(const json& findings) {
+    std::map<std::string, std::set<std::string>> result;
+    for (const json& f : findings) {
+        result[f["rule"].get<std::string>() + " " + f["message"].get<std::string>()].insert(
+            f["fingerprint"].get<std::string>());
+    }
+    return result;
+}
+
+TEST(CheckFingerprints, SurviveEditsElsewhereInTheListing) {
+    ScratchDir dir;
+    const std::map<std::string, std::set<std::string>> original =
+        Fingerprints(CheckJson(dir.Write("original.pro", Join(RulesLines()))));
+    ASSERT_EQ(original.size(), 15u);
+
+    Lines padded;
+    for (size_t i = 0; i < RulesLines().size(); ++i) {
+        if (i % 3 == 2) padded.push_back("");
+        padded.push_back(RulesLines()[i]);
+    }
+    // Same rule and symbol as a finding of LP_SAVE.
+    const Lines entry = {"******        entry LP_MORE",    "    33        variables",
+                         "    34 1         numeric V_TMP", "    35 1      endvariables",
+                         "    36        V_TMP = 5",        "    37        return (0)"};
+    struct Case {
+        const char* Name;
+        Lines Listing;
+        std::vector<std::string> Options;
+    };
+    const std::vector<Case> cases = {
+        {"lines inserted above", TenLinesAtTheTop(RulesLines()), {}},
+        {"empty lines ignored", padded, {"--option", "IgnoreEmptyLines=1"}},
+        {"same rule in an earlier structure", Inserted(RulesLines(), 28, entry), {}},
+        {"a structure added at the end", Inserted(RulesLines(), 34, entry), {}},
+    };
+    for (const Case& c : cases) {
+        const std::map<std::string, std::set<std::string>> edited =
+            Fingerprints(CheckJson(dir.Write("edited.pro", Join(c.Listing)), c.Options));
+        for (const auto& [finding, fingerprints] : original) {
+            ASSERT_EQ(edited.count(finding), 1u) << c.Name << ": " << finding;
+            EXPECT_TRUE(std::includes(edited.at(finding).begin(), edited.at(finding).end(),
+                                      fingerprints.begin(), fingerprints.end()))
+                << c.Name << ": " << finding;
+        }
+    }
+}
+
+TEST(CheckFingerprints, EqualFindingsInOneStructureDiffer) {
+    ScratchDir dir;
+    const std::string file = dir.Write("twice.pro",
+                                       "Trigger <EXEC> from Form: ORDERS\n=====\n"
+                                       "     1        call LP_GONE()\n"
+                                       "     2        call LP_GONE()\n"
+                                       "Trigger <INIT> from Form: ORDERS\n=====\n"
+                                       "     1        call LP_GONE()\n\n");
+    std::set<std::string> fingerprints;
+    for (const json& f : CheckJson(file)) fingerprints.insert(f["fingerprint"].get<std::string>());
+    EXPECT_EQ(fingerprints.size(), 3u);
+}
+
+// The findings as "rule symbol", sorted.
+std::multiset<std::string> RuleSymbols(const json& findings) {
+    std::multiset<std::string> result;
+    for (const json& f : findings) {
+        result.insert(f["rule"].get<std::string>() + " " + f["symbol"].get<std::string>());
+    }
+    return result;
+}
+
+TEST(CheckSuppressions, CommentsSilenceFindingsAndUnusedOnesAreReported) {
+    const std::multiset<std::string> all = RuleSymbols(CheckJson(DataFile("rules.pro")));
+    struct Case {
+        const char* Name;
+        Lines Listing;
+        std::multiset<std::string> Gone;
+        std::multiset<std::string> Added;
+    };
+    const Lines rules = RulesLines();
+    const std::vector<Case> cases = {
+        {"on the line",
+         Replaced(rules, 6,
+                  "     4 1         string V_Wo ; lumorca: ignore local-variable-write-only"),
+         {"local-variable-write-only V_WO"},
+         {}},
+        {"any case, several rules",
+         Replaced(rules, 20,
+                  "    18        message \"Hello %%NAME\" ;LUMORCA: Ignore "
+                  "OPEN-SUBSTITUTION,listing-warning"),
+         {"open-substitution \"HELLO %%NAME\"", "listing-warning WARNING"},
+         {}},
+        {"alone on the line above",
+         Inserted(rules, 18, {"    99        ; lumorca: ignore label-unused"}),
+         {"label-unused L_UNUSED"},
+         {}},
+        {"after code on the line above",
+         Replaced(rules, 18, "    16        goto L_NOWHERE ; lumorca: ignore label-unused"),
+         {},
+         {"unused-suppression label-unused"}},
+        {"whole structure",
+         Inserted(
+             rules, 29,
+             {"    99        ; lumorca: ignore-structure local-variable-write-only, entry-unused"}),
+         {"local-variable-write-only V_TMP", "entry-unused LP_SAVE"},
+         {}},
+        {"unused and unknown rules",
+         Inserted(rules, 5, {"    99        ; lumorca: ignore label-unused no-such-rule"}),
+         {},
+         {"unused-suppression label-unused", "unused-suppression no-such-rule"}},
+        {"not a suppression",
+         Replaced(rules, 6, "     4 1         string V_Wo ; lumorca ignores nothing"),
+         {},
+         {}},
+    };
+    ScratchDir dir;
+    for (const Case& c : cases) {
+        std::multiset<std::string> expected = all;
+        for (const std::string& gone : c.Gone) {
+            ASSERT_EQ(expected.count(gone), 1u) << c.Name << ": " << gone;
+            expected.erase(expected.find(gone));
+        }
+        expected.insert(c.Added.begin(), c.Added.end());
+        EXPECT_EQ(RuleSymbols(CheckJson(dir.Write("s.pro", Join(c.Listing)))), expected) << c.Name;
+    }
+}
+
+std::string SarifValidation(const std::vector<std::string>& logs) {
+    std::vector<std::string> args = {
+        std::string(LUMORCA_SOURCE_DIR) + "/tests/cli/validate_sarif.py",
+        DataFile("sarif-schema-2.1.0.json")};
+    args.insert(args.end(), logs.begin(), logs.end());
+    const CliRun run = RunProgram(LUMORCA_SARIF_PYTHON, args);
+    return run.Status == 0 ? std::string()
+                           : "status " + std::to_string(run.Status) + "\n" + run.Out + run.Err;
+}
+
+class CheckBaseline : public ::testing::Test {
+protected:
+    ScratchDir dir;
+    CliRun Check(const Lines& listing, std::vector<std::string> options) {
+        dir.Write("orders.pro", Join(listing));
+        options.insert(options.begin(), "check");
+        options.push_back("orders.pro");
+        return RunProgram(LUMORCA_CLI, options, dir.Path());
+    }
+};
+
+TEST_F(CheckBaseline, OnlyNewFindingsCountAfterEditsAboveThem) {
+    CliRun run = Check(RulesLines(), {"--write-baseline", "baseline.json"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "");
+    const Lines moved = TenLinesAtTheTop(RulesLines());
+    const Lines faulty = Inserted(moved, 20, {"    99        L_NEW:"});
+
+    run = Check(faulty, {"--baseline", "baseline.json"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(
+        SplitLines(run.Out),
+        Lines{"orders.pro:21: warning: label L_NEW is defined but never jumped to [label-unused]"});
+    EXPECT_EQ(SplitLines(run.Err).back(),
+              "1 new findings, 15 in the baseline, 0 in the baseline no longer found in 1 files");
+
+    run = Check(moved, {"--baseline", "baseline.json"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, "");
+}
+
+TEST_F(CheckBaseline, FileIsSortedOneFindingALineAndRoundTrips) {
+    ASSERT_EQ(Check(RulesLines(), {"--write-baseline=baseline.json"}).Status, 0);
+    const std::string text = ReadFileBytes(dir.Path() + "/baseline.json");
+    const json baseline = json::parse(text);
+    const json& findings = baseline["findings"];
+    ASSERT_EQ(findings.size(), 15u);
+    EXPECT_EQ(SplitLines(text).size(), 15u + 5u);
+    std::vector<std::string> order;
+    for (const json& f : findings) {
+        EXPECT_EQ(f["file"], "orders.pro");
+        order.push_back(f["rule"].get<std::string>() + " " + f["symbol"].get<std::string>());
+    }
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    EXPECT_EQ(findings[0]["rule"], "argument-count");
+
+    // A fixed finding is absent; the others are unchanged, and a baseline
+    // written again is the same file.
+    const Lines fixed = Replaced(RulesLines(), 18, "    16        ; fixed");
+    CliRun run = Check(fixed, {"--baseline", "baseline.json", "--format", "sarif"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(SplitLines(run.Err).back(),
+              "0 new findings, 14 in the baseline, 1 in the baseline no longer found in 1 files");
+    const json log = json::parse(run.Out);
+    std::multiset<std::string> states;
+    for (const json& result : log["runs"][0]["results"]) {
+        states.insert(result["baselineState"].get<std::string>());
+        if (result["baselineState"] == "absent") {
+            EXPECT_EQ(result["ruleId"], "label-undefined");
+        }
+    }
+    EXPECT_EQ(states.count("unchanged"), 14u);
+    EXPECT_EQ(states.count("absent"), 1u);
+    dir.Write("sarif-baseline.json", run.Out);
+    EXPECT_EQ(SarifValidation({dir.Path() + "/sarif-baseline.json"}), "");
+
+    ASSERT_EQ(Check(RulesLines(), {"--write-baseline", "again.json"}).Status, 0);
+    EXPECT_EQ(ReadFileBytes(dir.Path() + "/again.json"), text);
+    // Written by hand: only what matching needs, escapes, no version.
+    dir.Write("hand.json", "{\"findings\": [{\"file\": \"orders\\u002Epro\", \"fingerprint\": " +
+                               findings[0]["fingerprint"].dump() + "}]}");
+    run = Check(RulesLines(), {"--baseline", "hand.json"});
+    EXPECT_EQ(SplitLines(run.Err).back(),
+              "14 new findings, 1 in the baseline, 0 in the baseline no longer found in 1 files");
+    dir.Write("bom.json", "\xEF\xBB\xBF" + text);
+    EXPECT_EQ(Check(RulesLines(), {"--baseline", "bom.json"}).Status, 0);
+}
+
+TEST_F(CheckBaseline, UnusableBaselineIsExitTwoWithOneLine) {
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"not json", "{\"findings\": ["},
+        {"no findings", "{\"version\": 1}"},
+        {"other version", "{\"version\": 9, \"findings\": []}"},
+        {"no fingerprint", "{\"findings\": [{\"file\": \"orders.pro\"}]}"},
+        {"an array", "[]"},
+    };
+    for (const auto& [name, text] : cases) {
+        dir.Write("bad.json", text);
+        const CliRun run = Check(RulesLines(), {"--baseline", "bad.json"});
+        EXPECT_EQ(run.Status, 2) << name;
+        EXPECT_EQ(run.Out, "") << name;
+        EXPECT_EQ(SplitLines(run.Err).size(), 1u) << name << ": " << run.Err;
+    }
+    for (const std::vector<std::string>& options : std::vector<std::vector<std::string>>{
+             {"--baseline", "missing.json"},
+             {"--baseline", "."},
+             {"--baseline"},
+             {"--baseline", "a.json", "--write-baseline", "b.json"},
+             {"--write-baseline", "no/such/dir/b.json"}}) {
+        const CliRun run = Check(RulesLines(), options);
+        EXPECT_EQ(run.Status, 2) << options[0];
+        EXPECT_EQ(SplitLines(run.Err).size(), 1u) << run.Err;
+    }
+    // No baseline is written when a file cannot be checked.
+    const CliRun run =
+        RunProgram(LUMORCA_CLI, {"check", "--write-baseline", "b.json", "gone.pro"}, dir.Path());
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(ReadFileBytes(dir.Path() + "/b.json"), "");
+}
+
+TEST(CheckCiFormats, EveryFormatParses) {
+    const std::string dataDir = std::string(LUMORCA_SOURCE_DIR) + "/tests/cli/data";
+    auto check = [&](const std::string& format) {
+        return RunProgram(LUMORCA_CLI, {"check", "--format", format, "rules.pro"}, dataDir).Out;
+    };
+    const json findings = json::parse(check("json"));
+    ASSERT_EQ(findings.size(), 15u);
+
+    const Lines github = SplitLines(check("github"));
+    ASSERT_EQ(github.size(), findings.size());
+    const std::regex command(
+        "::(error|warning|notice) file=rules\\.pro,line=[0-9]+,title=[a-z-]+::[^\\r\\n]+");
+    for (size_t i = 0; i < github.size(); ++i) {
+        EXPECT_TRUE(std::regex_match(github[i], command)) << github[i];
+        EXPECT_NE(github[i].find(",line=" + std::to_string(findings[i]["line"].get<int>()) + ","),
+                  std::string::npos);
+    }
+
+    const json climate = json::parse(check("codeclimate"));
+    ASSERT_EQ(climate.size(), findings.size());
+    std::set<std::string> fingerprints;
+    for (size_t i = 0; i < climate.size(); ++i) {
+        const json& issue = climate[i];
+        EXPECT_EQ(issue["check_name"], findings[i]["rule"]);
+        EXPECT_EQ(issue["description"], findings[i]["message"]);
+        EXPECT_EQ(issue["location"]["path"], "rules.pro");
+        EXPECT_EQ(issue["location"]["lines"]["begin"], findings[i]["line"]);
+        EXPECT_TRUE(std::set<std::string>({"info", "major", "critical"}).count(issue["severity"]));
+        fingerprints.insert(issue["fingerprint"].get<std::string>());
+    }
+    EXPECT_EQ(fingerprints.size(), climate.size());
+
+    // Relative names: relative URIs on SRCROOT, the working directory.
+    const std::string relative = check("sarif");
+    const json run = json::parse(relative)["runs"][0];
+    EXPECT_EQ(run["originalUriBaseIds"]["SRCROOT"]["uri"], "file://" + dataDir + "/");
+    for (size_t i = 0; i < run["results"].size(); ++i) {
+        const json& result = run["results"][i];
+        const json& artifact = result["locations"][0]["physicalLocation"]["artifactLocation"];
+        EXPECT_EQ(artifact["uri"], "rules.pro");
+        EXPECT_EQ(artifact["uriBaseId"], "SRCROOT");
+        EXPECT_EQ(result["partialFingerprints"]["lumorcaFingerprint/v1"],
+                  findings[i]["fingerprint"]);
+        EXPECT_EQ(result.count("baselineState"), 0u);
+    }
+
+    ScratchDir dir;
+    const std::string absolute =
+        RunCli({"check", "--format", "sarif", DataFile("rules.pro"), dir.Path() + "/gone.pro"}).Out;
+    EXPECT_EQ(json::parse(absolute)["runs"][0].count("originalUriBaseIds"), 0u);
+    EXPECT_EQ(SarifValidation(
+                  {dir.Write("relative.sarif", relative), dir.Write("absolute.sarif", absolute)}),
+              "");
+}
+
+}  // namespace
+}  // namespace lumorca::testing
