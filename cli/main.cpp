@@ -31,9 +31,10 @@ const CommandInfo* FindCommand(const std::string& name) {
 }
 
 int Run(const std::vector<std::string>& args) {
-    CommandLine line = ParseCommandLine(args);
+    CommandLine line = ParseCommandLine(args, std::cerr);
     if (line.Help) {
         PrintUsage(std::cout);
+        FinishOutput(std::cout);
         return ExitOk;
     }
     if (line.Command.empty()) throw UsageError("no command given (try --help)");
@@ -46,7 +47,7 @@ int Run(const std::vector<std::string>& args) {
     context.Out = &std::cout;
     context.Err = &std::cerr;
     const int status = command->Run(context);
-    std::cout.flush();
+    FinishOutput(std::cout);
     return status;
 }
 

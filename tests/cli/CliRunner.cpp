@@ -70,13 +70,18 @@ std::string ScratchDir::Write(const std::string& name, const std::string& bytes)
     return path;
 }
 
-CliRun RunCli(const std::vector<std::string>& args) {
+CliRun RunCli(const std::vector<std::string>& args) { return RunCli(args, CliLimits()); }
+
+CliRun RunCli(const std::vector<std::string>& args, const CliLimits& limits) {
     static const ScratchDir outputDir;
     static int counter = 0;
     const std::string base = outputDir.Path() + "/run" + std::to_string(++counter);
     std::string command = Quote(LUMORCA_CLI);
+    if (limits.Seconds > 0) command = "timeout -s KILL " + std::to_string(limits.Seconds) + " " + command;
+    if (!limits.Prelude.empty()) command = limits.Prelude + "; exec " + command;
     for (const std::string& arg : args) command += " " + Quote(arg);
-    command += " > " + Quote(base + ".out") + " 2> " + Quote(base + ".err");
+    const std::string out = limits.StdoutPath.empty() ? base + ".out" : limits.StdoutPath;
+    command += " > " + Quote(out) + " 2> " + Quote(base + ".err");
     const int raw = std::system(command.c_str());
     CliRun run;
 #ifdef _WIN32
@@ -84,7 +89,7 @@ CliRun RunCli(const std::vector<std::string>& args) {
 #else
     run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
-    run.Out = ReadFileBytes(base + ".out");
+    if (limits.StdoutPath.empty()) run.Out = ReadFileBytes(out);
     run.Err = ReadFileBytes(base + ".err");
     return run;
 }
