@@ -1,7 +1,8 @@
 #pragma once
 // Section "Options" of the settings store, key by key, applied to the
-// analysis settings. Used by the command-line tool for "--option" and
-// "--settings".
+// analysis settings, with the values each key allows. Used by the
+// command-line tool for "--option" and "--settings", and by the program for
+// the ranges of the numbers it reads from the store.
 #include <optional>
 #include <string>
 #include <string_view>
