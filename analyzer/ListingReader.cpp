@@ -1,10 +1,10 @@
 #include "analyzer/ListingReader.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <optional>
 
 #include "analyzer/LineModel.h"
+#include "analyzer/RegularFile.h"
+#include "analyzer/TextEncoding.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
@@ -31,7 +31,12 @@ ENoCorvaneSource::ENoCorvaneSource(int language)
 
 EFileNotReadable::EFileNotReadable(const std::string& fileName, int language)
     : std::runtime_error(WithFileName(Text(kCannotReadText, language), fileName)),
-      fileName_(fileName) {}
+      fileName_(fileName),
+      language_(language) {}
+
+std::string EFileNotReadable::Utf8Message() const {
+    return WithFileName(Latin1ToUtf8(Text(kCannotReadText, language_)), FileNameToUtf8(fileName_));
+}
 
 ListingLines SplitFileText(std::string_view bytes) {
     ListingLines lines;
@@ -77,26 +82,9 @@ ListingLines ReadListingFile(const std::string& fileName, int language) {
 
 ListingLines ReadListingFile(const std::filesystem::path& path, const std::string& fileName,
                              int language) {
-    std::error_code error;
-    // Opening a directory succeeds on some systems and then reads nothing;
-    // a device may never end.
-    const auto status = std::filesystem::status(path, error);
-    if (std::filesystem::is_directory(status) || std::filesystem::is_character_file(status) ||
-        std::filesystem::is_block_file(status)) {
-        throw EFileNotReadable(fileName, language);
-    }
-
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw EFileNotReadable(fileName, language);
-
-    std::string bytes;
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
-        if (in.eof()) break;
-    }
-    if (in.bad()) throw EFileNotReadable(fileName, language);
-    return SplitFileText(bytes);
+    const std::optional<std::string> bytes = ReadRegularFile(path, kMaxListingFileBytes);
+    if (!bytes) throw EFileNotReadable(fileName, language);
+    return SplitFileText(*bytes);
 }
 
 bool IsCorvaneListing(const ListingLines& lines) {

@@ -17,15 +17,20 @@ public:
     explicit ENoCorvaneSource(int language);
 };
 
-// The file could not be opened or read (missing, a directory, no access).
+// The file could not be used: missing, not a regular file, no access, or
+// larger than a listing can be.
 // The message names the file in the chosen language.
 class EFileNotReadable : public std::runtime_error {
 public:
     EFileNotReadable(const std::string& fileName, int language);
     const std::string& FileName() const { return fileName_; }
+    // what() holds the Latin-1 text and the file name's own bytes; this is
+    // the same message with each part turned into UTF-8 once.
+    std::string Utf8Message() const;
 
 private:
     std::string fileName_;
+    int language_;
 };
 
 // A file's bytes as lines: breaks are LF, CR LF or a lone CR; a break at the
@@ -38,7 +43,7 @@ ListingLines SplitFileText(std::string_view bytes);
 // empty line; an empty text is one empty line.
 ListingLines SplitClipboardText(std::string_view text);
 
-// Reads a whole file as bytes and splits it. Throws EFileNotReadable.
+// Reads a whole regular file as bytes and splits it. Throws EFileNotReadable.
 ListingLines ReadListingFile(const std::string& fileName, int language);
 // The same for a path that a narrow string cannot hold (wide names on
 // Windows); the error names the file as `fileName` spells it.

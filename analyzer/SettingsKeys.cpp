@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "analyzer/LineModel.h"
@@ -25,29 +26,98 @@ std::optional<int32_t> ParseNumber(std::string_view text) {
     return value;
 }
 
-void ReadBool(bool& field, bool factory, std::string_view value) {
-    const auto number = ParseNumber(value);
-    field = number ? *number != 0 : factory;
-}
-
-void ReadInt(int& field, int factory, std::string_view value, int low, int high) {
-    const auto number = ParseNumber(value);
-    field = (number && *number >= low && *number <= high) ? *number : factory;
-}
-
 bool Is(std::string_view key, std::string_view name) {
     return key.size() == name.size() && CompareNoCase(key, name) == 0;
 }
 
-// Keys of the section that only the windows read.
-constexpr std::string_view kWindowOnlyKeys[] = {
-    "ProcListingDir",      "AskToSave",           "SameWindowFont",      "SameWindowColor",
-    "AutoSize",            "SouceSize 2x",        "NonPropFont",         "ColorZnrAbs",
-    "ColorZnrTrigger",     "ColorContinue",       "ColorSource",         "ColorSourceComment",
-    "ColorSourceNames",    "ColorSourceCommands", "ColorSourceGold",     "ColorSourceErrors",
-    "ColorSourceWarnings", "ColorSourceInfos",    "ColorSourceActiveLine", "ColorSourceMarked",
-    "AutoReload",
+enum class ValueKind { Bool, Number, List, Text };
+
+constexpr SettingRange kBoolRange{0, 1};
+constexpr SettingRange kAnyNumber{std::numeric_limits<int32_t>::min(),
+                                  std::numeric_limits<int32_t>::max()};
+
+// Every key of section "Options". A key without a field is one only the
+// program's windows read: checked, then ignored.
+struct KeyInfo {
+    std::string_view Name;
+    ValueKind Kind;
+    SettingRange Range = kBoolRange;
+    bool AnalysisSettings::*Bool = nullptr;
+    int AnalysisSettings::*Number = nullptr;
+    std::vector<std::string> AnalysisSettings::*List = nullptr;
 };
+
+using S = AnalysisSettings;
+constexpr ValueKind kBool = ValueKind::Bool;
+constexpr ValueKind kNumber = ValueKind::Number;
+
+const KeyInfo kKeys[] = {
+    {"Language", kNumber, {0, 1}, nullptr, &S::Language},
+    {"ProcListingDir", ValueKind::Text},
+    {"AskToSave", kBool},
+    {"AutoReload", kBool},
+    {"Ignore ERRF", kBool, kBoolRange, &S::IgnoreERRF},
+    {"List $Status", kBool, kBoolRange, &S::ListStatus},
+    {"List $Result", kBool, kBoolRange, &S::ListResult},
+    {"TryToMerge", kBool, kBoolRange, &S::TryToMerge},
+    {"IgnoreEmptyLines", kBool, kBoolRange, &S::IgnoreEmptyLines},
+    {"ServiceWarnings", kBool, kBoolRange, &S::ServiceWarnings},
+    {"MarkInvalidParams", kBool, kBoolRange, &S::MarkInvalidParams},
+    {"MarkVarStrings", kBool, kBoolRange, &S::MarkVarStrings},
+    {"MarkSuspEntries", kBool, kBoolRange, &S::MarkSuspEntries},
+    {"MarkSuspCompVars", kBool, kBoolRange, &S::MarkSuspCompVars},
+    {"MarkSuspLocalVars", kBool, kBoolRange, &S::MarkSuspLocalVars},
+    {"MarkSuspLabel", kBool, kBoolRange, &S::MarkSuspLabel},
+    {"MarkSuspEntriesEx", ValueKind::List, {}, nullptr, nullptr, &S::MarkSuspEntriesEx},
+    {"MarkSuspCompVarsEx", ValueKind::List, {}, nullptr, nullptr, &S::MarkSuspCompVarsEx},
+    {"MarkSuspLocalVarsEx", ValueKind::List, {}, nullptr, nullptr, &S::MarkSuspLocalVarsEx},
+    {"MarkSuspLabelEx", ValueKind::List, {}, nullptr, nullptr, &S::MarkSuspLabelEx},
+    {"SameWindowColor", kBool},
+    {"SameWindowFont", kBool},
+    {"AutoSize", kBool},
+    {"SouceSize 2x", kBool},
+    {"SortLocals", kBool, kBoolRange, &S::SortLocals},
+    {"How2ShowXRef", kNumber, {0, 2}, nullptr, &S::How2ShowXRef},
+    {"ExpandCallTree", kBool, kBoolRange, &S::ExpandCallTree},
+    {"ListDuplcateCalls", kBool, kBoolRange, &S::ListDuplicateCalls},
+    {"ListLibraryCalls", kBool, kBoolRange, &S::ListLibraryCalls},
+    {"SortCalls", kNumber, {0, 1}, nullptr, &S::SortCalls},
+    {"Indent", kNumber, kAnyNumber, nullptr, &S::Indent},
+    {"AutoIndent", kBool, kBoolRange, &S::AutoIndent},
+    {"DisplayLineNrTotal", kBool, kBoolRange, &S::DisplayLineNrTotal},
+    {"DisplayLineNrTrigger", kBool, kBoolRange, &S::DisplayLineNrTrigger},
+    {"DisplayContinueFlag", kBool, kBoolRange, &S::DisplayContinueFlag},
+    {"Lowercase", kBool, kBoolRange, &S::Lowercase},
+    {"NonPropFont", kBool},
+    {"ColorZnrAbs", kNumber, kAnyNumber},
+    {"ColorZnrTrigger", kNumber, kAnyNumber},
+    {"ColorContinue", kNumber, kAnyNumber},
+    {"ColorSource", kNumber, kAnyNumber},
+    {"ColorSourceComment", kNumber, kAnyNumber},
+    {"ColorSourceNames", kNumber, kAnyNumber},
+    {"ColorSourceCommands", kNumber, kAnyNumber},
+    {"ColorSourceGold", kNumber, kAnyNumber},
+    {"ColorSourceErrors", kNumber, kAnyNumber},
+    {"ColorSourceWarnings", kNumber, kAnyNumber},
+    {"ColorSourceInfos", kNumber, kAnyNumber},
+    {"ColorSourceActiveLine", kNumber, kAnyNumber},
+    {"ColorSourceMarked", kNumber, kAnyNumber},
+};
+
+const KeyInfo* FindKey(std::string_view key) {
+    for (const KeyInfo& info : kKeys) {
+        if (Is(key, info.Name)) return &info;
+    }
+    return nullptr;
+}
+
+bool InRange(int32_t value, SettingRange range) { return value >= range.Low && value <= range.High; }
+
+std::string AllowedValues(const KeyInfo& info) {
+    const SettingRange r = info.Range;
+    if (r.High == r.Low + 1) return std::to_string(r.Low) + " or " + std::to_string(r.High);
+    return "a whole number from " + std::to_string(r.Low) + " to " + std::to_string(r.High);
+}
 
 }  // namespace
 
@@ -63,84 +133,37 @@ std::vector<std::string> SplitSettingList(std::string_view text) {
     return items;
 }
 
+std::optional<SettingRange> RangeOfSetting(std::string_view key) {
+    const KeyInfo* info = FindKey(key);
+    if (info == nullptr || (info->Kind != kBool && info->Kind != kNumber)) return std::nullopt;
+    return info->Range;
+}
+
+std::optional<std::string> CheckSettingValue(std::string_view key, std::string_view value) {
+    const KeyInfo* info = FindKey(key);
+    if (info == nullptr || info->Kind == ValueKind::List || info->Kind == ValueKind::Text) return std::nullopt;
+    const auto number = ParseNumber(value);
+    if (number && InRange(*number, info->Range)) return std::nullopt;
+    return AllowedValues(*info);
+}
+
 bool ApplySettingKey(AnalysisSettings& s, std::string_view key, std::string_view value) {
+    const KeyInfo* info = FindKey(key);
+    if (info == nullptr) return false;
     const AnalysisSettings factory;
-
-    if (Is(key, "Language")) {
-        const auto number = ParseNumber(value);
+    const auto number = ParseNumber(value);
+    if (info->Bool != nullptr) {
+        s.*info->Bool = number ? *number != 0 : factory.*info->Bool;
+    } else if (info->Number == &AnalysisSettings::Language) {
+        // Only the two languages are taken; anything else changes nothing.
         const int language = number ? *number : factory.Language;
-        if (language == 0 || language == 1) s.Language = language;
-        return true;
+        if (InRange(language, info->Range)) s.Language = language;
+    } else if (info->Number != nullptr) {
+        s.*info->Number = (number && InRange(*number, info->Range)) ? *number : factory.*info->Number;
+    } else if (info->List != nullptr) {
+        s.*info->List = SplitSettingList(value);
     }
-
-    struct BoolKey {
-        std::string_view Name;
-        bool AnalysisSettings::*Field;
-    };
-    static constexpr BoolKey kBoolKeys[] = {
-        {"Ignore ERRF", &AnalysisSettings::IgnoreERRF},
-        {"List $Status", &AnalysisSettings::ListStatus},
-        {"List $Result", &AnalysisSettings::ListResult},
-        {"TryToMerge", &AnalysisSettings::TryToMerge},
-        {"IgnoreEmptyLines", &AnalysisSettings::IgnoreEmptyLines},
-        {"ServiceWarnings", &AnalysisSettings::ServiceWarnings},
-        {"MarkInvalidParams", &AnalysisSettings::MarkInvalidParams},
-        {"MarkVarStrings", &AnalysisSettings::MarkVarStrings},
-        {"MarkSuspEntries", &AnalysisSettings::MarkSuspEntries},
-        {"MarkSuspCompVars", &AnalysisSettings::MarkSuspCompVars},
-        {"MarkSuspLocalVars", &AnalysisSettings::MarkSuspLocalVars},
-        {"MarkSuspLabel", &AnalysisSettings::MarkSuspLabel},
-        {"SortLocals", &AnalysisSettings::SortLocals},
-        {"ExpandCallTree", &AnalysisSettings::ExpandCallTree},
-        {"ListDuplcateCalls", &AnalysisSettings::ListDuplicateCalls},
-        {"ListLibraryCalls", &AnalysisSettings::ListLibraryCalls},
-        {"AutoIndent", &AnalysisSettings::AutoIndent},
-        {"DisplayLineNrTotal", &AnalysisSettings::DisplayLineNrTotal},
-        {"DisplayLineNrTrigger", &AnalysisSettings::DisplayLineNrTrigger},
-        {"DisplayContinueFlag", &AnalysisSettings::DisplayContinueFlag},
-        {"Lowercase", &AnalysisSettings::Lowercase},
-    };
-    for (const BoolKey& k : kBoolKeys) {
-        if (Is(key, k.Name)) {
-            ReadBool(s.*k.Field, factory.*k.Field, value);
-            return true;
-        }
-    }
-
-    struct ListKey {
-        std::string_view Name;
-        std::vector<std::string> AnalysisSettings::*Field;
-    };
-    static const ListKey kListKeys[] = {
-        {"MarkSuspEntriesEx", &AnalysisSettings::MarkSuspEntriesEx},
-        {"MarkSuspCompVarsEx", &AnalysisSettings::MarkSuspCompVarsEx},
-        {"MarkSuspLocalVarsEx", &AnalysisSettings::MarkSuspLocalVarsEx},
-        {"MarkSuspLabelEx", &AnalysisSettings::MarkSuspLabelEx},
-    };
-    for (const ListKey& k : kListKeys) {
-        if (Is(key, k.Name)) {
-            s.*k.Field = SplitSettingList(value);
-            return true;
-        }
-    }
-
-    if (Is(key, "How2ShowXRef")) {
-        ReadInt(s.How2ShowXRef, factory.How2ShowXRef, value, 0, 2);
-        return true;
-    }
-    if (Is(key, "SortCalls")) {
-        ReadInt(s.SortCalls, factory.SortCalls, value, 0, 1);
-        return true;
-    }
-    if (Is(key, "Indent")) {
-        ReadInt(s.Indent, factory.Indent, value, INT32_MIN, INT32_MAX);
-        return true;
-    }
-
-    for (std::string_view windowKey : kWindowOnlyKeys) {
-        if (Is(key, windowKey)) return true;
-    }
-    return false;
+    return true;
 }
 
 }  // namespace lumorca

@@ -1,7 +1,9 @@
 #pragma once
 // Section "Options" of the settings store, key by key, applied to the
-// analysis settings. Used by the command-line tool for "--option" and
-// "--settings".
+// analysis settings, with the values each key allows. Used by the
+// command-line tool for "--option" and "--settings", and by the program for
+// the ranges of the numbers it reads from the store.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,19 @@ namespace lumorca {
 // Returns false for a key that the "Options" section does not have; keys of
 // the section that only the program's windows use are accepted and ignored.
 bool ApplySettingKey(AnalysisSettings& settings, std::string_view key, std::string_view value);
+
+// Checks a value against what its key allows: booleans 0 or 1, numbers in
+// their range, any text for lists and directories. Nothing when the value
+// is valid (or the key unknown); otherwise the allowed values as words for a
+// message, such as "0 or 1" or "a whole number from 0 to 2".
+std::optional<std::string> CheckSettingValue(std::string_view key, std::string_view value);
+
+// The numbers a boolean or number key allows, for every reader of the store.
+struct SettingRange {
+    int Low = 0;
+    int High = 0;
+};
+std::optional<SettingRange> RangeOfSetting(std::string_view key);
 
 // ";"-joined list as stored: split at every ";", empty pieces dropped.
 std::vector<std::string> SplitSettingList(std::string_view text);

@@ -1,6 +1,7 @@
 #include "analyzer/Tree.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace lumorca {
 
@@ -62,6 +63,25 @@ void Tree::Move(TreeNode* node, TreeNode* newParent, int position) {
                               : static_cast<size_t>(position);
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(target), node);
     Renumber(list, target);
+}
+
+void Tree::MoveEach(const std::vector<std::pair<TreeNode*, TreeNode*>>& nodesAndParents, int position) {
+    std::unordered_set<const TreeNode*> moving;
+    std::vector<std::vector<TreeNode*>*> left;
+    for (const auto& [node, newParent] : nodesAndParents) {
+        moving.insert(node);
+        left.push_back(&SiblingsOf(node));
+    }
+    std::sort(left.begin(), left.end());
+    left.erase(std::unique(left.begin(), left.end()), left.end());
+    for (std::vector<TreeNode*>* list : left) {
+        std::erase_if(*list, [&moving](const TreeNode* node) { return moving.count(node) != 0; });
+        Renumber(*list);
+    }
+    for (const auto& [node, newParent] : nodesAndParents) {
+        node->Parent = nullptr;
+        Move(node, newParent, position);
+    }
 }
 
 void Tree::SortChildren(TreeNode* parent,

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumorca {
@@ -60,6 +61,10 @@ public:
     void Remove(TreeNode* node);
     // Moves a node with its subtree under newParent at position (-1: last).
     void Move(TreeNode* node, TreeNode* newParent, int position = -1);
+    // Moves each node (with its subtree) under its new parent at position
+    // (-1: last), in the order given. The lists they leave are compacted once,
+    // so taking many nodes out of one long list stays linear.
+    void MoveEach(const std::vector<std::pair<TreeNode*, TreeNode*>>& nodesAndParents, int position);
     // Stable sort of one node's children (or the roots for null).
     void SortChildren(TreeNode* parent,
                       const std::function<bool(const TreeNode*, const TreeNode*)>& less);

@@ -85,8 +85,8 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
         for (const std::string* groupCaption : {&parameters, &locals}) {
             TreeNode* category = FindXRefNode(xref, {*groupCaption});
             if (category == nullptr) continue;
-            const std::vector<TreeNode*> groups = category->Children;
-            for (TreeNode* group : groups) {
+            std::vector<std::pair<TreeNode*, TreeNode*>> moves;
+            for (TreeNode* group : category->Children) {
                 const int kind = StructureLineKind(group->Caption);
                 TreeNode* symbol = nullptr;
                 if (kind == 2) {
@@ -94,8 +94,11 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
                 } else if (kind == 3 || kind == 4) {
                     symbol = operationSymbols.Find(group->Caption.substr(std::min<size_t>(10, group->Caption.size())));
                 }
-                if (symbol == nullptr) continue;
-                xref.Move(group, symbol, 0);
+                if (symbol != nullptr) moves.emplace_back(group, symbol);
+            }
+            // One pass: a listing may have tens of thousands of groups here.
+            xref.MoveEach(moves, 0);
+            for (const auto& [group, symbol] : moves) {
                 group->Image = 6;
                 group->SelectedImage = 6;
                 group->Caption = *groupCaption;

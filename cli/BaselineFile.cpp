@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <optional>
 #include <tuple>
 
+#include "analyzer/RegularFile.h"
 #include "analyzer/TextEncoding.h"
 #include "cli/Json.h"
 #include "cli/JsonReader.h"
@@ -43,15 +44,10 @@ std::string BaselineFileName(std::string_view fileName) {
 }
 
 std::vector<BaselineEntry> ReadBaseline(const std::string& fileName) {
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(fileName, error)) {
-        in.open(fileName, std::ios::binary);
-    }
-    std::ostringstream text;
-    if (in.is_open()) text << in.rdbuf();
-    if (!in.is_open() || in.bad()) throw BaselineError("cannot read baseline " + fileName);
-    std::string_view json = text.view();
+    // A baseline holds one short line per finding: a listing's limit is plenty.
+    const std::optional<std::string> text = ReadRegularFile(fileName, kMaxListingFileBytes);
+    if (!text) throw BaselineError("cannot read baseline " + fileName);
+    std::string_view json = *text;
     // Editors on Windows may put a byte order mark in front.
     if (json.rfind(kByteOrderMark, 0) == 0) json.remove_prefix(kByteOrderMark.size());
     JsonValue document;

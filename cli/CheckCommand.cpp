@@ -5,6 +5,7 @@
 #include <atomic>
 #include <exception>
 #include <ostream>
+#include <system_error>
 #include <thread>
 
 #include "analyzer/Analysis.h"
@@ -12,6 +13,7 @@
 #include "analyzer/Fingerprint.h"
 #include "analyzer/ListingReader.h"
 #include "analyzer/Suppressions.h"
+#include "analyzer/TextEncoding.h"
 #include "cli/Baseline.h"
 #include "cli/CheckReport.h"
 #include "cli/CiReport.h"
@@ -60,9 +62,9 @@ FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settin
         ApplySuppressions(report.Findings, fileLines, spans);
         report.Usable = true;
     } catch (const EFileNotReadable& error) {
-        report.Problem = error.what();
+        report.Problem = error.Utf8Message();
     } catch (const std::exception& error) {
-        report.Problem = fileName + ": " + error.what();
+        report.Problem = FileNameToUtf8(fileName) + ": " + Latin1ToUtf8(error.what());
     }
     return report;
 }
@@ -79,10 +81,19 @@ std::vector<FileReport> CheckFiles(const std::vector<std::string>& files,
     };
     const size_t cores = std::max(1u, std::thread::hardware_concurrency());
     const size_t workers = std::min(cores, files.size());
-    std::vector<std::thread> threads;
-    for (size_t i = 1; i < workers; ++i) threads.emplace_back(work);
-    work();
-    for (std::thread& thread : threads) thread.join();
+    {
+        // jthreads join however this block is left; a worker that cannot be
+        // started only means fewer workers.
+        std::vector<std::jthread> threads;
+        for (size_t i = 1; i < workers; ++i) {
+            try {
+                threads.emplace_back(work);
+            } catch (const std::system_error&) {
+                break;
+            }
+        }
+        work();
+    }
     return reports;
 }
 
@@ -175,7 +186,8 @@ int RunCheck(Context& context) {
             WriteCodeClimateReport(*context.Out, reports);
             break;
     }
-    context.Out->flush();
+    // A report that did not reach its file must not pass as a clean run.
+    FinishOutput(*context.Out);
 
     bool failing = false;
     size_t findings = 0;

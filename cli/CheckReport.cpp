@@ -178,7 +178,7 @@ void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
         out << (firstProblem ? "\n" : ",\n");
         firstProblem = false;
         out << "        {\"level\": \"error\", \"message\": {\"text\": "
-            << JsonLatin1(report.Problem)
+            << JsonString(report.Problem)
             << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
             << ArtifactLocation(report.File) << "}}]}";
     }

@@ -13,7 +13,7 @@ namespace lumorca::cli {
 struct FileReport {
     std::string File;  // as given on the command line
     bool Usable = false;
-    std::string Problem;  // one line, when the file could not be used
+    std::string Problem;  // one line of UTF-8, when the file could not be used
     std::vector<Finding> Findings;  // what is reported; only the new ones against a baseline
     std::vector<Finding> Baselined;  // found and in the baseline
     std::vector<BaselineEntry> Absent;  // in the baseline and no longer found

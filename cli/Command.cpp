@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include <ostream>
+
 namespace lumorca::cli {
 namespace {
 
@@ -10,6 +12,13 @@ std::vector<CommandInfo>& Registry() {
 }
 
 }  // namespace
+
+EOutputNotWritten::EOutputNotWritten() : std::runtime_error("couldn't write the output") {}
+
+void FinishOutput(std::ostream& out) {
+    out.flush();
+    if (!out) throw EOutputNotWritten();
+}
 
 void RegisterCommand(const CommandInfo& info) { Registry().push_back(info); }
 

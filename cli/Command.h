@@ -1,6 +1,7 @@
 #pragma once
 // Subcommands of lumorca-cli register themselves here, one source file each.
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,20 @@ struct Context {
     std::ostream* Err = nullptr;
 };
 
-// Exit status: 0 success, 1 findings (check), 2 unusable input or arguments.
+// Exit status: 0 success, 1 findings (check), 2 unusable input or arguments,
+// or output that could not be written.
 constexpr int ExitOk = 0;
 constexpr int ExitFindings = 1;
 constexpr int ExitUnusable = 2;
+
+// The output could not be written (a full disk, a closed pipe).
+class EOutputNotWritten : public std::runtime_error {
+public:
+    EOutputNotWritten();
+};
+
+// Flushes `out`; throws EOutputNotWritten when any of it failed to be written.
+void FinishOutput(std::ostream& out);
 
 using CommandFunction = int (*)(Context& context);
 

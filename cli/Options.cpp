@@ -28,7 +28,7 @@ std::string TakeValue(const std::vector<std::string>& args, size_t& i) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+CommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& warnings) {
     CommandLine line;
     std::vector<std::string> settingsFiles;
     std::vector<OptionValue> options;
@@ -80,8 +80,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
     }
 
-    for (const std::string& file : settingsFiles) LoadSettingsFile(file, line.Settings);
+    for (const std::string& file : settingsFiles) LoadSettingsFile(file, line.Settings, warnings);
     for (const OptionValue& option : options) {
+        if (const auto allowed = CheckSettingValue(option.Key, option.Value)) {
+            throw UsageError("--option " + option.Key + "=" + option.Value + ": " + option.Key +
+                             " takes " + *allowed);
+        }
         if (!ApplySettingKey(line.Settings, option.Key, option.Value))
             throw UsageError("unknown setting \"" + option.Key + "\"");
     }

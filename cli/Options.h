@@ -1,5 +1,6 @@
 #pragma once
 // The options every subcommand of lumorca-cli shares.
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,10 +25,15 @@ struct CommandLine {
 
 // Takes the common options from anywhere on the line ("--" ends them).
 // Settings files apply first, then each --option in order, then --language
-// and --warnings-only. Throws UsageError.
-CommandLine ParseCommandLine(const std::vector<std::string>& args);
+// and --warnings-only. Throws UsageError; warnings about settings files go
+// to `warnings`.
+CommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& warnings);
 
-// Section "Options" of an INI settings file into settings.
-void LoadSettingsFile(const std::string& fileName, AnalysisSettings& settings);
+// Section "Options" of an INI settings file into settings. Throws
+// EFileNotReadable for anything but a regular file of settings size, and
+// UsageError for a file that is not a settings file. A value its key does
+// not allow is read as the program reads it, with a warning on `warnings`.
+void LoadSettingsFile(const std::string& fileName, AnalysisSettings& settings,
+                      std::ostream& warnings);
 
 }  // namespace lumorca::cli

@@ -18,9 +18,10 @@ namespace {
 using namespace lumorca::cli;
 
 int Run(const std::vector<std::string>& args) {
-    CommandLine line = ParseCommandLine(args);
+    CommandLine line = ParseCommandLine(args, std::cerr);
     if (line.Version) {
         PrintVersion(std::cout);
+        FinishOutput(std::cout);
         return ExitOk;
     }
     if (line.Help) {
@@ -29,6 +30,7 @@ int Run(const std::vector<std::string>& args) {
         } else {
             PrintCommandHelp(std::cout, line.Command);
         }
+        FinishOutput(std::cout);
         return ExitOk;
     }
     if (line.Command.empty()) throw UsageError("no command given (try --help)");
@@ -41,7 +43,7 @@ int Run(const std::vector<std::string>& args) {
     context.Out = &std::cout;
     context.Err = &std::cerr;
     const int status = command->Run(context);
-    std::cout.flush();
+    FinishOutput(std::cout);
     return status;
 }
 

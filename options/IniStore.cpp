@@ -1,22 +1,42 @@
 #include "options/IniStore.h"
 
-#include <QFile>
 #include <QSaveFile>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "analyzer/RegularFile.h"
+#include "analyzer/TextEncoding.h"
 
 namespace lumorca {
 namespace {
 
-// Profile files are 8-bit text.
-std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
+// The document holds UTF-8; the file is Latin-1 unless something in it does
+// not fit Latin-1.
+std::string Bytes(const QString& text) { return text.toStdString(); }
+QString FromBytes(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// Nothing when the file exists but cannot be read; a missing file is empty.
+std::string DecodeFile(const std::string& bytes) {
+    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    return beyondAscii && IsValidUtf8(bytes) ? bytes : Latin1ToUtf8(bytes);
+}
+
+QByteArray EncodeFile(const std::string& utf8) {
+    const QString text = FromBytes(utf8);
+    const bool fitsLatin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    return fitsLatin1 ? text.toLatin1() : QByteArray(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Nothing when the file exists but cannot be read (not a regular file, too
+// large, no access); a missing file is empty.
 std::optional<IniFile> ReadFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.exists()) return IniFile();
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return IniFile::Parse(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    const std::filesystem::path path(fileName.toStdU16String());
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::status(path, error))) return IniFile();
+    const std::optional<std::string> bytes = ReadRegularFile(path, kMaxSettingsFileBytes);
+    if (!bytes) return std::nullopt;
+    return IniFile::Parse(DecodeFile(*bytes));
 }
 
 }  // namespace
@@ -26,13 +46,13 @@ TIniStore::TIniStore(const QString& fileName)
 
 QString TIniStore::ReadString(const QString& section, const QString& key, const QString& fallback) {
     const auto value = Document_.Value(Bytes(section), Bytes(key));
-    return value ? QString::fromLatin1(*value) : fallback;
+    return value ? FromBytes(*value) : fallback;
 }
 
 int TIniStore::ReadInteger(const QString& section, const QString& key, int fallback) {
     const auto value = Document_.Value(Bytes(section), Bytes(key));
     if (!value) return fallback;
-    return ParseDecimal(QString::fromLatin1(*value)).value_or(fallback);
+    return ParseDecimal(FromBytes(*value)).value_or(fallback);
 }
 
 void TIniStore::Change(std::function<void(IniFile&)> change) {
@@ -63,11 +83,10 @@ std::optional<QString> TIniStore::Flush(int language) {
     if (!read) return SaveFailedMessage(FileName_, language);
     IniFile current = std::move(*read);
     for (const auto& change : Pending_) change(current);
-    const std::string bytes = current.Serialize();
+    const QByteArray bytes = EncodeFile(current.Serialize());
 
     QSaveFile file(FileName_);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
         !file.commit()) {
         // Keep the changes pending: a later Flush may still succeed.
         return SaveFailedMessage(FileName_, language);

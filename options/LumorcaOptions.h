@@ -14,6 +14,10 @@ namespace lumorca {
 // A colour as 0x00BBGGRR.
 using TColor = std::uint32_t;
 
+// Font sizes the options dialog offers, in points.
+constexpr int MinFontSize = 6;
+constexpr int MaxFontSize = 24;
+
 // What a window's font is made of; kept apart from QFont so the options can
 // be compared and stored without a display.
 struct TFontInfo {

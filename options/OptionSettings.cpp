@@ -2,6 +2,10 @@
 
 #include "options/IniStore.h"
 
+#include "analyzer/SettingsKeys.h"
+
+#include <algorithm>
+
 namespace lumorca {
 namespace {
 
@@ -82,6 +86,13 @@ int ReadRanged(TSettingsStore& store, const QString& section, const QString& key
     return value >= low && value <= high ? value : fallback;
 }
 
+// The same with the range the settings keys give for an "Options" key.
+int ReadRanged(TSettingsStore& store, const QString& key, int fallback) {
+    const std::optional<SettingRange> range = RangeOfSetting(key.toStdString());
+    if (!range) return store.ReadInteger(OptionsSection, key, fallback);
+    return ReadRanged(store, OptionsSection, key, fallback, range->Low, range->High);
+}
+
 }  // namespace
 
 void SplitList(const QString& text, QStringList& list) {
@@ -139,8 +150,8 @@ void TOptionSettings::LoadOptions() {
 
     SetDefaults();
 
-    const int language = store.ReadInteger(S, Key("Language"), d.Language);
-    if (language == 0 || language == 1) o.Language = static_cast<std::uint8_t>(language);
+    // A language out of range leaves the one there is.
+    o.Language = static_cast<std::uint8_t>(ReadRanged(store, Key("Language"), o.Language));
 
     o.ProcListingDir = store.ReadString(S, Key("ProcListingDir"), d.ProcListingDir);
     for (const BoolKey& b : EarlyBools) o.*b.Member = store.ReadBool(S, Key(b.Key), d.*b.Member);
@@ -160,11 +171,11 @@ void TOptionSettings::LoadOptions() {
     o.AutoSize = store.ReadBool(S, Key("AutoSize"), d.AutoSize);
     o.SourceSize2x = store.ReadBool(S, Key("SouceSize 2x"), d.SourceSize2x);
     o.SortLocals = store.ReadBool(S, Key("SortLocals"), d.SortLocals);
-    o.How2ShowXRef = ReadRanged(store, S, Key("How2ShowXRef"), d.How2ShowXRef, 0, 2);
+    o.How2ShowXRef = ReadRanged(store, Key("How2ShowXRef"), d.How2ShowXRef);
     o.ExpandCallTree = store.ReadBool(S, Key("ExpandCallTree"), d.ExpandCallTree);
     o.ListDuplicateCalls = store.ReadBool(S, Key("ListDuplcateCalls"), d.ListDuplicateCalls);
     o.ListLibraryCalls = store.ReadBool(S, Key("ListLibraryCalls"), d.ListLibraryCalls);
-    o.SortCalls = static_cast<std::uint8_t>(ReadRanged(store, S, Key("SortCalls"), d.SortCalls, 0, 1));
+    o.SortCalls = static_cast<std::uint8_t>(ReadRanged(store, Key("SortCalls"), d.SortCalls));
     o.Indent = store.ReadInteger(S, Key("Indent"), d.Indent);
     o.AutoIndent = store.ReadBool(S, Key("AutoIndent"), d.AutoIndent);
     o.DisplayLineNrTotal = store.ReadBool(S, Key("DisplayLineNrTotal"), d.DisplayLineNrTotal);
@@ -206,7 +217,9 @@ void TOptionSettings::LoadWindowOptions(const QString& section, TWindowId window
 
     if (isMain) return;
     target.Font.Name = store.ReadString(section, QStringLiteral("FontName"), defaults.Font.Name);
-    target.Font.Size = store.ReadInteger(section, QStringLiteral("FontSize"), defaults.Font.Size);
+    // A size the dialog cannot offer would make the views unusable.
+    target.Font.Size = std::clamp(store.ReadInteger(section, QStringLiteral("FontSize"), defaults.Font.Size),
+                                  MinFontSize, MaxFontSize);
     target.Font.Color = static_cast<TColor>(store.ReadInteger(section, QStringLiteral("FontColor"), 0));
     // A stored "0" never takes a style away.
     if (store.ReadBool(section, QStringLiteral("FontBold"), false)) target.Font.Bold = true;
@@ -272,11 +285,12 @@ std::optional<QString> TOptionSettings::SaveOptions() {
     store.WriteString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), o.LastTrigger);
     store.WriteInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), o.LastLineNr);
 
-    // The list opens the store on its own, so ours must be on disk first.
-    std::optional<QString> error = store.Flush(o.Language);
-    if (error) return error;
+    // The list opens the store on its own, so ours must be on disk first;
+    // it is saved even when ours failed, and the first failure is reported.
+    const std::optional<QString> error = store.Flush(o.Language);
     Options.History.UseRegistry = UseRegistry;
-    return Options.History.Save(StoreName, QStringLiteral("Files"), o.Language);
+    const std::optional<QString> historyError = Options.History.Save(StoreName, QStringLiteral("Files"), o.Language);
+    return error ? error : historyError;
 }
 
 }  // namespace lumorca

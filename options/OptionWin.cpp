@@ -32,7 +32,7 @@ QString EscapeMnemonic(QString text) { return text.replace(u'&', QStringLiteral(
 TFontInfo FromQFont(const QFont& font, TColor color) {
     TFontInfo info;
     info.Name = font.family();
-    info.Size = qBound(6, font.pointSize() > 0 ? font.pointSize() : 8, 24);
+    info.Size = qBound(MinFontSize, font.pointSize() > 0 ? font.pointSize() : 8, MaxFontSize);
     info.Color = color;
     info.Bold = font.bold();
     info.Italic = font.italic();

@@ -1,5 +1,9 @@
 #include "options/RegistryStore.h"
 
+#include <filesystem>
+
+#include "analyzer/RegularFile.h"
+
 namespace lumorca {
 namespace {
 
@@ -10,6 +14,11 @@ QString OrganizationOf(const QString& storeName) {
 
 QString Path(const QString& section, const QString& key) { return section + u'/' + key; }
 
+// Where the store is a file, its bytes.
+std::optional<std::string> FileBytes(const QString& fileName) {
+    return ReadRegularFile(std::filesystem::path(fileName.toStdU16String()), kMaxSettingsFileBytes);
+}
+
 }  // namespace
 
 // No application name: on Windows the values then live directly under
@@ -19,6 +28,7 @@ TRegistryStore::TRegistryStore(const QString& storeName)
       Settings_(QSettings::NativeFormat, QSettings::UserScope, OrganizationOf(storeName)) {
     // Only the user's own settings: no machine-wide values read through.
     Settings_.setFallbacksEnabled(false);
+    if (Settings_.status() == QSettings::FormatError) UnparsedBytes_ = FileBytes(Settings_.fileName());
 }
 
 QString TRegistryStore::ReadString(const QString& section, const QString& key, const QString& fallback) {
@@ -60,8 +70,17 @@ void TRegistryStore::DeleteAll() { Settings_.clear(); }
 
 std::optional<QString> TRegistryStore::Flush(int language) {
     Settings_.sync();
-    if (Settings_.status() != QSettings::NoError) return SaveFailedMessage(StoreName_, language);
-    return std::nullopt;
+    switch (Settings_.status()) {
+        case QSettings::NoError:
+            return std::nullopt;
+        case QSettings::FormatError:
+            // The first error sticks: a store that could not be parsed when
+            // it was read says so even after the write replaced it.
+            if (FileBytes(Settings_.fileName()) != UnparsedBytes_) return std::nullopt;
+            return SaveFailedMessage(StoreName_, language);
+        default:
+            return SaveFailedMessage(StoreName_, language);
+    }
 }
 
 }  // namespace lumorca

@@ -5,6 +5,9 @@
 
 #include <QSettings>
 
+#include <optional>
+#include <string>
+
 namespace lumorca {
 
 class TRegistryStore : public TSettingsStore {
@@ -23,6 +26,9 @@ public:
 private:
     QString StoreName_;
     QSettings Settings_;
+    // What the store's file held when it could not be parsed, so a later
+    // write can be told from a failed one.
+    std::optional<std::string> UnparsedBytes_;
 };
 
 }  // namespace lumorca

@@ -3,10 +3,18 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "analyzer/LineModel.h"
 #include "analyzer/ListingReader.h"
+#include "analyzer/RegularFile.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
@@ -175,6 +183,32 @@ TEST_F(ListingFile, UnreadableFilesGiveTheirOwnError) {
     if (fs::is_character_file("/dev/zero", error)) {
         EXPECT_THROW(ReadListingFile("/dev/zero", LanguageEnglish), EFileNotReadable);
     }
+}
+
+#ifndef _WIN32
+TEST_F(ListingFile, FifoIsRefusedWithoutWaitingForAWriter) {
+    const fs::path fifo = dir_ / "listing.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    auto refused = std::async(std::launch::async, [&fifo] {
+        try {
+            ReadListingFile(fifo.string(), LanguageEnglish);
+            return false;
+        } catch (const EFileNotReadable&) {
+            return true;
+        }
+    });
+    const bool finished = refused.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!finished) close(open(fifo.c_str(), O_WRONLY));  // ends the blocked open, so the test can end
+    EXPECT_TRUE(finished);
+    EXPECT_TRUE(refused.get());
+}
+#endif
+
+TEST_F(ListingFile, LargerThanAListingCanBeIsRefusedUnread) {
+    const fs::path big = dir_ / "big.pro";
+    std::ofstream(big) << kTitle;
+    fs::resize_file(big, kMaxListingFileBytes + 1);  // sparse: nothing is written
+    EXPECT_THROW(ReadListingFile(big.string(), LanguageEnglish), EFileNotReadable);
 }
 
 TEST_F(ListingFile, BinaryFileIsReadAndRejected) {

@@ -106,5 +106,45 @@ TEST(SettingsKeys, WindowKeysAreAcceptedAndChangeNothing) {
     EXPECT_EQ(s.AutoIndent, factory.AutoIndent);
 }
 
+struct ValueCheck {
+    const char* Key;
+    const char* Value;
+    std::optional<std::string> Allowed;  // nothing: valid
+};
+
+class SettingValues : public ::testing::TestWithParam<ValueCheck> {};
+
+TEST_P(SettingValues, CheckedAgainstWhatTheKeyAllows) {
+    EXPECT_EQ(CheckSettingValue(GetParam().Key, GetParam().Value), GetParam().Allowed);
+}
+
+const std::string kAnyNumber = "a whole number from -2147483648 to 2147483647";
+
+INSTANTIATE_TEST_SUITE_P(
+    SettingsKeys, SettingValues,
+    ::testing::Values(ValueCheck{"TryToMerge", "1", {}}, ValueCheck{"tRYtOmERGE", " 0 ", {}},
+                      ValueCheck{"TryToMerge", "yes", "0 or 1"}, ValueCheck{"TryToMerge", "2", "0 or 1"},
+                      ValueCheck{"AskToSave", "", "0 or 1"}, ValueCheck{"Language", "7", "0 or 1"},
+                      ValueCheck{"How2ShowXRef", "-1", "a whole number from 0 to 2"},
+                      ValueCheck{"How2ShowXRef", "2", {}}, ValueCheck{"SortCalls", "7", "0 or 1"},
+                      ValueCheck{"Indent", "abc", kAnyNumber}, ValueCheck{"Indent", "-3", {}},
+                      ValueCheck{"Indent", "99999999999999999999", kAnyNumber},
+                      ValueCheck{"ColorSource", "0x10", kAnyNumber}, ValueCheck{"ColorSource", "255", {}},
+                      ValueCheck{"MarkSuspEntriesEx", ";;x", {}}, ValueCheck{"ProcListingDir", "C:\\a", {}},
+                      ValueCheck{"NoSuchKey", "x", {}}));
+
+TEST(SettingsKeys, RangesForEveryReaderOfTheStore) {
+    const auto range = [](std::string_view key) {
+        const auto r = RangeOfSetting(key);
+        return r ? std::to_string(r->Low) + ".." + std::to_string(r->High) : "none";
+    };
+    EXPECT_EQ(range("Language"), "0..1");
+    EXPECT_EQ(range("how2showxref"), "0..2");
+    EXPECT_EQ(range("SortCalls"), "0..1");
+    EXPECT_EQ(range("AutoSize"), "0..1");
+    EXPECT_EQ(range("MarkSuspLabelEx"), "none");
+    EXPECT_EQ(range("Nothing"), "none");
+}
+
 }  // namespace
 }  // namespace lumorca

@@ -2,6 +2,9 @@
 // captions, reference captions and the regrouping of locals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include "AnalysisTestSupport.h"
 #include "analyzer/Vocabulary.h"
 #include "texts/Texts.h"
@@ -198,6 +201,47 @@ TEST(XRefTree, LocalsOfMoreStructuresThanTheOldKeyHeldStayApart) {
     EXPECT_EQ(last->Children.size(), 1u);
     EXPECT_EQ(first->Children.at(0)->Record.StructureIndex, 2);
     EXPECT_EQ(last->Children.at(0)->Record.StructureIndex, 44802);
+}
+
+}  // namespace
+}  // namespace lumorca::test
+
+namespace lumorca::test {
+namespace {
+
+std::vector<std::string> EntriesWithAParameter(int entries) {
+    std::vector<std::string> body{TriggerTitle("LPMX", "Form", "F"), "; entries"};
+    for (int i = 0; i < entries; ++i) {
+        const std::string n = std::to_string(i);
+        body.insert(body.end(), {Header("entry LP_" + n), "params", "numeric P_" + n + " : IN",
+                                 "endparams", "return (P_" + n + ")"});
+    }
+    return body;
+}
+
+// Fastest of some regroupings of the parameter groups into their entries.
+double RegroupSeconds(int entries) {
+    AnalysisSettings settings;
+    settings.SortLocals = false;
+    Analysed a = Analyse(EntriesWithAParameter(entries), settings);
+    double best = 1e9;
+    for (int round = 0; round < 20; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        ArrangeLocals(a.Result.XRef, true, LanguageEnglish);
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        EXPECT_TRUE(XRef(a, {"Parameters"})->Children.empty());
+        ArrangeLocals(a.Result.XRef, false, LanguageEnglish);
+    }
+    return best;
+}
+
+TEST(ArrangeLocals, ManyEntriesRegroupInLinearTime) {
+    // Small enough to stay in the processor's cache, where the time of a
+    // linear pass grows with the entries alone.
+    const int entries = 100;
+    const double few = RegroupSeconds(entries);
+    const double many = RegroupSeconds(8 * entries);
+    EXPECT_LE(many, 10 * few) << few << " s for " << entries << " entries, " << many << " s for 8 times as many";
 }
 
 }  // namespace

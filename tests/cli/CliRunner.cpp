@@ -70,17 +70,24 @@ std::string ScratchDir::Write(const std::string& name, const std::string& bytes)
     return path;
 }
 
-CliRun RunCli(const std::vector<std::string>& args) { return RunProgram(LUMORCA_CLI, args); }
+CliRun RunCli(const std::vector<std::string>& args) { return RunCli(args, CliLimits()); }
+
+CliRun RunCli(const std::vector<std::string>& args, const CliLimits& limits) {
+    return RunProgram(LUMORCA_CLI, args, {}, limits);
+}
 
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                  const std::string& workDir) {
+                  const std::string& workDir, const CliLimits& limits) {
     static const ScratchDir outputDir;
     static int counter = 0;
     const std::string base = outputDir.Path() + "/run" + std::to_string(++counter);
-    std::string command = workDir.empty() ? std::string() : "cd " + Quote(workDir) + " && ";
-    command += Quote(program);
+    std::string command = Quote(program);
+    if (limits.Seconds > 0) command = "timeout -s KILL " + std::to_string(limits.Seconds) + " " + command;
+    if (!limits.Prelude.empty()) command = limits.Prelude + "; exec " + command;
+    if (!workDir.empty()) command = "cd " + Quote(workDir) + " && " + command;
     for (const std::string& arg : args) command += " " + Quote(arg);
-    command += " > " + Quote(base + ".out") + " 2> " + Quote(base + ".err");
+    const std::string out = limits.StdoutPath.empty() ? base + ".out" : limits.StdoutPath;
+    command += " > " + Quote(out) + " 2> " + Quote(base + ".err");
     const int raw = std::system(command.c_str());
     CliRun run;
 #ifdef _WIN32
@@ -88,7 +95,7 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 #else
     run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
-    run.Out = ReadFileBytes(base + ".out");
+    if (limits.StdoutPath.empty()) run.Out = ReadFileBytes(out);
     run.Err = ReadFileBytes(base + ".err");
     return run;
 }

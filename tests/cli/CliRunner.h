@@ -13,9 +13,18 @@ struct CliRun {
 
 // Arguments are quoted for the shell.
 CliRun RunCli(const std::vector<std::string>& args);
+// The same with a time limit (a run that hangs is killed and fails), and
+// optionally with standard output going to `stdoutPath`, shell lines that
+// run first (`ulimit ...`).
+struct CliLimits {
+    int Seconds = 0;  // 0: none
+    std::string StdoutPath;
+    std::string Prelude;
+};
+CliRun RunCli(const std::vector<std::string>& args, const CliLimits& limits);
 // Any program, in workDir when it is not empty.
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                  const std::string& workDir = {});
+                  const std::string& workDir = {}, const CliLimits& limits = {});
 
 // A scratch directory, removed with everything in it when the object dies.
 class ScratchDir {

@@ -8,6 +8,10 @@
 #include <QTest>
 #include <stdexcept>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 #include "GuiTestSupport.h"
 #include "TestRegistry.h"
 
@@ -81,6 +85,15 @@ private slots:
                  QStringLiteral("Coudn't read file %1").arg(sandbox.Path(QStringLiteral("missing.pro"))));
         QCOMPARE(main->ListingFileName, good);
         QVERIFY(main->SourceGrid->isVisible());
+
+#ifndef Q_OS_WIN
+        // A FIFO is refused without waiting for a writer.
+        const QString fifo = sandbox.Path(QStringLiteral("listing.fifo"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        main->LoadFile(fifo);
+        QCOMPARE(messages.LastText(), QStringLiteral("Coudn't read file %1").arg(fifo));
+        QCOMPARE(main->ListingFileName, good);
+#endif
     }
 
     void TheSameFileAgainAsksAndCancelKeepsTheAnalysis() {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -583,4 +584,56 @@ TEST_F(OptionsTest, FailedSaveIsReportedInTheUsersLanguage) {
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(*error, SaveFailedMessage(s.IniFileName, 0));
     EXPECT_FALSE(QFileInfo::exists(Dir.filePath("no")));
+}
+
+TEST_F(OptionsTest, CorruptPerUserStoreIsWrittenWithoutAnErrorAndKeepsTheRecentFiles) {
+    const QString file =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, TestRegistryName.mid(9)).fileName();
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 37 + 11) & 0xFF));
+    WriteBytes(file, garbage);
+    {
+        auto s = Loaded(true);
+        s->Options.Indent = 7;
+        s->Options.History.AddFile("/tmp/a.pro");
+        EXPECT_EQ(s->SaveOptions(), std::nullopt);
+    }
+    auto s = Loaded(true);
+    EXPECT_EQ(s->Options.Indent, 7);
+    EXPECT_EQ(s->Options.History.Items(), QStringList{"/tmp/a.pro"});
+}
+
+TEST_F(OptionsTest, StoredFontSizesStayWithinWhatTheDialogOffers) {
+    for (const auto& [stored, expected] :
+         std::vector<std::pair<const char*, int>>{{"99999999", 24}, {"1", 6}, {"-5", 6}, {"12", 12}}) {
+        WriteBytes(Ini(), QByteArray("[Options]\r\nLanguage=1\r\n[SourceWin]\r\nFontSize=") + stored + "\r\n");
+        EXPECT_EQ(Loaded(false)->Options.SourceWin.Font.Size, expected) << stored;
+    }
+}
+
+TEST_F(OptionsTest, IniFileKeepsNamesOutsideLatin1) {
+    const QString dir = QString::fromUtf8("/tmp/\xE6\x97\xA5\xE6\x9C\xAC");
+    {
+        auto s = Make(false);
+        s->SetDefaults();
+        s->Options.ProcListingDir = dir;
+        s->Options.History.AddFile(dir + "/orders.pro");
+        ASSERT_EQ(s->SaveOptions(), std::nullopt);
+    }
+    EXPECT_TRUE(ReadBytes(Ini()).contains("History0=" + (dir + "/orders.pro").toUtf8() + "\r\n"));
+    auto s = Loaded(false);
+    EXPECT_EQ(s->Options.ProcListingDir, dir);
+    EXPECT_EQ(s->Options.History.Items(), QStringList{dir + "/orders.pro"});
+
+    // Within Latin-1 the file is Latin-1, as before, and is read as such.
+    QFile::remove(Ini());
+    const QString latin1 = QString::fromUtf8("/tmp/gr\xC3\xBC\xC3\x9F");
+    {
+        auto fresh = Make(false);
+        fresh->SetDefaults();
+        fresh->Options.ProcListingDir = latin1;
+        ASSERT_EQ(fresh->SaveOptions(), std::nullopt);
+    }
+    EXPECT_TRUE(ReadBytes(Ini()).contains("ProcListingDir=/tmp/gr\xFC\xDF\r\n"));
+    EXPECT_EQ(Loaded(false)->Options.ProcListingDir, latin1);
 }
