@@ -77,6 +77,10 @@ CliRun RunCli(const std::vector<std::string>& args) {
     std::string command = Quote(LUMORCA_CLI);
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " > " + Quote(base + ".out") + " 2> " + Quote(base + ".err");
+#ifdef _WIN32
+    // cmd /c drops the first and the last quote of a line that has more.
+    command = "\"" + command + "\"";
+#endif
     const int raw = std::system(command.c_str());
     CliRun run;
 #ifdef _WIN32

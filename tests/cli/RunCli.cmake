@@ -1,12 +1,16 @@
 # Runs lumorca-cli once and checks its exit status and output.
 #   CLI       the program
+#   EMULATOR  what runs it in a cross build (optional)
 #   ARGS      its arguments, separated by "|"
 #   STATUS    expected exit status
 #   STDOUT    regular expression the whole standard output must match (optional)
 #   STDERR    regular expression the standard error must contain (optional)
 string(REPLACE "|" ";" arguments "${ARGS}")
-execute_process(COMMAND "${CLI}" ${arguments}
+execute_process(COMMAND ${EMULATOR} "${CLI}" ${arguments}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(out MATCHES "\r" OR err MATCHES "\r")
+  message(FATAL_ERROR "a CR in the output; lines end with LF alone:\n${out}\n---\n${err}")
+endif()
 if(NOT status STREQUAL "${STATUS}")
   message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\nstdout: ${out}\nstderr: ${err}")
 endif()
