@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include <algorithm>
+
 namespace lumorca::cli {
 namespace {
 
@@ -11,7 +13,14 @@ std::vector<CommandInfo>& Registry() {
 
 }  // namespace
 
-void RegisterCommand(const CommandInfo& info) { Registry().push_back(info); }
+// Kept in order of name: the order of static initialisation differs between
+// toolchains, and the usage lists the commands in this order.
+void RegisterCommand(const CommandInfo& info) {
+    std::vector<CommandInfo>& commands = Registry();
+    const auto at = std::find_if(commands.begin(), commands.end(),
+                                 [&](const CommandInfo& c) { return c.Name > info.Name; });
+    commands.insert(at, info);
+}
 
 const std::vector<CommandInfo>& Commands() { return Registry(); }
 
