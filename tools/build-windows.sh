@@ -10,4 +10,4 @@ source tools/common.sh
 ensure_packages "${LUMORCA_WINDOWS_PACKAGES[@]}"
 configure_and_build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DLUMORCA_GUI=OFF -DLUMORCA_TESTS=OFF "$@"
-echo "build-windows/cli/lumorca-cli.exe"
+echo "Built build-windows/cli/lumorca-cli.exe"
