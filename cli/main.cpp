@@ -1,7 +1,9 @@
 // lumorca-cli: the analysis without a window, for scripts and tests.
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifdef _WIN32
@@ -64,10 +66,13 @@ std::vector<std::string> WideArguments() {
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> args;
     for (int i = 1; wide != nullptr && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string arg(size > 0 ? size - 1 : 0, '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), size, nullptr, nullptr);
-        args.push_back(std::move(arg));
+        const std::wstring_view arg(wide[i]);
+        const int length = static_cast<int>(arg.size());
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, arg.data(), length, nullptr, 0, nullptr, nullptr);
+        std::string utf8(static_cast<size_t>(std::max(size, 0)), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, arg.data(), length, utf8.data(), size, nullptr, nullptr);
+        args.push_back(std::move(utf8));
     }
     LocalFree(wide);
     return args;
