@@ -77,7 +77,7 @@ ListingLines SplitClipboardText(std::string_view text) {
 }
 
 ListingLines ReadListingFile(const std::string& fileName, int language) {
-    return ReadListingFile(std::filesystem::path(fileName), fileName, language);
+    return ReadListingFile(FileNamePath(fileName), fileName, language);
 }
 
 ListingLines ReadListingFile(const std::filesystem::path& path, const std::string& fileName,

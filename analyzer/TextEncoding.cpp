@@ -59,4 +59,13 @@ std::string FileNameToUtf8(std::string_view name) {
     return Latin1ToUtf8(name);
 }
 
+std::filesystem::path FileNamePath(std::string_view name) {
+#ifdef _WIN32
+    const std::string utf8 = FileNameToUtf8(name);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+#else
+    return std::filesystem::path(name);
+#endif
+}
+
 }  // namespace lumorca

@@ -45,7 +45,7 @@ std::string BaselineFileName(std::string_view fileName) {
 
 std::vector<BaselineEntry> ReadBaseline(const std::string& fileName) {
     // A baseline holds one short line per finding: a listing's limit is plenty.
-    const std::optional<std::string> text = ReadRegularFile(fileName, kMaxListingFileBytes);
+    const std::optional<std::string> text = ReadRegularFile(FileNamePath(fileName), kMaxListingFileBytes);
     if (!text) throw BaselineError("cannot read baseline " + fileName);
     std::string_view json = *text;
     // Editors on Windows may put a byte order mark in front.

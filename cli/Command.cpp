@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include <ostream>
+#include <algorithm>
 
 namespace lumorca::cli {
 namespace {
@@ -20,7 +21,14 @@ void FinishOutput(std::ostream& out) {
     if (!out) throw EOutputNotWritten();
 }
 
-void RegisterCommand(const CommandInfo& info) { Registry().push_back(info); }
+// Kept in order of name: the order of static initialisation differs between
+// toolchains, and the usage lists the commands in this order.
+void RegisterCommand(const CommandInfo& info) {
+    std::vector<CommandInfo>& commands = Registry();
+    const auto at = std::find_if(commands.begin(), commands.end(),
+                                 [&](const CommandInfo& c) { return c.Name > info.Name; });
+    commands.insert(at, info);
+}
 
 const std::vector<CommandInfo>& Commands() { return Registry(); }
 

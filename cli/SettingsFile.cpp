@@ -5,6 +5,7 @@
 #include "analyzer/ListingReader.h"
 #include "analyzer/RegularFile.h"
 #include "analyzer/SettingsKeys.h"
+#include "analyzer/TextEncoding.h"
 #include "cli/Options.h"
 #include "options/IniFile.h"
 
@@ -26,7 +27,7 @@ bool IsText(const std::string& bytes) {
 
 void LoadSettingsFile(const std::string& fileName, AnalysisSettings& settings,
                       std::ostream& warnings) {
-    const std::optional<std::string> bytes = ReadRegularFile(fileName, kMaxSettingsFileBytes);
+    const std::optional<std::string> bytes = ReadRegularFile(FileNamePath(fileName), kMaxSettingsFileBytes);
     if (!bytes) throw EFileNotReadable(fileName, settings.Language);
     if (!IsText(*bytes)) throw UsageError(fileName + " is not a settings file (binary)");
     const IniFile ini = IniFile::Parse(*bytes);

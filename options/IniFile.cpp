@@ -168,7 +168,7 @@ std::string IniFile::Serialize() const {
     return out;
 }
 
-std::optional<IniFile> LoadIniFile(const std::string& path) {
+std::optional<IniFile> LoadIniFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

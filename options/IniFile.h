@@ -4,6 +4,7 @@
 // Section and key names match without regard to ASCII case; blanks around
 // keys and values are dropped when reading. Written back with CR LF.
 // Standard library only, so the command-line tool can read settings files.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +58,6 @@ private:
 };
 
 // Reads a file from disk; nothing when it cannot be opened.
-std::optional<IniFile> LoadIniFile(const std::string& path);
+std::optional<IniFile> LoadIniFile(const std::filesystem::path& path);
 
 }  // namespace lumorca

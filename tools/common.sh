@@ -6,11 +6,15 @@ LUMORCA_PACKAGES=(
   xvfb xauth fonts-liberation2 nlohmann-json3-dev graphviz libgl-dev
   dpkg-dev lintian groff-base python3-jsonschema
 )
+# Only for the tests: the Windows cross build and Wine to run it.
+LUMORCA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
 
-# Installs the packages that are not installed yet; does nothing otherwise.
+# ensure_packages [PACKAGE...]: installs those (by default LUMORCA_PACKAGES)
+# that are not installed yet; does nothing otherwise.
 ensure_packages() {
+  (($# > 0)) || set -- "${LUMORCA_PACKAGES[@]}"
   local missing=() pkg
-  for pkg in "${LUMORCA_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     if [[ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]]; then
       missing+=("$pkg")
     fi
@@ -64,6 +68,27 @@ run_tests() {
     echo "Tests in $dir failed." >&2
     return 1
   fi
+}
+
+# run_windows_tests DIR: the suite of a Windows cross build under Wine. The
+# build's Wine prefix starts once before the tests and its server stays up
+# until they are done: Wine's background services, started anew with a new
+# server, would hold a test's output pipe open and so hang CTest.
+run_windows_tests() {
+  local dir="$1"
+  local wine="$dir/wine-run.sh"
+  "$wine" --server -k >/dev/null 2>&1 || true
+  "$wine" --server -p
+  if ! "$wine" wineboot --init >"$dir/lumorca-wineboot.log" 2>&1; then
+    cat "$dir/lumorca-wineboot.log" >&2
+    echo "Wine could not start in $dir." >&2
+    "$wine" --server -k || true
+    return 1
+  fi
+  local status=0
+  run_tests "$dir" || status=$?
+  "$wine" --server -k || true
+  return "$status"
 }
 
 build_jobs() {

@@ -88,6 +88,10 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
     for (const std::string& arg : args) command += " " + Quote(arg);
     const std::string out = limits.StdoutPath.empty() ? base + ".out" : limits.StdoutPath;
     command += " > " + Quote(out) + " 2> " + Quote(base + ".err");
+#ifdef _WIN32
+    // cmd /c drops the first and the last quote of a line that has more.
+    command = "\"" + command + "\"";
+#endif
     const int raw = std::system(command.c_str());
     CliRun run;
 #ifdef _WIN32

@@ -1,7 +1,7 @@
 # A call tree of more than a million nodes: lumorca-cli prints the first
 # million node lines and then a last line "...".
 string(REPLACE "|" ";" args "${ARGS}")
-execute_process(COMMAND ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
+execute_process(COMMAND ${EMULATOR} ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lumorca-cli ${ARGS} ended with ${status}")
 endif()

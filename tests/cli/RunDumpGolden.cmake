@@ -1,7 +1,7 @@
 # Runs "lumorca-cli [options] dump INPUT" and compares its output byte for
 # byte with the expected file.
 string(REPLACE "|" ";" args "${ARGS}")
-execute_process(COMMAND ${CLI} ${args} dump ${INPUT}
+execute_process(COMMAND ${EMULATOR} ${CLI} ${args} dump ${INPUT}
   OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lumorca-cli dump ${INPUT} ended with ${status}")

@@ -2,7 +2,7 @@
 # output byte for byte with the file EXPECTED; with DOT set, also lets
 # Graphviz read the output when it is installed.
 string(REPLACE "|" ";" args "${ARGS}")
-execute_process(COMMAND ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
+execute_process(COMMAND ${EMULATOR} ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lumorca-cli ${ARGS} ended with ${status}")
 endif()

@@ -1,7 +1,7 @@
 # Runs "lumorca-cli ARGS" and compares its output byte for byte with the
 # expected file.
 string(REPLACE "|" ";" args "${ARGS}")
-execute_process(COMMAND ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
+execute_process(COMMAND ${EMULATOR} ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lumorca-cli ${args} ended with ${status}")
 endif()
