@@ -172,9 +172,15 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-QSize TMain::ScreenSize() const {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return s ? s->size() : QSize(1024, 768);
+std::vector<QRect> TMain::ScreenAreas() const {
+    std::vector<QRect> areas;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        if (s == QGuiApplication::primaryScreen())
+            areas.insert(areas.begin(), s->availableGeometry());
+        else
+            areas.push_back(s->availableGeometry());
+    }
+    return areas;
 }
 
 QSize TMain::MainWindowOuterSize() const {
@@ -183,6 +189,8 @@ QSize TMain::MainWindowOuterSize() const {
 
 void TMain::PlaceWindow(TWindowId window, const TWindowGeometry& g) {
     if (window == TWindowId::Main) {
+        // Left/Top are the frame's place, Width/Height the client's size:
+        // what move() and resize() take, and what WindowBounds gives back.
         move(g.Left, g.Top);
         resize(g.Width, g.Height);
         return;
@@ -201,7 +209,8 @@ std::uint8_t TMain::WindowState(TWindowId window) const {
 }
 
 TWindowGeometry TMain::WindowBounds(TWindowId window) const {
-    const QRect r = window == TWindowId::Main ? geometry() : ChildOf(window)->geometry();
+    if (window == TWindowId::Main) return TWindowGeometry{x(), width(), y(), height()};
+    const QRect r = ChildOf(window)->geometry();
     return TWindowGeometry{r.left(), r.width(), r.top(), r.height()};
 }
 
