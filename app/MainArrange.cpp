@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPlainTextEdit>
@@ -21,11 +22,23 @@
 
 namespace lumorca::gui {
 
+namespace {
+
+// Focus also comes back to a tree by itself, when a dialog closes or a child
+// window is switched off, on or rearranged; that shows nothing again.
+bool UserMovedFocus(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+           reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+}  // namespace
+
 void TMain::SetObjectToChildWin() {
+    // A tree shows its node when the user moves the focus into it (see
+    // eventFilter), not whenever its window becomes active: windows are also
+    // activated when a dialog closes or a child is switched or rearranged.
     StructureWin->setWidget(StrukturOutline);
-    connect(StructureWin, &TChildForm::Activated, this, &TMain::StrukturOutlineEnter);
     XRefWin->setWidget(XRefOutline);
-    connect(XRefWin, &TChildForm::Activated, this, &TMain::XRefOutlineEnter);
 
     auto* callClient = new QWidget;
     auto* callLayout = new QVBoxLayout(callClient);
@@ -34,7 +47,6 @@ void TMain::SetObjectToChildWin() {
     callLayout->addWidget(PanelCallWin);
     callLayout->addWidget(CallOutline, 1);
     CallWin->setWidget(callClient);
-    connect(CallWin, &TChildForm::Activated, this, &TMain::CallOutlineEnter);
 
     SourceWin->setWidget(SourceWinClient);
 }
@@ -162,6 +174,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == SourceWinClient && event->type() == QEvent::Resize) {
         if (!Arranging) ResizeSourceGridCols();
     } else if (event->type() == QEvent::FocusIn) {
+        if (!UserMovedFocus(static_cast<QFocusEvent*>(event)->reason()))
+            return QMainWindow::eventFilter(watched, event);
         if (watched == StrukturOutline) StrukturOutlineEnter();
         if (watched == XRefOutline) XRefOutlineEnter();
         if (watched == CallOutline) CallOutlineEnter();
