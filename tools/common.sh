@@ -4,6 +4,7 @@
 LUMORCA_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev libgtest-dev clang-14 libclang-rt-14-dev
   xvfb xauth fonts-liberation2 nlohmann-json3-dev graphviz libgl-dev
+  qt6-translations-l10n openbox x11-utils
 )
 
 # Installs the packages that are not installed yet; does nothing otherwise.
