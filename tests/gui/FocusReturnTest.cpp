@@ -1,5 +1,7 @@
 #include <QMdiArea>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -64,6 +66,22 @@ private slots:
     }
 
     void SwitchingAWindowOffKeepsTheRow() {
+        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        // A click on the structure window's close box first activates it.
+        TChildForm* win = main_->StructureWin;
+        QStyleOptionTitleBar bar;
+        bar.initFrom(win);
+        bar.subControls = QStyle::SC_All;
+        bar.titleBarFlags = win->windowFlags();
+        bar.titleBarState = static_cast<int>(win->windowState());
+        bar.rect = QRect(0, 0, win->width(), win->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, win));
+        const QRect box = win->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, win);
+        QTest::mouseMove(win, box.center());
+        QTest::mouseClick(win, Qt::LeftButton, {}, box.center());
+        QApplication::processEvents();
+        QVERIFY(win->isMinimized());
+        QCOMPARE(main_->CurrentStructure, 3);
+        QCOMPARE(main_->SourceGrid->Row(), 2);
         main_->SourceGrid->setFocus(Qt::MouseFocusReason);
         main_->MdiArea->setActiveSubWindow(main_->StructureWin);
         main_->StructureWin->close();
