@@ -15,6 +15,22 @@ const std::string& CaptionOf(int category, int language) {
     return Text(CategoryTextEntry(category), language);
 }
 
+constexpr int LanguageCount = 2;
+
+// The parameter and local-variable groups moved under their entries and
+// operations carry a category caption of the language they were moved in.
+void RecaptionMovedGroups(TreeNode* category, int language) {
+    for (TreeNode* symbol : category->Children) {
+        for (TreeNode* group : symbol->Children) {
+            for (const int moved : {CatParameter, CatLocalVar}) {
+                for (int old = 0; old < LanguageCount; ++old) {
+                    if (group->Caption == CaptionOf(moved, old)) group->Caption = CaptionOf(moved, language);
+                }
+            }
+        }
+    }
+}
+
 void Collapse(TreeNode* node) {
     node->Expanded = false;
     for (TreeNode* child : node->Children) Collapse(child);
@@ -35,6 +51,7 @@ std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language) {
         const int category = node->HasRecord ? node->Record.Kind : 0;
         node->Caption = CategoryCaption(category, language);
         items.push_back(node->Caption);
+        if (category == CatEntry || category == CatOperation) RecaptionMovedGroups(node, language);
     }
     items.emplace_back("-");
     items.push_back(Text(FindTextEntry, language));

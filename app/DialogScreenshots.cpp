@@ -1,6 +1,10 @@
 #include "app/DialogScreenshots.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
 #include <QTabWidget>
 
 #include "app/Main.h"
@@ -52,6 +56,29 @@ bool WriteDialogScreenshots(TMain& main, const QDir& out) {
         about.show();
         ok = Save(about, out.filePath(QStringLiteral("about-%1.png").arg(suffix))) && ok;
         about.hide();
+
+        // Qt's own dialogs and buttons follow the language too.
+        QMessageBox box(QMessageBox::Question, main.windowTitle(), main.Txt(86),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &main);
+        box.show();
+        ok = Save(box, out.filePath(QStringLiteral("box-%1.png").arg(suffix))) && ok;
+        box.hide();
+        QFileDialog file(&main);
+        file.setOption(QFileDialog::DontUseNativeDialog);
+        file.setNameFilter(QStringLiteral("Proc listings (*.pro)"));
+        file.show();
+        ok = Save(file, out.filePath(QStringLiteral("filedialog-%1.png").arg(suffix))) && ok;
+        file.hide();
+        QColorDialog color(&main);
+        color.setOption(QColorDialog::DontUseNativeDialog);
+        color.show();
+        ok = Save(color, out.filePath(QStringLiteral("colordialog-%1.png").arg(suffix))) && ok;
+        color.hide();
+        QFontDialog font(&main);
+        font.setOption(QFontDialog::DontUseNativeDialog);
+        font.show();
+        ok = Save(font, out.filePath(QStringLiteral("fontdialog-%1.png").arg(suffix))) && ok;
+        font.hide();
     }
     main.Options().Language = static_cast<std::uint8_t>(language);
     main.ApplyOptions();

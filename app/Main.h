@@ -232,7 +232,7 @@ public:
     std::function<void()> Beep;
 
     // TWindowHost
-    QSize ScreenSize() const override;
+    std::vector<QRect> ScreenAreas() const override;
     QSize MainWindowOuterSize() const override;
     void SetWindowsPlaced(bool placed) override { WindowsPlaced = placed; }
     void SetArranging(bool arranging) override { Arranging = arranging; }

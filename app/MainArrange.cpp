@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPlainTextEdit>
@@ -21,11 +22,23 @@
 
 namespace lumorca::gui {
 
+namespace {
+
+// Focus also comes back to a tree by itself, when a dialog closes or a child
+// window is switched off, on or rearranged; that shows nothing again.
+bool UserMovedFocus(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+           reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+}  // namespace
+
 void TMain::SetObjectToChildWin() {
+    // A tree shows its node when the user moves the focus into it (see
+    // eventFilter), not whenever its window becomes active: windows are also
+    // activated when a dialog closes or a child is switched or rearranged.
     StructureWin->setWidget(StrukturOutline);
-    connect(StructureWin, &TChildForm::Activated, this, &TMain::StrukturOutlineEnter);
     XRefWin->setWidget(XRefOutline);
-    connect(XRefWin, &TChildForm::Activated, this, &TMain::XRefOutlineEnter);
 
     auto* callClient = new QWidget;
     auto* callLayout = new QVBoxLayout(callClient);
@@ -34,7 +47,6 @@ void TMain::SetObjectToChildWin() {
     callLayout->addWidget(PanelCallWin);
     callLayout->addWidget(CallOutline, 1);
     CallWin->setWidget(callClient);
-    connect(CallWin, &TChildForm::Activated, this, &TMain::CallOutlineEnter);
 
     SourceWin->setWidget(SourceWinClient);
 }
@@ -162,6 +174,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == SourceWinClient && event->type() == QEvent::Resize) {
         if (!Arranging) ResizeSourceGridCols();
     } else if (event->type() == QEvent::FocusIn) {
+        if (!UserMovedFocus(static_cast<QFocusEvent*>(event)->reason()))
+            return QMainWindow::eventFilter(watched, event);
         if (watched == StrukturOutline) StrukturOutlineEnter();
         if (watched == XRefOutline) XRefOutlineEnter();
         if (watched == CallOutline) CallOutlineEnter();
@@ -172,9 +186,15 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-QSize TMain::ScreenSize() const {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return s ? s->size() : QSize(1024, 768);
+std::vector<QRect> TMain::ScreenAreas() const {
+    std::vector<QRect> areas;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        if (s == QGuiApplication::primaryScreen())
+            areas.insert(areas.begin(), s->availableGeometry());
+        else
+            areas.push_back(s->availableGeometry());
+    }
+    return areas;
 }
 
 QSize TMain::MainWindowOuterSize() const {
@@ -183,6 +203,8 @@ QSize TMain::MainWindowOuterSize() const {
 
 void TMain::PlaceWindow(TWindowId window, const TWindowGeometry& g) {
     if (window == TWindowId::Main) {
+        // Left/Top are the frame's place, Width/Height the client's size:
+        // what move() and resize() take, and what WindowBounds gives back.
         move(g.Left, g.Top);
         resize(g.Width, g.Height);
         return;
@@ -201,7 +223,8 @@ std::uint8_t TMain::WindowState(TWindowId window) const {
 }
 
 TWindowGeometry TMain::WindowBounds(TWindowId window) const {
-    const QRect r = window == TWindowId::Main ? geometry() : ChildOf(window)->geometry();
+    if (window == TWindowId::Main) return TWindowGeometry{x(), width(), y(), height()};
+    const QRect r = ChildOf(window)->geometry();
     return TWindowGeometry{r.left(), r.width(), r.top(), r.height()};
 }
 

@@ -274,8 +274,11 @@ void TMain::CreateSourcePanel() {
     SourceWinClient->installEventFilter(this);
     PanelSourceWin = new QWidget(SourceWinClient);
     PanelSourceWin->setObjectName(QStringLiteral("PanelSourceWin"));
-    auto* panelLayout = new QHBoxLayout(PanelSourceWin);
+    // The tool bar has a row of its own: long header labels beside it would
+    // push its buttons into the overflow menu.
+    auto* panelLayout = new QVBoxLayout(PanelSourceWin);
     panelLayout->setContentsMargins(2, 1, 2, 1);
+    panelLayout->setSpacing(0);
     ToolBarSource = new QToolBar(QStringLiteral("ToolBarSource"), PanelSourceWin);
     ToolBarSource->setObjectName(QStringLiteral("ToolBarSource"));
     ToolBarSource->setIconSize(QSize(18, 18));
@@ -307,10 +310,14 @@ void TMain::CreateSourcePanel() {
                       LabelEntryName})
         info->addWidget(l);
     info->addStretch(1);
-    panelLayout->addWidget(PanelTriggerInfo, 1);
+    panelLayout->addWidget(PanelTriggerInfo);
 
     SourceGrid = new TSourceGrid(SourceWinClient);
     SourceGrid->SetListing(&ListingLines_);
+    // The grid is only as tall as its rows: a click on the window's empty
+    // area below them focuses the grid, so the keys that follow reach it.
+    SourceWinClient->setFocusPolicy(Qt::ClickFocus);
+    SourceWinClient->setFocusProxy(SourceGrid);
     SourceGrid->installEventFilter(this);
     SourceGridHScroll = new QScrollBar(Qt::Horizontal, SourceWinClient);
     SourceGridHScroll->setObjectName(QStringLiteral("SourceGridHScroll"));

@@ -24,7 +24,8 @@ void TMain::GotoPosition(int32_t structure, int32_t line, bool addToHistory) {
     }
     if (structure < 0 || structure >= count) return;
 
-    if (addToHistory && structure > 0 && structure != CurrentStructure) {
+    // Nothing is shown yet right after a load: there is no place to go back to.
+    if (addToHistory && CurrentStructure >= 0 && structure > 0 && structure != CurrentStructure) {
         JumpHistory.AddPosition(CurrentStructure, CurrentLine());
         Trace(9, QStringLiteral("History add %1/%2 (%3)")
                      .arg(CurrentStructure)

@@ -10,6 +10,7 @@
 
 #include "app/ListingBar.h"
 #include "app/Main.h"
+#include "app/QtTranslations.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 #include "analyzer/XRefTree.h"
@@ -108,6 +109,7 @@ void TMain::ApplyOptions() {
 }
 
 void TMain::LoadLanguageStrings() {
+    UseQtTranslations(Options().Language);
     struct Caption {
         QAction* Action;
         int Text;
@@ -170,13 +172,15 @@ namespace lumorca::gui {
 void TMain::FillXRefPopup(const std::vector<std::string>& captions) {
     PopupmenuXRef->clear();
     for (const std::string& caption : captions) {
+        // The last item finds a symbol; it is no toggle.
+        const bool isFind = &caption == &captions.back();
         if (caption == "-") {
             PopupmenuXRef->addSeparator();
             continue;
         }
         QAction* item = PopupmenuXRef->addAction(
             QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
-        item->setCheckable(true);
+        item->setCheckable(!isFind);
         item->setEnabled(!Loading && HasListing());
     }
 }

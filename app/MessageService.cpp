@@ -1,7 +1,9 @@
 #include "app/MessageService.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace lumorca::gui {
 
@@ -10,6 +12,24 @@ namespace {
 // The program title, the same in both languages.
 QString Title() {
     return QStringLiteral("Corvane Source Analyzer");
+}
+
+// Room beside the title for the title bar's icon and buttons.
+constexpr int TitleBarButtonsWidth = 160;
+
+// A box as wide as its title needs: a short text makes a narrow box whose
+// title the window manager cuts.
+int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+            QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, caption, text, buttons, parent);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int width = QFontMetrics(titleFont).horizontalAdvance(caption) + TitleBarButtonsWidth;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
+    return box.exec();
 }
 
 TAnswer FromButton(int button) {
@@ -24,23 +44,20 @@ TAnswer FromButton(int button) {
 }  // namespace
 
 void TMessageBoxes::Error(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, Title(), text, QMessageBox::Ok);
+    ShowBox(parent, QMessageBox::Critical, Title(), text, QMessageBox::Ok);
 }
 
 TAnswer TMessageBoxes::ConfirmYesCancel(QWidget* parent, const QString& text) {
-    return FromButton(QMessageBox::question(parent, Title(), text,
-                                            QMessageBox::Yes | QMessageBox::Cancel));
+    return FromButton(ShowBox(parent, QMessageBox::Question, Title(), text, QMessageBox::Yes | QMessageBox::Cancel));
 }
 
 TAnswer TMessageBoxes::ConfirmYesNoCancel(QWidget* parent, const QString& text) {
-    return FromButton(QMessageBox::question(parent, Title(), text,
-                                            QMessageBox::Yes | QMessageBox::No |
-                                                QMessageBox::Cancel));
+    return FromButton(ShowBox(parent, QMessageBox::Question, Title(), text,
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
 }
 
 TAnswer TMessageBoxes::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
-    return FromButton(
-        QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No));
+    return FromButton(ShowBox(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No));
 }
 
 }  // namespace lumorca::gui
@@ -48,7 +65,7 @@ TAnswer TMessageBoxes::AskYesNo(QWidget* parent, const QString& caption, const Q
 namespace lumorca::gui {
 
 void TMessageService::Information(QWidget* parent, const QString& caption, const QString& text) {
-    QMessageBox::information(parent, caption.isEmpty() ? Title() : caption, text, QMessageBox::Ok);
+    ShowBox(parent, QMessageBox::Information, caption.isEmpty() ? Title() : caption, text, QMessageBox::Ok);
 }
 
 }  // namespace lumorca::gui

@@ -143,12 +143,9 @@ void TSourceGrid::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down: SetRow(row_ + 1); return;
         case Qt::Key_PageUp: SetRow(row_ - page); return;
         case Qt::Key_PageDown: SetRow(row_ + page); return;
-        case Qt::Key_Home:
-            if (event->modifiers() & Qt::ControlModifier) SetRow(0);
-            return;
-        case Qt::Key_End:
-            if (event->modifiers() & Qt::ControlModifier) SetRow(rowCount_ - 1);
-            return;
+        // With or without Ctrl: the first and last row of the structure.
+        case Qt::Key_Home: SetRow(0); return;
+        case Qt::Key_End: SetRow(rowCount_ - 1); return;
         case Qt::Key_Backspace: emit BackRequested(); return;
         case Qt::Key_Return:
         case Qt::Key_Enter: emit EnterPressed(); return;

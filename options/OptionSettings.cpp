@@ -206,7 +206,7 @@ void TOptionSettings::LoadWindowOptions(const QString& section, TWindowId window
         stored.Width = store.ReadInteger(section, QStringLiteral("Width"), 0);
         stored.Top = store.ReadInteger(section, QStringLiteral("Top"), 0);
         stored.Height = store.ReadInteger(section, QStringLiteral("Height"), 0);
-        const TGeometryCheck check = isMain ? CheckMainWindowGeometry(stored, Windows->ScreenSize())
+        const TGeometryCheck check = isMain ? CheckMainWindowGeometry(stored, Windows->ScreenAreas())
                                             : CheckChildWindowGeometry(stored, Windows->MainWindowOuterSize());
         if (check.ClearWindowsPlaced) Windows->SetWindowsPlaced(false);
         if (check.Geometry.Width > 0) Windows->PlaceWindow(window, check.Geometry);

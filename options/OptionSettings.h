@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace lumorca {
 
@@ -21,7 +22,8 @@ enum class TWindowId { Main, Structure, XRef, Call, Source };
 class TWindowHost {
 public:
     virtual ~TWindowHost() = default;
-    virtual QSize ScreenSize() const = 0;
+    // The available area of every screen, the primary first.
+    virtual std::vector<QRect> ScreenAreas() const = 0;
     virtual QSize MainWindowOuterSize() const = 0;
     virtual void SetWindowsPlaced(bool placed) = 0;
     virtual void SetArranging(bool arranging) = 0;

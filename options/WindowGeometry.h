@@ -1,7 +1,10 @@
 #pragma once
 // The check that keeps a window from being restored (almost) outside the
 // screen or outside the main window.
+#include <QRect>
 #include <QSize>
+
+#include <vector>
 
 namespace lumorca {
 
@@ -33,6 +36,9 @@ struct TGeometryCheck {
 // A main window that fails the check gets 80 % of the screen, centred; a
 // child window gets zeros and is left to the automatic arrangement.
 TGeometryCheck CheckMainWindowGeometry(const TWindowGeometry& stored, QSize screen);
+// The same on several screens, given by their available areas, the primary
+// first: the window has to fit one of them.
+TGeometryCheck CheckMainWindowGeometry(const TWindowGeometry& stored, const std::vector<QRect>& screens);
 TGeometryCheck CheckChildWindowGeometry(const TWindowGeometry& stored, QSize mainWindowOuter);
 
 }  // namespace lumorca

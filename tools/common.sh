@@ -5,6 +5,7 @@ LUMORCA_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev libgtest-dev clang-14 libclang-rt-14-dev
   xvfb xauth fonts-liberation2 nlohmann-json3-dev graphviz libgl-dev
   dpkg-dev lintian groff-base python3-jsonschema
+  qt6-translations-l10n openbox x11-utils
 )
 # Only for the tests: the Windows cross build and Wine to run it.
 LUMORCA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)

@@ -39,7 +39,7 @@ public:
     std::map<TWindowId, std::uint8_t> States;
     std::map<TWindowId, TWindowGeometry> Bounds;
 
-    QSize ScreenSize() const override { return Screen; }
+    std::vector<QRect> ScreenAreas() const override { return {QRect(QPoint(0, 0), Screen)}; }
     QSize MainWindowOuterSize() const override { return MainOuter; }
     void SetWindowsPlaced(bool placed) override { WindowsPlaced = placed; }
     void SetArranging(bool arranging) override { Arranging = arranging; }

@@ -61,5 +61,29 @@ TEST(WindowGeometry, HugeStoredNumbersDoNotWrapAround) {
     EXPECT_FALSE(GeometryIsValid({INT_MIN, INT_MIN, 100, 300}, limits));
     EXPECT_FALSE(GeometryIsValid({INT_MAX, 300, 100, 300}, limits));
     EXPECT_FALSE(GeometryIsValid({100, 300, INT_MAX, INT_MAX}, limits));
-    EXPECT_TRUE(GeometryIsValid({100, INT_MAX, 100, INT_MAX}, limits));
+    // Larger than the main window: never restored.
+    EXPECT_FALSE(GeometryIsValid({100, INT_MAX, 100, INT_MAX}, limits));
+}
+
+TEST(MainWindowGeometry, HasToFitTheAvailableAreaOfOneScreen) {
+    const std::vector<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1024)};
+    const TWindowGeometry fallback{192, 1536, 104, 832};
+    const struct {
+        TWindowGeometry Stored;
+        bool Kept;
+    } cases[] = {
+        {{0, 99999999, 0, 99999999}, false},
+        {{0, 1920, 0, 1040}, true},   // exactly the first screen
+        {{0, 1921, 0, 1040}, false},
+        {{2000, 1200, 50, 900}, true},  // on the second screen
+        {{2000, 1600, 50, 900}, false}, // wider than the second, outside the first
+        {{-5000, 800, 50, 600}, false},
+    };
+    for (const auto& c : cases) {
+        const TWindowGeometry expected = c.Kept ? c.Stored : fallback;
+        EXPECT_EQ(CheckMainWindowGeometry(c.Stored, screens).Geometry, expected) << c.Stored.Left << " " << c.Stored.Width;
+    }
+    // The default place is on the primary screen, wherever that is.
+    EXPECT_EQ(CheckMainWindowGeometry({0, 0, 0, 0}, std::vector<QRect>{QRect(100, 50, 1000, 800)}).Geometry,
+              (TWindowGeometry{200, 800, 130, 640}));
 }

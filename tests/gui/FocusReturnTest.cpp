@@ -1,0 +1,106 @@
+#include <QMdiArea>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include "GuiTestSupport.h"
+#include "TestRegistry.h"
+#include "app/TreeModel.h"
+#include "options/OptionWin.h"
+
+using namespace lumorca;
+using namespace lumorca::gui;
+using namespace lumorca::gui::test;
+
+namespace {
+
+const TreeNode* Find(const Tree& tree, const std::string& caption) {
+    const TreeNode* found = nullptr;
+    tree.ForEach([&](TreeNode* node) {
+        if (found == nullptr && node->Caption == caption) found = node;
+    });
+    return found;
+}
+
+// Focus that comes back to a tree by itself shows nothing again.
+class FocusReturnTest : public QObject {
+    Q_OBJECT
+
+    TSandbox sandbox_;
+    TScriptedMessages messages_;
+    std::unique_ptr<TMain> main_;
+
+private slots:
+    void init() {
+        main_ = StartMain(sandbox_, messages_);
+        main_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+        main_->LoadFile(sandbox_.Write(QStringLiteral("focus.pro"), SmallListing(30)));
+        // The structure tree on the first trigger, the view moved on from
+        // there by a reference of the XRef tree.
+        main_->StrukturOutline->setFocus(Qt::MouseFocusReason);
+        main_->StrukturOutline->setCurrentIndex(
+            main_->StructureModel->IndexOf(Find(main_->Analysis.Structure, "<EXEC>")));
+        const TreeNode* lpB = Find(main_->Analysis.XRef, "lp_b");
+        QVERIFY(lpB);
+        main_->XRefOutline->setFocus(Qt::MouseFocusReason);
+        main_->XRefOutline->setCurrentIndex(main_->XRefModel->IndexOf(lpB->Children.front()));
+        QCOMPARE(main_->CurrentStructure, 3);
+        main_->SourceGrid->SetRow(2);
+    }
+    void cleanup() { main_.reset(); }
+
+    void ConfirmingTheOptionsKeepsStructureAndRow() {
+        const int history = main_->JumpHistory.Count();
+        QTimer::singleShot(0, this, [this] {
+            QTest::mouseClick(main_->OptionForm->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
+        });
+        main_->ActionShowOptionsExecute();
+        QApplication::processEvents();
+        QCOMPARE(main_->CurrentStructure, 3);
+        QCOMPARE(main_->SourceGrid->Row(), 2);
+        QCOMPARE(main_->JumpHistory.Count(), history);
+    }
+
+    void SwitchingAWindowOffKeepsTheRow() {
+        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        // A click on the structure window's close box first activates it.
+        TChildForm* win = main_->StructureWin;
+        QStyleOptionTitleBar bar;
+        bar.initFrom(win);
+        bar.subControls = QStyle::SC_All;
+        bar.titleBarFlags = win->windowFlags();
+        bar.titleBarState = static_cast<int>(win->windowState());
+        bar.rect = QRect(0, 0, win->width(), win->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, win));
+        const QRect box = win->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, win);
+        QTest::mouseMove(win, box.center());
+        QTest::mouseClick(win, Qt::LeftButton, {}, box.center());
+        QApplication::processEvents();
+        QVERIFY(win->isMinimized());
+        QCOMPARE(main_->CurrentStructure, 3);
+        QCOMPARE(main_->SourceGrid->Row(), 2);
+        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        main_->MdiArea->setActiveSubWindow(main_->StructureWin);
+        main_->StructureWin->close();
+        QApplication::processEvents();
+        main_->toggleWin(main_->StructureWin, true);
+        QApplication::processEvents();
+        QCOMPARE(main_->CurrentStructure, 3);
+        QCOMPARE(main_->SourceGrid->Row(), 2);
+
+        // The user's own click into the tree shows its node.
+        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(main_->StrukturOutline->viewport(), Qt::LeftButton, {},
+                          main_->StrukturOutline->visualRect(main_->StrukturOutline->currentIndex()).center());
+        QCOMPARE(main_->CurrentStructure, 1);
+    }
+};
+
+lumorca::gui::test::RegisterTest<FocusReturnTest> registered;
+
+}  // namespace
+
+#include "FocusReturnTest.moc"

@@ -1,0 +1,70 @@
+#include <QFile>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QScreen>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "TestRegistry.h"
+
+using namespace lumorca::gui;
+using namespace lumorca::gui::test;
+
+namespace {
+
+std::unique_ptr<TMain> StartShown(const TSandbox& sandbox, TScriptedMessages& messages) {
+    auto main = StartMain(sandbox, messages);
+    main->OptionWin->OpenSettingsStore(false);  // the INI file beside the program
+    if (!QTest::qWaitForWindowExposed(main.get())) return main;
+    QTest::qWait(300);  // a window manager frames the window after it is shown
+    return main;
+}
+
+void WriteIni(const TSandbox& sandbox, const QByteArray& text) {
+    QFile file(sandbox.IniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// Run under a window manager too (see window_manager.sh).
+class WindowRestoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void AWindowThatWasNotMovedComesBackWhereItWas() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        QRect first;
+        for (int run = 0; run < 3; ++run) {
+            auto main = StartShown(sandbox, messages);
+            const QRect now(main->pos(), main->size());
+            QVERIFY(main->frameGeometry() != main->geometry());  // framed, or the test proves nothing
+            if (run == 0) first = now;
+            QCOMPARE(now, first);
+            QVERIFY(main->close());
+        }
+    }
+
+    void AWindowLargerThanTheScreenGetsTheDefaultPlace() {
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        WriteIni(sandbox,
+                 "[Options]\r\nLanguage=1\r\n[MainWin]\r\nLeft=0\r\nWidth=99999999\r\nTop=0\r\nHeight=99999999\r\n"
+                 "[StructureWin]\r\nLeft=0\r\nWidth=99999999\r\nTop=0\r\nHeight=99999999\r\n");
+        auto main = StartShown(sandbox, messages);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(main->width() <= screen.width() && main->height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(main->width()).arg(main->height())));
+        QCOMPARE(main->pos(), screen.topLeft() + QPoint(screen.width() / 10, screen.height() / 10));
+        QVERIFY(main->StructureWin->width() <= main->MdiArea->width());
+        QCOMPARE(main->StructureWin->pos(), QPoint(0, 0));
+        QVERIFY(main->close());
+        auto again = StartShown(sandbox, messages);
+        QVERIFY(again->width() <= screen.width());
+    }
+};
+
+lumorca::gui::test::RegisterTest<WindowRestoreTest> registered;
+
+}  // namespace
+
+#include "WindowRestoreTest.moc"

@@ -1,0 +1,47 @@
+// Look-ups in the source view after the language was switched.
+#include <QAction>
+#include <QTest>
+#include <QTreeView>
+
+#include "SourceWorkSupport.h"
+#include "app/SourceGrid.h"
+#include "app/TreeModel.h"
+
+namespace lumorca::gui::test {
+
+class LanguageSwitchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void localsAndParametersAreFoundInEitherLanguage() {
+        TWindow w;
+        w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+        const int use = w.LineOf("$title = V_TITLE");
+        const struct {
+            int Language;
+            const char* Locals;
+        } steps[] = {{0, "Lokale Variable"}, {1, "Local variables"}, {0, "Lokale Variable"}};
+        for (const auto& step : steps) {
+            w->Options().Language = step.Language;
+            w->ApplyOptions();
+            w.Show(use);
+            w->PopupmenuSourcePopup();
+            QVERIFY2(w->MenuItemShowLocal->isEnabled(), step.Locals);
+            QVERIFY(w->MenuItemShowParam->isEnabled() == false);  // LP_INIT_FORM has none
+
+            w->XRefOutline->setCurrentIndex({});
+            QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(use, w.CharOf(use, "v_title") + 1));
+            const TreeNode* found = w->XRefModel->NodeOf(w->XRefOutline->currentIndex());
+            QVERIFY2(found != nullptr && found->Parent != nullptr, step.Locals);
+            QCOMPARE(QString::fromLatin1(found->Caption.c_str()).toUpper(), QStringLiteral("V_TITLE"));
+            QCOMPARE(QString::fromLatin1(found->Parent->Caption.c_str()), QString::fromLatin1(step.Locals));
+        }
+    }
+};
+
+namespace {
+RegisterTest<LanguageSwitchTest> registered;
+}
+
+}  // namespace lumorca::gui::test
+
+#include "LanguageSwitchTest.moc"

@@ -1,0 +1,65 @@
+// The source window's tool bar, and keys and clicks of the grid.
+#include <QAction>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeView>
+
+#include "SourceWorkSupport.h"
+#include "app/SourceGrid.h"
+
+namespace lumorca::gui::test {
+
+class SourceWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void noToolButtonIsHiddenInAThousandPixelFrame() {
+        TWindow w;
+        w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+        w->resize(1000, 760);
+        QApplication::processEvents();
+        w->ActionArrangeExecute();
+        for (const char* header : {"entry LP_CALC_TOTAL", "operation REFRESH_TOTALS"}) {
+            w.Show(w.LineOf(header));
+            QApplication::processEvents();
+            for (QAction* action : w->ToolBarSource->actions()) {
+                if (action->isSeparator()) continue;
+                QWidget* button = w->ToolBarSource->widgetForAction(action);
+                QVERIFY2(button && button->isVisible(), qPrintable(action->objectName() + " " + header));
+            }
+        }
+    }
+
+    void homeEndAndAClickBelowTheRows() {
+        TWindow w;
+        w.Load({"Trigger <EXEC> from Form: SHORT",
+                "==============================================================================",
+                Numbered(1, ' ', "; a short trigger"), Numbered(2, ' ', "call LP_A()"), Numbered(3, ' ', "$1 = 1"),
+                Numbered(4, ' ', "return (0)")});
+        w.Show(w.LineOf("call LP_A"));
+        TSourceGrid* grid = w->SourceGrid;
+        QVERIFY(grid->RowCount() > 3);
+        grid->SetRow(2);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_End);
+        QCOMPARE(grid->Row(), grid->RowCount() - 1);
+        QTest::keyClick(grid, Qt::Key_Home);
+        QCOMPARE(grid->Row(), 0);
+
+        // The empty area below the last row focuses the grid.
+        w->XRefOutline->setFocus();
+        QWidget* client = grid->parentWidget();
+        const QPoint below(40, grid->geometry().bottom() + 10);
+        QVERIFY(below.y() < client->height());
+        QCOMPARE(client->childAt(below), nullptr);
+        QTest::mouseClick(client, Qt::LeftButton, {}, below);
+        QVERIFY(grid->hasFocus());
+    }
+};
+
+namespace {
+RegisterTest<SourceWindowTest> registered;
+}
+
+}  // namespace lumorca::gui::test
+
+#include "SourceWindowTest.moc"

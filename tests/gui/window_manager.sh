@@ -1,0 +1,25 @@
+#!/bin/sh
+# Runs one window test under a virtual display with a window manager, so
+# that the windows get real frames. Skipped (77) without xvfb-run or openbox.
+set -u
+tests=$1
+class=$2
+function=$3
+if ! command -v xvfb-run >/dev/null || ! command -v openbox >/dev/null; then
+  echo "xvfb-run or openbox missing: skipped"
+  exit 77
+fi
+export QT_QPA_PLATFORM=xcb
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  # The window manager is up once it names itself on the root window.
+  for i in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.2
+  done
+  LUMORCA_TEST_CLASS=$1 "$0" "$2"
+  rc=$?
+  kill $wm 2>/dev/null
+  exit $rc
+' "$tests" "$class" "$function"
