@@ -325,6 +325,8 @@ bool TMain::ActionSaveExecute() {
     Options().History.AddFile(name);
     ListingFileName = name;
     ActionSave->setEnabled(false);
+    // The saved file is now the most recent entry, which Reload reads.
+    ActionReload->setEnabled(true);
     return true;
 }
 
