@@ -34,6 +34,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QRadioButton;
 class QScrollBar;
+class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeView;
@@ -130,6 +131,11 @@ public:
     void showWindows();
     void ActionArrangeExecute();
     void ActionAutoArrangeExecute();
+    // Ctrl+Tab and Ctrl+Shift+Tab, and the pop-up menus by key (MainWindowKeys).
+    void ConnectWindowKeys();
+    // Activates the next (step 1) or previous (-1) child window that is
+    // switched on and gives the focus to its tree or grid.
+    void ActivateNextChild(int step);
     bool IsArranging() const override { return Arranging; }
     void ChildTrace(const QString& line) override;
 
@@ -220,6 +226,11 @@ public:
     IndentSettings SourceIndent() const;
 
     std::unique_ptr<TMark> Selection;
+    // A drag held past the source column's left or right edge scrolls the
+    // grid sideways, step by step, until the mouse comes back or is released.
+    void DragScroll();
+    QTimer* DragScrollTimer = nullptr;
+    QPoint DragScrollPoint;
     Qt::KeyboardModifiers LastMouseShift;
     bool LastFindDown = false;
     TFindDialog* FindDialog = nullptr;

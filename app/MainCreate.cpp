@@ -121,6 +121,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     WarningsOnly = false;
     CreateBookmarkMenuItems();
     ConnectSourceCommands();
+    ConnectWindowKeys();
     ResizeLocked = false;
     UpdateCaption();
 }

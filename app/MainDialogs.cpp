@@ -50,7 +50,8 @@ public:
         main_->XRefOutline->setFocus();
     }
 
-    void ShowMessage(const QString& text) override { main_->Messages->Error(main_, text); }
+    // Over the dialog, which gets the keys back when the box is closed.
+    void ShowMessage(const QString& text) override { main_->Messages->Error(main_->FormFindXRef, text); }
 
 private:
     TMain* main_;

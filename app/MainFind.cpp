@@ -1,5 +1,6 @@
 // Searching the listing from the find dialog.
 #include <QLineEdit>
+#include <QScreen>
 
 #include "analyzer/LineModel.h"
 #include "app/FindDialog.h"
@@ -7,6 +8,27 @@
 #include "app/SourceGrid.h"
 
 namespace lumorca::gui {
+
+namespace {
+
+// The current row of the grid on the screen.
+QRect CurrentRowOnScreen(const TSourceGrid* grid) {
+    const int y = (grid->Row() - grid->TopRow()) * grid->RowHeight();
+    return QRect(grid->viewport()->mapToGlobal(QPoint(0, y)), QSize(grid->viewport()->width(), grid->RowHeight()));
+}
+
+// Moves a window that covers `area` below it, or above it when the screen
+// has no room below.
+void MoveOff(QWidget* window, const QRect& area) {
+    const QRect frame = window->frameGeometry();
+    if (!window->isVisible() || !frame.intersects(area)) return;
+    const QRect screen = window->screen()->availableGeometry();
+    int top = area.bottom() + 1;
+    if (top + frame.height() > screen.bottom() + 1) top = qMax(screen.top(), area.top() - frame.height());
+    window->move(window->pos() + QPoint(0, top - frame.top()));
+}
+
+}  // namespace
 
 void TMain::ActionFindExecute() {
     if (ListingLines_.empty()) return;
@@ -35,6 +57,9 @@ void TMain::ShowFindDialog() {
         setFindDialogText(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
     }
     FindDialog->show();
+    // Shown again where the user left it, not centred anew.
+    FindDialog->setAttribute(Qt::WA_Moved);
+    if (SourceGrid->RowCount() > 0) MoveOff(FindDialog, CurrentRowOnScreen(SourceGrid));
     FindDialog->raise();
     FindDialog->activateWindow();
     FindDialog->Edit->setFocus();
@@ -53,14 +78,16 @@ void TMain::FindDialogFind() {
     if (!matchCase) needle = UpperCase(needle);
     const int32_t current = SourceGrid->RowCount() > 0 ? CurrentLine() : TopLine;
     const int32_t hit = FindInListing(ListingLines_, current + (down ? 1 : -1), down, needle, matchCase);
+    // A box goes over the dialog the search was started from.
+    QWidget* opener = FindDialog->isActiveWindow() ? static_cast<QWidget*>(FindDialog) : this;
     if (hit < 0) {
-        Messages->Information(this, QString(), Txt(93));
+        Messages->Information(opener, QString(), Txt(93));
         return;
     }
     const QString key = QString::fromLatin1(needle.data(), static_cast<qsizetype>(needle.size()));
     if (key == LastFindText && down == LastFindDown) {
         // Back at the first hit of this series: all places have been seen.
-        if (hit == LastFindLine && Messages->AskYesNo(this, QString(), Txt(92)) != TAnswer::Yes)
+        if (hit == LastFindLine && Messages->AskYesNo(opener, QString(), Txt(92)) != TAnswer::Yes)
             return;
     } else {
         LastFindText = key;
@@ -68,6 +95,7 @@ void TMain::FindDialogFind() {
         LastFindDown = down;
     }
     GotoPosition(-1, hit, true);
+    MoveOff(FindDialog, CurrentRowOnScreen(SourceGrid));
 }
 
 }  // namespace lumorca::gui

@@ -332,6 +332,8 @@ bool TMain::ActionSaveExecute() {
     ListingFileName = name;
     ActionSave->setEnabled(false);
     WatchListing();
+    // The saved file is now the most recent entry, which Reload reads.
+    ActionReload->setEnabled(true);
     return true;
 }
 

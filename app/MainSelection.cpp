@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
 
 #include "app/Main.h"
 #include "app/SourceGrid.h"
@@ -62,9 +64,28 @@ void TMain::SourceGridMouseDown(QMouseEvent* event) {
     Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
 }
 
+namespace {
+
+// Milliseconds between two sideways steps of a drag held past an edge.
+constexpr int DragScrollInterval = 50;
+
+}  // namespace
+
 void TMain::SourceGridMouseMove(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton) || !Selection->Active) return;
     const QPoint pos = event->position().toPoint();
+    DragScrollPoint = pos;
+    if (DragScrollTimer == nullptr) {
+        DragScrollTimer = new QTimer(this);
+        DragScrollTimer->setInterval(DragScrollInterval);
+        connect(DragScrollTimer, &QTimer::timeout, this, &TMain::DragScroll);
+    }
+    if (!OverSourceColumn(SourceGrid, pos.x()) && SourceGridHScroll->isVisibleTo(SourceWinClient)) {
+        DragScroll();
+        DragScrollTimer->start();
+        return;
+    }
+    DragScrollTimer->stop();
     if (!OverSourceColumn(SourceGrid, pos.x())) return;
     const int top = SourceGrid->TopRow();
     const int previous =
@@ -81,9 +102,27 @@ void TMain::SourceGridMouseMove(QMouseEvent* event) {
     Trace(2, QStringLiteral("Mark rows %1..%2").arg(previous).arg(now));
 }
 
+void TMain::DragScroll() {
+    const int left = SourceGrid->ColWidth(0) + SourceGrid->ColWidth(1);
+    const int right = left + SourceGrid->ColWidth(2);
+    const int x = DragScrollPoint.x();
+    if (!Selection->Active || (x >= left && x < right)) {
+        DragScrollTimer->stop();
+        return;
+    }
+    // The further past the edge, the faster; at least a few characters a step.
+    const int minimum = SourceGrid->RowHeight();
+    const int step = x >= right ? qMax(minimum, x - right + 1) : -qMax(minimum, left - x);
+    SourceGridHScroll->setValue(SourceGridHScroll->value() + step);
+    FollowMouseRow(SourceGrid, DragScrollPoint.y());
+    Selection->ExtendMark(CurrentLine(), SourceTextX(x >= right ? right - 1 : left));
+    SourceGrid->viewport()->update();
+}
+
 void TMain::SourceGridMouseUp(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     Trace(7, QStringLiteral("MouseUp %1,%2").arg(pos.x()).arg(pos.y()));
+    if (DragScrollTimer != nullptr) DragScrollTimer->stop();
     if (!Selection->Active) return;
     if (OverSourceColumn(SourceGrid, pos.x())) Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
     // Released outside the text the drag still ends where it last was.
@@ -111,7 +150,7 @@ void TMain::MenuItemAllesKopierenClick() {
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
     Selection->ClearMark();
     Selection->ExtendMark(TopLine, 1);
-    Selection->ExtendMark(TopLine + SourceGrid->RowCount() - 1, 9999);
+    Selection->ExtendMark(TopLine + SourceGrid->RowCount() - 1, TMark::LineEnd);
     Selection->FinishMark();
     SourceGrid->viewport()->update();
     ActionCopyExecute();
@@ -122,7 +161,7 @@ void TMain::MenuItemZeileKopierenClick() {
     const int32_t line = CurrentLine();
     Selection->ClearMark();
     Selection->ExtendMark(line, 1);
-    Selection->ExtendMark(line, 9999);
+    Selection->ExtendMark(line, TMark::LineEnd);
     Selection->FinishMark();
     SourceGrid->viewport()->update();
     ActionCopyExecute();

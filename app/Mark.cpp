@@ -16,6 +16,13 @@ void TMarkPosition::SetLine(int32_t line, const TMarkText& text) {
 }
 
 void TMarkPosition::SetX(int x, const TMarkText& text) {
+    // Past the end of a long line there is no need to measure every character.
+    const int whole = text.Width(LineText);
+    if (x > whole) {
+        CharIndex = static_cast<int>(LineText.size()) + 1;
+        PixelX = whole;
+        return;
+    }
     CharIndex = CharIndexAtX(LineText, x, text.Width);
     PixelX = text.Width(std::string_view(LineText).substr(0, static_cast<size_t>(CharIndex) - 1));
 }
@@ -64,7 +71,7 @@ bool TMark::MarkedRange(int32_t line, int& fromX, int& toX) const {
     const TMarkPosition& last = Last();
     if (line < first.Line || line > last.Line) return false;
     fromX = line == first.Line ? first.PixelX : 0;
-    toX = line == last.Line ? last.PixelX : 3000;
+    toX = line == last.Line ? last.PixelX : LineEnd;
     return true;
 }
 

@@ -4,6 +4,7 @@
 // text as drawn.
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 
 #include "analyzer/SourceJumps.h"
@@ -34,6 +35,11 @@ class TMark {
 public:
     explicit TMark(TMarkText text) : text_(std::move(text)) {}
 
+    // A pixel offset past the end of any line, however long: an end set
+    // there takes the whole line, and a line covered to its end is marked
+    // up to it.
+    static constexpr int LineEnd = std::numeric_limits<int>::max() / 4;
+
     TMarkPosition StartPos;  // the anchor
     TMarkPosition EndPos;    // the moving end
     bool Active = false;     // a drag is running
@@ -50,7 +56,7 @@ public:
     enum Which { Anchor = 0, MovingEnd = 1, FirstEnd = 2, LastEnd = 3 };
     int MarkValue(int what, int which) const;
     // The marked pixel range of a line; a line covered to its ends gives
-    // 0..3000.
+    // 0..LineEnd.
     bool MarkedRange(int32_t line, int& fromX, int& toX) const;
 
 private:

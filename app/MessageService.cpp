@@ -29,7 +29,11 @@ int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, con
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
-    return box.exec();
+    const int button = box.exec();
+    // The box stood over the window that opened it; that window is the
+    // active one again, so the keys go back where they came from.
+    if (parent != nullptr && parent->window()->isVisible()) parent->window()->activateWindow();
+    return button;
 }
 
 TAnswer FromButton(int button) {
@@ -57,7 +61,7 @@ TAnswer TMessageBoxes::ConfirmYesNoCancel(QWidget* parent, const QString& text) 
 }
 
 TAnswer TMessageBoxes::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
-    return FromButton(ShowBox(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No));
+    return FromButton(ShowBox(parent, QMessageBox::Question, caption.isEmpty() ? Title() : caption, text, QMessageBox::Yes | QMessageBox::No));
 }
 
 }  // namespace lumorca::gui

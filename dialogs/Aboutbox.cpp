@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -59,7 +60,12 @@ TAbout::TAbout(int language, QWidget* parent)
     Comments->setWordWrap(true);
     LabelMail = label("LabelMail", ContactAddress);
     LabelMail->setCursor(Qt::PointingHandCursor);
-    LabelMail->setStyleSheet(QStringLiteral("color: #0000ff; text-decoration: underline;"));
+    // Reached with Tab and opened with Enter or Space too; a dotted frame
+    // shows when it has the focus.
+    LabelMail->setFocusPolicy(Qt::StrongFocus);
+    LabelMail->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; text-decoration: underline;"
+                                            " border: 1px solid transparent; }"
+                                            " QLabel:focus { border: 1px dotted #000000; }"));
     LabelMail->installEventFilter(this);
 
     auto* names = new QVBoxLayout;
@@ -109,6 +115,13 @@ bool TAbout::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         LabelMailClick();
         return true;
+    }
+    if (watched == LabelMail && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            LabelMailClick();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -36,7 +36,9 @@ bool Inside(const TreeNode* node, const TreeNode* ancestor) {
 }  // namespace
 
 TFormFindXRef::TFormFindXRef(TFindXRefHost* host, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), host_(host) {
+    // A tool window stays in front of the main window it belongs to; above
+    // every other window it would hide the boxes and dialogs opened meanwhile.
+    : QDialog(parent, Qt::Tool), host_(host) {
     setObjectName(QStringLiteral("FormFindXRef"));
     setModal(false);
     setSizeGripEnabled(false);

@@ -9,6 +9,17 @@ namespace {
 
 QString HistoryKey(int i) { return QStringLiteral("History") + QString::number(i); }
 
+// An entry's number with its accelerator mark: "&1" to "&9", and "1&0" for
+// the tenth, so that every digit opens one entry at once. Later numbers
+// have no mark.
+QString NumberCaption(int n) {
+    constexpr int LastSingleDigit = 9;
+    constexpr int Tenth = 10;
+    if (n <= LastSingleDigit) return QStringLiteral("&") + QString::number(n);
+    if (n == Tenth) return QStringLiteral("1&0");
+    return QString::number(n);
+}
+
 }  // namespace
 
 THistoryList::THistoryList(bool ignoreCase, QObject* parent) : QObject(parent), IgnoreCase_(ignoreCase) {
@@ -76,18 +87,18 @@ void THistoryList::BuildMenuEntries() {
         // A "&" in a path is shown as itself, not as an accelerator mark.
         QString path = Items_[i];
         path.replace(u'&', QStringLiteral("&&"));
-        QAction* item = Menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        QAction* item = Menu->addAction(NumberCaption(i + 1) + QStringLiteral(" ") + path);
         connect(item, &QAction::triggered, this, [this, item] { MenuItemClick(item); });
     }
 }
 
 void THistoryList::MenuItemClick(const QAction* item) {
     if (!OnFileClick) return;
-    // The entry's number stands between the accelerator mark and the first blank.
+    // The entry's number stands before the first blank, with its accelerator mark.
     const QString caption = item->text();
     const qsizetype blank = caption.indexOf(u' ');
     bool ok = false;
-    const int n = caption.mid(1, blank < 0 ? -1 : blank - 1).toInt(&ok);
+    const int n = caption.left(blank < 0 ? caption.size() : blank).remove(u'&').toInt(&ok);
     // A copy: loading the file reorders the entries.
     if (ok && n > 0 && n <= Count()) OnFileClick(Menu.data(), QString(Items_[n - 1]));
 }

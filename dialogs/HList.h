@@ -47,7 +47,7 @@ public:
     bool SameFile(const QString& a, const QString& b) const;
 
     // The menu whose sub-items show the entries, after the BaseCount items
-    // it had when attached: a separator, then "&1 path", "&2 path", ...
+    // it had when attached: a separator, then "&1 path", "&2 path", ... "1&0 path".
     QPointer<QMenu> Menu;
     int BaseCount = 0;
     // Called with the menu and the file when an entry's item is clicked.

@@ -29,6 +29,13 @@ QString LabelCaption(const QString& text) {
 
 QString EscapeMnemonic(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
 
+// Tab enters a group of radio buttons on its checked item; the arrow keys
+// move the check within the group.
+void TabStopOnChecked(const QButtonGroup* group) {
+    for (QAbstractButton* button : group->buttons())
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 TFontInfo FromQFont(const QFont& font, TColor color) {
     TFontInfo info;
     info.Name = font.family();
@@ -99,6 +106,8 @@ TOptionWin::TOptionWin(TOptionSettings& settings, QWidget* parent)
     connect(language_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) RadioGroupLanguageClick(id);
     });
+    for (const QButtonGroup* g : {language_, how2ShowXRef_, sortCalls_})
+        connect(g, &QButtonGroup::buttonToggled, this, [g] { TabStopOnChecked(g); });
     for (QCheckBox* box : {ui_->CheckBoxMarkEntries, ui_->CheckBoxMarkCompVars, ui_->CheckBoxMarkLocalVars,
                            ui_->CheckBoxMarkLabel})
         connect(box, &QCheckBox::toggled, this, &TOptionWin::CheckBoxMarkClick);
@@ -319,6 +328,7 @@ void TOptionWin::OptionsToDialog(const TLumorcaOptions& record) {
     for (const auto& [panel, color] : texts) SetTextColor(panel, color);
     SetBackColor(ui_->PanelColorSourceActiveline, record.ColorSourceActiveLine);
     SetBackColor(ui_->PanelColorSourceMarked, record.ColorSourceMarked);
+    for (const QButtonGroup* g : {language_, how2ShowXRef_, sortCalls_}) TabStopOnChecked(g);
     update();
 }
 
@@ -328,7 +338,8 @@ void TOptionWin::OptionsFromDialog() {
 
     TLumorcaOptions& o = settings_.Options;
     o.Language = static_cast<std::uint8_t>(language_->checkedId() == 0 ? 0 : 1);
-    o.ProcListingDir = ui_->EditProcListingDir->text();
+    // Blanks name no directory: the previous one stays.
+    if (!ui_->EditProcListingDir->text().trimmed().isEmpty()) o.ProcListingDir = ui_->EditProcListingDir->text();
     const std::pair<bool TLumorcaOptions::*, QCheckBox*> early[] = {
         {&TLumorcaOptions::AskToSave, ui_->CheckBoxAskToSave},
         {&TLumorcaOptions::AutoReload, ui_->CheckBoxAutoReload},

@@ -52,6 +52,32 @@ private slots:
         QCOMPARE(main->ActionAbout->text(), QStringLiteral("&About"));
     }
 
+    void theMailLinkIsReachedWithTabAndOpenedWithEnter() {
+        TSandbox sandbox;
+        TAnsweringMessages messages;
+        auto main = StartMain(sandbox, messages);
+        QList<QUrl> opened;
+        QStringList focused;  // the focus before Enter, and whether the box stayed
+        main->AboutBoxOpened = [&](TAbout& about) {
+            about.OpenUrl = [&opened](const QUrl& url) {
+                opened.append(url);
+                return true;
+            };
+            QMetaObject::invokeMethod(&about, [&] {
+                (void)QTest::qWaitFor([&about] { return QApplication::activeWindow() == &about; });
+                for (int i = 0; i < 3 && QApplication::focusWidget() != about.LabelMail; ++i)
+                    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &about, Qt::Key_Tab);
+                focused.append(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                focused.append(about.isVisible() ? QStringLiteral("open") : QStringLiteral("closed"));
+                QTest::keyClick(&about, Qt::Key_Escape);
+            }, Qt::QueuedConnection);
+        };
+        main->ActionAbout->trigger();
+        QCOMPARE(focused, QStringList({QStringLiteral("LabelMail"), QStringLiteral("open")}));
+        QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:lumorca@example.org"))}));
+    }
+
     void theBuildDateIsAnIsoDate() {
         const QString text = BuildDateText();
         QVERIFY(text.startsWith(QStringLiteral("Build ")));

@@ -11,6 +11,7 @@
 #include <QTreeView>
 
 #include "DialogTestSupport.h"
+#include "tests/gui/ModalBoxes.h"
 #include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
 #include "dialogs/FindXRefDialog.h"
@@ -77,8 +78,9 @@ private slots:
     void aToolWindowWithTheGroupsOfThePopup() {
         QVERIFY(dlg_->isVisible());
         QVERIFY(!dlg_->isModal());
-        QVERIFY(dlg_->windowFlags() & Qt::WindowStaysOnTopHint);
+        // In front of the main window, not of every window.
         QCOMPARE(dlg_->windowFlags() & Qt::Tool, Qt::Tool);
+        QCOMPARE(dlg_->parentWidget(), main_.get());
         QCOMPARE(dlg_->windowTitle(), QStringLiteral("Find XRef-entry"));
         QVERIFY(dlg_->ButtonFind->isDefault());
         QVERIFY(dlg_->ListBuilt);
@@ -247,6 +249,34 @@ private slots:
 
         QTest::mouseClick(dlg_->ButtonClose, Qt::LeftButton);
         QVERIFY(!dlg_->isVisible());
+    }
+
+    void boxesAndDialogsOpenInFrontWhileTheDialogIsOpen() {
+        TMessageBoxes boxes;
+        main_->Messages = &boxes;
+        dlg_->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), dlg_);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("*"));
+        {
+            TBoxWatch watch(Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(watch.Seen.Shown);
+            QVERIFY(watch.Seen.InFront);
+            QCOMPARE(watch.Seen.Text, QStringLiteral("Symbol not found"));
+            QCOMPARE(watch.Seen.Opener, dlg_);
+        }
+        // The keys are back in the dialog.
+        QTRY_COMPARE(QApplication::activeWindow(), dlg_);
+
+        // Ctrl+O in the main window while the dialog stays open.
+        main_->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), main_.get());
+        TBoxWatch open(Qt::Key_Escape);
+        QTest::keyClick(main_.get(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(open.Seen.Shown);
+        QVERIFY(open.Seen.InFront);
+        QVERIFY(dlg_->isVisible());
+        main_->Messages = messages_;
     }
 };
 

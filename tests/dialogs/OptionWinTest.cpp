@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTabBar>
 #include <QTest>
 #include <QTreeView>
 
@@ -306,6 +307,28 @@ private slots:
         QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
         QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 0));
         QCOMPARE(main_->StructureWin->windowTitle(), QStringLiteral("Struktur"));
+    }
+
+    void theLanguageGroupTakesTheKeysAndBlanksAreNoDirectory() {
+        const QString directory = options().ProcListingDir;
+        Open();
+        QTRY_COMPARE(QApplication::activeWindow(), dlg_);
+        // Tab enters the group on the checked item, the arrows move the check.
+        auto* tabs = ui().PageControlOptions->findChild<QTabBar*>();
+        tabs->setFocus();
+        QTest::keyClick(tabs, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ui().RadioButtonEnglish);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), ui().RadioButtonGerman);
+        QVERIFY(ui().RadioButtonGerman->isChecked());
+        QCOMPARE(dlg_->windowTitle(), QStringLiteral("Optionen"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(ui().RadioButtonEnglish->isChecked());
+        QCOMPARE(dlg_->windowTitle(), QStringLiteral("Options"));
+
+        ui().EditProcListingDir->setText(QStringLiteral("   "));
+        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
+        QCOMPARE(options().ProcListingDir, directory);
     }
 
     void sameFontGivesEveryWindowTheChosenFont() {

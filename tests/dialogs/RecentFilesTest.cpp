@@ -114,13 +114,27 @@ private slots:
         QCOMPARE(items.size(), 11);
         QVERIFY(items[0]->isSeparator());
         QCOMPARE(items[1]->text(), QStringLiteral("&1 ") + files[10]);
-        QCOMPARE(items[10]->text(), QStringLiteral("&10 ") + files[1]);
+        QCOMPARE(items[10]->text(), QStringLiteral("1&0 ") + files[1]);
 
         items[10]->trigger();
         QCOMPARE(main_->ListingFileName, files[1]);
         QCOMPARE(History()[0], files[1]);
         QCOMPARE(Menu()->actions()[1]->text(), QStringLiteral("&1 ") + files[1]);
         QCOMPARE(Menu()->actions().size(), 11);
+
+        // By keys in the open menu: 1 opens the newest file at once (shown
+        // already, so it asks to reopen it), 0 the tenth.
+        messages_->Texts.clear();
+        Menu()->popup(QPoint(0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(Menu()));
+        QTest::keyClick(Menu(), Qt::Key_1);
+        QTRY_COMPARE(messages_->Texts.size(), 1);
+        QVERIFY(messages_->Texts.last().contains(files[1]));
+        QTRY_VERIFY(!Menu()->isVisible());
+        Menu()->popup(QPoint(0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(Menu()));
+        QTest::keyClick(Menu(), Qt::Key_0);
+        QTRY_COMPARE(main_->ListingFileName, files[2]);
     }
 
     void anAmpersandInAPathIsShownAndLoadedAsItIs() {
@@ -141,11 +155,13 @@ private slots:
         main_->Options().AskToSave = false;
         main_->ActionPasteExecute();
         QCOMPARE(History()[0], QStringLiteral("(Paste)"));
+        QVERIFY(!main_->ActionReload->isEnabled());
 
         const QString saved = sandbox_->Path(QStringLiteral("Saved.PRO"));
         main_->SaveFileName = [saved](const QString&, QString&) { return saved; };
         QVERIFY(main_->ActionSaveExecute());
         QCOMPARE(History().Items(), QStringList({saved, QStringLiteral("(Paste)")}));
+        QVERIFY(main_->ActionReload->isEnabled());
 
         // Reload reads the most recent file again.
         const int linesBefore = static_cast<int>(main_->ListingLines_.size());

@@ -74,7 +74,7 @@ private slots:
         int to = -1;
         QVERIFY(w->Selection->MarkedRange(l11, from, to));
         QCOMPARE(from, 0);
-        QCOMPARE(to, 3000);
+        QCOMPARE(to, TMark::LineEnd);
         QVERIFY(!w->Selection->MarkedRange(l12 + 1, from, to));
         const QImage image = w.Viewport()->grab().toImage();
         const int row = l11 - w->TopLine - w->SourceGrid->TopRow();

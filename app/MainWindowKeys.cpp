@@ -1,0 +1,99 @@
+// Keys of the window as a whole: Ctrl+Tab between the child windows that
+// are switched on, and the pop-up menus of the trees and the grid by key.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QTreeView>
+
+#include "app/Main.h"
+#include "app/SourceGrid.h"
+
+namespace lumorca::gui {
+
+namespace {
+
+bool IsShiftF10(const QKeyEvent* key) {
+    return key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+}
+
+// Shift+F10 opens the pop-up menu as the Menu key does; a menu asked for by
+// key opens at the current row, not wherever the mouse pointer is.
+class TPopupKeys : public QObject {
+public:
+    explicit TPopupKeys(TMain* main) : QObject(main), main_(main) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* view = qobject_cast<QAbstractScrollArea*>(watched);
+        if (view == nullptr) return false;
+        if (event->type() == QEvent::KeyPress && IsShiftF10(static_cast<QKeyEvent*>(event))) {
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+            QCoreApplication::sendEvent(view, &menu);
+            return true;
+        }
+        if (event->type() == QEvent::ContextMenu &&
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            emit view->customContextMenuRequested(CurrentRowPoint(view));
+            return true;
+        }
+        return false;
+    }
+
+private:
+    // Below the start of the current row, in the coordinates the view's menu
+    // handler takes: a tree's viewport, the grid itself.
+    QPoint CurrentRowPoint(QAbstractScrollArea* view) const {
+        if (const auto* tree = qobject_cast<QTreeView*>(view)) {
+            const QRect row = tree->visualRect(tree->currentIndex());
+            return row.isValid() ? row.bottomLeft() : QPoint();
+        }
+        const TSourceGrid* grid = main_->SourceGrid;
+        const int y = (grid->Row() - grid->TopRow() + 1) * grid->RowHeight();
+        return grid->viewport()->mapTo(grid, QPoint(grid->ColWidth(0) + grid->ColWidth(1), y));
+    }
+
+    TMain* main_;
+};
+
+}  // namespace
+
+void TMain::ConnectWindowKeys() {
+    auto* popupKeys = new TPopupKeys(this);
+    for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
+                          static_cast<QWidget*>(CallOutline), static_cast<QWidget*>(SourceGrid)})
+        view->installEventFilter(popupKeys);
+
+    auto* next = new QAction(this);
+    next->setObjectName(QStringLiteral("ActionNextWindow"));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    auto* previous = new QAction(this);
+    previous->setObjectName(QStringLiteral("ActionPreviousWindow"));
+    previous->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    addActions({next, previous});
+    connect(next, &QAction::triggered, this, [this] { ActivateNextChild(1); });
+    connect(previous, &QAction::triggered, this, [this] { ActivateNextChild(-1); });
+}
+
+void TMain::ActivateNextChild(int step) {
+    const std::array<std::pair<TChildForm*, QWidget*>, 4> children{{{StructureWin, StrukturOutline},
+                                                                    {XRefWin, XRefOutline},
+                                                                    {CallWin, CallOutline},
+                                                                    {SourceWin, SourceGrid}}};
+    const int count = static_cast<int>(children.size());
+    int current = step > 0 ? -1 : count;
+    for (int i = 0; i < count; ++i)
+        if (children[static_cast<size_t>(i)].first == MdiArea->activeSubWindow()) current = i;
+    for (int i = 1; i <= count; ++i) {
+        const auto& [child, control] = children[static_cast<size_t>(((current + step * i) % count + count) % count)];
+        // A switched-off window is left out.
+        if (child->isHidden() || child->isMinimized()) continue;
+        MdiArea->setActiveSubWindow(child);
+        // Its main control takes the keys at once.
+        control->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+}  // namespace lumorca::gui

@@ -1,0 +1,325 @@
+// Working with the keys first: boxes that hand the keys back, whole long
+// lines copied, Ctrl+Tab over the windows that are on, the find dialog out
+// of the way, and a walk through the example in German without the mouse.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeView>
+#include <QWindow>
+
+#include "SourceWorkSupport.h"
+#include "app/FindDialog.h"
+#include "app/SourceGrid.h"
+#include "dialogs/FindXRefDialog.h"
+#include "tests/gui/ModalBoxes.h"
+
+namespace lumorca::gui::test {
+
+namespace {
+
+constexpr size_t LongLength = 2977;
+
+// One statement of many short names, about 3,000 characters long.
+std::string LongStatement(const std::string& name) {
+    std::string text = name + " = 0";
+    for (int i = 0; text.size() < LongLength; ++i) text += " + V_" + std::to_string(i);
+    return text;
+}
+
+// The work listing whose last structure ends in two long lines.
+std::vector<std::string> WithLongLines() {
+    std::vector<std::string> lines = WorkListing();
+    lines.push_back(Numbered(2, ' ', LongStatement("$LONG1$")));
+    lines.push_back(Numbered(3, ' ', LongStatement("$LONG2$")));
+    return lines;
+}
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A line's row of the grid on the screen.
+QRect RowOnScreen(TWindow& w, int line) {
+    const TSourceGrid* grid = w->SourceGrid;
+    const int y = (line - w->TopLine - grid->TopRow()) * grid->RowHeight();
+    return QRect(grid->viewport()->mapToGlobal(QPoint(0, y)), QSize(grid->viewport()->width(), grid->RowHeight()));
+}
+
+// A key where the user's keys go: the focus, else the active window.
+void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QVERIFY(target != nullptr);
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+
+// Waits until a window has the keys: activation comes a little after the
+// window is shown.
+void WaitActive(QWidget* window) { QTRY_COMPARE(QApplication::activeWindow(), window); }
+
+// A closed dialog leaves the main window in front, as the window manager does.
+void BackToMain(TWindow& w) {
+    if (QApplication::activeWindow() == &w.Main()) return;
+    w->activateWindow();
+    WaitActive(&w.Main());
+}
+
+}  // namespace
+
+class KeyboardFirstTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copyLineAndCopyAllTakeWholeLongLines() {
+        TWindow w;
+        w.Load(WithLongLines());
+        const int long1 = w.LineOf("$LONG1$");
+        const int long2 = w.LineOf("$LONG2$");
+        w.Show(long2);
+        w->MenuItemZeileKopieren->trigger();
+        QCOMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG2$")));
+        int from = 0;
+        int to = 0;
+        QVERIFY(w->Selection->MarkedRange(long2, from, to));
+        QVERIFY(to >= w->SourceGrid->TextWidth(w.Shown(long2)));
+
+        w->SourceGrid->setFocus();
+        QTest::keyClick(w->SourceGrid, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(w.Clipboard().endsWith(QStringLiteral("\r\n") + Latin1(LongStatement("$LONG2$"))));
+        QVERIFY(w.Clipboard().contains(Latin1(LongStatement("$LONG1$")) + QStringLiteral("\r\n")));
+        // The highlight covers the whole of a long line in the middle too.
+        QVERIFY(w->Selection->MarkedRange(long1, from, to));
+        QVERIFY(to >= w->SourceGrid->TextWidth(w.Shown(long1)));
+    }
+
+    void aDragPastTheRightEdgeScrollsAlong() {
+        TWindow w;
+        w.Load(WithLongLines());
+        const int line = w.LineOf("$LONG2$");
+        w.Show(line);
+        QCOMPARE(w->SourceGrid->HScrollPosition(), 0);
+        QWidget* viewport = w.Viewport();
+        const QPoint past(viewport->width() + 30, w.At(line, 3).y());
+        QTest::mousePress(viewport, Qt::LeftButton, {}, w.At(line, 3));
+        QTest::mouseMove(viewport, past);
+        QTest::qWait(400);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, past);
+        QVERIFY(w->SourceGrid->HScrollPosition() > 0);
+        QVERIFY(w->Selection->MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w->SourceGrid->ColWidth(2));
+        w->ActionCopy->trigger();
+        QVERIFY(w.Clipboard().size() > w->SourceGrid->ColWidth(2) / w->SourceGrid->TextWidth("W"));
+    }
+
+    void afterABoxTheKeysGoBackToTheFindDialog() {
+        TWindow w;
+        w.Load(WorkListing());
+        w->Options().Language = 0;
+        TMessageBoxes boxes;
+        w->Messages = &boxes;
+        const int line = w.LineOf("V_SUM = P_A");
+        w.Show(line);
+        w->SourceGrid->setFocus();
+        Key(Qt::Key_F, Qt::ControlModifier);
+        WaitActive(w->FindDialog);
+        Type(QStringLiteral("zzzq"));
+        for (int round = 0; round < 2; ++round) {
+            TBoxWatch box(Qt::Key_Return);
+            Key(Qt::Key_Return);
+            QVERIFY(box.Seen.Shown);
+            QVERIFY(box.Seen.InFront);
+            QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
+            QCOMPARE(box.Seen.Opener, w->FindDialog);
+            // The next Enter searches again instead of jumping in the source.
+            QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
+            QCOMPARE(QApplication::focusWidget()->window(), w->FindDialog);
+            QCOMPARE(w->CurrentLine(), line);
+        }
+
+        // "Repeat search?" carries the program's title, and Yes gives the keys back too.
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Type(QStringLiteral("LP_MISSING"));
+        Key(Qt::Key_Return);
+        QCOMPARE(w->CurrentLine(), w.LineOf("LP_MISSING"));
+        TBoxWatch again(Qt::Key_Return);
+        Key(Qt::Key_Return);
+        QVERIFY(again.Seen.Shown);
+        QVERIFY(again.Seen.InFront);
+        QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
+        QCOMPARE(again.Seen.Opener, w->FindDialog);
+        QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
+        w->Messages = &w.Messages;
+    }
+
+    void theFindDialogLeavesTheHitInViewAndKeepsItsPlace() {
+        TWindow w;
+        w.Load(WorkListing());
+        const int hit = w.LineOf("V_SUM = P_A");
+        w.Show(w.LineOf("entry LP_SUM"));
+        w->ShowFindDialog();
+        WaitActive(w->FindDialog);
+        // The user has moved the dialog over the row the search stops on.
+        const QRect row = RowOnScreen(w, hit);
+        w->FindDialog->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
+        QTRY_VERIFY(w->FindDialog->frameGeometry().intersects(row));
+        Type(QStringLiteral("V_SUM = P_A"));
+        Key(Qt::Key_Return);
+        QCOMPARE(w->CurrentLine(), hit);
+        QVERIFY(!w->FindDialog->frameGeometry().intersects(RowOnScreen(w, hit)));
+
+        // Closed and opened again it comes back where it was.
+        const QPoint place = w->FindDialog->pos();
+        Key(Qt::Key_Escape);
+        QVERIFY(!w->FindDialog->isVisible());
+        BackToMain(w);
+        w->SourceGrid->setFocus();
+        Key(Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(w->FindDialog->isVisible());
+        QCOMPARE(w->FindDialog->pos(), place);
+    }
+
+    void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
+        TWindow w;
+        w.Load(WorkListing());
+        w->toggleWin(w->CallWin, false);
+        w->MdiArea->setActiveSubWindow(w->StructureWin);
+        w->StrukturOutline->setFocus();
+        const std::pair<QMdiSubWindow*, QWidget*> round[] = {
+            {w->XRefWin, w->XRefOutline}, {w->SourceWin, w->SourceGrid}, {w->StructureWin, w->StrukturOutline}};
+        for (const auto& [child, control] : round) {
+            Key(Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(w->MdiArea->activeSubWindow(), child);
+            QCOMPARE(QApplication::focusWidget(), control);
+        }
+        Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w->SourceGrid);
+        // The grid takes Down at once, and Shift+F10 opens its pop-up menu.
+        const int line = w->CurrentLine();
+        Key(Qt::Key_Down);
+        QCOMPARE(w->CurrentLine(), line + 1);
+        Key(Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(w->PopupmenuSource->isVisible());
+        QTest::keyClick(w->PopupmenuSource, Qt::Key_Escape);
+        QTRY_VERIFY(!w->PopupmenuSource->isVisible());
+
+        // The Menu key's menu of a tree opens at its current row.
+        Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w->XRefOutline);
+        w->XRefOutline->setCurrentIndex(w->XRefOutline->model()->index(0, 0));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(w->XRefOutline, &menuKey);
+        QTRY_VERIFY(w->PopupmenuXRef->isVisible());
+        const QRect current = w->XRefOutline->visualRect(w->XRefOutline->currentIndex());
+        QCOMPARE(w->PopupmenuXRef->pos(), w->XRefOutline->viewport()->mapToGlobal(current.bottomLeft()));
+        QTest::keyClick(w->PopupmenuXRef, Qt::Key_Escape);
+    }
+
+    void aWalkThroughTheExampleInGermanWithKeysOnly() {
+        QTemporaryDir dir;
+        QFile example(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        QByteArray text = example.readAll();
+        // One statement of about 3,000 characters after the first numbered line.
+        const qsizetype firstLineEnd = text.indexOf('\n', text.indexOf("     1 ")) + 1;
+        text.insert(firstLineEnd, QByteArray::fromStdString(Numbered(1, ' ', LongStatement("$LONG$")) + "\r\n"));
+        const QString path = dir.filePath(QStringLiteral("orders.pro"));
+        QFile copy(path);
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(text);
+        copy.close();
+
+        TWindow w;
+        w->Options().Language = 0;
+        w->ApplyOptions();
+        TMessageBoxes boxes;
+        w->Messages = &boxes;
+
+        // Open: Ctrl+O, the name, Enter.
+        {
+            TBoxWatch open(Qt::Key_Return, [&path](QWidget*) {
+                Type(path);
+                Key(Qt::Key_Return);
+            });
+            Key(Qt::Key_O, Qt::ControlModifier);
+            QVERIFY(open.Seen.Shown);
+            QVERIFY(open.Seen.InFront);
+        }
+        QCOMPARE(w->ListingFileName, path);
+        BackToMain(w);
+
+        // Find what is not there: the box is in front, Enter closes it, the
+        // keys are back in the dialog, Escape closes that.
+        Key(Qt::Key_F, Qt::ControlModifier);
+        WaitActive(w->FindDialog);
+        const int shown = w->CurrentLine();
+        Type(QStringLiteral("zzzq"));
+        {
+            TBoxWatch box(Qt::Key_Return);
+            Key(Qt::Key_Return);
+            QVERIFY(box.Seen.InFront);
+            QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
+        }
+        QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
+        Key(Qt::Key_Escape);
+        QVERIFY(!w->FindDialog->isVisible());
+        QCOMPARE(w->CurrentLine(), shown);
+        BackToMain(w);
+
+        // Find in XRef what is not there: Ctrl+Tab to the XRef tree, its
+        // pop-up by Shift+F10, the last item opens the dialog.
+        for (int i = 0; i < 4 && QApplication::focusWidget() != w->XRefOutline; ++i)
+            Key(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), w->XRefOutline);
+        Key(Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(w->PopupmenuXRef->isVisible());
+        QTest::keyClick(w->PopupmenuXRef, Qt::Key_Up);
+        QTest::keyClick(w->PopupmenuXRef, Qt::Key_Return);
+        WaitActive(w->FormFindXRef);
+        Type(QStringLiteral("*"));
+        {
+            TBoxWatch box(Qt::Key_Return);
+            Key(Qt::Key_Return);
+            QVERIFY(box.Seen.InFront);
+            QCOMPARE(box.Seen.Text, QStringLiteral("Symbol not found"));
+        }
+        QTRY_COMPARE(QApplication::activeWindow(), w->FormFindXRef);
+        Key(Qt::Key_Escape);
+        QVERIFY(!w->FormFindXRef->isVisible());
+        BackToMain(w);
+
+        // A Ctrl+Tab round: each window's tree or grid has the keys.
+        const QList<QWidget*> controls = {w->StrukturOutline, w->XRefOutline, w->CallOutline, w->SourceGrid};
+        for (int i = 0; i < 4; ++i) {
+            Key(Qt::Key_Tab, Qt::ControlModifier);
+            QVERIFY(controls.contains(QApplication::focusWidget()));
+        }
+        for (int i = 0; i < 4 && QApplication::focusWidget() != w->SourceGrid; ++i)
+            Key(Qt::Key_Tab, Qt::ControlModifier);
+
+        // Copy the long line: find it, then "Zeile kopieren" from the pop-up.
+        Key(Qt::Key_F, Qt::ControlModifier);
+        WaitActive(w->FindDialog);
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Type(QStringLiteral("$LONG$"));
+        Key(Qt::Key_Return);
+        QCOMPARE(w->CurrentLine(), w.LineOf("$LONG$"));
+        Key(Qt::Key_Escape);
+        BackToMain(w);
+        QCOMPARE(QApplication::focusWidget(), w->SourceGrid);
+        Key(Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(w->PopupmenuSource->isVisible());
+        QTest::keyClick(w->PopupmenuSource, Qt::Key_Down);
+        QTest::keyClick(w->PopupmenuSource, Qt::Key_Down);
+        QTest::keyClick(w->PopupmenuSource, Qt::Key_Return);
+        QTRY_COMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG$")));
+        w->Messages = &w.Messages;
+    }
+};
+
+static RegisterTest<KeyboardFirstTest> registerKeyboardFirst;
+
+}  // namespace lumorca::gui::test
+
+#include "KeyboardFirstTest.moc"
