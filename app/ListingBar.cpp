@@ -1,5 +1,6 @@
 #include "app/ListingBar.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -67,14 +68,16 @@ void TListingBar::Dismiss() {
     emit ShownChanged();
 }
 
-QString TListingBar::Message() const {
+QString TListingBar::Message() const { return MessageNaming(fileName_); }
+
+QString TListingBar::MessageNaming(const QString& fileName) const {
     switch (kind_) {
         case TKind::Changed:
-            return text_(TextChanged).replace(QStringLiteral("%s"), fileName_);
+            return text_(TextChanged).replace(QStringLiteral("%s"), fileName);
         case TKind::Removed:
-            return text_(TextRemoved).replace(QStringLiteral("%s"), fileName_);
+            return text_(TextRemoved).replace(QStringLiteral("%s"), fileName);
         case TKind::Unreadable:
-            return text_(TextUnreadable).replace(QStringLiteral("%s"), fileName_);
+            return text_(TextUnreadable).replace(QStringLiteral("%s"), fileName);
         case TKind::NotListing:
             return text_(TextNotListing);
     }
@@ -82,8 +85,10 @@ QString TListingBar::Message() const {
 }
 
 void TListingBar::Retext() {
-    message_->setText(Message());
-    message_->setToolTip(message_->text());
+    // The bar is as narrow as the source window: it names the file, the tool
+    // tip gives the whole path.
+    message_->setText(MessageNaming(QFileInfo(fileName_).fileName()));
+    message_->setToolTip(Message());
     reload_->setText(text_(TextReload));
 }
 

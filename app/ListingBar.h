@@ -29,6 +29,7 @@ public:
     void Retext();
     bool IsShown() const { return shown_; }
     TKind Kind() const { return kind_; }
+    // The message with the whole path, as its tool tip shows it.
     QString Message() const;
     QPushButton* ReloadButton() const { return reload_; }
     QToolButton* CloseButton() const { return close_; }
@@ -39,6 +40,8 @@ signals:
     void ShownChanged();
 
 private:
+    QString MessageNaming(const QString& fileName) const;
+
     std::function<QString(int)> text_;
     QLabel* message_ = nullptr;
     QPushButton* reload_ = nullptr;

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -95,6 +96,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QCOMPARE(Bar()->Kind(), TKind::Changed);
         QCOMPARE(Bar()->Message(), QStringLiteral("The listing %1 has changed on disk.").arg(file_));
+        // The strip names the file; a directory would push the text out of a narrow window.
+        QCOMPARE(Bar()->findChild<QLabel*>(QStringLiteral("ListingBarMessage"))->text(),
+                 QStringLiteral("The listing orders.pro has changed on disk."));
         QVERIFY(Bar()->isVisible() && Bar()->ReloadButton()->isVisible());
         QCOMPARE(Bar()->ReloadButton()->text(), QStringLiteral("Reload"));
         // Its own strip above the grid, and nothing reloaded yet.
