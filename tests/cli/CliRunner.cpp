@@ -84,7 +84,12 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
     std::string command = Quote(program);
     if (limits.Seconds > 0) command = "timeout -s KILL " + std::to_string(limits.Seconds) + " " + command;
     if (!limits.Prelude.empty()) command = limits.Prelude + "; exec " + command;
+#ifdef _WIN32
+    // cmd's cd changes the drive only when told to.
+    if (!workDir.empty()) command = "cd /d " + Quote(workDir) + " && " + command;
+#else
     if (!workDir.empty()) command = "cd " + Quote(workDir) + " && " + command;
+#endif
     for (const std::string& arg : args) command += " " + Quote(arg);
     const std::string out = limits.StdoutPath.empty() ? base + ".out" : limits.StdoutPath;
     command += " > " + Quote(out) + " 2> " + Quote(base + ".err");
