@@ -32,10 +32,6 @@ AnalysisObserver& Quiet() {
 
 int ProgressValue(size_t count) { return static_cast<int>(count / 10); }
 
-bool IsEmptyListingLine(const std::string& line) {
-    return line.size() <= 14 && (line.empty() || static_cast<unsigned char>(line[0]) <= 32);
-}
-
 void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
     state.Symbols.clear();
     state.Symbols.shrink_to_fit();
@@ -56,13 +52,21 @@ void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
     TokenList tokens;
     size_t kept = 0;  // dropped empty lines close up behind the kept ones
     size_t steps = 0;
+    std::vector<int32_t>& fileLines = state.Result.FileLines;
+    bool dropped = false;
     for (size_t read = 0; read < total; ++read) {
         observer.ProcessPendingEvents();
-        if (state.Settings.IgnoreEmptyLines && IsEmptyListingLine(lines[read])) {
+        if (state.Settings.IgnoreEmptyLines && IsDroppedEmptyLine(lines[read])) {
+            if (!dropped) {
+                dropped = true;
+                fileLines.resize(kept);
+                std::iota(fileLines.begin(), fileLines.end(), 0);
+            }
             ++steps;
             observer.ProgressPosition(ProgressValue(steps));
             continue;
         }
+        if (dropped) fileLines.push_back(static_cast<int32_t>(read));
         if (kept != read) lines[kept] = std::move(lines[read]);
         const int32_t line = static_cast<int32_t>(kept);
         const std::string text = ListingLineText(lines[kept], true, true);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "analyzer/Dot.h"
+#include "analyzer/ListingLoader.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
 
@@ -152,6 +153,19 @@ private:
 };
 
 }  // namespace
+
+std::string CallGraphDot(const AnalysisResult& analysis, const ListingLines& analysedLines) {
+    CallGraphInput input;
+    input.XRef = &analysis.XRef;
+    input.Lines = &analysedLines;
+    input.Starts = &analysis.StructureStarts;
+    input.KeptLines = &analysis.FileLines;
+    return CallGraphDot(input);
+}
+
+std::string CallGraphDot(const LoadedListing& listing) {
+    return CallGraphDot(listing.Analysis, listing.Lines);
+}
 
 std::string CallGraphDot(const CallGraphInput& input) { return Builder(input).Run(); }
 

@@ -4,16 +4,11 @@
 #include <charconv>
 
 #include "analyzer/SourceText.h"
-
+#include "analyzer/Vocabulary.h"
 
 namespace lumorca {
 
 namespace {
-
-constexpr uint8_t RefEntryDefinition = 25;
-constexpr uint8_t RefFunctionCall = 26;
-constexpr uint8_t CatEntry = 2;
-constexpr int TriggerStructure = 1;
 
 // The third word read as a whole integer; anything else counts as 0.
 long long ThirdWordNumber(std::string_view caption) {
@@ -69,7 +64,7 @@ CallGraph::CallGraph(const Tree& xref, const ListingLines& lines, const Structur
         Symbol& symbol = it->second;
         symbol.Caption = node->Caption;
         for (const TreeNode* ref : node->Children) {
-            if (!symbol.HasDefinition && IsReference(ref, RefEntryDefinition)) {
+            if (!symbol.HasDefinition && IsReference(ref, RefEntryDef)) {
                 symbol.HasDefinition = true;
                 symbol.Definition = {ref->Record.StructureIndex, ref->Record.Line};
             } else if (IsReference(ref, RefFunctionCall)) {
@@ -154,12 +149,11 @@ std::vector<CallNode> CallGraph::CallersOf(std::string_view name, int /*depth*/,
             child.Caption = caller.Name;
             kind = caller.Kind;
         }
-        if (kind == TriggerStructure) {
+        if (kind == HeaderTrigger) {
             child.Image = CallImageTriggerCaller;
         } else {
             child.Image = CallImageCaller;
-            const std::string first = NthWord(child.Caption, 1);
-            if (first == "entry" || first == "operation") {
+            if (IsEntryOrOperationWord(NthWord(child.Caption, 1))) {
                 const std::string second = NthWord(child.Caption, 2);
                 if (earlier.count(second) != 0) {
                     if (!listDuplicateCalls_) continue;

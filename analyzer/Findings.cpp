@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analyzer/LineModel.h"
+#include "analyzer/ListingLoader.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
 
@@ -370,20 +371,13 @@ const char* SeverityName(FindingSeverity severity) {
     return "note";
 }
 
-bool IsDroppedEmptyLine(std::string_view line) {
-    if (line.size() > 14) return false;
-    return line.empty() || static_cast<unsigned char>(line[0]) <= ' ';
-}
-
-std::vector<int32_t> KeptLineIndexes(const ListingLines& fileLines, bool ignoreEmptyLines) {
-    std::vector<int32_t> kept;
-    kept.reserve(fileLines.size());
-    for (size_t i = 0; i < fileLines.size(); ++i) {
-        if (!ignoreEmptyLines || !IsDroppedEmptyLine(fileLines[i])) {
-            kept.push_back(static_cast<int32_t>(i));
-        }
-    }
-    return kept;
+std::vector<Finding> CollectFindings(const LoadedListing& listing, const AnalysisSettings& settings) {
+    FindingsInput input;
+    input.XRef = &listing.Analysis.XRef;
+    input.Lines = &listing.Lines;
+    input.KeptLines = &listing.Analysis.FileLines;
+    input.Settings = &settings;
+    return CollectFindings(input);
 }
 
 std::vector<Finding> CollectFindings(const FindingsInput& input) {

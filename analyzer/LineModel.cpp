@@ -153,11 +153,16 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
 
 int StructureLineKind(std::string_view textIn) {
     const std::string text = UpperCase(textIn);
-    if (text.compare(0, 7, "TRIGGER") == 0) return 1;
-    if (text.compare(0, 5, "ENTRY") == 0) return 2;
-    if (text.compare(0, 9, "OPERATION") == 0) return 3;
-    if (NthWord(text, 2) == "OPERATION") return 4;
-    return 0;
+    if (text.compare(0, 7, "TRIGGER") == 0) return HeaderTrigger;
+    if (text.compare(0, 5, "ENTRY") == 0) return HeaderEntry;
+    if (text.compare(0, 9, "OPERATION") == 0) return HeaderOperation;
+    if (NthWord(text, 2) == "OPERATION") return HeaderQualifiedOperation;
+    return HeaderNone;
+}
+
+bool IsEntryOrOperationWord(std::string_view word) {
+    const std::string lower = LowerCase(word);
+    return lower == "entry" || lower == "operation";
 }
 
 StructureNameResult StructureName(const ListingLines& lines, const StructureStartList& starts,
@@ -172,9 +177,9 @@ StructureNameResult StructureName(const ListingLines& lines, const StructureStar
     if (start < 0 || static_cast<size_t>(start) >= lines.size()) return result;
     std::string name = ListingLineText(lines[static_cast<size_t>(start)], false, false);
     result.Kind = StructureLineKind(name);
-    if (result.Kind == 1) {
+    if (result.Kind == HeaderTrigger) {
         name.erase(0, std::min<size_t>(8, name.size()));
-    } else if (result.Kind == 4) {
+    } else if (result.Kind == HeaderQualifiedOperation) {
         // Drop the qualifier word in front of OPERATION.
         size_t p = 0;
         while (p < name.size() && IsBlankOrTab(name[p])) ++p;

@@ -49,8 +49,21 @@ public:
                       bool stringContent, std::string_view rawLine = {});
 };
 
-// 1 TRIGGER, 2 ENTRY, 3 OPERATION, 4 qualifier + OPERATION, else 0.
+// What a structure's header line is, by its first words in any case.
+enum HeaderKind : int {
+    HeaderNone = 0,
+    HeaderTrigger = 1,             // TRIGGER ...
+    HeaderEntry = 2,               // ENTRY name
+    HeaderOperation = 3,           // OPERATION name
+    HeaderQualifiedOperation = 4,  // qualifier OPERATION name
+};
 int StructureLineKind(std::string_view text);
+// An entry or an operation, qualified or not.
+inline bool IsEntryOrOperationHeader(int kind) {
+    return kind == HeaderEntry || kind == HeaderOperation || kind == HeaderQualifiedOperation;
+}
+// "entry" or "operation" in any case.
+bool IsEntryOrOperationWord(std::string_view word);
 
 struct StructureNameResult {
     std::string Name;

@@ -111,6 +111,12 @@ void CheckCorvaneListing(const ListingLines& lines, int language) {
     if (!IsCorvaneListing(lines)) throw ENoCorvaneSource(language);
 }
 
+bool IsDroppedEmptyLine(std::string_view line) {
+    constexpr size_t kLastEmptyColumn = 14;
+    if (line.size() > kLastEmptyColumn) return false;
+    return line.empty() || static_cast<unsigned char>(line[0]) <= ' ';
+}
+
 std::string ListingComponentOf(const ListingLines& lines) {
     for (const std::string& line : lines) {
         if (line.find("Trigger") != std::string::npos) return NthWord(line, 5);

@@ -6,9 +6,8 @@
 #include <ostream>
 #include <thread>
 
-#include "analyzer/Analysis.h"
 #include "analyzer/Findings.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "cli/CheckReport.h"
 #include "cli/Command.h"
 #include "cli/Options.h"
@@ -31,19 +30,8 @@ FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settin
     FileReport report;
     report.File = fileName;
     try {
-        ListingLines lines = ReadListingFile(fileName, settings.Language);
-        CheckCorvaneListing(lines, settings.Language);
-        const std::vector<int32_t> kept = KeptLineIndexes(lines, settings.IgnoreEmptyLines);
-        const AnalysisResult result = AnalyzeListing(lines, settings);
-        if (result.Empty()) throw ENoCorvaneSource(settings.Language);
-        FindingsInput input;
-        input.XRef = &result.XRef;
-        input.Lines = &lines;
-        // The drop rule is applied to the file once more; should the two ever
-        // disagree, lines are reported as the analysis numbers them.
-        input.KeptLines = kept.size() == lines.size() ? &kept : nullptr;
-        input.Settings = &settings;
-        report.Findings = CollectFindings(input);
+        const LoadedListing listing = LoadListing(ListingSource::File(fileName), settings);
+        report.Findings = CollectFindings(listing, settings);
         report.Usable = true;
     } catch (const EFileNotReadable& error) {
         report.Problem = error.what();

@@ -217,13 +217,6 @@ TEST_F(TreeFindings, LinesMapBackToTheFileAsRead) {
     EXPECT_EQ(findings[0].Line, 8);
 }
 
-TEST(KeptLines, DroppedExactlyWhenShortAndBlankFirst) {
-    const ListingLines file = {"Trigger <EXEC> from Form: X", "", "     3        ",
-                               "     4        x", "\t", "-", "      ", "              x"};
-    EXPECT_EQ(KeptLineIndexes(file, false), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(KeptLineIndexes(file, true), (std::vector<int32_t>{0, 3, 5, 7}));
-}
-
 TEST(ListingSpellingTest, WholeWordsWithoutRegardToCase) {
     EXPECT_EQ(ListingSpelling("     3        call Lp_Sum(LP_SUMX)", "LP_SUM"), "Lp_Sum");
     EXPECT_EQ(ListingSpelling("     3        call LP_SUMX(lp_sum)", "LP_SUM"), "lp_sum");
