@@ -50,6 +50,7 @@ void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
     ListingLines& lines = state.Lines;
     const size_t total = lines.size();
     TokenList tokens;
+    std::string text;
     size_t kept = 0;  // dropped empty lines close up behind the kept ones
     size_t steps = 0;
     std::vector<int32_t>& fileLines = state.Result.FileLines;
@@ -69,7 +70,7 @@ void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
         if (dropped) fileLines.push_back(static_cast<int32_t>(read));
         if (kept != read) lines[kept] = std::move(lines[read]);
         const int32_t line = static_cast<int32_t>(kept);
-        const std::string text = ListingLineText(lines[kept], true, true);
+        ListingLineTextInto(text, lines[kept], true, true);
         if (!tokens.empty()) {
             if (tokens.back().Text == "%\\") {
                 tokens.pop_back();
@@ -317,7 +318,8 @@ public:
         observer_.ProgressVisible(true);
 
         TreeNode* firstStructure = state_.Result.Structure.FirstRoot();
-        TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), 0);
+        TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), 0,
+                                 NodeRole::XRefRoot);
         int previousCategory = 0;
         TreeNode* category = nullptr;
         TreeNode* group = nullptr;
@@ -330,7 +332,8 @@ public:
             if (c == CatRemoved) break;
             if (c > previousCategory) {
                 category = xref.AddWithRecord(root, std::string(), 5,
-                                              NodeRecord{-1, -1, static_cast<uint8_t>(c)});
+                                              NodeRecord{-1, -1, static_cast<uint8_t>(c)},
+                                              NodeRole::Category);
                 group = nullptr;
                 haveGroup = false;
             }
@@ -340,7 +343,7 @@ public:
                     const std::vector<std::string>& entities = state_.EntityNames;
                     const std::string entity =
                         symbol.Key.Value2 < entities.size() ? entities[symbol.Key.Value2] : std::string();
-                    group = xref.Add(category, "Entity " + entity, 1);
+                    group = xref.Add(category, "Entity " + entity, 1, NodeRole::Group);
                     haveGroup = true;
                     groupValue = symbol.Key.Value2;
                 }
@@ -349,7 +352,7 @@ public:
                     std::string caption = LowerCase(names_.Name(static_cast<int32_t>(KeyNumber(symbol.Key))));
                     if (!caption.empty()) caption[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(caption[0])));
                     const int image = StructureLineKind(caption) == 1 ? 3 : 4;
-                    group = xref.Add(category, std::move(caption), image);
+                    group = xref.Add(category, std::move(caption), image, NodeRole::Group);
                     haveGroup = true;
                     groupValue = KeyNumber(symbol.Key);
                 }
@@ -358,7 +361,7 @@ public:
             TreeNode* node = parent;
             if (!(c == CatField && symbol.Key.Value3 == 0)) {
                 node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? 2 : 6,
-                                          NodeRecord{-1, -1, 0});
+                                          NodeRecord{-1, -1, 0}, NodeRole::Symbol);
             }
             bool read = false;
             bool write = false;
@@ -369,7 +372,7 @@ public:
                                        std::to_string(ref.StructureIndex));
                 }
                 xref.AddWithRecord(node, std::move(caption), RefKindImage(ref.Kind),
-                                   NodeRecord{ref.StructureIndex, ref.Line, ref.Kind});
+                                   NodeRecord{ref.StructureIndex, ref.Line, ref.Kind}, NodeRole::Reference);
                 read = read || IsReadKind(ref.Kind);
                 write = write || IsWriteKind(ref.Kind);
             }

@@ -11,8 +11,8 @@ namespace lumorca {
 
 namespace {
 
-bool IsReference(const TreeNode* node) { return node->HasRecord && node->Record.Line >= 0; }
-bool IsSymbol(const TreeNode* node) { return node->HasRecord && node->Record.Line < 0; }
+bool IsReference(const TreeNode* node) { return node->Role == NodeRole::Reference; }
+bool IsSymbol(const TreeNode* node) { return node->Role == NodeRole::Symbol; }
 
 struct GraphNode {
     std::string Label;
@@ -41,15 +41,15 @@ public:
             GraphNode node;
             node.Label = name.Name;
             switch (name.Kind) {
-                case 1:
+                case HeaderTrigger:
                     node.Label = "Trigger " + name.Name;
                     node.Shape = "box";
                     break;
-                case 2:
+                case HeaderEntry:
                     node.Shape = "ellipse";
                     break;
-                case 3:
-                case 4:
+                case HeaderOperation:
+                case HeaderQualifiedOperation:
                     node.Shape = "hexagon";
                     break;
                 default:
@@ -63,7 +63,7 @@ public:
         const TreeNode* root = in_.XRef->FirstRoot();
         if (root != nullptr) {
             for (const TreeNode* category : root->Children) {
-                if (!category->HasRecord) continue;
+                if (category->Role != NodeRole::Category) continue;
                 const int code = category->Record.Kind;
                 if (code != CatEntry && code != CatOperation) continue;
                 for (const TreeNode* symbol : category->Children) {

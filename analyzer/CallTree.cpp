@@ -25,12 +25,9 @@ bool IsReference(const TreeNode* node, uint8_t kind) {
     return node->HasRecord && node->Record.Kind == kind;
 }
 
-// The entries category node. Category nodes carry their category in the
-// record, and "Entries" reads the same in every language, so this finds the
-// node a look-up by its caption finds.
 const TreeNode* EntriesCategory(const TreeNode* root) {
     for (const TreeNode* child : root->Children) {
-        if (IsReference(child, CatEntry) && child->Record.Line == -1) return child;
+        if (child->Role == NodeRole::Category && child->Record.Kind == CatEntry) return child;
     }
     return nullptr;
 }
@@ -271,8 +268,8 @@ bool CallGraph::WalkFrom(const CallNode& node, int depth, std::vector<std::strin
 }
 
 TreeNode* LazyCallTree::AddNode(TreeNode* parent, const CallNode& node) {
-    TreeNode* added = node.HasRecord ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record)
-                                     : tree_.Add(parent, node.Caption, node.Image);
+    TreeNode* added = node.HasRecord ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record, NodeRole::Call)
+                                     : tree_.Add(parent, node.Caption, node.Image, NodeRole::Call);
     if (node.Expandable) pending_.emplace(added, node.Name);
     return added;
 }
@@ -350,8 +347,8 @@ bool LazyCallTree::BuildWhole(std::string_view name, size_t cap) {
     const bool complete = graph_.Walk(name, cap, [&](const CallNode& node, int depth) {
         TreeNode* parent = depth == 0 ? nullptr : last[static_cast<size_t>(depth) - 1];
         TreeNode* added = node.HasRecord
-                              ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record)
-                              : tree_.Add(parent, node.Caption, node.Image);
+                              ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record, NodeRole::Call)
+                              : tree_.Add(parent, node.Caption, node.Image, NodeRole::Call);
         added->Expanded = true;
         last.resize(static_cast<size_t>(depth));
         last.push_back(added);

@@ -11,8 +11,8 @@ namespace lumorca {
 
 namespace {
 
-bool IsReference(const TreeNode* node) { return node->HasRecord && node->Record.Line >= 0; }
-bool IsSymbol(const TreeNode* node) { return node->HasRecord && node->Record.Line < 0; }
+bool IsReference(const TreeNode* node) { return node->Role == NodeRole::Reference; }
+bool IsSymbol(const TreeNode* node) { return node->Role == NodeRole::Symbol; }
 
 bool HasReferenceOfKind(const TreeNode* symbol, int kind) {
     for (const TreeNode* child : symbol->Children) {
@@ -56,7 +56,7 @@ public:
         const TreeNode* root = in_.XRef->FirstRoot();
         if (root != nullptr) {
             for (const TreeNode* category : root->Children) {
-                if (category->HasRecord) Category(category, category->Record.Kind);
+                if (category->Role == NodeRole::Category) Category(category, category->Record.Kind);
             }
         }
         std::stable_sort(findings_.begin(), findings_.end(),
@@ -123,7 +123,7 @@ private:
         for (const TreeNode* child : category->Children) {
             if (IsSymbol(child)) {
                 Symbol(child, code);
-            } else if (!child->HasRecord) {
+            } else if (child->Role == NodeRole::Group) {
                 for (const TreeNode* symbol : child->Children) {
                     if (IsSymbol(symbol)) Symbol(symbol, code);
                 }
@@ -165,7 +165,7 @@ private:
         // Parameter and local-variable groups moved under their entry or
         // operation keep their own marks.
         for (const TreeNode* child : symbol->Children) {
-            if (child->HasRecord) continue;
+            if (child->Role != NodeRole::Group) continue;
             for (const TreeNode* inner : child->Children) {
                 if (IsSymbol(inner) && !IsParameterSymbol(inner) && inner->StateImage == 1) {
                     Variable(inner, UpperCase(inner->Caption), true);
@@ -219,7 +219,7 @@ private:
     // the parameters category or moved under the symbol itself.
     int ParameterCount(const TreeNode* symbol, int code) const {
         for (const TreeNode* child : symbol->Children) {
-            if (child->HasRecord || child->Children.empty()) continue;
+            if (child->Role != NodeRole::Group || child->Children.empty()) continue;
             const TreeNode* first = child->Children.front();
             if (IsSymbol(first) && IsParameterSymbol(first)) {
                 return static_cast<int>(child->Children.size());
@@ -230,9 +230,9 @@ private:
                       symbol->Caption);
         const TreeNode* root = in_.XRef->FirstRoot();
         for (const TreeNode* category : root->Children) {
-            if (!category->HasRecord || category->Record.Kind != CatParameter) continue;
+            if (category->Role != NodeRole::Category || category->Record.Kind != CatParameter) continue;
             for (const TreeNode* child : category->Children) {
-                if (!child->HasRecord && UpperCase(child->Caption) == group) {
+                if (child->Role == NodeRole::Group && UpperCase(child->Caption) == group) {
                     return static_cast<int>(child->Children.size());
                 }
             }

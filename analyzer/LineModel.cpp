@@ -1,6 +1,7 @@
 #include "analyzer/LineModel.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "analyzer/Trace.h"
 
@@ -39,33 +40,49 @@ int CommentStart(std::string_view text) {
 }
 
 std::string ListingLineText(std::string_view line, bool keepStars, bool upper) {
-    std::string text = upper ? UpperCase(line) : std::string(line);
+    std::string text;
+    ListingLineTextInto(text, line, keepStars, upper);
+    return text;
+}
+
+void ListingLineTextInto(std::string& text, std::string_view line, bool keepStars, bool upper) {
+    text.assign(line.data(), line.size());
     for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 32) c = ' ';
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < ' ') {
+            c = ' ';
+        } else if (upper) {
+            c = static_cast<char>(UpperChar(u));
+        }
     }
     const int p = CommentStart(text);
     if (p > 1) text.resize(static_cast<size_t>(p - 1));
     if (IsListingLine(text) || (!keepStars && text.compare(0, 6, "******") == 0)) {
         text.erase(0, std::min<size_t>(14, text.size()));
     }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
+    size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    text.resize(end);
 }
 
 Token MakeLineMarker(int32_t index) {
-    return Token{"##" + std::to_string(index), index};
+    char digits[16] = {'#', '#'};
+    const auto [end, error] = std::to_chars(digits + 2, digits + sizeof digits, index);
+    return Token{std::string(digits, end), index};
 }
 
 void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t index,
                              bool stringContent, std::string_view rawLine) {
-    std::string text(textIn);
+    std::string joined;
+    std::string_view text = textIn;
     if (InOpenString && !stringContent) {
         // The string of the previous line goes on in this one.
         if (!tokens.empty() && !tokens.back().IsMarker()) {
-            std::string open = std::move(tokens.back().Text);
+            joined = std::move(tokens.back().Text);
             tokens.pop_back();
-            if (!open.empty() && open.back() == '"') open.pop_back();
-            text.insert(0, open);
+            if (!joined.empty() && joined.back() == '"') joined.pop_back();
+            joined.append(textIn);
+            text = joined;
         }
         InOpenString = false;
     }
@@ -77,53 +94,52 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
     while (pos < n) {
         while (pos + 1 < n && text[pos] == ' ') ++pos;
         const unsigned char c = static_cast<unsigned char>(text[pos]);
-        std::string token;
+        const size_t start = pos;
+        Token& token = tokens.emplace_back();
         if (IsIdentStart(c)) {
-            token.push_back(static_cast<char>(c));
             ++pos;
             while (pos < n && IsIdentChar(static_cast<unsigned char>(text[pos]))) {
                 const char ch = text[pos++];
-                token.push_back(ch);
-                if (stringContent && ch == '$' && token.size() > 2) break;
+                if (stringContent && ch == '$' && pos - start > 2) break;
             }
+            token.Text.assign(text.data() + start, pos - start);
         } else if ((c == '"' || c == '\'') && !stringContent) {
-            token.push_back(static_cast<char>(c));
             ++pos;
-            while (pos < n && static_cast<unsigned char>(text[pos]) != c) token.push_back(text[pos++]);
-            token.push_back(static_cast<char>(c));
+            while (pos < n && static_cast<unsigned char>(text[pos]) != c) ++pos;
+            // An open string is closed in the token all the same.
+            token.Text.reserve(pos - start + 1);
+            token.Text.assign(text.data() + start, pos - start);
+            token.Text.push_back(static_cast<char>(c));
             if (pos < n) {
                 ++pos;  // the closing quote
             } else if (c == '"') {
                 InOpenString = true;
             }
         } else if (c == '%' && stringContent) {
-            const size_t start = pos;
             while (pos < n && text[pos] == '%') ++pos;
             if (pos - start == 5) pos = start + 3;  // "%%%%%" is "%%%" then "%%"
-            token.assign(text, start, pos - start);
+            token.Text.assign(text.data() + start, pos - start);
         } else if (c == '(' || c == ')') {
-            token.push_back(static_cast<char>(c));
             ++pos;
+            token.Text.assign(1, static_cast<char>(c));
         } else if (c == '-' || IsDigit(c)) {
-            token.push_back(static_cast<char>(c));
             ++pos;
             while (pos < n && (IsDigit(static_cast<unsigned char>(text[pos])) || text[pos] == '.' ||
                                text[pos] == ',')) {
-                token.push_back(text[pos++]);
+                ++pos;
             }
+            token.Text.assign(text.data() + start, pos - start);
         } else {
-            token.push_back(static_cast<char>(c));
             ++pos;
             while (pos < n) {
                 const unsigned char d = static_cast<unsigned char>(text[pos]);
                 if (d == ' ' || IsIdentStart(d) || d == '(' || d == ')') break;
                 if (!stringContent && (d == '"' || d == '\'')) break;
                 if (stringContent && d == '%') break;
-                token.push_back(static_cast<char>(d));
                 ++pos;
             }
+            token.Text.assign(text.data() + start, pos - start);
         }
-        tokens.push_back(Token{std::move(token), -1});
     }
 
     // A trailing "%\" becomes a token of its own.

@@ -27,6 +27,8 @@ bool IsListingLine(std::string_view text);
 int CommentStart(std::string_view text);
 // Cleaned Proc text of a raw listing line.
 std::string ListingLineText(std::string_view line, bool keepStars, bool upper);
+// The same into `text`, whose buffer is reused line after line.
+void ListingLineTextInto(std::string& text, std::string_view line, bool keepStars, bool upper);
 inline bool IsIdentStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || c == '$'; }
 inline bool IsIdentChar(unsigned char c) {
     return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '_';

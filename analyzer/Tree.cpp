@@ -1,6 +1,8 @@
 #include "analyzer/Tree.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace lumorca {
 
@@ -13,8 +15,9 @@ void Tree::Renumber(std::vector<TreeNode*>& list, size_t from) {
     for (size_t i = from; i < list.size(); ++i) list[i]->Row = static_cast<int>(i);
 }
 
-TreeNode* Tree::Add(TreeNode* parent, std::string caption, int image) {
+TreeNode* Tree::Add(TreeNode* parent, std::string caption, int image, NodeRole role) {
     TreeNode& node = pool_.emplace_back();
+    node.Role = role;
     node.Caption = std::move(caption);
     node.Image = image;
     node.SelectedImage = image;
@@ -26,8 +29,8 @@ TreeNode* Tree::Add(TreeNode* parent, std::string caption, int image) {
 }
 
 TreeNode* Tree::AddWithRecord(TreeNode* parent, std::string caption, int image,
-                              const NodeRecord& record) {
-    TreeNode* node = Add(parent, std::move(caption), image);
+                              const NodeRecord& record, NodeRole role) {
+    TreeNode* node = Add(parent, std::move(caption), image, role);
     node->HasRecord = true;
     node->Record = record;
     return node;
@@ -62,6 +65,41 @@ void Tree::Move(TreeNode* node, TreeNode* newParent, int position) {
                               : static_cast<size_t>(position);
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(target), node);
     Renumber(list, target);
+}
+
+void Tree::MoveAll(const std::vector<Relocation>& moves) {
+    std::unordered_set<TreeNode*> moving;
+    std::vector<TreeNode*> oldParents;
+    for (const Relocation& move : moves) {
+        if (!moving.insert(move.Node).second) continue;
+        oldParents.push_back(move.Node->Parent);
+    }
+    std::unordered_set<TreeNode*> cleaned;
+    for (TreeNode* parent : oldParents) {
+        if (!cleaned.insert(parent).second) continue;
+        std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+        std::erase_if(list, [&moving](TreeNode* node) { return moving.count(node) != 0; });
+        Renumber(list);
+    }
+    // Per new parent: the nodes put in front (the last one first) and behind.
+    std::unordered_map<TreeNode*, std::pair<std::vector<TreeNode*>, std::vector<TreeNode*>>> added;
+    std::vector<TreeNode*> newParents;
+    for (const Relocation& move : moves) {
+        auto [it, inserted] = added.try_emplace(move.NewParent);
+        if (inserted) newParents.push_back(move.NewParent);
+        (move.Front ? it->second.first : it->second.second).push_back(move.Node);
+        move.Node->Parent = move.NewParent;
+    }
+    for (TreeNode* parent : newParents) {
+        auto& [front, back] = added[parent];
+        std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+        std::vector<TreeNode*> joined(front.rbegin(), front.rend());
+        joined.reserve(front.size() + list.size() + back.size());
+        joined.insert(joined.end(), list.begin(), list.end());
+        joined.insert(joined.end(), back.begin(), back.end());
+        list = std::move(joined);
+        Renumber(list);
+    }
 }
 
 void Tree::SortChildren(TreeNode* parent,
