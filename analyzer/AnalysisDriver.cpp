@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <numeric>
@@ -362,6 +363,7 @@ public:
             if (!(c == CatField && symbol.Key.Value3 == 0)) {
                 node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? 2 : 6,
                                           NodeRecord{-1, -1, 0}, NodeRole::Symbol);
+                node->Children.reserve(symbol.Refs.size());
             }
             bool read = false;
             bool write = false;
@@ -395,12 +397,15 @@ private:
         std::string caption;
         if (how != 1) {
             // The line index right-aligned in 4 characters, as "%4d" gives it.
-            std::string number = std::to_string(ref.Line);
-            if (number.size() < 4) number.insert(0, 4 - number.size(), ' ');
-            if (how == 0) return number;
+            char digits[16];
+            const size_t length = static_cast<size_t>(
+                std::to_chars(digits, digits + sizeof digits, ref.Line).ptr - digits);
+            const size_t width = std::max<size_t>(length, 4);
             const std::string& name = names_.Name(ref.StructureIndex);
-            caption.reserve(number.size() + 8 + name.size());
-            caption += number;
+            caption.reserve(width + 8 + name.size());
+            caption.append(width - length, ' ');
+            caption.append(digits, length);
+            if (how == 0) return caption;
             caption += ' ';
             caption += name;
         } else {

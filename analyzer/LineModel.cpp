@@ -46,23 +46,26 @@ std::string ListingLineText(std::string_view line, bool keepStars, bool upper) {
 }
 
 void ListingLineTextInto(std::string& text, std::string_view line, bool keepStars, bool upper) {
-    text.assign(line.data(), line.size());
-    for (char& c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < ' ') {
-            c = ' ';
-        } else if (upper) {
-            c = static_cast<char>(UpperChar(u));
-        }
+    // Control characters read as blanks; neither they nor the case change
+    // where a comment starts, so all is decided on the line as it stands
+    // and the result is written once.
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const int comment = CommentStart(line);
+    size_t end = comment > 1 ? static_cast<size_t>(comment - 1) : line.size();
+    bool numbered = end >= 12;
+    for (size_t i = 0; numbered && i < 12; ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        numbered = c < ' ' || c == ' ' || c == '-' || IsDigit(c);
     }
-    const int p = CommentStart(text);
-    if (p > 1) text.resize(static_cast<size_t>(p - 1));
-    if (IsListingLine(text) || (!keepStars && text.compare(0, 6, "******") == 0)) {
-        text.erase(0, std::min<size_t>(14, text.size()));
+    const bool stars = !keepStars && line.substr(0, std::min<size_t>(end, 6)) == "******";
+    const size_t start = numbered || stars ? std::min<size_t>(14, end) : 0;
+    while (end > start && blank(line[end - 1])) --end;
+    text.resize(end - start);
+    char* out = text.data();
+    for (size_t i = start; i < end; ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        *out++ = c < ' ' ? ' ' : static_cast<char>(upper ? UpperChar(c) : c);
     }
-    size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ') --end;
-    text.resize(end);
 }
 
 Token MakeLineMarker(int32_t index) {
@@ -95,40 +98,34 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
         while (pos + 1 < n && text[pos] == ' ') ++pos;
         const unsigned char c = static_cast<unsigned char>(text[pos]);
         const size_t start = pos;
-        Token& token = tokens.emplace_back();
+        bool closeQuote = false;
         if (IsIdentStart(c)) {
             ++pos;
             while (pos < n && IsIdentChar(static_cast<unsigned char>(text[pos]))) {
                 const char ch = text[pos++];
                 if (stringContent && ch == '$' && pos - start > 2) break;
             }
-            token.Text.assign(text.data() + start, pos - start);
         } else if ((c == '"' || c == '\'') && !stringContent) {
             ++pos;
             while (pos < n && static_cast<unsigned char>(text[pos]) != c) ++pos;
-            // An open string is closed in the token all the same.
-            token.Text.reserve(pos - start + 1);
-            token.Text.assign(text.data() + start, pos - start);
-            token.Text.push_back(static_cast<char>(c));
             if (pos < n) {
                 ++pos;  // the closing quote
-            } else if (c == '"') {
-                InOpenString = true;
+            } else {
+                // An open string is closed in the token all the same.
+                closeQuote = true;
+                if (c == '"') InOpenString = true;
             }
         } else if (c == '%' && stringContent) {
             while (pos < n && text[pos] == '%') ++pos;
             if (pos - start == 5) pos = start + 3;  // "%%%%%" is "%%%" then "%%"
-            token.Text.assign(text.data() + start, pos - start);
         } else if (c == '(' || c == ')') {
             ++pos;
-            token.Text.assign(1, static_cast<char>(c));
         } else if (c == '-' || IsDigit(c)) {
             ++pos;
             while (pos < n && (IsDigit(static_cast<unsigned char>(text[pos])) || text[pos] == '.' ||
                                text[pos] == ',')) {
                 ++pos;
             }
-            token.Text.assign(text.data() + start, pos - start);
         } else {
             ++pos;
             while (pos < n) {
@@ -138,8 +135,9 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
                 if (stringContent && d == '%') break;
                 ++pos;
             }
-            token.Text.assign(text.data() + start, pos - start);
         }
+        tokens.push_back(Token{std::string(text.data() + start, pos - start), -1});
+        if (closeQuote) tokens.back().Text.push_back(static_cast<char>(c));
     }
 
     // A trailing "%\" becomes a token of its own.

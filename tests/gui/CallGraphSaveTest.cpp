@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "analyzer/ListingLoader.h"
 #include "TestRegistry.h"
 
 using namespace lumorca;
@@ -59,6 +60,13 @@ private slots:
         TSandbox sandbox;
         TScriptedMessages messages;
         auto main = StartMain(sandbox, messages);
+        // The program's own analysis, not the tests' hand-made one.
+        main->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings,
+                            AnalysisObserver* observer, TraceSink* trace) {
+            LoadedListing loaded = AnalyzeReadListing(std::move(lines), settings, observer, trace);
+            lines = std::move(loaded.Lines);
+            return std::move(loaded.Analysis);
+        };
         main->Options().IgnoreEmptyLines = ignoreEmptyLines;
         main->LoadFile(listing);
         main->CallGraphFileName = [&](const QString&) { return sandbox.Path(QStringLiteral("g.dot")); };
