@@ -24,10 +24,39 @@ bool IsListingLine(std::string_view text) {
     return true;
 }
 
+namespace {
+
+// Byte tables for the loops that see every character of a listing.
+struct CharTables {
+    bool Special[256] = {};     // ';' and the quotes
+    char Cleaned[256] = {};     // control characters as blanks
+    char CleanedUpper[256] = {};  // the same, upper-cased
+
+    CharTables() {
+        for (int c = 0; c < 256; ++c) {
+            const unsigned char u = static_cast<unsigned char>(c);
+            Cleaned[c] = u < ' ' ? ' ' : static_cast<char>(u);
+            CleanedUpper[c] = u < ' ' ? ' ' : static_cast<char>(UpperChar(u));
+        }
+        Special[static_cast<unsigned char>(';')] = true;
+        Special[static_cast<unsigned char>('"')] = true;
+        Special[static_cast<unsigned char>('\'')] = true;
+    }
+};
+
+const CharTables& Tables() {
+    static const CharTables tables;
+    return tables;
+}
+
+}  // namespace
+
 int CommentStart(std::string_view text) {
+    const bool* special = Tables().Special;
     char quote = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (!special[static_cast<unsigned char>(c)]) continue;
         if (c == ';' && quote == 0) return static_cast<int>(i) + 1;
         if (c == quote) {
             quote = 0;
@@ -62,10 +91,8 @@ void ListingLineTextInto(std::string& text, std::string_view line, bool keepStar
     while (end > start && blank(line[end - 1])) --end;
     text.resize(end - start);
     char* out = text.data();
-    for (size_t i = start; i < end; ++i) {
-        const unsigned char c = static_cast<unsigned char>(line[i]);
-        *out++ = c < ' ' ? ' ' : static_cast<char>(upper ? UpperChar(c) : c);
-    }
+    const char* map = upper ? Tables().CleanedUpper : Tables().Cleaned;
+    for (size_t i = start; i < end; ++i) *out++ = map[static_cast<unsigned char>(line[i])];
 }
 
 Token MakeLineMarker(int32_t index) {
