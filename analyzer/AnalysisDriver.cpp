@@ -390,7 +390,9 @@ private:
     AnalysisObserver& observer_;
     StructureNameCache& names_;
 
-    std::vector<std::string> ownNumbers_;
+    // The listing's own line number of each line; a number, not its text.
+    static constexpr int32_t kNoNumber = INT32_MIN;
+    std::vector<int32_t> ownNumbers_;
 
     std::string ReferenceCaption(const ReferenceRecord& ref) {
         const int how = state_.Settings.How2ShowXRef;
@@ -414,12 +416,18 @@ private:
         if (ownNumbers_.empty() && !state_.Lines.empty()) {
             // One pass in line order; the references visit lines at random.
             ownNumbers_.reserve(state_.Lines.size());
-            for (const std::string& line : state_.Lines) ownNumbers_.push_back(ListingLineNumber(line));
+            for (const std::string& line : state_.Lines) {
+                const std::string text = ListingLineNumber(line);
+                ownNumbers_.push_back(text.empty() ? kNoNumber : std::stoi(text));
+            }
         }
-        if (ref.Line >= 0 && static_cast<size_t>(ref.Line) < ownNumbers_.size() &&
-            !ownNumbers_[static_cast<size_t>(ref.Line)].empty()) {
+        if (ref.Line < 0 || static_cast<size_t>(ref.Line) >= ownNumbers_.size()) return caption;
+        const int32_t number = ownNumbers_[static_cast<size_t>(ref.Line)];
+        if (number != kNoNumber) {
+            char digits[16];
+            const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
             caption += " [";
-            caption += ownNumbers_[static_cast<size_t>(ref.Line)];
+            caption.append(digits, static_cast<size_t>(end - digits));
             caption += ']';
         }
         return caption;

@@ -1,5 +1,6 @@
 #include "analyzer/ListingReader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -35,6 +36,8 @@ EFileNotReadable::EFileNotReadable(const std::string& fileName, int language)
 
 ListingLines SplitFileText(std::string_view bytes) {
     ListingLines lines;
+    // Room for every line at once: no string is moved while the list grows.
+    lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     size_t start = 0;
     const size_t size = bytes.size();
     while (start < size) {
