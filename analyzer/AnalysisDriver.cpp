@@ -10,6 +10,7 @@
 #include "analyzer/ListingReader.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/StructureParser.h"
+#include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
 #include "analyzer/XRefOrder.h"
@@ -319,7 +320,7 @@ public:
         observer_.ProgressVisible(true);
 
         TreeNode* firstStructure = state_.Result.Structure.FirstRoot();
-        TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), 0,
+        TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), ImageForm,
                                  NodeRole::XRefRoot);
         int previousCategory = 0;
         TreeNode* category = nullptr;
@@ -332,7 +333,7 @@ public:
             const int c = symbol.Key.Category;
             if (c == CatRemoved) break;
             if (c > previousCategory) {
-                category = xref.AddWithRecord(root, std::string(), 5,
+                category = xref.AddWithRecord(root, std::string(), ImageCategory,
                                               NodeRecord{-1, -1, static_cast<uint8_t>(c)},
                                               NodeRole::Category);
                 group = nullptr;
@@ -344,7 +345,7 @@ public:
                     const std::vector<std::string>& entities = state_.EntityNames;
                     const std::string entity =
                         symbol.Key.Value2 < entities.size() ? entities[symbol.Key.Value2] : std::string();
-                    group = xref.Add(category, "Entity " + entity, 1, NodeRole::Group);
+                    group = xref.Add(category, "Entity " + entity, ImageEntity, NodeRole::Group);
                     haveGroup = true;
                     groupValue = symbol.Key.Value2;
                 }
@@ -352,7 +353,7 @@ public:
                 if (!haveGroup || KeyNumber(symbol.Key) != groupValue) {
                     std::string caption = LowerCase(names_.Name(static_cast<int32_t>(KeyNumber(symbol.Key))));
                     if (!caption.empty()) caption[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(caption[0])));
-                    const int image = StructureLineKind(caption) == 1 ? 3 : 4;
+                    const int image = StructureLineKind(caption) == HeaderTrigger ? ImageTrigger : ImageEntry;
                     group = xref.Add(category, std::move(caption), image, NodeRole::Group);
                     haveGroup = true;
                     groupValue = KeyNumber(symbol.Key);
@@ -361,7 +362,7 @@ public:
             TreeNode* parent = group ? group : category;
             TreeNode* node = parent;
             if (!(c == CatField && symbol.Key.Value3 == 0)) {
-                node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? 2 : 6,
+                node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? ImageField : ImageSymbol,
                                           NodeRecord{-1, -1, 0}, NodeRole::Symbol);
                 node->Children.reserve(symbol.Refs.size());
             }

@@ -5,6 +5,7 @@
 #include "analyzer/AnalysisState.h"
 #include "analyzer/Classification.h"
 #include "analyzer/Keywords.h"
+#include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
 
 namespace lumorca {
@@ -45,11 +46,11 @@ TreeNode* AddNode(AnalysisState& state, TreeNode* parent, const std::string& cap
 
 int StructureImage(int kind) {
     switch (kind) {
-        case KindForm: return 0;
-        case KindEntity: return 1;
-        case KindField: return 2;
-        case KindTrigger: return 3;
-        default: return 4;
+        case KindForm: return ImageForm;
+        case KindEntity: return ImageEntity;
+        case KindField: return ImageField;
+        case KindTrigger: return ImageTrigger;
+        default: return ImageEntry;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "analyzer/LineModel.h"
 #include "analyzer/Tree.h"
+#include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
 #include "texts/Texts.h"
 
@@ -69,8 +70,10 @@ TreeNode* ChildIndex::Find(const std::string& caption) const {
 }
 
 std::string StructureKindCaption(int headerKind, int language) {
-    if (headerKind == 2) return CaptionOf(CatEntry, language);
-    if (headerKind == 3 || headerKind == 4) return CaptionOf(CatOperation, language);
+    if (headerKind == HeaderEntry) return CaptionOf(CatEntry, language);
+    if (headerKind == HeaderOperation || headerKind == HeaderQualifiedOperation) {
+        return CaptionOf(CatOperation, language);
+    }
     return {};
 }
 
@@ -90,16 +93,16 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
             for (TreeNode* group : category->Children) {
                 const int kind = StructureLineKind(group->Caption);
                 TreeNode* symbol = nullptr;
-                if (kind == 2) {
+                if (kind == HeaderEntry) {
                     symbol = entrySymbols.Find(group->Caption.substr(std::min<size_t>(6, group->Caption.size())));
-                } else if (kind == 3 || kind == 4) {
+                } else if (kind == HeaderOperation || kind == HeaderQualifiedOperation) {
                     symbol = operationSymbols.Find(group->Caption.substr(std::min<size_t>(10, group->Caption.size())));
                 }
                 if (symbol == nullptr) continue;
                 moves.push_back({group, symbol, true});
                 owners.push_back(symbol);
-                group->Image = 6;
-                group->SelectedImage = 6;
+                group->Image = ImageSymbol;
+                group->SelectedImage = ImageSymbol;
                 group->Caption = *groupCaption;
             }
         }
