@@ -1,6 +1,7 @@
 #pragma once
 // The whole analysis of one listing: structure tree, structure starts and
 // the cross-reference tree, plus the lists the views need.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,23 @@ struct AnalysisResult {
     // Cross-reference pop-up items: one per category node, then "-" and the find item.
     std::vector<std::string> XRefPopupCaptions;
     size_t SymbolCount = 0;  // keys of the symbol table, merged ones included
+    // Index in the file as read of every analysed line; empty when no line
+    // was dropped.
+    std::vector<int32_t> FileLines;
+
+    // 0-based line of the file as read for an analysed line.
+    int32_t FileLineOf(int32_t analysedLine) const {
+        if (analysedLine < 0 || static_cast<size_t>(analysedLine) >= FileLines.size()) return analysedLine;
+        return FileLines[static_cast<size_t>(analysedLine)];
+    }
 
     // No structure found: the text is not a listing.
     bool Empty() const { return Structure.Empty(); }
 };
 
-// Analyses `lines`; may drop empty lines from it (IgnoreEmptyLines).
+// Analyses `lines`; may drop empty lines from it (IgnoreEmptyLines), keeping
+// the file line of every line left in FileLines. Readers go through
+// LoadListing (ListingLoader.h).
 AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& settings,
                               AnalysisObserver* observer = nullptr, TraceSink* trace = nullptr);
 

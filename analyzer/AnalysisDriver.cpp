@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <numeric>
@@ -9,6 +10,7 @@
 #include "analyzer/ListingReader.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/StructureParser.h"
+#include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
 #include "analyzer/XRefOrder.h"
@@ -32,10 +34,6 @@ AnalysisObserver& Quiet() {
 
 int ProgressValue(size_t count) { return static_cast<int>(count / 10); }
 
-bool IsEmptyListingLine(const std::string& line) {
-    return line.size() <= 14 && (line.empty() || static_cast<unsigned char>(line[0]) <= 32);
-}
-
 void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
     state.Symbols.clear();
     state.Symbols.shrink_to_fit();
@@ -54,18 +52,27 @@ void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
     ListingLines& lines = state.Lines;
     const size_t total = lines.size();
     TokenList tokens;
+    std::string text;
     size_t kept = 0;  // dropped empty lines close up behind the kept ones
     size_t steps = 0;
+    std::vector<int32_t>& fileLines = state.Result.FileLines;
+    bool dropped = false;
     for (size_t read = 0; read < total; ++read) {
         observer.ProcessPendingEvents();
-        if (state.Settings.IgnoreEmptyLines && IsEmptyListingLine(lines[read])) {
+        if (state.Settings.IgnoreEmptyLines && IsDroppedEmptyLine(lines[read])) {
+            if (!dropped) {
+                dropped = true;
+                fileLines.resize(kept);
+                std::iota(fileLines.begin(), fileLines.end(), 0);
+            }
             ++steps;
             observer.ProgressPosition(ProgressValue(steps));
             continue;
         }
+        if (dropped) fileLines.push_back(static_cast<int32_t>(read));
         if (kept != read) lines[kept] = std::move(lines[read]);
         const int32_t line = static_cast<int32_t>(kept);
-        const std::string text = ListingLineText(lines[kept], true, true);
+        ListingLineTextInto(text, lines[kept], true, true);
         if (!tokens.empty()) {
             if (tokens.back().Text == "%\\") {
                 tokens.pop_back();
@@ -313,7 +320,8 @@ public:
         observer_.ProgressVisible(true);
 
         TreeNode* firstStructure = state_.Result.Structure.FirstRoot();
-        TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), 0);
+        TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), ImageForm,
+                                 NodeRole::XRefRoot);
         int previousCategory = 0;
         TreeNode* category = nullptr;
         TreeNode* group = nullptr;
@@ -325,8 +333,9 @@ public:
             const int c = symbol.Key.Category;
             if (c == CatRemoved) break;
             if (c > previousCategory) {
-                category = xref.AddWithRecord(root, std::string(), 5,
-                                              NodeRecord{-1, -1, static_cast<uint8_t>(c)});
+                category = xref.AddWithRecord(root, std::string(), ImageCategory,
+                                              NodeRecord{-1, -1, static_cast<uint8_t>(c)},
+                                              NodeRole::Category);
                 group = nullptr;
                 haveGroup = false;
             }
@@ -336,7 +345,7 @@ public:
                     const std::vector<std::string>& entities = state_.EntityNames;
                     const std::string entity =
                         symbol.Key.Value2 < entities.size() ? entities[symbol.Key.Value2] : std::string();
-                    group = xref.Add(category, "Entity " + entity, 1);
+                    group = xref.Add(category, "Entity " + entity, ImageEntity, NodeRole::Group);
                     haveGroup = true;
                     groupValue = symbol.Key.Value2;
                 }
@@ -344,8 +353,8 @@ public:
                 if (!haveGroup || KeyNumber(symbol.Key) != groupValue) {
                     std::string caption = LowerCase(names_.Name(static_cast<int32_t>(KeyNumber(symbol.Key))));
                     if (!caption.empty()) caption[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(caption[0])));
-                    const int image = StructureLineKind(caption) == 1 ? 3 : 4;
-                    group = xref.Add(category, std::move(caption), image);
+                    const int image = StructureLineKind(caption) == HeaderTrigger ? ImageTrigger : ImageEntry;
+                    group = xref.Add(category, std::move(caption), image, NodeRole::Group);
                     haveGroup = true;
                     groupValue = KeyNumber(symbol.Key);
                 }
@@ -353,8 +362,9 @@ public:
             TreeNode* parent = group ? group : category;
             TreeNode* node = parent;
             if (!(c == CatField && symbol.Key.Value3 == 0)) {
-                node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? 2 : 6,
-                                          NodeRecord{-1, -1, 0});
+                node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? ImageField : ImageSymbol,
+                                          NodeRecord{-1, -1, 0}, NodeRole::Symbol);
+                node->Children.reserve(symbol.Refs.size());
             }
             bool read = false;
             bool write = false;
@@ -365,7 +375,7 @@ public:
                                        std::to_string(ref.StructureIndex));
                 }
                 xref.AddWithRecord(node, std::move(caption), RefKindImage(ref.Kind),
-                                   NodeRecord{ref.StructureIndex, ref.Line, ref.Kind});
+                                   NodeRecord{ref.StructureIndex, ref.Line, ref.Kind}, NodeRole::Reference);
                 read = read || IsReadKind(ref.Kind);
                 write = write || IsWriteKind(ref.Kind);
             }
@@ -381,19 +391,24 @@ private:
     AnalysisObserver& observer_;
     StructureNameCache& names_;
 
-    std::vector<std::string> ownNumbers_;
+    // The listing's own line number of each line; a number, not its text.
+    static constexpr int32_t kNoNumber = INT32_MIN;
+    std::vector<int32_t> ownNumbers_;
 
     std::string ReferenceCaption(const ReferenceRecord& ref) {
         const int how = state_.Settings.How2ShowXRef;
         std::string caption;
         if (how != 1) {
             // The line index right-aligned in 4 characters, as "%4d" gives it.
-            std::string number = std::to_string(ref.Line);
-            if (number.size() < 4) number.insert(0, 4 - number.size(), ' ');
-            if (how == 0) return number;
+            char digits[16];
+            const size_t length = static_cast<size_t>(
+                std::to_chars(digits, digits + sizeof digits, ref.Line).ptr - digits);
+            const size_t width = std::max<size_t>(length, 4);
             const std::string& name = names_.Name(ref.StructureIndex);
-            caption.reserve(number.size() + 8 + name.size());
-            caption += number;
+            caption.reserve(width + 8 + name.size());
+            caption.append(width - length, ' ');
+            caption.append(digits, length);
+            if (how == 0) return caption;
             caption += ' ';
             caption += name;
         } else {
@@ -402,12 +417,18 @@ private:
         if (ownNumbers_.empty() && !state_.Lines.empty()) {
             // One pass in line order; the references visit lines at random.
             ownNumbers_.reserve(state_.Lines.size());
-            for (const std::string& line : state_.Lines) ownNumbers_.push_back(ListingLineNumber(line));
+            for (const std::string& line : state_.Lines) {
+                const std::string text = ListingLineNumber(line);
+                ownNumbers_.push_back(text.empty() ? kNoNumber : std::stoi(text));
+            }
         }
-        if (ref.Line >= 0 && static_cast<size_t>(ref.Line) < ownNumbers_.size() &&
-            !ownNumbers_[static_cast<size_t>(ref.Line)].empty()) {
+        if (ref.Line < 0 || static_cast<size_t>(ref.Line) >= ownNumbers_.size()) return caption;
+        const int32_t number = ownNumbers_[static_cast<size_t>(ref.Line)];
+        if (number != kNoNumber) {
+            char digits[16];
+            const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
             caption += " [";
-            caption += ownNumbers_[static_cast<size_t>(ref.Line)];
+            caption.append(digits, static_cast<size_t>(end - digits));
             caption += ']';
         }
         return caption;

@@ -51,6 +51,7 @@ struct AnalysisState {
     std::vector<Symbol> Symbols;
     std::unordered_map<std::string, uint32_t> SymbolIndex;
     std::string KeyScratch;
+    TokenList StringParts;  // tokens of one string literal, reused
 
     std::vector<std::string> EntityNames;  // sorted by bytes, no duplicates
     NameSet DeclaredParams;

@@ -4,6 +4,7 @@
 
 #include "analyzer/Dot.h"
 #include "analyzer/Findings.h"
+#include "analyzer/ListingLoader.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
 
@@ -11,8 +12,8 @@ namespace lumorca {
 
 namespace {
 
-bool IsReference(const TreeNode* node) { return node->HasRecord && node->Record.Line >= 0; }
-bool IsSymbol(const TreeNode* node) { return node->HasRecord && node->Record.Line < 0; }
+bool IsReference(const TreeNode* node) { return node->Role == NodeRole::Reference; }
+bool IsSymbol(const TreeNode* node) { return node->Role == NodeRole::Symbol; }
 
 struct GraphNode {
     std::string Label;
@@ -41,15 +42,15 @@ public:
             GraphNode node;
             node.Label = name.Name;
             switch (name.Kind) {
-                case 1:
+                case HeaderTrigger:
                     node.Label = "Trigger " + name.Name;
                     node.Shape = "box";
                     break;
-                case 2:
+                case HeaderEntry:
                     node.Shape = "ellipse";
                     break;
-                case 3:
-                case 4:
+                case HeaderOperation:
+                case HeaderQualifiedOperation:
                     node.Shape = "hexagon";
                     break;
                 default:
@@ -63,7 +64,7 @@ public:
         const TreeNode* root = in_.XRef->FirstRoot();
         if (root != nullptr) {
             for (const TreeNode* category : root->Children) {
-                if (!category->HasRecord) continue;
+                if (category->Role != NodeRole::Category) continue;
                 const int code = category->Record.Kind;
                 if (code != CatEntry && code != CatOperation) continue;
                 for (const TreeNode* symbol : category->Children) {
@@ -147,6 +148,19 @@ private:
 };
 
 }  // namespace
+
+std::string CallGraphDot(const AnalysisResult& analysis, const ListingLines& analysedLines) {
+    CallGraphInput input;
+    input.XRef = &analysis.XRef;
+    input.Lines = &analysedLines;
+    input.Starts = &analysis.StructureStarts;
+    input.KeptLines = &analysis.FileLines;
+    return CallGraphDot(input);
+}
+
+std::string CallGraphDot(const LoadedListing& listing) {
+    return CallGraphDot(listing.Analysis, listing.Lines);
+}
 
 std::string CallGraphDot(const CallGraphInput& input) { return Builder(input).Run(); }
 

@@ -11,6 +11,9 @@
 
 namespace lumorca {
 
+struct AnalysisResult;
+struct LoadedListing;
+
 struct CallGraphInput {
     const Tree* XRef = nullptr;
     const ListingLines* Lines = nullptr;  // the listing after the analysis
@@ -21,5 +24,8 @@ struct CallGraphInput {
 };
 
 std::string CallGraphDot(const CallGraphInput& input);
+// The graph of an analysed listing, edges labelled with lines of the file.
+std::string CallGraphDot(const AnalysisResult& analysis, const ListingLines& analysedLines);
+std::string CallGraphDot(const LoadedListing& listing);
 
 }  // namespace lumorca

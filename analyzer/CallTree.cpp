@@ -4,16 +4,11 @@
 #include <charconv>
 
 #include "analyzer/SourceText.h"
-
+#include "analyzer/Vocabulary.h"
 
 namespace lumorca {
 
 namespace {
-
-constexpr uint8_t RefEntryDefinition = 25;
-constexpr uint8_t RefFunctionCall = 26;
-constexpr uint8_t CatEntry = 2;
-constexpr int TriggerStructure = 1;
 
 // The third word read as a whole integer; anything else counts as 0.
 long long ThirdWordNumber(std::string_view caption) {
@@ -30,12 +25,9 @@ bool IsReference(const TreeNode* node, uint8_t kind) {
     return node->HasRecord && node->Record.Kind == kind;
 }
 
-// The entries category node. Category nodes carry their category in the
-// record, and "Entries" reads the same in every language, so this finds the
-// node a look-up by its caption finds.
 const TreeNode* EntriesCategory(const TreeNode* root) {
     for (const TreeNode* child : root->Children) {
-        if (IsReference(child, CatEntry) && child->Record.Line == -1) return child;
+        if (child->Role == NodeRole::Category && child->Record.Kind == CatEntry) return child;
     }
     return nullptr;
 }
@@ -69,7 +61,7 @@ CallGraph::CallGraph(const Tree& xref, const ListingLines& lines, const Structur
         Symbol& symbol = it->second;
         symbol.Caption = node->Caption;
         for (const TreeNode* ref : node->Children) {
-            if (!symbol.HasDefinition && IsReference(ref, RefEntryDefinition)) {
+            if (!symbol.HasDefinition && IsReference(ref, RefEntryDef)) {
                 symbol.HasDefinition = true;
                 symbol.Definition = {ref->Record.StructureIndex, ref->Record.Line};
             } else if (IsReference(ref, RefFunctionCall)) {
@@ -154,12 +146,11 @@ std::vector<CallNode> CallGraph::CallersOf(std::string_view name, int /*depth*/,
             child.Caption = caller.Name;
             kind = caller.Kind;
         }
-        if (kind == TriggerStructure) {
+        if (kind == HeaderTrigger) {
             child.Image = CallImageTriggerCaller;
         } else {
             child.Image = CallImageCaller;
-            const std::string first = NthWord(child.Caption, 1);
-            if (first == "entry" || first == "operation") {
+            if (IsEntryOrOperationWord(NthWord(child.Caption, 1))) {
                 const std::string second = NthWord(child.Caption, 2);
                 if (earlier.count(second) != 0) {
                     if (!listDuplicateCalls_) continue;
@@ -277,8 +268,8 @@ bool CallGraph::WalkFrom(const CallNode& node, int depth, std::vector<std::strin
 }
 
 TreeNode* LazyCallTree::AddNode(TreeNode* parent, const CallNode& node) {
-    TreeNode* added = node.HasRecord ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record)
-                                     : tree_.Add(parent, node.Caption, node.Image);
+    TreeNode* added = node.HasRecord ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record, NodeRole::Call)
+                                     : tree_.Add(parent, node.Caption, node.Image, NodeRole::Call);
     if (node.Expandable) pending_.emplace(added, node.Name);
     return added;
 }
@@ -356,8 +347,8 @@ bool LazyCallTree::BuildWhole(std::string_view name, size_t cap) {
     const bool complete = graph_.Walk(name, cap, [&](const CallNode& node, int depth) {
         TreeNode* parent = depth == 0 ? nullptr : last[static_cast<size_t>(depth) - 1];
         TreeNode* added = node.HasRecord
-                              ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record)
-                              : tree_.Add(parent, node.Caption, node.Image);
+                              ? tree_.AddWithRecord(parent, node.Caption, node.Image, node.Record, NodeRole::Call)
+                              : tree_.Add(parent, node.Caption, node.Image, NodeRole::Call);
         added->Expanded = true;
         last.resize(static_cast<size_t>(depth));
         last.push_back(added);

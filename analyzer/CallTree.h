@@ -16,6 +16,7 @@
 
 #include "analyzer/Listing.h"
 #include "analyzer/LineModel.h"
+#include "analyzer/TreeImages.h"
 #include "analyzer/Settings.h"
 #include "analyzer/Tree.h"
 
@@ -23,10 +24,10 @@ namespace lumorca {
 
 enum class CallDirection { CalledFrom, Calling };
 
-constexpr int CallImageRoot = 4;
-constexpr int CallImageTriggerCaller = 25;
-constexpr int CallImageCaller = 26;
-constexpr int CallImageCallee = 22;
+constexpr int CallImageRoot = ImageEntry;
+constexpr int CallImageTriggerCaller = ImageCallingTrigger;
+constexpr int CallImageCaller = ImageCallingEntry;
+constexpr int CallImageCallee = ImageCallArgument;
 // The root's children are depth 1; nothing is listed at this depth or deeper.
 constexpr int CallDepthLimit = 24;
 // "expand tree" stops after this many nodes and leaves the rest collapsed.

@@ -145,7 +145,8 @@ void HandleStringLiteral(AnalysisState& state, const TokenList& tokens, size_t i
     }
     AddSymbolReference(state, s, {}, category, line, kind);
 
-    TokenList parts;
+    TokenList& parts = state.StringParts;
+    parts.clear();
     Tokenizer content;
     content.TokenizeLine(parts, s, line, true);
     const int firstArgument = FirstArgumentRefKind(keyword, state.ArgumentIndex);

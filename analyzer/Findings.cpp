@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analyzer/LineModel.h"
+#include "analyzer/ListingLoader.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
 
@@ -10,8 +11,8 @@ namespace lumorca {
 
 namespace {
 
-bool IsReference(const TreeNode* node) { return node->HasRecord && node->Record.Line >= 0; }
-bool IsSymbol(const TreeNode* node) { return node->HasRecord && node->Record.Line < 0; }
+bool IsReference(const TreeNode* node) { return node->Role == NodeRole::Reference; }
+bool IsSymbol(const TreeNode* node) { return node->Role == NodeRole::Symbol; }
 
 bool HasReferenceOfKind(const TreeNode* symbol, int kind) {
     for (const TreeNode* child : symbol->Children) {
@@ -55,7 +56,7 @@ public:
         const TreeNode* root = in_.XRef->FirstRoot();
         if (root != nullptr) {
             for (const TreeNode* category : root->Children) {
-                if (category->HasRecord) Category(category, category->Record.Kind);
+                if (category->Role == NodeRole::Category) Category(category, category->Record.Kind);
             }
         }
         std::stable_sort(findings_.begin(), findings_.end(),
@@ -115,7 +116,7 @@ private:
         for (const TreeNode* child : category->Children) {
             if (IsSymbol(child)) {
                 Symbol(child, code);
-            } else if (!child->HasRecord) {
+            } else if (child->Role == NodeRole::Group) {
                 for (const TreeNode* symbol : child->Children) {
                     if (IsSymbol(symbol)) Symbol(symbol, code);
                 }
@@ -157,7 +158,7 @@ private:
         // Parameter and local-variable groups moved under their entry or
         // operation keep their own marks.
         for (const TreeNode* child : symbol->Children) {
-            if (child->HasRecord) continue;
+            if (child->Role != NodeRole::Group) continue;
             for (const TreeNode* inner : child->Children) {
                 if (IsSymbol(inner) && !IsParameterSymbol(inner) && inner->StateImage == 1) {
                     Variable(inner, UpperCase(inner->Caption), true);
@@ -211,7 +212,7 @@ private:
     // the parameters category or moved under the symbol itself.
     int ParameterCount(const TreeNode* symbol, int code) const {
         for (const TreeNode* child : symbol->Children) {
-            if (child->HasRecord || child->Children.empty()) continue;
+            if (child->Role != NodeRole::Group || child->Children.empty()) continue;
             const TreeNode* first = child->Children.front();
             if (IsSymbol(first) && IsParameterSymbol(first)) {
                 return static_cast<int>(child->Children.size());
@@ -222,9 +223,9 @@ private:
                       symbol->Caption);
         const TreeNode* root = in_.XRef->FirstRoot();
         for (const TreeNode* category : root->Children) {
-            if (!category->HasRecord || category->Record.Kind != CatParameter) continue;
+            if (category->Role != NodeRole::Category || category->Record.Kind != CatParameter) continue;
             for (const TreeNode* child : category->Children) {
-                if (!child->HasRecord && UpperCase(child->Caption) == group) {
+                if (child->Role == NodeRole::Group && UpperCase(child->Caption) == group) {
                     return static_cast<int>(child->Children.size());
                 }
             }
@@ -365,20 +366,13 @@ const char* SeverityName(FindingSeverity severity) {
     return "note";
 }
 
-bool IsDroppedEmptyLine(std::string_view line) {
-    if (line.size() > 14) return false;
-    return line.empty() || static_cast<unsigned char>(line[0]) <= ' ';
-}
-
-std::vector<int32_t> KeptLineIndexes(const ListingLines& fileLines, bool ignoreEmptyLines) {
-    std::vector<int32_t> kept;
-    kept.reserve(fileLines.size());
-    for (size_t i = 0; i < fileLines.size(); ++i) {
-        if (!ignoreEmptyLines || !IsDroppedEmptyLine(fileLines[i])) {
-            kept.push_back(static_cast<int32_t>(i));
-        }
-    }
-    return kept;
+std::vector<Finding> CollectFindings(const LoadedListing& listing, const AnalysisSettings& settings) {
+    FindingsInput input;
+    input.XRef = &listing.Analysis.XRef;
+    input.Lines = &listing.Lines;
+    input.KeptLines = &listing.Analysis.FileLines;
+    input.Settings = &settings;
+    return CollectFindings(input);
 }
 
 int32_t FileLineIndex(const std::vector<int32_t>* kept, int32_t analysedLine) {

@@ -12,6 +12,8 @@
 
 namespace lumorca {
 
+struct LoadedListing;
+
 enum class FindingSeverity { Error, Warning, Note };
 
 struct Finding {
@@ -37,12 +39,6 @@ int FindingRuleIndex(std::string_view id);
 
 const char* SeverityName(FindingSeverity severity);  // "error", "warning", "note"
 
-// True for a line that the analysis drops when IgnoreEmptyLines is on:
-// nothing beyond column 14, and a blank or control character (or nothing)
-// first.
-bool IsDroppedEmptyLine(std::string_view line);
-// For each line the analysis keeps, its index in the file as read.
-std::vector<int32_t> KeptLineIndexes(const ListingLines& fileLines, bool ignoreEmptyLines);
 // An analysed line index as an index in the file; unchanged without a map
 // (kept null or empty) or outside it.
 int32_t FileLineIndex(const std::vector<int32_t>* kept, int32_t analysedLine);
@@ -50,7 +46,8 @@ int32_t FileLineIndex(const std::vector<int32_t>* kept, int32_t analysedLine);
 struct FindingsInput {
     const Tree* XRef = nullptr;
     const ListingLines* Lines = nullptr;  // the listing after the analysis
-    // Analysed line index -> file line index; empty when no line was dropped.
+    // Analysed line index -> file line index (AnalysisResult::FileLines);
+    // null or empty when no line was dropped.
     const std::vector<int32_t>* KeptLines = nullptr;
     const AnalysisSettings* Settings = nullptr;
 };
@@ -58,6 +55,7 @@ struct FindingsInput {
 // One finding per warning mark of the tree and per compiler message, sorted
 // by line (stable).
 std::vector<Finding> CollectFindings(const FindingsInput& input);
+std::vector<Finding> CollectFindings(const LoadedListing& listing, const AnalysisSettings& settings);
 
 // The name as it is written in the raw line (found without regard to case,
 // as a whole word for names); the name itself when it is not there.

@@ -1,13 +1,47 @@
 #include "analyzer/Keywords.h"
 
 #include <string_view>
-#include <unordered_set>
+#include <initializer_list>
+#include <vector>
 
 namespace lumorca {
 
 namespace {
 
-using WordSet = std::unordered_set<std::string_view>;
+// A fixed set of short words, looked up for every name of a listing: open
+// addressing over a cheap hash, so a look-up is a few compares and no
+// division.
+class WordSet {
+public:
+    WordSet(std::initializer_list<std::string_view> words) {
+        size_t size = 16;
+        while (size < 4 * words.size()) size *= 2;
+        slots_.assign(size, std::string_view());
+        mask_ = size - 1;
+        for (std::string_view word : words) {
+            size_t slot = Hash(word) & mask_;
+            while (!slots_[slot].empty() && slots_[slot] != word) slot = (slot + 1) & mask_;
+            slots_[slot] = word;
+        }
+    }
+
+    size_t count(std::string_view word) const {
+        if (word.empty()) return 0;
+        for (size_t slot = Hash(word) & mask_; !slots_[slot].empty(); slot = (slot + 1) & mask_) {
+            if (slots_[slot] == word) return 1;
+        }
+        return 0;
+    }
+
+private:
+    std::vector<std::string_view> slots_;
+    size_t mask_ = 0;
+
+    static size_t Hash(std::string_view word) {
+        const auto at = [&word](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(word[i])); };
+        return word.size() * 131 + at(0) * 31 + at(word.size() - 1) * 7 + at(word.size() / 2);
+    }
+};
 
 const WordSet& StatementKeywords() {
     static const WordSet words = {

@@ -1,6 +1,7 @@
 #include "analyzer/LineModel.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "analyzer/Trace.h"
 
@@ -23,10 +24,39 @@ bool IsListingLine(std::string_view text) {
     return true;
 }
 
+namespace {
+
+// Byte tables for the loops that see every character of a listing.
+struct CharTables {
+    bool Special[256] = {};     // ';' and the quotes
+    char Cleaned[256] = {};     // control characters as blanks
+    char CleanedUpper[256] = {};  // the same, upper-cased
+
+    CharTables() {
+        for (int c = 0; c < 256; ++c) {
+            const unsigned char u = static_cast<unsigned char>(c);
+            Cleaned[c] = u < ' ' ? ' ' : static_cast<char>(u);
+            CleanedUpper[c] = u < ' ' ? ' ' : static_cast<char>(UpperChar(u));
+        }
+        Special[static_cast<unsigned char>(';')] = true;
+        Special[static_cast<unsigned char>('"')] = true;
+        Special[static_cast<unsigned char>('\'')] = true;
+    }
+};
+
+const CharTables& Tables() {
+    static const CharTables tables;
+    return tables;
+}
+
+}  // namespace
+
 int CommentStart(std::string_view text) {
+    const bool* special = Tables().Special;
     char quote = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (!special[static_cast<unsigned char>(c)]) continue;
         if (c == ';' && quote == 0) return static_cast<int>(i) + 1;
         if (c == quote) {
             quote = 0;
@@ -39,33 +69,50 @@ int CommentStart(std::string_view text) {
 }
 
 std::string ListingLineText(std::string_view line, bool keepStars, bool upper) {
-    std::string text = upper ? UpperCase(line) : std::string(line);
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 32) c = ' ';
-    }
-    const int p = CommentStart(text);
-    if (p > 1) text.resize(static_cast<size_t>(p - 1));
-    if (IsListingLine(text) || (!keepStars && text.compare(0, 6, "******") == 0)) {
-        text.erase(0, std::min<size_t>(14, text.size()));
-    }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    std::string text;
+    ListingLineTextInto(text, line, keepStars, upper);
     return text;
 }
 
+void ListingLineTextInto(std::string& text, std::string_view line, bool keepStars, bool upper) {
+    // Control characters read as blanks; neither they nor the case change
+    // where a comment starts, so all is decided on the line as it stands
+    // and the result is written once.
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const int comment = CommentStart(line);
+    size_t end = comment > 1 ? static_cast<size_t>(comment - 1) : line.size();
+    bool numbered = end >= 12;
+    for (size_t i = 0; numbered && i < 12; ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        numbered = c < ' ' || c == ' ' || c == '-' || IsDigit(c);
+    }
+    const bool stars = !keepStars && line.substr(0, std::min<size_t>(end, 6)) == "******";
+    const size_t start = numbered || stars ? std::min<size_t>(14, end) : 0;
+    while (end > start && blank(line[end - 1])) --end;
+    text.resize(end - start);
+    char* out = text.data();
+    const char* map = upper ? Tables().CleanedUpper : Tables().Cleaned;
+    for (size_t i = start; i < end; ++i) *out++ = map[static_cast<unsigned char>(line[i])];
+}
+
 Token MakeLineMarker(int32_t index) {
-    return Token{"##" + std::to_string(index), index};
+    char digits[16] = {'#', '#'};
+    const auto [end, error] = std::to_chars(digits + 2, digits + sizeof digits, index);
+    return Token{std::string(digits, end), index};
 }
 
 void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t index,
                              bool stringContent, std::string_view rawLine) {
-    std::string text(textIn);
+    std::string joined;
+    std::string_view text = textIn;
     if (InOpenString && !stringContent) {
         // The string of the previous line goes on in this one.
         if (!tokens.empty() && !tokens.back().IsMarker()) {
-            std::string open = std::move(tokens.back().Text);
+            joined = std::move(tokens.back().Text);
             tokens.pop_back();
-            if (!open.empty() && open.back() == '"') open.pop_back();
-            text.insert(0, open);
+            if (!joined.empty() && joined.back() == '"') joined.pop_back();
+            joined.append(textIn);
+            text = joined;
         }
         InOpenString = false;
     }
@@ -77,53 +124,47 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
     while (pos < n) {
         while (pos + 1 < n && text[pos] == ' ') ++pos;
         const unsigned char c = static_cast<unsigned char>(text[pos]);
-        std::string token;
+        const size_t start = pos;
+        bool closeQuote = false;
         if (IsIdentStart(c)) {
-            token.push_back(static_cast<char>(c));
             ++pos;
             while (pos < n && IsIdentChar(static_cast<unsigned char>(text[pos]))) {
                 const char ch = text[pos++];
-                token.push_back(ch);
-                if (stringContent && ch == '$' && token.size() > 2) break;
+                if (stringContent && ch == '$' && pos - start > 2) break;
             }
         } else if ((c == '"' || c == '\'') && !stringContent) {
-            token.push_back(static_cast<char>(c));
             ++pos;
-            while (pos < n && static_cast<unsigned char>(text[pos]) != c) token.push_back(text[pos++]);
-            token.push_back(static_cast<char>(c));
+            while (pos < n && static_cast<unsigned char>(text[pos]) != c) ++pos;
             if (pos < n) {
                 ++pos;  // the closing quote
-            } else if (c == '"') {
-                InOpenString = true;
+            } else {
+                // An open string is closed in the token all the same.
+                closeQuote = true;
+                if (c == '"') InOpenString = true;
             }
         } else if (c == '%' && stringContent) {
-            const size_t start = pos;
             while (pos < n && text[pos] == '%') ++pos;
             if (pos - start == 5) pos = start + 3;  // "%%%%%" is "%%%" then "%%"
-            token.assign(text, start, pos - start);
         } else if (c == '(' || c == ')') {
-            token.push_back(static_cast<char>(c));
             ++pos;
         } else if (c == '-' || IsDigit(c)) {
-            token.push_back(static_cast<char>(c));
             ++pos;
             while (pos < n && (IsDigit(static_cast<unsigned char>(text[pos])) || text[pos] == '.' ||
                                text[pos] == ',')) {
-                token.push_back(text[pos++]);
+                ++pos;
             }
         } else {
-            token.push_back(static_cast<char>(c));
             ++pos;
             while (pos < n) {
                 const unsigned char d = static_cast<unsigned char>(text[pos]);
                 if (d == ' ' || IsIdentStart(d) || d == '(' || d == ')') break;
                 if (!stringContent && (d == '"' || d == '\'')) break;
                 if (stringContent && d == '%') break;
-                token.push_back(static_cast<char>(d));
                 ++pos;
             }
         }
-        tokens.push_back(Token{std::move(token), -1});
+        tokens.push_back(Token{std::string(text.data() + start, pos - start), -1});
+        if (closeQuote) tokens.back().Text.push_back(static_cast<char>(c));
     }
 
     // A trailing "%\" becomes a token of its own.
@@ -153,11 +194,16 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
 
 int StructureLineKind(std::string_view textIn) {
     const std::string text = UpperCase(textIn);
-    if (text.compare(0, 7, "TRIGGER") == 0) return 1;
-    if (text.compare(0, 5, "ENTRY") == 0) return 2;
-    if (text.compare(0, 9, "OPERATION") == 0) return 3;
-    if (NthWord(text, 2) == "OPERATION") return 4;
-    return 0;
+    if (text.compare(0, 7, "TRIGGER") == 0) return HeaderTrigger;
+    if (text.compare(0, 5, "ENTRY") == 0) return HeaderEntry;
+    if (text.compare(0, 9, "OPERATION") == 0) return HeaderOperation;
+    if (NthWord(text, 2) == "OPERATION") return HeaderQualifiedOperation;
+    return HeaderNone;
+}
+
+bool IsEntryOrOperationWord(std::string_view word) {
+    const std::string lower = LowerCase(word);
+    return lower == "entry" || lower == "operation";
 }
 
 StructureNameResult StructureName(const ListingLines& lines, const StructureStartList& starts,
@@ -172,9 +218,9 @@ StructureNameResult StructureName(const ListingLines& lines, const StructureStar
     if (start < 0 || static_cast<size_t>(start) >= lines.size()) return result;
     std::string name = ListingLineText(lines[static_cast<size_t>(start)], false, false);
     result.Kind = StructureLineKind(name);
-    if (result.Kind == 1) {
+    if (result.Kind == HeaderTrigger) {
         name.erase(0, std::min<size_t>(8, name.size()));
-    } else if (result.Kind == 4) {
+    } else if (result.Kind == HeaderQualifiedOperation) {
         // Drop the qualifier word in front of OPERATION.
         size_t p = 0;
         while (p < name.size() && IsBlankOrTab(name[p])) ++p;

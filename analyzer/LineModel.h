@@ -27,6 +27,8 @@ bool IsListingLine(std::string_view text);
 int CommentStart(std::string_view text);
 // Cleaned Proc text of a raw listing line.
 std::string ListingLineText(std::string_view line, bool keepStars, bool upper);
+// The same into `text`, whose buffer is reused line after line.
+void ListingLineTextInto(std::string& text, std::string_view line, bool keepStars, bool upper);
 inline bool IsIdentStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || c == '$'; }
 inline bool IsIdentChar(unsigned char c) {
     return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '_';
@@ -49,8 +51,21 @@ public:
                       bool stringContent, std::string_view rawLine = {});
 };
 
-// 1 TRIGGER, 2 ENTRY, 3 OPERATION, 4 qualifier + OPERATION, else 0.
+// What a structure's header line is, by its first words in any case.
+enum HeaderKind : int {
+    HeaderNone = 0,
+    HeaderTrigger = 1,             // TRIGGER ...
+    HeaderEntry = 2,               // ENTRY name
+    HeaderOperation = 3,           // OPERATION name
+    HeaderQualifiedOperation = 4,  // qualifier OPERATION name
+};
 int StructureLineKind(std::string_view text);
+// An entry or an operation, qualified or not.
+inline bool IsEntryOrOperationHeader(int kind) {
+    return kind == HeaderEntry || kind == HeaderOperation || kind == HeaderQualifiedOperation;
+}
+// "entry" or "operation" in any case.
+bool IsEntryOrOperationWord(std::string_view word);
 
 struct StructureNameResult {
     std::string Name;

@@ -1,6 +1,10 @@
 #include "analyzer/ListingReader.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <system_error>
 
 #include "analyzer/LineModel.h"
 #include "analyzer/RegularFile.h"
@@ -40,6 +44,8 @@ std::string EFileNotReadable::Utf8Message() const {
 
 ListingLines SplitFileText(std::string_view bytes) {
     ListingLines lines;
+    // Room for every line at once: no string is moved while the list grows.
+    lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     size_t start = 0;
     const size_t size = bytes.size();
     while (start < size) {
@@ -97,6 +103,12 @@ bool IsCorvaneListing(const ListingLines& lines) {
 
 void CheckCorvaneListing(const ListingLines& lines, int language) {
     if (!IsCorvaneListing(lines)) throw ENoCorvaneSource(language);
+}
+
+bool IsDroppedEmptyLine(std::string_view line) {
+    constexpr size_t kLastEmptyColumn = 14;
+    if (line.size() > kLastEmptyColumn) return false;
+    return line.empty() || static_cast<unsigned char>(line[0]) <= ' ';
 }
 
 std::string ListingComponentOf(const ListingLines& lines) {

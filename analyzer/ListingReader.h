@@ -56,6 +56,11 @@ bool IsCorvaneListing(const ListingLines& lines);
 // Throws ENoCorvaneSource unless IsCorvaneListing.
 void CheckCorvaneListing(const ListingLines& lines, int language);
 
+// True for a line that the analysis drops when IgnoreEmptyLines is on:
+// nothing beyond column 14, and a blank or control character (or nothing)
+// first.
+bool IsDroppedEmptyLine(std::string_view line);
+
 // Component name for captions and file names: the fifth word of the first
 // line containing "Trigger"; empty when there is no such line or word.
 std::string ListingComponentOf(const ListingLines& lines);

@@ -184,8 +184,7 @@ StructureView ComputeStructureView(const ListingLines& lines, const StructureSta
     // The prelude is never an entry, even when a title stands on line 0.
     if (structure > 0 && view.TopLine < static_cast<int32_t>(lines.size())) {
         const std::string& header = lines[static_cast<size_t>(view.TopLine)];
-        if (header.find("entry") != std::string::npos ||
-            header.find("operation") != std::string::npos) {
+        if (IsEntryOrOperationHeader(StructureName(lines, starts, structure).Kind)) {
             // Comment lines right above an entry describe it.
             while (view.TopLine > 0) {
                 const std::string above =
@@ -225,7 +224,7 @@ TriggerInfo ComputeTriggerInfo(const ListingLines& lines, const StructureStartLi
     const std::string h = header(structure);
     const std::string w2 = NthWord(h, 2);
     std::string t;
-    if (w2 == "entry" || w2 == "operation") {
+    if (IsEntryOrOperationWord(w2)) {
         info.EntryVisible = true;
         info.EntryLabel = w2;
         info.EntryName = NthWord(h, 3);

@@ -5,6 +5,7 @@
 #include "analyzer/AnalysisState.h"
 #include "analyzer/Classification.h"
 #include "analyzer/Keywords.h"
+#include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
 
 namespace lumorca {
@@ -35,7 +36,8 @@ TreeNode* FirstChildWithCaption(AnalysisState& state, const TreeNode* parent,
 
 TreeNode* AddNode(AnalysisState& state, TreeNode* parent, const std::string& caption, int image,
                   const NodeRecord& record) {
-    TreeNode* node = state.Result.Structure.AddWithRecord(parent, caption, image, record);
+    TreeNode* node = state.Result.Structure.AddWithRecord(parent, caption, image, record,
+                                                                  NodeRole::Structure);
     // Only forms, entities and fields are ever looked up.
     if (record.Kind <= KindField) state.FirstChildByCaption.emplace(ChildKey(parent, caption), node);
     ++state.StructureNodeCount;
@@ -44,11 +46,11 @@ TreeNode* AddNode(AnalysisState& state, TreeNode* parent, const std::string& cap
 
 int StructureImage(int kind) {
     switch (kind) {
-        case KindForm: return 0;
-        case KindEntity: return 1;
-        case KindField: return 2;
-        case KindTrigger: return 3;
-        default: return 4;
+        case KindForm: return ImageForm;
+        case KindEntity: return ImageEntity;
+        case KindField: return ImageField;
+        case KindTrigger: return ImageTrigger;
+        default: return ImageEntry;
     }
 }
 
@@ -163,9 +165,10 @@ TreeNode* AddStructureNode(AnalysisState& state, int kind, const std::string& na
 
 namespace {
 
+// Token texts as views, so that comparing with a word needs no strlen.
 struct Statement {
     TokenList& Tokens;
-    const std::string& operator[](size_t k) const { return Tokens[k].Text; }
+    std::string_view operator[](size_t k) const { return Tokens[k].Text; }
     size_t Size() const { return Tokens.size(); }
 };
 
@@ -213,10 +216,9 @@ size_t ParseActivation(AnalysisState& state, TokenList& tokens, int32_t line, si
 }
 
 void WalkIdentifier(AnalysisState& state, TokenList& tokens, size_t& i, int32_t line, int& depth) {
-    static const std::string none;
     const Statement T{tokens};
-    const std::string& t = T[i];
-    const std::string& p = i > 0 ? T[i - 1] : none;
+    const std::string_view t = T[i];
+    const std::string_view p = i > 0 ? T[i - 1] : std::string_view();
     const size_t n = T.Size();
     int c = 0;
     int k = RefNone;
@@ -224,7 +226,7 @@ void WalkIdentifier(AnalysisState& state, TokenList& tokens, size_t& i, int32_t 
         if (i > 0) {
             c = CatLocalVar;
             k = RefLocalDecl;
-            state.DeclaredLocals.insert(t);
+            state.DeclaredLocals.emplace(t);
         }
     } else if (i + 1 < n && !tokens[i + 1].IsMarker() && T[i + 1] == "(" && !IsFunctionName(t) &&
                (i > 0 || !IsReservedWord(t))) {
@@ -258,8 +260,8 @@ void WalkIdentifier(AnalysisState& state, TokenList& tokens, size_t& i, int32_t 
     if (k != RefNone) AddSymbolReference(state, t, p, c, line, k);
 }
 
-void WalkNumber(AnalysisState& state, const Statement& T, const std::string& token, int32_t line) {
-    std::string t = token;
+void WalkNumber(AnalysisState& state, const Statement& T, std::string_view token, int32_t line) {
+    std::string t(token);
     bool numeric = true;
     for (size_t j = 1; j < t.size(); ++j) {
         if (!IsDigitChar(t[j]) && t[j] != '.' && t[j] != ',') numeric = false;
@@ -278,7 +280,7 @@ void WalkNumber(AnalysisState& state, const Statement& T, const std::string& tok
 }
 
 void WalkOperator(AnalysisState& state, const Statement& T, size_t i, int32_t line, int& depth) {
-    const std::string& t = T[i];
+    const std::string_view t = T[i];
     if (state.InVariablesBlock != 0) {
         if (t == "[") state.InVariablesBlock = 2;
         if (t == "]") state.InVariablesBlock = 1;
@@ -286,7 +288,10 @@ void WalkOperator(AnalysisState& state, const Statement& T, size_t i, int32_t li
         if (t == "[") state.InParamsBlock = 2;
         if (t == "]") state.InParamsBlock = 1;
     } else if (t == "<" && i + 2 < T.Size() && T[i + 2] == ">" && !T.Tokens[i + 2].IsMarker()) {
-        AddSymbolReference(state, "<" + T[i + 1] + ">", {}, CatConstant, line, RefPlain);
+        std::string constant = "<";
+        constant.append(T[i + 1]);
+        constant += '>';
+        AddSymbolReference(state, constant, {}, CatConstant, line, RefPlain);
     } else if (t == ",") {
         ++state.ArgumentIndex;
     } else if (t == "(") {
@@ -313,15 +318,15 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
         if (n >= 8) {
             state.SkipSymbols = T[2] == "ERRF" && state.Settings.IgnoreERRF;
             std::string& component = state.Result.ComponentName;
-            if (component.empty()) component = ComponentWord(T[5]);
+            if (component.empty()) component = ComponentWord(std::string(T[5]));
             if (T[5] == UpperCase(component)) {
-                state.CurrentParentNode = AddStructureNode(state, KindForm, T[7], line);
+                state.CurrentParentNode = AddStructureNode(state, KindForm, tokens[7].Text, line);
             } else if (T[5] == "ENTITY") {
-                state.CurrentParentNode = AddStructureNode(state, KindEntity, T[7], line);
+                state.CurrentParentNode = AddStructureNode(state, KindEntity, tokens[7].Text, line);
             } else if (T[5] == "FIELD") {
-                state.CurrentParentNode = AddStructureNode(state, KindField, T[7], line);
+                state.CurrentParentNode = AddStructureNode(state, KindField, tokens[7].Text, line);
             }
-            state.CurrentParentNode = AddStructureNode(state, KindTrigger, T[2], line);
+            state.CurrentParentNode = AddStructureNode(state, KindTrigger, tokens[2].Text, line);
         }
         tokens.clear();
         return;
@@ -329,7 +334,7 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
     if ((n > 1 && T[1] == "OPERATION") || (n > 2 && T[2] == "OPERATION")) {
         const size_t at = (n > 1 && T[1] == "OPERATION") ? 2 : 3;
         if (at < n) {
-            const std::string name = T[at];
+            const std::string name(T[at]);
             AddStructureNode(state, KindOperation, name, line);
             if (!warningsOnly) AddSymbolReference(state, name, {}, CatOperation, line, RefOperationDef);
         }
@@ -338,7 +343,7 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
     }
     if (n > 1 && T[1] == "ENTRY") {
         if (n > 2) {
-            const std::string name = T[2];
+            const std::string name(T[2]);
             AddStructureNode(state, KindEntry, name, line);
             if (!warningsOnly) AddSymbolReference(state, name, {}, CatEntry, line, RefEntryDef);
             state.Result.EntryList.push_back(UpperCase(name));
@@ -347,7 +352,7 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
         return;
     }
     if ((T[0] == "INFO" || T[0] == "WARNING" || T[0] == "ERROR") && n >= 2 && T[1] == ":") {
-        std::string name = T[0];
+        std::string name(T[0]);
         if (state.Settings.ServiceWarnings && line >= 0 &&
             static_cast<size_t>(line) < state.Lines.size()) {
             const std::string& raw = state.Lines[static_cast<size_t>(line)];
@@ -368,9 +373,11 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
 
     size_t start = 0;
     size_t last = n - 1;
-    const std::string& t0 = T[0];
+    const std::string_view t0 = T[0];
     if (!t0.empty() && t0[0] == '#' && n > 1) {
-        AddSymbolReference(state, t0 + T[1], {}, CatPrecompiler, line, RefPlain);
+        std::string directive(t0);
+        directive.append(T[1]);
+        AddSymbolReference(state, directive, {}, CatPrecompiler, line, RefPlain);
         start = n;
     } else if (t0 == "PARAMS") {
         state.InParamsBlock = 1;
@@ -381,8 +388,8 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
         start = n;
     } else if (state.InParamsBlock == 1) {
         if (n >= 3) {
-            const std::string name = T[n - 3];
-            const std::string& direction = T[n - 1];
+            const std::string name(T[n - 3]);
+            const std::string_view direction = T[n - 1];
             const int kind = direction == "IN" ? RefParamIn
                              : direction == "OUT" ? RefParamOut
                                                   : RefParamInOut;

@@ -25,9 +25,14 @@ void SetKeyValue(SymbolKey& key, int position, uint32_t value) {
 
 void AppendKeyString(std::string& out, int category, uint32_t value2, uint32_t value3,
                      std::string_view name) {
-    out.push_back(static_cast<char>(category));
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value2 >> shift) & 0xFF));
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value3 >> shift) & 0xFF));
+    char header[9];
+    header[0] = static_cast<char>(category);
+    for (int i = 0; i < 4; ++i) {
+        header[1 + i] = static_cast<char>((value2 >> (24 - 8 * i)) & 0xFF);
+        header[5 + i] = static_cast<char>((value3 >> (24 - 8 * i)) & 0xFF);
+    }
+    out.reserve(out.size() + sizeof header + name.size());
+    out.append(header, sizeof header);
     out.append(name);
 }
 

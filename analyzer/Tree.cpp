@@ -1,6 +1,7 @@
 #include "analyzer/Tree.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace lumorca {
@@ -14,8 +15,9 @@ void Tree::Renumber(std::vector<TreeNode*>& list, size_t from) {
     for (size_t i = from; i < list.size(); ++i) list[i]->Row = static_cast<int>(i);
 }
 
-TreeNode* Tree::Add(TreeNode* parent, std::string caption, int image) {
+TreeNode* Tree::Add(TreeNode* parent, std::string caption, int image, NodeRole role) {
     TreeNode& node = pool_.emplace_back();
+    node.Role = role;
     node.Caption = std::move(caption);
     node.Image = image;
     node.SelectedImage = image;
@@ -27,8 +29,8 @@ TreeNode* Tree::Add(TreeNode* parent, std::string caption, int image) {
 }
 
 TreeNode* Tree::AddWithRecord(TreeNode* parent, std::string caption, int image,
-                              const NodeRecord& record) {
-    TreeNode* node = Add(parent, std::move(caption), image);
+                              const NodeRecord& record, NodeRole role) {
+    TreeNode* node = Add(parent, std::move(caption), image, role);
     node->HasRecord = true;
     node->Record = record;
     return node;
@@ -65,22 +67,38 @@ void Tree::Move(TreeNode* node, TreeNode* newParent, int position) {
     Renumber(list, target);
 }
 
-void Tree::MoveEach(const std::vector<std::pair<TreeNode*, TreeNode*>>& nodesAndParents, int position) {
-    std::unordered_set<const TreeNode*> moving;
-    std::vector<std::vector<TreeNode*>*> left;
-    for (const auto& [node, newParent] : nodesAndParents) {
-        moving.insert(node);
-        left.push_back(&SiblingsOf(node));
+void Tree::MoveAll(const std::vector<Relocation>& moves) {
+    std::unordered_set<TreeNode*> moving;
+    std::vector<TreeNode*> oldParents;
+    for (const Relocation& move : moves) {
+        if (!moving.insert(move.Node).second) continue;
+        oldParents.push_back(move.Node->Parent);
     }
-    std::sort(left.begin(), left.end());
-    left.erase(std::unique(left.begin(), left.end()), left.end());
-    for (std::vector<TreeNode*>* list : left) {
-        std::erase_if(*list, [&moving](const TreeNode* node) { return moving.count(node) != 0; });
-        Renumber(*list);
+    std::unordered_set<TreeNode*> cleaned;
+    for (TreeNode* parent : oldParents) {
+        if (!cleaned.insert(parent).second) continue;
+        std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+        std::erase_if(list, [&moving](TreeNode* node) { return moving.count(node) != 0; });
+        Renumber(list);
     }
-    for (const auto& [node, newParent] : nodesAndParents) {
-        node->Parent = nullptr;
-        Move(node, newParent, position);
+    // Per new parent: the nodes put in front (the last one first) and behind.
+    std::unordered_map<TreeNode*, std::pair<std::vector<TreeNode*>, std::vector<TreeNode*>>> added;
+    std::vector<TreeNode*> newParents;
+    for (const Relocation& move : moves) {
+        auto [it, inserted] = added.try_emplace(move.NewParent);
+        if (inserted) newParents.push_back(move.NewParent);
+        (move.Front ? it->second.first : it->second.second).push_back(move.Node);
+        move.Node->Parent = move.NewParent;
+    }
+    for (TreeNode* parent : newParents) {
+        auto& [front, back] = added[parent];
+        std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+        std::vector<TreeNode*> joined(front.rbegin(), front.rend());
+        joined.reserve(front.size() + list.size() + back.size());
+        joined.insert(joined.end(), list.begin(), list.end());
+        joined.insert(joined.end(), back.begin(), back.end());
+        list = std::move(joined);
+        Renumber(list);
     }
 }
 

@@ -11,6 +11,19 @@
 
 namespace lumorca {
 
+// What a node stands for. Set when the node is made; nothing reads a role
+// from a node's caption, image or record.
+enum class NodeRole : uint8_t {
+    Plain,
+    Structure,  // a node of the structure tree
+    XRefRoot,   // the component at the top of the cross-reference tree
+    Category,   // a symbol category; its record's Kind is the category
+    Group,      // an entity, or the locals or parameters of one structure
+    Symbol,
+    Reference,  // one use of a symbol; its record holds line and kind
+    Call,       // a node of a call tree
+};
+
 // Node data of all three trees: a structure node, a reference, a call.
 struct NodeRecord {
     int32_t StructureIndex = -1;
@@ -23,6 +36,7 @@ struct TreeNode {
     int Image = 0;
     int SelectedImage = 0;
     int StateImage = 0;  // 1 = warning mark
+    NodeRole Role = NodeRole::Plain;
     bool HasRecord = false;
     NodeRecord Record;
     bool Expanded = false;  // the state the view should show after a rebuild
@@ -51,9 +65,10 @@ public:
     void Clear();
 
     // Appends a node under parent (a root when parent is null).
-    TreeNode* Add(TreeNode* parent, std::string caption, int image = 0);
+    TreeNode* Add(TreeNode* parent, std::string caption, int image = 0,
+                  NodeRole role = NodeRole::Plain);
     TreeNode* AddWithRecord(TreeNode* parent, std::string caption, int image,
-                            const NodeRecord& record);
+                            const NodeRecord& record, NodeRole role = NodeRole::Plain);
     // Inserts at a position among parent's children (or the roots).
     TreeNode* Insert(TreeNode* parent, int position, std::string caption, int image = 0);
     // Takes a node (with its subtree) out of the tree; its memory stays in
@@ -61,10 +76,15 @@ public:
     void Remove(TreeNode* node);
     // Moves a node with its subtree under newParent at position (-1: last).
     void Move(TreeNode* node, TreeNode* newParent, int position = -1);
-    // Moves each node (with its subtree) under its new parent at position
-    // (-1: last), in the order given. The lists they leave are compacted once,
-    // so taking many nodes out of one long list stays linear.
-    void MoveEach(const std::vector<std::pair<TreeNode*, TreeNode*>>& nodesAndParents, int position);
+    // Many moves at once, as Move(node, parent, 0) (front) or Move(node,
+    // parent) (back) one after the other would make them, in time linear in
+    // the lists concerned.
+    struct Relocation {
+        TreeNode* Node;
+        TreeNode* NewParent;
+        bool Front;
+    };
+    void MoveAll(const std::vector<Relocation>& moves);
     // Stable sort of one node's children (or the roots for null).
     void SortChildren(TreeNode* parent,
                       const std::function<bool(const TreeNode*, const TreeNode*)>& less);

@@ -1,5 +1,7 @@
 #include "analyzer/Vocabulary.h"
 
+#include "analyzer/TreeImages.h"
+
 namespace lumorca {
 
 bool IsReadKind(int kind) {
@@ -24,32 +26,32 @@ bool IsWriteKind(int kind) {
 
 int RefKindImage(int kind) {
     switch (kind) {
-        case 2: return 7;
-        case 3: return 8;
-        case 4: return 33;
-        case 5: return 9;
-        case 6: return 22;
-        case 7: return 23;
-        case 8: case 16: return 12;
-        case 9: return 15;
-        case 10: return 16;
-        case 11: return 17;
-        case 12: return 18;
-        case 13: return 20;
-        case 14: return 19;
-        case 15: return 21;
-        case 17: return 30;
-        case 18: return 31;
-        case 19: return 32;
-        case 20: return 13;
-        case 21: return 24;
-        case 22: return 14;
-        case 23: case 26: case 31: return 10;
-        case 24: case 25: return 4;
-        case 28: return 27;
-        case 29: return 29;
-        case 30: return 28;
-        default: return 11;
+        case RefRead: return ImageRead;
+        case RefWrite: return ImageWritten;
+        case RefInit: return ImageInitialised;
+        case RefCondition: return ImageCondition;
+        case RefCall: return ImageCallArgument;
+        case RefActivate: return ImageActivate;
+        case 8: case RefRelease: return ImageRelease;
+        case RefSetocc: return ImageSetocc;
+        case RefCreocc: return ImageCreocc;
+        case RefRemocc: return ImageRemocc;
+        case RefClear: return ImageClear;
+        case RefStore: return ImageStore;
+        case RefRetrieve: return ImageRetrieve;
+        case RefDiscard: return ImageDiscard;
+        case RefCurOccVideo: return ImageCurOccVideo;
+        case RefSort: return ImageSort;
+        case RefPrintBreak: return ImagePrintBreak;
+        case RefFieldSyntax: return ImageFieldSyntax;
+        case RefPrompt: return ImagePrompt;
+        case RefLabelDef: return ImageLabel;
+        case RefGoto: case RefFunctionCall: case RefActivateTarget: return ImageCall;
+        case RefOperationDef: case RefEntryDef: return ImageEntry;
+        case RefParamIn: return ImageParamIn;
+        case RefParamOut: return ImageParamOut;
+        case RefParamInOut: return ImageParamInOut;
+        default: return ImagePlain;
     }
 }
 

@@ -187,7 +187,7 @@ void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines,
         const TreeNode* group = groups.Find(kindWord + " " + symbol->Caption);
         const int expected = group ? static_cast<int>(group->Children.size()) : 0;
         for (TreeNode* ref : symbol->Children) {
-            if (!ref->HasRecord || ref->Record.Kind != RefFunctionCall) continue;
+            if (ref->Role != NodeRole::Reference || ref->Record.Kind != RefFunctionCall) continue;
             if (CountCallArguments(lines, ref->Record.Line, symbol->Caption) != expected) {
                 ref->StateImage = 1;
                 symbol->StateImage = 1;

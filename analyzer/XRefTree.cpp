@@ -2,6 +2,7 @@
 
 #include "analyzer/LineModel.h"
 #include "analyzer/Tree.h"
+#include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
 #include "texts/Texts.h"
 
@@ -48,7 +49,7 @@ std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language) {
     TreeNode* root = xref.FirstRoot();
     if (root == nullptr) return items;
     for (TreeNode* node : root->Children) {
-        const int category = node->HasRecord ? node->Record.Kind : 0;
+        const int category = node->Role == NodeRole::Category ? node->Record.Kind : 0;
         node->Caption = CategoryCaption(category, language);
         items.push_back(node->Caption);
         if (category == CatEntry || category == CatOperation) RecaptionMovedGroups(node, language);
@@ -86,8 +87,10 @@ TreeNode* ChildIndex::Find(const std::string& caption) const {
 }
 
 std::string StructureKindCaption(int headerKind, int language) {
-    if (headerKind == 2) return CaptionOf(CatEntry, language);
-    if (headerKind == 3 || headerKind == 4) return CaptionOf(CatOperation, language);
+    if (headerKind == HeaderEntry) return CaptionOf(CatEntry, language);
+    if (headerKind == HeaderOperation || headerKind == HeaderQualifiedOperation) {
+        return CaptionOf(CatOperation, language);
+    }
     return {};
 }
 
@@ -99,48 +102,50 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
     if (sortLocals) {
         const ChildIndex entrySymbols(FindXRefNode(xref, {entries}));
         const ChildIndex operationSymbols(FindXRefNode(xref, {operations}));
+        std::vector<Tree::Relocation> moves;
+        std::vector<TreeNode*> owners;
         for (const std::string* groupCaption : {&parameters, &locals}) {
             TreeNode* category = FindXRefNode(xref, {*groupCaption});
             if (category == nullptr) continue;
-            std::vector<std::pair<TreeNode*, TreeNode*>> moves;
             for (TreeNode* group : category->Children) {
                 const int kind = StructureLineKind(group->Caption);
                 TreeNode* symbol = nullptr;
-                if (kind == 2) {
+                if (kind == HeaderEntry) {
                     symbol = entrySymbols.Find(group->Caption.substr(std::min<size_t>(6, group->Caption.size())));
-                } else if (kind == 3 || kind == 4) {
+                } else if (kind == HeaderOperation || kind == HeaderQualifiedOperation) {
                     symbol = operationSymbols.Find(group->Caption.substr(std::min<size_t>(10, group->Caption.size())));
                 }
-                if (symbol != nullptr) moves.emplace_back(group, symbol);
-            }
-            // One pass: a listing may have tens of thousands of groups here.
-            xref.MoveEach(moves, 0);
-            for (const auto& [group, symbol] : moves) {
-                group->Image = 6;
-                group->SelectedImage = 6;
+                if (symbol == nullptr) continue;
+                moves.push_back({group, symbol, true});
+                owners.push_back(symbol);
+                group->Image = ImageSymbol;
+                group->SelectedImage = ImageSymbol;
                 group->Caption = *groupCaption;
-                Collapse(symbol);
             }
         }
+        xref.MoveAll(moves);
+        for (TreeNode* symbol : owners) Collapse(symbol);
         return;
     }
     const std::pair<const std::string*, const char*> owners[] = {{&entries, "Entry"},
                                                                  {&operations, "Operation"}};
+    TreeNode* const parameterHome = FindXRefNode(xref, {parameters});
+    TreeNode* const localHome = FindXRefNode(xref, {locals});
+    std::vector<Tree::Relocation> moves;
     for (const auto& [ownerCaption, kindWord] : owners) {
         TreeNode* category = FindXRefNode(xref, {*ownerCaption});
         if (category == nullptr) continue;
-        const std::vector<TreeNode*> symbols = category->Children;
-        for (TreeNode* symbol : symbols) {
-            const std::vector<TreeNode*> children = symbol->Children;
-            for (TreeNode* child : children) {
+        for (TreeNode* symbol : category->Children) {
+            for (TreeNode* child : symbol->Children) {
                 if (child->Caption != parameters && child->Caption != locals) continue;
-                TreeNode* home = FindXRefNode(xref, {child->Caption});
+                TreeNode* home = child->Caption == parameters ? parameterHome : localHome;
                 if (home == nullptr) continue;
                 child->Caption = std::string(kindWord) + " " + symbol->Caption;
-                xref.Move(child, home, -1);
+                moves.push_back({child, home, false});
             }
         }
     }
+    xref.MoveAll(moves);
 }
 
 }  // namespace lumorca

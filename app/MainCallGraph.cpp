@@ -29,11 +29,7 @@ QString TMain::MenuItemSaveCallGraphClick() {
     if (name.isEmpty()) return {};
     if (!QFileInfo(name).fileName().contains(QLatin1Char('.'))) name += QStringLiteral(".dot");
 
-    CallGraphInput input;
-    input.XRef = &Analysis.XRef;
-    input.Lines = &ListingLines_;
-    input.Starts = &StructureStarts;
-    const std::string dot = CallGraphDot(input);
+    const std::string dot = CallGraphDot(Analysis, ListingLines_);
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(dot.data(), static_cast<qint64>(dot.size())) != static_cast<qint64>(dot.size()) ||

@@ -21,6 +21,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "analyzer/ListingLoader.h"
 #include "app/ImageList.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
@@ -66,7 +67,11 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     setObjectName(QStringLiteral("Main"));
     setAcceptDrops(true);
     Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
-                  TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); };
+                  TraceSink* trace) {
+        LoadedListing loaded = AnalyzeReadListing(std::move(lines), settings, observer, trace);
+        lines = std::move(loaded.Lines);
+        return std::move(loaded.Analysis);
+    };
 
     CreateActions();
     CreateControls();

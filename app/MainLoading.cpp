@@ -20,7 +20,8 @@
 #include <QScrollBar>
 #include <QTreeView>
 
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
+#include "app/ListingFile.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -138,13 +139,10 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
 
 void TMain::ReadFile(const QString& name) {
     const int language = Options().Language;
-    ListingLines lines;
-    if (name == PasteName) {
-        lines = SplitClipboardText(ClipboardText ? ClipboardText() : std::string());
-    } else {
-        lines = ReadListingFile(QFile::encodeName(name).toStdString(), language);
-    }
-    CheckCorvaneListing(lines, language);
+    ListingLines lines = ReadListing(
+        name == PasteName ? ListingSource::Pasted(ClipboardText ? ClipboardText() : std::string())
+                          : ListingFileSource(name),
+        language);
     if (HasListing()) {
         Options().LastTrigger = Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
         Options().LastLineNr = SourceGrid->Row();

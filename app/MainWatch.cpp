@@ -6,9 +6,10 @@
 #include <QScrollBar>
 #include <QTreeView>
 
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "analyzer/XRefTree.h"
 #include "app/ListingBar.h"
+#include "app/ListingFile.h"
 #include "app/ListingWatcher.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
@@ -65,8 +66,7 @@ void TMain::ListingFileChanged() {
     }
     const int language = Options().Language;
     try {
-        CheckCorvaneListing(ReadListingFile(QFile::encodeName(ListingFileName).toStdString(), language),
-                            language);
+        ReadListing(ListingFileSource(ListingFileName), language);
     } catch (const ENoCorvaneSource&) {
         // Half written, or the compiler failed: the shown analysis stays.
         ListingUnreadableChecks = 0;

@@ -29,7 +29,7 @@ lumorca::TreeNode* TreeModel::NodeOf(const QModelIndex& index) const {
 
 QModelIndex TreeModel::IndexOf(const lumorca::TreeNode* node) const {
     if (node == nullptr || tree_ == nullptr) return {};
-    return createIndex(node->Row, 0, const_cast<lumorca::TreeNode*>(node));
+    return createIndex(node->Row, 0, node);
 }
 
 void TreeModel::NodeChanged(const lumorca::TreeNode* node) {
@@ -86,8 +86,6 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
                                        static_cast<qsizetype>(node->Caption.size()));
         case Qt::DecorationRole:
             return TreeImage(node->Image, node->StateImage == 1);
-        case NodeRole:
-            return QVariant::fromValue(static_cast<void*>(const_cast<lumorca::TreeNode*>(node)));
         default:
             return {};
     }

@@ -13,8 +13,6 @@ namespace lumorca::gui {
 class TreeModel : public QAbstractItemModel {
     Q_OBJECT
 public:
-    static constexpr int NodeRole = Qt::UserRole + 1;
-
     explicit TreeModel(QObject* parent = nullptr);
 
     // Shows `tree` (may be null). The tree must outlive the model or be

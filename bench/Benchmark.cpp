@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "analyzer/Analysis.h"
 #include "analyzer/CallTree.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "bench/ListingGenerator.h"
 
 #ifdef __linux__
@@ -52,34 +51,69 @@ struct Figures {
     double CallTreesMs = 0;
     size_t CallNodes = 0;
     size_t CappedTrees = 0;
+    double LoadMs = 0;  // reading the bytes into lines as well
+    double PeakMb = 0;
+    double WordCountMs = -1;  // `wc -w` over the same bytes, -1 when it could not run
 };
+
+// The best of three runs of `wc -w` over the bytes, process start included.
+double WordCountMilliseconds(const std::string& bytes) {
+    const std::string file = "lumorca-bench-words.pro";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << bytes;
+        if (!out) return -1;
+    }
+    const std::string command = "wc -w < " + file + " > /dev/null";
+    double best = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        const Clock::time_point start = Clock::now();
+        if (std::system(command.c_str()) != 0) {
+            best = -1;
+            break;
+        }
+        best = std::min(best, Milliseconds(start));
+    }
+    std::remove(file.c_str());
+    return best;
+}
 
 Figures Measure(size_t lines) {
     lumorca::bench::ListingShape shape;
     shape.Lines = lines;
-    const std::string bytes = lumorca::bench::GenerateListing(shape);
-    lumorca::ListingLines listing = lumorca::SplitFileText(bytes);
+    const lumorca::ListingSource source =
+        lumorca::ListingSource::FileBytes(lumorca::bench::GenerateListing(shape));
     const lumorca::AnalysisSettings settings;
 
     Figures figures;
-    figures.Lines = listing.size();
     // The best of three runs: the machine is shared. Processor time too,
     // which other processes on the machine disturb less than wall time.
+    // The analysis stage alone, on the lines as read, and the whole load.
     figures.AnalysisMs = 1e300;
     figures.AnalysisCpuMs = 1e300;
-    lumorca::AnalysisResult result;
+    figures.LoadMs = 1e300;
+    lumorca::LoadedListing loaded;
+    const lumorca::ListingLines read = lumorca::ReadListing(source, settings.Language);
     for (int run = 0; run < 3; ++run) {
-        lumorca::ListingLines copy = listing;
-        result = lumorca::AnalysisResult();
+        loaded = lumorca::LoadedListing();
+        lumorca::ListingLines copy = read;
         const Clock::time_point start = Clock::now();
         const std::clock_t cpuStart = std::clock();
-        lumorca::AnalysisResult analysed = lumorca::AnalyzeListing(copy, settings);
+        lumorca::LoadedListing analysed = lumorca::AnalyzeReadListing(std::move(copy), settings);
         const double cpu = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
         figures.AnalysisMs = std::min(figures.AnalysisMs, Milliseconds(start));
         figures.AnalysisCpuMs = std::min(figures.AnalysisCpuMs, cpu);
-        result = std::move(analysed);
-        if (run == 2) listing = std::move(copy);
+        analysed = lumorca::LoadedListing();
+        const Clock::time_point loadStart = Clock::now();
+        analysed = lumorca::LoadListing(source, settings);
+        figures.LoadMs = std::min(figures.LoadMs, Milliseconds(loadStart));
+        loaded = std::move(analysed);
     }
+    figures.PeakMb = PeakMegabytes();
+    figures.WordCountMs = WordCountMilliseconds(source.Bytes());
+    const lumorca::ListingLines& listing = loaded.Lines;
+    const lumorca::AnalysisResult& result = loaded.Analysis;
+    figures.Lines = listing.size();
 
     const Clock::time_point start = Clock::now();
     for (lumorca::CallDirection direction :
@@ -116,8 +150,14 @@ int main(int argc, char** argv) {
         all.push_back(f);
         std::printf("%8zu lines: analysis %7.1f ms (processor %7.1f ms), peak %6.1f MB; call trees of "
                     "every entry, both directions: %7.1f ms, %zu nodes, %zu capped\n",
-                    f.Lines, f.AnalysisMs, f.AnalysisCpuMs, PeakMegabytes(), f.CallTreesMs, f.CallNodes,
+                    f.Lines, f.AnalysisMs, f.AnalysisCpuMs, f.PeakMb, f.CallTreesMs, f.CallNodes,
                     f.CappedTrees);
+        if (f.WordCountMs > 0) {
+            std::printf("%8zu lines: wc -w %7.1f ms; analysis / wc -w %5.2f x; whole load (bytes to "
+                        "analysis) %7.1f ms, %5.2f x\n",
+                        f.Lines, f.WordCountMs, f.AnalysisMs / f.WordCountMs, f.LoadMs,
+                        f.LoadMs / f.WordCountMs);
+        }
     }
     if (all.size() >= 2 && all.front().AnalysisMs > 0 && all.front().AnalysisCpuMs > 0) {
         std::printf("growth %zu -> %zu lines: %.1f x (processor %.1f x)\n", all.front().Lines,

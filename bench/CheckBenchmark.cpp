@@ -14,10 +14,10 @@
 #include <thread>
 #include <vector>
 
-#include "analyzer/Analysis.h"
 #include "analyzer/Findings.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "bench/ListingGenerator.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -45,16 +45,9 @@ Timing Best(int rounds, const std::function<void()>& run) {
 // What `lumorca-cli check` does for one file, short of printing.
 size_t CheckOne(const std::string& file) {
     lumorca::AnalysisSettings settings;
-    lumorca::ListingLines lines = lumorca::ReadListingFile(file, settings.Language);
-    lumorca::CheckCorvaneListing(lines, settings.Language);
-    const std::vector<int32_t> kept = lumorca::KeptLineIndexes(lines, settings.IgnoreEmptyLines);
-    const lumorca::AnalysisResult result = lumorca::AnalyzeListing(lines, settings);
-    lumorca::FindingsInput input;
-    input.XRef = &result.XRef;
-    input.Lines = &lines;
-    input.KeptLines = &kept;
-    input.Settings = &settings;
-    return lumorca::CollectFindings(input).size();
+    const lumorca::LoadedListing listing =
+        lumorca::LoadListing(lumorca::ListingSource::File(file), settings);
+    return lumorca::CollectFindings(listing, settings).size();
 }
 
 void Print(const char* what, const Timing& t, const Timing& base, const char* baseName) {
@@ -72,10 +65,10 @@ int main(int argc, char** argv) {
     const std::string file = dir + "/check_benchmark.pro";
     std::ofstream(file, std::ios::binary) << lumorca::bench::GenerateListing(shape);
 
-    const lumorca::ListingLines original = lumorca::ReadListingFile(file, 1);
+    const lumorca::ListingLines original =
+        lumorca::ReadListing(lumorca::ListingSource::File(file), lumorca::LanguageEnglish);
     const Timing analysis = Best(5, [&] {
-        lumorca::ListingLines lines = original;
-        lumorca::AnalyzeListing(lines, lumorca::AnalysisSettings{});
+        lumorca::AnalyzeReadListing(original, lumorca::AnalysisSettings{});
     });
     size_t findings = 0;
     const Timing check = Best(5, [&] { findings = CheckOne(file); });

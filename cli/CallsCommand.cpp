@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "analyzer/Analysis.h"
 #include "analyzer/CallTree.h"
 #include "analyzer/CallTreeText.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "cli/Command.h"
 #include "cli/Options.h"
 
@@ -76,15 +75,12 @@ CallsArguments ParseArguments(const std::vector<std::string>& args) {
 
 int RunCalls(Context& context) {
     const CallsArguments args = ParseArguments(context.Args);
-    const int language = context.Settings.Language;
-    ListingLines lines = ReadListingFile(args.File, language);
-    CheckCorvaneListing(lines, language);
-    const AnalysisResult result = AnalyzeListing(lines, context.Settings);
-    if (result.Empty()) throw ENoCorvaneSource(language);
+    const LoadedListing listing = LoadListing(ListingSource::File(args.File), context.Settings);
+    const AnalysisResult& result = listing.Analysis;
 
     const CallDirection direction =
         args.Direction == 1 ? CallDirection::Calling : CallDirection::CalledFrom;
-    const CallGraph graph(result.XRef, lines, result.StructureStarts, result.EntryList,
+    const CallGraph graph(result.XRef, listing.Lines, result.StructureStarts, result.EntryList,
                           context.Settings, direction);
     if (args.Dot) {
         WriteCallTreeDot(*context.Out, graph, args.Entry);

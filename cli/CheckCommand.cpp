@@ -8,10 +8,9 @@
 #include <system_error>
 #include <thread>
 
-#include "analyzer/Analysis.h"
 #include "analyzer/Findings.h"
 #include "analyzer/Fingerprint.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "analyzer/Suppressions.h"
 #include "analyzer/TextEncoding.h"
 #include "cli/Baseline.h"
@@ -41,23 +40,12 @@ FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settin
     FileReport report;
     report.File = fileName;
     try {
-        ListingLines lines = ReadListingFile(fileName, settings.Language);
-        CheckCorvaneListing(lines, settings.Language);
         // Suppressions are read from the file as it is, empty lines included.
-        const ListingLines fileLines = lines;
-        const std::vector<int32_t> kept = KeptLineIndexes(lines, settings.IgnoreEmptyLines);
-        const AnalysisResult result = AnalyzeListing(lines, settings);
-        if (result.Empty()) throw ENoCorvaneSource(settings.Language);
-        FindingsInput input;
-        input.XRef = &result.XRef;
-        input.Lines = &lines;
-        // The drop rule is applied to the file once more; should the two ever
-        // disagree, lines are reported as the analysis numbers them.
-        input.KeptLines = kept.size() == lines.size() ? &kept : nullptr;
-        input.Settings = &settings;
-        report.Findings = CollectFindings(input);
-        const std::vector<StructureSpan> spans =
-            StructureSpans(lines, result.StructureStarts, input.KeptLines);
+        const ListingLines fileLines = ReadListing(ListingSource::File(fileName), settings.Language);
+        const LoadedListing listing = AnalyzeReadListing(fileLines, settings);
+        report.Findings = CollectFindings(listing, settings);
+        const std::vector<StructureSpan> spans = StructureSpans(
+            listing.Lines, listing.Analysis.StructureStarts, &listing.Analysis.FileLines);
         IdentifyFindings(report.Findings, spans);
         ApplySuppressions(report.Findings, fileLines, spans);
         report.Usable = true;

@@ -2,9 +2,8 @@
 // views are filled from.
 #include <ostream>
 
-#include "analyzer/Analysis.h"
 #include "analyzer/AnalysisDump.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "cli/Command.h"
 #include "cli/Options.h"
 
@@ -13,12 +12,9 @@ namespace {
 
 int RunDump(Context& context) {
     if (context.Args.size() != 1) throw UsageError("usage: lumorca-cli dump FILE");
-    const int language = context.Settings.Language;
-    ListingLines lines = ReadListingFile(context.Args.front(), language);
-    CheckCorvaneListing(lines, language);
-    const AnalysisResult result = AnalyzeListing(lines, context.Settings);
-    if (result.Empty()) throw ENoCorvaneSource(language);
-    WriteAnalysisDump(*context.Out, result, lines.size());
+    const LoadedListing listing =
+        LoadListing(ListingSource::File(context.Args.front()), context.Settings);
+    WriteAnalysisDump(*context.Out, listing.Analysis, listing.Lines.size());
     return ExitOk;
 }
 

@@ -2,7 +2,7 @@
 // of lines. Cheap check for scripts that a file is a usable listing.
 #include <ostream>
 
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "cli/Command.h"
 #include "cli/Options.h"
 
@@ -12,9 +12,7 @@ namespace {
 int RunLines(Context& context) {
     if (context.Args.size() != 1) throw UsageError("usage: lumorca-cli lines FILE");
     const std::string& fileName = context.Args.front();
-    const int language = context.Settings.Language;
-    const ListingLines lines = ReadListingFile(fileName, language);
-    CheckCorvaneListing(lines, language);
+    const ListingLines lines = ReadListing(ListingSource::File(fileName), context.Settings.Language);
     *context.Out << lines.size() << "\n";
     return ExitOk;
 }

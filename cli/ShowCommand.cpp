@@ -3,8 +3,7 @@
 #include <charconv>
 #include <ostream>
 
-#include "analyzer/Analysis.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/ListingLoader.h"
 #include "analyzer/SourceText.h"
 #include "cli/Command.h"
 #include "cli/Options.h"
@@ -49,12 +48,9 @@ int RunShow(Context& context) {
     if (structure < 0 || !haveFile) throw UsageError(kUsage);
 
     const AnalysisSettings& settings = context.Settings;
-    const int language = settings.Language;
-    ListingLines lines = ReadListingFile(file, language);
-    CheckCorvaneListing(lines, language);
-    const AnalysisResult result = AnalyzeListing(lines, settings);
-    if (result.Empty()) throw ENoCorvaneSource(language);
-    const StructureStartList& starts = result.StructureStarts;
+    const LoadedListing listing = LoadListing(ListingSource::File(file), settings);
+    const ListingLines& lines = listing.Lines;
+    const StructureStartList& starts = listing.Analysis.StructureStarts;
     if (structure >= static_cast<int32_t>(starts.size())) {
         throw UsageError("no structure " + std::to_string(structure) + ": the listing has " +
                          std::to_string(starts.size()) + " (0 to " +

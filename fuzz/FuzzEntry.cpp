@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
-#include "analyzer/Analysis.h"
+#include "analyzer/CallGraphDot.h"
 #include "analyzer/CallTree.h"
-#include "analyzer/ListingReader.h"
+#include "analyzer/Findings.h"
+#include "analyzer/ListingLoader.h"
 
 namespace lumorca::fuzz {
 
@@ -62,11 +63,17 @@ void AnalyzeBytes(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const AnalysisSettings settings = SettingsFor(data, size);
     for (bool pasted : {false, true}) {
-        ListingLines lines = pasted ? SplitClipboardText(bytes) : SplitFileText(bytes);
-        if (!IsCorvaneListing(lines)) continue;
-        const AnalysisResult result = AnalyzeListing(lines, settings);
-        if (result.Empty()) continue;
-        CallTrees(result, lines, settings);
+        const std::string text(bytes);
+        LoadedListing listing;
+        try {
+            listing = LoadListing(pasted ? ListingSource::Pasted(text) : ListingSource::FileBytes(text),
+                                  settings);
+        } catch (const ENoCorvaneSource&) {
+            continue;
+        }
+        CallTrees(listing.Analysis, listing.Lines, settings);
+        CallGraphDot(listing);
+        CollectFindings(listing, settings);
         if (!pasted) break;  // the pasted reading mostly gives the same lines
     }
 }

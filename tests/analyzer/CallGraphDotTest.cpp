@@ -31,22 +31,22 @@ protected:
 
     void SetUp() override {
         TreeNode* root = xref.Add(nullptr, "Form X", 0);
-        TreeNode* ops = xref.AddWithRecord(root, "Operations", 5, {-1, -1, 1});
-        TreeNode* get = xref.AddWithRecord(ops, "get", 6, {-1, -1, 0});
-        xref.AddWithRecord(get, "8", 4, {4, 8, 24});
-        TreeNode* entries = xref.AddWithRecord(root, "Entries", 5, {-1, -1, 2});
-        TreeNode* a = xref.AddWithRecord(entries, "lp_a", 6, {-1, -1, 0});
-        xref.AddWithRecord(a, "2", 10, {1, 2, 26});
-        xref.AddWithRecord(a, "4", 4, {2, 4, 25});
-        TreeNode* wrong = xref.AddWithRecord(a, "7", 10, {3, 7, 26});
+        TreeNode* ops = xref.AddWithRecord(root, "Operations", 5, {-1, -1, 1}, NodeRole::Category);
+        TreeNode* get = xref.AddWithRecord(ops, "get", 6, {-1, -1, 0}, NodeRole::Symbol);
+        xref.AddWithRecord(get, "8", 4, {4, 8, 24}, NodeRole::Reference);
+        TreeNode* entries = xref.AddWithRecord(root, "Entries", 5, {-1, -1, 2}, NodeRole::Category);
+        TreeNode* a = xref.AddWithRecord(entries, "lp_a", 6, {-1, -1, 0}, NodeRole::Symbol);
+        xref.AddWithRecord(a, "2", 10, {1, 2, 26}, NodeRole::Reference);
+        xref.AddWithRecord(a, "4", 4, {2, 4, 25}, NodeRole::Reference);
+        TreeNode* wrong = xref.AddWithRecord(a, "7", 10, {3, 7, 26}, NodeRole::Reference);
         wrong->StateImage = 1;
         a->StateImage = 1;
-        TreeNode* b = xref.AddWithRecord(entries, "lp_b", 6, {-1, -1, 0});
+        TreeNode* b = xref.AddWithRecord(entries, "lp_b", 6, {-1, -1, 0}, NodeRole::Symbol);
         b->StateImage = 1;
-        xref.AddWithRecord(b, "6", 4, {3, 6, 25});
-        TreeNode* gone = xref.AddWithRecord(entries, "lp_gone", 6, {-1, -1, 0});
+        xref.AddWithRecord(b, "6", 4, {3, 6, 25}, NodeRole::Reference);
+        TreeNode* gone = xref.AddWithRecord(entries, "lp_gone", 6, {-1, -1, 0}, NodeRole::Symbol);
         gone->StateImage = 1;
-        xref.AddWithRecord(gone, "3", 10, {1, 3, 26});
+        xref.AddWithRecord(gone, "3", 10, {1, 3, 26}, NodeRole::Reference);
     }
 
     std::string Dot(const std::vector<int32_t>* kept = nullptr) {

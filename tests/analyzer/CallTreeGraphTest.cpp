@@ -23,7 +23,7 @@ public:
         lines.push_back("Banner");
         starts.push_back(0);
         TreeNode* root = xref.Add(nullptr, "Form F", 0);
-        entries = xref.AddWithRecord(root, "Entries", 5, NodeRecord{-1, -1, 2});
+        entries = xref.AddWithRecord(root, "Entries", 5, NodeRecord{-1, -1, 2}, NodeRole::Category);
     }
 
     // A trigger header with its separator; returns the structure index.
@@ -61,14 +61,14 @@ public:
         if (line < 0) line = static_cast<int32_t>(lines.size()) - 1;
         if (structure < 0) structure = static_cast<int32_t>(starts.size()) - 1;
         xref.AddWithRecord(Symbol(name), std::to_string(line), 11,
-                           NodeRecord{structure, line, kind});
+                           NodeRecord{structure, line, kind}, NodeRole::Reference);
     }
     TreeNode* Symbol(const std::string& name) {
         const std::string caption = LowerCase(name);
         for (TreeNode* node : entries->Children) {
             if (node->Caption == caption) return node;
         }
-        return xref.AddWithRecord(entries, caption, 6, NodeRecord{-1, -1, 0});
+        return xref.AddWithRecord(entries, caption, 6, NodeRecord{-1, -1, 0}, NodeRole::Symbol);
     }
 
     ListingLines lines;

@@ -80,6 +80,19 @@ TEST(CallTreeOfListing, CalledFromTwoTriggersAndTwiceFromOneEntry) {
               "    <INIT> from Form: F\t25\t0\t2\t7\t-\n");
 }
 
+TEST(CallTreeOfListing, CallersWhoseHeaderIsInUpperCaseAreExpanded) {
+    ListingLines lines = TwoTriggersAndAnEntry();
+    lines[10] = "******        ENTRY LP_Y";
+    const Analysed a(lines);
+    EXPECT_EQ(a.Calls("LP_X", CallDirection::CalledFrom),
+              "entry LP_X\t4\t0\t3\t8\t-\n"
+              "  <EXEC> from Form: F\t25\t0\t1\t2\t-\n"
+              "  <INIT> from Form: F\t25\t0\t2\t6\t-\n"
+              "  ENTRY LP_Y\t26\t0\t4\t11\t-\n"
+              "    <INIT> from Form: F\t25\t0\t2\t7\t-\n"
+              "  ENTRY LP_Y ...\t26\t0\t4\t12\t-\n");
+}
+
 // LP_A and LP_B call each other; LP_B calls LP_C on its last line, and LP_C
 // calls LP_A on the last line of the listing; LIB_X is not defined.
 ListingLines MutualCalls() {

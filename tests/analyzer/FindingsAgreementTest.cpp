@@ -4,9 +4,7 @@
 // finding on its line.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "analyzer/Analysis.h"
 #include "analyzer/Findings.h"
@@ -115,34 +113,6 @@ TEST(FindingsAgreement, GeneratedListings) {
                             "seed " + std::to_string(seed) + ", variant " + std::to_string(v),
                             v == 0);
         }
-    }
-}
-
-TEST(FindingsAgreement, DroppedLinesAreTheOnesTheAnalysisDrops) {
-    std::ifstream file(std::string(LUMORCA_SOURCE_DIR) + "/examples/orders.pro", std::ios::binary);
-    std::ostringstream read;
-    read << file.rdbuf();
-    const std::string bytes = read.str();
-    // Blank and empty numbered lines among the listing's own.
-    std::string padded;
-    std::istringstream in(bytes);
-    std::string line;
-    for (int i = 0; std::getline(in, line); ++i) {
-        padded += line + "\n";
-        if (i % 7 == 3) padded += "\n";
-        if (i % 11 == 5) padded += "    12        \n";
-        if (i % 13 == 6) padded += " \t\n";
-    }
-    const ListingLines lines = SplitFileText(padded);
-    AnalysisSettings settings;
-    settings.IgnoreEmptyLines = true;
-    ListingLines analysed = lines;
-    AnalyzeListing(analysed, settings);
-    const std::vector<int32_t> kept = KeptLineIndexes(lines, true);
-    ASSERT_LT(kept.size(), lines.size());
-    ASSERT_EQ(kept.size(), analysed.size());
-    for (size_t i = 0; i < kept.size(); ++i) {
-        ASSERT_EQ(analysed[i], lines[static_cast<size_t>(kept[i])]) << i;
     }
 }
 

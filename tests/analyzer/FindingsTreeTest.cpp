@@ -19,15 +19,15 @@ protected:
         lines.assign(40, "     1        ; filler");
     }
 
-    TreeNode* Category(int code) { return xref.AddWithRecord(root, "", 5, {-1, -1, uint8_t(code)}); }
-    TreeNode* Group(TreeNode* parent, const std::string& caption) { return xref.Add(parent, caption, 3); }
+    TreeNode* Category(int code) { return xref.AddWithRecord(root, "", 5, {-1, -1, uint8_t(code)}, NodeRole::Category); }
+    TreeNode* Group(TreeNode* parent, const std::string& caption) { return xref.Add(parent, caption, 3, NodeRole::Group); }
     TreeNode* Symbol(TreeNode* parent, const std::string& caption, bool marked) {
-        TreeNode* node = xref.AddWithRecord(parent, caption, 6, {-1, -1, 0});
+        TreeNode* node = xref.AddWithRecord(parent, caption, 6, {-1, -1, 0}, NodeRole::Symbol);
         node->StateImage = marked ? 1 : 0;
         return node;
     }
     TreeNode* Ref(TreeNode* symbol, int line, int kind, bool marked = false) {
-        TreeNode* node = xref.AddWithRecord(symbol, std::to_string(line), 10, {1, line, uint8_t(kind)});
+        TreeNode* node = xref.AddWithRecord(symbol, std::to_string(line), 10, {1, line, uint8_t(kind)}, NodeRole::Reference);
         node->StateImage = marked ? 1 : 0;
         return node;
     }
@@ -215,13 +215,6 @@ TEST_F(TreeFindings, LinesMapBackToTheFileAsRead) {
     const auto findings = Run(&kept);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].Line, 8);
-}
-
-TEST(KeptLines, DroppedExactlyWhenShortAndBlankFirst) {
-    const ListingLines file = {"Trigger <EXEC> from Form: X", "", "     3        ",
-                               "     4        x", "\t", "-", "      ", "              x"};
-    EXPECT_EQ(KeptLineIndexes(file, false), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(KeptLineIndexes(file, true), (std::vector<int32_t>{0, 3, 5, 7}));
 }
 
 TEST(ListingSpellingTest, WholeWordsWithoutRegardToCase) {

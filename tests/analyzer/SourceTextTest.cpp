@@ -228,6 +228,36 @@ TEST(TriggerInfo, HeaderTextsOfPreludeTriggersAndEntries) {
     EXPECT_EQ(entry.FromName, "CUSTSVC");
 }
 
+// Header words in any case make an entry or operation: lead-in rows, labels
+// shown as written.
+class HeaderInAnyCase : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(HeaderInAnyCase, IsAnEntryOrOperation) {
+    ListingLines lines = SampleListing();
+    lines[5] = std::string("******        ") + GetParam() + " LP_BUILD_HEADER";
+    const StructureStartList starts = {0, 1, 5, 7, 9};
+    const StructureView view = ComputeStructureView(lines, starts, 2, IndentSettings{});
+    EXPECT_TRUE(view.IsEntry);
+    EXPECT_EQ(view.LeadInRows, 2);
+
+    const TriggerInfo info = ComputeTriggerInfo(lines, starts, 2);
+    EXPECT_TRUE(info.EntryVisible);
+    EXPECT_EQ(info.EntryLabel, GetParam());
+    EXPECT_EQ(info.Caption, std::string(GetParam()) + " LP_BUILD_HEADER");
+    EXPECT_EQ(info.TriggerName, "<EXEC>");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HeaderInAnyCase, ::testing::Values("ENTRY", "Entry", "OPERATION", "Operation"));
+
+TEST(StructureView, OnlyTheHeaderWordMakesAnEntry) {
+    ListingLines lines = SampleListing();
+    lines[7] = "Trigger <CROC> from Entity: entry_operation.SALES";
+    const StructureStartList starts = {0, 1, 5, 7, 9};
+    EXPECT_FALSE(ComputeStructureView(lines, starts, 3, IndentSettings{}).IsEntry);
+    lines[9] = "******        PARTNER OPERATION GET_DATA";
+    EXPECT_TRUE(ComputeStructureView(lines, starts, 4, IndentSettings{}).IsEntry);
+}
+
 TEST(TriggerInfo, BlankBeforeTheClosingBracketIsDropped) {
     const ListingLines lines = {"x", "Trigger <LEAVE >  from  Field: AMOUNT.ORDER.SALES"};
     const TriggerInfo info = ComputeTriggerInfo(lines, {0, 1}, 1);

@@ -127,7 +127,7 @@ TEST(XRefCaptions, CategoriesInGermanAndThePopupItems) {
 TEST(XRefCaptions, UnknownCategoryIsUnderConstruction) {
     Tree xref;
     TreeNode* root = xref.Add(nullptr, "Form F");
-    xref.AddWithRecord(root, "", 5, NodeRecord{-1, -1, 30});
+    xref.AddWithRecord(root, "", 5, NodeRecord{-1, -1, 30}, NodeRole::Category);
     ApplyXRefCaptions(xref, LanguageEnglish);
     EXPECT_EQ(root->Children.at(0)->Caption, "(Under heavy construction)");
     Tree empty;

@@ -1,6 +1,7 @@
 // lumorca-cli against input and output that are not what they should be:
 // FIFOs, devices, full disks, bad setting values and settings files that
 // are none. Nothing may hang, and nothing may pass as success.
+#include <cctype>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -52,7 +53,16 @@ TEST_P(EverySubcommand, FullDiskIsAnErrorOfOneLine) {
     EXPECT_EQ(run.Err, "lumorca-cli: couldn't write the output\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, EverySubcommand, ::testing::ValuesIn(kSubcommands));
+// Test names made of letters, digits and "_" only, the same in every run.
+std::string NameOf(std::string text) {
+    for (char& c : text) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, EverySubcommand, ::testing::ValuesIn(kSubcommands),
+                         [](const auto& info) { return NameOf(info.param); });
 
 TEST(HostileInput, SettingsFromFifoOrDeviceAreRefused) {
     ScratchDir dir;
@@ -99,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{"Indent=99999999999999999999", "a whole number from -2147483648 to 2147483647"},
                       BadValue{"Language=7", "0 or 1"}, BadValue{"How2ShowXRef=-1", "a whole number from 0 to 2"},
                       BadValue{"SortCalls=7", "0 or 1"}, BadValue{"TryToMerge=yes", "0 or 1"},
-                      BadValue{"ColorSource=red", "a whole number from -2147483648 to 2147483647"}));
+                      BadValue{"ColorSource=red", "a whole number from -2147483648 to 2147483647"}),
+    [](const auto& info) { return NameOf(info.param.Option); });
 
 TEST(HostileInput, SettingsFileThatIsNoneIsAnError) {
     ScratchDir dir;

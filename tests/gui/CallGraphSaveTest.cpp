@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "analyzer/ListingLoader.h"
 #include "TestRegistry.h"
 
 using namespace lumorca;
@@ -45,6 +47,41 @@ private slots:
         const bool graphviz = !QStandardPaths::findExecutable(QStringLiteral("dot")).isEmpty();
         QCOMPARE(QFileInfo::exists(sandbox.Path(QStringLiteral("graph.svg"))), graphviz);
     }
+
+#ifdef LUMORCA_CLI
+    void SavesWhatTheCommandLineWrites_data() {
+        QTest::addColumn<bool>("ignoreEmptyLines");
+        QTest::newRow("empty lines kept") << false;
+        QTest::newRow("empty lines dropped") << true;
+    }
+    void SavesWhatTheCommandLineWrites() {
+        QFETCH(bool, ignoreEmptyLines);
+        const QString listing = QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro");
+        TSandbox sandbox;
+        TScriptedMessages messages;
+        auto main = StartMain(sandbox, messages);
+        // The program's own analysis, not the tests' hand-made one.
+        main->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings,
+                            AnalysisObserver* observer, TraceSink* trace) {
+            LoadedListing loaded = AnalyzeReadListing(std::move(lines), settings, observer, trace);
+            lines = std::move(loaded.Lines);
+            return std::move(loaded.Analysis);
+        };
+        main->Options().IgnoreEmptyLines = ignoreEmptyLines;
+        main->LoadFile(listing);
+        main->CallGraphFileName = [&](const QString&) { return sandbox.Path(QStringLiteral("g.dot")); };
+        QFile saved(main->MenuItemSaveCallGraphClick());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+
+        QProcess cli;
+        cli.start(QStringLiteral(LUMORCA_CLI),
+                  {QStringLiteral("graph"), QStringLiteral("--option"),
+                   QStringLiteral("IgnoreEmptyLines=%1").arg(ignoreEmptyLines ? 1 : 0), listing});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(saved.readAll(), cli.readAllStandardOutput());
+    }
+#endif
 
     void CancelWritesNothingAndFailuresAreReported() {
         TSandbox sandbox;

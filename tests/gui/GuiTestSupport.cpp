@@ -114,12 +114,16 @@ AnalysisResult HandMadeAnalysis(ListingLines& lines, const AnalysisSettings&,
         }
     }
     TreeNode* root = result.XRef.Add(nullptr, "ORDERS", 0);
-    TreeNode* category = result.XRef.AddWithRecord(root, "Entries", 5, NodeRecord{-1, -1, 2});
+    TreeNode* category = result.XRef.AddWithRecord(root, "Entries", 5, NodeRecord{-1, -1, 2}, NodeRole::Category);
     for (Entry& entry : entries) {
-        TreeNode* symbol = result.XRef.AddWithRecord(category, LowerCase(entry.Name), 6, NodeRecord{-1, -1, 0});
-        result.XRef.AddWithRecord(symbol, std::to_string(entry.Definition.Line), 4, entry.Definition);
+        TreeNode* symbol = result.XRef.AddWithRecord(category, LowerCase(entry.Name), 6, NodeRecord{-1, -1, 0},
+                                                       NodeRole::Symbol);
+        result.XRef.AddWithRecord(symbol, std::to_string(entry.Definition.Line), 4, entry.Definition,
+                                  NodeRole::Reference);
         for (const auto& [name, record] : calls) {
-            if (name == entry.Name) result.XRef.AddWithRecord(symbol, std::to_string(record.Line), 10, record);
+            if (name == entry.Name) {
+                result.XRef.AddWithRecord(symbol, std::to_string(record.Line), 10, record, NodeRole::Reference);
+            }
         }
     }
     return result;
