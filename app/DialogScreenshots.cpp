@@ -31,7 +31,7 @@ bool WriteDialogScreenshots(TMain& main, const QDir& out) {
     const int language = main.Options().Language;
     for (const int lang : {1, 0}) {
         const QString suffix = lang == 0 ? QStringLiteral("german") : QStringLiteral("english");
-        main.Options().Language = static_cast<std::uint8_t>(lang);
+        main.Options().Language = lang;
         main.ApplyOptions();
 
         TOptionWin& options = *main.OptionForm;
@@ -80,7 +80,7 @@ bool WriteDialogScreenshots(TMain& main, const QDir& out) {
         ok = Save(font, out.filePath(QStringLiteral("fontdialog-%1.png").arg(suffix))) && ok;
         font.hide();
     }
-    main.Options().Language = static_cast<std::uint8_t>(language);
+    main.Options().Language = language;
     main.ApplyOptions();
     return ok;
 }

@@ -142,7 +142,7 @@ void TMain::showWindows() {
     CallOutline->setVisible(loaded);
     SourceGrid->setVisible(loaded);
     WindowsPlaced = true;
-    const THistoryList& history = Options().History;
+    const THistoryList& history = OptionWin->History;
     ActionReload->setEnabled(history.Count() > 0 && history[0] != QStringLiteral("(Paste)"));
     FormResize();
 }

@@ -131,7 +131,7 @@ bool TMain::PasteIntoDialog() {
 }
 
 void TMain::AttachHistoryMenu() {
-    THistoryList& history = Options().History;
+    THistoryList& history = OptionWin->History;
     history.SetMenu(MenuItemFileList);
     history.OnFileClick = [this](QObject* sender, const QString& fileName) {
         MenuItemHistoryFileClick(sender, fileName);

@@ -112,7 +112,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     try {
         RunAnalysis();
         Loading = false;
-        Options().History.AddFile(name);
+        OptionWin->History.AddFile(name);
         ListingFileName = name;
         EnableMenuItems(true);
         ListingLoadedForDialogs();
@@ -144,8 +144,8 @@ void TMain::ReadFile(const QString& name) {
                           : ListingFileSource(name),
         language);
     if (HasListing()) {
-        Options().LastTrigger = Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
-        Options().LastLineNr = SourceGrid->Row();
+        OptionWin->LastTrigger = Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
+        OptionWin->LastLineNr = SourceGrid->Row();
     }
     ListingLines_ = std::move(lines);
 }
@@ -272,19 +272,19 @@ void TMain::ActionPasteExecute() {
 }
 
 void TMain::ActionReloadExecute() {
-    const THistoryList& history = Options().History;
+    const THistoryList& history = OptionWin->History;
     // A copy: loading reorders the list the entry lives in.
     if (history.Count() > 0 && history[0] != PasteName) LoadFile(QString(history[0]));
     GotoLastAccess();
 }
 
 bool TMain::GotoLastAccess() {
-    const QString last = Options().LastTrigger;
+    const QString last = OptionWin->LastTrigger;
     if (last.isEmpty() || !HasListing()) return false;
     for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {
         if (Latin1(StructureName(ListingLines_, StructureStarts, s).Name) == last) {
             GotoPosition(s, -1, true);
-            SourceGrid->SetRow(Options().LastLineNr);
+            SourceGrid->SetRow(OptionWin->LastLineNr);
             return true;
         }
     }
@@ -326,7 +326,7 @@ bool TMain::ActionSaveExecute() {
         Messages->Error(this, Txt(193).replace(QStringLiteral("%s"), name));
         return false;
     }
-    Options().History.AddFile(name);
+    OptionWin->History.AddFile(name);
     ListingFileName = name;
     ActionSave->setEnabled(false);
     WatchListing();
@@ -373,9 +373,9 @@ void TMain::closeEvent(QCloseEvent* event) {
     }
     if (CheckBoxINI->isChecked()) {
         if (HasListing()) {
-            Options().LastTrigger =
+            OptionWin->LastTrigger =
                 Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
-            Options().LastLineNr = SourceGrid->Row();
+            OptionWin->LastLineNr = SourceGrid->Row();
         }
         if (const auto failure = OptionWin->SaveOptions()) Messages->Error(this, *failure);
     }

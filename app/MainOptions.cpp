@@ -162,7 +162,7 @@ void TMain::LoadLanguageStrings() {
 void TMain::ActionResetOptionsExecute() {
     const QString text = Txt(109);
     if (Messages->AskYesNo(this, Txt(107), text) == TAnswer::Yes)
-        AssignOptions(OptionWin->Options, OptionWin->DefaultOptions);
+        OptionWin->Options = OptionWin->DefaultOptions;
 }
 
 }  // namespace lumorca::gui

@@ -23,103 +23,35 @@ QFont TFontInfo::ToQFont() const {
 }
 
 void FillDefaults(TLumorcaOptions& options) {
-    // A fresh record carries the factory values; only the directory depends
-    // on the moment.
-    const TLumorcaOptions factory;
-    AssignOptions(options, factory);
+    options = TLumorcaOptions{};
     options.ProcListingDir = QDir::toNativeSeparators(QDir::currentPath());
 }
 
-void AssignOptions(TLumorcaOptions& target, const TLumorcaOptions& source) {
-    if (&target == &source) return;
-    target.Language = source.Language;
-    target.ProcListingDir = source.ProcListingDir;
-    target.AskToSave = source.AskToSave;
-    target.AutoReload = source.AutoReload;
-    target.IgnoreERRF = source.IgnoreERRF;
-    target.ListStatus = source.ListStatus;
-    target.ListResult = source.ListResult;
-    target.TryToMerge = source.TryToMerge;
-    target.IgnoreEmptyLines = source.IgnoreEmptyLines;
-    target.ServiceWarnings = source.ServiceWarnings;
-    target.MarkInvalidParams = source.MarkInvalidParams;
-    target.MarkVarStrings = source.MarkVarStrings;
-    target.MarkSuspEntries = source.MarkSuspEntries;
-    target.MarkSuspCompVars = source.MarkSuspCompVars;
-    target.MarkSuspLocalVars = source.MarkSuspLocalVars;
-    target.MarkSuspLabel = source.MarkSuspLabel;
-    target.MarkSuspEntriesEx = source.MarkSuspEntriesEx;
-    target.MarkSuspCompVarsEx = source.MarkSuspCompVarsEx;
-    target.MarkSuspLocalVarsEx = source.MarkSuspLocalVarsEx;
-    target.MarkSuspLabelEx = source.MarkSuspLabelEx;
-    target.MainWin = source.MainWin;
-    target.StructureWin = source.StructureWin;
-    target.XRefWin = source.XRefWin;
-    target.CallWin = source.CallWin;
-    target.SourceWin = source.SourceWin;
-    target.SameWindowFont = source.SameWindowFont;
-    target.SameWindowColor = source.SameWindowColor;
-    target.AutoSize = source.AutoSize;
-    target.SourceSize2x = source.SourceSize2x;
-    target.SortLocals = source.SortLocals;
-    target.How2ShowXRef = source.How2ShowXRef;
-    target.ExpandCallTree = source.ExpandCallTree;
-    target.ListDuplicateCalls = source.ListDuplicateCalls;
-    target.ListLibraryCalls = source.ListLibraryCalls;
-    target.SortCalls = source.SortCalls;
-    target.AutoIndent = source.AutoIndent;
-    target.Indent = source.Indent;
-    target.DisplayLineNrTotal = source.DisplayLineNrTotal;
-    target.DisplayLineNrTrigger = source.DisplayLineNrTrigger;
-    target.DisplayContinueFlag = source.DisplayContinueFlag;
-    target.Lowercase = source.Lowercase;
-    target.NonPropFont = source.NonPropFont;
-    target.ColorZnrAbs = source.ColorZnrAbs;
-    target.ColorZnrTrigger = source.ColorZnrTrigger;
-    target.ColorContinue = source.ColorContinue;
-    target.ColorSource = source.ColorSource;
-    target.ColorSourceComment = source.ColorSourceComment;
-    target.ColorSourceNames = source.ColorSourceNames;
-    target.ColorSourceCommands = source.ColorSourceCommands;
-    target.ColorSourceGold = source.ColorSourceGold;
-    target.ColorSourceErrors = source.ColorSourceErrors;
-    target.ColorSourceWarnings = source.ColorSourceWarnings;
-    target.ColorSourceInfos = source.ColorSourceInfos;
-    target.ColorSourceActiveLine = source.ColorSourceActiveLine;
-    target.ColorSourceMarked = source.ColorSourceMarked;
+const std::vector<TOptionRow>& OptionRows() {
+#define LUMORCA_OPTION_ROW(key, member, kind, factory, range, analysis, control) \
+    {QStringLiteral(key), &TLumorcaOptions::member, range, analysis, QStringLiteral(control)},
+    static const std::vector<TOptionRow> rows{LUMORCA_OPTION_SETTINGS(LUMORCA_OPTION_ROW)};
+#undef LUMORCA_OPTION_ROW
+    return rows;
 }
 
 AnalysisSettings ToAnalysisSettings(const TLumorcaOptions& o) {
     AnalysisSettings s;
-    s.Language = o.Language;
-    s.IgnoreERRF = o.IgnoreERRF;
-    s.ListStatus = o.ListStatus;
-    s.ListResult = o.ListResult;
-    s.TryToMerge = o.TryToMerge;
-    s.IgnoreEmptyLines = o.IgnoreEmptyLines;
-    s.ServiceWarnings = o.ServiceWarnings;
-    s.MarkInvalidParams = o.MarkInvalidParams;
-    s.MarkVarStrings = o.MarkVarStrings;
-    s.MarkSuspEntries = o.MarkSuspEntries;
-    s.MarkSuspCompVars = o.MarkSuspCompVars;
-    s.MarkSuspLocalVars = o.MarkSuspLocalVars;
-    s.MarkSuspLabel = o.MarkSuspLabel;
-    s.MarkSuspEntriesEx = ToLatin1(o.MarkSuspEntriesEx);
-    s.MarkSuspCompVarsEx = ToLatin1(o.MarkSuspCompVarsEx);
-    s.MarkSuspLocalVarsEx = ToLatin1(o.MarkSuspLocalVarsEx);
-    s.MarkSuspLabelEx = ToLatin1(o.MarkSuspLabelEx);
-    s.SortLocals = o.SortLocals;
-    s.How2ShowXRef = o.How2ShowXRef;
-    s.ExpandCallTree = o.ExpandCallTree;
-    s.ListDuplicateCalls = o.ListDuplicateCalls;
-    s.ListLibraryCalls = o.ListLibraryCalls;
-    s.SortCalls = o.SortCalls;
-    s.AutoIndent = o.AutoIndent;
-    s.Indent = o.Indent;
-    s.DisplayLineNrTotal = o.DisplayLineNrTotal;
-    s.DisplayLineNrTrigger = o.DisplayLineNrTrigger;
-    s.DisplayContinueFlag = o.DisplayContinueFlag;
-    s.Lowercase = o.Lowercase;
+    for (const TOptionRow& row : OptionRows()) {
+        std::visit(
+            [&](auto target, auto source) {
+                if constexpr (!std::is_same_v<decltype(target), std::monostate>) {
+                    using Target = std::remove_reference_t<decltype(s.*target)>;
+                    using Source = std::remove_cvref_t<decltype(o.*source)>;
+                    if constexpr (std::is_same_v<Source, QStringList>) {
+                        if constexpr (std::is_same_v<Target, std::vector<std::string>>) s.*target = ToLatin1(o.*source);
+                    } else if constexpr (std::is_arithmetic_v<Target> && std::is_arithmetic_v<Source>) {
+                        s.*target = static_cast<Target>(o.*source);
+                    }
+                }
+            },
+            row.Analysis, row.Member);
+    }
     return s;
 }
 

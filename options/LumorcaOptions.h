@@ -1,13 +1,15 @@
 #pragma once
 // The options record: every setting of the program with its factory default.
 #include "analyzer/Settings.h"
-#include "dialogs/HList.h"
+#include "analyzer/SettingsKeys.h"
 
 #include <QFont>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <type_traits>
+#include <variant>
 
 namespace lumorca {
 
@@ -43,80 +45,55 @@ struct TWinOptions {
     bool operator==(const TWinOptions&) const = default;
 };
 
-class TLumorcaOptions {
-public:
-    TLumorcaOptions() = default;
-    TLumorcaOptions(const TLumorcaOptions&) = delete;
-    TLumorcaOptions& operator=(const TLumorcaOptions&) = delete;
+// The type of a member by the kind of its setting.
+template <SettingKind> struct TOptionType;
+template <> struct TOptionType<SettingKind::Bool> { using Type = bool; };
+template <> struct TOptionType<SettingKind::Number> { using Type = std::int32_t; };
+template <> struct TOptionType<SettingKind::Color> { using Type = TColor; };
+template <> struct TOptionType<SettingKind::List> { using Type = QStringList; };
+template <> struct TOptionType<SettingKind::Text> { using Type = QString; };
 
-    std::uint8_t Language = 1;
-    QString ProcListingDir;
-    bool AskToSave = true;
-    bool AutoReload = false;
-    bool IgnoreERRF = false;
-    bool ListStatus = true;
-    bool ListResult = true;
-    bool TryToMerge = true;
-    bool IgnoreEmptyLines = false;
-    bool ServiceWarnings = true;
-    bool MarkInvalidParams = true;
-    bool MarkVarStrings = true;
-    bool MarkSuspEntries = true;
-    bool MarkSuspCompVars = true;
-    bool MarkSuspLocalVars = true;
-    bool MarkSuspLabel = true;
-    QStringList MarkSuspEntriesEx;
-    QStringList MarkSuspCompVarsEx;
-    QStringList MarkSuspLocalVarsEx;
-    QStringList MarkSuspLabelEx;
+// A factory value from the table: lists and text start empty.
+template <class T> T FactoryValue(std::int64_t value) {
+    if constexpr (std::is_arithmetic_v<T>) return static_cast<T>(value);
+    else return T{};
+}
+
+// A plain value: copying it copies every setting. The recent files and the
+// last position live beside it in TOptionSettings, so a reset keeps them.
+struct TLumorcaOptions {
+    // Section "Options": one member per row of the settings table.
+#define LUMORCA_OPTION_MEMBER(key, member, kind, factory, range, analysis, control) \
+    TOptionType<SettingKind::kind>::Type member = FactoryValue<TOptionType<SettingKind::kind>::Type>(factory);
+    LUMORCA_OPTION_SETTINGS(LUMORCA_OPTION_MEMBER)
+#undef LUMORCA_OPTION_MEMBER
+
+    // The window sections.
     TWinOptions MainWin;
     TWinOptions StructureWin{{QStringLiteral("Arial")}, StateNormal};
     TWinOptions XRefWin{{QStringLiteral("Arial")}, StateNormal};
     TWinOptions CallWin{{QStringLiteral("Arial")}, StateMinimized};
     TWinOptions SourceWin{{QStringLiteral("Times New Roman")}, StateNormal};
-    bool SameWindowFont = false;
-    bool SameWindowColor = true;
-    bool AutoSize = true;
-    bool SourceSize2x = true;
-    bool SortLocals = true;
-    std::int32_t How2ShowXRef = 2;
-    bool ExpandCallTree = true;
-    bool ListDuplicateCalls = true;
-    bool ListLibraryCalls = true;
-    std::uint8_t SortCalls = 0;
-    bool AutoIndent = true;
-    std::int32_t Indent = 4;
-    bool DisplayLineNrTotal = true;
-    bool DisplayLineNrTrigger = true;
-    bool DisplayContinueFlag = true;
-    bool Lowercase = true;
-    bool NonPropFont = false;
-    TColor ColorZnrAbs = 0xFF0000;
-    TColor ColorZnrTrigger = 0x008000;
-    TColor ColorContinue = 0x0000FF;
-    TColor ColorSource = 0x000000;
-    TColor ColorSourceComment = 0xFF0000;
-    TColor ColorSourceNames = 0x000080;
-    TColor ColorSourceCommands = 0x0080FF;
-    TColor ColorSourceGold = 0x0000FF;
-    TColor ColorSourceErrors = 0x0000FF;
-    TColor ColorSourceWarnings = 0x0000FF;
-    TColor ColorSourceInfos = 0x808080;
-    TColor ColorSourceActiveLine = 0x00FFFF;
-    TColor ColorSourceMarked = 0xFF0000;
-    THistoryList History;
-    QString LastTrigger;
-    std::int32_t LastLineNr = 0;
 };
 
 // Fills `options` with the factory settings; ProcListingDir is the current
-// directory at this moment. History and the last position are left alone.
+// directory at this moment.
 void FillDefaults(TLumorcaOptions& options);
-
-// Copies every setting except History, LastTrigger and LastLineNr.
-void AssignOptions(TLumorcaOptions& target, const TLumorcaOptions& source);
 
 // What the analysis and the views read.
 AnalysisSettings ToAnalysisSettings(const TLumorcaOptions& options);
+
+// The settings table as the program reads it: each key with the member of
+// the record it fills.
+using TOptionMember = std::variant<bool TLumorcaOptions::*, std::int32_t TLumorcaOptions::*, TColor TLumorcaOptions::*,
+                                   QStringList TLumorcaOptions::*, QString TLumorcaOptions::*>;
+struct TOptionRow {
+    QString Key;
+    TOptionMember Member;
+    SettingRange Range;
+    AnalysisField Analysis;
+    QString Control;  // empty when no control of the options dialog shows it alone
+};
+const std::vector<TOptionRow>& OptionRows();
 
 }  // namespace lumorca

@@ -1,8 +1,7 @@
 #include "options/OptionSettings.h"
 
 #include "options/IniStore.h"
-
-#include "analyzer/SettingsKeys.h"
+#include "options/Overloaded.h"
 
 #include <algorithm>
 
@@ -25,59 +24,6 @@ constexpr WindowSection WindowSections[] = {
     {"SourceWin", TWindowId::Source, &TLumorcaOptions::SourceWin},
 };
 
-// Boolean "Options" keys read before the window sections, in table order.
-struct BoolKey {
-    const char* Key;
-    bool TLumorcaOptions::*Member;
-};
-constexpr BoolKey EarlyBools[] = {
-    {"AskToSave", &TLumorcaOptions::AskToSave},
-    {"AutoReload", &TLumorcaOptions::AutoReload},
-    {"Ignore ERRF", &TLumorcaOptions::IgnoreERRF},
-    {"List $Status", &TLumorcaOptions::ListStatus},
-    {"List $Result", &TLumorcaOptions::ListResult},
-    {"TryToMerge", &TLumorcaOptions::TryToMerge},
-    {"IgnoreEmptyLines", &TLumorcaOptions::IgnoreEmptyLines},
-    {"ServiceWarnings", &TLumorcaOptions::ServiceWarnings},
-    {"MarkInvalidParams", &TLumorcaOptions::MarkInvalidParams},
-    {"MarkVarStrings", &TLumorcaOptions::MarkVarStrings},
-    {"MarkSuspEntries", &TLumorcaOptions::MarkSuspEntries},
-    {"MarkSuspCompVars", &TLumorcaOptions::MarkSuspCompVars},
-    {"MarkSuspLocalVars", &TLumorcaOptions::MarkSuspLocalVars},
-    {"MarkSuspLabel", &TLumorcaOptions::MarkSuspLabel},
-};
-
-struct ListKey {
-    const char* Key;
-    QStringList TLumorcaOptions::*Member;
-};
-constexpr ListKey Lists[] = {
-    {"MarkSuspEntriesEx", &TLumorcaOptions::MarkSuspEntriesEx},
-    {"MarkSuspCompVarsEx", &TLumorcaOptions::MarkSuspCompVarsEx},
-    {"MarkSuspLocalVarsEx", &TLumorcaOptions::MarkSuspLocalVarsEx},
-    {"MarkSuspLabelEx", &TLumorcaOptions::MarkSuspLabelEx},
-};
-
-struct ColorKey {
-    const char* Key;
-    TColor TLumorcaOptions::*Member;
-};
-constexpr ColorKey Colors[] = {
-    {"ColorZnrAbs", &TLumorcaOptions::ColorZnrAbs},
-    {"ColorZnrTrigger", &TLumorcaOptions::ColorZnrTrigger},
-    {"ColorContinue", &TLumorcaOptions::ColorContinue},
-    {"ColorSource", &TLumorcaOptions::ColorSource},
-    {"ColorSourceComment", &TLumorcaOptions::ColorSourceComment},
-    {"ColorSourceNames", &TLumorcaOptions::ColorSourceNames},
-    {"ColorSourceCommands", &TLumorcaOptions::ColorSourceCommands},
-    {"ColorSourceGold", &TLumorcaOptions::ColorSourceGold},
-    {"ColorSourceErrors", &TLumorcaOptions::ColorSourceErrors},
-    {"ColorSourceWarnings", &TLumorcaOptions::ColorSourceWarnings},
-    {"ColorSourceInfos", &TLumorcaOptions::ColorSourceInfos},
-    {"ColorSourceActiveLine", &TLumorcaOptions::ColorSourceActiveLine},
-    {"ColorSourceMarked", &TLumorcaOptions::ColorSourceMarked},
-};
-
 QString Key(const char* key) { return QString::fromLatin1(key); }
 
 // A stored number outside [low, high] counts as missing.
@@ -86,11 +32,38 @@ int ReadRanged(TSettingsStore& store, const QString& section, const QString& key
     return value >= low && value <= high ? value : fallback;
 }
 
-// The same with the range the settings keys give for an "Options" key.
-int ReadRanged(TSettingsStore& store, const QString& key, int fallback) {
-    const std::optional<SettingRange> range = RangeOfSetting(key.toStdString());
-    if (!range) return store.ReadInteger(OptionsSection, key, fallback);
-    return ReadRanged(store, OptionsSection, key, fallback, range->Low, range->High);
+void LoadOptionsSection(TSettingsStore& store, TLumorcaOptions& o, const TLumorcaOptions& d) {
+    const QString& S = OptionsSection;
+    for (const TOptionRow& row : OptionRows()) {
+        const QString& key = row.Key;
+        std::visit(Overloaded{
+                       [&](bool TLumorcaOptions::*m) { o.*m = store.ReadBool(S, key, d.*m); },
+                       [&](std::int32_t TLumorcaOptions::*m) {
+                           o.*m = ReadRanged(store, S, key, d.*m, row.Range.Low, row.Range.High);
+                       },
+                       [&](TColor TLumorcaOptions::*m) {
+                           o.*m = static_cast<TColor>(store.ReadInteger(S, key, static_cast<int>(d.*m)));
+                       },
+                       [&](QStringList TLumorcaOptions::*m) { SplitList(store.ReadString(S, key, QString()), o.*m); },
+                       [&](QString TLumorcaOptions::*m) { o.*m = store.ReadString(S, key, d.*m); },
+                   },
+                   row.Member);
+    }
+}
+
+void SaveOptionsSection(TSettingsStore& store, const TLumorcaOptions& o) {
+    const QString& S = OptionsSection;
+    for (const TOptionRow& row : OptionRows()) {
+        const QString& key = row.Key;
+        std::visit(Overloaded{
+                       [&](bool TLumorcaOptions::*m) { store.WriteBool(S, key, o.*m); },
+                       [&](std::int32_t TLumorcaOptions::*m) { store.WriteInteger(S, key, o.*m); },
+                       [&](TColor TLumorcaOptions::*m) { store.WriteInteger(S, key, static_cast<int>(o.*m)); },
+                       [&](QStringList TLumorcaOptions::*m) { store.WriteString(S, key, JoinList(o.*m)); },
+                       [&](QString TLumorcaOptions::*m) { store.WriteString(S, key, o.*m); },
+                   },
+                   row.Member);
+    }
 }
 
 }  // namespace
@@ -139,24 +112,18 @@ TSettingsStore& TOptionSettings::Store() {
 
 void TOptionSettings::SetDefaults() {
     FillDefaults(DefaultOptions);
-    AssignOptions(Options, DefaultOptions);
+    Options = DefaultOptions;
 }
 
 void TOptionSettings::LoadOptions() {
     TSettingsStore& store = Store();
     TLumorcaOptions& o = Options;
     const TLumorcaOptions& d = DefaultOptions;
-    const QString& S = OptionsSection;
 
     SetDefaults();
 
-    // A language out of range leaves the one there is.
-    o.Language = static_cast<std::uint8_t>(ReadRanged(store, Key("Language"), o.Language));
-
-    o.ProcListingDir = store.ReadString(S, Key("ProcListingDir"), d.ProcListingDir);
-    for (const BoolKey& b : EarlyBools) o.*b.Member = store.ReadBool(S, Key(b.Key), d.*b.Member);
-
-    for (const ListKey& l : Lists) SplitList(store.ReadString(S, Key(l.Key), QString()), o.*l.Member);
+    // Out-of-range numbers give the factory value.
+    LoadOptionsSection(store, o, d);
 
     if (Windows) {
         Windows->SetWindowsPlaced(true);
@@ -166,31 +133,11 @@ void TOptionSettings::LoadOptions() {
         LoadWindowOptions(Key(w.Section), w.Window, d.*w.Member, o.*w.Member);
     if (Windows) Windows->SetArranging(false);
 
-    o.SameWindowColor = store.ReadBool(S, Key("SameWindowColor"), d.SameWindowColor);
-    o.SameWindowFont = store.ReadBool(S, Key("SameWindowFont"), d.SameWindowFont);
-    o.AutoSize = store.ReadBool(S, Key("AutoSize"), d.AutoSize);
-    o.SourceSize2x = store.ReadBool(S, Key("SouceSize 2x"), d.SourceSize2x);
-    o.SortLocals = store.ReadBool(S, Key("SortLocals"), d.SortLocals);
-    o.How2ShowXRef = ReadRanged(store, Key("How2ShowXRef"), d.How2ShowXRef);
-    o.ExpandCallTree = store.ReadBool(S, Key("ExpandCallTree"), d.ExpandCallTree);
-    o.ListDuplicateCalls = store.ReadBool(S, Key("ListDuplcateCalls"), d.ListDuplicateCalls);
-    o.ListLibraryCalls = store.ReadBool(S, Key("ListLibraryCalls"), d.ListLibraryCalls);
-    o.SortCalls = static_cast<std::uint8_t>(ReadRanged(store, Key("SortCalls"), d.SortCalls));
-    o.Indent = store.ReadInteger(S, Key("Indent"), d.Indent);
-    o.AutoIndent = store.ReadBool(S, Key("AutoIndent"), d.AutoIndent);
-    o.DisplayLineNrTotal = store.ReadBool(S, Key("DisplayLineNrTotal"), d.DisplayLineNrTotal);
-    o.DisplayLineNrTrigger = store.ReadBool(S, Key("DisplayLineNrTrigger"), d.DisplayLineNrTrigger);
-    o.DisplayContinueFlag = store.ReadBool(S, Key("DisplayContinueFlag"), d.DisplayContinueFlag);
-    o.Lowercase = store.ReadBool(S, Key("Lowercase"), d.Lowercase);
-    o.NonPropFont = store.ReadBool(S, Key("NonPropFont"), d.NonPropFont);
-    for (const ColorKey& c : Colors)
-        o.*c.Member = static_cast<TColor>(store.ReadInteger(S, Key(c.Key), static_cast<int>(d.*c.Member)));
+    LastTrigger = store.ReadString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), QString());
+    LastLineNr = store.ReadInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), 0);
 
-    o.LastTrigger = store.ReadString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), QString());
-    o.LastLineNr = store.ReadInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), 0);
-
-    o.History.UseRegistry = UseRegistry;
-    o.History.Load(StoreName, QStringLiteral("Files"));
+    History.UseRegistry = UseRegistry;
+    History.Load(StoreName, QStringLiteral("Files"));
 
     if (ApplyOptions) ApplyOptions();
 }
@@ -254,42 +201,19 @@ void TOptionSettings::SaveWindowOptions(const QString& section, TWindowId window
 std::optional<QString> TOptionSettings::SaveOptions() {
     TSettingsStore& store = Store();
     const TLumorcaOptions& o = Options;
-    const QString& S = OptionsSection;
 
-    store.WriteInteger(S, Key("Language"), o.Language);
-    store.WriteString(S, Key("ProcListingDir"), o.ProcListingDir);
-    for (const BoolKey& b : EarlyBools) store.WriteBool(S, Key(b.Key), o.*b.Member);
-    for (const ListKey& l : Lists) store.WriteString(S, Key(l.Key), JoinList(o.*l.Member));
-
+    // Section "Options" first, so that a new INI file has it on top.
+    SaveOptionsSection(store, o);
     for (const WindowSection& w : WindowSections) SaveWindowOptions(Key(w.Section), w.Window, o.*w.Member);
 
-    store.WriteBool(S, Key("SameWindowColor"), o.SameWindowColor);
-    store.WriteBool(S, Key("SameWindowFont"), o.SameWindowFont);
-    store.WriteBool(S, Key("AutoSize"), o.AutoSize);
-    store.WriteBool(S, Key("SouceSize 2x"), o.SourceSize2x);
-    store.WriteBool(S, Key("SortLocals"), o.SortLocals);
-    store.WriteInteger(S, Key("How2ShowXRef"), o.How2ShowXRef);
-    store.WriteBool(S, Key("ExpandCallTree"), o.ExpandCallTree);
-    store.WriteBool(S, Key("ListDuplcateCalls"), o.ListDuplicateCalls);
-    store.WriteBool(S, Key("ListLibraryCalls"), o.ListLibraryCalls);
-    store.WriteInteger(S, Key("SortCalls"), o.SortCalls);
-    store.WriteBool(S, Key("AutoIndent"), o.AutoIndent);
-    store.WriteInteger(S, Key("Indent"), o.Indent);
-    store.WriteBool(S, Key("DisplayLineNrTotal"), o.DisplayLineNrTotal);
-    store.WriteBool(S, Key("DisplayLineNrTrigger"), o.DisplayLineNrTrigger);
-    store.WriteBool(S, Key("DisplayContinueFlag"), o.DisplayContinueFlag);
-    store.WriteBool(S, Key("Lowercase"), o.Lowercase);
-    store.WriteBool(S, Key("NonPropFont"), o.NonPropFont);
-    for (const ColorKey& c : Colors) store.WriteInteger(S, Key(c.Key), static_cast<int>(o.*c.Member));
-
-    store.WriteString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), o.LastTrigger);
-    store.WriteInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), o.LastLineNr);
+    store.WriteString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), LastTrigger);
+    store.WriteInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), LastLineNr);
 
     // The list opens the store on its own, so ours must be on disk first;
     // it is saved even when ours failed, and the first failure is reported.
     const std::optional<QString> error = store.Flush(o.Language);
-    Options.History.UseRegistry = UseRegistry;
-    const std::optional<QString> historyError = Options.History.Save(StoreName, QStringLiteral("Files"), o.Language);
+    History.UseRegistry = UseRegistry;
+    const std::optional<QString> historyError = History.Save(StoreName, QStringLiteral("Files"), o.Language);
     return error ? error : historyError;
 }
 

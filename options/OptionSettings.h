@@ -2,6 +2,7 @@
 // The settings side of the options dialog: the current and the factory
 // options, the open settings store, and loading and saving them. The window
 // code plugs in through TWindowHost; without one, no window is placed.
+#include "options/HList.h"
 #include "options/LumorcaOptions.h"
 #include "options/SettingsStore.h"
 #include "options/WindowGeometry.h"
@@ -66,6 +67,10 @@ public:
     bool UseRegistry = true;
     TLumorcaOptions Options;
     TLumorcaOptions DefaultOptions;
+    THistoryList History;
+    // Where the last listing was left: section "LastAccess".
+    QString LastTrigger;
+    std::int32_t LastLineNr = 0;
 
     TWindowHost* Windows = nullptr;
     std::function<void()> ApplyOptions;  // the last step of LoadOptions

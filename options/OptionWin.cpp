@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "options/Overloaded.h"
 #include "texts/Texts.h"
 #include "ui_OptionWin.h"
 
@@ -263,26 +264,7 @@ void TOptionWin::OptionsToDialog(const TLumorcaOptions& record) {
     RadioGroupLanguageClick(record.Language == 0 ? 0 : 1);
 
     ui_->EditProcListingDir->setText(record.ProcListingDir);
-    const std::pair<QCheckBox*, bool> early[] = {
-        {ui_->CheckBoxAskToSave, record.AskToSave},
-        {ui_->CheckBoxAutoReload, record.AutoReload},
-        {ui_->CheckBoxIgnoreERRF, record.IgnoreERRF},
-        {ui_->CheckBoxListStatus, record.ListStatus},
-        {ui_->CheckBoxListResult, record.ListResult},
-        {ui_->CheckBoxMergeOther, record.TryToMerge},
-        {ui_->CheckBoxIgnoreEmptyLines, record.IgnoreEmptyLines},
-        {ui_->CheckBoxServiceWarnings, record.ServiceWarnings},
-        {ui_->CheckBoxMarkInvalidParams, record.MarkInvalidParams},
-        {ui_->CheckBoxMarkVarStrings, record.MarkVarStrings},
-        {ui_->CheckBoxMarkEntries, record.MarkSuspEntries},
-        {ui_->CheckBoxMarkCompVars, record.MarkSuspCompVars},
-        {ui_->CheckBoxMarkLocalVars, record.MarkSuspLocalVars},
-        {ui_->CheckBoxMarkLabel, record.MarkSuspLabel}};
-    for (const auto& [box, value] : early) box->setChecked(value);
-    ui_->MemoMarkEntriesException->setPlainText(record.MarkSuspEntriesEx.join(u'\n'));
-    ui_->MemoMarkCompVarsException->setPlainText(record.MarkSuspCompVarsEx.join(u'\n'));
-    ui_->MemoMarkLocalVarsException->setPlainText(record.MarkSuspLocalVarsEx.join(u'\n'));
-    ui_->MemoMarkLabelException->setPlainText(record.MarkSuspLabelEx.join(u'\n'));
+    RowsToControls(record);
     CheckBoxMarkClick();
 
     SetFontPanel(ui_->PanelStructWinFont, record.StructureWin.Font);
@@ -294,40 +276,12 @@ void TOptionWin::OptionsToDialog(const TLumorcaOptions& record) {
     ui_->CheckBoxCallWinVisible->setChecked(record.CallWin.State != StateMinimized);
     ui_->CheckBoxSourceWinVisible->setChecked(record.SourceWin.State != StateMinimized);
 
-    ui_->CheckBoxSameColor->setChecked(record.SameWindowColor);
-    ui_->CheckBoxSameFont->setChecked(record.SameWindowFont);
-    ui_->CheckBoxAutosize->setChecked(record.AutoSize);
-    ui_->CheckBoxSourceSize2x->setChecked(record.SourceSize2x);
     CheckBoxAutosizeClick();
 
-    ui_->CheckBoxSortLocals->setChecked(record.SortLocals);
     if (QAbstractButton* b = how2ShowXRef_->button(record.How2ShowXRef)) b->setChecked(true);
-    ui_->CheckBoxExpandCallTree->setChecked(record.ExpandCallTree);
-    ui_->CheckBoxListDuplicateCalls->setChecked(record.ListDuplicateCalls);
-    ui_->CheckBoxlistLibraryCalls->setChecked(record.ListLibraryCalls);
     if (QAbstractButton* b = sortCalls_->button(record.SortCalls)) b->setChecked(true);
-    ui_->CheckBoxAutoIndent->setChecked(record.AutoIndent);
     ui_->ComboBoxIndentVal->setCurrentText(QString::number(record.Indent));
-    ui_->CheckBoxLineNrTotal->setChecked(record.DisplayLineNrTotal);
-    ui_->CheckBoxLineNrTrigger->setChecked(record.DisplayLineNrTrigger);
-    ui_->CheckBoxContinueFlag->setChecked(record.DisplayContinueFlag);
-    ui_->CheckBoxLowerCases->setChecked(record.Lowercase);
 
-    const std::pair<QLabel*, TColor> texts[] = {
-        {ui_->PanelColorZnrAbs, record.ColorZnrAbs},
-        {ui_->PanelColorZnrTrigger, record.ColorZnrTrigger},
-        {ui_->PanelColorContinue, record.ColorContinue},
-        {ui_->PanelColorSource, record.ColorSource},
-        {ui_->PanelColorSourceComment, record.ColorSourceComment},
-        {ui_->PanelColorSourceNames, record.ColorSourceNames},
-        {ui_->PanelColorSourceCommands, record.ColorSourceCommands},
-        {ui_->PanelColorSourceGold, record.ColorSourceGold},
-        {ui_->PanelColorSourceErrors, record.ColorSourceErrors},
-        {ui_->PanelColorSourceWarnings, record.ColorSourceWarnings},
-        {ui_->PanelColorSourceInfos, record.ColorSourceInfos}};
-    for (const auto& [panel, color] : texts) SetTextColor(panel, color);
-    SetBackColor(ui_->PanelColorSourceActiveline, record.ColorSourceActiveLine);
-    SetBackColor(ui_->PanelColorSourceMarked, record.ColorSourceMarked);
     for (const QButtonGroup* g : {language_, how2ShowXRef_, sortCalls_}) TabStopOnChecked(g);
     update();
 }
@@ -337,33 +291,10 @@ void TOptionWin::OptionsFromDialog() {
     if (useIni == settings_.UseRegistry) settings_.SwitchSettingsStore(!useIni);
 
     TLumorcaOptions& o = settings_.Options;
-    o.Language = static_cast<std::uint8_t>(language_->checkedId() == 0 ? 0 : 1);
+    o.Language = language_->checkedId() == 0 ? 0 : 1;
     // Blanks name no directory: the previous one stays.
     if (!ui_->EditProcListingDir->text().trimmed().isEmpty()) o.ProcListingDir = ui_->EditProcListingDir->text();
-    const std::pair<bool TLumorcaOptions::*, QCheckBox*> early[] = {
-        {&TLumorcaOptions::AskToSave, ui_->CheckBoxAskToSave},
-        {&TLumorcaOptions::AutoReload, ui_->CheckBoxAutoReload},
-        {&TLumorcaOptions::IgnoreERRF, ui_->CheckBoxIgnoreERRF},
-        {&TLumorcaOptions::ListStatus, ui_->CheckBoxListStatus},
-        {&TLumorcaOptions::ListResult, ui_->CheckBoxListResult},
-        {&TLumorcaOptions::TryToMerge, ui_->CheckBoxMergeOther},
-        {&TLumorcaOptions::IgnoreEmptyLines, ui_->CheckBoxIgnoreEmptyLines},
-        {&TLumorcaOptions::ServiceWarnings, ui_->CheckBoxServiceWarnings},
-        {&TLumorcaOptions::MarkInvalidParams, ui_->CheckBoxMarkInvalidParams},
-        {&TLumorcaOptions::MarkVarStrings, ui_->CheckBoxMarkVarStrings},
-        {&TLumorcaOptions::MarkSuspEntries, ui_->CheckBoxMarkEntries},
-        {&TLumorcaOptions::MarkSuspCompVars, ui_->CheckBoxMarkCompVars},
-        {&TLumorcaOptions::MarkSuspLocalVars, ui_->CheckBoxMarkLocalVars},
-        {&TLumorcaOptions::MarkSuspLabel, ui_->CheckBoxMarkLabel}};
-    for (const auto& [member, box] : early) o.*member = box->isChecked();
-    // Empty lines name nothing and would vanish at the next start anyway.
-    auto lines = [](const QPlainTextEdit* memo) {
-        return memo->toPlainText().split(u'\n', Qt::SkipEmptyParts);
-    };
-    o.MarkSuspEntriesEx = lines(ui_->MemoMarkEntriesException);
-    o.MarkSuspCompVarsEx = lines(ui_->MemoMarkCompVarsException);
-    o.MarkSuspLocalVarsEx = lines(ui_->MemoMarkLocalVarsException);
-    o.MarkSuspLabelEx = lines(ui_->MemoMarkLabelException);
+    RowsFromControls(o);
 
     o.StructureWin.Font = PanelFont(ui_->PanelStructWinFont);
     o.XRefWin.Font = PanelFont(ui_->PanelXRefWinFont);
@@ -375,39 +306,56 @@ void TOptionWin::OptionsFromDialog() {
     o.CallWin.State = state(ui_->CheckBoxCallWinVisible);
     o.SourceWin.State = state(ui_->CheckBoxSourceWinVisible);
 
-    o.SameWindowColor = ui_->CheckBoxSameColor->isChecked();
-    o.SameWindowFont = ui_->CheckBoxSameFont->isChecked();
-    o.AutoSize = ui_->CheckBoxAutosize->isChecked();
-    o.SourceSize2x = ui_->CheckBoxSourceSize2x->isChecked();
-    o.SortLocals = ui_->CheckBoxSortLocals->isChecked();
     o.How2ShowXRef = qMax(0, how2ShowXRef_->checkedId());
-    o.ExpandCallTree = ui_->CheckBoxExpandCallTree->isChecked();
-    o.ListDuplicateCalls = ui_->CheckBoxListDuplicateCalls->isChecked();
-    o.ListLibraryCalls = ui_->CheckBoxlistLibraryCalls->isChecked();
-    o.SortCalls = static_cast<std::uint8_t>(qMax(0, sortCalls_->checkedId()));
-    o.AutoIndent = ui_->CheckBoxAutoIndent->isChecked();
+    o.SortCalls = qMax(0, sortCalls_->checkedId());
     // Text that is no whole number keeps the indent there was.
     bool ok = false;
     const int indent = ui_->ComboBoxIndentVal->currentText().trimmed().toInt(&ok, 10);
     if (ok && indent >= 0) o.Indent = indent;
-    o.DisplayLineNrTotal = ui_->CheckBoxLineNrTotal->isChecked();
-    o.DisplayLineNrTrigger = ui_->CheckBoxLineNrTrigger->isChecked();
-    o.DisplayContinueFlag = ui_->CheckBoxContinueFlag->isChecked();
-    o.Lowercase = ui_->CheckBoxLowerCases->isChecked();
+}
 
-    o.ColorZnrAbs = panelColors_.value(ui_->PanelColorZnrAbs);
-    o.ColorZnrTrigger = panelColors_.value(ui_->PanelColorZnrTrigger);
-    o.ColorContinue = panelColors_.value(ui_->PanelColorContinue);
-    o.ColorSource = panelColors_.value(ui_->PanelColorSource);
-    o.ColorSourceComment = panelColors_.value(ui_->PanelColorSourceComment);
-    o.ColorSourceNames = panelColors_.value(ui_->PanelColorSourceNames);
-    o.ColorSourceCommands = panelColors_.value(ui_->PanelColorSourceCommands);
-    o.ColorSourceGold = panelColors_.value(ui_->PanelColorSourceGold);
-    o.ColorSourceErrors = panelColors_.value(ui_->PanelColorSourceErrors);
-    o.ColorSourceWarnings = panelColors_.value(ui_->PanelColorSourceWarnings);
-    o.ColorSourceInfos = panelColors_.value(ui_->PanelColorSourceInfos);
-    o.ColorSourceActiveLine = panelColors_.value(ui_->PanelColorSourceActiveline);
-    o.ColorSourceMarked = panelColors_.value(ui_->PanelColorSourceMarked);
+QWidget* TOptionWin::RowControl(const TOptionRow& row) const {
+    QWidget* control = findChild<QWidget*>(row.Control);
+    Q_ASSERT_X(control != nullptr, "settings table", "no control of that name");
+    return control;
+}
+
+void TOptionWin::RowsToControls(const TLumorcaOptions& record) {
+    for (const TOptionRow& row : OptionRows()) {
+        if (row.Control.isEmpty()) continue;
+        QWidget* control = RowControl(row);
+        std::visit(Overloaded{
+                       [&](bool TLumorcaOptions::*m) { qobject_cast<QCheckBox*>(control)->setChecked(record.*m); },
+                       [&](QStringList TLumorcaOptions::*m) {
+                           qobject_cast<QPlainTextEdit*>(control)->setPlainText((record.*m).join(u'\n'));
+                       },
+                       [&](TColor TLumorcaOptions::*m) {
+                           auto* panel = qobject_cast<QLabel*>(control);
+                           if (IsBackColorPanel(panel)) SetBackColor(panel, record.*m);
+                           else SetTextColor(panel, record.*m);
+                       },
+                       [](auto) {},
+                   },
+                   row.Member);
+    }
+}
+
+void TOptionWin::RowsFromControls(TLumorcaOptions& o) const {
+    for (const TOptionRow& row : OptionRows()) {
+        if (row.Control.isEmpty()) continue;
+        QWidget* control = RowControl(row);
+        std::visit(Overloaded{
+                       [&](bool TLumorcaOptions::*m) { o.*m = qobject_cast<QCheckBox*>(control)->isChecked(); },
+                       // Empty lines name nothing and would vanish at the next start anyway.
+                       [&](QStringList TLumorcaOptions::*m) {
+                           o.*m = qobject_cast<QPlainTextEdit*>(control)->toPlainText().split(u'\n',
+                                                                                             Qt::SkipEmptyParts);
+                       },
+                       [&](TColor TLumorcaOptions::*m) { o.*m = panelColors_.value(qobject_cast<QLabel*>(control)); },
+                       [](auto) {},
+                   },
+                   row.Member);
+    }
 }
 
 void TOptionWin::showEvent(QShowEvent* event) {

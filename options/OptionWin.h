@@ -75,6 +75,10 @@ private:
     void SetTextColor(QLabel* panel, TColor color);
     void SetBackColor(QLabel* panel, TColor color);
     bool IsBackColorPanel(const QLabel* panel) const;
+    // The settings a single control shows, as the settings table names them.
+    QWidget* RowControl(const TOptionRow& row) const;
+    void RowsToControls(const TLumorcaOptions& record);
+    void RowsFromControls(TLumorcaOptions& record) const;
     QList<QLabel*> FontPanels() const;
     QList<QLabel*> ColorPanels() const;
     QList<QPlainTextEdit*> ExceptionMemos() const;

@@ -7,6 +7,19 @@ namespace {
 
 using List = std::vector<std::string>;
 
+// The table's factory values are the ones the analysis starts from, so a
+// key applied with a value that is no number gives the same as no key.
+TEST(SettingsKeys, FactoryValuesAreTheAnalysisDefaults) {
+    const AnalysisSettings factory;
+    for (const SettingKey& key : SettingKeys()) {
+        if (const auto* flag = std::get_if<bool AnalysisSettings::*>(&key.Analysis)) {
+            EXPECT_EQ(factory.**flag, key.Default != 0) << key.Name;
+        } else if (const auto* number = std::get_if<int AnalysisSettings::*>(&key.Analysis)) {
+            EXPECT_EQ(factory.**number, key.Default) << key.Name;
+        }
+    }
+}
+
 TEST(SettingsKeys, StoredKeysAsSpelledInTheStore) {
     AnalysisSettings s;
     EXPECT_TRUE(ApplySettingKey(s, "List $Status", "0"));

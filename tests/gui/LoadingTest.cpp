@@ -46,7 +46,7 @@ private slots:
         QVERIFY(main->ActionPrev->isEnabled());
         QVERIFY(!main->ActionSave->isEnabled());
         QVERIFY(!main->Loading);
-        QCOMPARE(main->Options().History[0], file);
+        QCOMPARE(main->OptionWin->History[0], file);
         // A separator, then one numbered entry per file.
         QCOMPARE(main->MenuItemFileList->actions().size(), 2);
         QVERIFY(main->MenuItemFileList->actions().front()->isSeparator());
@@ -114,7 +114,7 @@ private slots:
         messages.Answers = {TAnswer::Yes};
         main->ActionReloadExecute();
         QCOMPARE(messages.Boxes.size(), size_t(2));
-        QCOMPARE(main->Options().LastTrigger, QStringLiteral("entry LP_A"));
+        QCOMPARE(main->OptionWin->LastTrigger, QStringLiteral("entry LP_A"));
         QCOMPARE(main->CurrentStructure, 2);
         QCOMPARE(main->SourceGrid->Row(), 2);
     }
@@ -179,7 +179,7 @@ private slots:
         QFile saved(target + QStringLiteral(".pro"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll().toStdString(), Joined(SmallListing()));
-        QCOMPARE(main->Options().History[0], target + QStringLiteral(".pro"));
+        QCOMPARE(main->OptionWin->History[0], target + QStringLiteral(".pro"));
 
         // Now a new load no longer asks.
         const size_t boxes = messages.Boxes.size();

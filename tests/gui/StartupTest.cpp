@@ -73,7 +73,7 @@ private slots:
         auto main = StartMain(sandbox, messages,
                               {QStringLiteral("Lumorca7"), QStringLiteral("-DEBUG"), first, second});
         QCOMPARE(main->ListingFileName, first);
-        QCOMPARE(main->Options().History.Count(), 1);
+        QCOMPARE(main->OptionWin->History.Count(), 1);
         QVERIFY(main->SourceGrid->isVisible());
         QVERIFY(!main->HidePanel->isVisible());
     }

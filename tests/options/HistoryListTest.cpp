@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "dialogs/HList.h"
+#include "options/HList.h"
 #include "options/IniFile.h"
 #include "options/IniStore.h"
 

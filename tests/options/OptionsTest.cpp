@@ -65,10 +65,15 @@ void MakeCustom(TLumorcaOptions& o) {
                           &o.ColorSourceErrors, &o.ColorSourceWarnings, &o.ColorSourceInfos,
                           &o.ColorSourceActiveLine, &o.ColorSourceMarked})
         *color = c++;
-    o.History.AddFile("(Paste)");
-    o.History.AddFile("C:\\b.pro");
-    o.LastTrigger = "LP_MAIN";
-    o.LastLineNr = 42;
+}
+
+// The custom settings with recent files and a last position.
+void MakeCustom(TOptionSettings& s) {
+    MakeCustom(s.Options);
+    s.History.AddFile("(Paste)");
+    s.History.AddFile("C:\\b.pro");
+    s.LastTrigger = "LP_MAIN";
+    s.LastLineNr = 42;
 }
 
 void ExpectSameSettings(const TLumorcaOptions& a, const TLumorcaOptions& b) {
@@ -89,11 +94,13 @@ void ExpectSameSettings(const TLumorcaOptions& a, const TLumorcaOptions& b) {
 #undef SAME
 }
 
-void ExpectSameOptions(const TLumorcaOptions& a, const TLumorcaOptions& b) {
-    ExpectSameSettings(a, b);
-    EXPECT_EQ(a.History.Items(), b.History.Items());
-    EXPECT_EQ(a.LastTrigger, b.LastTrigger);
-    EXPECT_EQ(a.LastLineNr, b.LastLineNr);
+void ExpectCustom(const TOptionSettings& s) {
+    TLumorcaOptions custom;
+    MakeCustom(custom);
+    ExpectSameSettings(s.Options, custom);
+    EXPECT_EQ(s.History.Items(), (QStringList{"C:\\b.pro", "(Paste)"}));
+    EXPECT_EQ(s.LastTrigger, "LP_MAIN");
+    EXPECT_EQ(s.LastLineNr, 42);
 }
 
 // Windows as the custom options describe them.
@@ -242,8 +249,8 @@ TEST_F(OptionsTest, FactoryDefaults) {
     EXPECT_EQ(o.ColorSourceInfos, 0x808080u);
     EXPECT_EQ(o.ColorSourceActiveLine, 0x00FFFFu);
     EXPECT_EQ(o.ColorSourceMarked, 0xFF0000u);
-    EXPECT_EQ(o.History.Count(), 0);
-    EXPECT_EQ(o.History.MaxCount, 10);
+    EXPECT_EQ(s->History.Count(), 0);
+    EXPECT_EQ(s->History.MaxCount, 10);
     ExpectSameSettings(s->Options, o);
 }
 
@@ -280,19 +287,14 @@ TEST_F(OptionsTest, FirstStartWithNothingStoredRunsOnFactorySettings) {
     EXPECT_FALSE(QFileInfo::exists(Ini()));
 }
 
-TEST_F(OptionsTest, AssignCopiesSettingsButNotHistoryOrPosition) {
+TEST_F(OptionsTest, DefaultsKeepTheRecentFilesAndThePosition) {
     auto s = Make(true);
+    MakeCustom(*s);
     s->SetDefaults();
-    TLumorcaOptions custom;
-    MakeCustom(custom);
-    s->Options.History.AddFile("/keep.pro");
-    s->Options.LastTrigger = "KEEP";
-    s->Options.LastLineNr = 5;
-    AssignOptions(s->Options, custom);
-    ExpectSameSettings(s->Options, custom);
-    EXPECT_EQ(s->Options.History.Items(), QStringList{"/keep.pro"});
-    EXPECT_EQ(s->Options.LastTrigger, "KEEP");
-    EXPECT_EQ(s->Options.LastLineNr, 5);
+    ExpectSameSettings(s->Options, s->DefaultOptions);
+    EXPECT_EQ(s->History.Count(), 2);
+    EXPECT_EQ(s->LastTrigger, "LP_MAIN");
+    EXPECT_EQ(s->LastLineNr, 42);
 }
 
 TEST_F(OptionsTest, AnalysisSettingsFollowTheOptions) {
@@ -323,7 +325,7 @@ TEST_F(OptionsTest, NewIniFileHasExactlyTheWritingOrder) {
     MatchWindows(windows);
     auto s = Make(false, &windows);
     s->SetDefaults();
-    MakeCustom(s->Options);
+    MakeCustom(*s);
     ASSERT_FALSE(s->SaveOptions().has_value());
     EXPECT_EQ(ReadBytes(Ini()), QByteArray(CustomIni));
 }
@@ -331,17 +333,15 @@ TEST_F(OptionsTest, NewIniFileHasExactlyTheWritingOrder) {
 TEST_F(OptionsTest, EveryFieldSurvivesTheIniFile) {
     FakeWindows windows;
     MatchWindows(windows);
-    TLumorcaOptions custom;
-    MakeCustom(custom);
     {
         auto s = Make(false, &windows);
         s->SetDefaults();
-        MakeCustom(s->Options);
+        MakeCustom(*s);
         ASSERT_FALSE(s->SaveOptions().has_value());
     }
     FakeWindows reloaded;
     auto s = Loaded(false, &reloaded);
-    ExpectSameOptions(s->Options, custom);
+    ExpectCustom(*s);
     EXPECT_EQ(reloaded.Placed[TWindowId::Main], (TWindowGeometry{10, 1000, 20, 700}));
     EXPECT_EQ(reloaded.Placed[TWindowId::XRef], (TWindowGeometry{0, 400, 0, 300}));
     EXPECT_EQ(reloaded.Placed[TWindowId::Source], (TWindowGeometry{400, 1100, 0, 800}));
@@ -358,16 +358,14 @@ TEST_F(OptionsTest, EveryFieldSurvivesTheIniFile) {
 TEST_F(OptionsTest, EveryFieldSurvivesThePerUserStore) {
     FakeWindows windows;
     MatchWindows(windows);
-    TLumorcaOptions custom;
-    MakeCustom(custom);
     {
         auto s = Make(true, &windows);
         s->SetDefaults();
-        MakeCustom(s->Options);
+        MakeCustom(*s);
         ASSERT_FALSE(s->SaveOptions().has_value());
     }
     auto s = Loaded(true);
-    ExpectSameOptions(s->Options, custom);
+    ExpectCustom(*s);
     EXPECT_FALSE(QFileInfo::exists(Ini()));
 }
 
@@ -387,7 +385,7 @@ TEST_F(OptionsTest, ExistingFileKeepsItsOrderAndUnknownKeys) {
                "foo=bar\r\n");
     auto s = Loaded(false);
     EXPECT_EQ(s->Options.Language, 0);
-    EXPECT_EQ(s->Options.History.Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro"}));
+    EXPECT_EQ(s->History.Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro"}));
     ASSERT_FALSE(s->SaveOptions().has_value());
 
     const QByteArray bytes = ReadBytes(Ini());
@@ -444,7 +442,7 @@ TEST_F(OptionsTest, HandWrittenGarbageFallsBackToDefaults) {
     EXPECT_EQ(o.ColorSourceGold, 255u);
     EXPECT_EQ(o.CallWin, s->DefaultOptions.CallWin);
     EXPECT_EQ(o.XRefWin.State, StateNormal);
-    EXPECT_EQ(o.LastLineNr, 0);
+    EXPECT_EQ(s->LastLineNr, 0);
     EXPECT_EQ(o.SourceWin.State, StateMaximized);
     EXPECT_EQ(o.SourceWin.Font.Name, "Times New Roman");
 }
@@ -461,7 +459,7 @@ TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     WriteBytes(Ini(), "[Files]\r\nHistory0=C:\\a.pro\r\n");
     auto s = Loaded(false);
     ExpectSameSettings(s->Options, s->DefaultOptions);
-    EXPECT_EQ(s->Options.History.Items(), QStringList{"C:\\a.pro"});
+    EXPECT_EQ(s->History.Items(), QStringList{"C:\\a.pro"});
 
     // A directory where the file should be cannot be read (nor written).
     QTemporaryDir other;
@@ -595,12 +593,12 @@ TEST_F(OptionsTest, CorruptPerUserStoreIsWrittenWithoutAnErrorAndKeepsTheRecentF
     {
         auto s = Loaded(true);
         s->Options.Indent = 7;
-        s->Options.History.AddFile("/tmp/a.pro");
+        s->History.AddFile("/tmp/a.pro");
         EXPECT_EQ(s->SaveOptions(), std::nullopt);
     }
     auto s = Loaded(true);
     EXPECT_EQ(s->Options.Indent, 7);
-    EXPECT_EQ(s->Options.History.Items(), QStringList{"/tmp/a.pro"});
+    EXPECT_EQ(s->History.Items(), QStringList{"/tmp/a.pro"});
 }
 
 TEST_F(OptionsTest, StoredFontSizesStayWithinWhatTheDialogOffers) {
@@ -617,13 +615,13 @@ TEST_F(OptionsTest, IniFileKeepsNamesOutsideLatin1) {
         auto s = Make(false);
         s->SetDefaults();
         s->Options.ProcListingDir = dir;
-        s->Options.History.AddFile(dir + "/orders.pro");
+        s->History.AddFile(dir + "/orders.pro");
         ASSERT_EQ(s->SaveOptions(), std::nullopt);
     }
     EXPECT_TRUE(ReadBytes(Ini()).contains("History0=" + (dir + "/orders.pro").toUtf8() + "\r\n"));
     auto s = Loaded(false);
     EXPECT_EQ(s->Options.ProcListingDir, dir);
-    EXPECT_EQ(s->Options.History.Items(), QStringList{dir + "/orders.pro"});
+    EXPECT_EQ(s->History.Items(), QStringList{dir + "/orders.pro"});
 
     // Within Latin-1 the file is Latin-1, as before, and is read as such.
     QFile::remove(Ini());

@@ -1,4 +1,4 @@
-#include "dialogs/HList.h"
+#include "options/HList.h"
 
 #include <QMenu>
 
