@@ -9,6 +9,7 @@ namespace lumorca {
 void Tree::Clear() {
     roots_.clear();
     pool_.clear();
+    owners_.clear();
 }
 
 void Tree::Renumber(std::vector<TreeNode*>& list, size_t from) {

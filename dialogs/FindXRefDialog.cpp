@@ -14,6 +14,7 @@
 #include "analyzer/LineModel.h"
 #include "analyzer/Tree.h"
 #include "analyzer/XRefTree.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
@@ -112,13 +113,13 @@ void TFormFindXRef::FormActivate() {
         const std::string& text = Text(entry, DialogLanguage);
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     };
-    setWindowTitle(t(184));
-    CheckBoxSearchAll->setText(t(185));
-    CheckBoxFindExact->setText(t(186));
-    RadioGroupFindWhat->setTitle(t(187));
-    ButtonFind->setText(t(188));
-    ButtonFindNext->setText(t(189));
-    ButtonClose->setText(t(190));
+    setWindowTitle(t(TextFindXRefTitle));
+    CheckBoxSearchAll->setText(t(TextSearchAll));
+    CheckBoxFindExact->setText(t(TextFindExact));
+    RadioGroupFindWhat->setTitle(t(TextSearchLimited));
+    ButtonFind->setText(t(TextSearch));
+    ButtonFindNext->setText(t(TextFindXRefNext));
+    ButtonClose->setText(t(TextFindXRefClose));
     EditFindWhat->setFocus();
 }
 
