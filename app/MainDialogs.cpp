@@ -39,7 +39,7 @@ public:
         return current.isValid() ? main_->XRefModel->NodeOf(current) : nullptr;
     }
 
-    void ShowFoundNode(TreeNode* node) override {
+    void ShowFoundNode(const TreeNode* node) override {
         const QModelIndex index = main_->XRefModel->IndexOf(node);
         main_->XRefOutline->expandRecursively(index);
         main_->XRefOutline->setCurrentIndex(index);

@@ -149,7 +149,7 @@ void TFormFindXRef::CheckBoxSearchAllClick() {
     RadioGroupFindWhat->setEnabled(!CheckBoxSearchAll->isChecked());
 }
 
-TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
+const TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
     const Tree& tree = host_->XRefTree();
     if (tree.Empty()) return nullptr;
     const TreeNode* first = nullptr;
@@ -180,14 +180,14 @@ TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
         if (!Inside(node, first)) continue;
         const bool match = exact ? CompareNoCase(node->Caption, wanted) == 0
                                  : UpperCase(node->Caption).find(wantedUpper) != std::string::npos;
-        if (match) return const_cast<TreeNode*>(node);
+        if (match) return node;
     }
     return nullptr;
 }
 
 void TFormFindXRef::ButtonFindClick(bool findNext) {
     if (EditFindWhat->text().isEmpty()) return;
-    if (TreeNode* found = FindMatch(findNext)) {
+    if (const TreeNode* found = FindMatch(findNext)) {
         host_->ShowFoundNode(found);
         return;
     }
