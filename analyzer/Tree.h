@@ -64,7 +64,8 @@ public:
 
     const std::vector<TreeNode*>& Roots() const { return roots_; }
     bool Empty() const { return roots_.empty(); }
-    TreeNode* FirstRoot() const { return roots_.empty() ? nullptr : roots_.front(); }
+    TreeNode* FirstRoot() { return roots_.empty() ? nullptr : roots_.front(); }
+    const TreeNode* FirstRoot() const { return roots_.empty() ? nullptr : roots_.front(); }
     void Clear();
 
     // Appends a node under parent (a root when parent is null).
@@ -96,7 +97,8 @@ public:
 
     // Depth-first order (parent before children).
     static TreeNode* NextInOrder(const TreeNode* node, const Tree& tree);
-    void ForEach(const std::function<void(TreeNode*)>& visit) const;
+    void ForEach(const std::function<void(TreeNode*)>& visit);
+    void ForEach(const std::function<void(const TreeNode*)>& visit) const;
     size_t NodeCount() const;
 
     std::vector<TreeNode*>& SiblingsOf(TreeNode* node) {

@@ -65,7 +65,16 @@ TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCapti
     return nullptr;
 }
 
-TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
+const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
+    const TreeNode* node = xref.FirstRoot();
+    for (const std::string& caption : path) {
+        node = FindChildByCaption(node, UpperCase(caption));
+        if (node == nullptr) return nullptr;
+    }
+    return node;
+}
+
+TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path) {
     TreeNode* node = xref.FirstRoot();
     for (const std::string& caption : path) {
         node = FindChildByCaption(node, UpperCase(caption));
@@ -82,8 +91,17 @@ std::string StructureKindCaption(int headerKind, int language) {
     return {};
 }
 
-TreeNode* FindCategory(const Tree& xref, int category) {
+const TreeNode* FindCategory(const Tree& xref, int category) {
     const TreeNode* root = xref.FirstRoot();
+    if (root == nullptr) return nullptr;
+    for (const TreeNode* node : root->Children) {
+        if (node->Role == NodeRole::Category && node->Record.Kind == category) return node;
+    }
+    return nullptr;
+}
+
+TreeNode* FindCategory(Tree& xref, int category) {
+    TreeNode* root = xref.FirstRoot();
     if (root == nullptr) return nullptr;
     for (TreeNode* node : root->Children) {
         if (node->Role == NodeRole::Category && node->Record.Kind == category) return node;

@@ -22,12 +22,14 @@ std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language);
 void ArrangeLocals(Tree& xref, bool sortLocals, int language);
 
 // The category node of a category (CatEntry, ...) under the root, or null.
-TreeNode* FindCategory(const Tree& xref, int category);
+TreeNode* FindCategory(Tree& xref, int category);
+const TreeNode* FindCategory(const Tree& xref, int category);
 
 // First child whose upper-cased caption equals upperCaption.
 TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption);
 // Node under the root reached by a path of captions (any case), or null.
-TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path);
+TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path);
+const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path);
 
 // "Entries" caption for header kind 2, "Operations" for 3 and 4, else empty.
 std::string StructureKindCaption(int headerKind, int language);
