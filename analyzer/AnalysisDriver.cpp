@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 #include <numeric>
+#include <unordered_map>
 
 #include "analyzer/Analysis.h"
 #include "analyzer/AnalysisState.h"
@@ -15,17 +16,12 @@
 #include "analyzer/WarningMarks.h"
 #include "analyzer/XRefOrder.h"
 #include "analyzer/XRefTree.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
 
 namespace {
-
-constexpr int TextCreatingStructure = 97;
-constexpr int TextWorkingOnXRef = 98;
-constexpr int TextSortingXRef = 99;
-constexpr int TextCreatingXRef = 100;
-constexpr int TextFinishing = 101;
 
 AnalysisObserver& Quiet() {
     static AnalysisObserver observer;
@@ -346,15 +342,20 @@ public:
                     const std::string entity =
                         symbol.Key.Value2 < entities.size() ? entities[symbol.Key.Value2] : std::string();
                     group = xref.Add(category, "Entity " + entity, ImageEntity, NodeRole::Group);
+                    group->Record.Kind = static_cast<uint8_t>(c);
                     haveGroup = true;
                     groupValue = symbol.Key.Value2;
                 }
             } else if (c == CatLocalVar || c == CatParameter) {
                 if (!haveGroup || KeyNumber(symbol.Key) != groupValue) {
-                    std::string caption = LowerCase(names_.Name(static_cast<int32_t>(KeyNumber(symbol.Key))));
+                    const std::string& header = names_.Name(static_cast<int32_t>(KeyNumber(symbol.Key)));
+                    const int headerKind = StructureLineKind(header);
+                    std::string caption = LowerCase(header);
                     if (!caption.empty()) caption[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(caption[0])));
-                    const int image = StructureLineKind(caption) == HeaderTrigger ? ImageTrigger : ImageEntry;
+                    const int image = headerKind == HeaderTrigger ? ImageTrigger : ImageEntry;
                     group = xref.Add(category, std::move(caption), image, NodeRole::Group);
+                    group->Record.Kind = static_cast<uint8_t>(c);
+                    if (TreeNode* owner = OwnerOf(headerKind, header)) xref.SetOwner(group, owner);
                     haveGroup = true;
                     groupValue = KeyNumber(symbol.Key);
                 }
@@ -365,6 +366,9 @@ public:
                 node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? ImageField : ImageSymbol,
                                           NodeRecord{-1, -1, 0}, NodeRole::Symbol);
                 node->Children.reserve(symbol.Refs.size());
+                if (c == CatEntry || c == CatOperation) {
+                    (c == CatEntry ? entries_ : operations_).emplace(UpperCase(node->Caption), node);
+                }
             }
             bool read = false;
             bool write = false;
@@ -390,6 +394,26 @@ private:
     AnalysisState& state_;
     AnalysisObserver& observer_;
     StructureNameCache& names_;
+    // Entry and operation symbols by upper-cased name, the first of equal
+    // ones, for the groups of locals and parameters that belong to them.
+    std::unordered_map<std::string, TreeNode*> entries_;
+    std::unordered_map<std::string, TreeNode*> operations_;
+
+    TreeNode* OwnerOf(int headerKind, const std::string& header) const {
+        const std::unordered_map<std::string, TreeNode*>* symbols = nullptr;
+        size_t wordLength = 0;
+        if (headerKind == HeaderEntry) {
+            symbols = &entries_;
+            wordLength = 6;  // "ENTRY "
+        } else if (headerKind == HeaderOperation || headerKind == HeaderQualifiedOperation) {
+            symbols = &operations_;
+            wordLength = 10;  // "OPERATION "
+        } else {
+            return nullptr;
+        }
+        const auto it = symbols->find(UpperCase(header.substr(std::min(wordLength, header.size()))));
+        return it == symbols->end() ? nullptr : it->second;
+    }
 
     // The listing's own line number of each line; a number, not its text.
     static constexpr int32_t kNoNumber = INT32_MIN;
@@ -487,9 +511,8 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     const int language = settings.Language;
     result.XRefPopupCaptions = ApplyXRefCaptions(result.XRef, language);
     if (settings.MarkInvalidParams) {
-        MarkInvalidParamCounts(result.XRef, lines, CategoryCaption(CatEntry, language), "Entry", language);
-        MarkInvalidParamCounts(result.XRef, lines, CategoryCaption(CatOperation, language), "Operation",
-                               language);
+        MarkInvalidParamCounts(result.XRef, lines, CatEntry);
+        MarkInvalidParamCounts(result.XRef, lines, CatOperation);
     }
     if (settings.SortLocals) ArrangeLocals(result.XRef, true, language);
     FreeAnalysisTables(state, observer);

@@ -6,6 +6,7 @@
 #include "analyzer/ListingLoader.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/WarningMarks.h"
+#include "analyzer/XRefTree.h"
 
 namespace lumorca {
 
@@ -195,7 +196,7 @@ private:
                 continue;
             }
             if (!parametersCounted) {
-                parameters = ParameterCount(symbol, code);
+                parameters = ParameterCount(symbol);
                 parametersCounted = true;
             }
             const int arguments =
@@ -210,26 +211,16 @@ private:
 
     // Parameters of an entry or operation: the symbols of its group, under
     // the parameters category or moved under the symbol itself.
-    int ParameterCount(const TreeNode* symbol, int code) const {
+    int ParameterCount(const TreeNode* symbol) const {
         for (const TreeNode* child : symbol->Children) {
-            if (child->Role != NodeRole::Group || child->Children.empty()) continue;
-            const TreeNode* first = child->Children.front();
-            if (IsSymbol(first) && IsParameterSymbol(first)) {
+            if (child->Role == NodeRole::Group && child->Record.Kind == CatParameter) {
                 return static_cast<int>(child->Children.size());
             }
         }
-        const std::string group =
-            UpperCase(std::string(code == CatEntry ? "Entry " : "Operation ") +
-                      symbol->Caption);
-        const TreeNode* root = in_.XRef->FirstRoot();
-        for (const TreeNode* category : root->Children) {
-            if (category->Role != NodeRole::Category || category->Record.Kind != CatParameter) continue;
+        if (const TreeNode* category = FindCategory(*in_.XRef, CatParameter)) {
             for (const TreeNode* child : category->Children) {
-                if (child->Role == NodeRole::Group && UpperCase(child->Caption) == group) {
-                    return static_cast<int>(child->Children.size());
-                }
+                if (in_.XRef->OwnerOf(child) == symbol) return static_cast<int>(child->Children.size());
             }
-            break;
         }
         return 0;
     }

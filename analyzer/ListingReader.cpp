@@ -9,13 +9,12 @@
 #include "analyzer/LineModel.h"
 #include "analyzer/RegularFile.h"
 #include "analyzer/TextEncoding.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
 namespace {
 
-constexpr int kNotAListingText = 91;
-constexpr int kCannotReadText = 89;
 constexpr size_t kRecognitionLines = 5;
 
 std::string WithFileName(std::string text, const std::string& fileName) {
@@ -31,15 +30,15 @@ bool IsTitleLine(std::string_view line) {
 }  // namespace
 
 ENoCorvaneSource::ENoCorvaneSource(int language)
-    : std::runtime_error(Text(kNotAListingText, language)) {}
+    : std::runtime_error(Text(TextNotListing, language)) {}
 
 EFileNotReadable::EFileNotReadable(const std::string& fileName, int language)
-    : std::runtime_error(WithFileName(Text(kCannotReadText, language), fileName)),
+    : std::runtime_error(WithFileName(Text(TextUnreadable, language), fileName)),
       fileName_(fileName),
       language_(language) {}
 
 std::string EFileNotReadable::Utf8Message() const {
-    return WithFileName(Latin1ToUtf8(Text(kCannotReadText, language_)), FileNameToUtf8(fileName_));
+    return WithFileName(Latin1ToUtf8(Text(TextUnreadable, language_)), FileNameToUtf8(fileName_));
 }
 
 ListingLines SplitFileText(std::string_view bytes) {

@@ -9,6 +9,7 @@ namespace lumorca {
 void Tree::Clear() {
     roots_.clear();
     pool_.clear();
+    owners_.clear();
 }
 
 void Tree::Renumber(std::vector<TreeNode*>& list, size_t from) {
@@ -132,15 +133,21 @@ TreeNode* Tree::NextInOrder(const TreeNode* node, const Tree& tree) {
     return nullptr;
 }
 
-void Tree::ForEach(const std::function<void(TreeNode*)>& visit) const {
+void Tree::ForEach(const std::function<void(TreeNode*)>& visit) {
     for (TreeNode* node = FirstRoot(); node != nullptr; node = NextInOrder(node, *this)) {
+        visit(node);
+    }
+}
+
+void Tree::ForEach(const std::function<void(const TreeNode*)>& visit) const {
+    for (const TreeNode* node = FirstRoot(); node != nullptr; node = NextInOrder(node, *this)) {
         visit(node);
     }
 }
 
 size_t Tree::NodeCount() const {
     size_t count = 0;
-    ForEach([&count](TreeNode*) { ++count; });
+    ForEach([&count](const TreeNode*) { ++count; });
     return count;
 }
 

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,9 @@ enum class NodeRole : uint8_t {
     Structure,  // a node of the structure tree
     XRefRoot,   // the component at the top of the cross-reference tree
     Category,   // a symbol category; its record's Kind is the category
-    Group,      // an entity, or the locals or parameters of one structure
+    Group,      // an entity, or the locals or parameters of one structure; its
+                // record's Kind is the category it was made in (the record is
+                // not shown: HasRecord stays false)
     Symbol,
     Reference,  // one use of a symbol; its record holds line and kind
     Call,       // a node of a call tree
@@ -61,7 +64,8 @@ public:
 
     const std::vector<TreeNode*>& Roots() const { return roots_; }
     bool Empty() const { return roots_.empty(); }
-    TreeNode* FirstRoot() const { return roots_.empty() ? nullptr : roots_.front(); }
+    TreeNode* FirstRoot() { return roots_.empty() ? nullptr : roots_.front(); }
+    const TreeNode* FirstRoot() const { return roots_.empty() ? nullptr : roots_.front(); }
     void Clear();
 
     // Appends a node under parent (a root when parent is null).
@@ -93,16 +97,26 @@ public:
 
     // Depth-first order (parent before children).
     static TreeNode* NextInOrder(const TreeNode* node, const Tree& tree);
-    void ForEach(const std::function<void(TreeNode*)>& visit) const;
+    void ForEach(const std::function<void(TreeNode*)>& visit);
+    void ForEach(const std::function<void(const TreeNode*)>& visit) const;
     size_t NodeCount() const;
 
     std::vector<TreeNode*>& SiblingsOf(TreeNode* node) {
         return node->Parent ? node->Parent->Children : roots_;
     }
 
+    // The symbol a group of locals or parameters belongs to (its entry or
+    // operation), kept outside the nodes since few nodes have one.
+    void SetOwner(const TreeNode* group, TreeNode* owner) { owners_[group] = owner; }
+    TreeNode* OwnerOf(const TreeNode* group) const {
+        const auto it = owners_.find(group);
+        return it == owners_.end() ? nullptr : it->second;
+    }
+
 private:
     std::deque<TreeNode> pool_;
     std::vector<TreeNode*> roots_;
+    std::unordered_map<const TreeNode*, TreeNode*> owners_;
     static void Renumber(std::vector<TreeNode*>& list, size_t from = 0);
 };
 

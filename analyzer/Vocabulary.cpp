@@ -1,6 +1,7 @@
 #include "analyzer/Vocabulary.h"
 
 #include "analyzer/TreeImages.h"
+#include "texts/TextIds.h"
 
 namespace lumorca {
 
@@ -57,8 +58,28 @@ int RefKindImage(int kind) {
 
 int CategoryTextEntry(int category) {
     // The caption entries are not in category order.
-    static const int entries[22] = {-1, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34,
-                                    36, 43, 35, 37, 38, 39, 40, 41, 42, 44, 45};
+    static const int entries[22] = {NoText,
+                                    TextCatOperations,
+                                    TextCatEntries,
+                                    TextCatGlobalVars,
+                                    TextCatComponentVars,
+                                    TextCatLocalVars,
+                                    TextCatParameters,
+                                    TextCatFields,
+                                    TextCatRegisters,
+                                    TextCatSystemFunctions,
+                                    TextCatOtherVars,
+                                    TextCatActivate,
+                                    TextCatLabels,
+                                    TextCatCommands,
+                                    TextCatTriggerNo,
+                                    TextCatText,
+                                    TextCatConstants,
+                                    TextCatVarStrings,
+                                    TextCatStrings,
+                                    TextCatNumbers,
+                                    TextCatPrecompiler,
+                                    TextCatMessages};
     if (category < 1 || category > 21) return -1;
     return entries[category];
 }

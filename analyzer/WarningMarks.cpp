@@ -1,10 +1,11 @@
 #include "analyzer/WarningMarks.h"
 
+#include <unordered_map>
+
 #include "analyzer/LineModel.h"
 #include "analyzer/Tree.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/XRefTree.h"
-#include "texts/Texts.h"
 
 namespace lumorca {
 
@@ -176,16 +177,18 @@ int CountCallArguments(const ListingLines& lines, int32_t line, std::string_view
     return count;
 }
 
-void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines,
-                            const std::string& categoryCaption, const std::string& kindWord,
-                            int language) {
-    TreeNode* category = FindXRefNode(xref, {categoryCaption});
+void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines, int categoryKind) {
+    TreeNode* category = FindCategory(xref, categoryKind);
     if (category == nullptr) return;
-    const std::string& parameters = Text(CategoryTextEntry(CatParameter), language);
-    const ChildIndex groups(FindXRefNode(xref, {parameters}));
+    std::unordered_map<const TreeNode*, const TreeNode*> parametersOf;
+    if (const TreeNode* parameters = FindCategory(xref, CatParameter)) {
+        for (const TreeNode* group : parameters->Children) {
+            if (const TreeNode* owner = xref.OwnerOf(group)) parametersOf.emplace(owner, group);
+        }
+    }
     for (TreeNode* symbol : category->Children) {
-        const TreeNode* group = groups.Find(kindWord + " " + symbol->Caption);
-        const int expected = group ? static_cast<int>(group->Children.size()) : 0;
+        const auto group = parametersOf.find(symbol);
+        const int expected = group == parametersOf.end() ? 0 : static_cast<int>(group->second->Children.size());
         for (TreeNode* ref : symbol->Children) {
             if (ref->Role != NodeRole::Reference || ref->Record.Kind != RefFunctionCall) continue;
             if (CountCallArguments(lines, ref->Record.Line, symbol->Caption) != expected) {

@@ -28,8 +28,7 @@ int CountCallArguments(const ListingLines& lines, int32_t line, std::string_view
 
 // Marks function-call references whose argument count differs from the
 // callee's parameter count, and their symbol.
-void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines,
-                            const std::string& categoryCaption, const std::string& kindWord,
-                            int language);
+// category is CatEntry or CatOperation.
+void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines, int category);
 
 }  // namespace lumorca

@@ -4,30 +4,28 @@
 #include "analyzer/Tree.h"
 #include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
 
 namespace {
 
-constexpr int FindTextEntry = 10;
-
 const std::string& CaptionOf(int category, int language) {
     return Text(CategoryTextEntry(category), language);
 }
 
-constexpr int LanguageCount = 2;
+bool IsLocalsGroup(const TreeNode* node) {
+    return node->Role == NodeRole::Group &&
+           (node->Record.Kind == CatParameter || node->Record.Kind == CatLocalVar);
+}
 
 // The parameter and local-variable groups moved under their entries and
-// operations carry a category caption of the language they were moved in.
+// operations carry the caption of their category.
 void RecaptionMovedGroups(TreeNode* category, int language) {
     for (TreeNode* symbol : category->Children) {
         for (TreeNode* group : symbol->Children) {
-            for (const int moved : {CatParameter, CatLocalVar}) {
-                for (int old = 0; old < LanguageCount; ++old) {
-                    if (group->Caption == CaptionOf(moved, old)) group->Caption = CaptionOf(moved, language);
-                }
-            }
+            if (IsLocalsGroup(group)) group->Caption = CaptionOf(group->Record.Kind, language);
         }
     }
 }
@@ -55,7 +53,7 @@ std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language) {
         if (category == CatEntry || category == CatOperation) RecaptionMovedGroups(node, language);
     }
     items.emplace_back("-");
-    items.push_back(Text(FindTextEntry, language));
+    items.push_back(Text(TextFind, language));
     return items;
 }
 
@@ -67,8 +65,8 @@ TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCapti
     return nullptr;
 }
 
-TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
-    TreeNode* node = xref.FirstRoot();
+const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
+    const TreeNode* node = xref.FirstRoot();
     for (const std::string& caption : path) {
         node = FindChildByCaption(node, UpperCase(caption));
         if (node == nullptr) return nullptr;
@@ -76,14 +74,13 @@ TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
     return node;
 }
 
-ChildIndex::ChildIndex(const TreeNode* node) {
-    if (node == nullptr) return;
-    for (TreeNode* child : node->Children) children_.emplace(UpperCase(child->Caption), child);
-}
-
-TreeNode* ChildIndex::Find(const std::string& caption) const {
-    const auto it = children_.find(UpperCase(caption));
-    return it == children_.end() ? nullptr : it->second;
+TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path) {
+    TreeNode* node = xref.FirstRoot();
+    for (const std::string& caption : path) {
+        node = FindChildByCaption(node, UpperCase(caption));
+        if (node == nullptr) return nullptr;
+    }
+    return node;
 }
 
 std::string StructureKindCaption(int headerKind, int language) {
@@ -94,51 +91,54 @@ std::string StructureKindCaption(int headerKind, int language) {
     return {};
 }
 
+const TreeNode* FindCategory(const Tree& xref, int category) {
+    const TreeNode* root = xref.FirstRoot();
+    if (root == nullptr) return nullptr;
+    for (const TreeNode* node : root->Children) {
+        if (node->Role == NodeRole::Category && node->Record.Kind == category) return node;
+    }
+    return nullptr;
+}
+
+TreeNode* FindCategory(Tree& xref, int category) {
+    TreeNode* root = xref.FirstRoot();
+    if (root == nullptr) return nullptr;
+    for (TreeNode* node : root->Children) {
+        if (node->Role == NodeRole::Category && node->Record.Kind == category) return node;
+    }
+    return nullptr;
+}
+
 void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
-    const std::string& entries = CaptionOf(CatEntry, language);
-    const std::string& operations = CaptionOf(CatOperation, language);
-    const std::string& parameters = CaptionOf(CatParameter, language);
-    const std::string& locals = CaptionOf(CatLocalVar, language);
+    TreeNode* const parameterHome = FindCategory(xref, CatParameter);
+    TreeNode* const localHome = FindCategory(xref, CatLocalVar);
+    std::vector<Tree::Relocation> moves;
     if (sortLocals) {
-        const ChildIndex entrySymbols(FindXRefNode(xref, {entries}));
-        const ChildIndex operationSymbols(FindXRefNode(xref, {operations}));
-        std::vector<Tree::Relocation> moves;
         std::vector<TreeNode*> owners;
-        for (const std::string* groupCaption : {&parameters, &locals}) {
-            TreeNode* category = FindXRefNode(xref, {*groupCaption});
+        for (TreeNode* category : {parameterHome, localHome}) {
             if (category == nullptr) continue;
             for (TreeNode* group : category->Children) {
-                const int kind = StructureLineKind(group->Caption);
-                TreeNode* symbol = nullptr;
-                if (kind == HeaderEntry) {
-                    symbol = entrySymbols.Find(group->Caption.substr(std::min<size_t>(6, group->Caption.size())));
-                } else if (kind == HeaderOperation || kind == HeaderQualifiedOperation) {
-                    symbol = operationSymbols.Find(group->Caption.substr(std::min<size_t>(10, group->Caption.size())));
-                }
+                TreeNode* symbol = xref.OwnerOf(group);
                 if (symbol == nullptr) continue;
                 moves.push_back({group, symbol, true});
                 owners.push_back(symbol);
                 group->Image = ImageSymbol;
                 group->SelectedImage = ImageSymbol;
-                group->Caption = *groupCaption;
+                group->Caption = CaptionOf(group->Record.Kind, language);
             }
         }
         xref.MoveAll(moves);
         for (TreeNode* symbol : owners) Collapse(symbol);
         return;
     }
-    const std::pair<const std::string*, const char*> owners[] = {{&entries, "Entry"},
-                                                                 {&operations, "Operation"}};
-    TreeNode* const parameterHome = FindXRefNode(xref, {parameters});
-    TreeNode* const localHome = FindXRefNode(xref, {locals});
-    std::vector<Tree::Relocation> moves;
-    for (const auto& [ownerCaption, kindWord] : owners) {
-        TreeNode* category = FindXRefNode(xref, {*ownerCaption});
+    const std::pair<int, const char*> owners[] = {{CatEntry, "Entry"}, {CatOperation, "Operation"}};
+    for (const auto& [ownerCategory, kindWord] : owners) {
+        TreeNode* category = FindCategory(xref, ownerCategory);
         if (category == nullptr) continue;
         for (TreeNode* symbol : category->Children) {
             for (TreeNode* child : symbol->Children) {
-                if (child->Caption != parameters && child->Caption != locals) continue;
-                TreeNode* home = child->Caption == parameters ? parameterHome : localHome;
+                if (!IsLocalsGroup(child)) continue;
+                TreeNode* home = child->Record.Kind == CatParameter ? parameterHome : localHome;
                 if (home == nullptr) continue;
                 child->Caption = std::string(kindWord) + " " + symbol->Caption;
                 moves.push_back({child, home, false});

@@ -2,7 +2,6 @@
 // Operations on a built cross-reference tree: captions in a language, the
 // regrouping of parameters and locals, and look-up by caption path.
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace lumorca {
@@ -22,21 +21,15 @@ std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language);
 // operations move under their symbol; without, they move back.
 void ArrangeLocals(Tree& xref, bool sortLocals, int language);
 
+// The category node of a category (CatEntry, ...) under the root, or null.
+TreeNode* FindCategory(Tree& xref, int category);
+const TreeNode* FindCategory(const Tree& xref, int category);
+
 // First child whose upper-cased caption equals upperCaption.
 TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption);
 // Node under the root reached by a path of captions (any case), or null.
-TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path);
-
-// Children of a node by upper-cased caption, the first of equal ones; the
-// same answers as FindChildByCaption for many look-ups under one node.
-class ChildIndex {
-public:
-    explicit ChildIndex(const TreeNode* node);
-    TreeNode* Find(const std::string& caption) const;  // caption in any case
-
-private:
-    std::unordered_map<std::string, TreeNode*> children_;
-};
+TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path);
+const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path);
 
 // "Entries" caption for header kind 2, "Operations" for 3 and 4, else empty.
 std::string StructureKindCaption(int headerKind, int language);

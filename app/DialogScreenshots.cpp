@@ -11,6 +11,7 @@
 #include "dialogs/Aboutbox.h"
 #include "dialogs/FindXRefDialog.h"
 #include "options/OptionWin.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 namespace {
@@ -58,7 +59,7 @@ bool WriteDialogScreenshots(TMain& main, const QDir& out) {
         about.hide();
 
         // Qt's own dialogs and buttons follow the language too.
-        QMessageBox box(QMessageBox::Question, main.windowTitle(), main.Txt(86),
+        QMessageBox box(QMessageBox::Question, main.windowTitle(), main.Txt(TextAskSaveListing),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &main);
         box.show();
         ok = Save(box, out.filePath(QStringLiteral("box-%1.png").arg(suffix))) && ok;

@@ -17,7 +17,7 @@ struct ImageShape {
 
 // Structure kinds first (form, entity, field, trigger, entry), then the
 // category folder and the symbol, then one mark per kind of reference.
-constexpr std::array<ImageShape, ImageCount> Shapes = {{
+constexpr std::array<ImageShape, TreeImageCount> Shapes = {{
     {0x2060C0, "F", false},  // 0 form, tree root
     {0x008080, "E", false},  // 1 entity
     {0x3C9A3C, "f", false},  // 2 field
@@ -90,7 +90,7 @@ void DrawWarning(QPainter& p, int size) {
 QPixmap DrawTreeImage(int index, bool warning, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
-    if (index < 0 || index >= ImageCount) return pixmap;
+    if (index < 0 || index >= TreeImageCount) return pixmap;
     const ImageShape& shape = Shapes[static_cast<size_t>(index)];
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -119,9 +119,9 @@ QPixmap DrawTreeImage(int index, bool warning, int size) {
 }
 
 const QIcon& TreeImage(int index, bool warning) {
-    static std::array<QIcon, ImageCount * 2> icons;
+    static std::array<QIcon, TreeImageCount * 2> icons;
     static const QIcon none;
-    if (index < 0 || index >= ImageCount) return none;
+    if (index < 0 || index >= TreeImageCount) return none;
     QIcon& icon = icons[static_cast<size_t>(index * 2 + (warning ? 1 : 0))];
     if (icon.isNull()) {
         for (int size : {16, 24, 32}) icon.addPixmap(DrawTreeImage(index, warning, size));

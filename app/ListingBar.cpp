@@ -7,17 +7,9 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "texts/TextIds.h"
+
 namespace lumorca::gui {
-
-namespace {
-
-constexpr int TextChanged = 202;
-constexpr int TextReload = 203;
-constexpr int TextRemoved = 205;
-constexpr int TextUnreadable = 89;
-constexpr int TextNotListing = 91;
-
-}  // namespace
 
 TListingBar::TListingBar(std::function<QString(int)> text, QWidget* parent)
     : QFrame(parent), text_(std::move(text)) {

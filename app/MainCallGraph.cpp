@@ -9,6 +9,7 @@
 
 #include "analyzer/CallGraphDot.h"
 #include "app/Main.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 
@@ -21,7 +22,7 @@ QString TMain::MenuItemSaveCallGraphClick() {
     if (CallGraphFileName) {
         name = CallGraphFileName(proposal);
     } else {
-        QString caption = Txt(201);
+        QString caption = Txt(TextSaveCallGraph);
         caption.remove(QStringLiteral("..."));
         name = QFileDialog::getSaveFileName(this, caption, proposal,
                                             QStringLiteral("Graphviz (*.dot *.gv);;All files (*)"));
@@ -35,7 +36,7 @@ QString TMain::MenuItemSaveCallGraphClick() {
         file.write(dot.data(), static_cast<qint64>(dot.size())) != static_cast<qint64>(dot.size()) ||
         !file.commit()) {
         file.cancelWriting();
-        Messages->Error(this, Txt(193).replace(QStringLiteral("%s"), name));
+        Messages->Error(this, Txt(TextNotWritten).replace(QStringLiteral("%s"), name));
         return {};
     }
 
@@ -48,7 +49,7 @@ QString TMain::MenuItemSaveCallGraphClick() {
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
             process.exitCode() != 0) {
             process.kill();
-            Messages->Error(this, Txt(193).replace(QStringLiteral("%s"), svg));
+            Messages->Error(this, Txt(TextNotWritten).replace(QStringLiteral("%s"), svg));
         }
     }
     return name;

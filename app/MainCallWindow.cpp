@@ -8,6 +8,7 @@
 #include "app/Main.h"
 #include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 
@@ -66,7 +67,7 @@ void TMain::ExpandCallNode(const QModelIndex& index) {
 void TMain::MenuItemShowLocalClick(bool locals) {
     if (!HasListing()) return;
     const auto [caption, kind] = StructureName(ListingLines_, StructureStarts, CurrentStructure);
-    const std::string group = ToLatin1(Txt(locals ? 29 : 30));
+    const std::string group = ToLatin1(Txt(locals ? TextCatLocalVars : TextCatParameters));
     std::vector<std::string> path;
     if (Options().SortLocals && kind != 1) {
         path = {StructureKindCaption(kind, Options().Language), NthWord(caption, 2), group};

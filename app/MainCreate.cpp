@@ -26,6 +26,7 @@
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 namespace lumorca::gui {
@@ -89,10 +90,10 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     XRefWin = makeChild(QStringLiteral("XRefWin"), QStringLiteral("XRef    :"));
     CallWin = makeChild(QStringLiteral("CallWin"), QStringLiteral("Call    :"));
     SourceWin = makeChild(QStringLiteral("SourceWin"), QStringLiteral("Source  :"));
-    setWindowIcon(TreeImage(0));
-    StructureWin->setWindowIcon(TreeImage(0));
-    XRefWin->setWindowIcon(TreeImage(5));
-    CallWin->setWindowIcon(TreeImage(4));
+    setWindowIcon(TreeImage(ImageForm));
+    StructureWin->setWindowIcon(TreeImage(ImageForm));
+    XRefWin->setWindowIcon(TreeImage(ImageCategory));
+    CallWin->setWindowIcon(TreeImage(ImageEntry));
     SourceWin->setWindowIcon(GlyphIcon(QStringLiteral("{}")));
 
     OptionWin = std::make_unique<TOptionSettings>(programPath, registryName);
@@ -596,7 +597,7 @@ void TMain::CreateBookmarkMenuItems() {
 }
 
 void TMain::setBookmarkMenuItem(int n, bool isSet) {
-    QString caption = OptionWin ? Txt(53) + QStringLiteral(" &") + QString::number(n)
+    QString caption = OptionWin ? Txt(TextBookmark) + QStringLiteral(" &") + QString::number(n)
                                 : QString::number(n);
     if (isSet) {
         int32_t s = -1;

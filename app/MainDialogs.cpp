@@ -39,7 +39,7 @@ public:
         return current.isValid() ? main_->XRefModel->NodeOf(current) : nullptr;
     }
 
-    void ShowFoundNode(TreeNode* node) override {
+    void ShowFoundNode(const TreeNode* node) override {
         const QModelIndex index = main_->XRefModel->IndexOf(node);
         main_->XRefOutline->expandRecursively(index);
         main_->XRefOutline->setCurrentIndex(index);
@@ -81,8 +81,11 @@ void TMain::CreateDialogs() {
 }
 
 void TMain::PopupXRefClick(QAction* item) {
-    TreeNode* group = FindXRefNode(Analysis.XRef, {item->text().toLatin1().toStdString()});
-    if (group == nullptr) return;
+    // One item per category node, in the order of the nodes.
+    const TreeNode* root = Analysis.XRef.FirstRoot();
+    const qsizetype row = PopupmenuXRef->actions().indexOf(item);
+    if (root == nullptr || row < 0 || row >= static_cast<qsizetype>(root->Children.size())) return;
+    TreeNode* group = root->Children[static_cast<size_t>(row)];
     // The item's check mark has already flipped: checked now means it was not.
     const QModelIndex index = XRefModel->IndexOf(group);
     if (item->isChecked())

@@ -6,6 +6,7 @@
 #include "app/FindDialog.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 
@@ -81,13 +82,13 @@ void TMain::FindDialogFind() {
     // A box goes over the dialog the search was started from.
     QWidget* opener = FindDialog->isActiveWindow() ? static_cast<QWidget*>(FindDialog) : this;
     if (hit < 0) {
-        Messages->Information(opener, QString(), Txt(93));
+        Messages->Information(opener, QString(), Txt(TextSearchNotFound));
         return;
     }
     const QString key = QString::fromLatin1(needle.data(), static_cast<qsizetype>(needle.size()));
     if (key == LastFindText && down == LastFindDown) {
         // Back at the first hit of this series: all places have been seen.
-        if (hit == LastFindLine && Messages->AskYesNo(opener, QString(), Txt(92)) != TAnswer::Yes)
+        if (hit == LastFindLine && Messages->AskYesNo(opener, QString(), Txt(TextAskRepeatSearch)) != TAnswer::Yes)
             return;
     } else {
         LastFindText = key;

@@ -14,6 +14,7 @@
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 
@@ -153,7 +154,7 @@ void TMain::GotoDefinition(const std::string& name, int kind) {
             return;
         }
     }
-    Messages->Information(this, QString(), Txt(kind == 2 ? 94 : 95));
+    Messages->Information(this, QString(), Txt(kind == 2 ? TextEntryNotFound : TextOperationNotFound));
 }
 
 void TMain::MenuItemGotoClick(int gotoKind) {

@@ -25,6 +25,7 @@
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 
@@ -71,19 +72,19 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     if (ListingFileName == PasteName) {
         if (AskToSavePaste() == TAnswer::Cancel) return;
     } else if (askToReopen && !ListingFileName.isEmpty() && SameFileName(name, ListingFileName)) {
-        if (Messages->ConfirmYesCancel(this, Txt(87).replace(QStringLiteral("%s"), name)) != TAnswer::Yes) return;
+        if (Messages->ConfirmYesCancel(this, Txt(TextAskReopen).replace(QStringLiteral("%s"), name)) != TAnswer::Yes) return;
     }
 
     try {
         ReadFile(name);
     } catch (const EFileNotReadable&) {
-        Messages->Error(this, Txt(89).replace(QStringLiteral("%s"), name));
+        Messages->Error(this, Txt(TextUnreadable).replace(QStringLiteral("%s"), name));
         return;
     } catch (const ENoCorvaneSource& e) {
         Messages->Error(this, QString::fromLatin1(e.what()));
         return;
     } catch (...) {
-        Messages->Error(this, Txt(90));
+        Messages->Error(this, Txt(TextProcessingError));
         return;
     }
 
@@ -107,7 +108,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
                           static_cast<QWidget*>(SourceGridHScroll)})
         view->hide();
     EnableMenuItems(false);
-    LabelCurrentTask->setText(Txt(88));
+    LabelCurrentTask->setText(Txt(TextReadingSource));
 
     try {
         RunAnalysis();
@@ -125,12 +126,12 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
         Loading = false;
         EnableMenuItems(false);
         ListingFileName.clear();
-        Messages->Error(this, Txt(90) + QStringLiteral("\r\n") + QString::fromLatin1(e.what()));
+        Messages->Error(this, Txt(TextProcessingError) + QStringLiteral("\r\n") + QString::fromLatin1(e.what()));
     } catch (...) {
         Loading = false;
         EnableMenuItems(false);
         ListingFileName.clear();
-        Messages->Error(this, Txt(90) + QStringLiteral("\r\n"));
+        Messages->Error(this, Txt(TextProcessingError) + QStringLiteral("\r\n"));
     }
     PanelInfo->show();
     UpdateCaption();
@@ -229,7 +230,7 @@ void TMain::RunAnalysis() {
 
 TAnswer TMain::AskToSavePaste() {
     if (!Options().AskToSave) return TAnswer::No;
-    TAnswer answer = Messages->ConfirmYesNoCancel(this, Txt(86));
+    TAnswer answer = Messages->ConfirmYesNoCancel(this, Txt(TextAskSaveListing));
     // A listing the user wanted kept but that was not written must not be
     // replaced.
     if (answer == TAnswer::Yes && !ActionSaveExecute()) answer = TAnswer::Cancel;
@@ -237,13 +238,13 @@ TAnswer TMain::AskToSavePaste() {
 }
 
 void TMain::UpdateCaption() {
-    const QString title = Txt(84);
+    const QString title = Txt(TextProgramTitle);
     if (!HasListing() && !Loading) {
-        setWindowTitle(title + QStringLiteral(" (") + Txt(85) + QStringLiteral(")"));
+        setWindowTitle(title + QStringLiteral(" (") + Txt(TextNoFormLoaded) + QStringLiteral(")"));
         return;
     }
     ListingComponent = Latin1(ListingComponentOf(ListingLines_));
-    const QString s = Loading ? Txt(96) + QStringLiteral(" ") + ListingComponent + QStringLiteral("...")
+    const QString s = Loading ? Txt(TextProcessing) + QStringLiteral(" ") + ListingComponent + QStringLiteral("...")
                               : ListingComponent;
     setWindowTitle(QStringLiteral("[") + s + QStringLiteral("] ") + title);
 }
@@ -323,7 +324,7 @@ bool TMain::ActionSaveExecute() {
     }
     if (!written || !file.commit()) {
         file.cancelWriting();
-        Messages->Error(this, Txt(193).replace(QStringLiteral("%s"), name));
+        Messages->Error(this, Txt(TextNotWritten).replace(QStringLiteral("%s"), name));
         return false;
     }
     OptionWin->History.AddFile(name);

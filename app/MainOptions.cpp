@@ -14,6 +14,7 @@
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 #include "analyzer/XRefTree.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 
@@ -116,52 +117,52 @@ void TMain::LoadLanguageStrings() {
         int Hint;
     };
     const Caption captions[] = {
-        {ActionMenuFile, 0, -1},      {ActionOpen, 1, 58},          {ActionPaste, 3, 60},
-        {ActionSave, 4, 61},          {ActionExit, 5, 62},          {ActionMenuWork, 6, -1},
-        {ActionPrev, 7, 72},          {ActionNext, 8, 73},          {ActionHistoryBack, 9, 74},
-        {ActionFind, 10, 63},         {ActionFindNext, 11, -1},     {ActionCopy, 12, 65},
-        {ActionMenuOptions, 13, -1},  {ActionShowOptions, 14, 66},  {ActionResetOptions, 15, -1},
-        {ActionMenuWindows, 16, -1},  {ActionArrange, 17, -1},      {ActionAutoArrange, 18, 67},
-        {ActionStrukturWin, 19, 68},  {ActionXRefWin, 20, 69},      {ActionCallWin, 21, 70},
-        {ActionSourceWin, 22, 71},    {ActionMenuHelp, 23, -1},     {ActionAbout, 24, -1},
-        {ActionReload, -1, 59},       {ActionFont, -1, 64},         {ActionZnrTotal, -1, 75},
-        {ActionZnrTrigger, -1, 76},   {ActionContinue, -1, 77},     {ActionLowercase, -1, 78},
-        {ActionNonPropFont, -1, 79},  {ActionAutoIndent, -1, 80},
+        {ActionMenuFile, TextMenuFile, NoText},      {ActionOpen, TextOpen, TextHintOpen},          {ActionPaste, TextOpenClipboard, TextHintOpenClipboard},
+        {ActionSave, TextSave, TextHintSave},          {ActionExit, TextExit, TextHintExit},          {ActionMenuWork, TextMenuWork, NoText},
+        {ActionPrev, TextPrevTrigger, TextHintPrevTrigger},          {ActionNext, TextNextTrigger, TextHintNextTrigger},          {ActionHistoryBack, TextBack, TextHintBack},
+        {ActionFind, TextFind, TextHintFind},         {ActionFindNext, TextFindNext, NoText},     {ActionCopy, TextCopy, TextHintCopy},
+        {ActionMenuOptions, TextMenuOptions, NoText},  {ActionShowOptions, TextShowOptions, TextHintShowOptions},  {ActionResetOptions, TextResetOptions, NoText},
+        {ActionMenuWindows, TextMenuWindows, NoText},  {ActionArrange, TextArrange, NoText},      {ActionAutoArrange, TextArrangeAutomatically, TextHintArrange},
+        {ActionStrukturWin, TextStructureWindow, TextHintStructureWindow},  {ActionXRefWin, TextXRefWindow, TextHintXRefWindow},      {ActionCallWin, TextCallWindow, TextHintCallWindow},
+        {ActionSourceWin, TextSourceWindow, TextHintSourceWindow},    {ActionMenuHelp, TextMenuHelp, NoText},     {ActionAbout, TextAbout, NoText},
+        {ActionReload, NoText, TextHintReload},       {ActionFont, NoText, TextHintFont},         {ActionZnrTotal, NoText, TextHintLineNumbers},
+        {ActionZnrTrigger, NoText, TextHintTriggerLineNumbers},   {ActionContinue, NoText, TextHintContinueMark},     {ActionLowercase, NoText, TextHintLowercase},
+        {ActionNonPropFont, NoText, TextHintFixedFont},  {ActionAutoIndent, NoText, TextHintAutoIndent},
     };
     for (const Caption& c : captions) {
-        if (c.Text >= 0) c.Action->setText(Txt(c.Text));
-        if (c.Hint >= 0) c.Action->setToolTip(Txt(c.Hint));
+        if (c.Text != NoText) c.Action->setText(Txt(c.Text));
+        if (c.Hint != NoText) c.Action->setToolTip(Txt(c.Hint));
     }
-    MenuItemFileList->setTitle(Txt(2));
-    MenuItemCollapseCalltree->setText(Txt(46));
-    MenuItemExpandCalltree->setText(Txt(47));
-    MenuItemSaveCallGraph->setText(Txt(201));
-    MenuItemZoomLine->setText(Txt(48));
-    MenuItemAufruf->setTitle(Txt(49));
-    MenuItemAllesKopieren->setText(Txt(50));
-    MenuItemZeileKopieren->setText(Txt(51));
-    MenuItemCopyBreakpoint->setText(Txt(52));
-    MenuItemSetBookmark->setTitle(Txt(54));
-    MenuItemGotoBookmark->setTitle(Txt(55));
-    MenuItemShowParam->setText(Txt(56));
-    MenuItemShowLocal->setText(Txt(57));
-    RadioButtonCalledFrom->setText(Txt(102));
-    RadioButtonCalling->setText(Txt(103));
+    MenuItemFileList->setTitle(Txt(TextLastOpened));
+    MenuItemCollapseCalltree->setText(Txt(TextCollapseTree));
+    MenuItemExpandCalltree->setText(Txt(TextExpandTree));
+    MenuItemSaveCallGraph->setText(Txt(TextSaveCallGraph));
+    MenuItemZoomLine->setText(Txt(TextZoomLine));
+    MenuItemAufruf->setTitle(Txt(TextCallOfEntry));
+    MenuItemAllesKopieren->setText(Txt(TextCopyAll));
+    MenuItemZeileKopieren->setText(Txt(TextCopyLine));
+    MenuItemCopyBreakpoint->setText(Txt(TextCopyBreakpoint));
+    MenuItemSetBookmark->setTitle(Txt(TextSetBookmark));
+    MenuItemGotoBookmark->setTitle(Txt(TextGotoBookmark));
+    MenuItemShowParam->setText(Txt(TextShowParameters));
+    MenuItemShowLocal->setText(Txt(TextShowLocals));
+    RadioButtonCalledFrom->setText(Txt(TextCalledFrom));
+    RadioButtonCalling->setText(Txt(TextCalling));
     for (int n = 0; n < 10; ++n) {
         int32_t s = -1;
         int32_t l = -1;
         setBookmarkMenuItem(n, Bookmarks.GetPosition(n, s, l));
     }
-    StructureWin->setWindowTitle(Txt(81));
-    XRefWin->setWindowTitle(Txt(82));
-    CallWin->setWindowTitle(Txt(83));
+    StructureWin->setWindowTitle(Txt(TextStructureTitle));
+    XRefWin->setWindowTitle(Txt(TextXRefTitle));
+    CallWin->setWindowTitle(Txt(TextCallTitle));
     ListingBar->Retext();
     UpdateCaption();
 }
 
 void TMain::ActionResetOptionsExecute() {
-    const QString text = Txt(109);
-    if (Messages->AskYesNo(this, Txt(107), text) == TAnswer::Yes)
+    const QString text = Txt(TextAskResetOptions);
+    if (Messages->AskYesNo(this, Txt(TextResetDefaults), text) == TAnswer::Yes)
         OptionWin->Options = OptionWin->DefaultOptions;
 }
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/ProgramIcon.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
@@ -55,7 +56,7 @@ TAbout::TAbout(int language, QWidget* parent)
     Version = label("Version", QStringLiteral("Lumorca 7"), true, 2);
     Beta = label("Beta", QStringLiteral("BETA-Version"));
     BuildDate = label("BuildDate", BuildDateText());
-    const std::string& comment = Text(191, language);
+    const std::string& comment = Text(TextBugReports, language);
     Comments = label("Comments", QString::fromLatin1(comment.data(), static_cast<qsizetype>(comment.size())));
     Comments->setWordWrap(true);
     LabelMail = label("LabelMail", ContactAddress);

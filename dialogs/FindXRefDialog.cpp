@@ -14,6 +14,7 @@
 #include "analyzer/LineModel.h"
 #include "analyzer/Tree.h"
 #include "analyzer/XRefTree.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 namespace lumorca {
@@ -112,13 +113,13 @@ void TFormFindXRef::FormActivate() {
         const std::string& text = Text(entry, DialogLanguage);
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     };
-    setWindowTitle(t(184));
-    CheckBoxSearchAll->setText(t(185));
-    CheckBoxFindExact->setText(t(186));
-    RadioGroupFindWhat->setTitle(t(187));
-    ButtonFind->setText(t(188));
-    ButtonFindNext->setText(t(189));
-    ButtonClose->setText(t(190));
+    setWindowTitle(t(TextFindXRefTitle));
+    CheckBoxSearchAll->setText(t(TextSearchAll));
+    CheckBoxFindExact->setText(t(TextFindExact));
+    RadioGroupFindWhat->setTitle(t(TextSearchLimited));
+    ButtonFind->setText(t(TextSearch));
+    ButtonFindNext->setText(t(TextFindXRefNext));
+    ButtonClose->setText(t(TextFindXRefClose));
     EditFindWhat->setFocus();
 }
 
@@ -148,7 +149,7 @@ void TFormFindXRef::CheckBoxSearchAllClick() {
     RadioGroupFindWhat->setEnabled(!CheckBoxSearchAll->isChecked());
 }
 
-TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
+const TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
     const Tree& tree = host_->XRefTree();
     if (tree.Empty()) return nullptr;
     const TreeNode* first = nullptr;
@@ -179,14 +180,14 @@ TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
         if (!Inside(node, first)) continue;
         const bool match = exact ? CompareNoCase(node->Caption, wanted) == 0
                                  : UpperCase(node->Caption).find(wantedUpper) != std::string::npos;
-        if (match) return const_cast<TreeNode*>(node);
+        if (match) return node;
     }
     return nullptr;
 }
 
 void TFormFindXRef::ButtonFindClick(bool findNext) {
     if (EditFindWhat->text().isEmpty()) return;
-    if (TreeNode* found = FindMatch(findNext)) {
+    if (const TreeNode* found = FindMatch(findNext)) {
         host_->ShowFoundNode(found);
         return;
     }

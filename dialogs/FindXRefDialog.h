@@ -30,7 +30,7 @@ public:
     virtual TreeNode* SelectedXRefNode() const = 0;
     // Expands the node with all its descendants, selects it and brings the
     // XRef window to the front.
-    virtual void ShowFoundNode(TreeNode* node) = 0;
+    virtual void ShowFoundNode(const TreeNode* node) = 0;
     virtual void ShowMessage(const QString& text) = 0;
 };
 
@@ -66,7 +66,7 @@ protected:
 
 private:
     void BuildGroupList();
-    TreeNode* FindMatch(bool findNext) const;
+    const TreeNode* FindMatch(bool findNext) const;
 
     TFindXRefHost* host_;
     QGridLayout* groupLayout_;

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 
 #include "options/Overloaded.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 #include "ui_OptionWin.h"
 
@@ -159,64 +160,64 @@ bool TOptionWin::IsBackColorPanel(const QLabel* panel) const {
 
 void TOptionWin::SetDialogLanguage(int language) {
     auto t = [this, language](int entry) { return Txt(entry, language); };
-    setWindowTitle(t(104));
-    ui_->ButtonOK->setText(t(105));
-    ui_->ButtonCancel->setText(t(106));
-    ui_->ButtonDefaults->setText(t(107));
+    setWindowTitle(t(TextOptionsTitle));
+    ui_->ButtonOK->setText(t(TextOK));
+    ui_->ButtonCancel->setText(t(TextCancel));
+    ui_->ButtonDefaults->setText(t(TextResetDefaults));
     ui_->CheckBoxUseINI->setText(
-        t(108).replace(QStringLiteral("%s"), EscapeMnemonic(QDir::toNativeSeparators(settings_.IniFileName))));
+        t(TextSaveToIni).replace(QStringLiteral("%s"), EscapeMnemonic(QDir::toNativeSeparators(settings_.IniFileName))));
 
     QTabWidget* pages = ui_->PageControlOptions;
     const std::pair<QWidget*, int> tabs[] = {
-        {ui_->TabSheetGeneral, 110}, {ui_->TabSheetAnalyze, 111},   {ui_->TabSheetAnalyze2, 112},
-        {ui_->TabSheetWindows, 113}, {ui_->TabSheetSourceWin, 114}, {ui_->TabSheetCallWin, 115}};
+        {ui_->TabSheetGeneral, TextTabGeneral}, {ui_->TabSheetAnalyze, TextTabAnalyze},   {ui_->TabSheetAnalyze2, TextTabWarnings},
+        {ui_->TabSheetWindows, TextTabWindows}, {ui_->TabSheetSourceWin, TextTabSourceWindow}, {ui_->TabSheetCallWin, TextTabCallWindow}};
     for (const auto& [page, entry] : tabs) pages->setTabText(pages->indexOf(page), t(entry));
 
     const std::pair<QGroupBox*, int> groups[] = {
-        {ui_->RadioGroupLanguage, 116},   {ui_->GroupBoxDefaultDir, 117},  {ui_->GroupBoxAnalyze, 119},
-        {ui_->GroupBoxWarnings, 127},     {ui_->GroupBoxSuspicious, 130},  {ui_->GroupBoxStructWin, 143},
-        {ui_->GroupBoxXRefWin, 144},      {ui_->GroupBoxCallWin, 145},     {ui_->GroupBoxSizing, 150},
-        {ui_->GroupBoxXRefOptions, 153},  {ui_->RadioGroupHow2showXref, 155}, {ui_->GroupBoxCallWinOptions, 159},
-        {ui_->RadioGroupSortCalls, 162},  {ui_->GroupBoxColumns, 166},     {ui_->GroupBoxSourceWin, 170},
-        {ui_->GroupBoxSource, 170},       {ui_->GroupBoxSourceColors, 173}};
+        {ui_->RadioGroupLanguage, TextLanguage},   {ui_->GroupBoxDefaultDir, TextDefaultDirectory},  {ui_->GroupBoxAnalyze, TextAnalyze},
+        {ui_->GroupBoxWarnings, TextMark},     {ui_->GroupBoxSuspicious, TextMarkRedundant},  {ui_->GroupBoxStructWin, TextStructureWindowGroup},
+        {ui_->GroupBoxXRefWin, TextXRefWindowGroup},      {ui_->GroupBoxCallWin, TextCallWindowGroup},     {ui_->GroupBoxSizing, TextWindowSizing},
+        {ui_->GroupBoxXRefOptions, TextXRefOptions},  {ui_->RadioGroupHow2showXref, TextHow2ShowXRef}, {ui_->GroupBoxCallWinOptions, TextListCalls},
+        {ui_->RadioGroupSortCalls, TextSortCalls},  {ui_->GroupBoxColumns, TextColumns},     {ui_->GroupBoxSourceWin, TextSourceGroup},
+        {ui_->GroupBoxSource, TextSourceGroup},       {ui_->GroupBoxSourceColors, TextSourceColors}};
     for (const auto& [group, entry] : groups) group->setTitle(t(entry));
 
     const std::pair<QAbstractButton*, int> buttons[] = {
-        {ui_->CheckBoxAskToSave, 118},       {ui_->CheckBoxAutoReload, 204},
-        {ui_->CheckBoxIgnoreERRF, 121},
-        {ui_->CheckBoxListStatus, 122},      {ui_->CheckBoxListResult, 123},
-        {ui_->CheckBoxMergeOther, 124},      {ui_->CheckBoxIgnoreEmptyLines, 125},
-        {ui_->CheckBoxServiceWarnings, 126}, {ui_->CheckBoxMarkInvalidParams, 128},
-        {ui_->CheckBoxMarkVarStrings, 129},  {ui_->CheckBoxMarkEntries, 132},
-        {ui_->CheckBoxMarkCompVars, 135},    {ui_->CheckBoxMarkLocalVars, 138},
-        {ui_->CheckBoxMarkLabel, 141},       {ui_->CheckBoxStructWinVisible, 146},
-        {ui_->CheckBoxXRefWinVisible, 146},  {ui_->CheckBoxCallWinVisible, 146},
-        {ui_->CheckBoxSourceWinVisible, 146}, {ui_->CheckBoxSameFont, 148},
-        {ui_->CheckBoxSameColor, 149},       {ui_->CheckBoxAutosize, 151},
-        {ui_->CheckBoxSourceSize2x, 152},    {ui_->CheckBoxSortLocals, 154},
-        {ui_->RadioButtonHow2showXref0, 157}, {ui_->RadioButtonHow2showXref1, 156},
-        {ui_->RadioButtonHow2showXref2, 158}, {ui_->CheckBoxListDuplicateCalls, 160},
-        {ui_->CheckBoxlistLibraryCalls, 161}, {ui_->RadioButtonSortCalls0, 163},
-        {ui_->RadioButtonSortCalls1, 164},   {ui_->CheckBoxExpandCallTree, 165},
-        {ui_->CheckBoxLineNrTotal, 167},     {ui_->CheckBoxLineNrTrigger, 168},
-        {ui_->CheckBoxContinueFlag, 169},    {ui_->CheckBoxLowerCases, 171},
-        {ui_->CheckBoxAutoIndent, 172}};
+        {ui_->CheckBoxAskToSave, TextAskToSave},       {ui_->CheckBoxAutoReload, TextAutoReload},
+        {ui_->CheckBoxIgnoreERRF, TextIgnoreErrf},
+        {ui_->CheckBoxListStatus, TextListStatus},      {ui_->CheckBoxListResult, TextListResult},
+        {ui_->CheckBoxMergeOther, TextMergeOther},      {ui_->CheckBoxIgnoreEmptyLines, TextIgnoreEmptyLines},
+        {ui_->CheckBoxServiceWarnings, TextServiceWarnings}, {ui_->CheckBoxMarkInvalidParams, TextMarkInvalidParams},
+        {ui_->CheckBoxMarkVarStrings, TextMarkVarStrings},  {ui_->CheckBoxMarkEntries, TextMarkEntries},
+        {ui_->CheckBoxMarkCompVars, TextMarkComponentVars},    {ui_->CheckBoxMarkLocalVars, TextMarkLocalVars},
+        {ui_->CheckBoxMarkLabel, TextMarkLabels},       {ui_->CheckBoxStructWinVisible, TextVisible},
+        {ui_->CheckBoxXRefWinVisible, TextVisible},  {ui_->CheckBoxCallWinVisible, TextVisible},
+        {ui_->CheckBoxSourceWinVisible, TextVisible}, {ui_->CheckBoxSameFont, TextSameFont},
+        {ui_->CheckBoxSameColor, TextSameColor},       {ui_->CheckBoxAutosize, TextAutosize},
+        {ui_->CheckBoxSourceSize2x, TextSourceSize2x},    {ui_->CheckBoxSortLocals, TextSortLocals},
+        {ui_->RadioButtonHow2showXref0, TextShowLineNumbers}, {ui_->RadioButtonHow2showXref1, TextShowNames},
+        {ui_->RadioButtonHow2showXref2, TextShowBoth}, {ui_->CheckBoxListDuplicateCalls, TextListDuplicateCalls},
+        {ui_->CheckBoxlistLibraryCalls, TextListLibraryCalls}, {ui_->RadioButtonSortCalls0, TextSortByLine},
+        {ui_->RadioButtonSortCalls1, TextSortAlphabetical},   {ui_->CheckBoxExpandCallTree, TextExpandCallTree},
+        {ui_->CheckBoxLineNrTotal, TextLineNrTotal},     {ui_->CheckBoxLineNrTrigger, TextLineNrTrigger},
+        {ui_->CheckBoxContinueFlag, TextContinueFlag},    {ui_->CheckBoxLowerCases, TextLowerCases},
+        {ui_->CheckBoxAutoIndent, TextAutoIndent}};
     for (const auto& [button, entry] : buttons) button->setText(t(entry));
 
     const std::pair<QLabel*, int> labels[] = {
-        {ui_->LabelHintReload, 120},         {ui_->LabelHintReload2, 120},
-        {ui_->LabelHintReload3, 120},        {ui_->LabelIgnore, 131},
-        {ui_->LabelBoxMarkEntries1, 133},    {ui_->LabelBoxMarkEntries2, 134},
-        {ui_->LabelBoxMarkCompVars1, 136},   {ui_->LabelBoxMarkCompVars2, 137},
-        {ui_->LabelMarkLocalVars1, 139},     {ui_->LabelMarkLocalVars2, 140},
-        {ui_->LabelBoxMarkLabel1, 142},      {ui_->PanelStructWinColor, 147},
-        {ui_->PanelXRefWinColor, 147},       {ui_->PanelCallWinColor, 147},
-        {ui_->PanelSourceWinColor, 147},     {ui_->LabelColorSource, 174},
-        {ui_->LabelColorSourceComment, 175}, {ui_->LabelColorSourceNames, 176},
-        {ui_->LabelColorSourceCommands, 177}, {ui_->LabelColorSourceGold, 178},
-        {ui_->LabelColorSourceErrors, 179},  {ui_->LabelColorSourceWarnings, 180},
-        {ui_->LabelColorSourceInfos, 181},   {ui_->LabelColorSourceActiveLine, 182},
-        {ui_->LabelColorSourceMarked, 183}};
+        {ui_->LabelHintReload, TextHintNeedsReload},         {ui_->LabelHintReload2, TextHintNeedsReload},
+        {ui_->LabelHintReload3, TextHintNeedsReload},        {ui_->LabelIgnore, TextIgnoreIfName},
+        {ui_->LabelBoxMarkEntries1, TextMarkEntries1},    {ui_->LabelBoxMarkEntries2, TextMarkEntries2},
+        {ui_->LabelBoxMarkCompVars1, TextMarkComponentVars1},   {ui_->LabelBoxMarkCompVars2, TextMarkComponentVars2},
+        {ui_->LabelMarkLocalVars1, TextMarkLocalVars1},     {ui_->LabelMarkLocalVars2, TextMarkLocalVars2},
+        {ui_->LabelBoxMarkLabel1, TextMarkLabels1},      {ui_->PanelStructWinColor, TextColor},
+        {ui_->PanelXRefWinColor, TextColor},       {ui_->PanelCallWinColor, TextColor},
+        {ui_->PanelSourceWinColor, TextColor},     {ui_->LabelColorSource, TextColorSource},
+        {ui_->LabelColorSourceComment, TextColorComment}, {ui_->LabelColorSourceNames, TextColorNames},
+        {ui_->LabelColorSourceCommands, TextColorCommands}, {ui_->LabelColorSourceGold, TextColorGold},
+        {ui_->LabelColorSourceErrors, TextColorErrors},  {ui_->LabelColorSourceWarnings, TextColorWarnings},
+        {ui_->LabelColorSourceInfos, TextColorInfos},   {ui_->LabelColorSourceActiveLine, TextColorActiveLine},
+        {ui_->LabelColorSourceMarked, TextColorMarked}};
     for (const auto& [label, entry] : labels) label->setText(LabelCaption(t(entry)));
 }
 
@@ -324,6 +325,7 @@ void TOptionWin::RowsToControls(const TLumorcaOptions& record) {
     for (const TOptionRow& row : OptionRows()) {
         if (row.Control.isEmpty()) continue;
         QWidget* control = RowControl(row);
+        if (control == nullptr) continue;
         std::visit(Overloaded{
                        [&](bool TLumorcaOptions::*m) { qobject_cast<QCheckBox*>(control)->setChecked(record.*m); },
                        [&](QStringList TLumorcaOptions::*m) {
@@ -344,6 +346,7 @@ void TOptionWin::RowsFromControls(TLumorcaOptions& o) const {
     for (const TOptionRow& row : OptionRows()) {
         if (row.Control.isEmpty()) continue;
         QWidget* control = RowControl(row);
+        if (control == nullptr) continue;
         std::visit(Overloaded{
                        [&](bool TLumorcaOptions::*m) { o.*m = qobject_cast<QCheckBox*>(control)->isChecked(); },
                        // Empty lines name nothing and would vanish at the next start anyway.
@@ -373,7 +376,7 @@ void TOptionWin::ButtonCancelClick() { reject(); }
 
 void TOptionWin::ButtonDefaultsClick() {
     const int language = settings_.Options.Language;
-    if (ConfirmReset && ConfirmReset(this, Txt(107, language), Txt(109, language)))
+    if (ConfirmReset && ConfirmReset(this, Txt(TextResetDefaults, language), Txt(TextAskResetOptions, language)))
         OptionsToDialog(settings_.DefaultOptions);
 }
 

@@ -2,6 +2,7 @@
 
 #include "options/IniStore.h"
 #include "options/RegistryStore.h"
+#include "texts/TextIds.h"
 #include "texts/Texts.h"
 
 #include <limits>
@@ -40,7 +41,7 @@ std::optional<int> ParseDecimal(const QString& text) {
 }
 
 QString SaveFailedMessage(const QString& storeName, int language) {
-    QString text = QString::fromLatin1(Text(192, language));
+    QString text = QString::fromLatin1(Text(TextSettingsNotSaved, language));
     text.replace(QStringLiteral("%s"), storeName);
     return text;
 }

@@ -97,7 +97,7 @@ std::string Dump(const CallGraph& graph, const std::string& name, size_t cap = 1
 
 std::string Dump(const Tree& tree) {
     std::string out;
-    tree.ForEach([&](TreeNode* node) {
+    tree.ForEach([&](const TreeNode* node) {
         out += std::string(static_cast<size_t>(node->Level()) * 2, ' ') + node->Caption + "|" +
                std::to_string(node->Image);
         if (node->HasRecord) {
@@ -385,12 +385,12 @@ TEST(CallTree, ExpandingEverythingStopsAtTheLimit) {
 
     EXPECT_FALSE(lazy.ExpandTree(100));
     size_t expanded = 0;
-    tree.ForEach([&](TreeNode* node) { expanded += node->Expanded ? 1 : 0; });
+    tree.ForEach([&](const TreeNode* node) { expanded += node->Expanded ? 1 : 0; });
     EXPECT_EQ(expanded, 100u);
 
     lazy.CollapseTree();
     expanded = 0;
-    tree.ForEach([&](TreeNode* node) { expanded += node->Expanded ? 1 : 0; });
+    tree.ForEach([&](const TreeNode* node) { expanded += node->Expanded ? 1 : 0; });
     EXPECT_EQ(expanded, 1u);
     EXPECT_TRUE(tree.FirstRoot()->Expanded);
 

@@ -20,7 +20,12 @@ protected:
     }
 
     TreeNode* Category(int code) { return xref.AddWithRecord(root, "", 5, {-1, -1, uint8_t(code)}, NodeRole::Category); }
-    TreeNode* Group(TreeNode* parent, const std::string& caption) { return xref.Add(parent, caption, 3, NodeRole::Group); }
+    TreeNode* Group(TreeNode* parent, const std::string& caption, int code, TreeNode* owner = nullptr) {
+        TreeNode* group = xref.Add(parent, caption, 3, NodeRole::Group);
+        group->Record.Kind = uint8_t(code);
+        if (owner != nullptr) xref.SetOwner(group, owner);
+        return group;
+    }
     TreeNode* Symbol(TreeNode* parent, const std::string& caption, bool marked) {
         TreeNode* node = xref.AddWithRecord(parent, caption, 6, {-1, -1, 0}, NodeRole::Symbol);
         node->StateImage = marked ? 1 : 0;
@@ -100,7 +105,7 @@ TEST_F(TreeFindings, ParameterCountFromEitherPlaceOfTheParameterGroup) {
     TreeNode* a = Symbol(entries, "lp_a", true);
     Ref(a, 2, 25);
     Ref(a, 12, 26, true);
-    TreeNode* group = Group(params, "Entry lp_a");
+    TreeNode* group = Group(params, "Entry lp_a", 6, a);
     Ref(Symbol(group, "p_1", false), 3, 28);
     Ref(Symbol(group, "p_2", false), 4, 29);
     auto findings = Run();
@@ -137,7 +142,7 @@ TEST_F(TreeFindings, VariablesByReadAndWriteClasses) {
     Ref(Symbol(component, "$fine$", false), 10, 2);
 
     TreeNode* locals = Category(5);
-    TreeNode* trigger = Group(locals, "Trigger <exec>");
+    TreeNode* trigger = Group(locals, "Trigger <exec>", 5);
     TreeNode* v = Symbol(trigger, "v_key", true);
     Ref(v, 20, 27);
     Ref(v, 22, 3);
@@ -161,9 +166,9 @@ TEST_F(TreeFindings, LocalVariablesMovedUnderTheirEntryStillReported) {
     TreeNode* e = Symbol(entries, "lp_x", false);
     Ref(e, 1, 25);
     Ref(e, 30, 26);
-    TreeNode* moved = Group(e, "Local variables");
+    TreeNode* moved = Group(e, "Local variables", 5);
     Ref(Symbol(moved, "v_a", true), 3, 27);
-    TreeNode* movedParams = Group(e, "Parameters");
+    TreeNode* movedParams = Group(e, "Parameters", 6);
     Ref(Symbol(movedParams, "p_a", false), 2, 28);
     const auto findings = Run();
     ASSERT_EQ(findings.size(), 1u);

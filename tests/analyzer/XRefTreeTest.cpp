@@ -168,6 +168,23 @@ TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
     EXPECT_TRUE(XRef(a, {"Local variables"})->Children.empty());
 }
 
+TEST(ArrangeLocals, GroupsAreKnownByWhatTheyAreNotByTheirCaptions) {
+    Analysed a = Analyse(LocalsListing());
+    Tree& xref = a.Result.XRef;
+    TreeNode* entry = FindXRefNode(xref, {"Entries", "lp_x"});
+    ASSERT_NE(entry, nullptr);
+    xref.ForEach([](TreeNode* node) {
+        if (node->Role == NodeRole::Category || node->Role == NodeRole::Group) node->Caption = "?";
+    });
+    ArrangeLocals(xref, false, LanguageEnglish);
+    EXPECT_EQ(FindCategory(xref, CatParameter)->Children.size(), 2u);
+    EXPECT_EQ(FindCategory(xref, CatLocalVar)->Children.size(), 1u);
+    EXPECT_EQ(entry->Children.size(), 2u);
+    ArrangeLocals(xref, true, LanguageEnglish);
+    EXPECT_TRUE(FindCategory(xref, CatParameter)->Children.empty());
+    EXPECT_EQ(ChildCaptions(entry).front(), "Local variables");
+}
+
 TEST(ArrangeLocals, WithoutSortingGroupsStayUnderTheirCategory) {
     AnalysisSettings settings;
     settings.SortLocals = false;

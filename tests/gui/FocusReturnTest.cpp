@@ -19,7 +19,7 @@ namespace {
 
 const TreeNode* Find(const Tree& tree, const std::string& caption) {
     const TreeNode* found = nullptr;
-    tree.ForEach([&](TreeNode* node) {
+    tree.ForEach([&](const TreeNode* node) {
         if (found == nullptr && node->Caption == caption) found = node;
     });
     return found;

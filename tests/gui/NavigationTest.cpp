@@ -17,9 +17,9 @@ namespace {
 
 constexpr int Padding = 200;
 
-TreeNode* FindNode(const Tree& tree, const std::string& caption) {
-    TreeNode* found = nullptr;
-    tree.ForEach([&](TreeNode* node) {
+const TreeNode* FindNode(const Tree& tree, const std::string& caption) {
+    const TreeNode* found = nullptr;
+    tree.ForEach([&](const TreeNode* node) {
         if (found == nullptr && node->Caption == caption) found = node;
     });
     return found;

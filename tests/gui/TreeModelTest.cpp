@@ -42,7 +42,7 @@ private slots:
 
     void AllImagesAreDistinctPictures() {
         std::map<QByteArray, int> seen;
-        for (int i = 0; i < ImageCount; ++i) {
+        for (int i = 0; i < TreeImageCount; ++i) {
             const QImage image = DrawTreeImage(i, false, 16).toImage();
             QVERIFY2(!image.isNull(), qPrintable(QString::number(i)));
             const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
@@ -50,7 +50,7 @@ private slots:
             QVERIFY2(seen.emplace(bytes, i).second,
                      qPrintable(QStringLiteral("image %1 looks like image %2").arg(i).arg(seen[bytes])));
         }
-        QVERIFY(TreeImage(ImageCount).isNull());
+        QVERIFY(TreeImage(TreeImageCount).isNull());
     }
 
     void LazyChildrenAppearWhenANodeIsExpanded() {
