@@ -10,18 +10,6 @@ namespace lumorca::cli {
 
 namespace {
 
-const char* SarifLevel(FindingSeverity severity) {
-    switch (severity) {
-        case FindingSeverity::Error:
-            return "error";
-        case FindingSeverity::Warning:
-            return "warning";
-        case FindingSeverity::Note:
-            return "note";
-    }
-    return "none";
-}
-
 bool IsUriSafe(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
            c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
@@ -160,7 +148,7 @@ void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
     for (size_t i = 0; i < rules.size(); ++i) {
         out << (i == 0 ? "\n" : ",\n") << "            {\"id\": \"" << rules[i].Id
             << "\", \"shortDescription\": {\"text\": " << JsonString(rules[i].Description)
-            << "}, \"defaultConfiguration\": {\"level\": \"" << SarifLevel(rules[i].Severity)
+            << "}, \"defaultConfiguration\": {\"level\": \"" << SeverityName(rules[i].Severity)
             << "\"}}";
     }
     out << "\n          ]\n"
@@ -193,7 +181,7 @@ void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
             first = false;
             out << "        {\"ruleId\": \"" << finding.Rule
                 << "\", \"ruleIndex\": " << FindingRuleIndex(finding.Rule) << ", \"level\": \""
-                << SarifLevel(finding.Severity)
+                << SeverityName(finding.Severity)
                 << "\", \"message\": {\"text\": " << JsonLatin1(finding.Message)
                 << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
                 << location << ", \"region\": {\"startLine\": " << finding.Line
@@ -210,7 +198,7 @@ void WriteSarifReport(std::ostream& out, const std::vector<FileReport>& reports,
             out << "        {";
             if (!entry.Rule.empty()) out << "\"ruleId\": " << JsonString(entry.Rule) << ", ";
             if (index >= 0) out << "\"ruleIndex\": " << index << ", ";
-            out << "\"level\": \"" << SarifLevel(RuleSeverity(entry.Rule))
+            out << "\"level\": \"" << SeverityName(RuleSeverity(entry.Rule))
                 << "\", \"message\": {\"text\": " << JsonString(entry.Message)
                 << "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
                 << location << "}}], \"partialFingerprints\": {\"" << kFingerprintKey
