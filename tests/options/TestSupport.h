@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QString>
 
+#include <cctype>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace lumorca::test {
@@ -23,6 +25,13 @@ inline QByteArray ReadBytes(const QString& path) {
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+// A test name of letters, digits and "_" only.
+inline std::string TestName(const std::string& text) {
+    std::string name;
+    for (const char c : text) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
 }
 
 // Empties the private per-user store.
