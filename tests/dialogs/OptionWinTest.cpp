@@ -115,6 +115,9 @@ private slots:
             }
         }
         QVERIFY(changed.size() > 20);
+        // Autosize off disables the doubled source size; a mark switched off, its exceptions.
+        QVERIFY(!ui().CheckBoxSourceSize2x->isEnabled());
+        QVERIFY(!ui().MemoMarkLocalVarsException->isEnabled());
         QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
         const TLumorcaOptions& o = options();
         for (const TOptionRow& row : OptionRows()) {
@@ -135,6 +138,9 @@ private slots:
         main_ = StartMain(*sandbox_, *messages_);
         dlg_ = main_->OptionForm;
         QCOMPARE(OptionsText(main_->Options()), confirmed);
+        Open();
+        QVERIFY(!ui().CheckBoxSourceSize2x->isEnabled());
+        QVERIFY(!ui().MemoMarkLocalVarsException->isEnabled());
     }
 
     void okCopiesTheOtherControlsAndTheViewsFollow() {
@@ -183,6 +189,8 @@ private slots:
         QCOMPARE(main_->SourceGrid->font().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(main_->CallWin->CurrentState(), StateNormal);
         QCOMPARE(main_->XRefWin->CurrentState(), StateMinimized);
+        QVERIFY(main_->ActionCallWin->isChecked());
+        QVERIFY(!main_->ActionXRefWin->isChecked());
     }
 
     void cancelChangesNothing() {
@@ -324,33 +332,7 @@ private slots:
         QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Times New Roman"));
     }
 
-    void callWindowVisibleOffSwitchesItOff() {
-        options().CallWin.State = StateNormal;
-        main_->ApplyOptions();
-        QCOMPARE(main_->CallWin->CurrentState(), StateNormal);
-        Open();
-        QVERIFY(ui().CheckBoxCallWinVisible->isChecked());
-        ui().CheckBoxCallWinVisible->click();
-        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
-        QCOMPARE(options().CallWin.State, StateMinimized);
-        QCOMPARE(main_->CallWin->CurrentState(), StateMinimized);
-        QVERIFY(!main_->ActionCallWin->isChecked());
-    }
-
-    void autosizeDisablesSourceSize2xButKeepsItsValue() {
-        Open();
-        QVERIFY(ui().CheckBoxSourceSize2x->isEnabled());
-        ui().CheckBoxAutosize->click();
-        QVERIFY(!ui().CheckBoxSourceSize2x->isEnabled());
-        QVERIFY(ui().CheckBoxSourceSize2x->isChecked());
-        QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
-        QVERIFY(!options().AutoSize);
-        QVERIFY(options().SourceSize2x);
-        Open();
-        QVERIFY(!ui().CheckBoxSourceSize2x->isEnabled());
-    }
-
-    void exceptionMemosUpperCaseTypingAndFollowTheirBoxes() {
+    void exceptionMemosUpperCaseTyping() {
         Open();
         ui().PageControlOptions->setCurrentWidget(ui().TabSheetAnalyze2);
         QPlainTextEdit* memo = ui().MemoMarkLocalVarsException;
@@ -362,16 +344,8 @@ private slots:
         QApplication::sendEvent(memo, &umlaut);
         QTest::keyClicks(memo, QStringLiteral("x"));
         QCOMPARE(memo->toPlainText(), QStringLiteral("V_TMP*\n\u00c4X"));
-
-        QVERIFY(memo->isEnabled());
-        ui().CheckBoxMarkLocalVars->click();
-        QVERIFY(!memo->isEnabled());
-        QVERIFY(ui().MemoMarkEntriesException->isEnabled());
         QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
         QCOMPARE(options().MarkSuspLocalVarsEx, QStringList({QStringLiteral("V_TMP*"), QStringLiteral("\u00c4X")}));
-        QVERIFY(!options().MarkSuspLocalVars);
-        Open();
-        QVERIFY(!ui().MemoMarkLocalVarsException->isEnabled());
     }
 
     void indentThatIsNoWholeNumberKeepsThePreviousIndent() {

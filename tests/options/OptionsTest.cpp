@@ -188,6 +188,20 @@ TEST_P(EveryFieldSurvives, TheStore) {
 INSTANTIATE_TEST_SUITE_P(Options, EveryFieldSurvives, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "PerUserStore" : "IniFile"; });
 
+// Only a window without a usable stored place leaves the arranging to the program.
+TEST_F(OptionsTest, WindowsAllStoredKeepTheirPlaces) {
+    FakeWindows windows;
+    MatchWindows(windows);
+    windows.States.clear();
+    windows.Bounds[TWindowId::Structure] = {0, 400, 300, 300};
+    windows.Bounds[TWindowId::Call] = {400, 400, 300, 300};
+    ASSERT_EQ(Make(false, &windows)->SaveOptions(), std::nullopt);
+    FakeWindows reloaded;
+    Loaded(false, &reloaded);
+    EXPECT_EQ(reloaded.Placed.size(), 5u);
+    EXPECT_TRUE(reloaded.WindowsPlaced);
+}
+
 TEST_F(OptionsTest, ProgramAndCommandLineReadTheSettingsAlike) {
     for (const QByteArray& bytes :
          {CustomIni(), QByteArray("[Options]\nLanguage=7\nIndent=four\nHow2ShowXRef=3\nSortCalls=-1\n"
