@@ -66,7 +66,7 @@ TEST(WindowGeometry, HugeStoredNumbersDoNotWrapAround) {
 }
 
 TEST(MainWindowGeometry, HasToFitTheAvailableAreaOfOneScreen) {
-    const std::vector<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1024)};
+    const std::vector<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 100, 1280, 1024)};
     const TWindowGeometry fallback{192, 1536, 104, 832};
     const struct {
         TWindowGeometry Stored;
@@ -76,6 +76,7 @@ TEST(MainWindowGeometry, HasToFitTheAvailableAreaOfOneScreen) {
         {{0, 1920, 0, 1040}, true},   // exactly the first screen
         {{0, 1921, 0, 1040}, false},
         {{2000, 1200, 50, 900}, true},  // on the second screen
+        {{2000, 1200, 1000, 300}, true},  // low on the second screen, which starts lower
         {{2000, 1600, 50, 900}, false}, // wider than the second, outside the first
         {{-5000, 800, 50, 600}, false},
     };
