@@ -70,8 +70,6 @@ std::string ScratchDir::Write(const std::string& name, const std::string& bytes)
     return path;
 }
 
-CliRun RunCli(const std::vector<std::string>& args) { return RunCli(args, CliLimits()); }
-
 CliRun RunCli(const std::vector<std::string>& args, const CliLimits& limits) {
     return RunProgram(LUMORCA_CLI, args, {}, limits);
 }

@@ -11,17 +11,16 @@ struct CliRun {
     std::string Err;
 };
 
-// Arguments are quoted for the shell.
-CliRun RunCli(const std::vector<std::string>& args);
-// The same with a time limit (a run that hangs is killed and fails), and
-// optionally with standard output going to `stdoutPath`, shell lines that
-// run first (`ulimit ...`).
+// Optional limits of a run: a time limit (a run that hangs is killed and
+// fails), standard output going to `StdoutPath`, shell lines that run first
+// (`ulimit ...`).
 struct CliLimits {
     int Seconds = 0;  // 0: none
     std::string StdoutPath;
     std::string Prelude;
 };
-CliRun RunCli(const std::vector<std::string>& args, const CliLimits& limits);
+// Arguments are quoted for the shell.
+CliRun RunCli(const std::vector<std::string>& args, const CliLimits& limits = {});
 // Any program, in workDir when it is not empty.
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::string& workDir = {}, const CliLimits& limits = {});

@@ -76,41 +76,6 @@ TEST(IniFileWrite, NewFileKeepsWritingOrderAndKeysAsTheyStand) {
               "[Files]\r\nHistory0=C:\\x y\\a.pro\r\n");
 }
 
-TEST(IniFileWrite, ExistingFileKeepsOrderUnknownLinesAndSpelling) {
-    const std::string original =
-        "; settings\r\n"
-        "[mainwin]\r\n"
-        "Top = 3\r\n"
-        "Custom=keep me\r\n"
-        "\r\n"
-        "[Options]\r\n"
-        "Unknown=42\r\n"
-        "language=0\r\n"
-        "\r\n"
-        "[Other]\r\n"
-        "x=y\r\n";
-    IniFile ini = IniFile::Parse(original);
-    ini.SetValue("Options", "Language", "1");  // changes in place, keeps the file's spelling
-    ini.SetValue("OPTIONS", "Indent", "4");    // new key after the last key of its section
-    ini.SetValue("MainWin", "Top", "3");
-    ini.SetValue("LastAccess", "LineNr", "7");  // new section at the end
-    EXPECT_EQ(ini.Serialize(),
-              "; settings\r\n"
-              "[mainwin]\r\n"
-              "Top=3\r\n"
-              "Custom=keep me\r\n"
-              "\r\n"
-              "[Options]\r\n"
-              "Unknown=42\r\n"
-              "language=1\r\n"
-              "Indent=4\r\n"
-              "\r\n"
-              "[Other]\r\n"
-              "x=y\r\n"
-              "[LastAccess]\r\n"
-              "LineNr=7\r\n");
-}
-
 TEST(IniFileWrite, RemoveSectionRemovesEveryCopy) {
     IniFile ini = IniFile::Parse("[A]\r\na=1\r\n[B]\r\nb=2\r\n[a]\r\nc=3\r\n");
     ini.RemoveSection("a");
