@@ -34,11 +34,17 @@ struct NodeRecord {
     uint8_t Kind = 0;
 };
 
+// State images of a node; the dump prints the number.
+enum TreeStateImage : int {
+    StateImageNone = 0,
+    StateImageWarning = 1,  // the warning mark, set from the analysis' findings
+};
+
 struct TreeNode {
     std::string Caption;  // Latin-1
     int Image = 0;
     int SelectedImage = 0;
-    int StateImage = 0;  // 1 = warning mark
+    int StateImage = StateImageNone;
     NodeRole Role = NodeRole::Plain;
     bool HasRecord = false;
     NodeRecord Record;
@@ -46,6 +52,8 @@ struct TreeNode {
     TreeNode* Parent = nullptr;
     int Row = 0;  // position among the parent's children (or among the roots)
     std::vector<TreeNode*> Children;
+
+    bool HasWarningMark() const { return StateImage == StateImageWarning; }
 
     int Level() const {
         int level = 0;

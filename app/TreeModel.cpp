@@ -85,7 +85,7 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
             return QString::fromLatin1(node->Caption.data(),
                                        static_cast<qsizetype>(node->Caption.size()));
         case Qt::DecorationRole:
-            return TreeImage(node->Image, node->StateImage == 1);
+            return TreeImage(node->Image, node->HasWarningMark());
         default:
             return {};
     }
