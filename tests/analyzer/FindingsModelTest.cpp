@@ -102,6 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {"3 entry-undefined: entry LP_EXT is called but not defined in this listing",
                    "3 argument-count: call of LP_EXT passes 2 arguments, entry has 0 parameters"},
                   {"lp_ext", "lp_ext@3"}},
+        // Only the argument check marks the call, which is not mistaken for
+        // an undefined entry.
+        ModelCase{"UndefinedEntryWithTheEntryRuleOff",
+                  {kExec, "CALL LP_EXT(A, B)"},
+                  [](AnalysisSettings& s) { s.MarkSuspEntries = false; },
+                  {"3 argument-count: call of LP_EXT passes 2 arguments, entry has 0 parameters"},
+                  {"lp_ext", "lp_ext@3"}},
         ModelCase{"LocalsUnderTheirEntry",
                   {kExec, "CALL LP_X()", Header("entry LP_X"), "variables", "string V_WO",
                    "string V_RO", "string V_NONE", "string V_OK", "endvariables", "V_WO = 1",
