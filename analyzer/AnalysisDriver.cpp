@@ -368,7 +368,7 @@ public:
             if (!(c == CatField && symbol.Key.Value3 == 0)) {
                 node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? ImageField : ImageSymbol,
                                           NodeRecord{-1, -1, 0}, NodeRole::Symbol);
-                node->Children.reserve(symbol.Refs.size());
+                xref.ReserveChildren(node, symbol.Refs.size());
                 if (c == CatEntry || c == CatOperation) {
                     (c == CatEntry ? entries_ : operations_).emplace(UpperCase(node->Caption), node);
                 }

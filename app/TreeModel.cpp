@@ -37,7 +37,7 @@ void TreeModel::NodeChanged(const lumorca::TreeNode* node) {
     if (index.isValid()) emit dataChanged(index, index);
 }
 
-const std::vector<lumorca::TreeNode*>* TreeModel::ChildrenOf(const QModelIndex& parent,
+const lumorca::NodeList* TreeModel::ChildrenOf(const QModelIndex& parent,
                                                          size_t& visible) const {
     visible = 0;
     if (tree_ == nullptr) return nullptr;
