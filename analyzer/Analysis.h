@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analyzer/FindingRecord.h"
 #include "analyzer/Listing.h"
 #include "analyzer/Progress.h"
 #include "analyzer/Settings.h"
@@ -30,6 +31,9 @@ struct AnalysisResult {
     std::vector<EntityMenuItem> EntityMenu;   // in menu order
     // Cross-reference pop-up items: one per category node, then "-" and the find item.
     std::vector<std::string> XRefPopupCaptions;
+    // What the rules found, in the order of the cross-reference tree; its
+    // warning marks come from here.
+    std::vector<FindingRecord> Findings;
     size_t SymbolCount = 0;  // keys of the symbol table, merged ones included
     // Index in the file as read of every analysed line; empty when no line
     // was dropped.

@@ -11,9 +11,9 @@
 #include "analyzer/ListingReader.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/StructureParser.h"
+#include "analyzer/SymbolFindings.h"
 #include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
-#include "analyzer/WarningMarks.h"
 #include "analyzer/XRefOrder.h"
 #include "analyzer/XRefTree.h"
 #include "texts/TextIds.h"
@@ -355,7 +355,10 @@ public:
                     const int image = headerKind == HeaderTrigger ? ImageTrigger : ImageEntry;
                     group = xref.Add(category, std::move(caption), image, NodeRole::Group);
                     group->Record.Kind = static_cast<uint8_t>(c);
-                    if (TreeNode* owner = OwnerOf(headerKind, header)) xref.SetOwner(group, owner);
+                    if (TreeNode* owner = OwnerOf(headerKind, header)) {
+                        xref.SetOwner(group, owner);
+                        if (c == CatParameter) parameters_.emplace(owner, group);
+                    }
                     haveGroup = true;
                     groupValue = KeyNumber(symbol.Key);
                 }
@@ -365,13 +368,12 @@ public:
             if (!(c == CatField && symbol.Key.Value3 == 0)) {
                 node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? ImageField : ImageSymbol,
                                           NodeRecord{-1, -1, 0}, NodeRole::Symbol);
-                node->Children.reserve(symbol.Refs.size());
+                xref.ReserveChildren(node, symbol.Refs.size());
                 if (c == CatEntry || c == CatOperation) {
                     (c == CatEntry ? entries_ : operations_).emplace(UpperCase(node->Caption), node);
                 }
+                symbols_.push_back({order[k], node});
             }
-            bool read = false;
-            bool write = false;
             for (const ReferenceRecord& ref : symbol.Refs) {
                 std::string caption = ReferenceCaption(ref);
                 if (state_.TraceLevel(12)) {
@@ -380,20 +382,43 @@ public:
                 }
                 xref.AddWithRecord(node, std::move(caption), RefKindImage(ref.Kind),
                                    NodeRecord{ref.StructureIndex, ref.Line, ref.Kind}, NodeRole::Reference);
-                read = read || IsReadKind(ref.Kind);
-                write = write || IsWriteKind(ref.Kind);
-            }
-            if (!(read && write) && IsSuspiciousSymbol(c, symbol.Key.Name, read, write, state_.Settings)) {
-                node->StateImage = 1;
             }
             observer_.ProgressPosition(ProgressValue(k));
         }
+    }
+
+    // The findings of every symbol, in the order of the tree.
+    std::vector<FindingRecord> Findings() const {
+        std::vector<FindingRecord> findings;
+        for (size_t i = 0; i < symbols_.size(); ++i) {
+            const Symbol& symbol = state_.Symbols[symbols_[i].SymbolIndex];
+            const TreeNode* node = symbols_[i].Node;
+            SymbolFacts facts;
+            facts.Index = static_cast<int32_t>(i);
+            facts.Category = symbol.Key.Category;
+            facts.KeyName = symbol.Key.Name;
+            facts.Caption = node->Caption;
+            facts.Refs = &symbol.Refs;
+            const auto parameters = parameters_.find(node);
+            if (parameters != parameters_.end()) {
+                facts.Parameters = static_cast<int>(parameters->second->Children.size());
+            }
+            DecideSymbolFindings(facts, state_.Lines, state_.Settings, findings);
+        }
+        return findings;
     }
 
 private:
     AnalysisState& state_;
     AnalysisObserver& observer_;
     StructureNameCache& names_;
+    struct BuiltSymbol {
+        uint32_t SymbolIndex;  // in the symbol table
+        const TreeNode* Node;
+    };
+    std::vector<BuiltSymbol> symbols_;  // in the order of their nodes
+    // Entry or operation -> the first group of its parameters.
+    std::unordered_map<const TreeNode*, const TreeNode*> parameters_;
     // Entry and operation symbols by upper-cased name, the first of equal
     // ones, for the groups of locals and parameters that belong to them.
     std::unordered_map<std::string, TreeNode*> entries_;
@@ -504,16 +529,15 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     });
 
     // The cross-reference tree
-    XRefBuilder(state, observer, names).Build(order, removed);
+    XRefBuilder builder(state, observer, names);
+    builder.Build(order, removed);
+    result.Findings = builder.Findings();
+    MarkWarnings(result.XRef, result.Findings);
     observer.ProgressVisible(false);
     observer.TaskChanged(TextFinishing);
     // Every node was added with its image as selected image too.
     const int language = settings.Language;
     result.XRefPopupCaptions = ApplyXRefCaptions(result.XRef, language);
-    if (settings.MarkInvalidParams) {
-        MarkInvalidParamCounts(result.XRef, lines, CatEntry);
-        MarkInvalidParamCounts(result.XRef, lines, CatOperation);
-    }
     if (settings.SortLocals) ArrangeLocals(result.XRef, true, language);
     FreeAnalysisTables(state, observer);
     std::stable_sort(result.EntryList.begin(), result.EntryList.end(),

@@ -113,14 +113,14 @@ private:
             order_.push_back(id);
         }
         GraphNode& callee = nodes_[id];
-        callee.Red = callee.Red || symbol->StateImage == 1;
+        callee.Red = callee.Red || symbol->HasWarningMark();
         for (const TreeNode* child : symbol->Children) {
             if (!IsReference(child) || child->Record.Kind != RefFunctionCall) continue;
             GraphEdge edge;
             edge.From = StructureId(child->Record.StructureIndex);
             edge.To = id;
             edge.Line = FileLine(child->Record.Line);
-            edge.Red = child->StateImage == 1;
+            edge.Red = child->HasWarningMark();
             nodes_[edge.From].Used = true;
             edges_.push_back(edge);
         }

@@ -5,32 +5,10 @@
 #include "analyzer/LineModel.h"
 #include "analyzer/ListingLoader.h"
 #include "analyzer/Vocabulary.h"
-#include "analyzer/WarningMarks.h"
-#include "analyzer/XRefTree.h"
 
 namespace lumorca {
 
 namespace {
-
-bool IsReference(const TreeNode* node) { return node->Role == NodeRole::Reference; }
-bool IsSymbol(const TreeNode* node) { return node->Role == NodeRole::Symbol; }
-
-bool HasReferenceOfKind(const TreeNode* symbol, int kind) {
-    for (const TreeNode* child : symbol->Children) {
-        if (IsReference(child) && child->Record.Kind == kind) return true;
-    }
-    return false;
-}
-
-bool IsParameterSymbol(const TreeNode* symbol) {
-    for (const TreeNode* child : symbol->Children) {
-        if (IsReference(child) && child->Record.Kind >= RefParamIn &&
-            child->Record.Kind <= RefParamInOut) {
-            return true;
-        }
-    }
-    return false;
-}
 
 bool IsNameChar(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
@@ -49,259 +27,51 @@ std::string Count(int n, const char* singular, const char* plural) {
     return std::to_string(n) + " " + (n == 1 ? singular : plural);
 }
 
-class Collector {
-public:
-    explicit Collector(const FindingsInput& input) : in_(input) {}
+// The compiler's text of a message line: what follows the first colon.
+std::string MessageText(std::string_view raw) {
+    const size_t colon = raw.find(':');
+    std::string text = TrimBlanks(colon == std::string_view::npos ? raw : raw.substr(colon + 1));
+    return text.empty() ? TrimBlanks(raw) : text;
+}
 
-    std::vector<Finding> Run() {
-        const TreeNode* root = in_.XRef->FirstRoot();
-        if (root != nullptr) {
-            for (const TreeNode* category : root->Children) {
-                if (category->Role == NodeRole::Category) Category(category, category->Record.Kind);
-            }
-        }
-        std::stable_sort(findings_.begin(), findings_.end(),
-                         [](const Finding& a, const Finding& b) { return a.Line < b.Line; });
-        return std::move(findings_);
+std::string Message(const FindingRecord& record, std::string_view raw) {
+    const std::string spelled = ListingSpelling(raw, record.Symbol);
+    const char* variable = record.Category == CatLocalVar ? "local variable " : "component variable ";
+    switch (record.Kind) {
+        case FindingKind::EntryUnused:
+            return "entry " + spelled + " is defined but never called";
+        case FindingKind::EntryUndefined:
+            return "entry " + spelled + " is called but not defined in this listing";
+        case FindingKind::ComponentVariableWriteOnly:
+        case FindingKind::LocalVariableWriteOnly:
+            return variable + spelled + " is written but never read";
+        case FindingKind::ComponentVariableReadOnly:
+        case FindingKind::LocalVariableReadOnly:
+            return variable + spelled + " is read but never written";
+        case FindingKind::ComponentVariableUnused:
+        case FindingKind::LocalVariableUnused:
+            return variable + spelled + " is neither read nor written";
+        case FindingKind::LabelUnused:
+            return "label " + spelled + " is defined but never jumped to";
+        case FindingKind::LabelUndefined:
+            return "label " + spelled + " is jumped to but not defined";
+        case FindingKind::OpenSubstitution:
+            return "string " + spelled + " opens a %% substitution without a closing %%%";
+        case FindingKind::ArgumentCount:
+            return "call of " + spelled + " passes " +
+                   Count(record.Arguments, "argument", "arguments") + ", " +
+                   (record.Category == CatEntry ? "entry" : "operation") + " has " +
+                   Count(record.Parameters, "parameter", "parameters");
+        case FindingKind::ListingError:
+        case FindingKind::ListingWarning:
+        case FindingKind::ListingInfo:
+            return MessageText(raw);
+        case FindingKind::UnusedSuppression:
+        case FindingKind::Unreported:
+            break;
     }
-
-private:
-    const FindingsInput& in_;
-    std::vector<Finding> findings_;
-
-    int32_t FileIndex(int32_t analysedLine) const { return FileLineIndex(in_.KeptLines, analysedLine); }
-
-    std::string_view RawLine(int32_t analysedLine) const {
-        if (analysedLine < 0 || static_cast<size_t>(analysedLine) >= in_.Lines->size()) return {};
-        return (*in_.Lines)[static_cast<size_t>(analysedLine)];
-    }
-
-    void Add(int32_t analysedLine, FindingSeverity severity, const char* rule,
-             std::string symbol, std::string message) {
-        Finding finding;
-        finding.Line = FileIndex(analysedLine) + 1;
-        finding.Severity = severity;
-        finding.Rule = rule;
-        finding.Symbol = std::move(symbol);
-        finding.Message = std::move(message);
-        findings_.push_back(std::move(finding));
-    }
-
-    // One finding per distinct line among the symbol's references of a kind
-    // (any kind for -1).
-    void AddAtReferences(const TreeNode* symbol, int kind, const char* rule,
-                         const std::string& name, const char* before, const char* after) {
-        int32_t previous = -1;
-        for (const TreeNode* child : symbol->Children) {
-            if (!IsReference(child) || (kind >= 0 && child->Record.Kind != kind)) continue;
-            if (child->Record.Line == previous) continue;
-            previous = child->Record.Line;
-            const std::string spelled = ListingSpelling(RawLine(child->Record.Line), name);
-            Add(child->Record.Line, FindingSeverity::Warning, rule, name, before + spelled + after);
-        }
-    }
-
-    void Category(const TreeNode* category, int code) {
-        switch (code) {
-            case CatOperation:
-            case CatEntry:
-            case CatComponentVar:
-            case CatLocalVar:
-            case CatLabel:
-            case CatVarString:
-            case CatMessage:
-                break;
-            default:
-                return;  // never marked
-        }
-        for (const TreeNode* child : category->Children) {
-            if (IsSymbol(child)) {
-                Symbol(child, code);
-            } else if (child->Role == NodeRole::Group) {
-                for (const TreeNode* symbol : child->Children) {
-                    if (IsSymbol(symbol)) Symbol(symbol, code);
-                }
-            }
-        }
-    }
-
-    void Symbol(const TreeNode* symbol, int code) {
-        const std::string name = UpperCase(symbol->Caption);
-        switch (code) {
-            case CatOperation:
-            case CatEntry:
-                Callable(symbol, name, code);
-                break;
-            case CatComponentVar:
-                if (symbol->StateImage == 1) Variable(symbol, name, false);
-                break;
-            case CatLocalVar:
-                if (symbol->StateImage == 1) Variable(symbol, name, true);
-                break;
-            case CatLabel:
-                if (symbol->StateImage == 1) Label(symbol, name);
-                break;
-            case CatVarString:
-                if (symbol->StateImage == 1) {
-                    AddAtReferences(symbol, -1, "open-substitution", name,
-                                    "string ", " opens a %% substitution without a closing %%%");
-                }
-                break;
-            case CatMessage:
-                Messages(symbol, name);
-                break;
-            default:
-                break;
-        }
-    }
-
-    void Callable(const TreeNode* symbol, const std::string& name, int code) {
-        // Parameter and local-variable groups moved under their entry or
-        // operation keep their own marks.
-        for (const TreeNode* child : symbol->Children) {
-            if (child->Role != NodeRole::Group) continue;
-            for (const TreeNode* inner : child->Children) {
-                if (IsSymbol(inner) && !IsParameterSymbol(inner) && inner->StateImage == 1) {
-                    Variable(inner, UpperCase(inner->Caption), true);
-                }
-            }
-        }
-        if (symbol->StateImage != 1) return;
-        const bool defined = HasReferenceOfKind(symbol, RefEntryDef);
-        const bool called = HasReferenceOfKind(symbol, RefFunctionCall);
-        // The mark may come from the argument check alone: ask the rule the
-        // tree asked, with the same read and write classes.
-        bool read = false;
-        bool write = false;
-        for (const TreeNode* child : symbol->Children) {
-            if (!IsReference(child)) continue;
-            read = read || IsReadKind(child->Record.Kind);
-            write = write || IsWriteKind(child->Record.Kind);
-        }
-        if (code == CatEntry && defined != called &&
-            IsSuspiciousSymbol(CatEntry, name, read, write, *in_.Settings)) {
-            if (defined) {
-                AddAtReferences(symbol, RefEntryDef, "entry-unused", name,
-                                "entry ", " is defined but never called");
-            } else {
-                AddAtReferences(symbol, RefFunctionCall, "entry-undefined", name,
-                                "entry ", " is called but not defined in this listing");
-            }
-        }
-        bool parametersCounted = false;
-        int parameters = 0;
-        for (const TreeNode* child : symbol->Children) {
-            if (!IsReference(child) || child->Record.Kind != RefFunctionCall ||
-                child->StateImage != 1) {
-                continue;
-            }
-            if (!parametersCounted) {
-                parameters = ParameterCount(symbol);
-                parametersCounted = true;
-            }
-            const int arguments =
-                CountCallArguments(*in_.Lines, child->Record.Line, name);
-            const std::string spelled = ListingSpelling(RawLine(child->Record.Line), name);
-            Add(child->Record.Line, FindingSeverity::Warning, "argument-count", name,
-                "call of " + spelled + " passes " + Count(arguments, "argument", "arguments") +
-                    ", " + (code == CatEntry ? "entry" : "operation") + " has " +
-                    Count(parameters, "parameter", "parameters"));
-        }
-    }
-
-    // Parameters of an entry or operation: the symbols of its group, under
-    // the parameters category or moved under the symbol itself.
-    int ParameterCount(const TreeNode* symbol) const {
-        for (const TreeNode* child : symbol->Children) {
-            if (child->Role == NodeRole::Group && child->Record.Kind == CatParameter) {
-                return static_cast<int>(child->Children.size());
-            }
-        }
-        if (const TreeNode* category = FindCategory(*in_.XRef, CatParameter)) {
-            for (const TreeNode* child : category->Children) {
-                if (in_.XRef->OwnerOf(child) == symbol) return static_cast<int>(child->Children.size());
-            }
-        }
-        return 0;
-    }
-
-    void Variable(const TreeNode* symbol, const std::string& name, bool local) {
-        bool read = false;
-        bool write = false;
-        const TreeNode* first = nullptr;
-        const TreeNode* declaration = nullptr;
-        for (const TreeNode* child : symbol->Children) {
-            if (!IsReference(child)) continue;
-            read = read || IsReadKind(child->Record.Kind);
-            write = write || IsWriteKind(child->Record.Kind);
-            if (first == nullptr || child->Record.Line < first->Record.Line) first = child;
-            if (declaration == nullptr && child->Record.Kind == RefLocalDecl) declaration = child;
-        }
-        const TreeNode* at = (local && declaration != nullptr) ? declaration : first;
-        if (at == nullptr) return;
-        std::string rule = local ? "local-variable-" : "component-variable-";
-        std::string state;
-        if (write && !read) {
-            rule += "write-only";
-            state = " is written but never read";
-        } else if (read && !write) {
-            rule += "read-only";
-            state = " is read but never written";
-        } else if (!read && !write) {
-            rule += "unused";
-            state = " is neither read nor written";
-        } else {
-            return;
-        }
-        const std::string spelled = ListingSpelling(RawLine(at->Record.Line), name);
-        Add(at->Record.Line, FindingSeverity::Warning, RuleId(rule),
-            name, std::string(local ? "local variable " : "component variable ") + spelled + state);
-    }
-
-    void Label(const TreeNode* symbol, const std::string& name) {
-        const bool defined = HasReferenceOfKind(symbol, RefLabelDef);
-        const bool jumped = HasReferenceOfKind(symbol, RefGoto);
-        if (defined && !jumped) {
-            AddAtReferences(symbol, RefLabelDef, "label-unused", name,
-                            "label ", " is defined but never jumped to");
-        } else if (jumped && !defined) {
-            AddAtReferences(symbol, RefGoto, "label-undefined", name,
-                            "label ", " is jumped to but not defined");
-        }
-    }
-
-    void Messages(const TreeNode* symbol, const std::string& name) {
-        FindingSeverity severity = FindingSeverity::Note;
-        const char* rule = "listing-info";
-        std::string word = "INFO";
-        if (name.rfind("ERROR", 0) == 0) {
-            severity = FindingSeverity::Error;
-            rule = "listing-error";
-            word = "ERROR";
-        } else if (name.rfind("WARNING", 0) == 0) {
-            severity = FindingSeverity::Warning;
-            rule = "listing-warning";
-            word = "WARNING";
-        }
-        int32_t previous = -1;
-        for (const TreeNode* child : symbol->Children) {
-            if (!IsReference(child) || child->Record.Line == previous) continue;
-            previous = child->Record.Line;
-            const std::string_view raw = RawLine(child->Record.Line);
-            const size_t colon = raw.find(':');
-            std::string text = TrimBlanks(colon == std::string_view::npos ? raw
-                                                                          : raw.substr(colon + 1));
-            if (text.empty()) text = TrimBlanks(raw);
-            Add(child->Record.Line, severity, rule, word, std::move(text));
-        }
-    }
-
-    // Rule ids live as long as the program: the table's own strings.
-    static const char* RuleId(const std::string& id) {
-        const int index = FindingRuleIndex(id);
-        return index < 0 ? "" : FindingRules()[static_cast<size_t>(index)].Id;
-    }
-};
+    return {};
+}
 
 }  // namespace
 
@@ -357,12 +127,11 @@ const char* SeverityName(FindingSeverity severity) {
     return "note";
 }
 
-std::vector<Finding> CollectFindings(const LoadedListing& listing, const AnalysisSettings& settings) {
+std::vector<Finding> CollectFindings(const LoadedListing& listing) {
     FindingsInput input;
-    input.XRef = &listing.Analysis.XRef;
+    input.Records = &listing.Analysis.Findings;
     input.Lines = &listing.Lines;
     input.KeptLines = &listing.Analysis.FileLines;
-    input.Settings = &settings;
     return CollectFindings(input);
 }
 
@@ -374,7 +143,25 @@ int32_t FileLineIndex(const std::vector<int32_t>* kept, int32_t analysedLine) {
 }
 
 std::vector<Finding> CollectFindings(const FindingsInput& input) {
-    return Collector(input).Run();
+    std::vector<Finding> findings;
+    const std::vector<FindingRule>& rules = FindingRules();
+    for (const FindingRecord& record : *input.Records) {
+        if (!IsReportedFinding(record)) continue;
+        const FindingRule& rule = rules[static_cast<size_t>(record.Kind)];
+        std::string_view raw;
+        if (record.Line >= 0 && static_cast<size_t>(record.Line) < input.Lines->size()) {
+            raw = (*input.Lines)[static_cast<size_t>(record.Line)];
+        }
+        Finding& finding = findings.emplace_back();
+        finding.Line = FileLineIndex(input.KeptLines, record.Line) + 1;
+        finding.Severity = rule.Severity;
+        finding.Rule = rule.Id;
+        finding.Symbol = record.Symbol;
+        finding.Message = Message(record, raw);
+    }
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.Line < b.Line; });
+    return findings;
 }
 
 std::string ListingSpelling(std::string_view rawLine, std::string_view upperName) {

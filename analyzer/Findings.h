@@ -1,14 +1,13 @@
 #pragma once
-// The warning marks of a cross-reference tree and the listing's compiler
-// messages as findings: what a lint run reports, one per line of the file.
+// The findings of the analysis as a lint run reports them: rule, severity
+// and message, on lines of the file as read.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "analyzer/Listing.h"
-#include "analyzer/Settings.h"
-#include "analyzer/Tree.h"
+#include "analyzer/FindingRecord.h"
 
 namespace lumorca {
 
@@ -44,18 +43,16 @@ const char* SeverityName(FindingSeverity severity);  // "error", "warning", "not
 int32_t FileLineIndex(const std::vector<int32_t>* kept, int32_t analysedLine);
 
 struct FindingsInput {
-    const Tree* XRef = nullptr;
+    const std::vector<FindingRecord>* Records = nullptr;  // AnalysisResult::Findings
     const ListingLines* Lines = nullptr;  // the listing after the analysis
     // Analysed line index -> file line index (AnalysisResult::FileLines);
     // null or empty when no line was dropped.
     const std::vector<int32_t>* KeptLines = nullptr;
-    const AnalysisSettings* Settings = nullptr;
 };
 
-// One finding per warning mark of the tree and per compiler message, sorted
-// by line (stable).
+// One finding per reported record, sorted by line (stable).
 std::vector<Finding> CollectFindings(const FindingsInput& input);
-std::vector<Finding> CollectFindings(const LoadedListing& listing, const AnalysisSettings& settings);
+std::vector<Finding> CollectFindings(const LoadedListing& listing);
 
 // The name as it is written in the raw line (found without regard to case,
 // as a whole word for names); the name itself when it is not there.

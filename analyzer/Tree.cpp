@@ -7,7 +7,7 @@
 namespace lumorca {
 
 void Tree::Clear() {
-    roots_.clear();
+    roots_.items_.clear();
     pool_.clear();
     owners_.clear();
 }
@@ -23,7 +23,7 @@ TreeNode* Tree::Add(TreeNode* parent, std::string caption, int image, NodeRole r
     node.Image = image;
     node.SelectedImage = image;
     node.Parent = parent;
-    std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+    std::vector<TreeNode*>& list = ListOf(parent);
     node.Row = static_cast<int>(list.size());
     list.push_back(&node);
     return &node;
@@ -39,7 +39,7 @@ TreeNode* Tree::AddWithRecord(TreeNode* parent, std::string caption, int image,
 
 TreeNode* Tree::Insert(TreeNode* parent, int position, std::string caption, int image) {
     TreeNode* node = Add(parent, std::move(caption), image);
-    std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+    std::vector<TreeNode*>& list = ListOf(parent);
     const size_t target = std::min<size_t>(static_cast<size_t>(std::max(position, 0)), list.size() - 1);
     list.pop_back();
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(target), node);
@@ -60,7 +60,7 @@ void Tree::Remove(TreeNode* node) {
 void Tree::Move(TreeNode* node, TreeNode* newParent, int position) {
     Remove(node);
     node->Parent = newParent;
-    std::vector<TreeNode*>& list = newParent ? newParent->Children : roots_;
+    std::vector<TreeNode*>& list = ListOf(newParent);
     const size_t target = (position < 0 || static_cast<size_t>(position) > list.size())
                               ? list.size()
                               : static_cast<size_t>(position);
@@ -78,7 +78,7 @@ void Tree::MoveAll(const std::vector<Relocation>& moves) {
     std::unordered_set<TreeNode*> cleaned;
     for (TreeNode* parent : oldParents) {
         if (!cleaned.insert(parent).second) continue;
-        std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+        std::vector<TreeNode*>& list = ListOf(parent);
         std::erase_if(list, [&moving](TreeNode* node) { return moving.count(node) != 0; });
         Renumber(list);
     }
@@ -93,7 +93,7 @@ void Tree::MoveAll(const std::vector<Relocation>& moves) {
     }
     for (TreeNode* parent : newParents) {
         auto& [front, back] = added[parent];
-        std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+        std::vector<TreeNode*>& list = ListOf(parent);
         std::vector<TreeNode*> joined(front.rbegin(), front.rend());
         joined.reserve(front.size() + list.size() + back.size());
         joined.insert(joined.end(), list.begin(), list.end());
@@ -105,7 +105,7 @@ void Tree::MoveAll(const std::vector<Relocation>& moves) {
 
 void Tree::SortChildren(TreeNode* parent,
                         const std::function<bool(const TreeNode*, const TreeNode*)>& less) {
-    std::vector<TreeNode*>& list = parent ? parent->Children : roots_;
+    std::vector<TreeNode*>& list = ListOf(parent);
     std::stable_sort(list.begin(), list.end(), less);
     Renumber(list);
 }
@@ -122,16 +122,26 @@ void Tree::SortAll(const std::function<bool(const TreeNode*, const TreeNode*)>& 
     }
 }
 
-TreeNode* Tree::NextInOrder(const TreeNode* node, const Tree& tree) {
+namespace {
+
+// Node is TreeNode or const TreeNode, TreeType Tree or const Tree alike.
+template <typename Node, typename TreeType>
+Node* NextNode(Node* node, TreeType& tree) {
     if (node == nullptr) return nullptr;
     if (!node->Children.empty()) return node->Children.front();
-    for (const TreeNode* n = node; n != nullptr; n = n->Parent) {
-        const std::vector<TreeNode*>& list = n->Parent ? n->Parent->Children : tree.roots_;
+    for (Node* n = node; n != nullptr; n = n->Parent) {
+        auto& list = n->Parent ? n->Parent->Children : tree.Roots();
         const size_t next = static_cast<size_t>(n->Row) + 1;
         if (next < list.size()) return list[next];
     }
     return nullptr;
 }
+
+}  // namespace
+
+const TreeNode* Tree::NextInOrder(const TreeNode* node, const Tree& tree) { return NextNode(node, tree); }
+
+TreeNode* Tree::NextInOrder(TreeNode* node, Tree& tree) { return NextNode(node, tree); }
 
 void Tree::ForEach(const std::function<void(TreeNode*)>& visit) {
     for (TreeNode* node = FirstRoot(); node != nullptr; node = NextInOrder(node, *this)) {

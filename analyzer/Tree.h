@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <iterator>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -34,18 +36,66 @@ struct NodeRecord {
     uint8_t Kind = 0;
 };
 
+struct TreeNode;
+
+// The children of a node or the roots of a tree. Through a const list the
+// nodes are const too; only the tree changes a list.
+class NodeList {
+public:
+    using iterator = std::span<TreeNode* const>::iterator;
+    using const_iterator = std::span<const TreeNode* const>::iterator;
+    using reverse_iterator = std::reverse_iterator<iterator>;
+    using const_reverse_iterator = std::reverse_iterator<const_iterator>;
+
+    size_t size() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
+    iterator begin() { return Nodes().begin(); }
+    iterator end() { return Nodes().end(); }
+    const_iterator begin() const { return Nodes().begin(); }
+    const_iterator end() const { return Nodes().end(); }
+    reverse_iterator rbegin() { return reverse_iterator(end()); }
+    reverse_iterator rend() { return reverse_iterator(begin()); }
+    const_reverse_iterator rbegin() const { return const_reverse_iterator(end()); }
+    const_reverse_iterator rend() const { return const_reverse_iterator(begin()); }
+    TreeNode* operator[](size_t i) { return items_[i]; }
+    const TreeNode* operator[](size_t i) const { return items_[i]; }
+    TreeNode* at(size_t i) { return items_.at(i); }
+    const TreeNode* at(size_t i) const { return items_.at(i); }
+    TreeNode* front() { return items_.front(); }
+    const TreeNode* front() const { return items_.front(); }
+    TreeNode* back() { return items_.back(); }
+    const TreeNode* back() const { return items_.back(); }
+
+private:
+    friend class Tree;
+    std::span<TreeNode* const> Nodes() { return items_; }
+    std::span<const TreeNode* const> Nodes() const {
+        const TreeNode* const* data = items_.data();
+        return {data, items_.size()};
+    }
+    std::vector<TreeNode*> items_;
+};
+
+// State images of a node; the dump prints the number.
+enum TreeStateImage : int {
+    StateImageNone = 0,
+    StateImageWarning = 1,  // the warning mark, set from the analysis' findings
+};
+
 struct TreeNode {
     std::string Caption;  // Latin-1
     int Image = 0;
     int SelectedImage = 0;
-    int StateImage = 0;  // 1 = warning mark
+    int StateImage = StateImageNone;
     NodeRole Role = NodeRole::Plain;
     bool HasRecord = false;
     NodeRecord Record;
     bool Expanded = false;  // the state the view should show after a rebuild
     TreeNode* Parent = nullptr;
     int Row = 0;  // position among the parent's children (or among the roots)
-    std::vector<TreeNode*> Children;
+    NodeList Children;
+
+    bool HasWarningMark() const { return StateImage == StateImageWarning; }
 
     int Level() const {
         int level = 0;
@@ -62,7 +112,8 @@ public:
     Tree(Tree&&) = default;
     Tree& operator=(Tree&&) = default;
 
-    const std::vector<TreeNode*>& Roots() const { return roots_; }
+    NodeList& Roots() { return roots_; }
+    const NodeList& Roots() const { return roots_; }
     bool Empty() const { return roots_.empty(); }
     TreeNode* FirstRoot() { return roots_.empty() ? nullptr : roots_.front(); }
     const TreeNode* FirstRoot() const { return roots_.empty() ? nullptr : roots_.front(); }
@@ -73,6 +124,7 @@ public:
                   NodeRole role = NodeRole::Plain);
     TreeNode* AddWithRecord(TreeNode* parent, std::string caption, int image,
                             const NodeRecord& record, NodeRole role = NodeRole::Plain);
+    void ReserveChildren(TreeNode* parent, size_t count) { ListOf(parent).reserve(count); }
     // Inserts at a position among parent's children (or the roots).
     TreeNode* Insert(TreeNode* parent, int position, std::string caption, int image = 0);
     // Takes a node (with its subtree) out of the tree; its memory stays in
@@ -96,14 +148,13 @@ public:
     void SortAll(const std::function<bool(const TreeNode*, const TreeNode*)>& less);
 
     // Depth-first order (parent before children).
-    static TreeNode* NextInOrder(const TreeNode* node, const Tree& tree);
+    static TreeNode* NextInOrder(TreeNode* node, Tree& tree);
+    static const TreeNode* NextInOrder(const TreeNode* node, const Tree& tree);
     void ForEach(const std::function<void(TreeNode*)>& visit);
     void ForEach(const std::function<void(const TreeNode*)>& visit) const;
     size_t NodeCount() const;
 
-    std::vector<TreeNode*>& SiblingsOf(TreeNode* node) {
-        return node->Parent ? node->Parent->Children : roots_;
-    }
+    std::vector<TreeNode*>& SiblingsOf(TreeNode* node) { return ListOf(node->Parent); }
 
     // The symbol a group of locals or parameters belongs to (its entry or
     // operation), kept outside the nodes since few nodes have one.
@@ -115,8 +166,11 @@ public:
 
 private:
     std::deque<TreeNode> pool_;
-    std::vector<TreeNode*> roots_;
+    NodeList roots_;
     std::unordered_map<const TreeNode*, TreeNode*> owners_;
+    std::vector<TreeNode*>& ListOf(TreeNode* parent) {
+        return parent ? parent->Children.items_ : roots_.items_;
+    }
     static void Renumber(std::vector<TreeNode*>& list, size_t from = 0);
 };
 

@@ -1,11 +1,7 @@
 #include "analyzer/WarningMarks.h"
 
-#include <unordered_map>
-
 #include "analyzer/LineModel.h"
-#include "analyzer/Tree.h"
 #include "analyzer/Vocabulary.h"
-#include "analyzer/XRefTree.h"
 
 namespace lumorca {
 
@@ -175,28 +171,6 @@ int CountCallArguments(const ListingLines& lines, int32_t line, std::string_view
         }
     }
     return count;
-}
-
-void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines, int categoryKind) {
-    TreeNode* category = FindCategory(xref, categoryKind);
-    if (category == nullptr) return;
-    std::unordered_map<const TreeNode*, const TreeNode*> parametersOf;
-    if (const TreeNode* parameters = FindCategory(xref, CatParameter)) {
-        for (const TreeNode* group : parameters->Children) {
-            if (const TreeNode* owner = xref.OwnerOf(group)) parametersOf.emplace(owner, group);
-        }
-    }
-    for (TreeNode* symbol : category->Children) {
-        const auto group = parametersOf.find(symbol);
-        const int expected = group == parametersOf.end() ? 0 : static_cast<int>(group->second->Children.size());
-        for (TreeNode* ref : symbol->Children) {
-            if (ref->Role != NodeRole::Reference || ref->Record.Kind != RefFunctionCall) continue;
-            if (CountCallArguments(lines, ref->Record.Line, symbol->Caption) != expected) {
-                ref->StateImage = 1;
-                symbol->StateImage = 1;
-            }
-        }
-    }
 }
 
 }  // namespace lumorca

@@ -1,6 +1,6 @@
 #pragma once
-// The warning marks of the cross-reference tree: suspicious symbols, their
-// exception patterns and calls with a wrong number of arguments.
+// What the warning rules ask of a symbol: exception patterns, suspicious
+// symbols, open substitutions and the arguments of a call.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,8 +10,6 @@
 #include "analyzer/Settings.h"
 
 namespace lumorca {
-
-class Tree;
 
 // "*" at the start allows any prefix, "*" at the end any suffix.
 bool MatchesExceptionPattern(std::string_view name, std::string_view pattern);
@@ -25,10 +23,5 @@ bool IsSuspiciousSymbol(int category, std::string_view name, bool read, bool wri
 
 // Arguments of the call of name on that line (continued lines joined).
 int CountCallArguments(const ListingLines& lines, int32_t line, std::string_view name);
-
-// Marks function-call references whose argument count differs from the
-// callee's parameter count, and their symbol.
-// category is CatEntry or CatOperation.
-void MarkInvalidParamCounts(Tree& xref, const ListingLines& lines, int category);
 
 }  // namespace lumorca

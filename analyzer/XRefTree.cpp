@@ -57,12 +57,25 @@ std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language) {
     return items;
 }
 
-TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption) {
+namespace {
+
+template <typename Node>
+Node* ChildByCaption(Node* node, const std::string& upperCaption) {
     if (node == nullptr) return nullptr;
-    for (TreeNode* child : node->Children) {
+    for (Node* child : node->Children) {
         if (UpperCase(child->Caption) == upperCaption) return child;
     }
     return nullptr;
+}
+
+}  // namespace
+
+TreeNode* FindChildByCaption(TreeNode* node, const std::string& upperCaption) {
+    return ChildByCaption(node, upperCaption);
+}
+
+const TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption) {
+    return ChildByCaption(node, upperCaption);
 }
 
 const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {

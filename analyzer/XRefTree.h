@@ -26,7 +26,8 @@ TreeNode* FindCategory(Tree& xref, int category);
 const TreeNode* FindCategory(const Tree& xref, int category);
 
 // First child whose upper-cased caption equals upperCaption.
-TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption);
+TreeNode* FindChildByCaption(TreeNode* node, const std::string& upperCaption);
+const TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption);
 // Node under the root reached by a path of captions (any case), or null.
 TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path);
 const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path);

@@ -85,7 +85,7 @@ void TMain::PopupXRefClick(QAction* item) {
     const TreeNode* root = Analysis.XRef.FirstRoot();
     const qsizetype row = PopupmenuXRef->actions().indexOf(item);
     if (root == nullptr || row < 0 || row >= static_cast<qsizetype>(root->Children.size())) return;
-    TreeNode* group = root->Children[static_cast<size_t>(row)];
+    const TreeNode* group = root->Children[static_cast<size_t>(row)];
     // The item's check mark has already flipped: checked now means it was not.
     const QModelIndex index = XRefModel->IndexOf(group);
     if (item->isChecked())

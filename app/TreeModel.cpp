@@ -37,7 +37,7 @@ void TreeModel::NodeChanged(const lumorca::TreeNode* node) {
     if (index.isValid()) emit dataChanged(index, index);
 }
 
-const std::vector<lumorca::TreeNode*>* TreeModel::ChildrenOf(const QModelIndex& parent,
+const lumorca::NodeList* TreeModel::ChildrenOf(const QModelIndex& parent,
                                                          size_t& visible) const {
     visible = 0;
     if (tree_ == nullptr) return nullptr;
@@ -85,7 +85,7 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
             return QString::fromLatin1(node->Caption.data(),
                                        static_cast<qsizetype>(node->Caption.size()));
         case Qt::DecorationRole:
-            return TreeImage(node->Image, node->StateImage == 1);
+            return TreeImage(node->Image, node->HasWarningMark());
         default:
             return {};
     }

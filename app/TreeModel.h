@@ -46,7 +46,7 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
-    const std::vector<lumorca::TreeNode*>* ChildrenOf(const QModelIndex& parent,
+    const lumorca::NodeList* ChildrenOf(const QModelIndex& parent,
                                                       size_t& visible) const;
 
     lumorca::Tree* tree_ = nullptr;

@@ -47,7 +47,7 @@ size_t CheckOne(const std::string& file) {
     lumorca::AnalysisSettings settings;
     const lumorca::LoadedListing listing =
         lumorca::LoadListing(lumorca::ListingSource::File(file), settings);
-    return lumorca::CollectFindings(listing, settings).size();
+    return lumorca::CollectFindings(listing).size();
 }
 
 void Print(const char* what, const Timing& t, const Timing& base, const char* baseName) {

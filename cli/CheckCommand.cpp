@@ -43,7 +43,7 @@ FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settin
         // Suppressions are read from the file as it is, empty lines included.
         const ListingLines fileLines = ReadListing(ListingSource::File(fileName), settings.Language);
         const LoadedListing listing = AnalyzeReadListing(fileLines, settings);
-        report.Findings = CollectFindings(listing, settings);
+        report.Findings = CollectFindings(listing);
         const std::vector<StructureSpan> spans = StructureSpans(
             listing.Lines, listing.Analysis.StructureStarts, &listing.Analysis.FileLines);
         IdentifyFindings(report.Findings, spans);

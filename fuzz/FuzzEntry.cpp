@@ -73,7 +73,7 @@ void AnalyzeBytes(const uint8_t* data, size_t size) {
         }
         CallTrees(listing.Analysis, listing.Lines, settings);
         CallGraphDot(listing);
-        CollectFindings(listing, settings);
+        CollectFindings(listing);
         if (!pasted) break;  // the pasted reading mostly gives the same lines
     }
 }

@@ -39,13 +39,13 @@ protected:
         xref.AddWithRecord(a, "2", 10, {1, 2, 26}, NodeRole::Reference);
         xref.AddWithRecord(a, "4", 4, {2, 4, 25}, NodeRole::Reference);
         TreeNode* wrong = xref.AddWithRecord(a, "7", 10, {3, 7, 26}, NodeRole::Reference);
-        wrong->StateImage = 1;
-        a->StateImage = 1;
+        wrong->StateImage = StateImageWarning;
+        a->StateImage = StateImageWarning;
         TreeNode* b = xref.AddWithRecord(entries, "lp_b", 6, {-1, -1, 0}, NodeRole::Symbol);
-        b->StateImage = 1;
+        b->StateImage = StateImageWarning;
         xref.AddWithRecord(b, "6", 4, {3, 6, 25}, NodeRole::Reference);
         TreeNode* gone = xref.AddWithRecord(entries, "lp_gone", 6, {-1, -1, 0}, NodeRole::Symbol);
-        gone->StateImage = 1;
+        gone->StateImage = StateImageWarning;
         xref.AddWithRecord(gone, "3", 10, {1, 3, 26}, NodeRole::Reference);
     }
 

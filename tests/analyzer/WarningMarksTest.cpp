@@ -69,22 +69,6 @@ TEST(SuspiciousSymbols, EachCategoryFollowsItsSwitchAndList) {
     EXPECT_FALSE(IsSuspiciousSymbol(CatVarString, "\"%%A\"", true, false, s));
 }
 
-TEST(SuspiciousSymbols, MarksInTheTree) {
-    AnalysisSettings settings;
-    settings.MarkSuspCompVarsEx = {"$OK*"};
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"),
-                                "CALL LP_MISSING", "$W$ = 1", "$RW$ = $RW$ + 1", "$OK1$ = 1",
-                                "L_UNUSED:", "GOTO L_NOWHERE", Header("entry LP_UNUSED")},
-                               settings);
-    EXPECT_EQ(XRef(a, {"Entries", "lp_missing"})->StateImage, 1);
-    EXPECT_EQ(XRef(a, {"Entries", "lp_unused"})->StateImage, 1);
-    EXPECT_EQ(XRef(a, {"$Component variables$", "$w$"})->StateImage, 1);
-    EXPECT_EQ(XRef(a, {"$Component variables$", "$rw$"})->StateImage, 0);
-    EXPECT_EQ(XRef(a, {"$Component variables$", "$ok1$"})->StateImage, 0);
-    EXPECT_EQ(XRef(a, {"Label", "l_unused"})->StateImage, 1);
-    EXPECT_EQ(XRef(a, {"Label", "l_nowhere"})->StateImage, 1);
-}
-
 ListingLines OneLine(const std::vector<std::string>& texts) {
     ListingLines lines;
     int n = 1;
@@ -110,38 +94,6 @@ TEST(CallArguments, NameIsFoundAsAWholeWord) {
     EXPECT_EQ(CountCallArguments(OneLine({"X = LP_SUMX(1) + LP_SUM(A, B)"}), 0, "lp_sum"), 2);
     EXPECT_EQ(CountCallArguments(OneLine({"ACTIVATE \"ORDERS\".SAVE(A, B)"}), 0, "save"), 2);
     EXPECT_EQ(CountCallArguments(OneLine({"X = $LP(1) + LP(A, B)"}), 0, "lp"), 2);
-}
-
-TEST(CallArguments, WrongCountMarksTheCallAndTheEntry) {
-    const std::vector<std::string> body = {
-        TriggerTitle("EXEC", "Form", "ORDERS"),
-        "CALL LP_TWO(1, 2)",
-        "CALL LP_TWO(1)",
-        "X = LP_TWO(A, B(1), C)",
-        Header("entry LP_TWO"), "params", "numeric P1 : IN", "numeric P2 : IN", "endparams",
-        Header("entry LP_NONE"),
-        "CALL LP_NONE",
-        "ACTIVATE \"ORDERS\".OP(1)",
-        Header("operation OP"),
-    };
-    const Analysed a = Analyse(body);
-    const TreeNode* two = XRef(a, {"Entries", "lp_two"});
-    ASSERT_NE(two, nullptr);
-    EXPECT_EQ(two->StateImage, 1);
-    std::vector<int> marks;
-    for (const TreeNode* ref : two->Children) {
-        if (ref->HasRecord && ref->Record.Kind == RefFunctionCall) marks.push_back(ref->StateImage);
-    }
-    EXPECT_EQ(marks, (std::vector<int>{0, 1, 1}));
-    EXPECT_EQ(XRef(a, {"Entries", "lp_none"})->StateImage, 0);
-    // An operation without parameters called with one argument.
-    EXPECT_EQ(XRef(a, {"Operations", "op"})->StateImage, 1);
-
-    AnalysisSettings off;
-    off.MarkInvalidParams = false;
-    const Analysed b = Analyse(body, off);
-    EXPECT_EQ(XRef(b, {"Entries", "lp_two"})->StateImage, 0);
-    EXPECT_EQ(XRef(b, {"Operations", "op"})->StateImage, 0);
 }
 
 }  // namespace

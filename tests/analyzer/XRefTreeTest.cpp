@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <type_traits>
 
 #include "AnalysisTestSupport.h"
 #include "analyzer/Vocabulary.h"
@@ -11,6 +12,15 @@
 
 namespace lumorca::test {
 namespace {
+
+// A const tree hands out const nodes only; the builder gets mutable ones.
+static_assert(std::is_same_v<decltype(std::declval<const Tree&>().Roots()[0]), const TreeNode*>);
+static_assert(std::is_same_v<decltype(*std::declval<const TreeNode&>().Children.begin()),
+                             const TreeNode* const&>);
+static_assert(std::is_same_v<decltype(Tree::NextInOrder(std::declval<const TreeNode*>(),
+                                                        std::declval<const Tree&>())),
+                             const TreeNode*>);
+static_assert(std::is_same_v<decltype(std::declval<Tree&>().Roots()[0]), TreeNode*>);
 
 std::vector<std::string> FieldListing() {
     return {

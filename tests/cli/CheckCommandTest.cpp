@@ -101,30 +101,6 @@ TEST(CheckRules, SettingsSwitchFindingsOff) {
     }
 }
 
-TEST(CheckRules, MarkSuspEntriesOffKeepsTheArgumentCountOfAnUndefinedEntry) {
-    // LP_EXT is not defined: with the entry rule off, only the argument check
-    // marks its call.
-    ScratchDir dir;
-    const std::string file = dir.Write("ext.pro",
-                                       "Trigger <EXEC> from Form: ORDERS\n"
-                                       "=====\n"
-                                       "     1        call LP_EXT(A, B)\n"
-                                       "     2        A = B\n"
-                                       "     3        B = A\n"
-                                       "\n"
-                                       "\n");
-    CliRun run = RunCli({"check", file});
-    EXPECT_EQ(SplitLines(run.Out),
-              Prefixed(file, {"3: warning: entry LP_EXT is called but not defined in this "
-                              "listing [entry-undefined]",
-                              "3: warning: call of LP_EXT passes 2 arguments, entry has 0 "
-                              "parameters [argument-count]"}));
-    run = RunCli({"check", "--option", "MarkSuspEntries=0", file});
-    EXPECT_EQ(SplitLines(run.Out),
-              Prefixed(file, {"3: warning: call of LP_EXT passes 2 arguments, entry has 0 "
-                              "parameters [argument-count]"}));
-}
-
 TEST(CheckLines, LinesOfTheFileWhenEmptyLinesAreIgnored) {
     // The same listing with empty lines put in: the analysis drops them, the
     // findings still name the lines of the file.
