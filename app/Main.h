@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "analyzer/Analysis.h"
-#include "analyzer/CallTree.h"
 #include "analyzer/SourceJumps.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/Trace.h"
@@ -54,6 +53,7 @@ class TreeModel;
 class TFindDialog;
 class TListingBar;
 class TListingWatcher;
+class TCallWindow;
 struct TListingPlace;
 
 class TMain : public QMainWindow, public TChildHost, public TWindowHost, public TraceSink {
@@ -115,10 +115,8 @@ public:
     void GotoReference(const NodeRecord& record, bool addToHistory);
     void StrukturOutlineChange(TreeNode* node);
     void XRefOutlineChange(TreeNode* node);
-    void CallOutlineChange(TreeNode* node);
     void StrukturOutlineEnter();
     void XRefOutlineEnter();
-    void CallOutlineEnter();
     void ActionPrevExecute();
     void ActionNextExecute();
     void ActionHistoryBackExecute();
@@ -147,9 +145,6 @@ public:
     TLumorcaOptions& Options() { return OptionWin->Options; }
 
     // --- Call window ---
-    void ComboBoxEntryListChange();
-    void MenuItemExpandCalltreeClick();
-    void MenuItemCollapseCalltreeClick();
     // "Show Local" (locals) and "Show Params" of the source pop-up.
     void MenuItemShowLocalClick(bool locals);
     // Writes the listing's call graph as DOT, and an SVG beside it when
@@ -258,7 +253,6 @@ public:
     bool ResizeLocked = true;
     bool Loading = false;
     bool Arranging = false;
-    bool CallTreeBuilding = false;
     bool Closing = false;
     bool WindowsPlaced = false;
     bool WarningsOnly = false;
@@ -283,9 +277,6 @@ public:
     QString LastFindText;
     int LastFindLine = -1;
 
-    Tree CallTree;
-    std::unique_ptr<CallGraph> CallGraph_;
-    std::unique_ptr<LazyCallTree> CallTreeBuilder;
 
     // --- Controls ---
     QMdiArea* MdiArea = nullptr;
@@ -295,14 +286,8 @@ public:
     TChildForm* SourceWin = nullptr;
     QTreeView* StrukturOutline = nullptr;
     QTreeView* XRefOutline = nullptr;
-    QTreeView* CallOutline = nullptr;
     TreeModel* StructureModel = nullptr;
     TreeModel* XRefModel = nullptr;
-    TreeModel* CallModel = nullptr;
-    QWidget* PanelCallWin = nullptr;
-    QComboBox* ComboBoxEntryList = nullptr;
-    QRadioButton* RadioButtonCalledFrom = nullptr;
-    QRadioButton* RadioButtonCalling = nullptr;
     QWidget* SourceWinClient = nullptr;
     QWidget* PanelSourceWin = nullptr;
     QToolBar* ToolBarSource = nullptr;
@@ -329,7 +314,6 @@ public:
     QMenu* PopupmenuSource = nullptr;
     QMenu* PopupmenuStruktur = nullptr;
     QMenu* PopupmenuXRef = nullptr;
-    QMenu* PopupMenucallWindow = nullptr;
     QMenu* MenuItemAufruf = nullptr;
     QMenu* MenuItemGoto = nullptr;
     QMenu* MenuItemSetBookmark = nullptr;
@@ -341,9 +325,6 @@ public:
     QAction* MenuItemGotoEntry = nullptr;
     QAction* MenuItemShowParam = nullptr;
     QAction* MenuItemShowLocal = nullptr;
-    QAction* MenuItemExpandCalltree = nullptr;
-    QAction* MenuItemCollapseCalltree = nullptr;
-    QAction* MenuItemSaveCallGraph = nullptr;
     std::array<QAction*, 10> SetBookmarkItems{};
     std::array<QAction*, 10> GotoBookmarkItems{};
     QFont SourceDrawFont;
@@ -401,7 +382,7 @@ private:
     void CreateMenus();
     void CreateToolBars();
     void CreateSourcePanel();
-    void CreateCallPanel();
+    void CreatePopupMenus();
     void CreateInfoPanels();
     void CreateDebugBar();
     void CreateBookmarkMenuItems();
@@ -411,10 +392,10 @@ private:
     void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();
     void PlaceInfoPanel();
-    void SyncExpansion(QTreeView* view, TreeModel* model, TreeNode* node);
-    void ExpandCallNode(const QModelIndex& index);
     void OnTreeCurrentChanged(QTreeView* view, const QModelIndex& current);
     void OnSourceGridRowChanged(int row);
+
+    TCallWindow* CallView = nullptr;
 
     class Observer;
     friend class Observer;

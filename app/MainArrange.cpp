@@ -15,6 +15,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/CallWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -40,13 +41,7 @@ void TMain::SetObjectToChildWin() {
     StructureWin->setWidget(StrukturOutline);
     XRefWin->setWidget(XRefOutline);
 
-    auto* callClient = new QWidget;
-    auto* callLayout = new QVBoxLayout(callClient);
-    callLayout->setContentsMargins(0, 0, 0, 0);
-    callLayout->setSpacing(0);
-    callLayout->addWidget(PanelCallWin);
-    callLayout->addWidget(CallOutline, 1);
-    CallWin->setWidget(callClient);
+    CallWin->setWidget(CallView->Client());
 
     SourceWin->setWidget(SourceWinClient);
 }
@@ -139,7 +134,7 @@ void TMain::showWindows() {
     if (!loaded) HidePanel->raise();
     StrukturOutline->setVisible(loaded);
     XRefOutline->setVisible(loaded);
-    CallOutline->setVisible(loaded);
+    CallView->Outline()->setVisible(loaded);
     SourceGrid->setVisible(loaded);
     WindowsPlaced = true;
     const THistoryList& history = OptionWin->History;
@@ -178,7 +173,7 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
             return QMainWindow::eventFilter(watched, event);
         if (watched == StrukturOutline) StrukturOutlineEnter();
         if (watched == XRefOutline) XRefOutlineEnter();
-        if (watched == CallOutline) CallOutlineEnter();
+        if (watched == CallView->Outline() && !Loading) CallView->CallOutlineEnter();
     } else if (watched == DebugMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         DebugMemo->clear();
         return true;

@@ -22,10 +22,12 @@
 #include <QVBoxLayout>
 
 #include "analyzer/ListingLoader.h"
+#include "app/CallWindow.h"
 #include "app/ImageList.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
+#include "app/TreeView.h"
 #include "texts/TextIds.h"
 #include "texts/Texts.h"
 
@@ -113,7 +115,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     SourceWin->WinState = &Options().SourceWin.State;
 
     // FormCreate
-    Loading = CallTreeBuilding = Closing = false;
+    Loading = Closing = false;
     DebugMemo->clear();
     DEBUGPanel->hide();
     VScrollNeeded = false;
@@ -137,7 +139,6 @@ TMain::~TMain() {
     // The models point into the trees; detach them before the trees go.
     StructureModel->SetTree(nullptr);
     XRefModel->SetTree(nullptr);
-    CallModel->SetTree(nullptr);
 }
 
 void TMain::CreateActions() {
@@ -244,18 +245,8 @@ void TMain::CreateControls() {
     setCentralWidget(central);
 
     auto makeTree = [this](const char* name, TreeModel*& model) {
-        auto* view = new QTreeView(this);
-        view->setObjectName(QString::fromLatin1(name));
-        view->setHeaderHidden(true);
-        view->setUniformRowHeights(true);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
-        view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        view->header()->setStretchLastSection(false);
-        model = new TreeModel(view);
-        view->setModel(model);
+        QTreeView* view = MakeTreeView(name, this, model);
         view->installEventFilter(this);
-        view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this, view](const QModelIndex& current) { OnTreeCurrentChanged(view, current); });
         return view;
@@ -264,12 +255,18 @@ void TMain::CreateControls() {
     StructureModel->SetTree(&Analysis.Structure);
     XRefOutline = makeTree("XRefOutline", XRefModel);
     XRefModel->SetTree(&Analysis.XRef);
-    CallOutline = makeTree("CallOutline", CallModel);
-    CallModel->SetTree(&CallTree);
+    CallView = new TCallWindow(this, ListingLines_, Analysis, [this]() -> const TLumorcaOptions& {
+        return Options();
+    });
+    CallView->Outline()->installEventFilter(this);
+    connect(CallView, &TCallWindow::NodeChosen, this, [this](const NodeRecord& record) {
+        if (!Closing && !Loading) GotoReference(record, true);
+    });
+    connect(CallView, &TCallWindow::SaveCallGraphRequested, this, [this] { MenuItemSaveCallGraphClick(); });
 
     CreateSourcePanel();
     CreateListingWatch();
-    CreateCallPanel();
+    CreatePopupMenus();
     CreateInfoPanels();
     CreateDebugBar();
     layout->addWidget(DEBUGPanel);
@@ -353,50 +350,7 @@ void TMain::CreateSourcePanel() {
             [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
 }
 
-void TMain::CreateCallPanel() {
-    PanelCallWin = new QWidget(this);
-    PanelCallWin->setObjectName(QStringLiteral("PanelCallWin"));
-    auto* layout = new QVBoxLayout(PanelCallWin);
-    layout->setContentsMargins(4, 4, 4, 2);
-    layout->setSpacing(2);
-    ComboBoxEntryList = new QComboBox(PanelCallWin);
-    ComboBoxEntryList->setObjectName(QStringLiteral("ComboBoxEntryList"));
-    ComboBoxEntryList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBoxEntryList->setMinimumContentsLength(8);
-    RadioButtonCalledFrom = new QRadioButton(PanelCallWin);
-    RadioButtonCalledFrom->setObjectName(QStringLiteral("RadioButtonCalledFrom"));
-    RadioButtonCalledFrom->setChecked(true);
-    RadioButtonCalling = new QRadioButton(PanelCallWin);
-    RadioButtonCalling->setObjectName(QStringLiteral("RadioButtonCalling"));
-    layout->addWidget(ComboBoxEntryList);
-    layout->addWidget(RadioButtonCalledFrom);
-    layout->addWidget(RadioButtonCalling);
-    connect(ComboBoxEntryList, &QComboBox::currentTextChanged, this,
-            &TMain::ComboBoxEntryListChange);
-    connect(RadioButtonCalledFrom, &QRadioButton::clicked, this, [this] {
-        CallTree.Clear();  // the direction changed: always rebuild
-        ComboBoxEntryListChange();
-    });
-    connect(RadioButtonCalling, &QRadioButton::clicked, this, [this] {
-        CallTree.Clear();
-        ComboBoxEntryListChange();
-    });
-
-    PopupMenucallWindow = new QMenu(this);
-    PopupMenucallWindow->setObjectName(QStringLiteral("PopupMenucallWindow"));
-    MenuItemExpandCalltree = PopupMenucallWindow->addAction(QStringLiteral("expand tree"));
-    MenuItemCollapseCalltree = PopupMenucallWindow->addAction(QStringLiteral("collapse tree"));
-    connect(MenuItemExpandCalltree, &QAction::triggered, this, &TMain::MenuItemExpandCalltreeClick);
-    connect(MenuItemCollapseCalltree, &QAction::triggered, this,
-            &TMain::MenuItemCollapseCalltreeClick);
-    PopupMenucallWindow->addSeparator();
-    MenuItemSaveCallGraph = PopupMenucallWindow->addAction(QStringLiteral("Save call graph..."));
-    connect(MenuItemSaveCallGraph, &QAction::triggered, this, [this] { MenuItemSaveCallGraphClick(); });
-    connect(CallOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopupMenucallWindow->popup(CallOutline->viewport()->mapToGlobal(pos));
-    });
-    connect(CallOutline, &QTreeView::expanded, this, &TMain::ExpandCallNode);
-
+void TMain::CreatePopupMenus() {
     PopupmenuStruktur = new QMenu(this);
     PopupmenuStruktur->setObjectName(QStringLiteral("PopupmenuStruktur"));
     connect(StrukturOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {

@@ -22,6 +22,7 @@
 
 #include "analyzer/ListingLoader.h"
 #include "app/ListingFile.h"
+#include "app/CallWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -104,7 +105,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     HidePanel->show();
     HidePanel->raise();
     for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
-                          static_cast<QWidget*>(CallOutline), static_cast<QWidget*>(SourceGrid),
+                          static_cast<QWidget*>(CallView->Outline()), static_cast<QWidget*>(SourceGrid),
                           static_cast<QWidget*>(SourceGridHScroll)})
         view->hide();
     EnableMenuItems(false);
@@ -152,16 +153,12 @@ void TMain::ReadFile(const QString& name) {
 }
 
 void TMain::ClearViews() {
-    StructureModel->BeginRebuild();
-    XRefModel->BeginRebuild();
-    CallModel->BeginRebuild();
-    Analysis = AnalysisResult();
-    CallTreeBuilder.reset();
-    CallGraph_.reset();
-    CallTree.Clear();
-    CallModel->EndRebuild();
-    XRefModel->EndRebuild();
-    StructureModel->EndRebuild();
+    CallView->Clear();
+    {
+        TreeModel::Rebuilding structure(StructureModel);
+        TreeModel::Rebuilding xref(XRefModel);
+        Analysis = AnalysisResult();
+    }
     JumpHistory.Clear();
     Bookmarks.Clear();
     ResetSourceWork();
@@ -169,9 +166,6 @@ void TMain::ClearViews() {
     CurrentStructure = -1;
     PopupmenuStruktur->clear();
     PopupmenuXRef->clear();
-    ComboBoxEntryList->blockSignals(true);
-    ComboBoxEntryList->clear();
-    ComboBoxEntryList->blockSignals(false);
 }
 
 void TMain::RunAnalysis() {
@@ -181,26 +175,21 @@ void TMain::RunAnalysis() {
     AnalysisSettings settings = ToAnalysisSettings(Options());
     settings.WarningsOnly = WarningsOnly;
     Observer observer(this);
-    StructureModel->BeginRebuild();
-    XRefModel->BeginRebuild();
-    try {
-        Analysis = Analyzer(ListingLines_, settings, &observer, this);
-    } catch (...) {
-        Analysis = AnalysisResult();
-        XRefModel->EndRebuild();
-        StructureModel->EndRebuild();
-        throw;
+    {
+        TreeModel::Rebuilding structure(StructureModel);
+        TreeModel::Rebuilding xref(XRefModel);
+        try {
+            Analysis = Analyzer(ListingLines_, settings, &observer, this);
+        } catch (...) {
+            Analysis = AnalysisResult();
+            throw;
+        }
     }
-    XRefModel->EndRebuild();
-    StructureModel->EndRebuild();
     ProgressBar->hide();
 
     if (Analysis.Structure.Empty()) throw ENoCorvaneSource(Options().Language);
 
-    ComboBoxEntryList->blockSignals(true);
-    for (const std::string& entry : Analysis.EntryList) ComboBoxEntryList->addItem(Latin1(entry));
-    ComboBoxEntryList->setCurrentIndex(-1);
-    ComboBoxEntryList->blockSignals(false);
+    CallView->ListingAnalysed();
     for (const EntityMenuItem& item : Analysis.EntityMenu) {
         QAction* action = PopupmenuStruktur->addAction(Latin1(item.Caption));
         action->setCheckable(true);
@@ -220,9 +209,6 @@ void TMain::RunAnalysis() {
     FillXRefPopup(Analysis.XRefPopupCaptions);
     ArrangedSortLocals = settings.SortLocals;
     ArrangedLanguage = settings.Language;
-    CallGraph_ = std::make_unique<CallGraph>(Analysis.XRef, ListingLines_, StructureStarts,
-                                             Analysis.EntryList, settings,
-                                             CallDirection::CalledFrom);
 
     StrukturOutline->expand(StructureModel->index(0, 0));
     XRefOutline->expand(XRefModel->index(0, 0));

@@ -9,6 +9,7 @@
 #include <QTreeView>
 
 #include "app/ListingBar.h"
+#include "app/CallWindow.h"
 #include "app/Main.h"
 #include "app/QtTranslations.h"
 #include "app/SourceGrid.h"
@@ -60,7 +61,7 @@ void TMain::ApplyViewFonts() {
     const TLumorcaOptions& o = Options();
     StrukturOutline->setFont(o.StructureWin.Font.ToQFont());
     XRefOutline->setFont(o.XRefWin.Font.ToQFont());
-    CallOutline->setFont(o.CallWin.Font.ToQFont());
+    CallView->Outline()->setFont(o.CallWin.Font.ToQFont());
     QFont source = o.SourceWin.Font.ToQFont();
     SourceGrid->setFont(source);
     if (o.NonPropFont) source.setFamily(QStringLiteral("Courier New"));
@@ -91,18 +92,16 @@ void TMain::ApplyOptions() {
 
     // Regrouping moves nodes: the view is told the whole tree changed.
     if (HasListing() && (o.SortLocals != ArrangedSortLocals || o.Language != ArrangedLanguage)) {
-        XRefModel->BeginRebuild();
-        ArrangeLocals(Analysis.XRef, o.SortLocals, o.Language);
-        XRefModel->EndRebuild();
+        {
+            TreeModel::Rebuilding rebuilding(XRefModel);
+            ArrangeLocals(Analysis.XRef, o.SortLocals, o.Language);
+        }
         XRefOutline->expand(XRefModel->index(0, 0));
         ArrangedSortLocals = o.SortLocals;
         ArrangedLanguage = o.Language;
     }
 
-    if (o.CallWin.State != 1 && !ComboBoxEntryList->currentText().isEmpty()) {
-        CallTree.Clear();
-        ComboBoxEntryListChange();
-    }
+    if (o.CallWin.State != 1 && !CallView->CurrentEntry().isEmpty()) CallView->Refresh();
     AttachHistoryMenu();
     SourceGrid->SetSettings(GridSettings());
     ShowStructure();
@@ -134,9 +133,7 @@ void TMain::LoadLanguageStrings() {
         if (c.Hint != NoText) c.Action->setToolTip(Txt(c.Hint));
     }
     MenuItemFileList->setTitle(Txt(TextLastOpened));
-    MenuItemCollapseCalltree->setText(Txt(TextCollapseTree));
-    MenuItemExpandCalltree->setText(Txt(TextExpandTree));
-    MenuItemSaveCallGraph->setText(Txt(TextSaveCallGraph));
+    CallView->Retranslate([this](int entry) { return Txt(entry); });
     MenuItemZoomLine->setText(Txt(TextZoomLine));
     MenuItemAufruf->setTitle(Txt(TextCallOfEntry));
     MenuItemAllesKopieren->setText(Txt(TextCopyAll));
@@ -146,8 +143,6 @@ void TMain::LoadLanguageStrings() {
     MenuItemGotoBookmark->setTitle(Txt(TextGotoBookmark));
     MenuItemShowParam->setText(Txt(TextShowParameters));
     MenuItemShowLocal->setText(Txt(TextShowLocals));
-    RadioButtonCalledFrom->setText(Txt(TextCalledFrom));
-    RadioButtonCalling->setText(Txt(TextCalling));
     for (int n = 0; n < 10; ++n) {
         int32_t s = -1;
         int32_t l = -1;

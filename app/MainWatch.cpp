@@ -11,6 +11,7 @@
 #include "app/ListingBar.h"
 #include "app/ListingFile.h"
 #include "app/ListingWatcher.h"
+#include "app/CallWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -114,7 +115,7 @@ TListingPlace TMain::RememberPlace() const {
     for (; symbol != nullptr && symbol->Parent != nullptr; symbol = symbol->Parent)
         place.XRefPath.insert(place.XRefPath.begin(), symbol->Caption);
 
-    place.CallEntry = ComboBoxEntryList->currentText();
+    place.CallEntry = CallView->CurrentEntry();
 
     for (int slot = 0; slot < Bookmarks.Count(); ++slot) {
         int32_t structure = -1;
@@ -155,8 +156,7 @@ void TMain::RestorePlace(const TListingPlace& place) {
         }
     }
 
-    const int entry = ComboBoxEntryList->findText(place.CallEntry);
-    if (!place.CallEntry.isEmpty() && entry >= 0) ComboBoxEntryList->setCurrentIndex(entry);
+    CallView->SelectEntry(place.CallEntry);
 
     // The structure and row last: the selections above must not move them.
     if (GotoLastAccess()) {

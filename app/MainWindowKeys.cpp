@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QTreeView>
 
+#include "app/CallWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 
@@ -61,7 +62,7 @@ private:
 void TMain::ConnectWindowKeys() {
     auto* popupKeys = new TPopupKeys(this);
     for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
-                          static_cast<QWidget*>(CallOutline), static_cast<QWidget*>(SourceGrid)})
+                          static_cast<QWidget*>(CallView->Outline()), static_cast<QWidget*>(SourceGrid)})
         view->installEventFilter(popupKeys);
 
     auto* next = new QAction(this);
@@ -79,7 +80,7 @@ void TMain::ConnectWindowKeys() {
 void TMain::ActivateNextChild(int step) {
     const std::array<std::pair<TChildForm*, QWidget*>, 4> children{{{StructureWin, StrukturOutline},
                                                                     {XRefWin, XRefOutline},
-                                                                    {CallWin, CallOutline},
+                                                                    {CallWin, CallView->Outline()},
                                                                     {SourceWin, SourceGrid}}};
     const int count = static_cast<int>(children.size());
     int current = step > 0 ? -1 : count;

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
 
@@ -29,7 +30,7 @@ private slots:
         QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
         QCOMPARE(main->ActionOpen->text(), QString::fromUtf8("&Öffnen"));
         QCOMPARE(main->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
-        QCOMPARE(main->RadioButtonCalling->text(), QStringLiteral("Aufrufe durch Entry"));
+        QCOMPARE(Control<QRadioButton>(main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
         QCOMPARE(main->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
         QCOMPARE(main->GotoBookmarkItems[3]->text(), QStringLiteral("Lesezeichen &3"));
         QVERIFY(!main->GotoBookmarkItems[3]->isEnabled());

@@ -12,6 +12,7 @@
 #include <QTreeView>
 #include <QWindow>
 
+#include "tests/gui/WindowControls.h"
 #include "SourceWorkSupport.h"
 #include "app/FindDialog.h"
 #include "app/SourceGrid.h"
@@ -290,7 +291,7 @@ private slots:
         BackToMain(w);
 
         // A Ctrl+Tab round: each window's tree or grid has the keys.
-        const QList<QWidget*> controls = {w->StrukturOutline, w->XRefOutline, w->CallOutline, w->SourceGrid};
+        const QList<QWidget*> controls = {w->StrukturOutline, w->XRefOutline, Control<QTreeView>(&w.Main(), "CallOutline"), w->SourceGrid};
         for (int i = 0; i < 4; ++i) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QVERIFY(controls.contains(QApplication::focusWidget()));
