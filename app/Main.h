@@ -54,6 +54,8 @@ class TFindDialog;
 class TListingBar;
 class TListingWatcher;
 class TCallWindow;
+class TStructureWindow;
+class TXRefWindow;
 struct TListingPlace;
 
 class TMain : public QMainWindow, public TChildHost, public TWindowHost, public TraceSink {
@@ -157,7 +159,6 @@ public:
     void ActionShowOptionsExecute();
     void ActionAboutExecute();
     void XRefFindDialogClick();
-    void PopupXRefClick(QAction* item);
     void ListingLoadedForDialogs();
     // Paste goes to the find-XRef dialog's edit when that dialog is in front.
     bool PasteIntoDialog();
@@ -192,7 +193,7 @@ public:
     void MenuItemZoomLineClick();
     void PopupmenuSourcePopup();
     // A node of the XRef tree by its caption path; with select it is
-    // expanded, selected and shown.
+    // expanded, selected and shown in the active XRef window.
     TreeNode* LookupXRef(const std::vector<std::string>& path, bool select);
     void SourceGridMouseDown(QMouseEvent* event);
     void SourceGridMouseMove(QMouseEvent* event);
@@ -269,9 +270,6 @@ public:
     int32_t EndLine = -1;
     int32_t LeadInRows = 0;
     int MaxLineWidth = 0;
-    // How the XRef tree's locals are grouped now.
-    bool ArrangedSortLocals = true;
-    int ArrangedLanguage = 1;
     TPositionList JumpHistory{0};
     TPositionList Bookmarks{10};
     QString LastFindText;
@@ -284,10 +282,6 @@ public:
     TChildForm* XRefWin = nullptr;
     TChildForm* CallWin = nullptr;
     TChildForm* SourceWin = nullptr;
-    QTreeView* StrukturOutline = nullptr;
-    QTreeView* XRefOutline = nullptr;
-    TreeModel* StructureModel = nullptr;
-    TreeModel* XRefModel = nullptr;
     QWidget* SourceWinClient = nullptr;
     QWidget* PanelSourceWin = nullptr;
     QToolBar* ToolBarSource = nullptr;
@@ -312,8 +306,6 @@ public:
     QCheckBox* CheckBoxINI = nullptr;
     QMenu* MenuItemFileList = nullptr;
     QMenu* PopupmenuSource = nullptr;
-    QMenu* PopupmenuStruktur = nullptr;
-    QMenu* PopupmenuXRef = nullptr;
     QMenu* MenuItemAufruf = nullptr;
     QMenu* MenuItemGoto = nullptr;
     QMenu* MenuItemSetBookmark = nullptr;
@@ -382,20 +374,18 @@ private:
     void CreateMenus();
     void CreateToolBars();
     void CreateSourcePanel();
-    void CreatePopupMenus();
     void CreateInfoPanels();
     void CreateDebugBar();
     void CreateBookmarkMenuItems();
     void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
-    void FillXRefPopup(const std::vector<std::string>& captions);
-    void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();
     void PlaceInfoPanel();
-    void OnTreeCurrentChanged(QTreeView* view, const QModelIndex& current);
     void OnSourceGridRowChanged(int row);
 
-    TCallWindow* CallView = nullptr;
+    TStructureWindow* StructurePart = nullptr;
+    TXRefWindow* XRefPart = nullptr;
+    TCallWindow* CallPart = nullptr;
 
     class Observer;
     friend class Observer;

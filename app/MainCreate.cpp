@@ -24,6 +24,8 @@
 #include "analyzer/ListingLoader.h"
 #include "app/CallWindow.h"
 #include "app/ImageList.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -137,8 +139,6 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
 TMain::~TMain() {
     for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
     // The models point into the trees; detach them before the trees go.
-    StructureModel->SetTree(nullptr);
-    XRefModel->SetTree(nullptr);
 }
 
 void TMain::CreateActions() {
@@ -244,29 +244,24 @@ void TMain::CreateControls() {
     layout->addWidget(MdiArea, 1);
     setCentralWidget(central);
 
-    auto makeTree = [this](const char* name, TreeModel*& model) {
-        QTreeView* view = MakeTreeView(name, this, model);
-        view->installEventFilter(this);
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this, view](const QModelIndex& current) { OnTreeCurrentChanged(view, current); });
-        return view;
-    };
-    StrukturOutline = makeTree("StrukturOutline", StructureModel);
-    StructureModel->SetTree(&Analysis.Structure);
-    XRefOutline = makeTree("XRefOutline", XRefModel);
-    XRefModel->SetTree(&Analysis.XRef);
-    CallView = new TCallWindow(this, ListingLines_, Analysis, [this]() -> const TLumorcaOptions& {
+    StructurePart = new TStructureWindow(this, Analysis.Structure);
+    StructurePart->Outline()->installEventFilter(this);
+    connect(StructurePart, &TStructureWindow::CurrentNodeChanged, this, &TMain::StrukturOutlineChange);
+    XRefPart = new TXRefWindow(this, Analysis.XRef);
+    XRefPart->Outline()->installEventFilter(this);
+    connect(XRefPart, &TXRefWindow::CurrentNodeChanged, this, &TMain::XRefOutlineChange);
+    connect(XRefPart, &TXRefWindow::FindRequested, this, &TMain::XRefFindDialogClick);
+    CallPart = new TCallWindow(this, ListingLines_, Analysis, [this]() -> const TLumorcaOptions& {
         return Options();
     });
-    CallView->Outline()->installEventFilter(this);
-    connect(CallView, &TCallWindow::NodeChosen, this, [this](const NodeRecord& record) {
+    CallPart->Outline()->installEventFilter(this);
+    connect(CallPart, &TCallWindow::NodeChosen, this, [this](const NodeRecord& record) {
         if (!Closing && !Loading) GotoReference(record, true);
     });
-    connect(CallView, &TCallWindow::SaveCallGraphRequested, this, [this] { MenuItemSaveCallGraphClick(); });
+    connect(CallPart, &TCallWindow::SaveCallGraphRequested, this, [this] { MenuItemSaveCallGraphClick(); });
 
     CreateSourcePanel();
     CreateListingWatch();
-    CreatePopupMenus();
     CreateInfoPanels();
     CreateDebugBar();
     layout->addWidget(DEBUGPanel);
@@ -348,29 +343,6 @@ void TMain::CreateSourcePanel() {
     SourceGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SourceGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
-}
-
-void TMain::CreatePopupMenus() {
-    PopupmenuStruktur = new QMenu(this);
-    PopupmenuStruktur->setObjectName(QStringLiteral("PopupmenuStruktur"));
-    connect(StrukturOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (!PopupmenuStruktur->isEmpty())
-            PopupmenuStruktur->popup(StrukturOutline->viewport()->mapToGlobal(pos));
-    });
-    PopupmenuXRef = new QMenu(this);
-    PopupmenuXRef->setObjectName(QStringLiteral("PopupmenuXRef"));
-    connect(XRefOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (!PopupmenuXRef->isEmpty()) PopupmenuXRef->popup(XRefOutline->viewport()->mapToGlobal(pos));
-    });
-    for (auto [view, model, popup] : {std::tuple{StrukturOutline, StructureModel, PopupmenuStruktur},
-                                      std::tuple{XRefOutline, XRefModel, PopupmenuXRef}}) {
-        connect(view, &QTreeView::expanded, this, [this, model, popup](const QModelIndex& index) {
-            AdjustPopupCheck(popup, model->NodeOf(index), true);
-        });
-        connect(view, &QTreeView::collapsed, this, [this, model, popup](const QModelIndex& index) {
-            AdjustPopupCheck(popup, model->NodeOf(index), false);
-        });
-    }
 }
 
 void TMain::CreateInfoPanels() {
@@ -578,10 +550,7 @@ void TMain::EnableMenuItems(bool enabled) {
         ActionHistoryBack->setEnabled(false);
         ActionArrange->setEnabled(false);
     }
-    for (QAction* item : PopupmenuXRef->actions()) {
-        item->setChecked(false);
-        item->setEnabled(enabled);
-    }
+    XRefPart->EnablePopup(enabled);
     if (!ResizeLocked) UpdateCaption();
 }
 

@@ -24,6 +24,8 @@
 #include "app/ListingFile.h"
 #include "app/CallWindow.h"
 #include "app/Main.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 #include "texts/TextIds.h"
@@ -104,8 +106,8 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     UpdateCaption();
     HidePanel->show();
     HidePanel->raise();
-    for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
-                          static_cast<QWidget*>(CallView->Outline()), static_cast<QWidget*>(SourceGrid),
+    for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
+                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourceGrid),
                           static_cast<QWidget*>(SourceGridHScroll)})
         view->hide();
     EnableMenuItems(false);
@@ -153,10 +155,10 @@ void TMain::ReadFile(const QString& name) {
 }
 
 void TMain::ClearViews() {
-    CallView->Clear();
+    CallPart->Clear();
     {
-        TreeModel::Rebuilding structure(StructureModel);
-        TreeModel::Rebuilding xref(XRefModel);
+        auto structure = StructurePart->Rebuilding();
+        auto xref = XRefPart->Rebuilding();
         Analysis = AnalysisResult();
     }
     JumpHistory.Clear();
@@ -164,8 +166,8 @@ void TMain::ClearViews() {
     ResetSourceWork();
     for (int n = 0; n < 10; ++n) setBookmarkMenuItem(n, false);
     CurrentStructure = -1;
-    PopupmenuStruktur->clear();
-    PopupmenuXRef->clear();
+    StructurePart->Clear();
+    XRefPart->Clear();
 }
 
 void TMain::RunAnalysis() {
@@ -176,8 +178,8 @@ void TMain::RunAnalysis() {
     settings.WarningsOnly = WarningsOnly;
     Observer observer(this);
     {
-        TreeModel::Rebuilding structure(StructureModel);
-        TreeModel::Rebuilding xref(XRefModel);
+        auto structure = StructurePart->Rebuilding();
+        auto xref = XRefPart->Rebuilding();
         try {
             Analysis = Analyzer(ListingLines_, settings, &observer, this);
         } catch (...) {
@@ -189,29 +191,10 @@ void TMain::RunAnalysis() {
 
     if (Analysis.Structure.Empty()) throw ENoCorvaneSource(Options().Language);
 
-    CallView->ListingAnalysed();
-    for (const EntityMenuItem& item : Analysis.EntityMenu) {
-        QAction* action = PopupmenuStruktur->addAction(Latin1(item.Caption));
-        action->setCheckable(true);
-        TreeNode* node = item.Node;
-        connect(action, &QAction::triggered, this, [this, action, node](bool checked) {
-            const QModelIndex index = StructureModel->IndexOf(node);
-            if (checked) {
-                StrukturOutline->expand(index);
-                StrukturOutline->setCurrentIndex(index);
-            } else {
-                StrukturOutline->collapse(index);
-                for (TreeNode* child : node->Children)
-                    StrukturOutline->collapse(StructureModel->IndexOf(child));
-            }
-        });
-    }
-    FillXRefPopup(Analysis.XRefPopupCaptions);
-    ArrangedSortLocals = settings.SortLocals;
-    ArrangedLanguage = settings.Language;
-
-    StrukturOutline->expand(StructureModel->index(0, 0));
-    XRefOutline->expand(XRefModel->index(0, 0));
+    CallPart->ListingAnalysed();
+    StructurePart->ListingAnalysed(Analysis.EntityMenu);
+    XRefPart->ListingAnalysed(Analysis.XRefPopupCaptions, settings.SortLocals, settings.Language,
+                              !Loading && HasListing());
 }
 
 TAnswer TMain::AskToSavePaste() {

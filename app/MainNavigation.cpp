@@ -10,7 +10,8 @@
 #include "app/SourceGrid.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/XRefTree.h"
-#include "app/TreeModel.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "texts/TextIds.h"
 
 namespace lumorca::gui {
@@ -61,16 +62,11 @@ void TMain::XRefOutlineChange(TreeNode* node) {
 }
 
 void TMain::StrukturOutlineEnter() {
-    if (!Loading) StrukturOutlineChange(StructureModel->NodeOf(StrukturOutline->currentIndex()));
+    if (!Loading) StrukturOutlineChange(StructurePart->CurrentNode());
 }
 
 void TMain::XRefOutlineEnter() {
-    if (!Loading) XRefOutlineChange(XRefModel->NodeOf(XRefOutline->currentIndex()));
-}
-
-void TMain::OnTreeCurrentChanged(QTreeView* view, const QModelIndex& current) {
-    if (view == StrukturOutline) StrukturOutlineChange(StructureModel->NodeOf(current));
-    if (view == XRefOutline) XRefOutlineChange(XRefModel->NodeOf(current));
+    if (!Loading) XRefOutlineChange(XRefPart->CurrentNode());
 }
 
 void TMain::OnSourceGridRowChanged(int) {}
@@ -112,13 +108,10 @@ void TMain::MenuItemShowLocalClick(bool locals) {
     }
     TreeNode* node = FindXRefNode(Analysis.XRef, path);
     if (node == nullptr) return;
-    const QModelIndex index = XRefModel->IndexOf(node);
-    XRefOutline->expand(index);
     ReflectWindowState(XRefWin, XRefWin->CurrentState() == 1 ? 0 : XRefWin->CurrentState());
     MdiArea->setActiveSubWindow(XRefWin);
-    XRefOutline->setCurrentIndex(index);
-    XRefOutline->scrollTo(index);
-    XRefOutline->setFocus();
+    XRefPart->Reveal(node, TXRefWindow::TOpen::Node);
+    XRefPart->Outline()->setFocus();
 }
 
 }  // namespace lumorca::gui

@@ -11,6 +11,8 @@
 #include "app/ListingBar.h"
 #include "app/CallWindow.h"
 #include "app/Main.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/QtTranslations.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -59,9 +61,9 @@ void TMain::Startup(const QStringList& arguments) {
 
 void TMain::ApplyViewFonts() {
     const TLumorcaOptions& o = Options();
-    StrukturOutline->setFont(o.StructureWin.Font.ToQFont());
-    XRefOutline->setFont(o.XRefWin.Font.ToQFont());
-    CallView->Outline()->setFont(o.CallWin.Font.ToQFont());
+    StructurePart->Outline()->setFont(o.StructureWin.Font.ToQFont());
+    XRefPart->Outline()->setFont(o.XRefWin.Font.ToQFont());
+    CallPart->Outline()->setFont(o.CallWin.Font.ToQFont());
     QFont source = o.SourceWin.Font.ToQFont();
     SourceGrid->setFont(source);
     if (o.NonPropFont) source.setFamily(QStringLiteral("Courier New"));
@@ -72,10 +74,7 @@ void TMain::ApplyViewFonts() {
 void TMain::ApplyOptions() {
     TLumorcaOptions& o = Options();
     LoadLanguageStrings();
-    if (HasListing()) {
-        FillXRefPopup(ApplyXRefCaptions(Analysis.XRef, o.Language));
-        for (TreeNode* category : Analysis.XRef.FirstRoot()->Children) XRefModel->NodeChanged(category);
-    }
+    XRefPart->RenameCategories(o.Language, !Loading && HasListing());
     ActionZnrTotal->setChecked(o.DisplayLineNrTotal);
     ActionZnrTrigger->setChecked(o.DisplayLineNrTrigger);
     ActionContinue->setChecked(o.DisplayContinueFlag);
@@ -90,18 +89,9 @@ void TMain::ApplyOptions() {
     ReflectWindowState(SourceWin, o.SourceWin.State);
     ActionAutoArrange->setChecked(o.AutoSize);
 
-    // Regrouping moves nodes: the view is told the whole tree changed.
-    if (HasListing() && (o.SortLocals != ArrangedSortLocals || o.Language != ArrangedLanguage)) {
-        {
-            TreeModel::Rebuilding rebuilding(XRefModel);
-            ArrangeLocals(Analysis.XRef, o.SortLocals, o.Language);
-        }
-        XRefOutline->expand(XRefModel->index(0, 0));
-        ArrangedSortLocals = o.SortLocals;
-        ArrangedLanguage = o.Language;
-    }
+    XRefPart->ArrangeLocals(o.SortLocals, o.Language);
 
-    if (o.CallWin.State != 1 && !CallView->CurrentEntry().isEmpty()) CallView->Refresh();
+    if (o.CallWin.State != 1 && !CallPart->CurrentEntry().isEmpty()) CallPart->Refresh();
     AttachHistoryMenu();
     SourceGrid->SetSettings(GridSettings());
     ShowStructure();
@@ -133,7 +123,7 @@ void TMain::LoadLanguageStrings() {
         if (c.Hint != NoText) c.Action->setToolTip(Txt(c.Hint));
     }
     MenuItemFileList->setTitle(Txt(TextLastOpened));
-    CallView->Retranslate([this](int entry) { return Txt(entry); });
+    CallPart->Retranslate([this](int entry) { return Txt(entry); });
     MenuItemZoomLine->setText(Txt(TextZoomLine));
     MenuItemAufruf->setTitle(Txt(TextCallOfEntry));
     MenuItemAllesKopieren->setText(Txt(TextCopyAll));
@@ -159,39 +149,6 @@ void TMain::ActionResetOptionsExecute() {
     const QString text = Txt(TextAskResetOptions);
     if (Messages->AskYesNo(this, Txt(TextResetDefaults), text) == TAnswer::Yes)
         OptionWin->Options = OptionWin->DefaultOptions;
-}
-
-}  // namespace lumorca::gui
-
-namespace lumorca::gui {
-
-void TMain::FillXRefPopup(const std::vector<std::string>& captions) {
-    PopupmenuXRef->clear();
-    for (const std::string& caption : captions) {
-        // The last item finds a symbol; it is no toggle.
-        const bool isFind = &caption == &captions.back();
-        if (caption == "-") {
-            PopupmenuXRef->addSeparator();
-            continue;
-        }
-        QAction* item = PopupmenuXRef->addAction(
-            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
-        item->setCheckable(!isFind);
-        item->setEnabled(!Loading && HasListing());
-    }
-}
-
-// A category or group at level 1 shows in its tree's pop-up whether it is open.
-void TMain::AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded) {
-    if (node == nullptr || node->Level() != 1) return;
-    const QString caption =
-        QString::fromLatin1(node->Caption.data(), static_cast<qsizetype>(node->Caption.size()));
-    for (QAction* item : popup->actions()) {
-        if (item->text() == caption) {
-            item->setChecked(expanded);
-            return;
-        }
-    }
 }
 
 }  // namespace lumorca::gui

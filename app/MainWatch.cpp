@@ -12,6 +12,7 @@
 #include "app/ListingFile.h"
 #include "app/ListingWatcher.h"
 #include "app/CallWindow.h"
+#include "app/XRefWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -108,14 +109,14 @@ TListingPlace TMain::RememberPlace() const {
     TListingPlace place;
     place.TopRow = SourceGrid->TopRow();
 
-    const TreeNode* symbol = XRefModel->NodeOf(XRefOutline->currentIndex());
+    const TreeNode* symbol = XRefPart->CurrentNode();
     // A reference's line number moves with the text; its symbol stays.
     if (symbol != nullptr && symbol->Level() >= 2 && symbol->Children.empty() && symbol->HasRecord)
         symbol = symbol->Parent;
     for (; symbol != nullptr && symbol->Parent != nullptr; symbol = symbol->Parent)
         place.XRefPath.insert(place.XRefPath.begin(), symbol->Caption);
 
-    place.CallEntry = CallView->CurrentEntry();
+    place.CallEntry = CallPart->CurrentEntry();
 
     for (int slot = 0; slot < Bookmarks.Count(); ++slot) {
         int32_t structure = -1;
@@ -150,13 +151,11 @@ void TMain::RestorePlace(const TListingPlace& place) {
 
     if (!place.XRefPath.empty()) {
         if (TreeNode* symbol = FindXRefNode(Analysis.XRef, place.XRefPath)) {
-            const QModelIndex index = XRefModel->IndexOf(symbol);
-            XRefOutline->setCurrentIndex(index);
-            XRefOutline->scrollTo(index);
+            XRefPart->Reveal(symbol, TXRefWindow::TOpen::Nothing);
         }
     }
 
-    CallView->SelectEntry(place.CallEntry);
+    CallPart->SelectEntry(place.CallEntry);
 
     // The structure and row last: the selections above must not move them.
     if (GotoLastAccess()) {

@@ -50,17 +50,17 @@ private slots:
         QVERIFY(entry > 0);
         main_->GotoPosition(entry, -1, true);
         main_->MenuItemShowLocalClick(true);
-        const TreeNode* locals = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        const TreeNode* locals = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(locals);
         QCOMPARE(locals->Caption, std::string("Local variables"));
         QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
-        QVERIFY(main_->XRefOutline->isExpanded(main_->XRefModel->IndexOf(locals)));
+        QVERIFY(XRefOutlineOf(main_.get())->isExpanded(ModelOf(XRefOutlineOf(main_.get()))->IndexOf(locals)));
         QCOMPARE(main_->MdiArea->activeSubWindow(), main_->XRefWin);
         // Selecting a group moves nothing.
         QCOMPARE(main_->CurrentStructure, entry);
 
         main_->MenuItemShowLocalClick(false);
-        const TreeNode* params = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        const TreeNode* params = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QCOMPARE(params->Caption, std::string("Parameters"));
         QCOMPARE(params->Parent, locals->Parent);
     }

@@ -59,19 +59,19 @@ private slots:
         auto categories = [&] {
             QStringList captions;
             for (const TreeNode* node : main->Analysis.XRef.FirstRoot()->Children) {
-                const QModelIndex index = main->XRefModel->IndexOf(node);
+                const QModelIndex index = ModelOf(XRefOutlineOf(main.get()))->IndexOf(node);
                 captions << index.data().toString();
             }
             return captions;
         };
         QVERIFY(categories().contains(QStringLiteral("Local variables")));
-        QVERIFY(main->PopupmenuXRef->actions().size() > 2);
+        QVERIFY(PopupmenuXRefOf(main.get())->actions().size() > 2);
         main->Options().Language = 0;
         main->ApplyOptions();
         QVERIFY(categories().contains(QStringLiteral("Lokale Variable")));
         QVERIFY(!categories().contains(QStringLiteral("Local variables")));
         bool inMenu = false;
-        for (QAction* item : main->PopupmenuXRef->actions())
+        for (QAction* item : PopupmenuXRefOf(main.get())->actions())
             inMenu = inMenu || item->text() == QStringLiteral("Lokale Variable");
         QVERIFY(inMenu);
     }

@@ -88,7 +88,7 @@ private slots:
         int32_t bookmarkLine = -1;
         QVERIFY(main_->Bookmarks.GetPosition(0, structure, bookmarkLine));
         const TreeNode* reference = FindNode(main_->Analysis.XRef, "lp_b")->Children.back();
-        main_->XRefOutline->setCurrentIndex(main_->XRefModel->IndexOf(reference));
+        XRefOutlineOf(main_.get())->setCurrentIndex(ModelOf(XRefOutlineOf(main_.get()))->IndexOf(reference));
         auto* entries = Control<QComboBox>(main_.get(), "ComboBoxEntryList");
         entries->setCurrentIndex(entries->findText(QStringLiteral("LP_B")));
         GoTo(2, 2);
@@ -117,7 +117,7 @@ private slots:
         QVERIFY(main_->Bookmarks.GetPosition(0, structure, line));
         QCOMPARE(structure, 3);
         QCOMPARE(line, bookmarkLine + 1);
-        const TreeNode* selected = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        const TreeNode* selected = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(selected != nullptr);
         QCOMPARE(selected->Caption, std::string("lp_b"));
         QCOMPARE(entries->currentText(), QStringLiteral("LP_B"));

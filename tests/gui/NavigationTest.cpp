@@ -48,7 +48,7 @@ private slots:
         const TreeNode* lpB = FindNode(main_->Analysis.Structure, "entry LP_B");
         QVERIFY(lpB);
         main_->SourceGrid->SetRow(3);
-        Select(main_->StrukturOutline, lpB);
+        Select(StrukturOutlineOf(main_.get()), lpB);
         QCOMPARE(main_->CurrentStructure, 3);
         QCOMPARE(main_->CurrentLine(), lpB->Record.Line);
         QCOMPARE(main_->JumpHistory.Count(), 1);
@@ -62,19 +62,19 @@ private slots:
         QCOMPARE(main_->JumpHistory.Count(), 1);
 
         // The form node moves nothing.
-        Select(main_->StrukturOutline, main_->Analysis.Structure.FirstRoot());
+        Select(StrukturOutlineOf(main_.get()), main_->Analysis.Structure.FirstRoot());
         QCOMPARE(main_->CurrentStructure, 3);
     }
 
     void OnlyReferenceLeavesOfTheXRefTreeMoveTheView() {
         const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
         QVERIFY(symbol && !symbol->Children.empty());
-        Select(main_->XRefOutline, symbol);
+        Select(XRefOutlineOf(main_.get()), symbol);
         QCOMPARE(main_->CurrentStructure, 1);
         QCOMPARE(main_->JumpHistory.Count(), 0);
 
         const TreeNode* lastCall = symbol->Children.back();
-        Select(main_->XRefOutline, lastCall);
+        Select(XRefOutlineOf(main_.get()), lastCall);
         QCOMPARE(main_->CurrentStructure, 4);
         QCOMPARE(main_->CurrentLine(), lastCall->Record.Line);
         QCOMPARE(main_->SourceGrid->TopLine(), main_->StructureStarts[4]);
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(main_->CurrentLine(), line);
         QCOMPARE(main_->JumpHistory.Count(), 0);  // a move within the structure
         const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
-        Select(main_->XRefOutline, symbol->Children.back());
+        Select(XRefOutlineOf(main_.get()), symbol->Children.back());
         QCOMPARE(main_->CurrentStructure, 4);
         main_->ActionHistoryBackExecute();
         QCOMPARE(main_->CurrentStructure, 1);
@@ -157,7 +157,7 @@ private slots:
 
     void AnEntryShowsTheCommentsAboveItsHeader() {
         const TreeNode* lpA = FindNode(main_->Analysis.Structure, "entry LP_A");
-        Select(main_->StrukturOutline, lpA);
+        Select(StrukturOutlineOf(main_.get()), lpA);
         QCOMPARE(main_->LeadInRows, 1);
         QCOMPARE(main_->TopLine, lpA->Record.Line - 1);
         QCOMPARE(main_->SourceGrid->Row(), 1);

@@ -1,6 +1,7 @@
 #pragma once
 // The window's controls as the user meets them: found by their names, and
 // the trees' nodes behind the rows of a tree view.
+#include <QMenu>
 #include <QTreeView>
 #include <QtGlobal>
 
@@ -16,6 +17,19 @@ T* Control(const QObject* owner, const char* name) {
     return control;
 }
 
+inline QTreeView* StrukturOutlineOf(const QObject* window) {
+    return Control<QTreeView>(window, "StrukturOutline");
+}
+inline QTreeView* XRefOutlineOf(const QObject* window) {
+    return Control<QTreeView>(window, "XRefOutline");
+}
+inline QTreeView* CallOutlineOf(const QObject* window) {
+    return Control<QTreeView>(window, "CallOutline");
+}
+inline QMenu* PopupmenuXRefOf(const QObject* window) {
+    return Control<QMenu>(window, "PopupmenuXRef");
+}
+
 inline TreeModel* ModelOf(const QTreeView* view) {
     return qobject_cast<TreeModel*>(view->model());
 }
@@ -23,6 +37,10 @@ inline TreeModel* ModelOf(const QTreeView* view) {
 // The first top node the view shows, null when it shows none.
 inline const TreeNode* RootOf(const QTreeView* view) {
     return ModelOf(view)->NodeOf(view->model()->index(0, 0));
+}
+
+inline TreeNode* CurrentNodeOf(const QTreeView* view) {
+    return ModelOf(view)->NodeOf(view->currentIndex());
 }
 
 inline void Select(QTreeView* view, const TreeNode* node) {
