@@ -11,8 +11,8 @@
 #include <QTreeView>
 
 #include "DialogTestSupport.h"
-#include "tests/gui/WindowControls.h"
-#include "tests/gui/ModalBoxes.h"
+#include "WindowControls.h"
+#include "ModalBoxes.h"
 #include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
 #include "dialogs/FindXRefDialog.h"

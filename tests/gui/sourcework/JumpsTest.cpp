@@ -6,7 +6,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
-#include "tests/gui/WindowControls.h"
+#include "WindowControls.h"
 #include "analyzer/LineModel.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"

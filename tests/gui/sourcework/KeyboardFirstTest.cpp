@@ -12,12 +12,12 @@
 #include <QTreeView>
 #include <QWindow>
 
-#include "tests/gui/WindowControls.h"
+#include "WindowControls.h"
 #include "SourceWorkSupport.h"
 #include "app/FindDialog.h"
 #include "app/SourceGrid.h"
 #include "dialogs/FindXRefDialog.h"
-#include "tests/gui/ModalBoxes.h"
+#include "ModalBoxes.h"
 
 namespace lumorca::gui::test {
 

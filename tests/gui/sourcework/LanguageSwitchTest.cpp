@@ -4,7 +4,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
-#include "tests/gui/WindowControls.h"
+#include "WindowControls.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 

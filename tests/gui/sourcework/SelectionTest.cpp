@@ -9,7 +9,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
-#include "tests/gui/WindowControls.h"
+#include "WindowControls.h"
 #include "app/FindDialog.h"
 #include "app/SourceGrid.h"
 

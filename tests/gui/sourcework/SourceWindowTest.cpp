@@ -5,7 +5,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
-#include "tests/gui/WindowControls.h"
+#include "WindowControls.h"
 #include "app/SourceGrid.h"
 
 namespace lumorca::gui::test {
