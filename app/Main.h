@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "analyzer/Analysis.h"
-#include "analyzer/CallTree.h"
 #include "analyzer/SourceJumps.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/Trace.h"
@@ -54,6 +53,9 @@ class TreeModel;
 class TFindDialog;
 class TListingBar;
 class TListingWatcher;
+class TCallWindow;
+class TStructureWindow;
+class TXRefWindow;
 struct TListingPlace;
 
 class TMain : public QMainWindow, public TChildHost, public TWindowHost, public TraceSink {
@@ -115,10 +117,8 @@ public:
     void GotoReference(const NodeRecord& record, bool addToHistory);
     void StrukturOutlineChange(TreeNode* node);
     void XRefOutlineChange(TreeNode* node);
-    void CallOutlineChange(TreeNode* node);
     void StrukturOutlineEnter();
     void XRefOutlineEnter();
-    void CallOutlineEnter();
     void ActionPrevExecute();
     void ActionNextExecute();
     void ActionHistoryBackExecute();
@@ -147,9 +147,6 @@ public:
     TLumorcaOptions& Options() { return OptionWin->Options; }
 
     // --- Call window ---
-    void ComboBoxEntryListChange();
-    void MenuItemExpandCalltreeClick();
-    void MenuItemCollapseCalltreeClick();
     // "Show Local" (locals) and "Show Params" of the source pop-up.
     void MenuItemShowLocalClick(bool locals);
     // Writes the listing's call graph as DOT, and an SVG beside it when
@@ -162,7 +159,6 @@ public:
     void ActionShowOptionsExecute();
     void ActionAboutExecute();
     void XRefFindDialogClick();
-    void PopupXRefClick(QAction* item);
     void ListingLoadedForDialogs();
     // Paste goes to the find-XRef dialog's edit when that dialog is in front.
     bool PasteIntoDialog();
@@ -197,7 +193,7 @@ public:
     void MenuItemZoomLineClick();
     void PopupmenuSourcePopup();
     // A node of the XRef tree by its caption path; with select it is
-    // expanded, selected and shown.
+    // expanded, selected and shown in the active XRef window.
     TreeNode* LookupXRef(const std::vector<std::string>& path, bool select);
     void SourceGridMouseDown(QMouseEvent* event);
     void SourceGridMouseMove(QMouseEvent* event);
@@ -258,7 +254,6 @@ public:
     bool ResizeLocked = true;
     bool Loading = false;
     bool Arranging = false;
-    bool CallTreeBuilding = false;
     bool Closing = false;
     bool WindowsPlaced = false;
     bool WarningsOnly = false;
@@ -275,17 +270,11 @@ public:
     int32_t EndLine = -1;
     int32_t LeadInRows = 0;
     int MaxLineWidth = 0;
-    // How the XRef tree's locals are grouped now.
-    bool ArrangedSortLocals = true;
-    int ArrangedLanguage = 1;
     TPositionList JumpHistory{0};
     TPositionList Bookmarks{10};
     QString LastFindText;
     int LastFindLine = -1;
 
-    Tree CallTree;
-    std::unique_ptr<CallGraph> CallGraph_;
-    std::unique_ptr<LazyCallTree> CallTreeBuilder;
 
     // --- Controls ---
     QMdiArea* MdiArea = nullptr;
@@ -293,16 +282,6 @@ public:
     TChildForm* XRefWin = nullptr;
     TChildForm* CallWin = nullptr;
     TChildForm* SourceWin = nullptr;
-    QTreeView* StrukturOutline = nullptr;
-    QTreeView* XRefOutline = nullptr;
-    QTreeView* CallOutline = nullptr;
-    TreeModel* StructureModel = nullptr;
-    TreeModel* XRefModel = nullptr;
-    TreeModel* CallModel = nullptr;
-    QWidget* PanelCallWin = nullptr;
-    QComboBox* ComboBoxEntryList = nullptr;
-    QRadioButton* RadioButtonCalledFrom = nullptr;
-    QRadioButton* RadioButtonCalling = nullptr;
     QWidget* SourceWinClient = nullptr;
     QWidget* PanelSourceWin = nullptr;
     QToolBar* ToolBarSource = nullptr;
@@ -327,9 +306,6 @@ public:
     QCheckBox* CheckBoxINI = nullptr;
     QMenu* MenuItemFileList = nullptr;
     QMenu* PopupmenuSource = nullptr;
-    QMenu* PopupmenuStruktur = nullptr;
-    QMenu* PopupmenuXRef = nullptr;
-    QMenu* PopupMenucallWindow = nullptr;
     QMenu* MenuItemAufruf = nullptr;
     QMenu* MenuItemGoto = nullptr;
     QMenu* MenuItemSetBookmark = nullptr;
@@ -341,9 +317,6 @@ public:
     QAction* MenuItemGotoEntry = nullptr;
     QAction* MenuItemShowParam = nullptr;
     QAction* MenuItemShowLocal = nullptr;
-    QAction* MenuItemExpandCalltree = nullptr;
-    QAction* MenuItemCollapseCalltree = nullptr;
-    QAction* MenuItemSaveCallGraph = nullptr;
     std::array<QAction*, 10> SetBookmarkItems{};
     std::array<QAction*, 10> GotoBookmarkItems{};
     QFont SourceDrawFont;
@@ -401,20 +374,18 @@ private:
     void CreateMenus();
     void CreateToolBars();
     void CreateSourcePanel();
-    void CreateCallPanel();
     void CreateInfoPanels();
     void CreateDebugBar();
     void CreateBookmarkMenuItems();
     void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
-    void FillXRefPopup(const std::vector<std::string>& captions);
-    void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
     void ApplyViewFonts();
     void PlaceInfoPanel();
-    void SyncExpansion(QTreeView* view, TreeModel* model, TreeNode* node);
-    void ExpandCallNode(const QModelIndex& index);
-    void OnTreeCurrentChanged(QTreeView* view, const QModelIndex& current);
     void OnSourceGridRowChanged(int row);
+
+    TStructureWindow* StructurePart = nullptr;
+    TXRefWindow* XRefPart = nullptr;
+    TCallWindow* CallPart = nullptr;
 
     class Observer;
     friend class Observer;

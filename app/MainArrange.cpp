@@ -15,7 +15,10 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/CallWindow.h"
 #include "app/Main.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 #include "windows/Arrangement.h"
@@ -37,16 +40,10 @@ void TMain::SetObjectToChildWin() {
     // A tree shows its node when the user moves the focus into it (see
     // eventFilter), not whenever its window becomes active: windows are also
     // activated when a dialog closes or a child is switched or rearranged.
-    StructureWin->setWidget(StrukturOutline);
-    XRefWin->setWidget(XRefOutline);
+    StructureWin->setWidget(StructurePart->Outline());
+    XRefWin->setWidget(XRefPart->Outline());
 
-    auto* callClient = new QWidget;
-    auto* callLayout = new QVBoxLayout(callClient);
-    callLayout->setContentsMargins(0, 0, 0, 0);
-    callLayout->setSpacing(0);
-    callLayout->addWidget(PanelCallWin);
-    callLayout->addWidget(CallOutline, 1);
-    CallWin->setWidget(callClient);
+    CallWin->setWidget(CallPart->Client());
 
     SourceWin->setWidget(SourceWinClient);
 }
@@ -130,16 +127,16 @@ void TMain::ActionAutoArrangeExecute() {
 }
 
 void TMain::showWindows() {
-    StrukturOutline->hide();
-    XRefOutline->hide();
+    StructurePart->Outline()->hide();
+    XRefPart->Outline()->hide();
     SourceGrid->hide();
     ResizeSourceGridCols();
     const bool loaded = HasListing();
     HidePanel->setVisible(!loaded);
     if (!loaded) HidePanel->raise();
-    StrukturOutline->setVisible(loaded);
-    XRefOutline->setVisible(loaded);
-    CallOutline->setVisible(loaded);
+    StructurePart->Outline()->setVisible(loaded);
+    XRefPart->Outline()->setVisible(loaded);
+    CallPart->Outline()->setVisible(loaded);
     SourceGrid->setVisible(loaded);
     WindowsPlaced = true;
     const THistoryList& history = OptionWin->History;
@@ -176,9 +173,9 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::FocusIn) {
         if (!UserMovedFocus(static_cast<QFocusEvent*>(event)->reason()))
             return QMainWindow::eventFilter(watched, event);
-        if (watched == StrukturOutline) StrukturOutlineEnter();
-        if (watched == XRefOutline) XRefOutlineEnter();
-        if (watched == CallOutline) CallOutlineEnter();
+        if (watched == StructurePart->Outline()) StrukturOutlineEnter();
+        if (watched == XRefPart->Outline()) XRefOutlineEnter();
+        if (watched == CallPart->Outline() && !Loading) CallPart->CallOutlineEnter();
     } else if (watched == DebugMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         DebugMemo->clear();
         return true;

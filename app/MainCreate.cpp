@@ -22,10 +22,14 @@
 #include <QVBoxLayout>
 
 #include "analyzer/ListingLoader.h"
+#include "app/CallWindow.h"
 #include "app/ImageList.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
+#include "app/TreeView.h"
 #include "texts/TextIds.h"
 #include "texts/Texts.h"
 
@@ -113,7 +117,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     SourceWin->WinState = &Options().SourceWin.State;
 
     // FormCreate
-    Loading = CallTreeBuilding = Closing = false;
+    Loading = Closing = false;
     DebugMemo->clear();
     DEBUGPanel->hide();
     VScrollNeeded = false;
@@ -135,9 +139,6 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
 TMain::~TMain() {
     for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
     // The models point into the trees; detach them before the trees go.
-    StructureModel->SetTree(nullptr);
-    XRefModel->SetTree(nullptr);
-    CallModel->SetTree(nullptr);
 }
 
 void TMain::CreateActions() {
@@ -243,33 +244,24 @@ void TMain::CreateControls() {
     layout->addWidget(MdiArea, 1);
     setCentralWidget(central);
 
-    auto makeTree = [this](const char* name, TreeModel*& model) {
-        auto* view = new QTreeView(this);
-        view->setObjectName(QString::fromLatin1(name));
-        view->setHeaderHidden(true);
-        view->setUniformRowHeights(true);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
-        view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        view->header()->setStretchLastSection(false);
-        model = new TreeModel(view);
-        view->setModel(model);
-        view->installEventFilter(this);
-        view->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this, view](const QModelIndex& current) { OnTreeCurrentChanged(view, current); });
-        return view;
-    };
-    StrukturOutline = makeTree("StrukturOutline", StructureModel);
-    StructureModel->SetTree(&Analysis.Structure);
-    XRefOutline = makeTree("XRefOutline", XRefModel);
-    XRefModel->SetTree(&Analysis.XRef);
-    CallOutline = makeTree("CallOutline", CallModel);
-    CallModel->SetTree(&CallTree);
+    StructurePart = new TStructureWindow(this, Analysis.Structure);
+    StructurePart->Outline()->installEventFilter(this);
+    connect(StructurePart, &TStructureWindow::CurrentNodeChanged, this, &TMain::StrukturOutlineChange);
+    XRefPart = new TXRefWindow(this, Analysis.XRef);
+    XRefPart->Outline()->installEventFilter(this);
+    connect(XRefPart, &TXRefWindow::CurrentNodeChanged, this, &TMain::XRefOutlineChange);
+    connect(XRefPart, &TXRefWindow::FindRequested, this, &TMain::XRefFindDialogClick);
+    CallPart = new TCallWindow(this, ListingLines_, Analysis, [this]() -> const TLumorcaOptions& {
+        return Options();
+    });
+    CallPart->Outline()->installEventFilter(this);
+    connect(CallPart, &TCallWindow::NodeChosen, this, [this](const NodeRecord& record) {
+        if (!Closing && !Loading) GotoReference(record, true);
+    });
+    connect(CallPart, &TCallWindow::SaveCallGraphRequested, this, [this] { MenuItemSaveCallGraphClick(); });
 
     CreateSourcePanel();
     CreateListingWatch();
-    CreateCallPanel();
     CreateInfoPanels();
     CreateDebugBar();
     layout->addWidget(DEBUGPanel);
@@ -351,72 +343,6 @@ void TMain::CreateSourcePanel() {
     SourceGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SourceGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
-}
-
-void TMain::CreateCallPanel() {
-    PanelCallWin = new QWidget(this);
-    PanelCallWin->setObjectName(QStringLiteral("PanelCallWin"));
-    auto* layout = new QVBoxLayout(PanelCallWin);
-    layout->setContentsMargins(4, 4, 4, 2);
-    layout->setSpacing(2);
-    ComboBoxEntryList = new QComboBox(PanelCallWin);
-    ComboBoxEntryList->setObjectName(QStringLiteral("ComboBoxEntryList"));
-    ComboBoxEntryList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBoxEntryList->setMinimumContentsLength(8);
-    RadioButtonCalledFrom = new QRadioButton(PanelCallWin);
-    RadioButtonCalledFrom->setObjectName(QStringLiteral("RadioButtonCalledFrom"));
-    RadioButtonCalledFrom->setChecked(true);
-    RadioButtonCalling = new QRadioButton(PanelCallWin);
-    RadioButtonCalling->setObjectName(QStringLiteral("RadioButtonCalling"));
-    layout->addWidget(ComboBoxEntryList);
-    layout->addWidget(RadioButtonCalledFrom);
-    layout->addWidget(RadioButtonCalling);
-    connect(ComboBoxEntryList, &QComboBox::currentTextChanged, this,
-            &TMain::ComboBoxEntryListChange);
-    connect(RadioButtonCalledFrom, &QRadioButton::clicked, this, [this] {
-        CallTree.Clear();  // the direction changed: always rebuild
-        ComboBoxEntryListChange();
-    });
-    connect(RadioButtonCalling, &QRadioButton::clicked, this, [this] {
-        CallTree.Clear();
-        ComboBoxEntryListChange();
-    });
-
-    PopupMenucallWindow = new QMenu(this);
-    PopupMenucallWindow->setObjectName(QStringLiteral("PopupMenucallWindow"));
-    MenuItemExpandCalltree = PopupMenucallWindow->addAction(QStringLiteral("expand tree"));
-    MenuItemCollapseCalltree = PopupMenucallWindow->addAction(QStringLiteral("collapse tree"));
-    connect(MenuItemExpandCalltree, &QAction::triggered, this, &TMain::MenuItemExpandCalltreeClick);
-    connect(MenuItemCollapseCalltree, &QAction::triggered, this,
-            &TMain::MenuItemCollapseCalltreeClick);
-    PopupMenucallWindow->addSeparator();
-    MenuItemSaveCallGraph = PopupMenucallWindow->addAction(QStringLiteral("Save call graph..."));
-    connect(MenuItemSaveCallGraph, &QAction::triggered, this, [this] { MenuItemSaveCallGraphClick(); });
-    connect(CallOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopupMenucallWindow->popup(CallOutline->viewport()->mapToGlobal(pos));
-    });
-    connect(CallOutline, &QTreeView::expanded, this, &TMain::ExpandCallNode);
-
-    PopupmenuStruktur = new QMenu(this);
-    PopupmenuStruktur->setObjectName(QStringLiteral("PopupmenuStruktur"));
-    connect(StrukturOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (!PopupmenuStruktur->isEmpty())
-            PopupmenuStruktur->popup(StrukturOutline->viewport()->mapToGlobal(pos));
-    });
-    PopupmenuXRef = new QMenu(this);
-    PopupmenuXRef->setObjectName(QStringLiteral("PopupmenuXRef"));
-    connect(XRefOutline, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (!PopupmenuXRef->isEmpty()) PopupmenuXRef->popup(XRefOutline->viewport()->mapToGlobal(pos));
-    });
-    for (auto [view, model, popup] : {std::tuple{StrukturOutline, StructureModel, PopupmenuStruktur},
-                                      std::tuple{XRefOutline, XRefModel, PopupmenuXRef}}) {
-        connect(view, &QTreeView::expanded, this, [this, model, popup](const QModelIndex& index) {
-            AdjustPopupCheck(popup, model->NodeOf(index), true);
-        });
-        connect(view, &QTreeView::collapsed, this, [this, model, popup](const QModelIndex& index) {
-            AdjustPopupCheck(popup, model->NodeOf(index), false);
-        });
-    }
 }
 
 void TMain::CreateInfoPanels() {
@@ -624,10 +550,7 @@ void TMain::EnableMenuItems(bool enabled) {
         ActionHistoryBack->setEnabled(false);
         ActionArrange->setEnabled(false);
     }
-    for (QAction* item : PopupmenuXRef->actions()) {
-        item->setChecked(false);
-        item->setEnabled(enabled);
-    }
+    XRefPart->EnablePopup(enabled);
     if (!ResizeLocked) UpdateCaption();
 }
 

@@ -9,6 +9,8 @@
 #include <QTreeView>
 
 #include "app/Main.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
 #include "dialogs/Aboutbox.h"
@@ -22,32 +24,25 @@ namespace {
 
 class FindXRefHost : public TFindXRefHost {
 public:
-    explicit FindXRefHost(TMain* main) : main_(main) {}
+    FindXRefHost(TMain* main, TXRefWindow* xref) : main_(main), xref_(xref) {}
 
     int Language() const override { return main_->Options().Language; }
     const Tree& XRefTree() const override { return main_->Analysis.XRef; }
 
     QStringList XRefPopupCaptions() const override {
-        QStringList captions;
-        for (const QAction* item : main_->PopupmenuXRef->actions())
-            captions.append(item->isSeparator() ? QStringLiteral("-") : item->text());
-        return captions;
+        return xref_->PopupCaptions();
     }
 
     TreeNode* SelectedXRefNode() const override {
-        const QModelIndex current = main_->XRefOutline->currentIndex();
-        return current.isValid() ? main_->XRefModel->NodeOf(current) : nullptr;
+        return xref_->CurrentNode();
     }
 
     void ShowFoundNode(const TreeNode* node) override {
-        const QModelIndex index = main_->XRefModel->IndexOf(node);
-        main_->XRefOutline->expandRecursively(index);
-        main_->XRefOutline->setCurrentIndex(index);
-        main_->XRefOutline->scrollTo(index);
+        xref_->Reveal(node, TXRefWindow::TOpen::Everything);
         main_->activateWindow();
         if (main_->XRefWin->CurrentState() == StateMinimized) main_->toggleWin(main_->XRefWin, true);
         main_->MdiArea->setActiveSubWindow(main_->XRefWin);
-        main_->XRefOutline->setFocus();
+        xref_->Outline()->setFocus();
     }
 
     // Over the dialog, which gets the keys back when the box is closed.
@@ -55,13 +50,14 @@ public:
 
 private:
     TMain* main_;
+    TXRefWindow* xref_;
 };
 
 }  // namespace
 
 void TMain::CreateDialogs() {
     setWindowIcon(lumorca::ProgramIcon());
-    FindXRefHost_ = std::make_unique<FindXRefHost>(this);
+    FindXRefHost_ = std::make_unique<FindXRefHost>(this, XRefPart);
     FormFindXRef = new TFormFindXRef(FindXRefHost_.get(), this);
     OptionForm = new TOptionWin(*OptionWin, this);
     OptionForm->ConfirmReset = [this](QWidget* parent, const QString& caption, const QString& text) {
@@ -69,29 +65,6 @@ void TMain::CreateDialogs() {
     };
     connect(ActionShowOptions, &QAction::triggered, this, &TMain::ActionShowOptionsExecute);
     connect(ActionAbout, &QAction::triggered, this, &TMain::ActionAboutExecute);
-    // The XRef tree's pop-up: one item per group, then the find item.
-    connect(PopupmenuXRef, &QMenu::triggered, this, [this](QAction* item) {
-        if (item == PopupmenuXRef->actions().constLast()) {
-            item->setChecked(false);
-            XRefFindDialogClick();
-        } else {
-            PopupXRefClick(item);
-        }
-    });
-}
-
-void TMain::PopupXRefClick(QAction* item) {
-    // One item per category node, in the order of the nodes.
-    const TreeNode* root = Analysis.XRef.FirstRoot();
-    const qsizetype row = PopupmenuXRef->actions().indexOf(item);
-    if (root == nullptr || row < 0 || row >= static_cast<qsizetype>(root->Children.size())) return;
-    const TreeNode* group = root->Children[static_cast<size_t>(row)];
-    // The item's check mark has already flipped: checked now means it was not.
-    const QModelIndex index = XRefModel->IndexOf(group);
-    if (item->isChecked())
-        XRefOutline->expand(index);
-    else
-        XRefOutline->collapse(index);
 }
 
 void TMain::ActionShowOptionsExecute() {

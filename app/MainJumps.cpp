@@ -12,6 +12,8 @@
 #include "analyzer/Vocabulary.h"
 #include "analyzer/XRefTree.h"
 #include "app/Main.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 #include "texts/TextIds.h"
@@ -32,16 +34,11 @@ IndentSettings TMain::SourceIndent() const {
 }
 
 TreeNode* TMain::LookupXRef(const std::vector<std::string>& path, bool select) {
-    TreeNode* node = FindXRefNode(Analysis.XRef, path);
+    TreeNode* node = XRefPart->LookupXRef(path, select);
     if (node == nullptr || !select) return node;
-    const QModelIndex index = XRefModel->IndexOf(node);
-    if (!index.isValid()) return node;
-    XRefOutline->expand(index);
-    XRefOutline->setCurrentIndex(index);
-    XRefOutline->scrollTo(index);
     if (XRefWin->CurrentState() == 1) ReflectWindowState(XRefWin, 0);
     MdiArea->setActiveSubWindow(XRefWin);
-    XRefOutline->setFocus();
+    XRefPart->Outline()->setFocus();
     return node;
 }
 

@@ -22,7 +22,10 @@
 
 #include "analyzer/ListingLoader.h"
 #include "app/ListingFile.h"
+#include "app/CallWindow.h"
 #include "app/Main.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 #include "texts/TextIds.h"
@@ -103,8 +106,8 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     UpdateCaption();
     HidePanel->show();
     HidePanel->raise();
-    for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
-                          static_cast<QWidget*>(CallOutline), static_cast<QWidget*>(SourceGrid),
+    for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
+                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourceGrid),
                           static_cast<QWidget*>(SourceGridHScroll)})
         view->hide();
     EnableMenuItems(false);
@@ -152,26 +155,19 @@ void TMain::ReadFile(const QString& name) {
 }
 
 void TMain::ClearViews() {
-    StructureModel->BeginRebuild();
-    XRefModel->BeginRebuild();
-    CallModel->BeginRebuild();
-    Analysis = AnalysisResult();
-    CallTreeBuilder.reset();
-    CallGraph_.reset();
-    CallTree.Clear();
-    CallModel->EndRebuild();
-    XRefModel->EndRebuild();
-    StructureModel->EndRebuild();
+    CallPart->Clear();
+    {
+        auto structure = StructurePart->Rebuilding();
+        auto xref = XRefPart->Rebuilding();
+        Analysis = AnalysisResult();
+    }
     JumpHistory.Clear();
     Bookmarks.Clear();
     ResetSourceWork();
     for (int n = 0; n < 10; ++n) setBookmarkMenuItem(n, false);
     CurrentStructure = -1;
-    PopupmenuStruktur->clear();
-    PopupmenuXRef->clear();
-    ComboBoxEntryList->blockSignals(true);
-    ComboBoxEntryList->clear();
-    ComboBoxEntryList->blockSignals(false);
+    StructurePart->Clear();
+    XRefPart->Clear();
 }
 
 void TMain::RunAnalysis() {
@@ -181,51 +177,24 @@ void TMain::RunAnalysis() {
     AnalysisSettings settings = ToAnalysisSettings(Options());
     settings.WarningsOnly = WarningsOnly;
     Observer observer(this);
-    StructureModel->BeginRebuild();
-    XRefModel->BeginRebuild();
-    try {
-        Analysis = Analyzer(ListingLines_, settings, &observer, this);
-    } catch (...) {
-        Analysis = AnalysisResult();
-        XRefModel->EndRebuild();
-        StructureModel->EndRebuild();
-        throw;
+    {
+        auto structure = StructurePart->Rebuilding();
+        auto xref = XRefPart->Rebuilding();
+        try {
+            Analysis = Analyzer(ListingLines_, settings, &observer, this);
+        } catch (...) {
+            Analysis = AnalysisResult();
+            throw;
+        }
     }
-    XRefModel->EndRebuild();
-    StructureModel->EndRebuild();
     ProgressBar->hide();
 
     if (Analysis.Structure.Empty()) throw ENoCorvaneSource(Options().Language);
 
-    ComboBoxEntryList->blockSignals(true);
-    for (const std::string& entry : Analysis.EntryList) ComboBoxEntryList->addItem(Latin1(entry));
-    ComboBoxEntryList->setCurrentIndex(-1);
-    ComboBoxEntryList->blockSignals(false);
-    for (const EntityMenuItem& item : Analysis.EntityMenu) {
-        QAction* action = PopupmenuStruktur->addAction(Latin1(item.Caption));
-        action->setCheckable(true);
-        TreeNode* node = item.Node;
-        connect(action, &QAction::triggered, this, [this, action, node](bool checked) {
-            const QModelIndex index = StructureModel->IndexOf(node);
-            if (checked) {
-                StrukturOutline->expand(index);
-                StrukturOutline->setCurrentIndex(index);
-            } else {
-                StrukturOutline->collapse(index);
-                for (TreeNode* child : node->Children)
-                    StrukturOutline->collapse(StructureModel->IndexOf(child));
-            }
-        });
-    }
-    FillXRefPopup(Analysis.XRefPopupCaptions);
-    ArrangedSortLocals = settings.SortLocals;
-    ArrangedLanguage = settings.Language;
-    CallGraph_ = std::make_unique<CallGraph>(Analysis.XRef, ListingLines_, StructureStarts,
-                                             Analysis.EntryList, settings,
-                                             CallDirection::CalledFrom);
-
-    StrukturOutline->expand(StructureModel->index(0, 0));
-    XRefOutline->expand(XRefModel->index(0, 0));
+    CallPart->ListingAnalysed();
+    StructurePart->ListingAnalysed(Analysis.EntityMenu);
+    XRefPart->ListingAnalysed(Analysis.XRefPopupCaptions, settings.SortLocals, settings.Language,
+                              !Loading && HasListing());
 }
 
 TAnswer TMain::AskToSavePaste() {

@@ -1,5 +1,6 @@
 // Moving the source view: positions, the trees' selections, previous and
-// next structure, and the jump history.
+// next structure, the jump history, and the current structure's locals in
+// the XRef window.
 #include <QAction>
 #include <QFocusEvent>
 #include <QMdiArea>
@@ -7,7 +8,11 @@
 
 #include "app/Main.h"
 #include "app/SourceGrid.h"
-#include "app/TreeModel.h"
+#include "analyzer/LineModel.h"
+#include "analyzer/XRefTree.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
+#include "texts/TextIds.h"
 
 namespace lumorca::gui {
 
@@ -56,27 +61,12 @@ void TMain::XRefOutlineChange(TreeNode* node) {
     GotoReference(node->Record, true);
 }
 
-void TMain::CallOutlineChange(TreeNode* node) {
-    if (Closing || Loading || CallTreeBuilding || node == nullptr || !node->HasRecord) return;
-    GotoReference(node->Record, true);
-}
-
 void TMain::StrukturOutlineEnter() {
-    if (!Loading) StrukturOutlineChange(StructureModel->NodeOf(StrukturOutline->currentIndex()));
+    if (!Loading) StrukturOutlineChange(StructurePart->CurrentNode());
 }
 
 void TMain::XRefOutlineEnter() {
-    if (!Loading) XRefOutlineChange(XRefModel->NodeOf(XRefOutline->currentIndex()));
-}
-
-void TMain::CallOutlineEnter() {
-    if (!Loading) CallOutlineChange(CallModel->NodeOf(CallOutline->currentIndex()));
-}
-
-void TMain::OnTreeCurrentChanged(QTreeView* view, const QModelIndex& current) {
-    if (view == StrukturOutline) StrukturOutlineChange(StructureModel->NodeOf(current));
-    if (view == XRefOutline) XRefOutlineChange(XRefModel->NodeOf(current));
-    if (view == CallOutline) CallOutlineChange(CallModel->NodeOf(current));
+    if (!Loading) XRefOutlineChange(XRefPart->CurrentNode());
 }
 
 void TMain::OnSourceGridRowChanged(int) {}
@@ -104,6 +94,24 @@ void TMain::ActionHistoryBackExecute() {
         }
     }
     ActionHistoryBack->setEnabled(JumpHistory.Count() >= 1);
+}
+
+void TMain::MenuItemShowLocalClick(bool locals) {
+    if (!HasListing()) return;
+    const auto [caption, kind] = StructureName(ListingLines_, StructureStarts, CurrentStructure);
+    const std::string group = Txt(locals ? TextCatLocalVars : TextCatParameters).toLatin1().toStdString();
+    std::vector<std::string> path;
+    if (Options().SortLocals && kind != 1) {
+        path = {StructureKindCaption(kind, Options().Language), NthWord(caption, 2), group};
+    } else {
+        path = {group, caption};
+    }
+    TreeNode* node = FindXRefNode(Analysis.XRef, path);
+    if (node == nullptr) return;
+    ReflectWindowState(XRefWin, XRefWin->CurrentState() == 1 ? 0 : XRefWin->CurrentState());
+    MdiArea->setActiveSubWindow(XRefWin);
+    XRefPart->Reveal(node, TXRefWindow::TOpen::Node);
+    XRefPart->Outline()->setFocus();
 }
 
 }  // namespace lumorca::gui

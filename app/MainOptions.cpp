@@ -9,7 +9,10 @@
 #include <QTreeView>
 
 #include "app/ListingBar.h"
+#include "app/CallWindow.h"
 #include "app/Main.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/QtTranslations.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -58,9 +61,9 @@ void TMain::Startup(const QStringList& arguments) {
 
 void TMain::ApplyViewFonts() {
     const TLumorcaOptions& o = Options();
-    StrukturOutline->setFont(o.StructureWin.Font.ToQFont());
-    XRefOutline->setFont(o.XRefWin.Font.ToQFont());
-    CallOutline->setFont(o.CallWin.Font.ToQFont());
+    StructurePart->Outline()->setFont(o.StructureWin.Font.ToQFont());
+    XRefPart->Outline()->setFont(o.XRefWin.Font.ToQFont());
+    CallPart->Outline()->setFont(o.CallWin.Font.ToQFont());
     QFont source = o.SourceWin.Font.ToQFont();
     SourceGrid->setFont(source);
     if (o.NonPropFont) source.setFamily(QStringLiteral("Courier New"));
@@ -71,10 +74,7 @@ void TMain::ApplyViewFonts() {
 void TMain::ApplyOptions() {
     TLumorcaOptions& o = Options();
     LoadLanguageStrings();
-    if (HasListing()) {
-        FillXRefPopup(ApplyXRefCaptions(Analysis.XRef, o.Language));
-        for (TreeNode* category : Analysis.XRef.FirstRoot()->Children) XRefModel->NodeChanged(category);
-    }
+    XRefPart->RenameCategories(o.Language, !Loading && HasListing());
     ActionZnrTotal->setChecked(o.DisplayLineNrTotal);
     ActionZnrTrigger->setChecked(o.DisplayLineNrTrigger);
     ActionContinue->setChecked(o.DisplayContinueFlag);
@@ -89,20 +89,9 @@ void TMain::ApplyOptions() {
     ReflectWindowState(SourceWin, o.SourceWin.State);
     ActionAutoArrange->setChecked(o.AutoSize);
 
-    // Regrouping moves nodes: the view is told the whole tree changed.
-    if (HasListing() && (o.SortLocals != ArrangedSortLocals || o.Language != ArrangedLanguage)) {
-        XRefModel->BeginRebuild();
-        ArrangeLocals(Analysis.XRef, o.SortLocals, o.Language);
-        XRefModel->EndRebuild();
-        XRefOutline->expand(XRefModel->index(0, 0));
-        ArrangedSortLocals = o.SortLocals;
-        ArrangedLanguage = o.Language;
-    }
+    XRefPart->ArrangeLocals(o.SortLocals, o.Language);
 
-    if (o.CallWin.State != 1 && !ComboBoxEntryList->currentText().isEmpty()) {
-        CallTree.Clear();
-        ComboBoxEntryListChange();
-    }
+    if (o.CallWin.State != 1 && !CallPart->CurrentEntry().isEmpty()) CallPart->Refresh();
     AttachHistoryMenu();
     SourceGrid->SetSettings(GridSettings());
     ShowStructure();
@@ -134,9 +123,7 @@ void TMain::LoadLanguageStrings() {
         if (c.Hint != NoText) c.Action->setToolTip(Txt(c.Hint));
     }
     MenuItemFileList->setTitle(Txt(TextLastOpened));
-    MenuItemCollapseCalltree->setText(Txt(TextCollapseTree));
-    MenuItemExpandCalltree->setText(Txt(TextExpandTree));
-    MenuItemSaveCallGraph->setText(Txt(TextSaveCallGraph));
+    CallPart->Retranslate([this](int entry) { return Txt(entry); });
     MenuItemZoomLine->setText(Txt(TextZoomLine));
     MenuItemAufruf->setTitle(Txt(TextCallOfEntry));
     MenuItemAllesKopieren->setText(Txt(TextCopyAll));
@@ -146,8 +133,6 @@ void TMain::LoadLanguageStrings() {
     MenuItemGotoBookmark->setTitle(Txt(TextGotoBookmark));
     MenuItemShowParam->setText(Txt(TextShowParameters));
     MenuItemShowLocal->setText(Txt(TextShowLocals));
-    RadioButtonCalledFrom->setText(Txt(TextCalledFrom));
-    RadioButtonCalling->setText(Txt(TextCalling));
     for (int n = 0; n < 10; ++n) {
         int32_t s = -1;
         int32_t l = -1;
@@ -164,39 +149,6 @@ void TMain::ActionResetOptionsExecute() {
     const QString text = Txt(TextAskResetOptions);
     if (Messages->AskYesNo(this, Txt(TextResetDefaults), text) == TAnswer::Yes)
         OptionWin->Options = OptionWin->DefaultOptions;
-}
-
-}  // namespace lumorca::gui
-
-namespace lumorca::gui {
-
-void TMain::FillXRefPopup(const std::vector<std::string>& captions) {
-    PopupmenuXRef->clear();
-    for (const std::string& caption : captions) {
-        // The last item finds a symbol; it is no toggle.
-        const bool isFind = &caption == &captions.back();
-        if (caption == "-") {
-            PopupmenuXRef->addSeparator();
-            continue;
-        }
-        QAction* item = PopupmenuXRef->addAction(
-            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
-        item->setCheckable(!isFind);
-        item->setEnabled(!Loading && HasListing());
-    }
-}
-
-// A category or group at level 1 shows in its tree's pop-up whether it is open.
-void TMain::AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded) {
-    if (node == nullptr || node->Level() != 1) return;
-    const QString caption =
-        QString::fromLatin1(node->Caption.data(), static_cast<qsizetype>(node->Caption.size()));
-    for (QAction* item : popup->actions()) {
-        if (item->text() == caption) {
-            item->setChecked(expanded);
-            return;
-        }
-    }
 }
 
 }  // namespace lumorca::gui

@@ -11,6 +11,8 @@
 #include "app/ListingBar.h"
 #include "app/ListingFile.h"
 #include "app/ListingWatcher.h"
+#include "app/CallWindow.h"
+#include "app/XRefWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -107,14 +109,14 @@ TListingPlace TMain::RememberPlace() const {
     TListingPlace place;
     place.TopRow = SourceGrid->TopRow();
 
-    const TreeNode* symbol = XRefModel->NodeOf(XRefOutline->currentIndex());
+    const TreeNode* symbol = XRefPart->CurrentNode();
     // A reference's line number moves with the text; its symbol stays.
     if (symbol != nullptr && symbol->Level() >= 2 && symbol->Children.empty() && symbol->HasRecord)
         symbol = symbol->Parent;
     for (; symbol != nullptr && symbol->Parent != nullptr; symbol = symbol->Parent)
         place.XRefPath.insert(place.XRefPath.begin(), symbol->Caption);
 
-    place.CallEntry = ComboBoxEntryList->currentText();
+    place.CallEntry = CallPart->CurrentEntry();
 
     for (int slot = 0; slot < Bookmarks.Count(); ++slot) {
         int32_t structure = -1;
@@ -149,14 +151,11 @@ void TMain::RestorePlace(const TListingPlace& place) {
 
     if (!place.XRefPath.empty()) {
         if (TreeNode* symbol = FindXRefNode(Analysis.XRef, place.XRefPath)) {
-            const QModelIndex index = XRefModel->IndexOf(symbol);
-            XRefOutline->setCurrentIndex(index);
-            XRefOutline->scrollTo(index);
+            XRefPart->Reveal(symbol, TXRefWindow::TOpen::Nothing);
         }
     }
 
-    const int entry = ComboBoxEntryList->findText(place.CallEntry);
-    if (!place.CallEntry.isEmpty() && entry >= 0) ComboBoxEntryList->setCurrentIndex(entry);
+    CallPart->SelectEntry(place.CallEntry);
 
     // The structure and row last: the selections above must not move them.
     if (GotoLastAccess()) {

@@ -7,6 +7,9 @@
 #include <QMdiArea>
 #include <QTreeView>
 
+#include "app/CallWindow.h"
+#include "app/StructureWindow.h"
+#include "app/XRefWindow.h"
 #include "app/Main.h"
 #include "app/SourceGrid.h"
 
@@ -60,8 +63,8 @@ private:
 
 void TMain::ConnectWindowKeys() {
     auto* popupKeys = new TPopupKeys(this);
-    for (QWidget* view : {static_cast<QWidget*>(StrukturOutline), static_cast<QWidget*>(XRefOutline),
-                          static_cast<QWidget*>(CallOutline), static_cast<QWidget*>(SourceGrid)})
+    for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
+                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourceGrid)})
         view->installEventFilter(popupKeys);
 
     auto* next = new QAction(this);
@@ -77,9 +80,9 @@ void TMain::ConnectWindowKeys() {
 }
 
 void TMain::ActivateNextChild(int step) {
-    const std::array<std::pair<TChildForm*, QWidget*>, 4> children{{{StructureWin, StrukturOutline},
-                                                                    {XRefWin, XRefOutline},
-                                                                    {CallWin, CallOutline},
+    const std::array<std::pair<TChildForm*, QWidget*>, 4> children{{{StructureWin, StructurePart->Outline()},
+                                                                    {XRefWin, XRefPart->Outline()},
+                                                                    {CallWin, CallPart->Outline()},
                                                                     {SourceWin, SourceGrid}}};
     const int count = static_cast<int>(children.size());
     int current = step > 0 ? -1 : count;

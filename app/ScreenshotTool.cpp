@@ -71,7 +71,8 @@ int main(int argc, char* argv[]) {
     main.Options().Language = 1;
     main.ApplyOptions();
     main.toggleWin(main.CallWin, true);
-    if (main.ComboBoxEntryList->count() > 0) main.ComboBoxEntryList->setCurrentIndex(0);
+    auto* entries = main.findChild<QComboBox*>(QStringLiteral("ComboBoxEntryList"));
+    if (entries->count() > 0) entries->setCurrentIndex(0);
     ok = Save(main, out.filePath(QStringLiteral("main-callwindow.png"))) && ok;
     // The bar that tells about the listing's file on disk.
     main.ListingBar->ShowChange(lumorca::gui::TListingBar::TKind::Changed, listing);

@@ -1,7 +1,7 @@
 #pragma once
 // One item model for the structure, XRef and call trees: a view onto a
-// lumorca::Tree. The model owns nothing; whoever rebuilds the tree calls
-// BeginRebuild/EndRebuild around it.
+// lumorca::Tree. The model owns nothing; whoever rebuilds the tree holds a
+// Rebuilding for as long as the change lasts.
 #include <QAbstractItemModel>
 #include <functional>
 #include <unordered_map>
@@ -27,8 +27,18 @@ public:
     };
     void SetLazyChildren(LazyChildren lazy) { lazy_ = std::move(lazy); }
 
-    void BeginRebuild();
-    void EndRebuild();
+    // While it lives the views know the tree is being replaced; they see the
+    // new tree when it goes, also when the change throws.
+    class Rebuilding {
+    public:
+        explicit Rebuilding(TreeModel* model) : model_(model) { model_->BeginRebuild(); }
+        ~Rebuilding() { model_->EndRebuild(); }
+        Rebuilding(const Rebuilding&) = delete;
+        Rebuilding& operator=(const Rebuilding&) = delete;
+
+    private:
+        TreeModel* model_;
+    };
 
     lumorca::TreeNode* NodeOf(const QModelIndex& index) const;
     QModelIndex IndexOf(const lumorca::TreeNode* node) const;
@@ -46,6 +56,8 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
+    void BeginRebuild();
+    void EndRebuild();
     const lumorca::NodeList* ChildrenOf(const QModelIndex& parent,
                                                       size_t& visible) const;
 

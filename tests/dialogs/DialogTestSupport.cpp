@@ -7,11 +7,6 @@
 
 namespace lumorca::gui::test {
 
-std::vector<std::function<std::unique_ptr<QObject>()>>& AllTests() {
-    static std::vector<std::function<std::unique_ptr<QObject>()>> tests;
-    return tests;
-}
-
 TSandbox::TSandbox()
     : organisation_(QStringLiteral("LumorcaDialogTest-") + QUuid::createUuid().toString(QUuid::Id128)) {}
 

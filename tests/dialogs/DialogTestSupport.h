@@ -10,16 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "TestRegistry.h"
 #include "app/Main.h"
 
 namespace lumorca::gui::test {
-
-// Every test class registers itself; the test program runs them all.
-std::vector<std::function<std::unique_ptr<QObject>()>>& AllTests();
-template <typename T>
-struct RegisterTest {
-    RegisterTest() { AllTests().push_back([] { return std::make_unique<T>(); }); }
-};
 
 // Records every box and answers questions from a queue (No when empty).
 class TAnsweringMessages : public TMessageService {

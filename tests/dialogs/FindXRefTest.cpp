@@ -11,7 +11,8 @@
 #include <QTreeView>
 
 #include "DialogTestSupport.h"
-#include "tests/gui/ModalBoxes.h"
+#include "WindowControls.h"
+#include "ModalBoxes.h"
 #include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
 #include "dialogs/FindXRefDialog.h"
@@ -27,9 +28,9 @@ class FindXRefTest : public QObject {
     TFormFindXRef* dlg_ = nullptr;
 
     QString Selected() {
-        const QModelIndex current = main_->XRefOutline->currentIndex();
+        const QModelIndex current = XRefOutlineOf(main_.get())->currentIndex();
         if (!current.isValid()) return {};
-        const TreeNode* node = main_->XRefModel->NodeOf(current);
+        const TreeNode* node = ModelOf(XRefOutlineOf(main_.get()))->NodeOf(current);
         return QString::fromLatin1(node->Caption.c_str());
     }
     void Find(const QString& text, bool exact) {
@@ -40,7 +41,7 @@ class FindXRefTest : public QObject {
     void FindNext() { QTest::mouseClick(dlg_->ButtonFindNext, Qt::LeftButton); }
     QStringList PopupGroups() {
         QStringList captions;
-        for (const QAction* a : main_->PopupmenuXRef->actions()) captions.append(a->text());
+        for (const QAction* a : PopupmenuXRefOf(main_.get())->actions()) captions.append(a->text());
         return captions.mid(0, captions.size() - 2);
     }
     QStringList DialogGroups() {
@@ -106,7 +107,7 @@ private slots:
     void substringAndExactMatches() {
         Find(QStringLiteral("mycount"), false);
         QVERIFY(Selected().contains(QStringLiteral("MYCOUNTER"), Qt::CaseInsensitive));
-        QVERIFY(main_->XRefOutline->isExpanded(main_->XRefOutline->currentIndex()));
+        QVERIFY(XRefOutlineOf(main_.get())->isExpanded(XRefOutlineOf(main_.get())->currentIndex()));
 
         messages_->Texts.clear();
         Find(QStringLiteral("count"), true);
@@ -118,7 +119,7 @@ private slots:
         QCOMPARE(messages_->Texts.size(), 1);
 
         // An empty search text does nothing at all.
-        main_->XRefOutline->setCurrentIndex(QModelIndex());
+        XRefOutlineOf(main_.get())->setCurrentIndex(QModelIndex());
         Find(QString(), false);
         QCOMPARE(messages_->Texts.size(), 1);
         QCOMPARE(Selected(), QString());
@@ -137,7 +138,7 @@ private slots:
         // A group moved below a symbol is a node with children like any other.
         Find(QStringLiteral("variables"), false);
         QCOMPARE(Selected(), QStringLiteral("Local variables"));
-        QCOMPARE(main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex())->Level(), 3);
+        QCOMPARE(CurrentNodeOf(XRefOutlineOf(main_.get()))->Level(), 3);
     }
 
     void findNextWalksOnInDepthFirstOrder() {
@@ -153,7 +154,7 @@ private slots:
         QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
 
         // With nothing selected, Find next starts at the first node.
-        main_->XRefOutline->setCurrentIndex(QModelIndex());
+        XRefOutlineOf(main_.get())->setCurrentIndex(QModelIndex());
         FindNext();
         QCOMPARE(Selected(), hits.first());
     }
@@ -217,7 +218,7 @@ private slots:
 
     void thePopupOpensTheDialogAndTogglesItsGroups() {
         dlg_->hide();
-        const QList<QAction*> items = main_->PopupmenuXRef->actions();
+        const QList<QAction*> items = PopupmenuXRefOf(main_.get())->actions();
         QVERIFY(items.size() >= 3);
         QVERIFY(items[items.size() - 2]->isSeparator());
         items.last()->trigger();
@@ -228,13 +229,13 @@ private slots:
             if (item->text() == QStringLiteral("Commands")) commands = item;
         QVERIFY(commands != nullptr);
         const QModelIndex group =
-            main_->XRefModel->IndexOf(FindXRefNode(main_->Analysis.XRef, {"Commands"}));
-        QVERIFY(!main_->XRefOutline->isExpanded(group));
+            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(FindXRefNode(main_->Analysis.XRef, {"Commands"}));
+        QVERIFY(!XRefOutlineOf(main_.get())->isExpanded(group));
         commands->trigger();
-        QVERIFY(main_->XRefOutline->isExpanded(group));
+        QVERIFY(XRefOutlineOf(main_.get())->isExpanded(group));
         QVERIFY(commands->isChecked());
         commands->trigger();
-        QVERIFY(!main_->XRefOutline->isExpanded(group));
+        QVERIFY(!XRefOutlineOf(main_.get())->isExpanded(group));
     }
 
     void pasteGoesIntoTheSearchTextWhileTheDialogIsInFront() {

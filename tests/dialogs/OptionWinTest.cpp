@@ -309,7 +309,7 @@ private slots:
             QCOMPARE(w->Font.Name, QStringLiteral("DejaVu Sans"));
             QCOMPARE(w->Font.Size, 24);  // the chooser offers 6 to 24 points
         }
-        QCOMPARE(main_->StrukturOutline->font().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(main_->findChild<QTreeView*>(QStringLiteral("StrukturOutline"))->font().family(), QStringLiteral("DejaVu Sans"));
     }
 
     void withoutSameFontOnlyTheClickedPanelChangesAndTheChooserRemembersIt() {

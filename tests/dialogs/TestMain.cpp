@@ -16,10 +16,5 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, configHome.filePath(QStringLiteral("system")));
     QApplication app(argc, argv);
-    int failures = 0;
-    for (const auto& make : lumorca::gui::test::AllTests()) {
-        const auto test = make();
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
+    return lumorca::gui::test::RunTestClasses(argc, argv);
 }

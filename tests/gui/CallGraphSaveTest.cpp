@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "analyzer/ListingLoader.h"
 #include "TestRegistry.h"
 
@@ -22,7 +23,7 @@ private slots:
         TSandbox sandbox;
         TScriptedMessages messages;
         auto main = StartMain(sandbox, messages);
-        QCOMPARE(main->MenuItemSaveCallGraph->text(), QStringLiteral("Save call graph..."));
+        QCOMPARE(Control<QAction>(main.get(), "MenuItemSaveCallGraph")->text(), QStringLiteral("Save call graph..."));
         main->LoadFile(sandbox.Write(QStringLiteral("orders.pro"), SmallListing()));
         QString proposal;
         main->CallGraphFileName = [&](const QString& offered) {

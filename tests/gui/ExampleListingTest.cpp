@@ -2,11 +2,14 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QRadioButton>
+#include <QAbstractItemModelTester>
 #include <QTest>
 #include <QTreeView>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
+#include "analyzer/LineModel.h"
 #include "app/TreeModel.h"
 
 using namespace lumorca;
@@ -47,61 +50,62 @@ private slots:
         QVERIFY(entry > 0);
         main_->GotoPosition(entry, -1, true);
         main_->MenuItemShowLocalClick(true);
-        const TreeNode* locals = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        const TreeNode* locals = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(locals);
         QCOMPARE(locals->Caption, std::string("Local variables"));
         QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
-        QVERIFY(main_->XRefOutline->isExpanded(main_->XRefModel->IndexOf(locals)));
+        QVERIFY(XRefOutlineOf(main_.get())->isExpanded(ModelOf(XRefOutlineOf(main_.get()))->IndexOf(locals)));
         QCOMPARE(main_->MdiArea->activeSubWindow(), main_->XRefWin);
         // Selecting a group moves nothing.
         QCOMPARE(main_->CurrentStructure, entry);
 
         main_->MenuItemShowLocalClick(false);
-        const TreeNode* params = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        const TreeNode* params = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QCOMPARE(params->Caption, std::string("Parameters"));
         QCOMPARE(params->Parent, locals->Parent);
     }
 
     void TheCallWindowFollowsSelectorAndDirection() {
         main_->toggleWin(main_->CallWin, true);
-        main_->ComboBoxEntryList->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
-        const TreeNode* root = main_->CallTree.FirstRoot();
+        auto* calls = Control<QTreeView>(main_.get(), "CallOutline");
+        Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
+        const TreeNode* root = RootOf(calls);
         QVERIFY(root);
         QCOMPARE(root->Caption, std::string("entry LP_CALC_TOTAL"));
         QVERIFY(!root->Children.empty());
-        QVERIFY(main_->CallOutline->isExpanded(main_->CallModel->IndexOf(root)));
+        QVERIFY(IsExpanded(calls, root));
         const std::string firstCaller = root->Children.front()->Caption;
 
-        main_->RadioButtonCalling->click();
-        const TreeNode* callingRoot = main_->CallTree.FirstRoot();
+        Control<QRadioButton>(main_.get(), "RadioButtonCalling")->click();
+        const TreeNode* callingRoot = RootOf(calls);
         QCOMPARE(callingRoot->Caption, std::string("entry LP_CALC_TOTAL"));
         for (const TreeNode* child : callingRoot->Children)
             QVERIFY2(child->Caption.rfind("entry ", 0) == 0, child->Caption.c_str());
         QVERIFY(callingRoot->Children.empty() || callingRoot->Children.front()->Caption != firstCaller);
 
         // Every call node leads to its line.
-        main_->RadioButtonCalledFrom->click();
-        const TreeNode* caller = main_->CallTree.FirstRoot()->Children.front();
-        main_->CallOutline->setCurrentIndex(main_->CallModel->IndexOf(caller));
+        Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->click();
+        const TreeNode* caller = RootOf(calls)->Children.front();
+        Select(calls, caller);
         QCOMPARE(main_->CurrentLine(), caller->Record.Line);
     }
 
     void ExpandAndCollapseTheWholeCallTree() {
         main_->toggleWin(main_->CallWin, true);
         main_->Options().ExpandCallTree = false;
-        main_->ComboBoxEntryList->setCurrentText(QStringLiteral("LP_FORMAT_AMOUNT"));
-        const TreeNode* root = main_->CallTree.FirstRoot();
+        auto* calls = Control<QTreeView>(main_.get(), "CallOutline");
+        QAbstractItemModelTester tester(calls->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_FORMAT_AMOUNT"));
+        const TreeNode* root = RootOf(calls);
         QVERIFY(root && !root->Children.empty());
-        main_->MenuItemExpandCalltreeClick();
-        root = main_->CallTree.FirstRoot();
+        Control<QAction>(main_.get(), "MenuItemExpandCalltree")->trigger();
+        root = RootOf(calls);
         for (const TreeNode* child : root->Children) {
-            if (!child->Children.empty())
-                QVERIFY(main_->CallOutline->isExpanded(main_->CallModel->IndexOf(child)));
+            if (!child->Children.empty()) QVERIFY(IsExpanded(calls, child));
         }
-        main_->MenuItemCollapseCalltreeClick();
-        QVERIFY(main_->CallOutline->isExpanded(main_->CallModel->IndexOf(root)));
-        for (const TreeNode* child : root->Children)
-            QVERIFY(!main_->CallOutline->isExpanded(main_->CallModel->IndexOf(child)));
+        Control<QAction>(main_.get(), "MenuItemCollapseCalltree")->trigger();
+        QVERIFY(IsExpanded(calls, root));
+        for (const TreeNode* child : root->Children) QVERIFY(!IsExpanded(calls, child));
     }
 };
 

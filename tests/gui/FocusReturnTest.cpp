@@ -7,6 +7,7 @@
 #include <QTreeView>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
 #include "options/OptionWin.h"
@@ -41,13 +42,13 @@ private slots:
         main_->LoadFile(sandbox_.Write(QStringLiteral("focus.pro"), SmallListing(30)));
         // The structure tree on the first trigger, the view moved on from
         // there by a reference of the XRef tree.
-        main_->StrukturOutline->setFocus(Qt::MouseFocusReason);
-        main_->StrukturOutline->setCurrentIndex(
-            main_->StructureModel->IndexOf(Find(main_->Analysis.Structure, "<EXEC>")));
+        StrukturOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
+        StrukturOutlineOf(main_.get())->setCurrentIndex(
+            ModelOf(StrukturOutlineOf(main_.get()))->IndexOf(Find(main_->Analysis.Structure, "<EXEC>")));
         const TreeNode* lpB = Find(main_->Analysis.XRef, "lp_b");
         QVERIFY(lpB);
-        main_->XRefOutline->setFocus(Qt::MouseFocusReason);
-        main_->XRefOutline->setCurrentIndex(main_->XRefModel->IndexOf(lpB->Children.front()));
+        XRefOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
+        XRefOutlineOf(main_.get())->setCurrentIndex(ModelOf(XRefOutlineOf(main_.get()))->IndexOf(lpB->Children.front()));
         QCOMPARE(main_->CurrentStructure, 3);
         main_->SourceGrid->SetRow(2);
     }
@@ -93,8 +94,8 @@ private slots:
 
         // The user's own click into the tree shows its node.
         main_->SourceGrid->setFocus(Qt::MouseFocusReason);
-        QTest::mouseClick(main_->StrukturOutline->viewport(), Qt::LeftButton, {},
-                          main_->StrukturOutline->visualRect(main_->StrukturOutline->currentIndex()).center());
+        QTest::mouseClick(StrukturOutlineOf(main_.get())->viewport(), Qt::LeftButton, {},
+                          StrukturOutlineOf(main_.get())->visualRect(StrukturOutlineOf(main_.get())->currentIndex()).center());
         QCOMPARE(main_->CurrentStructure, 1);
     }
 };

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QUuid>
 
+#include "ListingText.h"
 #include "analyzer/LineModel.h"
 
 namespace lumorca::gui::test {
@@ -35,19 +36,6 @@ std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& mes
     }
     return main;
 }
-
-namespace {
-
-std::string Numbered(int number, char level, const std::string& text) {
-    std::string prefix = std::to_string(number);
-    prefix.insert(0, 6 - prefix.size(), ' ');
-    prefix += ' ';
-    prefix += level;
-    prefix.resize(14, ' ');
-    return prefix + text;
-}
-
-}  // namespace
 
 std::vector<std::string> SmallListing(int padding) {
     std::vector<std::string> lines = {

@@ -3,48 +3,14 @@
 // with settings of its own, and listings written to a temporary folder.
 #include <QStringList>
 #include <QTemporaryDir>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ScriptedMessages.h"
 #include "app/Main.h"
 
 namespace lumorca::gui::test {
-
-// Records every box and answers questions from a queue (Cancel when empty).
-class TScriptedMessages : public TMessageService {
-public:
-    struct Box {
-        QString Kind;  // "error", "yescancel", "yesnocancel", "yesno"
-        QString Text;
-    };
-    std::vector<Box> Boxes;
-    std::deque<TAnswer> Answers;
-
-    void Error(QWidget*, const QString& text) override { Boxes.push_back({QStringLiteral("error"), text}); }
-    TAnswer ConfirmYesCancel(QWidget*, const QString& text) override {
-        Boxes.push_back({QStringLiteral("yescancel"), text});
-        return Next();
-    }
-    TAnswer ConfirmYesNoCancel(QWidget*, const QString& text) override {
-        Boxes.push_back({QStringLiteral("yesnocancel"), text});
-        return Next();
-    }
-    TAnswer AskYesNo(QWidget*, const QString&, const QString& text) override {
-        Boxes.push_back({QStringLiteral("yesno"), text});
-        return Next();
-    }
-    QString LastText() const { return Boxes.empty() ? QString() : Boxes.back().Text; }
-
-private:
-    TAnswer Next() {
-        if (Answers.empty()) return TAnswer::Cancel;
-        const TAnswer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    }
-};
 
 // A folder for settings and listings; the program file "lives" there too,
 // so its INI file is found beside it.

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
 
@@ -29,7 +30,7 @@ private slots:
         QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
         QCOMPARE(main->ActionOpen->text(), QString::fromUtf8("&Öffnen"));
         QCOMPARE(main->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
-        QCOMPARE(main->RadioButtonCalling->text(), QStringLiteral("Aufrufe durch Entry"));
+        QCOMPARE(Control<QRadioButton>(main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
         QCOMPARE(main->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
         QCOMPARE(main->GotoBookmarkItems[3]->text(), QStringLiteral("Lesezeichen &3"));
         QVERIFY(!main->GotoBookmarkItems[3]->isEnabled());
@@ -58,19 +59,19 @@ private slots:
         auto categories = [&] {
             QStringList captions;
             for (const TreeNode* node : main->Analysis.XRef.FirstRoot()->Children) {
-                const QModelIndex index = main->XRefModel->IndexOf(node);
+                const QModelIndex index = ModelOf(XRefOutlineOf(main.get()))->IndexOf(node);
                 captions << index.data().toString();
             }
             return captions;
         };
         QVERIFY(categories().contains(QStringLiteral("Local variables")));
-        QVERIFY(main->PopupmenuXRef->actions().size() > 2);
+        QVERIFY(PopupmenuXRefOf(main.get())->actions().size() > 2);
         main->Options().Language = 0;
         main->ApplyOptions();
         QVERIFY(categories().contains(QStringLiteral("Lokale Variable")));
         QVERIFY(!categories().contains(QStringLiteral("Local variables")));
         bool inMenu = false;
-        for (QAction* item : main->PopupmenuXRef->actions())
+        for (QAction* item : PopupmenuXRefOf(main.get())->actions())
             inMenu = inMenu || item->text() == QStringLiteral("Lokale Variable");
         QVERIFY(inMenu);
     }

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/ListingBar.h"
 #include "app/ListingWatcher.h"
@@ -87,8 +88,9 @@ private slots:
         int32_t bookmarkLine = -1;
         QVERIFY(main_->Bookmarks.GetPosition(0, structure, bookmarkLine));
         const TreeNode* reference = FindNode(main_->Analysis.XRef, "lp_b")->Children.back();
-        main_->XRefOutline->setCurrentIndex(main_->XRefModel->IndexOf(reference));
-        main_->ComboBoxEntryList->setCurrentIndex(main_->ComboBoxEntryList->findText(QStringLiteral("LP_B")));
+        XRefOutlineOf(main_.get())->setCurrentIndex(ModelOf(XRefOutlineOf(main_.get()))->IndexOf(reference));
+        auto* entries = Control<QComboBox>(main_.get(), "ComboBoxEntryList");
+        entries->setCurrentIndex(entries->findText(QStringLiteral("LP_B")));
         GoTo(2, 2);
         const size_t linesBefore = main_->ListingLines_.size();
 
@@ -115,11 +117,11 @@ private slots:
         QVERIFY(main_->Bookmarks.GetPosition(0, structure, line));
         QCOMPARE(structure, 3);
         QCOMPARE(line, bookmarkLine + 1);
-        const TreeNode* selected = main_->XRefModel->NodeOf(main_->XRefOutline->currentIndex());
+        const TreeNode* selected = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(selected != nullptr);
         QCOMPARE(selected->Caption, std::string("lp_b"));
-        QCOMPARE(main_->ComboBoxEntryList->currentText(), QStringLiteral("LP_B"));
-        QVERIFY(!main_->CallTree.Empty());
+        QCOMPARE(entries->currentText(), QStringLiteral("LP_B"));
+        QVERIFY(RootOf(Control<QTreeView>(main_.get(), "CallOutline")) != nullptr);
 
         // Closed by hand, the bar stays away until the next change.
         sandbox_->Write(QStringLiteral("orders.pro"), SmallListing());

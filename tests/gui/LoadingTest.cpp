@@ -13,6 +13,7 @@
 #endif
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 
 using namespace lumorca;
@@ -51,7 +52,7 @@ private slots:
         QCOMPARE(main->MenuItemFileList->actions().size(), 2);
         QVERIFY(main->MenuItemFileList->actions().front()->isSeparator());
         QCOMPARE(main->MenuItemFileList->actions()[1]->text(), QStringLiteral("&1 ") + file);
-        QCOMPARE(main->ComboBoxEntryList->count(), 2);
+        QCOMPARE(Control<QComboBox>(main.get(), "ComboBoxEntryList")->count(), 2);
     }
 
     void ANonListingKeepsThePreviousListing() {

@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
 
@@ -23,10 +24,6 @@ const TreeNode* FindNode(const Tree& tree, const std::string& caption) {
         if (found == nullptr && node->Caption == caption) found = node;
     });
     return found;
-}
-
-void Select(QTreeView* view, TreeModel* model, const TreeNode* node) {
-    view->setCurrentIndex(model->IndexOf(node));
 }
 
 class NavigationTest : public QObject {
@@ -51,7 +48,7 @@ private slots:
         const TreeNode* lpB = FindNode(main_->Analysis.Structure, "entry LP_B");
         QVERIFY(lpB);
         main_->SourceGrid->SetRow(3);
-        Select(main_->StrukturOutline, main_->StructureModel, lpB);
+        Select(StrukturOutlineOf(main_.get()), lpB);
         QCOMPARE(main_->CurrentStructure, 3);
         QCOMPARE(main_->CurrentLine(), lpB->Record.Line);
         QCOMPARE(main_->JumpHistory.Count(), 1);
@@ -65,19 +62,19 @@ private slots:
         QCOMPARE(main_->JumpHistory.Count(), 1);
 
         // The form node moves nothing.
-        Select(main_->StrukturOutline, main_->StructureModel, main_->Analysis.Structure.FirstRoot());
+        Select(StrukturOutlineOf(main_.get()), main_->Analysis.Structure.FirstRoot());
         QCOMPARE(main_->CurrentStructure, 3);
     }
 
     void OnlyReferenceLeavesOfTheXRefTreeMoveTheView() {
         const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
         QVERIFY(symbol && !symbol->Children.empty());
-        Select(main_->XRefOutline, main_->XRefModel, symbol);
+        Select(XRefOutlineOf(main_.get()), symbol);
         QCOMPARE(main_->CurrentStructure, 1);
         QCOMPARE(main_->JumpHistory.Count(), 0);
 
         const TreeNode* lastCall = symbol->Children.back();
-        Select(main_->XRefOutline, main_->XRefModel, lastCall);
+        Select(XRefOutlineOf(main_.get()), lastCall);
         QCOMPARE(main_->CurrentStructure, 4);
         QCOMPARE(main_->CurrentLine(), lastCall->Record.Line);
         QCOMPARE(main_->SourceGrid->TopLine(), main_->StructureStarts[4]);
@@ -85,10 +82,10 @@ private slots:
 
     void CallTreeNodesLeadToTheCall() {
         main_->toggleWin(main_->CallWin, true);
-        main_->RadioButtonCalledFrom->setChecked(true);
-        main_->ComboBoxEntryList->setCurrentText(QStringLiteral("LP_B"));
-        main_->ComboBoxEntryListChange();
-        const TreeNode* root = main_->CallTree.FirstRoot();
+        auto* calls = Control<QTreeView>(main_.get(), "CallOutline");
+        QVERIFY(Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->isChecked());
+        Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_B"));
+        const TreeNode* root = RootOf(calls);
         QVERIFY(root);
         QCOMPARE(root->Caption, std::string("entry LP_B"));
         QVERIFY(!root->Children.empty());
@@ -96,7 +93,7 @@ private slots:
         for (const TreeNode* child : root->Children)
             if (child->HasRecord && child->Record.StructureIndex == 4) caller = child;
         QVERIFY(caller);
-        Select(main_->CallOutline, main_->CallModel, caller);
+        Select(calls, caller);
         QCOMPARE(main_->CurrentStructure, 4);
         QCOMPARE(main_->CurrentLine(), caller->Record.Line);
     }
@@ -147,7 +144,7 @@ private slots:
         QCOMPARE(main_->CurrentLine(), line);
         QCOMPARE(main_->JumpHistory.Count(), 0);  // a move within the structure
         const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
-        Select(main_->XRefOutline, main_->XRefModel, symbol->Children.back());
+        Select(XRefOutlineOf(main_.get()), symbol->Children.back());
         QCOMPARE(main_->CurrentStructure, 4);
         main_->ActionHistoryBackExecute();
         QCOMPARE(main_->CurrentStructure, 1);
@@ -160,7 +157,7 @@ private slots:
 
     void AnEntryShowsTheCommentsAboveItsHeader() {
         const TreeNode* lpA = FindNode(main_->Analysis.Structure, "entry LP_A");
-        Select(main_->StrukturOutline, main_->StructureModel, lpA);
+        Select(StrukturOutlineOf(main_.get()), lpA);
         QCOMPARE(main_->LeadInRows, 1);
         QCOMPARE(main_->TopLine, lpA->Record.Line - 1);
         QCOMPARE(main_->SourceGrid->Row(), 1);

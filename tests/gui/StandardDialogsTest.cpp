@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "texts/Texts.h"
 
@@ -94,7 +95,7 @@ private slots:
         main->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
                             TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); };
         main->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
-        const QList<QAction*> items = main->PopupmenuXRef->actions();
+        const QList<QAction*> items = PopupmenuXRefOf(main.get())->actions();
         QVERIFY(!items.isEmpty());
         QVERIFY(!items.back()->isCheckable());
         QVERIFY(items.front()->isCheckable());

@@ -88,11 +88,12 @@ private slots:
         QVERIFY(!model.canFetchMore(first));
 
         // A rebuild while the view shows the tree.
-        model.BeginRebuild();
-        tree.Clear();
-        pending.clear();
-        tree.Add(nullptr, "entry LP_Z", 4);
-        model.EndRebuild();
+        {
+            TreeModel::Rebuilding rebuilding(&model);
+            tree.Clear();
+            pending.clear();
+            tree.Add(nullptr, "entry LP_Z", 4);
+        }
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(model.rowCount(model.index(0, 0)), 0);
     }

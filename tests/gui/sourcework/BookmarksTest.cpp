@@ -5,6 +5,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
+#include "WindowControls.h"
 #include "app/SourceGrid.h"
 
 namespace lumorca::gui::test {
@@ -51,8 +52,8 @@ private slots:
         QCOMPARE(w->SourceGrid->BookmarkOfLine(line), -1);
 
         w.Show(w.LineOf("call LP_SUM"));
-        w->XRefOutline->setFocus();
-        QTest::keyClick(w->XRefOutline, Qt::Key_3, Qt::ControlModifier);
+        XRefOutlineOf(&w.Main())->setFocus();
+        QTest::keyClick(XRefOutlineOf(&w.Main()), Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(w->CurrentLine(), other);
         QCOMPARE(w->JumpHistory.Count(), history + 1);
 

@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
+#include "WindowControls.h"
 #include "analyzer/LineModel.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
@@ -17,7 +18,7 @@ namespace {
 // Caption path of the node selected in the XRef tree, below the form.
 QStringList SelectedXRef(TWindow& w) {
     QStringList path;
-    for (const TreeNode* node = w->XRefModel->NodeOf(w->XRefOutline->currentIndex());
+    for (const TreeNode* node = CurrentNodeOf(XRefOutlineOf(&w.Main()));
          node != nullptr && node->Parent != nullptr; node = node->Parent)
         path.prepend(QString::fromLatin1(node->Caption.c_str()).toUpper());
     return path;
@@ -185,7 +186,7 @@ private slots:
         QTest::keyClick(w->SourceGrid, Qt::Key_Enter);
         QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
 
-        w->XRefOutline->setCurrentIndex(QModelIndex());
+        XRefOutlineOf(&w.Main())->setCurrentIndex(QModelIndex());
         w->SourceGrid->setFocus();
         QCursor::setPos(w.Viewport()->mapToGlobal(QPoint(2, total.y())));
         QTest::keyClick(w->SourceGrid, Qt::Key_Enter);

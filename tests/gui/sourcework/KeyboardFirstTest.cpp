@@ -12,11 +12,12 @@
 #include <QTreeView>
 #include <QWindow>
 
+#include "WindowControls.h"
 #include "SourceWorkSupport.h"
 #include "app/FindDialog.h"
 #include "app/SourceGrid.h"
 #include "dialogs/FindXRefDialog.h"
-#include "tests/gui/ModalBoxes.h"
+#include "ModalBoxes.h"
 
 namespace lumorca::gui::test {
 
@@ -185,9 +186,9 @@ private slots:
         w.Load(WorkListing());
         w->toggleWin(w->CallWin, false);
         w->MdiArea->setActiveSubWindow(w->StructureWin);
-        w->StrukturOutline->setFocus();
+        StrukturOutlineOf(&w.Main())->setFocus();
         const std::pair<QMdiSubWindow*, QWidget*> round[] = {
-            {w->XRefWin, w->XRefOutline}, {w->SourceWin, w->SourceGrid}, {w->StructureWin, w->StrukturOutline}};
+            {w->XRefWin, XRefOutlineOf(&w.Main())}, {w->SourceWin, w->SourceGrid}, {w->StructureWin, StrukturOutlineOf(&w.Main())}};
         for (const auto& [child, control] : round) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QCOMPARE(w->MdiArea->activeSubWindow(), child);
@@ -206,14 +207,14 @@ private slots:
 
         // The Menu key's menu of a tree opens at its current row.
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), w->XRefOutline);
-        w->XRefOutline->setCurrentIndex(w->XRefOutline->model()->index(0, 0));
+        QCOMPARE(QApplication::focusWidget(), XRefOutlineOf(&w.Main()));
+        XRefOutlineOf(&w.Main())->setCurrentIndex(XRefOutlineOf(&w.Main())->model()->index(0, 0));
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-        QApplication::sendEvent(w->XRefOutline, &menuKey);
-        QTRY_VERIFY(w->PopupmenuXRef->isVisible());
-        const QRect current = w->XRefOutline->visualRect(w->XRefOutline->currentIndex());
-        QCOMPARE(w->PopupmenuXRef->pos(), w->XRefOutline->viewport()->mapToGlobal(current.bottomLeft()));
-        QTest::keyClick(w->PopupmenuXRef, Qt::Key_Escape);
+        QApplication::sendEvent(XRefOutlineOf(&w.Main()), &menuKey);
+        QTRY_VERIFY(PopupmenuXRefOf(&w.Main())->isVisible());
+        const QRect current = XRefOutlineOf(&w.Main())->visualRect(XRefOutlineOf(&w.Main())->currentIndex());
+        QCOMPARE(PopupmenuXRefOf(&w.Main())->pos(), XRefOutlineOf(&w.Main())->viewport()->mapToGlobal(current.bottomLeft()));
+        QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Escape);
     }
 
     void aWalkThroughTheExampleInGermanWithKeysOnly() {
@@ -269,13 +270,13 @@ private slots:
 
         // Find in XRef what is not there: Ctrl+Tab to the XRef tree, its
         // pop-up by Shift+F10, the last item opens the dialog.
-        for (int i = 0; i < 4 && QApplication::focusWidget() != w->XRefOutline; ++i)
+        for (int i = 0; i < 4 && QApplication::focusWidget() != XRefOutlineOf(&w.Main()); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), w->XRefOutline);
+        QCOMPARE(QApplication::focusWidget(), XRefOutlineOf(&w.Main()));
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(w->PopupmenuXRef->isVisible());
-        QTest::keyClick(w->PopupmenuXRef, Qt::Key_Up);
-        QTest::keyClick(w->PopupmenuXRef, Qt::Key_Return);
+        QTRY_VERIFY(PopupmenuXRefOf(&w.Main())->isVisible());
+        QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Up);
+        QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Return);
         WaitActive(w->FormFindXRef);
         Type(QStringLiteral("*"));
         {
@@ -290,7 +291,7 @@ private slots:
         BackToMain(w);
 
         // A Ctrl+Tab round: each window's tree or grid has the keys.
-        const QList<QWidget*> controls = {w->StrukturOutline, w->XRefOutline, w->CallOutline, w->SourceGrid};
+        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w->SourceGrid};
         for (int i = 0; i < 4; ++i) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QVERIFY(controls.contains(QApplication::focusWidget()));

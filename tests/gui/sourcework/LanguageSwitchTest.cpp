@@ -4,6 +4,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
+#include "WindowControls.h"
 #include "app/SourceGrid.h"
 #include "app/TreeModel.h"
 
@@ -28,9 +29,9 @@ private slots:
             QVERIFY2(w->MenuItemShowLocal->isEnabled(), step.Locals);
             QVERIFY(w->MenuItemShowParam->isEnabled() == false);  // LP_INIT_FORM has none
 
-            w->XRefOutline->setCurrentIndex({});
+            XRefOutlineOf(&w.Main())->setCurrentIndex({});
             QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(use, w.CharOf(use, "v_title") + 1));
-            const TreeNode* found = w->XRefModel->NodeOf(w->XRefOutline->currentIndex());
+            const TreeNode* found = CurrentNodeOf(XRefOutlineOf(&w.Main()));
             QVERIFY2(found != nullptr && found->Parent != nullptr, step.Locals);
             QCOMPARE(QString::fromLatin1(found->Caption.c_str()).toUpper(), QStringLiteral("V_TITLE"));
             QCOMPARE(QString::fromLatin1(found->Parent->Caption.c_str()), QString::fromLatin1(step.Locals));

@@ -9,6 +9,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
+#include "WindowControls.h"
 #include "app/FindDialog.h"
 #include "app/SourceGrid.h"
 
@@ -138,8 +139,8 @@ private slots:
         w.Show(call);
         QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(call, 2));
         QCOMPARE(w->JumpHistory.Count(), history + 1);
-        w->XRefOutline->setFocus();
-        QTest::keyClick(w->XRefOutline, Qt::Key_B, Qt::ControlModifier);
+        XRefOutlineOf(&w.Main())->setFocus();
+        QTest::keyClick(XRefOutlineOf(&w.Main()), Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(w->CurrentLine(), call);
         QCOMPARE(w.Clipboard(), QStringLiteral("br LP_SUM:12"));
     }

@@ -5,6 +5,7 @@
 #include <QTreeView>
 
 #include "SourceWorkSupport.h"
+#include "WindowControls.h"
 #include "app/SourceGrid.h"
 
 namespace lumorca::gui::test {
@@ -46,7 +47,7 @@ private slots:
         QCOMPARE(grid->Row(), 0);
 
         // The empty area below the last row focuses the grid.
-        w->XRefOutline->setFocus();
+        XRefOutlineOf(&w.Main())->setFocus();
         QWidget* client = grid->parentWidget();
         const QPoint below(40, grid->geometry().bottom() + 10);
         QVERIFY(below.y() < client->height());

@@ -10,20 +10,6 @@
 
 namespace lumorca::gui::test {
 
-std::vector<TestFactory>& TestClasses() {
-    static std::vector<TestFactory> classes;
-    return classes;
-}
-
-std::string Numbered(int number, char level, const std::string& text) {
-    std::string prefix = std::to_string(number);
-    prefix.insert(0, 6 - prefix.size(), ' ');
-    prefix += ' ';
-    prefix += level;
-    prefix.resize(14, ' ');
-    return prefix + text;
-}
-
 std::vector<std::string> WorkListing() {
     const std::string rule(78, '=');
     return {
