@@ -184,16 +184,6 @@ const TreeCase kTrees[] = {
 INSTANTIATE_TEST_SUITE_P(Listings, CallTreeRules, ::testing::ValuesIn(kTrees),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(CallTree, RootsCarryTheirImagesAndRecords) {
-    const Listing l(kCalledTwice);
-    std::string out;
-    l.Graph(From).Walk("LP_X", 100, [&](const CallNode& node, int) {
-        out += std::to_string(node.Image) + "|" + std::to_string(node.Record.StructureIndex) + "|" +
-               std::to_string(node.Record.Line) + " ";
-    });
-    EXPECT_EQ(out, "4|1|1 25|2|5 25|3|8 26|4|10 26|4|11 ");
-}
-
 TEST(CallTree, DeepChainsEndSilentlyAtLevel23) {
     const auto depth = [](int chain, CallDirection direction, const std::string& name) {
         int deepest = 0;
@@ -208,7 +198,7 @@ TEST(CallTree, DeepChainsEndSilentlyAtLevel23) {
     EXPECT_EQ(depth(23, Calls, "LP_1"), 22);
 }
 
-TEST(CallTree, NodeCapStopsTheWalkAndTheBuild) {
+TEST(CallTree, NodeCapStopsTheWalkTheBuildAndTheExpansion) {
     const Listing dense(Dense(6));
     const CallGraph graph = dense.Graph(Calls);
     size_t count = 0;
@@ -217,16 +207,11 @@ TEST(CallTree, NodeCapStopsTheWalkAndTheBuild) {
     const Listing chain(Chain(5));
     EXPECT_TRUE(chain.Graph(Calls).Walk("LP_1", 5, [](const CallNode&, int) {}));
     EXPECT_FALSE(chain.Graph(Calls).Walk("LP_1", 4, [](const CallNode&, int) {}));
+    Tree whole;
+    EXPECT_FALSE(LazyCallTree(graph, whole).BuildWhole("LP_0", 500));
+    EXPECT_EQ(whole.NodeCount(), 500u);
+    EXPECT_EQ(Captions(whole, true), Captions(graph, "LP_0", 500, true));
 
-    Tree tree;
-    EXPECT_FALSE(LazyCallTree(graph, tree).BuildWhole("LP_0", 500));
-    EXPECT_EQ(tree.NodeCount(), 500u);
-    EXPECT_EQ(Captions(tree, true), Captions(graph, "LP_0", 500, true));
-}
-
-TEST(CallTree, ExpandingEverythingStopsAtTheLimitAndCollapsingKeepsTheRoot) {
-    const Listing l(Dense(6));
-    const CallGraph graph = l.Graph(Calls);
     Tree tree;
     LazyCallTree lazy(graph, tree);
     lazy.Build("LP_0", false);
@@ -242,12 +227,11 @@ TEST(CallTree, ExpandingEverythingStopsAtTheLimitAndCollapsingKeepsTheRoot) {
     lazy.CollapseTree();
     EXPECT_EQ(expanded(), 1u);
     EXPECT_TRUE(tree.FirstRoot()->Expanded);
-
-    const Listing chain(Chain(4));
-    Tree whole;
-    LazyCallTree(chain.Graph(Calls), whole).Build("LP_1", true);
-    EXPECT_EQ(whole.NodeCount(), 4u);
-    whole.ForEach([](TreeNode* node) { EXPECT_TRUE(node->Expanded); });
+    // A small tree expands completely.
+    Tree small;
+    LazyCallTree(chain.Graph(Calls), small).Build("LP_1", true);
+    EXPECT_EQ(small.NodeCount(), 5u);
+    small.ForEach([](TreeNode* node) { EXPECT_TRUE(node->Expanded); });
 }
 
 TEST(CallTree, RebuildingForTheShownCaptionChangesNothing) {

@@ -8,8 +8,6 @@
 #include "AnalysisTestSupport.h"
 #include "analyzer/CallTree.h"
 #include "analyzer/CallTreeText.h"
-#include "analyzer/ListingReader.h"
-#include "bench/ListingGenerator.h"
 
 namespace lumorca::test {
 namespace {
@@ -108,51 +106,6 @@ TEST(CallTreeOfListing, CallingWithoutDuplicatesOrLibraryCalls) {
               "    entry LP_C\t26\t0\t4\t14\t-\n"
               "      entry LP_B\t26\t0\t3\t11\t-\n"
               "        entry LP_A ...\t26\t0\t2\t4\t-\n");
-}
-
-// The window expands nodes one at a time, in whatever order the user
-// clicks; at the end it must show what the whole build shows.
-TEST(CallTreeOfListing, LazyTreesOfGeneratedListingsMatchTheEagerBuild) {
-    const auto dump = [](const Tree& tree) {
-        std::string out;
-        tree.ForEach([&](const TreeNode* n) {
-            out += std::to_string(n->Level()) + n->Caption + "|" + std::to_string(n->Image) + "|" +
-                   std::to_string(n->Record.StructureIndex) + "|" + std::to_string(n->Record.Line) + "\n";
-        });
-        return out;
-    };
-    for (uint32_t seed = 1; seed <= 4; ++seed) {
-        bench::ListingShape shape;
-        shape.Lines = 600;
-        shape.Seed = seed;
-        AnalysisSettings settings;
-        settings.ListDuplicateCalls = seed % 2 == 0;
-        settings.ListLibraryCalls = seed % 3 != 0;
-        settings.SortCalls = seed == 3 ? 1 : 0;
-        ListingLines lines = SplitFileText(bench::GenerateListing(shape));
-        const AnalysisResult r = AnalyzeListing(lines, settings);
-        ASSERT_FALSE(r.EntryList.empty());
-        for (CallDirection direction : {CallDirection::CalledFrom, CallDirection::Calling}) {
-            const CallGraph graph = GraphOf(lines, r, settings, direction);
-            for (const std::string& entry : r.EntryList) {
-                Tree eager, tree;
-                if (!LazyCallTree(graph, eager).BuildWhole(entry, 20000)) continue;
-                LazyCallTree lazy(graph, tree);
-                lazy.Build(entry, false);
-                // Deepest pending node first: the opposite of the build's own order.
-                for (TreeNode* next = tree.FirstRoot(); next != nullptr;) {
-                    lazy.EnsureChildren(next);
-                    next = nullptr;
-                    tree.ForEach([&](TreeNode* node) {
-                        if (lazy.HasPendingChildren(node) && (next == nullptr || node->Level() >= next->Level())) {
-                            next = node;
-                        }
-                    });
-                }
-                ASSERT_EQ(dump(tree), dump(eager)) << "seed " << seed << " entry " << entry;
-            }
-        }
-    }
 }
 
 }  // namespace
