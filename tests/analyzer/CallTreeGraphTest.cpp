@@ -140,6 +140,8 @@ TEST_P(CallTreeRules, GiveTheTree) {
     l.settings.SortCalls = c.Sort;
     const CallGraph graph = l.Graph(c.Direction);
     EXPECT_EQ(Captions(graph, c.Selector), c.Expected);
+    // Call-tree records carry no reference kind.
+    graph.Walk(c.Selector, 100, [](const CallNode& node, int) { EXPECT_EQ(node.Record.Kind, 0) << node.Caption; });
     // The lazy tree, expanded completely, shows the same.
     Tree tree;
     LazyCallTree(graph, tree).Build(c.Selector, true);

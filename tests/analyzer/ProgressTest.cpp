@@ -49,6 +49,20 @@ TEST(Progress, TasksInOrderAndEventsPerLineAndSymbol) {
     EXPECT_FALSE(early.Visible);
 }
 
+// The second phase steps once per ten symbols, not counting the last one
+// nor those joined into another: here NR joins NR.ORD.
+TEST(Progress, SymbolPhaseMaximumLeavesOutJoinedSymbols) {
+    for (const auto& [extra, maximum] : {std::make_pair(6, 0), std::make_pair(7, 1)}) {
+        std::vector<std::string> body = {TriggerTitle("EXEC", "Form", "F"),
+                                         TriggerTitle("VALF", "Field", "NR.ORD.M"), "NR = 1", "X = NR.ORD"};
+        for (int i = 0; i < extra; ++i) body.push_back("C = " + std::to_string(i + 2));
+        ListingLines lines = MakeListing(body);
+        Recorder recorder;
+        EXPECT_EQ(AnalyzeListing(lines, AnalysisSettings(), &recorder).SymbolCount, 5u + extra);
+        EXPECT_EQ(recorder.Maxima.back(), maximum) << extra;
+    }
+}
+
 TEST(Traces, MergedFieldsAndReferenceCaptions) {
     const std::vector<std::string> body = {TriggerTitle("EXEC", "Form", "F"),
                                            TriggerTitle("VALF", "Field", "NR.ORD.M"), "NR = 1"};
