@@ -25,6 +25,17 @@ using Lines = ListingLines;
 
 const std::string kTitle = "Trigger <EXEC> from Form: ORDERS";
 
+// The message of the exception of type E that `action` throws, or "none".
+template <typename E, typename Action>
+std::string ErrorOf(Action action) {
+    try {
+        action();
+    } catch (const E& e) {
+        return e.what();
+    }
+    return "none";
+}
+
 Lines WithLineAt(size_t count, size_t index, const std::string& line) {
     Lines lines(count, "     1        ; text");
     lines[index] = line;
@@ -55,12 +66,7 @@ TEST(Recognition, RejectionCarriesTheLanguageText) {
     const Lines notListing = WithLineAt(4, 0, kTitle);
     for (const auto& [language, text] : {std::make_pair(LanguageGerman, "Code ist kein Corvane-Listing"),
                                          std::make_pair(LanguageEnglish, "Code is not an Corvane listing")}) {
-        try {
-            CheckCorvaneListing(notListing, language);
-            ADD_FAILURE() << "no exception";
-        } catch (const ENoCorvaneSource& e) {
-            EXPECT_STREQ(e.what(), text);
-        }
+        EXPECT_EQ(ErrorOf<ENoCorvaneSource>([&] { CheckCorvaneListing(notListing, language); }), text);
     }
     EXPECT_NO_THROW(CheckCorvaneListing(WithLineAt(5, 1, kTitle), LanguageEnglish));
 }
@@ -131,19 +137,15 @@ TEST_F(ListingFile, ReadsBytesExactly) {
 
 TEST_F(ListingFile, UnreadableFilesGiveTheirOwnError) {
     const std::string missing = (dir_ / "missing.pro").string();
+    EXPECT_EQ(ErrorOf<EFileNotReadable>([&] { ReadListingFile(missing, LanguageEnglish); }),
+              "Coudn't read file " + missing);
     try {
         ReadListingFile(missing, LanguageEnglish);
-        ADD_FAILURE() << "no exception";
     } catch (const EFileNotReadable& e) {
         EXPECT_EQ(e.FileName(), missing);
-        EXPECT_EQ(std::string(e.what()), "Coudn't read file " + missing);
     }
-    try {
-        ReadListingFile(dir_.string(), LanguageGerman);
-        ADD_FAILURE() << "no exception";
-    } catch (const EFileNotReadable& e) {
-        EXPECT_EQ(std::string(e.what()), "Datei " + dir_.string() + " konnte nicht gelesen werden.");
-    }
+    EXPECT_EQ(ErrorOf<EFileNotReadable>([&] { ReadListingFile(dir_.string(), LanguageGerman); }),
+              "Datei " + dir_.string() + " konnte nicht gelesen werden.");
     EXPECT_THROW(ReadListingFile("", LanguageEnglish), EFileNotReadable);
     // A device that never ends, or a file larger than a listing can be, is refused unread.
     std::error_code error;
@@ -161,12 +163,7 @@ TEST_F(ListingFile, FifoIsRefusedWithoutWaitingForAWriter) {
     const fs::path fifo = dir_ / "listing.fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     auto refused = std::async(std::launch::async, [&fifo] {
-        try {
-            ReadListingFile(fifo.string(), LanguageEnglish);
-            return false;
-        } catch (const EFileNotReadable&) {
-            return true;
-        }
+        return ErrorOf<EFileNotReadable>([&] { ReadListingFile(fifo.string(), LanguageEnglish); }) != "none";
     });
     const bool finished = refused.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
     if (!finished) close(open(fifo.c_str(), O_WRONLY));  // ends the blocked open, so the test can end

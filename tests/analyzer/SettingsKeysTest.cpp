@@ -82,34 +82,22 @@ TEST(SettingsKeys, ListsSplitAtSemicolons) {
     EXPECT_EQ(SplitSettingList(";;;"), List{});
 }
 
-struct ValueCheck {
-    const char* Key;
-    const char* Value;
-    std::optional<std::string> Allowed;  // nothing: valid
-};
-
-class SettingValues : public ::testing::TestWithParam<ValueCheck> {};
-
-TEST_P(SettingValues, CheckedAgainstWhatTheKeyAllows) {
-    EXPECT_EQ(CheckSettingValue(GetParam().Key, GetParam().Value), GetParam().Allowed);
+TEST(SettingsKeys, ValuesAreCheckedAgainstWhatTheKeyAllows) {
+    const std::string number = "a whole number from -2147483648 to 2147483647";
+    const std::tuple<const char*, const char*, std::string> checks[] = {  // "": valid
+        {"TryToMerge", "1", ""}, {"tRYtOmERGE", " 0 ", ""}, {"TryToMerge", "yes", "0 or 1"},
+        {"TryToMerge", "2", "0 or 1"}, {"AskToSave", "", "0 or 1"}, {"Language", "7", "0 or 1"},
+        {"How2ShowXRef", "-1", "a whole number from 0 to 2"}, {"How2ShowXRef", "2", ""},
+        {"SortCalls", "7", "0 or 1"}, {"Indent", "abc", number}, {"Indent", "-3", ""},
+        {"Indent", "99999999999999999999", number}, {"ColorSource", "0x10", number}, {"ColorSource", "255", ""},
+        {"MarkSuspEntriesEx", ";;x", ""}, {"ProcListingDir", "C:\\a", ""}, {"NoSuchKey", "x", ""},
+    };
+    for (const auto& [key, value, allowed] : checks) {
+        const std::optional<std::string> check = CheckSettingValue(key, value);
+        EXPECT_EQ(check.value_or(""), allowed) << key << "=" << value;
+        EXPECT_EQ(check.has_value(), !allowed.empty()) << key << "=" << value;
+    }
 }
-
-const std::string kAnyNumber = "a whole number from -2147483648 to 2147483647";
-
-INSTANTIATE_TEST_SUITE_P(
-    SettingsKeys, SettingValues,
-    ::testing::Values(ValueCheck{"TryToMerge", "1", {}}, ValueCheck{"tRYtOmERGE", " 0 ", {}},
-                      ValueCheck{"TryToMerge", "yes", "0 or 1"}, ValueCheck{"TryToMerge", "2", "0 or 1"},
-                      ValueCheck{"AskToSave", "", "0 or 1"}, ValueCheck{"Language", "7", "0 or 1"},
-                      ValueCheck{"How2ShowXRef", "-1", "a whole number from 0 to 2"},
-                      ValueCheck{"How2ShowXRef", "2", {}}, ValueCheck{"SortCalls", "7", "0 or 1"},
-                      ValueCheck{"Indent", "abc", kAnyNumber}, ValueCheck{"Indent", "-3", {}},
-                      ValueCheck{"Indent", "99999999999999999999", kAnyNumber},
-                      ValueCheck{"ColorSource", "0x10", kAnyNumber}, ValueCheck{"ColorSource", "255", {}},
-                      ValueCheck{"MarkSuspEntriesEx", ";;x", {}}, ValueCheck{"ProcListingDir", "C:\\a", {}},
-                      ValueCheck{"NoSuchKey", "x", {}}),
-    // Names that do not depend on where the values lie in memory.
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(SettingsKeys, RangesForEveryReaderOfTheStore) {
     const auto range = [](std::string_view key) {
