@@ -29,14 +29,22 @@ struct Listing {
         for (std::string word; words >> word;) {
             const std::string name = word.size() > 2 ? word.substr(2) : "";
             const int32_t last = static_cast<int32_t>(lines.size()) - 1;
-            switch (word[0]) {
-                case 'T': Start("Trigger <" + name + "> from Form: F"), lines.push_back("====="), own = 0; break;
-                case 'E': Start("******        entry " + name), entryList.push_back(name), Ref(name, RefEntryDef, last + 1); break;
-                case 'L': Line("x = 1"); break;
-                case 'C': Ref(name, RefFunctionCall, Line("call " + name)); break;
-                case 'H': Ref(name, RefFunctionCall, last); break;
-                case 'U': lines.push_back("      "), Ref(name, RefFunctionCall, last + 1); break;
-                case '0': Ref(name, RefFunctionCall, 0, 0); break;
+            if (word[0] == 'T') {
+                Start("Trigger <" + name + "> from Form: F");
+                lines.push_back("=====");
+                own = 0;
+            } else if (word[0] == 'E') {
+                Start("******        entry " + name);
+                entryList.push_back(name);
+                Ref(name, RefEntryDef, last + 1);
+            } else if (word[0] == 'L') {
+                Line("x = 1");
+            } else if (word[0] == 'U') {
+                lines.push_back("      ");
+                Ref(name, RefFunctionCall, last + 1);
+            } else {
+                const int32_t line = word[0] == 'C' ? Line("call " + name) : word[0] == 'H' ? last : 0;
+                Ref(name, RefFunctionCall, line, word[0] == '0' ? 0 : -1);
             }
         }
     }
@@ -293,7 +301,9 @@ TEST(CallTree, LazyExpansionMatchesTheEagerTree) {
         for (int i = 0; i < n; ++i) {
             script += " E:LP_" + std::to_string(i);
             // Some callees are not defined in the listing.
-            for (int c = static_cast<int>(random() % 4); c > 0; --c) script += " C:LP_" + std::to_string(random() % (n + 2));
+            for (int c = static_cast<int>(random() % 4); c > 0; --c) {
+                script += " C:LP_" + std::to_string(random() % (n + 2));
+            }
             if (random() % 3 == 0) script += " T:T" + std::to_string(i) + " C:LP_" + std::to_string(random() % n);
         }
         Listing l(script);

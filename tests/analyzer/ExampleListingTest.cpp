@@ -103,7 +103,9 @@ TEST(ExampleListing, ContinuedLinesJoin) {
 }
 
 TEST(EmptyLines, DroppedExactlyWhenShortAndBlankFirst) {
-    for (const char* dropped : {"", "     3        ", "\t", "      "}) EXPECT_TRUE(IsDroppedEmptyLine(dropped)) << dropped;
+    for (const char* dropped : {"", "     3        ", "\t", "      "}) {
+        EXPECT_TRUE(IsDroppedEmptyLine(dropped)) << dropped;
+    }
     for (const char* kept : {"     4        x", "-", "              x", "Trigger"}) {
         EXPECT_FALSE(IsDroppedEmptyLine(kept)) << kept;
     }

@@ -80,7 +80,8 @@ TEST(StructureLists, EntryListKeepsDuplicatesAndIsFilledEvenWithWarningsOnly) {
 }
 
 TEST(StructureLists, ShortTitleChangesNothingAndNoTitleGivesNoStructure) {
-    ListingLines lines = {"Trigger <EXEC> from Form: F", std::string(78, '='), "Trigger <X> from", Numbered(1, "A = 1")};
+    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), std::string(78, '='), "Trigger <X> from",
+                          Numbered(1, "A = 1")};
     const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
     EXPECT_EQ(DumpText(r.Structure), "Form F\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n");
     EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "a"})), "3:3");  // still in the EXEC trigger

@@ -10,7 +10,8 @@ namespace {
 TEST(Texts, EntriesKeepTheirExactBytesInBothLanguages) {
     const std::tuple<int, int, const char*> entries[] = {
         {0, LanguageEnglish, "&File"}, {1, LanguageGerman, "&\xD6" "ffnen"},
-        {150, LanguageGerman, "Fenstergr\xF6\xDF" "e"}, {77, LanguageEnglish, "Show/Hide row with line continue mark %\\"},
+        {150, LanguageGerman, "Fenstergr\xF6\xDF" "e"},
+        {77, LanguageEnglish, "Show/Hide row with line continue mark %\\"},
         {79, LanguageGerman, "Sourcecode in Schriftart \"Courier New\" anzeigen"},
         {40, LanguageEnglish, "Variable %%strings%%%"}, {89, LanguageEnglish, "Coudn't read file %s"},
         {109, LanguageEnglish, "Are you sure to reset the options\r\nback to the default options ?"},
