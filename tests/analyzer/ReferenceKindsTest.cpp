@@ -222,13 +222,16 @@ TEST(ReferenceKindsStates, UnbalancedSubstitutionsAndArgumentCountsAreMarked) {
     ExpectRefs(a, {{"Entries|b", "4:26"}, {"q", "6:6"}, {"w", "7:6"}, {"Strings|\"x,y\"", "4:6"}});
 }
 
-TEST(ReferenceKindsMessages, MessageOnlyListingHasRootAndMessages) {
-    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), "WARNING: 1 - only this"};
+TEST(ReferenceKindsMessages, MessageOnlyListingHasRootAndMessagesAlsoBeforeTheFirstTrigger) {
+    // A message before the first trigger belongs to the listing's top.
+    ListingLines lines = {"WARNING: 0 - before any trigger", TriggerTitle("EXEC", "Form", "F"),
+                          "WARNING: 1 - only this"};
     EXPECT_EQ(DumpText(AnalyzeListing(lines, AnalysisSettings()).XRef),
               "Form F\t0\t0\t-\t-\t-\n"
               "  Compiler messages\t5\t0\t-1\t-1\t21\n"
               "    warning\t6\t0\t-1\t-1\t0\n"
-              "         1 <EXEC> from Form: F\t11\t0\t1\t1\t1\n");
+              "         0 (top)\t11\t0\t0\t0\t1\n"
+              "         2 <EXEC> from Form: F\t11\t0\t1\t2\t1\n");
 }
 
 }  // namespace
