@@ -1,26 +1,28 @@
 #pragma once
 // Small helpers for the analysis tests: listings built line by line and
 // look-ups in the resulting trees.
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analyzer/Analysis.h"
-#include "analyzer/AnalysisDump.h"
 #include "analyzer/Tree.h"
 #include "analyzer/TreeDump.h"
 #include "analyzer/XRefTree.h"
 
 namespace lumorca::test {
 
-// A numbered listing line: line number in columns 1-6, Proc text from column 15.
+using Names = std::vector<std::string>;
+
+// A numbered listing line: line number in columns 1-6, level in column 8,
+// Proc text from column 15.
 inline std::string Numbered(int number, const std::string& text, char level = ' ') {
     std::string line = std::to_string(number);
     line.insert(0, 6 - std::min<size_t>(6, line.size()), ' ');
-    line += ' ';
-    line += level;
-    line += "      ";
-    return line + text;
+    return line + ' ' + level + "      " + text;
 }
 
 inline std::string Header(const std::string& text) { return "******        " + text; }
@@ -64,15 +66,16 @@ inline Analysed Analyse(const std::vector<std::string>& body,
     return a;
 }
 
+// A trigger of form ORDERS around `body`: body line k is listing line k + 1.
+inline Analysed Body(const std::vector<std::string>& body, const AnalysisSettings& settings = {}) {
+    std::vector<std::string> all{TriggerTitle("EXEC", "Form", "ORDERS")};
+    all.insert(all.end(), body.begin(), body.end());
+    return Analyse(all, settings);
+}
+
 inline std::string DumpText(const Tree& tree) {
     std::ostringstream out;
     DumpTree(out, tree, true);
-    return out.str();
-}
-
-inline std::string FullDump(const Analysed& a) {
-    std::ostringstream out;
-    WriteAnalysisDump(out, a.Result, a.Lines.size());
     return out.str();
 }
 
@@ -98,6 +101,24 @@ inline std::vector<std::string> ChildCaptions(const TreeNode* node) {
     if (node == nullptr) return captions;
     for (const TreeNode* child : node->Children) captions.push_back(child->Caption);
     return captions;
+}
+
+// "Category|name|..." as a caption path; a bare name is an "Other variable".
+inline std::vector<std::string> PathOf(const std::string& key) {
+    std::vector<std::string> path;
+    size_t from = 0;
+    for (size_t bar; (bar = key.find('|', from)) != std::string::npos; from = bar + 1) {
+        path.push_back(key.substr(from, bar - from));
+    }
+    path.push_back(key.substr(from));
+    if (path.size() == 1) path.insert(path.begin(), "Other variable");
+    return path;
+}
+
+// Each key's references, "<none>" where the node must not exist.
+inline void ExpectRefs(const Analysed& a,
+                       const std::vector<std::pair<std::string, std::string>>& expected) {
+    for (const auto& [key, refs] : expected) EXPECT_EQ(Refs(XRef(a, PathOf(key))), refs) << key;
 }
 
 }  // namespace lumorca::test

@@ -1,90 +1,80 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "analyzer/Keywords.h"
 
 namespace lumorca {
 namespace {
 
-TEST(Keywords, StatementKeywordsMatchWholeUpperCaseWords) {
-    for (const char* word : {"ACTIVATE", "CUROCC_VIDEO", "DELETE_INSTANCE", "FILE_DUMP",
-                             "GETLISTITEMS", "NEW_INSTANCE", "PRINT_BREAK", "PUTLISTITEMS",
-                             "RELEASE", "SELECTDB", "SETFORMFOCUS", "VALIDATEOCC", "XMLSAVE"}) {
-        EXPECT_TRUE(IsStatementKeyword(word)) << word;
-        EXPECT_TRUE(IsReservedWord(word)) << word;
+struct WordClasses {
+    const char* Word;
+    bool Statement, Control, Reserved, Highlighted, Function, Aggregate;
+};
+
+TEST(Keywords, WordsBelongToTheirClassesInUpperCaseOnly) {
+    const WordClasses words[] = {
+        // word            statement control reserved highlighted function aggregate
+        {"ACTIVATE",        true, false, true,  true,  false, false},
+        {"CUROCC_VIDEO",    true, false, true,  false, false, false},
+        {"DELETE_INSTANCE", true, false, true,  false, false, false},
+        {"GETLISTITEMS",    true, false, true,  false, false, false},
+        {"SELECTDB",        true, false, true,  false, false, false},
+        {"XMLSAVE",         true, false, true,  false, false, false},
+        {"CALL",            true, false, true,  true,  false, false},
+        {"PARAMS",          true, false, true,  true,  false, false},
+        {"REPEAT",          true,  true,  true, false, false, false},
+        {"release",         false, false, false, false, false, false},
+        {"RELEAS",          false, false, false, false, false, false},
+        {"RELEASES",        false, false, false, false, false, false},
+        {" RELEASE",        false, false, false, false, false, false},
+        {"",                false, false, false, false, false, false},
+        {"ENDPARAMS",       false, false, false, true, false, false},
+        {"ENDVARIABLES",    false, false, false, true, false, false},
+        {"ELSEIF",          false, true,  true, false, false, false},
+        {"ENDSELECTCASE",   false, true,  true, false, false, false},
+        {"U_WHERE",         false, true,  true, false, false, false},
+        {"V6PROFILE",       false, true,  true, false, false, false},
+        {"where",           false, false, false, false, false, false},
+        {"THEN",            false, false, false, false, false, false},
+        {"COUNT",           false, true,  true, false, false, true},
+        {"MAX",             false, false, false, false, false, true},
+        {"AVE",             false, false, false, false, false, true},
+        {"AVG",             false, false, false, false, false, false},
+        {"max",             false, false, false, false, false, false},
+        // Dollar names are functions without being reserved words.
+        {"$STATUS",         false, false, false, false, true,  false},
+        {"$1",              false, false, false, false, true,  false},
+        {"PI",              false, false, false, false, true,  false},
+        {"LOG10",           false, false, false, false, true,  false},
+        {"TYPED",           false, false, false, false, true,  false},
+        {"$",               false, false, false, false, false, false},
+        {"$$TOTAL",         false, false, false, false, false, false},
+        {"$COUNTER$",       false, false, false, false, false, false},
+        {"LOG1",            false, false, false, false, false, false},
+        {"log10",           false, false, false, false, false, false},
+        {"EE",              false, false, false, false, false, false},
+    };
+    for (const WordClasses& w : words) {
+        SCOPED_TRACE(std::string("\"") + w.Word + "\"");
+        EXPECT_EQ(IsStatementKeyword(w.Word), w.Statement);
+        EXPECT_EQ(IsControlKeyword(w.Word), w.Control);
+        EXPECT_EQ(IsReservedWord(w.Word), w.Reserved);
+        EXPECT_EQ(IsHighlightedKeyword(w.Word), w.Highlighted);
+        EXPECT_EQ(IsFunctionName(w.Word), w.Function);
+        EXPECT_EQ(IsAggregateFunction(w.Word), w.Aggregate);
     }
-    EXPECT_FALSE(IsStatementKeyword("release"));
-    EXPECT_FALSE(IsStatementKeyword("Release"));
-    EXPECT_FALSE(IsStatementKeyword("RELEAS"));
-    EXPECT_FALSE(IsStatementKeyword("RELEASES"));
-    EXPECT_FALSE(IsStatementKeyword(" RELEASE"));
-    EXPECT_FALSE(IsStatementKeyword("ENDPARAMS"));
-    EXPECT_FALSE(IsStatementKeyword(""));
-    EXPECT_FALSE(IsStatementKeyword("IF"));
 }
 
-TEST(Keywords, ControlWordsAndTheirOverlaps) {
-    for (const char* word : {"AND", "ELSEIF", "ENDSELECTCASE", "FROM", "ORDER", "TO", "U_WHERE",
-                             "V5PROFILE", "V6PROFILE", "WHERE"}) {
-        EXPECT_TRUE(IsControlKeyword(word)) << word;
-        EXPECT_TRUE(IsReservedWord(word)) << word;
-        EXPECT_FALSE(IsStatementKeyword(word)) << word;
+TEST(Keywords, QualifiersDependOnThePreviousTokenAndOperatorsAreExact) {
+    const std::tuple<const char*, const char*, bool> qualifiers[] = {
+        {"MMM", "[", true}, {"AAA*", "[", true}, {"ROUND", "[", true}, {"MMM", "(", false}, {"MMM", "", false},
+        {"AAA", "[", false}, {"MM", "[", false}, {"ANYTHING", "/", true}, {"INFO", "//", false}};
+    for (const auto& [word, previous, is] : qualifiers) {
+        EXPECT_EQ(IsQualifierWord(word, previous), is) << previous << word;
     }
-    EXPECT_TRUE(IsStatementKeyword("REPEAT"));
-    EXPECT_TRUE(IsControlKeyword("REPEAT"));
-    EXPECT_TRUE(IsControlKeyword("COUNT"));
-    EXPECT_TRUE(IsAggregateFunction("COUNT"));
-    EXPECT_FALSE(IsControlKeyword("THEN"));
-    EXPECT_FALSE(IsControlKeyword("where"));
-}
-
-TEST(Keywords, EndWordsAreOnlyHighlighted) {
-    for (const char* word : {"ENDPARAMS", "ENDVARIABLES"}) {
-        EXPECT_TRUE(IsHighlightedKeyword(word));
-        EXPECT_FALSE(IsReservedWord(word));
-    }
-    for (const char* word : {"PARAMS", "VARIABLES", "ACTIVATE", "CALL", "RUN"}) {
-        EXPECT_TRUE(IsHighlightedKeyword(word)) << word;
-        EXPECT_TRUE(IsStatementKeyword(word)) << word;
-    }
-    EXPECT_FALSE(IsHighlightedKeyword("SELECTDB"));
-    EXPECT_FALSE(IsHighlightedKeyword("call"));
-}
-
-TEST(Keywords, FunctionNamesAndTheDollarRule) {
-    for (const char* word : {"$STATUS", "$1", "$99", "$TEXT", "$X", "E", "PI", "LOG10", "VALUEPART",
-                             "IDPART", "TYPED"}) {
-        EXPECT_TRUE(IsFunctionName(word)) << word;
-    }
-    for (const char* word : {"$", "$$", "$$TOTAL", "$COUNTER$", "$$X$", "LOG1", "LOG100", "log10",
-                             "STATUS", "", "EE"}) {
-        EXPECT_FALSE(IsFunctionName(word)) << word;
-    }
-    // The dollar rule does not make a word reserved.
-    EXPECT_FALSE(IsReservedWord("$STATUS"));
-}
-
-TEST(Keywords, QualifierWordsDependOnThePreviousToken) {
-    EXPECT_TRUE(IsQualifierWord("MMM", "["));
-    EXPECT_TRUE(IsQualifierWord("AAA*", "["));
-    EXPECT_TRUE(IsQualifierWord("ROUND", "["));
-    EXPECT_FALSE(IsQualifierWord("MMM", "("));
-    EXPECT_FALSE(IsQualifierWord("MMM", ""));
-    EXPECT_FALSE(IsQualifierWord("AAA", "["));
-    EXPECT_FALSE(IsQualifierWord("MM", "["));
-    EXPECT_TRUE(IsQualifierWord("ANYTHING", "/"));
-    EXPECT_TRUE(IsQualifierWord("INFO", "/"));
-    EXPECT_FALSE(IsQualifierWord("INFO", "//"));
-}
-
-TEST(Keywords, AggregatesAndRelationalOperators) {
-    for (const char* word : {"MIN", "MAX", "SUM", "AVE"}) EXPECT_TRUE(IsAggregateFunction(word));
-    EXPECT_FALSE(IsAggregateFunction("AVG"));
-    EXPECT_FALSE(IsAggregateFunction("max"));
-    for (const char* op : {"=", "<", "<=", ">", ">=", "!="}) EXPECT_TRUE(IsRelationalOperator(op));
-    for (const char* op : {"<>", "==", "=<", "!", "", "=-1"}) EXPECT_FALSE(IsRelationalOperator(op));
+    for (const char* op : {"=", "<", "<=", ">", ">=", "!="}) EXPECT_TRUE(IsRelationalOperator(op)) << op;
+    for (const char* op : {"<>", "==", "=<", "!", "", "=-1"}) EXPECT_FALSE(IsRelationalOperator(op)) << op;
 }
 
 }  // namespace

@@ -10,18 +10,14 @@
 namespace lumorca::bench {
 namespace {
 
-TEST(ListingGenerator, IsDeterministicAndSeeded) {
+TEST(ListingGenerator, IsDeterministicSeededAndAboutTheAskedLength) {
     ListingShape shape;
     shape.Lines = 2000;
     const std::string first = GenerateListing(shape);
     EXPECT_EQ(GenerateListing(shape), first);
     shape.Seed = 2;
     EXPECT_NE(GenerateListing(shape), first);
-}
-
-TEST(ListingGenerator, WritesAboutTheAskedNumberOfLines) {
-    for (size_t lines : {50u, 1000u, 20000u}) {
-        ListingShape shape;
+    for (size_t lines : {50u, 20000u}) {
         shape.Lines = lines;
         shape.CrLf = false;
         const std::string text = GenerateListing(shape);

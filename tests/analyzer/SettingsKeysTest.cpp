@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <variant>
+
 #include "analyzer/SettingsKeys.h"
 
 namespace lumorca {
 namespace {
 
 using List = std::vector<std::string>;
+using S = AnalysisSettings;
 
 // The table's factory values are the ones the analysis starts from, so a
 // key applied with a value that is no number gives the same as no key.
@@ -20,133 +23,81 @@ TEST(SettingsKeys, FactoryValuesAreTheAnalysisDefaults) {
     }
 }
 
-TEST(SettingsKeys, StoredKeysAsSpelledInTheStore) {
-    AnalysisSettings s;
-    EXPECT_TRUE(ApplySettingKey(s, "List $Status", "0"));
-    EXPECT_FALSE(s.ListStatus);
-    EXPECT_TRUE(ApplySettingKey(s, "Ignore ERRF", "1"));
-    EXPECT_TRUE(s.IgnoreERRF);
-    EXPECT_TRUE(ApplySettingKey(s, "ListDuplcateCalls", "0"));
-    EXPECT_FALSE(s.ListDuplicateCalls);
-    EXPECT_TRUE(ApplySettingKey(s, "List $Result", "0"));
-    EXPECT_FALSE(s.ListResult);
-    EXPECT_TRUE(ApplySettingKey(s, "TryToMerge", "0"));
-    EXPECT_FALSE(s.TryToMerge);
-    EXPECT_TRUE(ApplySettingKey(s, "Indent", "7"));
-    EXPECT_EQ(s.Indent, 7);
-    // Field names that differ from the stored key are not keys.
-    EXPECT_FALSE(ApplySettingKey(s, "ListDuplicateCalls", "0"));
-    EXPECT_FALSE(ApplySettingKey(s, "IgnoreERRF", "1"));
-    EXPECT_FALSE(ApplySettingKey(s, "ListStatus", "0"));
-    EXPECT_FALSE(ApplySettingKey(s, "", "0"));
-    EXPECT_FALSE(ApplySettingKey(s, "WarningsOnly", "1"));
-    EXPECT_FALSE(s.WarningsOnly);
-}
+struct Step {
+    const char* Key;
+    const char* Value;
+    std::variant<bool S::*, int S::*> Field;
+    int Expected;  // the field's value afterwards
+    bool Accepted = true;
+};
 
-TEST(SettingsKeys, KeysCompareWithoutCase) {
+// Applied one after the other to the same settings.
+TEST(SettingsKeys, ValuesAsTheStoreReadsThem) {
+    const Step steps[] = {
+        // Keys as spelled in the store, compared without case.
+        {"List $Status", "0", &S::ListStatus, 0}, {"Ignore ERRF", "1", &S::IgnoreERRF, 1},
+        {"ListDuplcateCalls", "0", &S::ListDuplicateCalls, 0}, {"List $Result", "0", &S::ListResult, 0},
+        {"TryToMerge", "0", &S::TryToMerge, 0}, {"Indent", "7", &S::Indent, 7},
+        {"list $status", "1", &S::ListStatus, 1}, {"IGNOREEMPTYLINES", "1", &S::IgnoreEmptyLines, 1},
+        // Field names that differ from the stored key are not keys.
+        {"ListDuplicateCalls", "1", &S::ListDuplicateCalls, 0, false}, {"IgnoreERRF", "0", &S::IgnoreERRF, 1, false},
+        {"ListStatus", "0", &S::ListStatus, 1, false}, {"", "0", &S::ListStatus, 1, false},
+        {"WarningsOnly", "1", &S::WarningsOnly, 0, false},
+        // Any number but 0 is true; text that is no number gives the factory
+        // value, not the previous one.
+        {"ServiceWarnings", "2", &S::ServiceWarnings, 1}, {"ServiceWarnings", " 0 ", &S::ServiceWarnings, 0},
+        {"ServiceWarnings", "no", &S::ServiceWarnings, 1}, {"IgnoreEmptyLines", "", &S::IgnoreEmptyLines, 0},
+        {"Indent", "3x", &S::Indent, 4}, {"Indent", "7", &S::Indent, 7}, {"Indent", "99999999999", &S::Indent, 4},
+        {"Indent", "-2", &S::Indent, -2},
+        // Out of range: the language keeps its value, the choices take the nearest.
+        {"Language", "0", &S::Language, 0}, {"Language", "5", &S::Language, 0}, {"Language", "1", &S::Language, 1},
+        {"How2ShowXRef", "0", &S::How2ShowXRef, 0}, {"How2ShowXRef", "3", &S::How2ShowXRef, 2},
+        {"How2ShowXRef", "-1", &S::How2ShowXRef, 2}, {"SortCalls", "1", &S::SortCalls, 1},
+        {"SortCalls", "2", &S::SortCalls, 0},
+        // Window keys are accepted and change nothing here.
+        {"AskToSave", "0", &S::Language, 1}, {"AutoReload", "0", &S::Lowercase, S{}.Lowercase},
+        {"SouceSize 2x", "0", &S::AutoIndent, S{}.AutoIndent}, {"NonPropFont", "0", &S::Language, 1},
+    };
     AnalysisSettings s;
-    EXPECT_TRUE(ApplySettingKey(s, "list $status", "0"));
-    EXPECT_FALSE(s.ListStatus);
-    EXPECT_TRUE(ApplySettingKey(s, "IGNOREEMPTYLINES", "1"));
-    EXPECT_TRUE(s.IgnoreEmptyLines);
-}
-
-TEST(SettingsKeys, NumbersAsTheStoreReadsThem) {
-    AnalysisSettings s;
-    EXPECT_TRUE(ApplySettingKey(s, "ServiceWarnings", "2"));  // any number but 0 is true
-    EXPECT_TRUE(s.ServiceWarnings);
-    EXPECT_TRUE(ApplySettingKey(s, "ServiceWarnings", " 0 "));
-    EXPECT_FALSE(s.ServiceWarnings);
-    // Text that is no number gives the factory value, not the previous one.
-    EXPECT_TRUE(ApplySettingKey(s, "ServiceWarnings", "no"));
-    EXPECT_TRUE(s.ServiceWarnings);
-    EXPECT_TRUE(ApplySettingKey(s, "IgnoreEmptyLines", "1"));
-    EXPECT_TRUE(ApplySettingKey(s, "IgnoreEmptyLines", ""));
-    EXPECT_FALSE(s.IgnoreEmptyLines);
-    EXPECT_TRUE(ApplySettingKey(s, "Indent", "3x"));
-    EXPECT_EQ(s.Indent, 4);
-    EXPECT_TRUE(ApplySettingKey(s, "Indent", "99999999999"));
-    EXPECT_EQ(s.Indent, 4);
-    EXPECT_TRUE(ApplySettingKey(s, "Indent", "-2"));
-    EXPECT_EQ(s.Indent, -2);
-}
-
-TEST(SettingsKeys, RangesOfLanguageAndChoices) {
-    AnalysisSettings s;
-    EXPECT_TRUE(ApplySettingKey(s, "Language", "0"));
-    EXPECT_EQ(s.Language, 0);
-    EXPECT_TRUE(ApplySettingKey(s, "Language", "5"));  // ignored
-    EXPECT_EQ(s.Language, 0);
-    EXPECT_TRUE(ApplySettingKey(s, "Language", "1"));
-    EXPECT_EQ(s.Language, 1);
-
-    EXPECT_TRUE(ApplySettingKey(s, "How2ShowXRef", "0"));
-    EXPECT_EQ(s.How2ShowXRef, 0);
-    EXPECT_TRUE(ApplySettingKey(s, "How2ShowXRef", "3"));
-    EXPECT_EQ(s.How2ShowXRef, 2);
-    EXPECT_TRUE(ApplySettingKey(s, "How2ShowXRef", "-1"));
-    EXPECT_EQ(s.How2ShowXRef, 2);
-    EXPECT_TRUE(ApplySettingKey(s, "SortCalls", "1"));
-    EXPECT_EQ(s.SortCalls, 1);
-    EXPECT_TRUE(ApplySettingKey(s, "SortCalls", "2"));
-    EXPECT_EQ(s.SortCalls, 0);
+    for (const Step& step : steps) {
+        EXPECT_EQ(ApplySettingKey(s, step.Key, step.Value), step.Accepted) << step.Key << "=" << step.Value;
+        const int value = std::visit([&s](auto field) { return static_cast<int>(s.*field); }, step.Field);
+        EXPECT_EQ(value, step.Expected) << step.Key << "=" << step.Value;
+    }
 }
 
 TEST(SettingsKeys, ListsSplitAtSemicolons) {
     AnalysisSettings s;
-    EXPECT_TRUE(ApplySettingKey(s, "MarkSuspEntriesEx", "LP_*;;INIT;"));
-    EXPECT_EQ(s.MarkSuspEntriesEx, (List{"LP_*", "INIT"}));
-    EXPECT_TRUE(ApplySettingKey(s, "MarkSuspEntriesEx", ""));
-    EXPECT_TRUE(s.MarkSuspEntriesEx.empty());
-    EXPECT_TRUE(ApplySettingKey(s, "MarkSuspLabelEx", ";A B;"));
-    EXPECT_EQ(s.MarkSuspLabelEx, (List{"A B"}));
-    EXPECT_TRUE(ApplySettingKey(s, "MarkSuspCompVarsEx", "$X$"));
-    EXPECT_EQ(s.MarkSuspCompVarsEx, (List{"$X$"}));
-    EXPECT_TRUE(ApplySettingKey(s, "MarkSuspLocalVarsEx", "*TMP*;V_;"));
-    EXPECT_EQ(s.MarkSuspLocalVarsEx, (List{"*TMP*", "V_"}));
+    const std::tuple<const char*, const char*, List S::*, List> lists[] = {
+        {"MarkSuspEntriesEx", "LP_*;;INIT;", &S::MarkSuspEntriesEx, {"LP_*", "INIT"}},
+        {"MarkSuspEntriesEx", "", &S::MarkSuspEntriesEx, {}},
+        {"MarkSuspLabelEx", ";A B;", &S::MarkSuspLabelEx, {"A B"}},
+        {"MarkSuspCompVarsEx", "$X$", &S::MarkSuspCompVarsEx, {"$X$"}},
+        {"MarkSuspLocalVarsEx", "*TMP*;V_;", &S::MarkSuspLocalVarsEx, {"*TMP*", "V_"}},
+    };
+    for (const auto& [key, value, field, expected] : lists) {
+        EXPECT_TRUE(ApplySettingKey(s, key, value)) << key;
+        EXPECT_EQ(s.*field, expected) << key << "=" << value;
+    }
     EXPECT_EQ(SplitSettingList(";;;"), List{});
 }
 
-TEST(SettingsKeys, WindowKeysAreAcceptedAndChangeNothing) {
-    AnalysisSettings s;
-    for (const char* key : {"AskToSave", "AutoReload", "SouceSize 2x", "ColorSourceMarked",
-                            "ProcListingDir", "NonPropFont"}) {
-        EXPECT_TRUE(ApplySettingKey(s, key, "0")) << key;
+TEST(SettingsKeys, ValuesAreCheckedAgainstWhatTheKeyAllows) {
+    const std::string number = "a whole number from -2147483648 to 2147483647";
+    const std::tuple<const char*, const char*, std::string> checks[] = {  // "": valid
+        {"TryToMerge", "1", ""}, {"tRYtOmERGE", " 0 ", ""}, {"TryToMerge", "yes", "0 or 1"},
+        {"TryToMerge", "2", "0 or 1"}, {"AskToSave", "", "0 or 1"}, {"Language", "7", "0 or 1"},
+        {"How2ShowXRef", "-1", "a whole number from 0 to 2"}, {"How2ShowXRef", "2", ""},
+        {"SortCalls", "7", "0 or 1"}, {"Indent", "abc", number}, {"Indent", "-3", ""},
+        {"Indent", "99999999999999999999", number}, {"ColorSource", "0x10", number}, {"ColorSource", "255", ""},
+        {"MarkSuspEntriesEx", ";;x", ""}, {"ProcListingDir", "C:\\a", ""}, {"NoSuchKey", "x", ""},
+    };
+    for (const auto& [key, value, allowed] : checks) {
+        const std::optional<std::string> check = CheckSettingValue(key, value);
+        EXPECT_EQ(check.value_or(""), allowed) << key << "=" << value;
+        EXPECT_EQ(check.has_value(), !allowed.empty()) << key << "=" << value;
     }
-    const AnalysisSettings factory;
-    EXPECT_EQ(s.Language, factory.Language);
-    EXPECT_EQ(s.Lowercase, factory.Lowercase);
-    EXPECT_EQ(s.AutoIndent, factory.AutoIndent);
 }
-
-struct ValueCheck {
-    const char* Key;
-    const char* Value;
-    std::optional<std::string> Allowed;  // nothing: valid
-};
-
-class SettingValues : public ::testing::TestWithParam<ValueCheck> {};
-
-TEST_P(SettingValues, CheckedAgainstWhatTheKeyAllows) {
-    EXPECT_EQ(CheckSettingValue(GetParam().Key, GetParam().Value), GetParam().Allowed);
-}
-
-const std::string kAnyNumber = "a whole number from -2147483648 to 2147483647";
-
-INSTANTIATE_TEST_SUITE_P(
-    SettingsKeys, SettingValues,
-    ::testing::Values(ValueCheck{"TryToMerge", "1", {}}, ValueCheck{"tRYtOmERGE", " 0 ", {}},
-                      ValueCheck{"TryToMerge", "yes", "0 or 1"}, ValueCheck{"TryToMerge", "2", "0 or 1"},
-                      ValueCheck{"AskToSave", "", "0 or 1"}, ValueCheck{"Language", "7", "0 or 1"},
-                      ValueCheck{"How2ShowXRef", "-1", "a whole number from 0 to 2"},
-                      ValueCheck{"How2ShowXRef", "2", {}}, ValueCheck{"SortCalls", "7", "0 or 1"},
-                      ValueCheck{"Indent", "abc", kAnyNumber}, ValueCheck{"Indent", "-3", {}},
-                      ValueCheck{"Indent", "99999999999999999999", kAnyNumber},
-                      ValueCheck{"ColorSource", "0x10", kAnyNumber}, ValueCheck{"ColorSource", "255", {}},
-                      ValueCheck{"MarkSuspEntriesEx", ";;x", {}}, ValueCheck{"ProcListingDir", "C:\\a", {}},
-                      ValueCheck{"NoSuchKey", "x", {}}),
-    // Names that do not depend on where the values lie in memory.
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(SettingsKeys, RangesForEveryReaderOfTheStore) {
     const auto range = [](std::string_view key) {

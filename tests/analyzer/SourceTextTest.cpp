@@ -2,284 +2,177 @@
 
 #include <string>
 
+#include "AnalysisTestSupport.h"
 #include "analyzer/SourceText.h"
 
-using namespace lumorca;
-
+namespace lumorca::test {
 namespace {
 
-// A numbered listing line: own number in columns 1-6, level in column 8,
-// Proc text from column 15.
-std::string Numbered(int number, char level, const std::string& text) {
-    std::string prefix = std::to_string(number);
-    prefix.insert(0, 6 - prefix.size(), ' ');
-    prefix += ' ';
-    prefix += level;
-    prefix.resize(14, ' ');
-    return prefix + text;
+struct ShowCase {
+    const char* Name;
+    std::string Line;
+    std::string Shown;
+    bool Strip = false;
+    bool Gold = true;
+    bool Lower = false;
+    bool AutoIndent = true;
+    int Indent = 4;
+    std::string Previous;  // the line before
+};
+
+class SourceLine : public ::testing::TestWithParam<ShowCase> {};
+
+TEST_P(SourceLine, IsShownAsTheSourceWindowShowsIt) {
+    const ShowCase& c = GetParam();
+    const ListingLines lines = {c.Previous, c.Line};
+    EXPECT_EQ(GetSourceLineText(lines, 1, c.Strip, c.Gold, c.Lower, IndentSettings{c.AutoIndent, c.Indent}),
+              c.Shown);
 }
 
-std::string Show(const ListingLines& lines, int line, bool strip, bool gold, bool lower,
-                 bool autoIndent = true, int indent = 4) {
-    return GetSourceLineText(lines, line, strip, gold, lower, IndentSettings{autoIndent, indent});
-}
+const std::string kGoldCodes = "\x15\x16\x10\x12\x1B\x17\x14\x13\x11";
+const std::string kLong(300, 'x');
 
-}  // namespace
+const ShowCase kShown[] = {
+    // Block words outdent; level -1 adds nothing; the unit stays at eight blanks at most.
+    {"ElseOutdents", Numbered(1, "else", '2'), "    else"},
+    {"EndifAtLevelZero", Numbered(2, "endif"), "endif"},
+    {"UntilOutdents", Numbered(5, "until ($1 > 2)", '3'), "        until ($1 > 2)"},
+    {"UnitAtMostEight", Numbered(5, "until ($1 > 2)", '3'), std::string(16, ' ') + "until ($1 > 2)", false,
+     true, false, true, 10},
+    {"ContinuationIndentsDeeper", Numbered(4, "2)", '1'), "            2)", false, true, false, true, 4,
+     Numbered(3, "  call LP_X(1, %\\", '1')},
+    {"OwnBlanksWithoutAutoIndent", Numbered(3, "  call LP_X(1, %\\", '1'), "  call LP_X(1, %\\", false, true,
+     false, false},
+    {"NonDigitLevelIsLevelZero", Numbered(7, "  return", '-'), "return"},
+    {"HeaderLosesItsPrefix", Header("entry LP_BUILD_HEADER"), "entry LP_BUILD_HEADER"},
+    {"MessageStaysWhole", "WARNING: 1032 - Field video attributes", "WARNING: 1032 - Field video attributes"},
+    {"TitleLosesTrailingBlanks", "Trigger <EXEC> from Service: CUSTSVC   \t ", "Trigger <EXEC> from Service: CUSTSVC"},
+    {"EmptyLine", "", ""},
+    // Tabs expand to stops every eight columns, long lines stay whole.
+    {"LeadingTab", "\tA", "        A", false, true, false, false},
+    {"InnerTab", "abc\tB", "abc     B", false, true, false, false},
+    {"TabBeforeALongTail", "ab\t" + kLong, "ab      " + kLong, false, true, false, false},
+    {"StripDropsTheMarkAndTheBlanksBeforeIt", Numbered(1, "message \"a\"   %\\"), "message \"a\"", true},
+    {"WithoutStripTheMarkStays", Numbered(1, "message \"a\"   %\\"), "message \"a\"   %\\"},
+    // Lower case leaves literals and trailing comments alone.
+    {"LowerKeepsLiteralAndComment", Numbered(1, "MESSAGE \"Hello World\" ; Say HELLO"),
+     "message \"Hello World\" ; Say HELLO", false, true, true},
+    {"LowerWholeLineComment", Numbered(2, "; Whole LINE Comment"), "; whole line comment", false, true, true},
+    {"LowerMixedQuotes", Numbered(3, "SET A = \"It's\" + 'MiXed' + B"), "set a = \"It's\" + 'MiXed' + b", false,
+     true, true},
+    {"LowerOpenLiteral", Numbered(4, "PUTMESS 'Open LITERAL"), "putmess 'Open LITERAL", false, true, true},
+    {"LowerSemicolonInLiteral", Numbered(5, "SET X = \"a;B\" ; Note"), "set x = \"a;B\" ; Note", false, true, true},
+    // Gold codes show as their characters at the same positions.
+    {"GoldCodes", Numbered(1, "A" + kGoldCodes + "B"), "A!&*=;|<>?B"},
+    {"GoldCodesKept", Numbered(1, "A" + kGoldCodes + "B"), "A" + kGoldCodes + "B", false, false},
+};
 
-TEST(SourceLineIndentation, BlockWordsOutdentAndContinuationsIndentDeeper) {
-    const ListingLines lines = {
-        Numbered(1, '2', "else"),
-        Numbered(2, ' ', "endif"),
-        Numbered(3, '1', "  call LP_X(1, %\\"),
-        Numbered(4, '1', "2)"),
-        Numbered(5, '3', "until ($1 > 2)"),
-    };
-    EXPECT_EQ(Show(lines, 0, false, true, false), "    else");
-    EXPECT_EQ(Show(lines, 1, false, true, false), "endif");  // level -1 adds nothing
-    EXPECT_EQ(Show(lines, 2, false, true, false), "    call LP_X(1, %\\");
-    EXPECT_EQ(Show(lines, 3, false, true, false), "            2)");
-    EXPECT_EQ(Show(lines, 4, false, true, false), "        until ($1 > 2)");
-    // The unit never grows beyond eight blanks.
-    EXPECT_EQ(Show(lines, 4, false, true, false, true, 10), std::string(16, ' ') + "until ($1 > 2)");
-    // Without automatic indentation the text keeps its own blanks.
-    EXPECT_EQ(Show(lines, 2, false, true, false, false), "  call LP_X(1, %\\");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, SourceLine, ::testing::ValuesIn(kShown),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(SourceLineIndentation, NonDigitLevelColumnCountsAsLevelZero) {
-    const ListingLines lines = {Numbered(7, '-', "  return"), "Trigger <EXEC> from Service: X"};
-    EXPECT_EQ(LineLevel(lines[0]), 0);
-    EXPECT_EQ(LineLevel(lines[1]), -1);
-    EXPECT_EQ(LineLevel(Numbered(1, '3', "x")), 3);
-    EXPECT_EQ(Show(lines, 0, false, true, false), "return");
-}
-
-TEST(SourceLinePrefix, HeadersLoseTheirPrefixOtherLinesStayWhole) {
-    const ListingLines lines = {
-        "******        entry LP_BUILD_HEADER",
-        "WARNING: 1032 - Field video attributes",
-        "Trigger <EXEC> from Service: CUSTSVC   \t ",
-        "",
-    };
-    EXPECT_EQ(Show(lines, 0, false, true, false), "entry LP_BUILD_HEADER");
-    EXPECT_EQ(Show(lines, 1, false, true, false), "WARNING: 1032 - Field video attributes");
-    EXPECT_EQ(Show(lines, 2, false, true, false), "Trigger <EXEC> from Service: CUSTSVC");
-    EXPECT_EQ(Show(lines, 3, false, true, false), "");
-}
-
-TEST(SourceLineTabs, TabsExpandToStopsEveryEightColumnsWithoutCuttingLongLines) {
-    const std::string tail(300, 'x');
-    const ListingLines lines = {"\tA", "abc\tB", "ab\t" + tail};
-    EXPECT_EQ(Show(lines, 0, false, true, false, false), "        A");
-    EXPECT_EQ(Show(lines, 1, false, true, false, false), "abc     B");
-    EXPECT_EQ(Show(lines, 2, false, true, false, false), "ab      " + tail);
-}
-
-TEST(SourceLineContinuation, StripRemovesTheMarkAndTheBlanksBeforeIt) {
-    const ListingLines lines = {Numbered(1, ' ', "message \"a\"   %\\"), Numbered(2, ' ', "x")};
-    EXPECT_EQ(Show(lines, 0, true, true, false), "message \"a\"");
-    EXPECT_EQ(Show(lines, 0, false, true, false), "message \"a\"   %\\");
-    EXPECT_TRUE(HasContinuationMark(lines[0] + "  \t"));
-    EXPECT_FALSE(HasContinuationMark(lines[1]));
-}
-
-TEST(SourceLineLowercase, LiteralsAndTrailingCommentsKeepTheirCase) {
-    const ListingLines lines = {
-        Numbered(1, ' ', "MESSAGE \"Hello World\" ; Say HELLO"),
-        Numbered(2, ' ', "; Whole LINE Comment"),
-        Numbered(3, ' ', "SET A = \"It's\" + 'MiXed' + B"),
-        Numbered(4, ' ', "PUTMESS 'Open LITERAL"),
-        Numbered(5, ' ', "SET X = \"a;B\" ; Note"),
-    };
-    EXPECT_EQ(Show(lines, 0, false, true, true), "message \"Hello World\" ; Say HELLO");
-    EXPECT_EQ(Show(lines, 1, false, true, true), "; whole line comment");
-    EXPECT_EQ(Show(lines, 2, false, true, true), "set a = \"It's\" + 'MiXed' + b");
-    EXPECT_EQ(Show(lines, 3, false, true, true), "putmess 'Open LITERAL");
-    EXPECT_EQ(Show(lines, 4, false, true, true), "set x = \"a;B\" ; Note");
-}
-
-TEST(SourceLineGold, GoldCodesShowAsTheirCharactersAtTheSamePositions) {
-    const std::string codes = "\x15\x16\x10\x12\x1B\x17\x14\x13\x11";
-    const ListingLines lines = {Numbered(1, ' ', "A" + codes + "B")};
-    const std::string gold = Show(lines, 0, false, true, false);
-    const std::string plain = Show(lines, 0, false, false, false);
-    EXPECT_EQ(gold, "A!&*=;|<>?B");
-    EXPECT_EQ(plain, "A" + codes + "B");
-    EXPECT_EQ(gold.size(), plain.size());
+TEST(SourceLineParts, LevelsNumbersMarksAndStructures) {
+    EXPECT_EQ(LineLevel(Numbered(7, "  return", '-')), 0);
+    EXPECT_EQ(LineLevel("Trigger <EXEC> from Service: X"), -1);
+    EXPECT_EQ(LineLevel(Numbered(1, "x", '3')), 3);
+    EXPECT_TRUE(HasContinuationMark(Numbered(1, "a %\\  \t")));
+    EXPECT_FALSE(HasContinuationMark(Numbered(2, "x")));
     EXPECT_EQ(GoldCharacter('a'), 0);
-}
-
-TEST(ListingLineNumber, FirstSixColumnsAsANumberOrNothing) {
-    EXPECT_EQ(ListingLineNumber(Numbered(12, '1', "x")), "12");
-    EXPECT_EQ(ListingLineNumber("******        entry X"), "");
-    EXPECT_EQ(ListingLineNumber("Trigger <EXEC>"), "");
-    EXPECT_EQ(ListingLineNumber(""), "");
-    EXPECT_EQ(ListingLineNumber("    7"), "7");
-    EXPECT_EQ(ListingLineNumber("  1 2 x"), "");
-}
-
-TEST(StructureOfLine, LastStructureStartingAtOrBeforeTheLine) {
+    const std::pair<std::string, std::string> numbers[] = {
+        {Numbered(12, "x", '1'), "12"}, {Header("entry X"), ""}, {"Trigger <EXEC>", ""}, {"", ""},
+        {"    7", "7"}, {"  1 2 x", ""}};
+    for (const auto& [line, number] : numbers) EXPECT_EQ(ListingLineNumber(line), number) << line;
     const StructureStartList starts = {0, 3, 10};
-    EXPECT_EQ(StructureOfLine(starts, 0), 0);
-    EXPECT_EQ(StructureOfLine(starts, 9), 1);
-    EXPECT_EQ(StructureOfLine(starts, 10), 2);
-    EXPECT_EQ(StructureOfLine(starts, 500), 2);
-    EXPECT_EQ(StructureOfLine(starts, -1), -1);
+    const std::pair<int32_t, int32_t> owners[] = {{0, 0}, {9, 1}, {10, 2}, {500, 2}, {-1, -1}};
+    for (const auto& [line, owner] : owners) EXPECT_EQ(StructureOfLine(starts, line), owner) << line;
     EXPECT_EQ(StructureOfLine({}, 4), -1);
     // A title on line 0: the line belongs to the trigger, not the prelude.
     EXPECT_EQ(StructureOfLine({0, 0, 5}, 0), 1);
 }
 
-namespace {
-
 ListingLines SampleListing() {
     return {
-        "Proc listing of CUSTSVC",                    // 0
-        "Trigger <EXEC> from Service: CUSTSVC",       // 1
-        Numbered(1, ' ', "return (0)"),               // 2
-        Numbered(2, ' ', "; builds the header"),      // 3
-        Numbered(3, ' ', "; second comment"),         // 4
-        "******        entry LP_BUILD_HEADER",        // 5
-        Numbered(5, ' ', "return (0)"),               // 6
-        "Trigger <CROC> from Entity: ORDER.SALES",    // 7
-        Numbered(1, ' ', "x = 1"),                    // 8
-        "******        partner operation GET_DATA",   // 9
-        Numbered(3, ' ', "end"),                      // 10
+        "Proc listing of CUSTSVC", "Trigger <EXEC> from Service: CUSTSVC", Numbered(1, "return (0)"),  // 0-2
+        Numbered(2, "; builds the header"), Numbered(3, "; second comment"),                             // 3-4
+        Header("entry LP_BUILD_HEADER"), Numbered(5, "return (0)"),                                      // 5-6
+        "Trigger <CROC> from Entity: ORDER.SALES", Numbered(1, "x = 1"),                                 // 7-8
+        Header("partner operation GET_DATA"), Numbered(3, "end"),                                        // 9-10
     };
 }
+const StructureStartList kStarts = {0, 1, 5, 7, 9};
 
-}  // namespace
-
-TEST(StructureView, EntriesTakeTheirCommentLinesAboveAsLeadIn) {
-    const ListingLines lines = SampleListing();
-    const StructureStartList starts = {0, 1, 5, 7, 9};
-    const IndentSettings indent;
-
-    const StructureView entry = ComputeStructureView(lines, starts, 2, indent);
-    EXPECT_EQ(entry.TopLine, 3);
-    EXPECT_EQ(entry.LeadInRows, 2);
-    EXPECT_EQ(entry.EndLine, 6);
-    EXPECT_TRUE(entry.IsEntry);
-    EXPECT_EQ(entry.EntryName, "lp_build_header");
-
-    const StructureView trigger = ComputeStructureView(lines, starts, 1, indent);
-    EXPECT_EQ(trigger.TopLine, 1);
-    EXPECT_EQ(trigger.EndLine, 4);
-    EXPECT_EQ(trigger.LeadInRows, 0);
-    EXPECT_FALSE(trigger.IsEntry);
-
-    const StructureView last = ComputeStructureView(lines, starts, 4, indent);
-    EXPECT_EQ(last.EndLine, 10);
-    EXPECT_TRUE(last.IsEntry);
-
-    const StructureView prelude = ComputeStructureView(lines, starts, 0, indent);
-    EXPECT_EQ(prelude.TopLine, 0);
-    EXPECT_EQ(prelude.EndLine, 0);
+// Top line, lead-in rows, end line, whether an entry, entry name.
+std::string View(const ListingLines& lines, const StructureStartList& starts, int32_t index,
+                 IndentSettings indent = {}) {
+    const StructureView v = ComputeStructureView(lines, starts, index, indent);
+    return std::to_string(v.TopLine) + " " + std::to_string(v.LeadInRows) + " " + std::to_string(v.EndLine) +
+           (v.IsEntry ? " entry " + v.EntryName : "");
 }
 
-TEST(StructureView, LeadInNeedsTheCommentInTheFirstColumnOfTheDisplayText) {
+// Caption, trigger, from label and name, and for entries label and name.
+std::string Info(const ListingLines& lines, const StructureStartList& starts, int32_t index) {
+    const TriggerInfo i = ComputeTriggerInfo(lines, starts, index);
+    return i.Caption + "|" + i.TriggerName + "|" + i.FromLabel + "|" + i.FromName +
+           (i.EntryVisible ? "|" + i.EntryLabel + "|" + i.EntryName : "");
+}
+
+TEST(StructureView, EntriesTakeTheirCommentLinesAboveAsLeadIn) {
     ListingLines lines = SampleListing();
-    lines[4] = Numbered(3, '1', "; nested comment");
-    const StructureStartList starts = {0, 1, 5, 7, 9};
+    EXPECT_EQ(View(lines, kStarts, 2), "3 2 6 entry lp_build_header");
+    EXPECT_EQ(View(lines, kStarts, 1), "1 0 4");
+    EXPECT_EQ(View(lines, kStarts, 4).rfind("9 0 10 entry", 0), 0u);
+    EXPECT_EQ(View(lines, kStarts, 0), "0 0 0");
+    // Only the header word makes an entry, in any case.
+    lines[7] = "Trigger <CROC> from Entity: entry_operation.SALES";
+    EXPECT_EQ(View(lines, kStarts, 3), "7 0 8");
     // Indented at level 1, the comment no longer starts the text.
-    EXPECT_EQ(ComputeStructureView(lines, starts, 2, IndentSettings{true, 4}).LeadInRows, 0);
-    EXPECT_EQ(ComputeStructureView(lines, starts, 2, IndentSettings{false, 4}).LeadInRows, 2);
+    lines[4] = Numbered(3, "; nested comment", '1');
+    EXPECT_EQ(View(lines, kStarts, 2, IndentSettings{true, 4}), "5 0 6 entry lp_build_header");
+    EXPECT_EQ(View(lines, kStarts, 2, IndentSettings{false, 4}), "3 2 6 entry lp_build_header");
 }
 
 TEST(StructureView, PreludeOfAListingWithoutBannerIsEmpty) {
-    const ListingLines lines = {"Trigger <EXEC> from Service: X", Numbered(1, ' ', "entry_x = 1")};
-    const StructureStartList starts = {0, 0};
-    const StructureView prelude = ComputeStructureView(lines, starts, 0, IndentSettings{});
+    const ListingLines lines = {"Trigger <EXEC> from Service: X", Numbered(1, "entry_x = 1")};
+    const StructureView prelude = ComputeStructureView(lines, {0, 0}, 0, IndentSettings{});
     EXPECT_EQ(prelude.RowCount(), 0);
     EXPECT_EQ(prelude.EndLine, -1);
-    EXPECT_FALSE(prelude.IsEntry);
-    const StructureView first = ComputeStructureView(lines, starts, 1, IndentSettings{});
-    EXPECT_EQ(first.TopLine, 0);
-    EXPECT_EQ(first.EndLine, 1);
-
-    const TriggerInfo info = ComputeTriggerInfo(lines, starts, 1);
-    EXPECT_EQ(info.TriggerName, "<EXEC>");
-    EXPECT_EQ(info.Caption, "Trigger <EXEC> from Service: X");
+    EXPECT_EQ(View(lines, {0, 0}, 1), "0 0 1");
+    EXPECT_EQ(Info(lines, {0, 0}, 1), "Trigger <EXEC> from Service: X|<EXEC>|from Service:|X");
 }
 
 TEST(TriggerInfo, HeaderTextsOfPreludeTriggersAndEntries) {
     const ListingLines lines = SampleListing();
-    const StructureStartList starts = {0, 1, 5, 7, 9};
-
-    const TriggerInfo top = ComputeTriggerInfo(lines, starts, 0);
-    EXPECT_EQ(top.Caption, "Top from component");
-    EXPECT_EQ(top.TriggerName, "top");
-    EXPECT_EQ(top.FromLabel, "from");
-    EXPECT_EQ(top.FromName, "component");
-    EXPECT_FALSE(top.EntryVisible);
-
-    const TriggerInfo croc = ComputeTriggerInfo(lines, starts, 3);
-    EXPECT_EQ(croc.Caption, "Trigger <CROC> from Entity: ORDER");
-    EXPECT_EQ(croc.TriggerName, "<CROC>");
-    EXPECT_EQ(croc.FromLabel, "from Entity:");
-    EXPECT_EQ(croc.FromName, "ORDER");
-    EXPECT_FALSE(croc.EntryVisible);
-
-    const TriggerInfo entry = ComputeTriggerInfo(lines, starts, 2);
-    EXPECT_TRUE(entry.EntryVisible);
-    EXPECT_EQ(entry.EntryLabel, "entry");
-    EXPECT_EQ(entry.EntryName, "LP_BUILD_HEADER");
-    EXPECT_EQ(entry.Caption, "entry LP_BUILD_HEADER");
-    EXPECT_EQ(entry.TriggerName, "<EXEC>");
-    EXPECT_EQ(entry.FromName, "CUSTSVC");
+    EXPECT_EQ(Info(lines, kStarts, 0), "Top from component|top|from|component");
+    EXPECT_EQ(Info(lines, kStarts, 3), "Trigger <CROC> from Entity: ORDER|<CROC>|from Entity:|ORDER");
+    EXPECT_EQ(Info(lines, kStarts, 2),
+              "entry LP_BUILD_HEADER|<EXEC>|from Service:|CUSTSVC|entry|LP_BUILD_HEADER");
+    // A blank before the closing bracket is dropped from the name only.
+    EXPECT_EQ(Info({"x", "Trigger <LEAVE >  from  Field: AMOUNT.ORDER.SALES"}, {0, 1}, 1),
+              "Trigger <LEAVE >  from  Field: AMOUNT.ORDER|<LEAVE>|from Field:|AMOUNT.ORDER");
 }
 
-// Header words in any case make an entry or operation: lead-in rows, labels
-// shown as written.
+// Header words in any case make an entry or operation, labels shown as written.
 class HeaderInAnyCase : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(HeaderInAnyCase, IsAnEntryOrOperation) {
     ListingLines lines = SampleListing();
-    lines[5] = std::string("******        ") + GetParam() + " LP_BUILD_HEADER";
-    const StructureStartList starts = {0, 1, 5, 7, 9};
-    const StructureView view = ComputeStructureView(lines, starts, 2, IndentSettings{});
-    EXPECT_TRUE(view.IsEntry);
-    EXPECT_EQ(view.LeadInRows, 2);
-
-    const TriggerInfo info = ComputeTriggerInfo(lines, starts, 2);
-    EXPECT_TRUE(info.EntryVisible);
-    EXPECT_EQ(info.EntryLabel, GetParam());
-    EXPECT_EQ(info.Caption, std::string(GetParam()) + " LP_BUILD_HEADER");
-    EXPECT_EQ(info.TriggerName, "<EXEC>");
+    lines[5] = Header(std::string(GetParam()) + " LP_BUILD_HEADER");
+    EXPECT_EQ(View(lines, kStarts, 2), "3 2 6 entry lp_build_header");
+    EXPECT_EQ(Info(lines, kStarts, 2), std::string(GetParam()) + " LP_BUILD_HEADER|<EXEC>|from Service:|CUSTSVC|" +
+                                           GetParam() + "|LP_BUILD_HEADER");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HeaderInAnyCase, ::testing::Values("ENTRY", "Entry", "OPERATION", "Operation"));
 
-TEST(StructureView, OnlyTheHeaderWordMakesAnEntry) {
-    ListingLines lines = SampleListing();
-    lines[7] = "Trigger <CROC> from Entity: entry_operation.SALES";
-    const StructureStartList starts = {0, 1, 5, 7, 9};
-    EXPECT_FALSE(ComputeStructureView(lines, starts, 3, IndentSettings{}).IsEntry);
-    lines[9] = "******        PARTNER OPERATION GET_DATA";
-    EXPECT_TRUE(ComputeStructureView(lines, starts, 4, IndentSettings{}).IsEntry);
-}
-
-TEST(TriggerInfo, BlankBeforeTheClosingBracketIsDropped) {
-    const ListingLines lines = {"x", "Trigger <LEAVE >  from  Field: AMOUNT.ORDER.SALES"};
-    const TriggerInfo info = ComputeTriggerInfo(lines, {0, 1}, 1);
-    EXPECT_EQ(info.TriggerName, "<LEAVE>");
-    EXPECT_EQ(info.FromLabel, "from Field:");
-    EXPECT_EQ(info.FromName, "AMOUNT.ORDER");
-    EXPECT_EQ(info.Caption, "Trigger <LEAVE >  from  Field: AMOUNT.ORDER");
-}
-
-TEST(PositionList, SlotsFillFreeSlotsFirstAndRespectTheLimit) {
+TEST(PositionList, SlotsFillFreeSlotsFirstRespectTheLimitAndPopTheNewestFirst) {
     TPositionList bookmarks(10);
     EXPECT_TRUE(bookmarks.SetPosition(7, 3, 120));
-    EXPECT_EQ(bookmarks.Count(), 8);
-    int32_t s = 0;
-    int32_t l = 0;
-    for (int i = 0; i < 7; ++i) EXPECT_FALSE(bookmarks.GetPosition(i, s, l));
-    EXPECT_EQ(s, -1);
-    EXPECT_EQ(l, -1);
-    EXPECT_TRUE(bookmarks.GetPosition(7, s, l));
-    EXPECT_EQ(s, 3);
-    EXPECT_EQ(l, 120);
     EXPECT_FALSE(bookmarks.SetPosition(10, 1, 1));
+    EXPECT_EQ(bookmarks.Count(), 8);
+    int32_t s = 0, l = 0;
+    for (int i = 0; i < 7; ++i) EXPECT_FALSE(bookmarks.GetPosition(i, s, l)) << i;
+    EXPECT_EQ(std::make_pair(s, l), std::make_pair(-1, -1));
+    EXPECT_TRUE(bookmarks.GetPosition(7, s, l));
+    EXPECT_EQ(std::make_pair(s, l), std::make_pair(3, 120));
     EXPECT_EQ(bookmarks.AddPosition(4, 44), 0);
     EXPECT_EQ(bookmarks.FindPosition(3, 120), 7);
     EXPECT_EQ(bookmarks.FindPosition(3, 12), -1);
@@ -287,25 +180,18 @@ TEST(PositionList, SlotsFillFreeSlotsFirstAndRespectTheLimit) {
     EXPECT_EQ(bookmarks.Count(), 8);
     EXPECT_EQ(bookmarks.FindPosition(4, 44), -1);
 
-    TPositionList full(2);
-    EXPECT_EQ(full.AddPosition(1, 1), 0);
-    EXPECT_EQ(full.AddPosition(1, 2), 1);
-    EXPECT_EQ(full.AddPosition(1, 3), -1);
-}
-
-TEST(PositionList, PopReturnsTheNewestPositionFirst) {
-    TPositionList history;
-    history.AddPosition(5, 200);
-    history.AddPosition(9, 1234567);
-    int32_t s = 0;
-    int32_t l = 0;
-    EXPECT_TRUE(history.PopPosition(s, l));
-    EXPECT_EQ(s, 9);
-    EXPECT_EQ(l, 1234567);
-    EXPECT_TRUE(history.PopPosition(s, l));
-    EXPECT_EQ(s, 5);
-    EXPECT_EQ(l, 200);
+    TPositionList history(2);
+    EXPECT_EQ(history.AddPosition(5, 200), 0);
+    EXPECT_EQ(history.AddPosition(9, 1234567), 1);
+    EXPECT_EQ(history.AddPosition(1, 3), -1);
+    for (const auto& [structure, line] : {std::make_pair(9, 1234567), std::make_pair(5, 200)}) {
+        EXPECT_TRUE(history.PopPosition(s, l));
+        EXPECT_EQ(std::make_pair(s, l), std::make_pair(structure, line));
+    }
     EXPECT_FALSE(history.PopPosition(s, l));
     EXPECT_EQ(s, -1);
     EXPECT_EQ(TPositionList::PositionKey(12, 340), "12/340");
 }
+
+}  // namespace
+}  // namespace lumorca::test

@@ -6,136 +6,113 @@
 namespace lumorca::test {
 namespace {
 
-TEST(StructureTree, ServiceListingNamesItsRootAfterTheLevelWord) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Service", "CUSTSVC"), "X = 1"});
-    EXPECT_EQ(a.Result.ComponentName, "Service");
-    EXPECT_EQ(DumpText(a.Result.Structure),
-              "Service CUSTSVC\t0\t0\t-1\t-1\t0\n"
-              "  Trigger EXEC\t3\t0\t1\t0\t3\n");
-    // The root of the cross-reference tree carries the form's caption.
-    EXPECT_EQ(a.Result.XRef.FirstRoot()->Caption, "Service CUSTSVC");
+struct TreeCase {
+    const char* Name;
+    std::vector<std::string> Body;
+    const char* Dump;
+    bool IgnoreErrf = false;
+};
+
+class StructureTree : public ::testing::TestWithParam<TreeCase> {};
+
+TEST_P(StructureTree, HasTheNodesOfTheListing) {
+    AnalysisSettings settings;
+    settings.IgnoreERRF = GetParam().IgnoreErrf;
+    EXPECT_EQ(DumpText(Analyse(GetParam().Body, settings).Result.Structure), GetParam().Dump);
 }
 
-TEST(StructureTree, FieldsAndEntitiesAppearOnceWithTheirTriggersSorted) {
-    const Analysed a = Analyse({
-        TriggerTitle("EXEC", "Form", "ORDERS"), "X = 1",
-        TriggerTitle("VALF", "Field", "ORDNR.ORDER.SALES"), "Y = 1",
-        TriggerTitle("DETF", "Field", "ORDNR.ORDER.SALES"), "Y = 2",
-        TriggerTitle("READ", "Entity", "ORDER.SALES"), "Z = 1",
-        TriggerTitle("LPMX", "Entity", "ADDRESS.SALES"),
-    });
-    EXPECT_EQ(DumpText(a.Result.Structure),
-              "Form ORDERS\t0\t0\t-1\t-1\t0\n"
-              "  Trigger EXEC\t3\t0\t1\t0\t3\n"
-              "  Entity ADDRESS\t1\t0\t-1\t-1\t1\n"
-              "    Trigger LPMX\t3\t0\t5\t12\t3\n"
-              "  Entity ORDER\t1\t0\t-1\t-1\t1\n"
-              "    Trigger READ\t3\t0\t4\t9\t3\n"
-              "    Field ORDNR.ORDER\t2\t0\t-1\t-1\t2\n"
-              "      Trigger DETF\t3\t0\t3\t6\t3\n"
-              "      Trigger VALF\t3\t0\t2\t3\t3\n");
-    EXPECT_EQ(a.Result.StructureStarts, (StructureStartList{0, 0, 3, 6, 9, 12}));
+INSTANTIATE_TEST_SUITE_P(Listings, StructureTree, ::testing::Values(
+    TreeCase{"ServiceRootIsNamedAfterTheLevelWord", {TriggerTitle("EXEC", "Service", "CUSTSVC"), "X = 1"},
+             "Service CUSTSVC\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n"},
+    TreeCase{"FieldsAndEntitiesOnceWithTheirTriggersSorted",
+             {TriggerTitle("EXEC", "Form", "ORDERS"), "X = 1", TriggerTitle("VALF", "Field", "ORDNR.ORDER.SALES"),
+              "Y = 1", TriggerTitle("DETF", "Field", "ORDNR.ORDER.SALES"), "Y = 2",
+              TriggerTitle("READ", "Entity", "ORDER.SALES"), "Z = 1", TriggerTitle("LPMX", "Entity", "ADDRESS.SALES")},
+             "Form ORDERS\t0\t0\t-1\t-1\t0\n"
+             "  Trigger EXEC\t3\t0\t1\t0\t3\n"
+             "  Entity ADDRESS\t1\t0\t-1\t-1\t1\n"
+             "    Trigger LPMX\t3\t0\t5\t12\t3\n"
+             "  Entity ORDER\t1\t0\t-1\t-1\t1\n"
+             "    Trigger READ\t3\t0\t4\t9\t3\n"
+             "    Field ORDNR.ORDER\t2\t0\t-1\t-1\t2\n"
+             "      Trigger DETF\t3\t0\t3\t6\t3\n"
+             "      Trigger VALF\t3\t0\t2\t3\t3\n"},
+    TreeCase{"EntriesAndOperationsUnderTheirTrigger",
+             {TriggerTitle("LPMX", "Form", "ORDERS"), Header("entry LP_B"), "X = 1", Header("entry lp_a"),
+              Header("partner operation GET"), Header("operation PUT")},
+             "Form ORDERS\t0\t0\t-1\t-1\t0\n"
+             "  Trigger LPMX\t3\t0\t1\t0\t3\n"
+             "    Entry LP_A\t4\t0\t3\t4\t4\n"
+             "    Entry LP_B\t4\t0\t2\t2\t4\n"
+             "    Operation GET\t4\t0\t4\t5\t5\n"
+             "    Operation PUT\t4\t0\t5\t6\t5\n"},
+    TreeCase{"TriggerOfAnotherComponentTypeUnderThePreviousTrigger",
+             {TriggerTitle("EXEC", "Form", "F"), TriggerTitle("INIT", "Report", "R")},
+             "Form F\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n    Trigger INIT\t3\t0\t2\t2\t3\n"},
+    TreeCase{"IgnoredErrfTriggerKeepsItsNode",
+             {TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X", TriggerTitle("EXEC", "Form", "F"), "B = 1"},
+             "Form F\t0\t0\t-1\t-1\t0\n  Trigger ERRF\t3\t0\t1\t0\t3\n  Trigger EXEC\t3\t0\t2\t4\t3\n", true}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(StructureLists, StartsEntriesAndEntityMenu) {
+    const Analysed a = Analyse({TriggerTitle("EXEC", "Service", "CUSTSVC"), TriggerTitle("READ", "Entity", "ORDER.S"),
+                                TriggerTitle("LPMX", "Entity", "ADDRESS.S"), Header("entry LP_B"), "X = 1",
+                                Header("entry lp_a"), Header("entry"), "Y = 1"});
+    EXPECT_EQ(a.Result.ComponentName, "Service");
+    // The root of the cross-reference tree carries the form's caption.
+    EXPECT_EQ(a.Result.XRef.FirstRoot()->Caption, "Service CUSTSVC");
+    // A header without a name records nothing.
+    EXPECT_EQ(a.Result.StructureStarts, (StructureStartList{0, 0, 2, 4, 6, 8}));
+    EXPECT_EQ(a.Result.EntryList, (Names{"LP_A", "LP_B"}));
     ASSERT_EQ(a.Result.EntityMenu.size(), 2u);
     EXPECT_EQ(a.Result.EntityMenu[0].Caption, "ADDRESS");
     EXPECT_EQ(a.Result.EntityMenu[0].Node->Caption, "Entity ADDRESS");
     EXPECT_EQ(a.Result.EntityMenu[1].Caption, "ORDER");
 }
 
-TEST(StructureTree, EntriesAndOperationsHangUnderTheirTrigger) {
-    const Analysed a = Analyse({
-        TriggerTitle("LPMX", "Form", "ORDERS"),
-        Header("entry LP_B"),
-        "X = 1",
-        Header("entry lp_a"),
-        Header("partner operation GET"),
-        Header("operation PUT"),
-    });
-    EXPECT_EQ(DumpText(a.Result.Structure),
-              "Form ORDERS\t0\t0\t-1\t-1\t0\n"
-              "  Trigger LPMX\t3\t0\t1\t0\t3\n"
-              "    Entry LP_A\t4\t0\t3\t4\t4\n"
-              "    Entry LP_B\t4\t0\t2\t2\t4\n"
-              "    Operation GET\t4\t0\t4\t5\t5\n"
-              "    Operation PUT\t4\t0\t5\t6\t5\n");
-    EXPECT_EQ(a.Result.EntryList, (std::vector<std::string>{"LP_A", "LP_B"}));
-}
-
-TEST(StructureTree, EntryListKeepsDuplicatesAndIsFilledEvenWithWarningsOnly) {
+TEST(StructureLists, EntryListKeepsDuplicatesAndIsFilledEvenWithWarningsOnly) {
     AnalysisSettings settings;
     settings.WarningsOnly = true;
-    const Analysed a = Analyse({TriggerTitle("LPMX", "Form", "F"), Header("entry LP_X"),
-                                "CALL LP_X", Header("entry LP_X")},
-                               settings);
-    EXPECT_EQ(a.Result.EntryList, (std::vector<std::string>{"LP_X", "LP_X"}));
-    // Warnings only: no entry definitions, no calls recorded.
-    EXPECT_EQ(XRef(a, {"Entries"}), nullptr);
+    const Analysed a = Analyse({TriggerTitle("LPMX", "Form", "F"), Header("entry LP_X"), "CALL LP_X",
+                                Header("entry LP_X")}, settings);
+    EXPECT_EQ(a.Result.EntryList, (Names{"LP_X", "LP_X"}));
+    EXPECT_EQ(XRef(a, {"Entries"}), nullptr);  // no entry definitions, no calls recorded
 }
 
-TEST(StructureTree, TriggerOfAnotherComponentTypeHangsUnderThePreviousTrigger) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), TriggerTitle("INIT", "Report", "R")});
-    EXPECT_EQ(DumpText(a.Result.Structure),
-              "Form F\t0\t0\t-1\t-1\t0\n"
-              "  Trigger EXEC\t3\t0\t1\t0\t3\n"
-              "    Trigger INIT\t3\t0\t2\t2\t3\n");
-}
-
-TEST(StructureTree, ShortTriggerTitleChangesNothing) {
-    ListingLines lines = {"Trigger <EXEC> from Form: F", std::string(78, '='),
-                          "Trigger <X> from", Numbered(1, "A = 1")};
+TEST(StructureLists, ShortTitleChangesNothingAndNoTitleGivesNoStructure) {
+    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), std::string(78, '='), "Trigger <X> from",
+                          Numbered(1, "A = 1")};
     const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
     EXPECT_EQ(DumpText(r.Structure), "Form F\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n");
-    // A = 1 still belongs to the EXEC trigger.
-    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "a"})), "3:3");
+    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "a"})), "3:3");  // still in the EXEC trigger
+    ListingLines untitled = {Numbered(1, "A = 1"), Numbered(2, "B = 2")};
+    const AnalysisResult none = AnalyzeListing(untitled, AnalysisSettings());
+    EXPECT_TRUE(none.Empty());
+    EXPECT_TRUE(none.XRef.Empty());
 }
 
-TEST(StructureTree, HeaderWithoutNameRecordsNothing) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), Header("entry"), "A = 1"});
-    EXPECT_EQ(a.Result.StructureStarts.size(), 2u);
-    EXPECT_TRUE(a.Result.EntryList.empty());
-}
-
-TEST(StructureTree, IgnoredErrfTriggerKeepsItsNodeButRecordsNothing) {
+TEST(StructureLists, IgnoredErrfTriggerRecordsNothing) {
     AnalysisSettings settings;
     settings.IgnoreERRF = true;
-    const Analysed a = Analyse({TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X",
-                                TriggerTitle("EXEC", "Form", "F"), "B = 1"},
-                               settings);
-    EXPECT_EQ(DumpText(a.Result.Structure),
-              "Form F\t0\t0\t-1\t-1\t0\n"
-              "  Trigger ERRF\t3\t0\t1\t0\t3\n"
-              "  Trigger EXEC\t3\t0\t2\t4\t3\n");
-    EXPECT_EQ(XRef(a, {"Other variable", "a"}), nullptr);
-    EXPECT_EQ(XRef(a, {"Entries"}), nullptr);
-    EXPECT_NE(XRef(a, {"Other variable", "b"}), nullptr);
-
+    const std::vector<std::string> body = {TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X",
+                                           TriggerTitle("EXEC", "Form", "F"), "B = 1"};
+    ExpectRefs(Analyse(body, settings), {{"a", "<none>"}, {"Entries|lp_x", "<none>"}, {"b", "6:3"}});
     settings.IgnoreERRF = false;
-    const Analysed b = Analyse({TriggerTitle("ERRF", "Form", "F"), "A = 1"}, settings);
-    EXPECT_NE(XRef(b, {"Other variable", "a"}), nullptr);
+    ExpectRefs(Analyse(body, settings), {{"a", "2:3"}});
 }
 
-TEST(StructureTree, ListingWithoutBannerKeepsTheFirstTriggersName) {
-    // The trigger title stands on line 0: structure 1 starts at line 0 and
-    // is named after its title, not "(top)".
+TEST(StructureLists, ListingWithoutBannerKeepsTheFirstTriggersName) {
+    // Structure 1 starts at line 0 and is named after its title, not "(top)".
     AnalysisSettings settings;
     settings.How2ShowXRef = 1;
     const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "NR = 1"}, settings);
     EXPECT_EQ(a.Result.StructureStarts, (StructureStartList{0, 0}));
-    const TreeNode* nr = XRef(a, {"Other variable", "nr"});
-    ASSERT_NE(nr, nullptr);
-    EXPECT_EQ(nr->Children.at(0)->Caption, "<EXEC> from Form: F [1]");
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Other variable", "nr"})), (Names{"<EXEC> from Form: F [1]"}));
 }
 
-TEST(StructureTree, TextWithoutTriggerTitleGivesNoStructure) {
-    ListingLines lines = {Numbered(1, "A = 1"), Numbered(2, "B = 2")};
-    const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
-    EXPECT_TRUE(r.Empty());
-    EXPECT_TRUE(r.XRef.Empty());
-}
-
-TEST(StructureTree, IgnoreEmptyLinesShortensTheListingAndRenumbers) {
-    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), "", Numbered(1, ""),
-                          Numbered(2, "A = 1"), "     3        ", Header("entry LP_X"),
-                          Numbered(5, "B = %\\"), "", Numbered(6, "C")};
+TEST(StructureLists, IgnoreEmptyLinesShortensTheListingAndRenumbers) {
+    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), "", Numbered(1, ""), Numbered(2, "A = 1"),
+                          "     3        ", Header("entry LP_X"), Numbered(5, "B = %\\"), "", Numbered(6, "C")};
     AnalysisSettings settings;
     settings.IgnoreEmptyLines = true;
     const AnalysisResult r = AnalyzeListing(lines, settings);
