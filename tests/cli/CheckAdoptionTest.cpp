@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <set>
 
 #include "CliRunner.h"
@@ -221,20 +220,11 @@ TEST_F(CheckBaseline, OnlyNewFindingsCountAfterEditsAboveThem) {
 TEST_F(CheckBaseline, FileIsSortedOneFindingALineAndRoundTrips) {
     ASSERT_EQ(Check(RulesLines(), {"--write-baseline=baseline.json"}).Status, 0);
     const std::string text = ReadFileBytes(dir.Path() + "/baseline.json");
-    const json baseline = json::parse(text);
-    const json& findings = baseline["findings"];
-    ASSERT_EQ(findings.size(), 15u);
-    EXPECT_EQ(SplitLines(text).size(), 15u + 5u);
-    std::vector<std::string> order;
-    for (const json& f : findings) {
-        EXPECT_EQ(f["file"], "orders.pro");
-        order.push_back(f["rule"].get<std::string>() + " " + f["symbol"].get<std::string>());
-    }
-    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
-    EXPECT_EQ(findings[0]["rule"], "argument-count");
+    // Sorted, one finding a line, the same file every time.
+    EXPECT_EQ(text, ReadFileBytes(DataFile("rules-baseline.json")));
+    const json findings = json::parse(text)["findings"];
 
-    // A fixed finding is absent; the others are unchanged, and a baseline
-    // written again is the same file.
+    // A fixed finding is absent; the others are unchanged.
     const Lines fixed = Replaced(RulesLines(), 18, "    16        ; fixed");
     CliRun run = Check(fixed, {"--baseline", "baseline.json", "--format", "sarif"});
     EXPECT_EQ(run.Status, 0);
@@ -253,8 +243,6 @@ TEST_F(CheckBaseline, FileIsSortedOneFindingALineAndRoundTrips) {
     dir.Write("sarif-baseline.json", run.Out);
     EXPECT_EQ(SarifValidation({dir.Path() + "/sarif-baseline.json"}), "");
 
-    ASSERT_EQ(Check(RulesLines(), {"--write-baseline", "again.json"}).Status, 0);
-    EXPECT_EQ(ReadFileBytes(dir.Path() + "/again.json"), text);
     // Written by hand: only what matching needs, escapes, no version.
     dir.Write("hand.json", "{\"findings\": [{\"file\": \"orders\\u002Epro\", \"fingerprint\": " +
                                findings[0]["fingerprint"].dump() + "}]}");
@@ -297,37 +285,14 @@ TEST_F(CheckBaseline, UnusableBaselineIsExitTwoWithOneLine) {
     EXPECT_EQ(ReadFileBytes(dir.Path() + "/b.json"), "");
 }
 
-TEST(CheckCiFormats, EveryFormatParses) {
+// The github and codeclimate forms are compared whole with checked files.
+TEST(CheckCiFormats, SarifNamesFilesRelativeToTheWorkingDirectory) {
     const std::string dataDir = std::string(LUMORCA_SOURCE_DIR) + "/tests/cli/data";
     auto check = [&](const std::string& format) {
         return RunProgram(LUMORCA_CLI, {"check", "--format", format, "rules.pro"}, dataDir).Out;
     };
     const json findings = json::parse(check("json"));
     ASSERT_EQ(findings.size(), 15u);
-
-    const Lines github = SplitLines(check("github"));
-    ASSERT_EQ(github.size(), findings.size());
-    const std::regex command(
-        "::(error|warning|notice) file=rules\\.pro,line=[0-9]+,title=[a-z-]+::[^\\r\\n]+");
-    for (size_t i = 0; i < github.size(); ++i) {
-        EXPECT_TRUE(std::regex_match(github[i], command)) << github[i];
-        EXPECT_NE(github[i].find(",line=" + std::to_string(findings[i]["line"].get<int>()) + ","),
-                  std::string::npos);
-    }
-
-    const json climate = json::parse(check("codeclimate"));
-    ASSERT_EQ(climate.size(), findings.size());
-    std::set<std::string> fingerprints;
-    for (size_t i = 0; i < climate.size(); ++i) {
-        const json& issue = climate[i];
-        EXPECT_EQ(issue["check_name"], findings[i]["rule"]);
-        EXPECT_EQ(issue["description"], findings[i]["message"]);
-        EXPECT_EQ(issue["location"]["path"], "rules.pro");
-        EXPECT_EQ(issue["location"]["lines"]["begin"], findings[i]["line"]);
-        EXPECT_TRUE(std::set<std::string>({"info", "major", "critical"}).count(issue["severity"]));
-        fingerprints.insert(issue["fingerprint"].get<std::string>());
-    }
-    EXPECT_EQ(fingerprints.size(), climate.size());
 
     // Relative names: relative URIs on SRCROOT, the working directory.
     const std::string relative = check("sarif");

@@ -1,9 +1,17 @@
-# Runs lumorca-cli with ARGS (separated by "|") and compares its standard
-# output byte for byte with the file EXPECTED; with DOT set, also lets
-# Graphviz read the output when it is installed.
+# Runs lumorca-cli with ARGS (separated by "|") in WORKDIR and compares its
+# standard output byte for byte with the file EXPECTED; the exit status must be
+# STATUS (0 unless given). With DOT set, also lets Graphviz read the output
+# when it is installed.
 string(REPLACE "|" ";" args "${ARGS}")
-execute_process(COMMAND ${EMULATOR} ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
+if(NOT DEFINED STATUS)
+  set(STATUS 0)
+endif()
+if(NOT WORKDIR)
+  set(WORKDIR .)
+endif()
+execute_process(COMMAND ${EMULATOR} ${CLI} ${args} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status
+  WORKING_DIRECTORY ${WORKDIR})
+if(NOT status EQUAL STATUS)
   message(FATAL_ERROR "lumorca-cli ${ARGS} ended with ${status}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT} ${EXPECTED}
