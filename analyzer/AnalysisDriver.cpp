@@ -395,11 +395,15 @@ public:
             }
             observer_.ProgressPosition(ProgressValue(k));
         }
+        std::vector<int32_t>().swap(ownNumbers_);  // only the captions need them
     }
 
     // The findings of every symbol, in the order of the tree.
     std::vector<FindingRecord> Findings() const {
         std::vector<FindingRecord> findings;
+        // Mostly one finding a symbol or none; growing by doubling would
+        // hold the old and the new buffer at the peak of the analysis.
+        findings.reserve(symbols_.size());
         for (size_t i = 0; i < symbols_.size(); ++i) {
             const Symbol& symbol = state_.Symbols[symbols_[i].SymbolIndex];
             const TreeNode* node = symbols_[i].Node;
