@@ -43,6 +43,16 @@ void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
     observer.ProgressVisible(false);
 }
 
+// The tables the parse and the rework look names up in; the cross-reference
+// tree is built without them, so they go before it to keep the peak low.
+void FreeLookupTables(AnalysisState& state) {
+    std::unordered_map<std::string, uint32_t>().swap(state.SymbolIndex);
+    NameSet().swap(state.DeclaredParams);
+    NameSet().swap(state.DeclaredLocals);
+    std::unordered_map<std::string, std::vector<std::string>>().swap(state.FieldEntities);
+    std::unordered_map<std::string, TreeNode*>().swap(state.FirstChildByCaption);
+}
+
 // Phase 2: every line once; continued lines make one statement.
 void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
     ListingLines& lines = state.Lines;
@@ -385,11 +395,15 @@ public:
             }
             observer_.ProgressPosition(ProgressValue(k));
         }
+        std::vector<int32_t>().swap(ownNumbers_);  // only the captions need them
     }
 
     // The findings of every symbol, in the order of the tree.
     std::vector<FindingRecord> Findings() const {
         std::vector<FindingRecord> findings;
+        // Mostly one finding a symbol or none; growing by doubling would
+        // hold the old and the new buffer at the peak of the analysis.
+        findings.reserve(symbols_.size());
         for (size_t i = 0; i < symbols_.size(); ++i) {
             const Symbol& symbol = state_.Symbols[symbols_[i].SymbolIndex];
             const TreeNode* node = symbols_[i].Node;
@@ -512,6 +526,7 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     // Rework of the symbol table
     observer.TaskChanged(TextWorkingOnXRef);
     const size_t removed = Rework(state).Run();
+    FreeLookupTables(state);
 
     // Sorting
     char info[64];

@@ -82,18 +82,20 @@ enum TreeStateImage : int {
     StateImageWarning = 1,  // the warning mark, set from the analysis' findings
 };
 
+// Members ordered so that no padding is left between them: a large
+// listing has hundreds of thousands of nodes.
 struct TreeNode {
     std::string Caption;  // Latin-1
+    TreeNode* Parent = nullptr;
+    NodeList Children;
+    NodeRecord Record;
+    int Row = 0;  // position among the parent's children (or among the roots)
     int Image = 0;
     int SelectedImage = 0;
     int StateImage = StateImageNone;
     NodeRole Role = NodeRole::Plain;
     bool HasRecord = false;
-    NodeRecord Record;
     bool Expanded = false;  // the state the view should show after a rebuild
-    TreeNode* Parent = nullptr;
-    int Row = 0;  // position among the parent's children (or among the roots)
-    NodeList Children;
 
     bool HasWarningMark() const { return StateImage == StateImageWarning; }
 
