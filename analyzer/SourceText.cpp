@@ -184,7 +184,8 @@ StructureView ComputeStructureView(const ListingLines& lines, const StructureSta
     // The prelude is never an entry, even when a title stands on line 0.
     if (structure > 0 && view.TopLine < static_cast<int32_t>(lines.size())) {
         const std::string& header = lines[static_cast<size_t>(view.TopLine)];
-        if (IsEntryOrOperationHeader(StructureName(lines, starts, structure).Kind)) {
+        const int kind = StructureName(lines, starts, structure).Kind;
+        if (IsEntryOrOperationHeader(kind)) {
             // Comment lines right above an entry describe it.
             while (view.TopLine > 0) {
                 const std::string above =
@@ -194,7 +195,9 @@ StructureView ComputeStructureView(const ListingLines& lines, const StructureSta
                 ++view.LeadInRows;
             }
             view.IsEntry = true;
-            view.EntryName = LowerCase(NthWord(header, 3));
+            // A qualifier word in front ("partner operation X") moves the name one word on.
+            const int nameWord = kind == HeaderQualifiedOperation ? 4 : 3;
+            view.EntryName = LowerCase(NthWord(header, nameWord));
         }
     }
     return view;

@@ -119,7 +119,7 @@ TEST(StructureView, EntriesTakeTheirCommentLinesAboveAsLeadIn) {
     ListingLines lines = SampleListing();
     EXPECT_EQ(View(lines, kStarts, 2), "3 2 6 entry lp_build_header");
     EXPECT_EQ(View(lines, kStarts, 1), "1 0 4");
-    EXPECT_EQ(View(lines, kStarts, 4).rfind("9 0 10 entry", 0), 0u);
+    EXPECT_EQ(View(lines, kStarts, 4), "9 0 10 entry get_data");  // the qualifier is not the name
     EXPECT_EQ(View(lines, kStarts, 0), "0 0 0");
     // Only the header word makes an entry, in any case.
     lines[7] = "Trigger <CROC> from Entity: entry_operation.SALES";
