@@ -257,18 +257,6 @@ TEST(CallTree, RebuildingForTheShownCaptionChangesNothing) {
     EXPECT_EQ(tree.FirstRoot()->Children.size(), 4u);
 }
 
-TEST(CallTreeText, DotEscapesLabelsAndPointsFromCallerToCallee) {
-    const Listing l("E:LP_\"A\\B\xe4 C:LP_C T:EXEC C:LP_\"A\\B\xe4");
-    const std::string label = "  n0 [label=\"entry LP_\\\"A\\\\B\xc3\xa4\"];\n";
-    std::ostringstream from, calling;
-    EXPECT_TRUE(WriteCallTreeDot(from, l.Graph(From), "LP_\"A\\B\xe4"));
-    EXPECT_EQ(from.str(), "digraph calls {\n  node [shape=box];\n  edge [dir=back];\n" + label +
-                              "  n1 [label=\"<EXEC> from Form: F\"];\n  n0 -> n1;\n}\n");
-    EXPECT_TRUE(WriteCallTreeDot(calling, l.Graph(Calls), "LP_\"A\\B\xe4"));
-    EXPECT_EQ(calling.str(), "digraph calls {\n  node [shape=box];\n" + label +
-                                 "  n1 [label=\"entry LP_C 2\"];\n  n0 -> n1;\n}\n");
-}
-
 TEST(CallTreeText, EdgesJoinEachNodeToItsParentAndTheCapEndsTheGraph) {
     std::ostringstream dot;
     EXPECT_TRUE(WriteCallTreeDot(dot, Listing(Chain(4)).Graph(Calls), "LP_1"));

@@ -39,69 +39,6 @@ TEST(ExampleListing, IsARecognisedListingWithCrLfLineEnds) {
     EXPECT_EQ(SplitClipboardText(bytes), lines);  // pasted instead of opened, it reads the same
 }
 
-// Each line is one of the kinds a listing has, and the numbers run on
-// within a trigger, header lines included.
-TEST(ExampleListing, LinesFollowTheListingLayout) {
-    const ListingLines lines = ReadListingFile(kExample, LanguageEnglish);
-    int expected = 0, triggers = 0, headers = 0, messages = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        SCOPED_TRACE("line " + std::to_string(i) + ": " + line);
-        if (line.rfind("Trigger <", 0) == 0) {
-            ++triggers;
-            EXPECT_EQ(StructureLineKind(line), 1);
-            EXPECT_EQ(NthWord(line, 3), "from");
-            ASSERT_LT(i + 1, lines.size());
-            EXPECT_EQ(lines[i + 1], std::string(78, '='));
-            expected = 1;
-        } else if (IsListingLine(line)) {
-            EXPECT_EQ(std::stoi(line.substr(0, 6)), expected++);
-            EXPECT_TRUE(line[7] == ' ' || (line[7] >= '1' && line[7] <= '9'));
-            EXPECT_EQ(line.substr(8, 6), "      ");
-        } else if (line.rfind("******", 0) == 0) {
-            ++headers;
-            ++expected;
-            EXPECT_EQ(line.substr(6, 8), "        ");
-            const int kind = StructureLineKind(ListingLineText(line, false, false));
-            EXPECT_TRUE(kind >= 2 && kind <= 4);
-        } else if (line.rfind("INFO: ", 0) == 0 || line.rfind("WARNING: ", 0) == 0 || line.rfind("ERROR: ", 0) == 0) {
-            ++messages;
-        } else {
-            EXPECT_TRUE(line.empty() || line == std::string(78, '='));
-        }
-    }
-    EXPECT_GE(triggers, 10);
-    EXPECT_GE(headers, 6);
-    EXPECT_EQ(messages, 3);
-}
-
-// The continued statements join as the analysis joins them: the string
-// that runs over a line end is one token, and nothing stays open.
-TEST(ExampleListing, ContinuedLinesJoin) {
-    const ListingLines lines = ReadListingFile(kExample, LanguageEnglish);
-    Tokenizer tokenizer;
-    TokenList tokens;
-    int continued = 0;
-    bool joinedString = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (!tokens.empty() && tokens.back().Text == "%\\") {
-            tokens.pop_back();
-            ++continued;
-        } else {
-            tokens.clear();
-        }
-        tokenizer.TokenizeLine(tokens, ListingLineText(lines[i], true, true), static_cast<int32_t>(i), false);
-        for (const Token& token : tokens) {
-            const std::string& t = token.Text;
-            joinedString |= !t.empty() && t.front() == '"' && t.find("MORE THAN") != std::string::npos &&
-                            t.find("THE FORM CAN SHOW\"") != std::string::npos;
-        }
-    }
-    EXPECT_EQ(continued, 2);
-    EXPECT_TRUE(joinedString);
-    EXPECT_FALSE(tokenizer.InOpenString);
-}
-
 TEST(EmptyLines, DroppedExactlyWhenShortAndBlankFirst) {
     for (const char* dropped : {"", "     3        ", "\t", "      "}) {
         EXPECT_TRUE(IsDroppedEmptyLine(dropped)) << dropped;

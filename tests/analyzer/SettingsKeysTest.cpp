@@ -99,18 +99,5 @@ TEST(SettingsKeys, ValuesAreCheckedAgainstWhatTheKeyAllows) {
     }
 }
 
-TEST(SettingsKeys, RangesForEveryReaderOfTheStore) {
-    const auto range = [](std::string_view key) {
-        const auto r = RangeOfSetting(key);
-        return r ? std::to_string(r->Low) + ".." + std::to_string(r->High) : "none";
-    };
-    EXPECT_EQ(range("Language"), "0..1");
-    EXPECT_EQ(range("how2showxref"), "0..2");
-    EXPECT_EQ(range("SortCalls"), "0..1");
-    EXPECT_EQ(range("AutoSize"), "0..1");
-    EXPECT_EQ(range("MarkSuspLabelEx"), "none");
-    EXPECT_EQ(range("Nothing"), "none");
-}
-
 }  // namespace
 }  // namespace lumorca

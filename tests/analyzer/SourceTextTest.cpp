@@ -39,10 +39,6 @@ const ShowCase kShown[] = {
     {"UntilOutdents", Numbered(5, "until ($1 > 2)", '3'), "        until ($1 > 2)"},
     {"UnitAtMostEight", Numbered(5, "until ($1 > 2)", '3'), std::string(16, ' ') + "until ($1 > 2)", false,
      true, false, true, 10},
-    {"ContinuationIndentsDeeper", Numbered(4, "2)", '1'), "            2)", false, true, false, true, 4,
-     Numbered(3, "  call LP_X(1, %\\", '1')},
-    {"OwnBlanksWithoutAutoIndent", Numbered(3, "  call LP_X(1, %\\", '1'), "  call LP_X(1, %\\", false, true,
-     false, false},
     {"NonDigitLevelIsLevelZero", Numbered(7, "  return", '-'), "return"},
     {"HeaderLosesItsPrefix", Header("entry LP_BUILD_HEADER"), "entry LP_BUILD_HEADER"},
     {"MessageStaysWhole", "WARNING: 1032 - Field video attributes", "WARNING: 1032 - Field video attributes"},
@@ -52,11 +48,7 @@ const ShowCase kShown[] = {
     {"LeadingTab", "\tA", "        A", false, true, false, false},
     {"InnerTab", "abc\tB", "abc     B", false, true, false, false},
     {"TabBeforeALongTail", "ab\t" + kLong, "ab      " + kLong, false, true, false, false},
-    {"StripDropsTheMarkAndTheBlanksBeforeIt", Numbered(1, "message \"a\"   %\\"), "message \"a\"", true},
-    {"WithoutStripTheMarkStays", Numbered(1, "message \"a\"   %\\"), "message \"a\"   %\\"},
-    // Lower case leaves literals and trailing comments alone.
-    {"LowerKeepsLiteralAndComment", Numbered(1, "MESSAGE \"Hello World\" ; Say HELLO"),
-     "message \"Hello World\" ; Say HELLO", false, true, true},
+    // Lower case leaves literals and trailing comments alone (the show golden files have more).
     {"LowerWholeLineComment", Numbered(2, "; Whole LINE Comment"), "; whole line comment", false, true, true},
     {"LowerMixedQuotes", Numbered(3, "SET A = \"It's\" + 'MiXed' + B"), "set a = \"It's\" + 'MiXed' + b", false,
      true, true},
