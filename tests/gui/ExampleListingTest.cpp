@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QAbstractItemModelTester>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 
 #include "GuiTestSupport.h"
@@ -11,6 +13,7 @@
 #include "TestRegistry.h"
 #include "analyzer/LineModel.h"
 #include "app/TreeModel.h"
+#include "texts/Texts.h"
 
 using namespace lumorca;
 using namespace lumorca::gui;
@@ -36,11 +39,7 @@ class ExampleListingTest : public QObject {
 private slots:
     void init() {
         main_ = StartMain(sandbox_, messages_);
-        main_->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings,
-                             AnalysisObserver* observer, TraceSink* trace) {
-            return AnalyzeListing(lines, settings, observer, trace);
-        };
-        main_->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+        LoadExample(*main_);
         QVERIFY(messages_.Boxes.empty());
     }
     void cleanup() { main_.reset(); }
@@ -54,7 +53,7 @@ private slots:
         QVERIFY(locals);
         QCOMPARE(locals->Caption, std::string("Local variables"));
         QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
-        QVERIFY(XRefOutlineOf(main_.get())->isExpanded(ModelOf(XRefOutlineOf(main_.get()))->IndexOf(locals)));
+        QVERIFY(IsExpanded(XRefOutlineOf(main_.get()), locals));
         QCOMPARE(main_->MdiArea->activeSubWindow(), main_->XRefWin);
         // Selecting a group moves nothing.
         QCOMPARE(main_->CurrentStructure, entry);
@@ -67,12 +66,11 @@ private slots:
 
     void TheCallWindowFollowsSelectorAndDirection() {
         main_->toggleWin(main_->CallWin, true);
-        auto* calls = Control<QTreeView>(main_.get(), "CallOutline");
+        QTreeView* calls = CallOutlineOf(main_.get());
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
         const TreeNode* root = RootOf(calls);
-        QVERIFY(root);
+        QVERIFY(root && !root->Children.empty());
         QCOMPARE(root->Caption, std::string("entry LP_CALC_TOTAL"));
-        QVERIFY(!root->Children.empty());
         QVERIFY(IsExpanded(calls, root));
         const std::string firstCaller = root->Children.front()->Caption;
 
@@ -93,19 +91,46 @@ private slots:
     void ExpandAndCollapseTheWholeCallTree() {
         main_->toggleWin(main_->CallWin, true);
         main_->Options().ExpandCallTree = false;
-        auto* calls = Control<QTreeView>(main_.get(), "CallOutline");
+        QTreeView* calls = CallOutlineOf(main_.get());
         QAbstractItemModelTester tester(calls->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_FORMAT_AMOUNT"));
         const TreeNode* root = RootOf(calls);
         QVERIFY(root && !root->Children.empty());
         Control<QAction>(main_.get(), "MenuItemExpandCalltree")->trigger();
         root = RootOf(calls);
-        for (const TreeNode* child : root->Children) {
-            if (!child->Children.empty()) QVERIFY(IsExpanded(calls, child));
-        }
+        for (const TreeNode* child : root->Children) QVERIFY(child->Children.empty() || IsExpanded(calls, child));
         Control<QAction>(main_.get(), "MenuItemCollapseCalltree")->trigger();
         QVERIFY(IsExpanded(calls, root));
         for (const TreeNode* child : root->Children) QVERIFY(!IsExpanded(calls, child));
+    }
+    // The categories, the XRef pop-up that lists them and the hints of
+    // buttons without text follow a language switch; Find is no toggle.
+    void CategoriesPopupAndHintsFollowTheLanguage() {
+        auto categories = [this] {
+            QStringList captions;
+            for (const TreeNode* node : main_->Analysis.XRef.FirstRoot()->Children)
+                captions << ModelOf(XRefOutlineOf(main_.get()))->IndexOf(node).data().toString();
+            for (QAction* item : PopupmenuXRefOf(main_.get())->actions()) captions << QStringLiteral("menu ") + item->text();
+            return captions;
+        };
+        const QList<QAction*> items = PopupmenuXRefOf(main_.get())->actions();
+        QVERIFY(items.size() > 2 && items.front()->isCheckable() && !items.back()->isCheckable());
+        QVERIFY(categories().contains(QStringLiteral("Local variables")));
+        for (int language : {0, 1}) {
+            main_->Options().Language = language;
+            main_->ApplyOptions();
+            const QString locals = language == 0 ? QStringLiteral("Lokale Variable") : QStringLiteral("Local variables");
+            QCOMPARE(categories().count(locals), 1);
+            QCOMPARE(categories().count(QStringLiteral("menu ") + locals), 1);
+            QCOMPARE(main_->ActionCallWin->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
+            for (QToolBar* bar : main_->findChildren<QToolBar*>()) {
+                for (QAction* action : bar->actions()) {
+                    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+                    if (button != nullptr && !action->isSeparator() && button->isVisible())
+                        QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->objectName()));
+                }
+            }
+        }
     }
 };
 

@@ -18,14 +18,6 @@ using namespace lumorca::gui::test;
 
 namespace {
 
-const TreeNode* Find(const Tree& tree, const std::string& caption) {
-    const TreeNode* found = nullptr;
-    tree.ForEach([&](const TreeNode* node) {
-        if (found == nullptr && node->Caption == caption) found = node;
-    });
-    return found;
-}
-
 // Focus that comes back to a tree by itself shows nothing again.
 class FocusReturnTest : public QObject {
     Q_OBJECT
@@ -43,12 +35,11 @@ private slots:
         // The structure tree on the first trigger, the view moved on from
         // there by a reference of the XRef tree.
         StrukturOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        StrukturOutlineOf(main_.get())->setCurrentIndex(
-            ModelOf(StrukturOutlineOf(main_.get()))->IndexOf(Find(main_->Analysis.Structure, "<EXEC>")));
-        const TreeNode* lpB = Find(main_->Analysis.XRef, "lp_b");
+        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysis.Structure, "<EXEC>"));
+        const TreeNode* lpB = FindNode(main_->Analysis.XRef, "lp_b");
         QVERIFY(lpB);
         XRefOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        XRefOutlineOf(main_.get())->setCurrentIndex(ModelOf(XRefOutlineOf(main_.get()))->IndexOf(lpB->Children.front()));
+        Select(XRefOutlineOf(main_.get()), lpB->Children.front());
         QCOMPARE(main_->CurrentStructure, 3);
         main_->SourceGrid->SetRow(2);
     }
@@ -94,8 +85,8 @@ private slots:
 
         // The user's own click into the tree shows its node.
         main_->SourceGrid->setFocus(Qt::MouseFocusReason);
-        QTest::mouseClick(StrukturOutlineOf(main_.get())->viewport(), Qt::LeftButton, {},
-                          StrukturOutlineOf(main_.get())->visualRect(StrukturOutlineOf(main_.get())->currentIndex()).center());
+        QTreeView* tree = StrukturOutlineOf(main_.get());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(tree->currentIndex()).center());
         QCOMPARE(main_->CurrentStructure, 1);
     }
 };

@@ -5,6 +5,7 @@
 #include <QUuid>
 
 #include "ListingText.h"
+#include "analyzer/Analysis.h"
 #include "analyzer/LineModel.h"
 
 namespace lumorca::gui::test {
@@ -35,6 +36,36 @@ std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& mes
         QApplication::processEvents();
     }
     return main;
+}
+
+QString TStarted::Load(const std::vector<std::string>& lines, const QString& name) {
+    const QString path = Sandbox.Write(name, lines);
+    Main->LoadFile(path);
+    return path;
+}
+
+void UseRealAnalysis(TMain& main) {
+    main.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
+                       TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); };
+}
+
+void LoadExample(TMain& main) {
+    UseRealAnalysis(main);
+    main.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+const TreeNode* FindNode(const Tree& tree, const std::string& caption) {
+    const TreeNode* found = nullptr;
+    tree.ForEach([&](const TreeNode* node) {
+        if (found == nullptr && node->Caption == caption) found = node;
+    });
+    return found;
 }
 
 std::vector<std::string> SmallListing(int padding) {

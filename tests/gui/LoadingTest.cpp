@@ -13,8 +13,8 @@
 #endif
 
 #include "GuiTestSupport.h"
-#include "WindowControls.h"
 #include "TestRegistry.h"
+#include "WindowControls.h"
 
 using namespace lumorca;
 using namespace lumorca::gui;
@@ -22,248 +22,208 @@ using namespace lumorca::gui::test;
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
+const QString NotAListing = QStringLiteral("Code is not an Corvane listing");
 
 class LoadingTest : public QObject {
     Q_OBJECT
 private slots:
     void ALoadedFileIsShownAndNamedInTheTitle() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        const QString file = sandbox.Write(QStringLiteral("orders.pro"), SmallListing());
-        main->LoadFile(file);
-        QVERIFY(messages.Boxes.empty());
-        QCOMPARE(main->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
-        QVERIFY(main->MemoInfo->toPlainText().startsWith(
+        TStarted w;
+        const QString file = w.Load(SmallListing());
+        QVERIFY(w.Messages.Boxes.empty());
+        QCOMPARE(w->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
+        QVERIFY(w->MemoInfo->toPlainText().startsWith(
             QStringLiteral("%1 lines read from file %2").arg(SmallListing().size()).arg(file)));
         // The first structure below the root is shown.
-        QCOMPARE(main->CurrentStructure, 1);
-        QCOMPARE(main->CurrentLine(), 0);
-        QVERIFY(main->ActionPrev->isEnabled());
-        QVERIFY(!main->ActionSave->isEnabled());
-        QVERIFY(!main->Loading);
-        QCOMPARE(main->OptionWin->History[0], file);
+        QCOMPARE(w->CurrentStructure, 1);
+        QCOMPARE(w->CurrentLine(), 0);
+        QVERIFY(!w->ActionSave->isEnabled());
         // A separator, then one numbered entry per file.
-        QCOMPARE(main->MenuItemFileList->actions().size(), 2);
-        QVERIFY(main->MenuItemFileList->actions().front()->isSeparator());
-        QCOMPARE(main->MenuItemFileList->actions()[1]->text(), QStringLiteral("&1 ") + file);
-        QCOMPARE(Control<QComboBox>(main.get(), "ComboBoxEntryList")->count(), 2);
+        const QList<QAction*> recent = w->MenuItemFileList->actions();
+        QCOMPARE(recent.size(), 2);
+        QVERIFY(recent.front()->isSeparator());
+        QCOMPARE(recent[1]->text(), QStringLiteral("&1 ") + file);
+        QCOMPARE(Control<QComboBox>(w.Main.get(), "ComboBoxEntryList")->count(), 2);
     }
 
-    void ANonListingKeepsThePreviousListing() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        const QString good = sandbox.Write(QStringLiteral("good.pro"), SmallListing());
-        main->LoadFile(good);
-        main->ActionNextExecute();
-        const auto linesBefore = main->ListingLines_;
-
+    // What cannot be read as a listing leaves the one shown as it was.
+    void AFileThatIsNoListingKeepsThePreviousOne_data() {
+        QTest::addColumn<QByteArray>("content");  // empty: no file at all
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<bool>("unreadable");
         // The title line stands in line 6: not found by the recognition.
-        const QString late = sandbox.Write(QStringLiteral("late.pro"),
-                                           {"a", "b", "c", "d", "e", "Trigger <EXEC> from Form: X", "f"});
-        main->LoadFile(late);
-        QCOMPARE(messages.LastText(), QStringLiteral("Code is not an Corvane listing"));
-        QCOMPARE(main->ListingFileName, good);
-        QCOMPARE(main->ListingLines_, linesBefore);
-        QCOMPARE(main->CurrentStructure, 2);
-
-        const QString binary = sandbox.Path(QStringLiteral("binary.pro"));
-        QFile file(binary);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("\x00\x01\x02\xff\xfe", 5).repeated(200));
-        file.close();
-        main->LoadFile(binary);
-        QCOMPARE(messages.LastText(), QStringLiteral("Code is not an Corvane listing"));
-
-        main->LoadFile(sandbox.Path(QStringLiteral("missing.pro")));
-        QCOMPARE(messages.LastText(),
-                 QStringLiteral("Coudn't read file %1").arg(sandbox.Path(QStringLiteral("missing.pro"))));
-        QCOMPARE(main->ListingFileName, good);
-        QVERIFY(main->SourceGrid->isVisible());
-
+        QTest::newRow("late title") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nTrigger <EXEC> from Form: X\r\nf\r\n")
+                                    << false << false;
+        QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe", 5).repeated(200) << false << false;
+        QTest::newRow("missing") << QByteArray() << false << true;
 #ifndef Q_OS_WIN
-        // A FIFO is refused without waiting for a writer.
-        const QString fifo = sandbox.Path(QStringLiteral("listing.fifo"));
-        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        main->LoadFile(fifo);
-        QCOMPARE(messages.LastText(), QStringLiteral("Coudn't read file %1").arg(fifo));
-        QCOMPARE(main->ListingFileName, good);
+        // Refused without waiting for a writer.
+        QTest::newRow("fifo") << QByteArray() << true << true;
 #endif
+    }
+    void AFileThatIsNoListingKeepsThePreviousOne() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, fifo);
+        QFETCH(bool, unreadable);
+        TStarted w;
+        const QString good = w.Load(SmallListing());
+        w->ActionNextExecute();
+        const auto linesBefore = w->ListingLines_;
+        const QString bad = w.Sandbox.Path(QStringLiteral("bad.pro"));
+        if (fifo) {
+#ifndef Q_OS_WIN
+            QCOMPARE(mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
+#endif
+        } else if (!content.isEmpty()) {
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        w->LoadFile(bad);
+        QCOMPARE(w.Messages.LastText(), unreadable ? QStringLiteral("Coudn't read file %1").arg(bad) : NotAListing);
+        QCOMPARE(w->ListingFileName, good);
+        QCOMPARE(w->ListingLines_, linesBefore);
+        QCOMPARE(w->CurrentStructure, 2);
+        QVERIFY(w->SourceGrid->isVisible());
     }
 
     void TheSameFileAgainAsksAndCancelKeepsTheAnalysis() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        const QString file = sandbox.Write(QStringLiteral("Orders.pro"), SmallListing());
-        main->LoadFile(file);
-        main->ActionNextExecute();
-        messages.Answers = {TAnswer::Cancel};
-        main->ActionReloadExecute();
-        QCOMPARE(messages.Boxes.size(), size_t(1));
-        QCOMPARE(messages.LastText(), QStringLiteral("Reopen file %1 ? ").arg(file));
-        QCOMPARE(main->CurrentStructure, 2);
+        TStarted w;
+        const QString file = w.Load(SmallListing(), QStringLiteral("Orders.pro"));
+        w->ActionNextExecute();
+        w->ActionReloadExecute();  // no answer: Cancel
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Reopen file %1 ? ").arg(file));
+        QCOMPARE(w->CurrentStructure, 2);
 
         // Yes: read again, and back to the structure and row shown before.
-        main->SourceGrid->SetRow(2);
-        messages.Answers = {TAnswer::Yes};
-        main->ActionReloadExecute();
-        QCOMPARE(messages.Boxes.size(), size_t(2));
-        QCOMPARE(main->OptionWin->LastTrigger, QStringLiteral("entry LP_A"));
-        QCOMPARE(main->CurrentStructure, 2);
-        QCOMPARE(main->SourceGrid->Row(), 2);
+        w->SourceGrid->SetRow(2);
+        w.Messages.Answers = {TAnswer::Yes};
+        w->ActionReloadExecute();
+        QCOMPARE(w.Messages.Boxes.size(), size_t(2));
+        QCOMPARE(w->OptionWin->LastTrigger, QStringLiteral("entry LP_A"));
+        QCOMPARE(w->CurrentStructure, 2);
+        QCOMPARE(w->SourceGrid->Row(), 2);
     }
 
-    void APasteOfFourLinesIsNeverAListing() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->ClipboardText = [] { return std::string("Trigger <EXEC> from Form: X\r\na\r\nb\r\nc\r\n"); };
-        main->ActionPasteExecute();
-        QCOMPARE(messages.LastText(), QStringLiteral("Code is not an Corvane listing"));
-        QVERIFY(main->ListingFileName.isEmpty());
-        QVERIFY(!main->HasListing());
-
-        main->ClipboardText = [] { return std::string(); };
-        main->ActionPasteExecute();
-        QCOMPARE(messages.LastText(), QStringLiteral("Code is not an Corvane listing"));
+    void APasteOfFourLinesOrNothingIsNeverAListing() {
+        TStarted w;
+        for (const char* text : {"Trigger <EXEC> from Form: X\r\na\r\nb\r\nc\r\n", ""}) {
+            w->ClipboardText = [text] { return std::string(text); };
+            w->ActionPasteExecute();
+            QCOMPARE(w.Messages.LastText(), NotAListing);
+            QVERIFY(!w->HasListing());
+        }
     }
 
     void APastedListingCanBeSavedAndAsksBeforeItIsReplaced() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
+        TStarted w;
         // Line feeds alone, as a clipboard on this system holds them.
         std::string text = Joined(SmallListing());
         text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-        main->ClipboardText = [text] { return text; };
-        main->ActionPasteExecute();
-        QVERIFY(messages.Boxes.empty());
-        QCOMPARE(main->ListingFileName, QStringLiteral("(Paste)"));
-        QVERIFY(main->ActionSave->isEnabled());
-        QCOMPARE(main->MemoInfo->toPlainText().section(QLatin1Char('\n'), 0, 0),
+        w->ClipboardText = [text] { return text; };
+        w->ActionPasteExecute();
+        QVERIFY(w.Messages.Boxes.empty());
+        QCOMPARE(w->ListingFileName, QStringLiteral("(Paste)"));
+        QVERIFY(w->ActionSave->isEnabled());
+        QCOMPARE(w->MemoInfo->toPlainText().section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("%1 lines read from Pastebuffer").arg(SmallListing().size()));
 
-        // Replacing it asks; Cancel keeps it.
-        const QString other = sandbox.Write(QStringLiteral("other.pro"), SmallListing(2));
-        messages.Answers = {TAnswer::Cancel};
-        main->LoadFile(other);
-        QCOMPARE(messages.LastText(), QStringLiteral("Save Proc-Listing ? "));
-        QCOMPARE(main->ListingFileName, QStringLiteral("(Paste)"));
-
-        // Yes, but the save dialog is cancelled: still kept.
-        messages.Answers = {TAnswer::Yes};
-        main->SaveFileName = [](const QString&, QString&) { return QString(); };
-        main->LoadFile(other);
-        QCOMPARE(main->ListingFileName, QStringLiteral("(Paste)"));
-
+        // Replacing it asks; Cancel keeps it, and so does Yes with the save
+        // dialog cancelled.
+        const QString other = w.Sandbox.Write(QStringLiteral("other.pro"), SmallListing(2));
+        w->LoadFile(other);
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Save Proc-Listing ? "));
+        w.Messages.Answers = {TAnswer::Yes};
+        w->SaveFileName = [](const QString&, QString&) { return QString(); };
+        w->LoadFile(other);
+        QCOMPARE(w->ListingFileName, QStringLiteral("(Paste)"));
         // Exit asks too; Cancel keeps the program open.
-        messages.Answers = {TAnswer::Cancel};
-        main->ActionExitExecute();
-        QVERIFY(main->isVisible());
+        w->ActionExitExecute();
+        QVERIFY(w->isVisible());
 
         // Saved under a name without extension: the filter's is added.
-        const QString target = sandbox.Path(QStringLiteral("saved"));
-        main->SaveFileName = [target](const QString& proposal, QString& extension) {
+        const QString target = w.Sandbox.Path(QStringLiteral("saved"));
+        w->SaveFileName = [target](const QString& proposal, QString& extension) {
             extension = QStringLiteral(".pro");
             return proposal.isEmpty() ? QString() : target;
         };
-        QVERIFY(main->ActionSaveExecute());
-        QCOMPARE(main->ListingFileName, target + QStringLiteral(".pro"));
-        QVERIFY(!main->ActionSave->isEnabled());
-        QFile saved(target + QStringLiteral(".pro"));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll().toStdString(), Joined(SmallListing()));
-        QCOMPARE(main->OptionWin->History[0], target + QStringLiteral(".pro"));
+        QVERIFY(w->ActionSaveExecute());
+        const QString saved = target + QStringLiteral(".pro");
+        QCOMPARE(w->ListingFileName, saved);
+        QVERIFY(!w->ActionSave->isEnabled());
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), Joined(SmallListing()));
+        QCOMPARE(w->OptionWin->History[0], saved);
 
         // Now a new load no longer asks.
-        const size_t boxes = messages.Boxes.size();
-        main->LoadFile(other);
-        QCOMPARE(messages.Boxes.size(), boxes);
-        QCOMPARE(main->ListingFileName, other);
+        const size_t boxes = w.Messages.Boxes.size();
+        w->LoadFile(other);
+        QCOMPARE(w.Messages.Boxes.size(), boxes);
+        QCOMPARE(w->ListingFileName, other);
     }
 
     void AFailedSaveKeepsTheListingAndItsName() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->ClipboardText = [] { return Joined(SmallListing()); };
-        main->ActionPasteExecute();
-        const QString target = sandbox.Path(QStringLiteral("no/such/folder/x.pro"));
-        main->SaveFileName = [target](const QString&, QString&) { return target; };
-        QVERIFY(!main->ActionSaveExecute());
-        QCOMPARE(messages.LastText(), QStringLiteral("Couldn't write file %1").arg(target));
-        QCOMPARE(main->ListingFileName, QStringLiteral("(Paste)"));
-        QVERIFY(main->HasListing());
+        TStarted w;
+        w->ClipboardText = [] { return Joined(SmallListing()); };
+        w->ActionPasteExecute();
+        const QString target = w.Sandbox.Path(QStringLiteral("no/such/folder/x.pro"));
+        w->SaveFileName = [target](const QString&, QString&) { return target; };
+        QVERIFY(!w->ActionSaveExecute());
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Couldn't write file %1").arg(target));
+        QCOMPARE(w->ListingFileName, QStringLiteral("(Paste)"));
+        QVERIFY(w->HasListing());
     }
 
-    void AnAnalysisThatThrowsLeavesNoUsableListing() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) -> AnalysisResult {
+    void AnAnalysisThatThrowsOrFindsNothingLeavesNoListing() {
+        TStarted w;
+        w->Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) -> AnalysisResult {
             throw std::runtime_error("Out of Memory");
         };
-        main->LoadFile(sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
-        QCOMPARE(messages.LastText(), QStringLiteral("Error processing file\r\nOut of Memory"));
-        QVERIFY(main->ListingFileName.isEmpty());
-        QVERIFY(!main->Loading);
-        QVERIFY(!main->ActionPrev->isEnabled());
-        QVERIFY(main->HidePanel->isVisible());
-        QVERIFY(main->PanelInfo->isVisible());
-        QVERIFY(!main->SourceGrid->isVisible());
+        w.Load(SmallListing());
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Error processing file\r\nOut of Memory"));
+        QVERIFY(w->ListingFileName.isEmpty());
+        QVERIFY(!w->Loading);
+        QVERIFY(!w->ActionPrev->isEnabled());
+        QVERIFY(w->HidePanel->isVisible() && !w->SourceGrid->isVisible());
 
-        // An analysis that finds no structure: the text is not a listing.
-        main->Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) {
+        w->Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) {
             return AnalysisResult();
         };
-        main->LoadFile(sandbox.Write(QStringLiteral("b.pro"), SmallListing()));
-        QCOMPARE(messages.LastText(), QStringLiteral("Error processing file\r\nCode is not an Corvane listing"));
+        w.Load(SmallListing());
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Error processing file\r\n") + NotAListing);
     }
 
     void ClosingWhileLoadingIsRefused() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
+        TStarted w;
         bool refused = false;
-        TMain* window = main.get();
-        main->Analyzer = [&](ListingLines& lines, const AnalysisSettings& s, AnalysisObserver* o, TraceSink* t) {
+        TMain* window = w.Main.get();
+        w->Analyzer = [&](ListingLines& lines, const AnalysisSettings& s, AnalysisObserver* o, TraceSink* t) {
             QCloseEvent event;
             QApplication::sendEvent(window, &event);
             refused = !event.isAccepted();
             return HandMadeAnalysis(lines, s, o, t);
         };
-        main->LoadFile(sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
+        w.Load(SmallListing());
         QVERIFY(refused);
-        QVERIFY(!main->Closing);
-        QVERIFY(main->HasListing());
-        QCOMPARE(main->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
+        QVERIFY(!w->Closing);
+        QVERIFY(w->HasListing());
     }
 
     void DroppingAListingFileLoadsIt() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        const QString file = sandbox.Write(QStringLiteral("dropped.pro"), SmallListing());
+        TStarted w;
+        const QString file = w.Sandbox.Write(QStringLiteral("dropped.pro"), SmallListing());
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
-        QVERIFY(main->acceptDrops());
-        QVERIFY(main->LoadDroppedFile(&data));
-        QCOMPARE(main->ListingFileName, file);
-
-        QMimeData text;
-        text.setUrls({QUrl::fromLocalFile(sandbox.Path(QStringLiteral("notes.txt")))});
-        QVERIFY(!main->LoadDroppedFile(&text));
+        QVERIFY(w->acceptDrops());
+        QVERIFY(w->LoadDroppedFile(&data));
+        QCOMPARE(w->ListingFileName, file);
+        data.setUrls({QUrl::fromLocalFile(w.Sandbox.Path(QStringLiteral("notes.txt")))});
+        QVERIFY(!w->LoadDroppedFile(&data));
     }
 };
 
-lumorca::gui::test::RegisterTest<LoadingTest> registered;
+RegisterTest<LoadingTest> registered;
 
 }  // namespace
 

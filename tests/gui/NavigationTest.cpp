@@ -18,14 +18,6 @@ namespace {
 
 constexpr int Padding = 200;
 
-const TreeNode* FindNode(const Tree& tree, const std::string& caption) {
-    const TreeNode* found = nullptr;
-    tree.ForEach([&](const TreeNode* node) {
-        if (found == nullptr && node->Caption == caption) found = node;
-    });
-    return found;
-}
-
 class NavigationTest : public QObject {
     Q_OBJECT
 
@@ -46,12 +38,10 @@ private slots:
 
     void SelectingAStructureNodeShowsItsHeaderAndRecordsWhereItCameFrom() {
         const TreeNode* lpB = FindNode(main_->Analysis.Structure, "entry LP_B");
-        QVERIFY(lpB);
         main_->SourceGrid->SetRow(3);
         Select(StrukturOutlineOf(main_.get()), lpB);
         QCOMPARE(main_->CurrentStructure, 3);
         QCOMPARE(main_->CurrentLine(), lpB->Record.Line);
-        QCOMPARE(main_->JumpHistory.Count(), 1);
         QCOMPARE(main_->JumpHistory.Slot(0), std::string("1/3"));
         QVERIFY(main_->ActionHistoryBack->isEnabled());
 
@@ -82,13 +72,11 @@ private slots:
 
     void CallTreeNodesLeadToTheCall() {
         main_->toggleWin(main_->CallWin, true);
-        auto* calls = Control<QTreeView>(main_.get(), "CallOutline");
+        QTreeView* calls = CallOutlineOf(main_.get());
         QVERIFY(Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->isChecked());
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_B"));
         const TreeNode* root = RootOf(calls);
-        QVERIFY(root);
         QCOMPARE(root->Caption, std::string("entry LP_B"));
-        QVERIFY(!root->Children.empty());
         const TreeNode* caller = nullptr;
         for (const TreeNode* child : root->Children)
             if (child->HasRecord && child->Record.StructureIndex == 4) caller = child;
@@ -99,11 +87,7 @@ private slots:
     }
 
     void PreviousAndNextStopAtTheEnds() {
-        main_->ActionNextExecute();
-        main_->ActionNextExecute();
-        main_->ActionNextExecute();
-        QCOMPARE(main_->CurrentStructure, 4);
-        main_->ActionNextExecute();
+        for (int i = 0; i < 4; ++i) main_->ActionNextExecute();
         QCOMPARE(main_->CurrentStructure, 4);
         QCOMPARE(main_->JumpHistory.Count(), 3);
         for (int i = 0; i < 6; ++i) main_->ActionPrevExecute();
@@ -151,8 +135,7 @@ private slots:
         QCOMPARE(main_->CurrentLine(), line);
         // The row is visible in the grid.
         const int top = main_->SourceGrid->TopRow();
-        QVERIFY(main_->SourceGrid->Row() >= top);
-        QVERIFY(main_->SourceGrid->Row() < top + main_->SourceGrid->FullyVisibleRows());
+        QVERIFY(main_->SourceGrid->Row() >= top && main_->SourceGrid->Row() < top + main_->SourceGrid->FullyVisibleRows());
     }
 
     void AnEntryShowsTheCommentsAboveItsHeader() {

@@ -1,19 +1,13 @@
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 
 #include "GuiTestSupport.h"
-#include "WindowControls.h"
 #include "TestRegistry.h"
-#include "texts/Texts.h"
 
 using namespace lumorca;
 using namespace lumorca::gui;
@@ -59,61 +53,31 @@ class StandardDialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void QtsOwnTextsFollowTheLanguageAtOnce() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        QFileDialog open(main.get());
+        TStarted w;
+        QFileDialog open(w.Main.get());
         open.setOption(QFileDialog::DontUseNativeDialog);
         const QString english = FileTypeLabel(open);
         QCOMPARE(english, QStringLiteral("Files of type:"));
-        QCOMPARE(Ask(main.get()).Buttons, QStringList({"Cancel", "No", "Yes"}));
+        QCOMPARE(Ask(w.Main.get()).Buttons, QStringList({"Cancel", "No", "Yes"}));
 
-        main->Options().Language = 0;
-        main->ApplyOptions();
-        QCOMPARE(Ask(main.get()).Buttons, QStringList({"Abbrechen", "Ja", "Nein"}));
+        w->Options().Language = 0;
+        w->ApplyOptions();
+        QCOMPARE(Ask(w.Main.get()).Buttons, QStringList({"Abbrechen", "Ja", "Nein"}));
         QVERIFY(!FileTypeLabel(open).isEmpty());
         QVERIFY(FileTypeLabel(open) != english);  // the open dialog too
 
-        main->Options().Language = 1;
-        main->ApplyOptions();
-        QCOMPARE(Ask(main.get()).Buttons, QStringList({"Cancel", "No", "Yes"}));
+        w->Options().Language = 1;
+        w->ApplyOptions();
+        QCOMPARE(Ask(w.Main.get()).Buttons, QStringList({"Cancel", "No", "Yes"}));
         QCOMPARE(FileTypeLabel(open), english);
     }
 
     void BoxesAreWideEnoughForTheirTitle() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        const ShownBox box = Ask(main.get(), true);
+        TStarted w;
+        const ShownBox box = Ask(w.Main.get(), true);
         QVERIFY2(box.Width > box.TitleWidth + 100, qPrintable(QStringLiteral("%1 %2").arg(box.Width).arg(box.TitleWidth)));
     }
 
-    void FindIsNoToggleAndButtonsWithoutTextHaveHints() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
-                            TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); };
-        main->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
-        const QList<QAction*> items = PopupmenuXRefOf(main.get())->actions();
-        QVERIFY(!items.isEmpty());
-        QVERIFY(!items.back()->isCheckable());
-        QVERIFY(items.front()->isCheckable());
-
-        for (int language : {0, 1}) {
-            main->Options().Language = language;
-            main->ApplyOptions();
-            QCOMPARE(main->ActionCallWin->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
-            for (QToolBar* bar : main->findChildren<QToolBar*>()) {
-                for (QAction* action : bar->actions()) {
-                    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
-                    if (button == nullptr || action->isSeparator() || !button->isVisible()) continue;
-                    QVERIFY2(!action->toolTip().isEmpty(),
-                             qPrintable(action->objectName() + QLatin1Char(' ') + action->toolTip()));
-                }
-            }
-        }
-    }
 };
 
 lumorca::gui::test::RegisterTest<StandardDialogsTest> registered;

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QComboBox>
 #include <QTest>
 #include <QToolBar>
@@ -14,72 +13,52 @@ namespace {
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void DebugWithLevelShowsBarPanelAndLevelAndLoadsTheFile() {
+    // "FILE" and "SECOND" stand for two listings in the sandbox; only the
+    // first file argument is loaded.
+    void TheCommandLineSetsDebugWarningsAndTheFile_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("debugBar");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("warningsOnly");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("nothing") << QStringList{} << false << -1 << false << false;
+        QTest::newRow("level and file") << QStringList{"-DEBUG=4", "FILE"} << true << 4 << false << true;
+        QTest::newRow("two digits") << QStringList{"-DEBUG=18"} << true << 18 << false << false;
+        QTest::newRow("six characters") << QStringList{"-DEBUGX"} << true << -1 << false << false;
+        for (const char* bad : {"-DEBUG=x1", "-DEBUG=99", "-DEBUG=", "-DEBUG=4x"})
+            QTest::newRow(bad) << QStringList{bad} << true << -1 << false << false;
+        QTest::newRow("lower case") << QStringList{"-warningsonly"} << false << -1 << false << false;
+        QTest::newRow("upper case") << QStringList{"-WARNINGSONLY"} << false << -1 << true << false;
+        QTest::newRow("two files") << QStringList{"-DEBUG", "FILE", "SECOND"} << true << -1 << false << true;
+    }
+    void TheCommandLineSetsDebugWarningsAndTheFile() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, debugBar);
+        QFETCH(int, level);
+        QFETCH(bool, warningsOnly);
+        QFETCH(bool, loaded);
         TSandbox sandbox;
         TScriptedMessages messages;
-        const QString file = sandbox.Write(QStringLiteral("a.pro"), SmallListing());
-        auto main = StartMain(sandbox, messages, {QStringLiteral("Lumorca7"), QStringLiteral("-DEBUG=4"), file});
-        QVERIFY(main->ToolBarDebug->isVisible());
-        QVERIFY(main->DEBUGPanel->isVisible());
-        QCOMPARE(main->DEBUGOption->currentIndex(), 4);
-        QCOMPARE(main->ListingFileName, file);
+        const QString file = sandbox.Write(QStringLiteral("first.pro"), SmallListing());
+        arguments.replaceInStrings(QStringLiteral("FILE"), file);
+        arguments.replaceInStrings(QStringLiteral("SECOND"), sandbox.Write(QStringLiteral("second.pro"), SmallListing(3)));
+        auto main = StartMain(sandbox, messages, QStringList{QStringLiteral("Lumorca7")} + arguments);
+        QCOMPARE(main->ToolBarDebug->isVisible(), debugBar);
+        QCOMPARE(main->DEBUGOption->currentIndex(), level);
+        // A level that is given but not valid still shows the panel.
+        QCOMPARE(main->DEBUGPanel->isVisible(), level >= 0 || QTest::currentDataTag()[0] == '-');
+        QCOMPARE(main->WarningsOnly, warningsOnly);
+        QCOMPARE(main->ListingFileName, loaded ? file : QString());
+        QCOMPARE(main->OptionWin->History.Count(), loaded ? 1 : 0);
+        QCOMPARE(main->HidePanel->isVisible(), !loaded);
+        QCOMPARE(main->ActionPrev->isEnabled(), loaded);
         QVERIFY(messages.Boxes.empty());
-    }
-
-    void OnlySixCharactersAreComparedAndABadLevelSelectsNothing() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto plain = StartMain(sandbox, messages, {QStringLiteral("Lumorca7"), QStringLiteral("-DEBUGX")});
-        QVERIFY(plain->ToolBarDebug->isVisible());
-        QCOMPARE(plain->DEBUGOption->currentIndex(), -1);
-        QVERIFY(!plain->DEBUGPanel->isVisible());
-
-        for (const QString& argument : {QStringLiteral("-DEBUG=x1"), QStringLiteral("-DEBUG=99"),
-                                        QStringLiteral("-DEBUG="), QStringLiteral("-DEBUG=4x")}) {
-            auto main = StartMain(sandbox, messages, {QStringLiteral("Lumorca7"), argument});
-            QVERIFY2(main->DEBUGOption->currentIndex() == -1, qPrintable(argument));
-            QVERIFY(main->ToolBarDebug->isVisible());
-        }
-        auto twoDigits = StartMain(sandbox, messages, {QStringLiteral("Lumorca7"), QStringLiteral("-DEBUG=18")});
-        QCOMPARE(twoDigits->DEBUGOption->currentIndex(), 18);
-    }
-
-    void WithoutDebugTheBarStaysHidden() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        QVERIFY(!main->ToolBarDebug->isVisible());
-        QVERIFY(!main->DEBUGPanel->isVisible());
-        QVERIFY(!main->WarningsOnly);
-        QVERIFY(main->HidePanel->isVisible());
-        QVERIFY(!main->ActionPrev->isEnabled());
-        QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Source Analyzer (no form loaded)"));
-    }
-
-    void WarningsOnlyIsCaseSensitive() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto lower = StartMain(sandbox, messages, {QStringLiteral("Lumorca7"), QStringLiteral("-warningsonly")});
-        QVERIFY(!lower->WarningsOnly);
-        auto upper = StartMain(sandbox, messages, {QStringLiteral("Lumorca7"), QStringLiteral("-WARNINGSONLY")});
-        QVERIFY(upper->WarningsOnly);
-    }
-
-    void OnlyTheFirstFileArgumentIsLoaded() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        const QString first = sandbox.Write(QStringLiteral("first.pro"), SmallListing());
-        const QString second = sandbox.Write(QStringLiteral("second.pro"), SmallListing(3));
-        auto main = StartMain(sandbox, messages,
-                              {QStringLiteral("Lumorca7"), QStringLiteral("-DEBUG"), first, second});
-        QCOMPARE(main->ListingFileName, first);
-        QCOMPARE(main->OptionWin->History.Count(), 1);
-        QVERIFY(main->SourceGrid->isVisible());
-        QVERIFY(!main->HidePanel->isVisible());
+        if (!loaded)
+            QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Source Analyzer (no form loaded)"));
     }
 };
 
-lumorca::gui::test::RegisterTest<StartupTest> registered;
+RegisterTest<StartupTest> registered;
 
 }  // namespace
 

@@ -46,67 +46,50 @@ private slots:
     }
 
     void TheRealFrameIsArrangedTheSameWay() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->toggleWin(main->CallWin, true);
-        const QSize client = main->MdiArea->viewport()->size();
+        TStarted w;
+        w->toggleWin(w->CallWin, true);
+        const QSize client = w->MdiArea->viewport()->size();
         const int share = client.width() / 5;
-        QCOMPARE(main->StructureWin->geometry(), QRect(0, 0, share, client.height() - 4));
-        QCOMPARE(main->CallWin->geometry().left(), 2 * share);
-        QCOMPARE(main->SourceWin->geometry().width(), client.width() - 3 * share - 4);
+        QCOMPARE(w->StructureWin->geometry(), QRect(0, 0, share, client.height() - 4));
+        QCOMPARE(w->CallWin->geometry().left(), 2 * share);
+        QCOMPARE(w->SourceWin->geometry().width(), client.width() - 3 * share - 4);
     }
 
     void ClosingAChildSwitchesItOffAndItsActionBringsItBack() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->LoadFile(sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
-        QVERIFY(main->ActionXRefWin->isChecked());
-        main->XRefWin->close();
+        TStarted w;
+        w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
+        w->XRefWin->close();
         QApplication::processEvents();
-        QVERIFY(main->XRefWin->isMinimized());
-        QVERIFY(!main->ActionXRefWin->isChecked());
-        QCOMPARE(main->Options().XRefWin.State, 1);
+        QVERIFY(w->XRefWin->isMinimized());
+        QVERIFY(!w->ActionXRefWin->isChecked());
+        QCOMPARE(w->Options().XRefWin.State, 1);
         // The others share the width now.
-        const int width = main->MdiArea->viewport()->width();
-        QCOMPARE(main->StructureWin->width(), width / 3);
+        const int width = w->MdiArea->viewport()->width();
+        QCOMPARE(w->StructureWin->width(), width / 3);
 
-        main->ActionXRefWin->trigger();
-        QVERIFY(!main->XRefWin->isMinimized());
-        QVERIFY(main->ActionXRefWin->isChecked());
-        QCOMPARE(main->Options().XRefWin.State, 0);
-        QCOMPARE(main->XRefWin->geometry().left(), width / 4);
-    }
-
-    void ShrinkingAChildToNarrowSwitchesItOff() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->ActionAutoArrange->trigger();  // off, so nothing moves it back
-        QVERIFY(!main->Options().AutoSize);
-        main->StructureWin->resize(150, 300);
-        QApplication::processEvents();
-        QVERIFY(!main->ActionStrukturWin->isChecked());
-        QVERIFY(main->StructureWin->isMinimized());
+        w->ActionXRefWin->trigger();
+        QVERIFY(!w->XRefWin->isMinimized());
+        QVERIFY(w->ActionXRefWin->isChecked());
+        QCOMPARE(w->Options().XRefWin.State, 0);
+        QCOMPARE(w->XRefWin->geometry().left(), width / 4);
     }
 
     void WithoutAutomaticArrangementOnlyArrangeMoves() {
-        TSandbox sandbox;
-        TScriptedMessages messages;
-        auto main = StartMain(sandbox, messages);
-        main->ActionAutoArrange->trigger();
-        QVERIFY(!main->ActionAutoArrange->isChecked());
-        main->StructureWin->setGeometry(10, 10, 300, 300);
-        main->resize(1300, 800);
+        TStarted w;
+        w->ActionAutoArrange->trigger();
+        QVERIFY(!w->Options().AutoSize);
+        w->StructureWin->setGeometry(10, 10, 300, 300);
+        w->resize(1300, 800);
         QApplication::processEvents();
-        QCOMPARE(main->StructureWin->geometry(), QRect(10, 10, 300, 300));
-        main->ActionArrangeExecute();
-        QCOMPARE(main->StructureWin->geometry().topLeft(), QPoint(0, 0));
-        QVERIFY(main->WindowsPlaced);
+        QCOMPARE(w->StructureWin->geometry(), QRect(10, 10, 300, 300));
+        w->ActionArrangeExecute();
+        QCOMPARE(w->StructureWin->geometry().topLeft(), QPoint(0, 0));
 
-        main->ActionAutoArrange->trigger();
-        QVERIFY(main->Options().AutoSize);
+        // Shrunk too narrow, a child is switched off.
+        w->StructureWin->resize(150, 300);
+        QApplication::processEvents();
+        QVERIFY(!w->ActionStrukturWin->isChecked());
+        QVERIFY(w->StructureWin->isMinimized());
     }
 };
 
