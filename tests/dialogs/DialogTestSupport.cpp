@@ -1,7 +1,8 @@
 #include "DialogTestSupport.h"
+#include "ListingFile.h"
+#include "ListingText.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSettings>
 #include <QUuid>
 
@@ -23,15 +24,7 @@ bool TSandbox::RegistryHasKeys() const {
 }
 
 QString TSandbox::Write(const QString& name, const std::vector<std::string>& lines) const {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        for (const std::string& line : lines) {
-            file.write(line.data(), static_cast<qint64>(line.size()));
-            file.write("\r\n");
-        }
-    }
-    return path;
+    return WriteListing(dir_.filePath(name), lines);
 }
 
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TAnsweringMessages& messages) {
@@ -43,38 +36,27 @@ std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TAnsweringMessages& me
     return main;
 }
 
-namespace {
-
-std::string Numbered(int number, const std::string& text) {
-    std::string prefix = std::to_string(number);
-    prefix.insert(0, 6 - prefix.size(), ' ');
-    prefix.resize(14, ' ');
-    return prefix + text;
-}
-
-}  // namespace
-
 std::vector<std::string> CounterListing() {
     return {
         "Trigger <EXEC> from Form: COUNTERS",
         "==============================================================================",
-        Numbered(1, "; exec trigger"),
-        Numbered(2, "$MYCOUNTER$ = 0"),
-        Numbered(3, "$B_TALLY$ = $MYCOUNTER$"),
-        Numbered(4, "$TOTAL$ = $B_TALLY$ + 1"),
-        Numbered(5, "call LP_COUNT()"),
-        Numbered(6, "edit"),
+        Numbered(1, ' ', "; exec trigger"),
+        Numbered(2, ' ', "$MYCOUNTER$ = 0"),
+        Numbered(3, ' ', "$B_TALLY$ = $MYCOUNTER$"),
+        Numbered(4, ' ', "$TOTAL$ = $B_TALLY$ + 1"),
+        Numbered(5, ' ', "call LP_COUNT()"),
+        Numbered(6, ' ', "edit"),
         "",
         "Trigger <LPMX> from Form: COUNTERS",
         "==============================================================================",
-        Numbered(1, "; local procs"),
+        Numbered(1, ' ', "; local procs"),
         "******        entry LP_COUNT",
-        Numbered(3, "variables"),
-        Numbered(4, "   numeric V_COUNTER"),
-        Numbered(5, "endvariables"),
-        Numbered(6, "V_COUNTER = $MYCOUNTER$"),
-        Numbered(7, "$MYCOUNTER$ = V_COUNTER + 1"),
-        Numbered(8, "return (0)"),
+        Numbered(3, ' ', "variables"),
+        Numbered(4, ' ', "   numeric V_COUNTER"),
+        Numbered(5, ' ', "endvariables"),
+        Numbered(6, ' ', "V_COUNTER = $MYCOUNTER$"),
+        Numbered(7, ' ', "$MYCOUNTER$ = V_COUNTER + 1"),
+        Numbered(8, ' ', "return (0)"),
     };
 }
 
@@ -82,9 +64,9 @@ std::vector<std::string> PlainListing() {
     return {
         "Trigger <EXEC> from Form: PLAIN",
         "==============================================================================",
-        Numbered(1, "; exec trigger"),
-        Numbered(2, "edit"),
-        Numbered(3, "return (0)"),
+        Numbered(1, ' ', "; exec trigger"),
+        Numbered(2, ' ', "edit"),
+        Numbered(3, ' ', "return (0)"),
     };
 }
 

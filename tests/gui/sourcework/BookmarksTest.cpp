@@ -97,8 +97,6 @@ private slots:
         w.Load(WorkListing());
         QCOMPARE(w->GotoBookmarkItems[5]->text(), QStringLiteral("Bookmark &5"));
         QVERIFY(!w->GotoBookmarkItems[5]->isEnabled());
-        QCOMPARE(w->GotoBookmarkItems[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_5));
-        QCOMPARE(w->SetBookmarkItems[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_5));
         QVERIFY(!w->ToolButtonGotoBookmark[0]->isEnabled());
         QVERIFY(w->ToolBarSource->widgetForAction(w->ToolButtonGotoBookmark[0])->toolTip().isEmpty());
 

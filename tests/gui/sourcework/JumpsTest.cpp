@@ -70,64 +70,46 @@ private slots:
         QCOMPARE(SelectedXRef(w), QStringList({"ENTRIES", "LP_SUM"}));
     }
 
-    void callOfAnEntryWithoutDefinitionSaysSo() {
-        TWindow w;
-        w.Load(WorkListing());
-        const int call = w.LineOf("call LP_MISSING");
-        w.Show(call);
-        DoubleClick(w, call, 2);
-        QCOMPARE(w->CurrentLine(), call);
-        QVERIFY(!w.Messages.Boxes.empty());
-        QCOMPARE(w.Messages.Boxes.back().Kind, QStringLiteral("info"));
-        QCOMPARE(w.Messages.Boxes.back().Text, QStringLiteral("Coudn't find entry in source code"));
+    void aDoubleClickJumpsToThePartnerOrStays_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("at");  // the word clicked, else the line's start
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("to");  // empty: the row stays
+        QTest::addColumn<int>("historyAdded");  // -1: not checked
+        QTest::addColumn<int>("beeps");  // -1: not checked
+        QTest::addColumn<QString>("box");
+        QTest::newRow("entry without definition") << "call LP_MISSING" << "" << 2 << "" << 0 << 0
+                                                  << "Coudn't find entry in source code";
+        QTest::newRow("own component by name") << "activate \"ORDERS\"" << "" << 2 << "operation SAVE_ALL" << -1 << 0 << "";
+        QTest::newRow("own instance") << "activate $instancename" << "" << 2 << "operation SAVE_ALL" << -1 << 0 << "";
+        QTest::newRow("another component: looked up")
+            << "activate \"OTHERS\"" << "save_all" << 1 << "" << 0 << -1 << "";
+        QTest::newRow("ENDIF to IF") << "    11 1      endif" << "" << 1 << "if ($status" << 0 << 0 << "";
+        QTest::newRow("IF to ENDIF, not the ELSE between")
+            << "if ($status" << "" << 1 << "    11 1      endif" << 0 << 0 << "";
+        QTest::newRow("ELSE to IF") << "     9 1      else" << "" << 1 << "if ($status" << 0 << 0 << "";
+        // A continued IF searches from the last line of its statement.
+        QTest::newRow("continued IF") << "if ($1 > 0 & %\\" << "" << 1 << "    15 1      endif" << 0 << 0 << "";
+        QTest::newRow("REPEAT without UNTIL") << "repeat" << "" << 1 << "" << 0 << 1 << "";
     }
-
-    void activateOfTheOwnComponentJumpsToTheOperation() {
-        TWindow w;
-        w.Load(WorkListing());
-        const int operation = w.LineOf("operation SAVE_ALL");
-        for (const char* statement : {"activate \"ORDERS\"", "activate $instancename"}) {
-            const int line = w.LineOf(statement);
-            w.Show(line);
-            DoubleClick(w, line, 2);
-            QCOMPARE(w->CurrentLine(), operation);
-        }
-        // Another component's operation is looked up, not jumped to.
-        const int other = w.LineOf("activate \"OTHERS\"");
-        w.Show(other);
-        DoubleClick(w, other, w.CharOf(other, "save_all") + 1);
-        QCOMPARE(w->CurrentLine(), other);
-    }
-
-    void controlWordsJumpToTheirPartners() {
+    void aDoubleClickJumpsToThePartnerOrStays() {
+        QFETCH(QString, from);
+        QFETCH(QString, at);
+        QFETCH(int, offset);
+        QFETCH(QString, to);
+        QFETCH(int, historyAdded);
+        QFETCH(int, beeps);
+        QFETCH(QString, box);
         TWindow w;
         w.Load(WorkListing());
         const int history = w->JumpHistory.Count();
-        const int firstIf = w.LineOf("if ($status");
-        const int elseLine = w.LineOf("     9 1      else");
-        const int firstEndif = w.LineOf("    11 1      endif");
-        w.Show(firstEndif);
-        DoubleClick(w, firstEndif, 1);
-        QCOMPARE(w->CurrentLine(), firstIf);
-        DoubleClick(w, firstIf, 1);
-        QCOMPARE(w->CurrentLine(), firstEndif);  // not the ELSE between
-        DoubleClick(w, elseLine, 1);
-        QCOMPARE(w->CurrentLine(), firstIf);
-        // Moves inside one structure leave no history.
-        QCOMPARE(w->JumpHistory.Count(), history);
-
-        // A continued IF searches from the last line of its statement.
-        const int continued = w.LineOf("if ($1 > 0 & %\\");
-        w.Show(continued);
-        DoubleClick(w, continued, 1);
-        QCOMPARE(w->CurrentLine(), w.LineOf("    15 1      endif"));
-
-        // No UNTIL for the REPEAT: a beep, and the row stays.
-        const int repeat = w.LineOf("repeat");
-        w.Show(repeat);
-        DoubleClick(w, repeat, 1);
-        QCOMPARE(w->CurrentLine(), repeat);
-        QCOMPARE(w.Beeps, 1);
+        const int line = w.LineOf(from.toStdString());
+        w.Show(line);
+        DoubleClick(w, line, (at.isEmpty() ? 0 : w.CharOf(line, at.toStdString())) + offset);
+        QCOMPARE(w->CurrentLine(), to.isEmpty() ? line : w.LineOf(to.toStdString()));
+        if (historyAdded >= 0) QCOMPARE(w->JumpHistory.Count(), history + historyAdded);
+        if (beeps >= 0) QCOMPARE(w.Beeps, beeps);
+        QCOMPARE(w.Messages.LastText(), box);
     }
 
     void wordsUnderThePointerAreSelectedInTheXRefTree() {

@@ -284,6 +284,7 @@ private slots:
             Key(Qt::Key_Return);
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Symbol not found"));
+            QCOMPARE(box.Seen.Opener, w->FormFindXRef);
         }
         QTRY_COMPARE(QApplication::activeWindow(), w->FormFindXRef);
         Key(Qt::Key_Escape);

@@ -235,19 +235,6 @@ private slots:
         QCOMPARE(w->FindDialog->FindText(), QStringLiteral("V_SUM"));
         QVERIFY(w->FindDialog->isVisible());
     }
-
-    void findDialogSpeaksTheLanguage() {
-        TWindow w;
-        w.Load(WorkListing());
-        w->Options().Language = 0;
-        w->ShowFindDialog();
-        QCOMPARE(w->FindDialog->FindNextButton->text(), QStringLiteral("Weitersuchen"));
-        QCOMPARE(w->FindDialog->UpButton->text(), QString::fromUtf8("Aufwärts"));
-        w->Options().Language = 1;
-        w->ShowFindDialog();
-        QCOMPARE(w->FindDialog->MatchCaseBox->text(), QStringLiteral("Match case"));
-        QCOMPARE(w->FindDialog->CancelButton->text(), QStringLiteral("Cancel"));
-    }
 };
 
 static RegisterTest<SelectionTest> registerSelection;

@@ -1,8 +1,8 @@
 #include "SourceWorkSupport.h"
+#include "ListingFile.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QTest>
 #include <QUuid>
 
@@ -87,16 +87,7 @@ TWindow::~TWindow() {
 }
 
 void TWindow::Load(const std::vector<std::string>& lines, const QString& name) {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        for (const std::string& line : lines) {
-            file.write(line.data(), static_cast<qint64>(line.size()));
-            file.write("\r\n");
-        }
-    }
-    file.close();
-    LoadFile(path);
+    LoadFile(WriteListing(dir_.filePath(name), lines));
 }
 
 void TWindow::LoadFile(const QString& path) {
