@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <fstream>
 
 #include "analyzer/CallGraphDot.h"
@@ -86,7 +87,9 @@ TEST_F(CallGraph, EdgeLabelsAreLinesOfTheFileAsRead) {
 TEST_F(CallGraph, GraphvizReadsIt) {
     if (std::system("dot -V > /dev/null 2>&1") != 0) GTEST_SKIP() << "Graphviz not installed";
     lines[0] = "Trigger <EXEC> from Form: \xC4NDERN\\";
-    const auto dir = std::filesystem::temp_directory_path() / "lumorca_graph_test";
+    // A folder of its own: suites of several build trees may run at the same time.
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("lumorca_graph_test_" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir);
     const auto dotFile = dir / "calls.dot";
     const auto svgFile = dir / "calls.svg";
