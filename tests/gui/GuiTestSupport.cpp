@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QUuid>
 
+#include "ListingFile.h"
 #include "ListingText.h"
 #include "analyzer/Analysis.h"
 #include "analyzer/LineModel.h"
@@ -14,15 +14,7 @@ TSandbox::TSandbox()
     : registry_(QStringLiteral("LumorcaTest-") + QUuid::createUuid().toString(QUuid::Id128)) {}
 
 QString TSandbox::Write(const QString& name, const std::vector<std::string>& lines) const {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        for (const std::string& line : lines) {
-            file.write(line.data(), static_cast<qint64>(line.size()));
-            file.write("\r\n");
-        }
-    }
-    return path;
+    return WriteListing(dir_.filePath(name), lines);
 }
 
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
