@@ -98,14 +98,20 @@ private:
         }
     }
 
-    void Entry() {
-        const bool defined = HasKind(RefEntryDef);
-        const bool called = HasKind(RefFunctionCall);
-        if (defined && !called) {
-            AtReferences(RefEntryDef, FindingKind::EntryUnused);
-        } else if (called && !defined) {
-            AtReferences(RefFunctionCall, FindingKind::EntryUndefined);
+    // Defined but never used, or used but never defined: the findings stand
+    // at the references of the side that exists.
+    void OneSided(int defKind, int useKind, FindingKind unused, FindingKind undefined) {
+        const bool defined = HasKind(defKind);
+        const bool used = HasKind(useKind);
+        if (defined && !used) {
+            AtReferences(defKind, unused);
+        } else if (used && !defined) {
+            AtReferences(useKind, undefined);
         }
+    }
+
+    void Entry() {
+        OneSided(RefEntryDef, RefFunctionCall, FindingKind::EntryUnused, FindingKind::EntryUndefined);
     }
 
     void ArgumentCounts() {
@@ -140,15 +146,7 @@ private:
         }
     }
 
-    void Label() {
-        const bool defined = HasKind(RefLabelDef);
-        const bool jumped = HasKind(RefGoto);
-        if (defined && !jumped) {
-            AtReferences(RefLabelDef, FindingKind::LabelUnused);
-        } else if (jumped && !defined) {
-            AtReferences(RefGoto, FindingKind::LabelUndefined);
-        }
-    }
+    void Label() { OneSided(RefLabelDef, RefGoto, FindingKind::LabelUnused, FindingKind::LabelUndefined); }
 
     void Messages() {
         const std::string& name = UpperName();
