@@ -144,7 +144,7 @@ public:
     void LoadLanguageStrings();
     void ActionResetOptionsExecute();
     QString Txt(int entry) const;
-    TLumorcaOptions& Options() { return OptionWin->Options; }
+    TLumorcaOptions& Options() { return OptionWin->Options(); }
 
     // --- Call window ---
     // "Show Local" (locals) and "Show Params" of the source pop-up.

@@ -60,11 +60,10 @@ TChildForm* TMain::ChildOf(TWindowId window) const {
 
 void TMain::ReflectWindowState(TChildForm* child, std::uint8_t state) {
     if (Arranging) return;
-    const bool visible = state != 1;
+    const bool visible = state != StateMinimized;
     if (child == StructureWin)
         Trace(6, visible ? QStringLiteral("reflect : SHOW") : QStringLiteral("reflect : HIDE"));
-    if (child->WinAction->isChecked() != visible) child->WinAction->setChecked(visible);
-    if (child->WinState && *child->WinState != state) *child->WinState = state;
+    child->ReflectState(state);
     if (child->CurrentState() != state) {
         // Changing the state raises our own state events; they must not
         // reflect back half-way.
@@ -139,7 +138,7 @@ void TMain::showWindows() {
     CallPart->Outline()->setVisible(loaded);
     SourceGrid->setVisible(loaded);
     WindowsPlaced = true;
-    const THistoryList& history = OptionWin->History;
+    const THistoryList& history = OptionWin->History();
     ActionReload->setEnabled(history.Count() > 0 && history[0] != QStringLiteral("(Paste)"));
     FormResize();
 }

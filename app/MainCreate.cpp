@@ -103,18 +103,14 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     OptionWin = std::make_unique<TOptionSettings>(programPath, registryName);
     OptionWin->ChooseSettingsStore();
     OptionWin->SetDefaults();
-    OptionWin->Windows = this;
-    OptionWin->ApplyOptions = [this] { ApplyOptions(); };
+    OptionWin->SetWindows(this);
+    OptionWin->SetApplyOptions([this] { ApplyOptions(); });
     CreateDialogs();
 
-    StructureWin->WinAction = ActionStrukturWin;
-    XRefWin->WinAction = ActionXRefWin;
-    CallWin->WinAction = ActionCallWin;
-    SourceWin->WinAction = ActionSourceWin;
-    StructureWin->WinState = &Options().StructureWin.State;
-    XRefWin->WinState = &Options().XRefWin.State;
-    CallWin->WinState = &Options().CallWin.State;
-    SourceWin->WinState = &Options().SourceWin.State;
+    StructureWin->Bind(ActionStrukturWin, &Options().StructureWin.State);
+    XRefWin->Bind(ActionXRefWin, &Options().XRefWin.State);
+    CallWin->Bind(ActionCallWin, &Options().CallWin.State);
+    SourceWin->Bind(ActionSourceWin, &Options().SourceWin.State);
 
     // FormCreate
     Loading = Closing = false;
@@ -555,7 +551,7 @@ void TMain::EnableMenuItems(bool enabled) {
 }
 
 QString TMain::Txt(int entry) const {
-    const int language = OptionWin ? OptionWin->Options.Language : 1;
+    const int language = OptionWin ? OptionWin->Options().Language : 1;
     const std::string& text = lumorca::Text(entry, language);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -60,9 +60,11 @@ void TMain::CreateDialogs() {
     FindXRefHost_ = std::make_unique<FindXRefHost>(this, XRefPart);
     FormFindXRef = new TFormFindXRef(FindXRefHost_.get(), this);
     OptionForm = new TOptionWin(*OptionWin, this);
-    OptionForm->ConfirmReset = [this](QWidget* parent, const QString& caption, const QString& text) {
+    TOptionChoosers choosers = OptionForm->Choosers();
+    choosers.ConfirmReset = [this](QWidget* parent, const QString& caption, const QString& text) {
         return Messages->AskYesNo(parent, caption, text) == TAnswer::Yes;
     };
+    OptionForm->SetChoosers(std::move(choosers));
     connect(ActionShowOptions, &QAction::triggered, this, &TMain::ActionShowOptionsExecute);
     connect(ActionAbout, &QAction::triggered, this, &TMain::ActionAboutExecute);
 }
@@ -89,7 +91,7 @@ void TMain::XRefFindDialogClick() {
     FormFindXRef->activateWindow();
 }
 
-void TMain::ListingLoadedForDialogs() { FormFindXRef->ListBuilt = false; }
+void TMain::ListingLoadedForDialogs() { FormFindXRef->ListingChanged(); }
 
 bool TMain::PasteIntoDialog() {
     if (FormFindXRef == nullptr || !FormFindXRef->isVisible() ||
@@ -102,16 +104,16 @@ bool TMain::PasteIntoDialog() {
     } else if (const QClipboard* clipboard = QGuiApplication::clipboard()) {
         text = clipboard->text();
     }
-    FormFindXRef->EditFindWhat->insert(text);
+    FormFindXRef->InsertFindText(text);
     return true;
 }
 
 void TMain::AttachHistoryMenu() {
-    THistoryList& history = OptionWin->History;
+    THistoryList& history = OptionWin->History();
     history.SetMenu(MenuItemFileList);
-    history.OnFileClick = [this](QObject* sender, const QString& fileName) {
+    history.SetOnFileClick([this](QObject* sender, const QString& fileName) {
         MenuItemHistoryFileClick(sender, fileName);
-    };
+    });
 }
 
 void TMain::MenuItemHistoryFileClick(QObject*, const QString& fileName) { LoadFile(fileName); }

@@ -29,7 +29,7 @@ QString Latin1(const std::string& text) {
 }  // namespace
 
 IndentSettings TMain::SourceIndent() const {
-    const TLumorcaOptions& o = OptionWin->Options;
+    const TLumorcaOptions& o = OptionWin->Options();
     return IndentSettings{o.AutoIndent, o.Indent};
 }
 

@@ -116,7 +116,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     try {
         RunAnalysis();
         Loading = false;
-        OptionWin->History.AddFile(name);
+        OptionWin->History().AddFile(name);
         ListingFileName = name;
         EnableMenuItems(true);
         ListingLoadedForDialogs();
@@ -148,8 +148,8 @@ void TMain::ReadFile(const QString& name) {
                           : ListingFileSource(name),
         language);
     if (HasListing()) {
-        OptionWin->LastTrigger = Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
-        OptionWin->LastLineNr = SourceGrid->Row();
+        OptionWin->SetLastAccess(Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name),
+                                 SourceGrid->Row());
     }
     ListingLines_ = std::move(lines);
 }
@@ -242,19 +242,19 @@ void TMain::ActionPasteExecute() {
 }
 
 void TMain::ActionReloadExecute() {
-    const THistoryList& history = OptionWin->History;
+    const THistoryList& history = OptionWin->History();
     // A copy: loading reorders the list the entry lives in.
     if (history.Count() > 0 && history[0] != PasteName) LoadFile(QString(history[0]));
     GotoLastAccess();
 }
 
 bool TMain::GotoLastAccess() {
-    const QString last = OptionWin->LastTrigger;
+    const QString last = OptionWin->LastTrigger();
     if (last.isEmpty() || !HasListing()) return false;
     for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {
         if (Latin1(StructureName(ListingLines_, StructureStarts, s).Name) == last) {
             GotoPosition(s, -1, true);
-            SourceGrid->SetRow(OptionWin->LastLineNr);
+            SourceGrid->SetRow(OptionWin->LastLineNr());
             return true;
         }
     }
@@ -296,7 +296,7 @@ bool TMain::ActionSaveExecute() {
         Messages->Error(this, Txt(TextNotWritten).replace(QStringLiteral("%s"), name));
         return false;
     }
-    OptionWin->History.AddFile(name);
+    OptionWin->History().AddFile(name);
     ListingFileName = name;
     ActionSave->setEnabled(false);
     WatchListing();
@@ -343,9 +343,8 @@ void TMain::closeEvent(QCloseEvent* event) {
     }
     if (CheckBoxINI->isChecked()) {
         if (HasListing()) {
-            OptionWin->LastTrigger =
-                Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
-            OptionWin->LastLineNr = SourceGrid->Row();
+            OptionWin->SetLastAccess(Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name),
+                                     SourceGrid->Row());
         }
         if (const auto failure = OptionWin->SaveOptions()) Messages->Error(this, *failure);
     }

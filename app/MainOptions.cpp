@@ -148,7 +148,7 @@ void TMain::LoadLanguageStrings() {
 void TMain::ActionResetOptionsExecute() {
     const QString text = Txt(TextAskResetOptions);
     if (Messages->AskYesNo(this, Txt(TextResetDefaults), text) == TAnswer::Yes)
-        OptionWin->Options = OptionWin->DefaultOptions;
+        OptionWin->Options() = OptionWin->DefaultOptions();
 }
 
 }  // namespace lumorca::gui

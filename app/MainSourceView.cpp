@@ -29,7 +29,7 @@ QColor FromTColor(TColor c) {
 }  // namespace
 
 SourceGridSettings TMain::GridSettings() const {
-    const TLumorcaOptions& o = OptionWin->Options;
+    const TLumorcaOptions& o = OptionWin->Options();
     SourceGridSettings s;
     s.DisplayLineNrTotal = o.DisplayLineNrTotal;
     s.DisplayLineNrTrigger = o.DisplayLineNrTrigger;

@@ -18,6 +18,15 @@ class TAbout : public QDialog {
 public:
     TAbout(int language, QWidget* parent = nullptr);
 
+    // Opens a link; the system's program for it unless replaced (tests do).
+    void SetOpenUrl(std::function<bool(const QUrl&)> openUrl) { OpenUrl = std::move(openUrl); }
+    void LabelMailClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QLabel* ProgramIcon;
     QLabel* ProductName;
     QLabel* Version;
@@ -26,14 +35,7 @@ public:
     QLabel* Comments;
     QLabel* LabelMail;
     QPushButton* OKButton;
-
-    // Opens a link in the system's program for it; replaced by the tests.
     std::function<bool(const QUrl&)> OpenUrl;
-    void LabelMailClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // The build-date line shown in the box.

@@ -103,14 +103,16 @@ bool TFormFindXRef::event(QEvent* event) {
     return QDialog::event(event);
 }
 
+void TFormFindXRef::InsertFindText(const QString& text) { EditFindWhat->insert(text); }
+
 void TFormFindXRef::FormActivate() {
-    if (!ListBuilt || DialogLanguage != host_->Language()) {
-        DialogLanguage = host_->Language();
+    if (!ListBuilt_ || DialogLanguage_ != host_->Language()) {
+        DialogLanguage_ = host_->Language();
         BuildGroupList();
-        ListBuilt = true;
+        ListBuilt_ = true;
     }
     auto t = [this](int entry) {
-        const std::string& text = Text(entry, DialogLanguage);
+        const std::string& text = Text(entry, DialogLanguage_);
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     };
     setWindowTitle(t(TextFindXRefTitle));

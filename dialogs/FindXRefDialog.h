@@ -40,17 +40,12 @@ public:
     TFormFindXRef(TFindXRefHost* host, QWidget* parent = nullptr);
 
     // False until the group list is built; cleared after each new listing.
-    bool ListBuilt = false;
+    bool ListBuilt() const { return ListBuilt_; }
+    void ListingChanged() { ListBuilt_ = false; }
     // The language the group list was built in.
-    int DialogLanguage = 1;
-
-    QLineEdit* EditFindWhat;
-    QCheckBox* CheckBoxSearchAll;
-    QCheckBox* CheckBoxFindExact;
-    QGroupBox* RadioGroupFindWhat;
-    QPushButton* ButtonFind;
-    QPushButton* ButtonFindNext;
-    QPushButton* ButtonClose;
+    int DialogLanguage() const { return DialogLanguage_; }
+    // A paste while the dialog is in front goes into the search text.
+    void InsertFindText(const QString& text);
 
     QList<QRadioButton*> GroupItems() const;
     int GroupColumns() const { return columns_; }
@@ -68,6 +63,15 @@ private:
     void BuildGroupList();
     const TreeNode* FindMatch(bool findNext) const;
 
+    bool ListBuilt_ = false;
+    int DialogLanguage_ = 1;
+    QLineEdit* EditFindWhat;
+    QCheckBox* CheckBoxSearchAll;
+    QCheckBox* CheckBoxFindExact;
+    QGroupBox* RadioGroupFindWhat;
+    QPushButton* ButtonFind;
+    QPushButton* ButtonFindNext;
+    QPushButton* ButtonClose;
     TFindXRefHost* host_;
     QGridLayout* groupLayout_;
     QButtonGroup* groups_;

@@ -30,9 +30,9 @@ THistoryList::THistoryList(bool ignoreCase, QObject* parent) : QObject(parent), 
 }
 
 void THistoryList::Load(const QString& storeName, const QString& section) {
-    auto store = CreateSettingsStore(UseRegistry, storeName);
+    auto store = CreateSettingsStore(UseRegistry_, storeName);
     Items_.clear();
-    for (int i = 0; i < MaxCount; ++i) {
+    for (int i = 0; i < MaxCount_; ++i) {
         const QString name = store->ReadString(section, HistoryKey(i), QString());
         if (!name.isEmpty()) Items_.append(name);
     }
@@ -40,7 +40,7 @@ void THistoryList::Load(const QString& storeName, const QString& section) {
 }
 
 std::optional<QString> THistoryList::Save(const QString& storeName, const QString& section, int language) {
-    auto store = CreateSettingsStore(UseRegistry, storeName);
+    auto store = CreateSettingsStore(UseRegistry_, storeName);
     for (int i = 0; i < Count(); ++i) store->WriteString(section, HistoryKey(i), Items_[i]);
     return store->Flush(language);
 }
@@ -59,7 +59,7 @@ void THistoryList::AddFile(const QString& name) {
         }
     }
     Items_.prepend(fileName);
-    while (MaxCount >= 0 && Items_.size() > MaxCount) Items_.removeLast();
+    while (MaxCount_ >= 0 && Items_.size() > MaxCount_) Items_.removeLast();
     emit EntriesChanged();
 }
 

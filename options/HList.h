@@ -27,8 +27,9 @@ class THistoryList : public QObject {
 public:
     explicit THistoryList(bool ignoreCase = FileNamesIgnoreCase, QObject* parent = nullptr);
 
-    qint32 MaxCount = 10;
-    bool UseRegistry = true;  // which store back-end Load and Save open
+    qint32 MaxCount() const { return MaxCount_; }
+    // Which store back-end Load and Save open.
+    void SetUseRegistry(bool useRegistry) { UseRegistry_ = useRegistry; }
 
     const QStringList& Items() const { return Items_; }
     int Count() const { return static_cast<int>(Items_.size()); }
@@ -46,14 +47,13 @@ public:
 
     bool SameFile(const QString& a, const QString& b) const;
 
-    // The menu whose sub-items show the entries, after the BaseCount items
-    // it had when attached: a separator, then "&1 path", "&2 path", ... "1&0 path".
-    QPointer<QMenu> Menu;
-    int BaseCount = 0;
-    // Called with the menu and the file when an entry's item is clicked.
-    std::function<void(QObject* sender, const QString& fileName)> OnFileClick;
-
+    // The menu whose sub-items show the entries, after the items it had when
+    // attached: a separator, then "&1 path", "&2 path", ... "1&0 path".
     void SetMenu(QMenu* menu);
+    // Called with the menu and the file when an entry's item is clicked.
+    void SetOnFileClick(std::function<void(QObject* sender, const QString& fileName)> onFileClick) {
+        OnFileClick = std::move(onFileClick);
+    }
 
 signals:
     // The entries changed; a menu showing them rebuilds itself.
@@ -66,6 +66,11 @@ private:
 
     bool IgnoreCase_;
     QStringList Items_;
+    qint32 MaxCount_ = 10;
+    bool UseRegistry_ = true;
+    QPointer<QMenu> Menu;
+    int BaseCount = 0;
+    std::function<void(QObject* sender, const QString& fileName)> OnFileClick;
 };
 
 }  // namespace lumorca

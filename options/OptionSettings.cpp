@@ -80,66 +80,75 @@ TOptionSettings::TOptionSettings(const QString& programPath, const QString& regi
     : ProgramPath_(programPath), RegistryName_(registryName) {}
 
 void TOptionSettings::OpenSettingsStore(bool useRegistry) {
-    SettingsStore.reset();
-    IniFileName = IniFileNameFor(ProgramPath_);
-    UseRegistry = useRegistry;
-    StoreName = useRegistry ? RegistryName_ : IniFileName;
-    SettingsStore = CreateSettingsStore(UseRegistry, StoreName);
+    SettingsStore_.reset();
+    IniFileName_ = IniFileNameFor(ProgramPath_);
+    UseRegistry_ = useRegistry;
+    StoreName_ = useRegistry ? RegistryName_ : IniFileName_;
+    SettingsStore_ = CreateSettingsStore(UseRegistry_, StoreName_);
 }
 
 void TOptionSettings::ChooseSettingsStore() {
     OpenSettingsStore(true);
-    if (SettingsStore->SectionExists(OptionsSection)) return;
+    if (SettingsStore_->SectionExists(OptionsSection)) return;
     OpenSettingsStore(false);
-    if (SettingsStore->SectionExists(OptionsSection)) return;
+    if (SettingsStore_->SectionExists(OptionsSection)) return;
     OpenSettingsStore(true);
 }
 
 void TOptionSettings::SwitchSettingsStore(bool useRegistry) {
-    if (useRegistry == UseRegistry) return;
+    if (useRegistry == UseRegistry_) return;
     if (!useRegistry) {
         auto registry = CreateSettingsStore(true, RegistryName_);
         registry->DeleteAll();
-        registry->Flush(Options.Language);
+        registry->Flush(Options_.Language);
     }
     OpenSettingsStore(useRegistry);
 }
 
 TSettingsStore& TOptionSettings::Store() {
-    if (!SettingsStore) ChooseSettingsStore();
-    return *SettingsStore;
+    if (!SettingsStore_) ChooseSettingsStore();
+    return *SettingsStore_;
 }
 
 void TOptionSettings::SetDefaults() {
-    FillDefaults(DefaultOptions);
-    Options = DefaultOptions;
+    FillDefaults(DefaultOptions_);
+    Options_ = DefaultOptions_;
 }
 
 void TOptionSettings::LoadOptions() {
     TSettingsStore& store = Store();
-    TLumorcaOptions& o = Options;
-    const TLumorcaOptions& d = DefaultOptions;
+    TLumorcaOptions& o = Options_;
+    const TLumorcaOptions& d = DefaultOptions_;
 
     SetDefaults();
 
     // Out-of-range numbers give the factory value.
     LoadOptionsSection(store, o, d);
 
-    if (Windows) {
-        Windows->SetWindowsPlaced(true);
-        Windows->SetArranging(true);
+    if (Windows_) {
+        Windows_->SetWindowsPlaced(true);
+        Windows_->SetArranging(true);
     }
     for (const WindowSection& w : WindowSections)
         LoadWindowOptions(Key(w.Section), w.Window, d.*w.Member, o.*w.Member);
-    if (Windows) Windows->SetArranging(false);
+    if (Windows_) Windows_->SetArranging(false);
 
-    LastTrigger = store.ReadString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), QString());
-    LastLineNr = store.ReadInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), 0);
+    LastTrigger_ = store.ReadString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), QString());
+    LastLineNr_ = store.ReadInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), 0);
 
-    History.UseRegistry = UseRegistry;
-    History.Load(StoreName, QStringLiteral("Files"));
+    History_.SetUseRegistry(UseRegistry_);
+    History_.Load(StoreName_, QStringLiteral("Files"));
 
-    if (ApplyOptions) ApplyOptions();
+    ApplyOptions();
+}
+
+void TOptionSettings::ApplyOptions() const {
+    if (ApplyOptions_) ApplyOptions_();
+}
+
+void TOptionSettings::SetLastAccess(const QString& trigger, std::int32_t lineNr) {
+    LastTrigger_ = trigger;
+    LastLineNr_ = lineNr;
 }
 
 void TOptionSettings::LoadWindowOptions(const QString& section, TWindowId window, const TWinOptions& defaults,
@@ -147,16 +156,16 @@ void TOptionSettings::LoadWindowOptions(const QString& section, TWindowId window
     TSettingsStore& store = Store();
     const bool isMain = window == TWindowId::Main;
 
-    if (Windows) {
+    if (Windows_) {
         TWindowGeometry stored;
         stored.Left = store.ReadInteger(section, QStringLiteral("Left"), 0);
         stored.Width = store.ReadInteger(section, QStringLiteral("Width"), 0);
         stored.Top = store.ReadInteger(section, QStringLiteral("Top"), 0);
         stored.Height = store.ReadInteger(section, QStringLiteral("Height"), 0);
-        const TGeometryCheck check = isMain ? CheckMainWindowGeometry(stored, Windows->ScreenAreas())
-                                            : CheckChildWindowGeometry(stored, Windows->MainWindowOuterSize());
-        if (check.ClearWindowsPlaced) Windows->SetWindowsPlaced(false);
-        if (check.Geometry.Width > 0) Windows->PlaceWindow(window, check.Geometry);
+        const TGeometryCheck check = isMain ? CheckMainWindowGeometry(stored, Windows_->ScreenAreas())
+                                            : CheckChildWindowGeometry(stored, Windows_->MainWindowOuterSize());
+        if (check.ClearWindowsPlaced) Windows_->SetWindowsPlaced(false);
+        if (check.Geometry.Width > 0) Windows_->PlaceWindow(window, check.Geometry);
     }
 
     target.State = static_cast<std::uint8_t>(
@@ -177,11 +186,11 @@ void TOptionSettings::SaveWindowOptions(const QString& section, TWindowId window
     TSettingsStore& store = Store();
     // Without windows the record's own state is all there is to store.
     std::uint8_t state = winOptions.State;
-    if (Windows) {
-        state = Windows->WindowState(window);
+    if (Windows_) {
+        state = Windows_->WindowState(window);
         // A minimised or maximised window keeps the geometry stored before.
         if (state == StateNormal) {
-            const TWindowGeometry bounds = Windows->WindowBounds(window);
+            const TWindowGeometry bounds = Windows_->WindowBounds(window);
             store.WriteInteger(section, QStringLiteral("Left"), bounds.Left);
             store.WriteInteger(section, QStringLiteral("Width"), bounds.Width);
             store.WriteInteger(section, QStringLiteral("Top"), bounds.Top);
@@ -200,20 +209,20 @@ void TOptionSettings::SaveWindowOptions(const QString& section, TWindowId window
 
 std::optional<QString> TOptionSettings::SaveOptions() {
     TSettingsStore& store = Store();
-    const TLumorcaOptions& o = Options;
+    const TLumorcaOptions& o = Options_;
 
     // Section "Options" first, so that a new INI file has it on top.
     SaveOptionsSection(store, o);
     for (const WindowSection& w : WindowSections) SaveWindowOptions(Key(w.Section), w.Window, o.*w.Member);
 
-    store.WriteString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), LastTrigger);
-    store.WriteInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), LastLineNr);
+    store.WriteString(QStringLiteral("LastAccess"), QStringLiteral("Trigger"), LastTrigger_);
+    store.WriteInteger(QStringLiteral("LastAccess"), QStringLiteral("LineNr"), LastLineNr_);
 
     // The list opens the store on its own, so ours must be on disk first;
     // it is saved even when ours failed, and the first failure is reported.
     const std::optional<QString> error = store.Flush(o.Language);
-    History.UseRegistry = UseRegistry;
-    const std::optional<QString> historyError = History.Save(StoreName, QStringLiteral("Files"), o.Language);
+    History_.SetUseRegistry(UseRegistry_);
+    const std::optional<QString> historyError = History_.Save(StoreName_, QStringLiteral("Files"), o.Language);
     return error ? error : historyError;
 }
 

@@ -61,25 +61,40 @@ public:
                            TWinOptions& target);
     void SaveWindowOptions(const QString& section, TWindowId window, const TWinOptions& winOptions);
 
-    std::unique_ptr<TSettingsStore> SettingsStore;
-    QString IniFileName;
-    QString StoreName;
-    bool UseRegistry = true;
-    TLumorcaOptions Options;
-    TLumorcaOptions DefaultOptions;
-    THistoryList History;
+    // The options in force, a plain record the program reads and edits.
+    TLumorcaOptions& Options() { return Options_; }
+    const TLumorcaOptions& Options() const { return Options_; }
+    const TLumorcaOptions& DefaultOptions() const { return DefaultOptions_; }
+    THistoryList& History() { return History_; }
+    const THistoryList& History() const { return History_; }
+    bool UseRegistry() const { return UseRegistry_; }
+    const QString& StoreName() const { return StoreName_; }
+    const QString& IniFileName() const { return IniFileName_; }
     // Where the last listing was left: section "LastAccess".
-    QString LastTrigger;
-    std::int32_t LastLineNr = 0;
-
-    TWindowHost* Windows = nullptr;
-    std::function<void()> ApplyOptions;  // the last step of LoadOptions
+    const QString& LastTrigger() const { return LastTrigger_; }
+    std::int32_t LastLineNr() const { return LastLineNr_; }
+    void SetLastAccess(const QString& trigger, std::int32_t lineNr);
+    void SetWindows(TWindowHost* windows) { Windows_ = windows; }
+    // The last step of LoadOptions, and of OK in the dialog.
+    void SetApplyOptions(std::function<void()> apply) { ApplyOptions_ = std::move(apply); }
+    void ApplyOptions() const;
 
 private:
     TSettingsStore& Store();  // the open store; chosen as at start when none is open
 
     QString ProgramPath_;
     QString RegistryName_;
+    std::unique_ptr<TSettingsStore> SettingsStore_;
+    QString IniFileName_;
+    QString StoreName_;
+    bool UseRegistry_ = true;
+    TLumorcaOptions Options_;
+    TLumorcaOptions DefaultOptions_;
+    THistoryList History_;
+    QString LastTrigger_;
+    std::int32_t LastLineNr_ = 0;
+    TWindowHost* Windows_ = nullptr;
+    std::function<void()> ApplyOptions_;
 };
 
 }  // namespace lumorca

@@ -67,23 +67,23 @@ TOptionWin::TOptionWin(TOptionSettings& settings, QWidget* parent)
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    ChooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
+    choosers_.ChooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, initial, parent, QString(),
                                                 QFontDialog::ScalableFonts | QFontDialog::NonScalableFonts);
         if (!ok) return std::nullopt;
         return font;
     };
-    ChooseColor = [](QWidget* parent, const QColor& initial) -> std::optional<QColor> {
+    choosers_.ChooseColor = [](QWidget* parent, const QColor& initial) -> std::optional<QColor> {
         const QColor color = QColorDialog::getColor(initial, parent);
         if (!color.isValid()) return std::nullopt;
         return color;
     };
     // The toolkit's directory chooser offers to create a new folder itself.
-    ChooseDirectory = [](QWidget* parent, const QString& start) {
+    choosers_.ChooseDirectory = [](QWidget* parent, const QString& start) {
         return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, QString(), start));
     };
-    ConfirmReset = [](QWidget* parent, const QString& caption, const QString& text) {
+    choosers_.ConfirmReset = [](QWidget* parent, const QString& caption, const QString& text) {
         return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     };
@@ -165,7 +165,7 @@ void TOptionWin::SetDialogLanguage(int language) {
     ui_->ButtonCancel->setText(t(TextCancel));
     ui_->ButtonDefaults->setText(t(TextResetDefaults));
     ui_->CheckBoxUseINI->setText(
-        t(TextSaveToIni).replace(QStringLiteral("%s"), EscapeMnemonic(QDir::toNativeSeparators(settings_.IniFileName))));
+        t(TextSaveToIni).replace(QStringLiteral("%s"), EscapeMnemonic(QDir::toNativeSeparators(settings_.IniFileName()))));
 
     QTabWidget* pages = ui_->PageControlOptions;
     const std::pair<QWidget*, int> tabs[] = {
@@ -257,8 +257,8 @@ TColor TOptionWin::PanelBackColor(const QLabel* panel) const {
 }
 
 void TOptionWin::OptionsToDialog(const TLumorcaOptions& record) {
-    SetDialogLanguage(settings_.Options.Language);
-    ui_->CheckBoxUseINI->setChecked(!settings_.UseRegistry);
+    SetDialogLanguage(settings_.Options().Language);
+    ui_->CheckBoxUseINI->setChecked(!settings_.UseRegistry());
 
     language_->button(record.Language == 0 ? 0 : 1)->setChecked(true);
     // Setting the item acts like a click on it, also when it was set already.
@@ -289,9 +289,9 @@ void TOptionWin::OptionsToDialog(const TLumorcaOptions& record) {
 
 void TOptionWin::OptionsFromDialog() {
     const bool useIni = ui_->CheckBoxUseINI->isChecked();
-    if (useIni == settings_.UseRegistry) settings_.SwitchSettingsStore(!useIni);
+    if (useIni == settings_.UseRegistry()) settings_.SwitchSettingsStore(!useIni);
 
-    TLumorcaOptions& o = settings_.Options;
+    TLumorcaOptions& o = settings_.Options();
     o.Language = language_->checkedId() == 0 ? 0 : 1;
     // Blanks name no directory: the previous one stays.
     if (!ui_->EditProcListingDir->text().trimmed().isEmpty()) o.ProcListingDir = ui_->EditProcListingDir->text();
@@ -362,34 +362,34 @@ void TOptionWin::RowsFromControls(TLumorcaOptions& o) const {
 }
 
 void TOptionWin::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) OptionsToDialog(settings_.Options);
+    if (!event->spontaneous()) OptionsToDialog(settings_.Options());
     QDialog::showEvent(event);
 }
 
 void TOptionWin::ButtonOKClick() {
     OptionsFromDialog();
-    if (settings_.ApplyOptions) settings_.ApplyOptions();
+    settings_.ApplyOptions();
     accept();
 }
 
 void TOptionWin::ButtonCancelClick() { reject(); }
 
 void TOptionWin::ButtonDefaultsClick() {
-    const int language = settings_.Options.Language;
-    if (ConfirmReset && ConfirmReset(this, Txt(TextResetDefaults, language), Txt(TextAskResetOptions, language)))
-        OptionsToDialog(settings_.DefaultOptions);
+    const int language = settings_.Options().Language;
+    if (choosers_.ConfirmReset && choosers_.ConfirmReset(this, Txt(TextResetDefaults, language), Txt(TextAskResetOptions, language)))
+        OptionsToDialog(settings_.DefaultOptions());
 }
 
 void TOptionWin::ButtonSelectDirClick() {
-    if (!ChooseDirectory) return;
-    const QString chosen = ChooseDirectory(this, ui_->EditProcListingDir->text());
+    if (!choosers_.ChooseDirectory) return;
+    const QString chosen = choosers_.ChooseDirectory(this, ui_->EditProcListingDir->text());
     if (!chosen.isEmpty()) ui_->EditProcListingDir->setText(chosen);
 }
 
 void TOptionWin::FontPanelDblClick(QLabel* panel) {
-    if (!ChooseFont) return;
+    if (!choosers_.ChooseFont) return;
     chooserFont_ = PanelFont(panel);
-    const std::optional<QFont> chosen = ChooseFont(this, chooserFont_.ToQFont());
+    const std::optional<QFont> chosen = choosers_.ChooseFont(this, chooserFont_.ToQFont());
     if (!chosen) return;
     chooserFont_ = FromQFont(*chosen, chooserFont_.Color);
     if (ui_->CheckBoxSameFont->isChecked()) {
@@ -400,10 +400,10 @@ void TOptionWin::FontPanelDblClick(QLabel* panel) {
 }
 
 void TOptionWin::ColorPanelDblClick(QLabel* panel) {
-    if (!ChooseColor) return;
+    if (!choosers_.ChooseColor) return;
     const bool back = IsBackColorPanel(panel);
     const TColor current = back ? PanelBackColor(panel) : PanelTextColor(panel);
-    const std::optional<QColor> chosen = ChooseColor(this, ToQColor(current));
+    const std::optional<QColor> chosen = choosers_.ChooseColor(this, ToQColor(current));
     if (!chosen) return;
     if (back)
         SetBackColor(panel, FromQColor(*chosen));

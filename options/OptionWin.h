@@ -25,6 +25,15 @@ namespace lumorca {
 QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
 
+// The dialogs the options dialog asks the user through. An empty result
+// means the user cancelled.
+struct TOptionChoosers {
+    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> ChooseFont;
+    std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> ChooseColor;
+    std::function<QString(QWidget* parent, const QString& start)> ChooseDirectory;
+    std::function<bool(QWidget* parent, const QString& caption, const QString& text)> ConfirmReset;
+};
+
 class TOptionWin : public QDialog {
     Q_OBJECT
 public:
@@ -46,12 +55,10 @@ public:
     // What the font chooser starts with when CheckBoxSameFont is ticked.
     const TFontInfo& ChooserFont() const { return chooserFont_; }
 
-    // The common dialogs and the question box; replaced by the tests.
-    // An empty result means the user cancelled.
-    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> ChooseFont;
-    std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> ChooseColor;
-    std::function<QString(QWidget* parent, const QString& start)> ChooseDirectory;
-    std::function<bool(QWidget* parent, const QString& caption, const QString& text)> ConfirmReset;
+    // The common dialogs and the question box; the program's own unless
+    // replaced (tests do).
+    const TOptionChoosers& Choosers() const { return choosers_; }
+    void SetChoosers(TOptionChoosers choosers) { choosers_ = std::move(choosers); }
 
     // Event handlers of the controls.
     void ButtonOKClick();
@@ -90,6 +97,7 @@ private:
     QButtonGroup* sortCalls_;
     QHash<const QLabel*, TFontInfo> panelFonts_;
     QHash<const QLabel*, TColor> panelColors_;
+    TOptionChoosers choosers_;
     TFontInfo chooserFont_{QStringLiteral("MS Sans Serif"), 8};
 };
 

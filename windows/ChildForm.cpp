@@ -1,5 +1,6 @@
 #include "windows/ChildForm.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QResizeEvent>
 
@@ -8,6 +9,8 @@ namespace lumorca::gui {
 namespace {
 // A child narrower than this has been shrunk away by the user.
 constexpr int SwitchOffWidth = 160;
+// The stored state of a minimised, that is switched-off, window.
+constexpr std::uint8_t SwitchedOffState = 1;
 }
 
 TChildForm::TChildForm(TChildHost* host, const QString& tag, QWidget* parent)
@@ -15,6 +18,17 @@ TChildForm::TChildForm(TChildHost* host, const QString& tag, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setOption(QMdiSubWindow::RubberBandResize, false);
     connect(this, &QMdiSubWindow::aboutToActivate, this, &TChildForm::Activated);
+}
+
+void TChildForm::Bind(QAction* winAction, std::uint8_t* winState) {
+    WinAction_ = winAction;
+    WinState_ = winState;
+}
+
+void TChildForm::ReflectState(std::uint8_t state) {
+    const bool visible = state != SwitchedOffState;
+    if (WinAction_ && WinAction_->isChecked() != visible) WinAction_->setChecked(visible);
+    if (WinState_ && *WinState_ != state) *WinState_ = state;
 }
 
 std::uint8_t TChildForm::CurrentState() const {

@@ -25,8 +25,11 @@ class TChildForm : public QMdiSubWindow {
 public:
     TChildForm(TChildHost* host, const QString& tag, QWidget* parent = nullptr);
 
-    QAction* WinAction = nullptr;
-    std::uint8_t* WinState = nullptr;  // the State of this window's options
+    // The menu item that switches the window, and the State of its options.
+    void Bind(QAction* winAction, std::uint8_t* winState);
+    QAction* WinAction() const { return WinAction_; }
+    // Ticks the menu item and records the state a change left the window in.
+    void ReflectState(std::uint8_t state);
 
     // 0 normal, 1 minimised, 2 maximised.
     std::uint8_t CurrentState() const;
@@ -47,6 +50,8 @@ protected:
 private:
     TChildHost* host_;
     QString tag_;
+    QAction* WinAction_ = nullptr;
+    std::uint8_t* WinState_ = nullptr;
 };
 
 }  // namespace lumorca::gui

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "DialogTestSupport.h"
+#include "WindowControls.h"
 #include "dialogs/Aboutbox.h"
 
 namespace lumorca::gui::test {
@@ -27,21 +28,22 @@ private slots:
         QList<QUrl> opened;
         bool openAfterLink = false;
         main->AboutBoxOpened = [&](TAbout& about) {
-            about.OpenUrl = [&opened](const QUrl& url) {
+            about.SetOpenUrl([&opened](const QUrl& url) {
                 opened.append(url);
                 return true;
-            };
+            });
             QMetaObject::invokeMethod(&about, [&] {
+                QLabel* mail = Control<QLabel>(&about, "LabelMail");
                 (void)QTest::qWaitFor([&about] { return QApplication::activeWindow() == &about; });
                 if (byKeys) {
-                    for (int i = 0; i < 3 && QApplication::focusWidget() != about.LabelMail; ++i)
+                    for (int i = 0; i < 3 && QApplication::focusWidget() != mail; ++i)
                         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &about, Qt::Key_Tab);
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 } else {
-                    QTest::mouseClick(about.LabelMail, Qt::LeftButton);
+                    QTest::mouseClick(mail, Qt::LeftButton);
                 }
                 openAfterLink = about.isVisible();
-                QTest::mouseClick(about.OKButton, Qt::LeftButton);
+                QTest::mouseClick(Control<QPushButton>(&about, "OKButton"), Qt::LeftButton);
             }, Qt::QueuedConnection);
         };
         main->ActionAbout->trigger();

@@ -27,6 +27,14 @@ class FindXRefTest : public QObject {
     std::unique_ptr<TMain> main_;
     TFormFindXRef* dlg_ = nullptr;
 
+    QLineEdit* EditFindWhat() const { return Control<QLineEdit>(dlg_, "EditFindWhat"); }
+    QCheckBox* CheckBoxSearchAll() const { return Control<QCheckBox>(dlg_, "CheckBoxSearchAll"); }
+    QCheckBox* CheckBoxFindExact() const { return Control<QCheckBox>(dlg_, "CheckBoxFindExact"); }
+    QGroupBox* RadioGroupFindWhat() const { return Control<QGroupBox>(dlg_, "RadioGroupFindWhat"); }
+    QPushButton* ButtonFind() const { return Control<QPushButton>(dlg_, "ButtonFind"); }
+    QPushButton* ButtonFindNext() const { return Control<QPushButton>(dlg_, "ButtonFindNext"); }
+    QPushButton* ButtonClose() const { return Control<QPushButton>(dlg_, "ButtonClose"); }
+
     QString Selected() {
         const QModelIndex current = XRefOutlineOf(main_.get())->currentIndex();
         if (!current.isValid()) return {};
@@ -34,11 +42,11 @@ class FindXRefTest : public QObject {
         return QString::fromLatin1(node->Caption.c_str());
     }
     void Find(const QString& text, bool exact) {
-        dlg_->EditFindWhat->setText(text);
-        dlg_->CheckBoxFindExact->setChecked(exact);
-        QTest::mouseClick(dlg_->ButtonFind, Qt::LeftButton);
+        EditFindWhat()->setText(text);
+        CheckBoxFindExact()->setChecked(exact);
+        QTest::mouseClick(ButtonFind(), Qt::LeftButton);
     }
-    void FindNext() { QTest::mouseClick(dlg_->ButtonFindNext, Qt::LeftButton); }
+    void FindNext() { QTest::mouseClick(ButtonFindNext(), Qt::LeftButton); }
     QStringList PopupGroups() {
         QStringList captions;
         for (const QAction* a : PopupmenuXRefOf(main_.get())->actions()) captions.append(a->text());
@@ -85,10 +93,10 @@ private slots:
         QVERIFY(!PopupGroups().isEmpty());
         QCOMPARE(DialogGroups(), PopupGroups());
         QCOMPARE(dlg_->GroupColumns(), DialogGroups().size() > 8 ? 2 : 1);
-        QVERIFY(dlg_->CheckBoxSearchAll->isChecked());
-        QVERIFY(!dlg_->RadioGroupFindWhat->isEnabled());
-        dlg_->CheckBoxSearchAll->click();
-        QVERIFY(dlg_->RadioGroupFindWhat->isEnabled());
+        QVERIFY(CheckBoxSearchAll()->isChecked());
+        QVERIFY(!RadioGroupFindWhat()->isEnabled());
+        CheckBoxSearchAll()->click();
+        QVERIFY(RadioGroupFindWhat()->isEnabled());
     }
 
     void moreThanEightGroupsTakeTwoColumns() {
@@ -156,7 +164,7 @@ private slots:
     }
 
     void aGroupLimitsTheSearch() {
-        dlg_->CheckBoxSearchAll->click();
+        CheckBoxSearchAll()->click();
         QRadioButton* group = Group(QStringLiteral("$Component variables$"));
         QVERIFY(group != nullptr);
         group->click();
@@ -169,16 +177,16 @@ private slots:
         // Find next from a node before the group still only finds inside it.
         Find(QStringLiteral("tally"), false);
         QCOMPARE(Selected(), QStringLiteral("$b_tally$"));
-        dlg_->CheckBoxSearchAll->click();
+        CheckBoxSearchAll()->click();
         Find(QStringLiteral("count"), false);
         QCOMPARE(Selected(), QStringLiteral("lp_count"));
-        dlg_->CheckBoxSearchAll->click();
+        CheckBoxSearchAll()->click();
         FindNext();
         QCOMPARE(Selected(), QStringLiteral("$mycounter$"));
     }
 
     void aGroupMissingFromTheTreeFindsNothing() {
-        dlg_->CheckBoxSearchAll->click();
+        CheckBoxSearchAll()->click();
         Group(QStringLiteral("$Component variables$"))->click();
         // Another listing without that group, while the dialog keeps its list.
         main_->LoadFile(sandbox_->Write(QStringLiteral("plain.pro"), PlainListing()));
@@ -188,24 +196,24 @@ private slots:
     }
 
     void aNewListingOrLanguageRebuildsTheGroupList() {
-        dlg_->CheckBoxSearchAll->click();
-        QVERIFY(!dlg_->CheckBoxSearchAll->isChecked());
+        CheckBoxSearchAll()->click();
+        QVERIFY(!CheckBoxSearchAll()->isChecked());
         dlg_->FormActivate();  // nothing changed: the list stays as it is
-        QVERIFY(!dlg_->CheckBoxSearchAll->isChecked());
+        QVERIFY(!CheckBoxSearchAll()->isChecked());
 
         Load(PlainListing(), QStringLiteral("plain.pro"));
-        QVERIFY(!dlg_->ListBuilt);
+        QVERIFY(!dlg_->ListBuilt());
         dlg_->FormActivate();
-        QVERIFY(dlg_->ListBuilt);
-        QVERIFY(dlg_->CheckBoxSearchAll->isChecked());
+        QVERIFY(dlg_->ListBuilt());
+        QVERIFY(CheckBoxSearchAll()->isChecked());
         QCOMPARE(DialogGroups(), PopupGroups());
 
-        dlg_->CheckBoxSearchAll->click();
+        CheckBoxSearchAll()->click();
         main_->Options().Language = 0;
         main_->ApplyOptions();
         dlg_->FormActivate();
-        QCOMPARE(dlg_->DialogLanguage, 0);
-        QVERIFY(dlg_->CheckBoxSearchAll->isChecked());
+        QCOMPARE(dlg_->DialogLanguage(), 0);
+        QVERIFY(CheckBoxSearchAll()->isChecked());
         QCOMPARE(DialogGroups(), PopupGroups());
         QVERIFY(DialogGroups().contains(QStringLiteral("Kommandos")));
     }
@@ -234,15 +242,15 @@ private slots:
 
     void pasteGoesIntoTheSearchTextWhileTheDialogIsInFront() {
         main_->ClipboardText = [] { return std::string("MYCOUNTER"); };
-        dlg_->EditFindWhat->clear();
+        EditFindWhat()->clear();
         dlg_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dlg_));
         const QString before = main_->ListingFileName;
         main_->ActionPasteExecute();
-        QCOMPARE(dlg_->EditFindWhat->text(), QStringLiteral("MYCOUNTER"));
+        QCOMPARE(EditFindWhat()->text(), QStringLiteral("MYCOUNTER"));
         QCOMPARE(main_->ListingFileName, before);
 
-        QTest::mouseClick(dlg_->ButtonClose, Qt::LeftButton);
+        QTest::mouseClick(ButtonClose(), Qt::LeftButton);
         QVERIFY(!dlg_->isVisible());
     }
 

@@ -53,19 +53,21 @@ private slots:
         fonts_.clear();
         colors_.clear();
         // The common dialogs answer from the queues; an empty queue cancels.
-        dlg_->ChooseFont = [this](QWidget*, const QFont&) -> std::optional<QFont> {
+        TOptionChoosers choosers = dlg_->Choosers();
+        choosers.ChooseFont = [this](QWidget*, const QFont&) -> std::optional<QFont> {
             if (fonts_.empty()) return std::nullopt;
             QFont f = fonts_.front();
             fonts_.pop_front();
             return f;
         };
-        dlg_->ChooseColor = [this](QWidget*, const QColor&) -> std::optional<QColor> {
+        choosers.ChooseColor = [this](QWidget*, const QColor&) -> std::optional<QColor> {
             if (colors_.empty()) return std::nullopt;
             QColor c = colors_.front();
             colors_.pop_front();
             return c;
         };
-        dlg_->ChooseDirectory = [](QWidget*, const QString&) { return QStringLiteral("/data/listings"); };
+        choosers.ChooseDirectory = [](QWidget*, const QString&) { return QStringLiteral("/data/listings"); };
+        dlg_->SetChoosers(std::move(choosers));
     }
 
     void cleanup() {
@@ -194,7 +196,7 @@ private slots:
         QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
         QCOMPARE(dlg_->result(), int(QDialog::Rejected));
         QCOMPARE(OptionsText(options()), before);
-        QVERIFY(main_->OptionWin->UseRegistry);
+        QVERIFY(main_->OptionWin->UseRegistry());
         QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 1));
 
         // Opening again starts from the options, not from the cancelled edits.
@@ -330,7 +332,7 @@ private slots:
     }
 
     void storeSwitchDeletesThePerUserStoreOnlyOnOk() {
-        QVERIFY(main_->OptionWin->UseRegistry);
+        QVERIFY(main_->OptionWin->UseRegistry());
         QVERIFY(!main_->OptionWin->SaveOptions().has_value());
         QVERIFY(sandbox_->RegistryHasKeys());
 
@@ -339,14 +341,14 @@ private slots:
         QVERIFY(sandbox_->RegistryHasKeys());
         QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
         QVERIFY(sandbox_->RegistryHasKeys());
-        QVERIFY(main_->OptionWin->UseRegistry);
+        QVERIFY(main_->OptionWin->UseRegistry());
 
         Open();
         ui().CheckBoxUseINI->click();
         QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
         QVERIFY(!sandbox_->RegistryHasKeys());
-        QVERIFY(!main_->OptionWin->UseRegistry);
-        QCOMPARE(main_->OptionWin->StoreName, main_->OptionWin->IniFileName);
+        QVERIFY(!main_->OptionWin->UseRegistry());
+        QCOMPARE(main_->OptionWin->StoreName(), main_->OptionWin->IniFileName());
         QVERIFY(!main_->OptionWin->SaveOptions().has_value());
         QVERIFY(!sandbox_->RegistryHasKeys());
     }

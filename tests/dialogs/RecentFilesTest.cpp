@@ -26,7 +26,7 @@ class RecentFilesTest : public QObject {
 
     QString Listing(const QString& name) { return sandbox_->Write(name, PlainListing()); }
     QMenu* Menu() { return main_->MenuItemFileList; }
-    const THistoryList& History() { return main_->OptionWin->History; }
+    const THistoryList& History() { return main_->OptionWin->History(); }
 
 private slots:
     void init() {

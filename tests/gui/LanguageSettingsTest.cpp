@@ -59,9 +59,9 @@ private slots:
         QVERIFY(!again->ActionLowercase->isChecked());
         QVERIFY(!again->ActionXRefWin->isChecked());
         QVERIFY(again->XRefWin->isMinimized());
-        QCOMPARE(again->OptionWin->LastTrigger, QStringLiteral("entry LP_A"));
-        QCOMPARE(again->OptionWin->LastLineNr, 1);
-        QCOMPARE(again->OptionWin->History[0], file);
+        QCOMPARE(again->OptionWin->LastTrigger(), QStringLiteral("entry LP_A"));
+        QCOMPARE(again->OptionWin->LastLineNr(), 1);
+        QCOMPARE(again->OptionWin->History()[0], file);
         // Reload goes back there.
         again->ActionReloadExecute();
         QCOMPARE(again->CurrentStructure, 2);

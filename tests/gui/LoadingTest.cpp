@@ -100,7 +100,7 @@ private slots:
         w.Messages.Answers = {TAnswer::Yes};
         w->ActionReloadExecute();
         QCOMPARE(w.Messages.Boxes.size(), size_t(2));
-        QCOMPARE(w->OptionWin->LastTrigger, QStringLiteral("entry LP_A"));
+        QCOMPARE(w->OptionWin->LastTrigger(), QStringLiteral("entry LP_A"));
         QCOMPARE(w->CurrentStructure, 2);
         QCOMPARE(w->SourceGrid->Row(), 2);
     }
@@ -154,7 +154,7 @@ private slots:
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().toStdString(), Joined(SmallListing()));
-        QCOMPARE(w->OptionWin->History[0], saved);
+        QCOMPARE(w->OptionWin->History()[0], saved);
 
         // Now a new load no longer asks.
         const size_t boxes = w.Messages.Boxes.size();

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(main->DEBUGPanel->isVisible(), level >= 0 || QTest::currentDataTag()[0] == '-');
         QCOMPARE(main->WarningsOnly, warningsOnly);
         QCOMPARE(main->ListingFileName, loaded ? file : QString());
-        QCOMPARE(main->OptionWin->History.Count(), loaded ? 1 : 0);
+        QCOMPARE(main->OptionWin->History().Count(), loaded ? 1 : 0);
         QCOMPARE(main->HidePanel->isVisible(), !loaded);
         QCOMPARE(main->ActionPrev->isEnabled(), loaded);
         QVERIFY(messages.Boxes.empty());

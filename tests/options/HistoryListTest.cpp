@@ -58,7 +58,7 @@ TEST_F(HistoryStoreTest, LoadSkipsEmptyAndMissingKeysUpToMaxCount) {
                "History10=C:\\beyond.pro\r\nHistory01=C:\\padded.pro\r\n");
     THistoryList list;
     list.AddFile("/stale.pro");
-    list.UseRegistry = false;
+    list.SetUseRegistry(false);
     list.Load(Ini(), "Files");
     EXPECT_EQ(list.Items(), (QStringList{"C:\\a.pro", "(Paste)", "C:\\z.pro"}));
 }
@@ -66,7 +66,7 @@ TEST_F(HistoryStoreTest, LoadSkipsEmptyAndMissingKeysUpToMaxCount) {
 TEST_F(HistoryStoreTest, SaveLeavesKeysBeyondTheCount) {
     WriteBytes(Ini(), "[Files]\r\nHistory0=old0\r\nHistory1=old1\r\nHistory2=old2\r\n");
     THistoryList list;
-    list.UseRegistry = false;
+    list.SetUseRegistry(false);
     list.AddFile("new1");
     list.AddFile("new0");
     ASSERT_FALSE(list.Save(Ini(), "Files", 1).has_value());
@@ -80,7 +80,7 @@ TEST_F(HistoryStoreTest, UsesTheBackEndItIsTold) {
     EXPECT_FALSE(QFile::exists(Ini()));
 
     THistoryList fromIni;
-    fromIni.UseRegistry = false;
+    fromIni.SetUseRegistry(false);
     fromIni.Load(Ini(), "Files");
     EXPECT_EQ(fromIni.Count(), 0);
 
@@ -91,7 +91,7 @@ TEST_F(HistoryStoreTest, UsesTheBackEndItIsTold) {
 
 TEST_F(HistoryStoreTest, FailedSaveIsReported) {
     THistoryList list;
-    list.UseRegistry = false;
+    list.SetUseRegistry(false);
     list.AddFile("/x.pro");
     const QString path = Dir.filePath("missing/L.INI");
     EXPECT_EQ(list.Save(path, "Files", 0), SaveFailedMessage(path, 0));

@@ -42,18 +42,17 @@ TLumorcaOptions Custom() {
 }
 
 void MakeCustom(TOptionSettings& s) {
-    s.Options = Custom();
-    s.History.AddFile("(Paste)");
-    s.History.AddFile("C:\\b.pro");
-    s.LastTrigger = "LP_MAIN";
-    s.LastLineNr = 42;
+    s.Options() = Custom();
+    s.History().AddFile("(Paste)");
+    s.History().AddFile("C:\\b.pro");
+    s.SetLastAccess("LP_MAIN", 42);
 }
 
 void ExpectCustom(const TOptionSettings& s) {
-    EXPECT_EQ(OptionsText(s.Options), OptionsText(Custom()));
-    EXPECT_EQ(s.History.Items(), (QStringList{"C:\\b.pro", "(Paste)"}));
-    EXPECT_EQ(s.LastTrigger, "LP_MAIN");
-    EXPECT_EQ(s.LastLineNr, 42);
+    EXPECT_EQ(OptionsText(s.Options()), OptionsText(Custom()));
+    EXPECT_EQ(s.History().Items(), (QStringList{"C:\\b.pro", "(Paste)"}));
+    EXPECT_EQ(s.LastTrigger(), "LP_MAIN");
+    EXPECT_EQ(s.LastLineNr(), 42);
 }
 
 // Windows as the custom options describe them; the geometry of a maximised
@@ -92,7 +91,7 @@ protected:
 
     std::unique_ptr<TOptionSettings> Make(bool useRegistry, TWindowHost* windows = nullptr) {
         auto settings = std::make_unique<TOptionSettings>(Program(), TestRegistryName);
-        settings->Windows = windows;
+        settings->SetWindows(windows);
         settings->OpenSettingsStore(useRegistry);
         return settings;
     }
@@ -115,32 +114,32 @@ TEST_F(OptionsTest, FactoryDefaults) {
     MakeCustom(*s);
     s->SetDefaults();
     QDir::setCurrent(before);
-    EXPECT_EQ(QDir(s->Options.ProcListingDir).canonicalPath(), QDir(Dir.path()).canonicalPath());
-    EXPECT_EQ(OptionsText(s->Options), OptionsText(s->DefaultOptions));
-    EXPECT_EQ(WinText(s->Options.SourceWin), "Times New Roman/8/0/0/0/0");
-    EXPECT_EQ(WinText(s->Options.CallWin), "Arial/8/0/0/0/1");
+    EXPECT_EQ(QDir(s->Options().ProcListingDir).canonicalPath(), QDir(Dir.path()).canonicalPath());
+    EXPECT_EQ(OptionsText(s->Options()), OptionsText(s->DefaultOptions()));
+    EXPECT_EQ(WinText(s->Options().SourceWin), "Times New Roman/8/0/0/0/0");
+    EXPECT_EQ(WinText(s->Options().CallWin), "Arial/8/0/0/0/1");
     // The analysis starts from the same factory values as the options.
-    ExpectSameAnalysis(ToAnalysisSettings(s->Options), AnalysisSettings{});
+    ExpectSameAnalysis(ToAnalysisSettings(s->Options()), AnalysisSettings{});
     // A reset keeps the recent files and the position.
-    EXPECT_EQ(s->History.Count(), 2);
-    EXPECT_EQ(s->History.MaxCount, 10);
-    EXPECT_EQ(s->LastTrigger, "LP_MAIN");
-    EXPECT_EQ(s->LastLineNr, 42);
+    EXPECT_EQ(s->History().Count(), 2);
+    EXPECT_EQ(s->History().MaxCount(), 10);
+    EXPECT_EQ(s->LastTrigger(), "LP_MAIN");
+    EXPECT_EQ(s->LastLineNr(), 42);
 }
 
 TEST_F(OptionsTest, FirstStartWithNothingStoredRunsOnFactorySettings) {
     FakeWindows windows;
     auto s = std::make_unique<TOptionSettings>(Program(), TestRegistryName);
-    s->Windows = &windows;
+    s->SetWindows(&windows);
     int applied = 0;
-    s->ApplyOptions = [&] { ++applied; };
+    s->SetApplyOptions([&] { ++applied; });
     s->ChooseSettingsStore();
-    EXPECT_TRUE(s->UseRegistry);
-    EXPECT_EQ(s->StoreName, TestRegistryName);
-    EXPECT_EQ(s->IniFileName, Ini());
+    EXPECT_TRUE(s->UseRegistry());
+    EXPECT_EQ(s->StoreName(), TestRegistryName);
+    EXPECT_EQ(s->IniFileName(), Ini());
     s->LoadOptions();
     EXPECT_EQ(applied, 1);
-    EXPECT_EQ(OptionsText(s->Options), OptionsText(s->DefaultOptions));
+    EXPECT_EQ(OptionsText(s->Options()), OptionsText(s->DefaultOptions()));
     // Main window at 80 % of the screen; child windows left to the arrangement.
     EXPECT_EQ(windows.Placed.size(), 1u);
     EXPECT_EQ(windows.Placed[TWindowId::Main], (TWindowGeometry{192, 1536, 108, 864}));
@@ -207,9 +206,9 @@ TEST_F(OptionsTest, ProgramAndCommandLineReadTheSettingsAlike) {
          {CustomIni(), QByteArray("[Options]\nLanguage=7\nIndent=four\nHow2ShowXRef=3\nSortCalls=-1\n"
                                   "TryToMerge=no\nMarkSuspLabelEx=;L\xc4;;\nSortLocals= 0 \nLowercase=2\n")}) {
         WriteBytes(Ini(), bytes);
-        ExpectSameAnalysis(ToAnalysisSettings(Loaded(false)->Options), AppliedByKey(bytes));
+        ExpectSameAnalysis(ToAnalysisSettings(Loaded(false)->Options()), AppliedByKey(bytes));
     }
-    EXPECT_EQ(ToAnalysisSettings(Loaded(false)->Options).MarkSuspLabelEx, std::vector<std::string>{"L\xc4"});
+    EXPECT_EQ(ToAnalysisSettings(Loaded(false)->Options()).MarkSuspLabelEx, std::vector<std::string>{"L\xc4"});
 }
 
 // Unknown keys and sections, comments, spelling and order of a file written
@@ -217,8 +216,8 @@ TEST_F(OptionsTest, ProgramAndCommandLineReadTheSettingsAlike) {
 TEST_F(OptionsTest, ExistingFileKeepsItsOrderAndUnknownKeys) {
     WriteBytes(Ini(), ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/by-hand.ini")));
     auto s = Loaded(false);
-    EXPECT_EQ(s->Options.Language, 0);
-    EXPECT_EQ(s->History.Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro"}));
+    EXPECT_EQ(s->Options().Language, 0);
+    EXPECT_EQ(s->History().Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro"}));
     ASSERT_EQ(s->SaveOptions(), std::nullopt);
     EXPECT_EQ(ReadBytes(Ini()).toStdString(),
               ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/by-hand-saved.ini")).toStdString());
@@ -236,7 +235,7 @@ class StoredValueTest : public OptionsTest, public ::testing::WithParamInterface
 TEST_P(StoredValueTest, ReadsAsTheProgramUsesIt) {
     WriteBytes(Ini(), GetParam().Stored);
     auto s = Loaded(false);
-    const QStringList read = OptionsText(s->Options) << QStringLiteral("LineNr=%1").arg(s->LastLineNr);
+    const QStringList read = OptionsText(s->Options()) << QStringLiteral("LineNr=%1").arg(s->LastLineNr());
     EXPECT_TRUE(read.contains(GetParam().Read)) << read.join(u'\n').toStdString();
 }
 
@@ -267,8 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     WriteBytes(Ini(), "[Files]\r\nHistory0=C:\\a.pro\r\n");
     auto s = Loaded(false);
-    EXPECT_EQ(OptionsText(s->Options), OptionsText(s->DefaultOptions));
-    EXPECT_EQ(s->History.Items(), QStringList{"C:\\a.pro"});
+    EXPECT_EQ(OptionsText(s->Options()), OptionsText(s->DefaultOptions()));
+    EXPECT_EQ(s->History().Items(), QStringList{"C:\\a.pro"});
 
     // A directory where the file should be cannot be read (nor written).
     QTemporaryDir other;
@@ -276,7 +275,7 @@ TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     TOptionSettings blocked(other.filePath("Lumorca7.exe"), TestRegistryName);
     blocked.OpenSettingsStore(false);
     blocked.LoadOptions();
-    EXPECT_EQ(OptionsText(blocked.Options), OptionsText(blocked.DefaultOptions));
+    EXPECT_EQ(OptionsText(blocked.Options()), OptionsText(blocked.DefaultOptions()));
     EXPECT_TRUE(blocked.SaveOptions().has_value());
     EXPECT_TRUE(QFileInfo(other.filePath("Lumorca7.INI")).isDir());
 }
@@ -302,14 +301,14 @@ TEST_F(OptionsTest, StoreChoiceAtStart) {
     }
     WriteBytes(Ini(), "[Options]\r\nIndent=3\r\n");
     auto s = choose();
-    EXPECT_FALSE(s->UseRegistry);
-    EXPECT_EQ(s->StoreName, Ini());
+    EXPECT_FALSE(s->UseRegistry());
+    EXPECT_EQ(s->StoreName(), Ini());
     s->LoadOptions();
-    EXPECT_EQ(s->Options.Indent, 3);
+    EXPECT_EQ(s->Options().Indent, 3);
 
     // An "Options" header without keys does not count.
     WriteBytes(Ini(), "[Options]\r\n[MainWin]\r\nLeft=1\r\n");
-    EXPECT_TRUE(choose()->UseRegistry);
+    EXPECT_TRUE(choose()->UseRegistry());
 
     // Stored per-user options win over the INI file.
     WriteBytes(Ini(), "[Options]\r\nIndent=3\r\n");
@@ -319,10 +318,10 @@ TEST_F(OptionsTest, StoreChoiceAtStart) {
         ASSERT_FALSE(registry.Flush(1));
     }
     s = choose();
-    EXPECT_TRUE(s->UseRegistry);
-    EXPECT_EQ(s->StoreName, TestRegistryName);
+    EXPECT_TRUE(s->UseRegistry());
+    EXPECT_EQ(s->StoreName(), TestRegistryName);
     s->LoadOptions();
-    EXPECT_EQ(s->Options.Indent, 9);
+    EXPECT_EQ(s->Options().Indent, 9);
 }
 
 TEST_F(OptionsTest, SwitchingToTheIniFileErasesThePerUserStore) {
@@ -336,14 +335,14 @@ TEST_F(OptionsTest, SwitchingToTheIniFileErasesThePerUserStore) {
 
     auto s = Make(true);
     s->SwitchSettingsStore(false);
-    EXPECT_FALSE(s->UseRegistry);
-    EXPECT_EQ(s->StoreName, Ini());
+    EXPECT_FALSE(s->UseRegistry());
+    EXPECT_EQ(s->StoreName(), Ini());
     EXPECT_FALSE(TRegistryStore(TestRegistryName).SectionExists("Options"));
     EXPECT_FALSE(TRegistryStore(TestRegistryName).SectionExists("MainWin"));
     EXPECT_EQ(ReadBytes(Ini()), "[Other]\r\nx=1\r\n");  // nothing written yet
 
     s->SwitchSettingsStore(true);
-    EXPECT_TRUE(s->UseRegistry);
+    EXPECT_TRUE(s->UseRegistry());
     EXPECT_TRUE(QFileInfo::exists(Ini()));
 }
 
@@ -366,10 +365,10 @@ TEST_F(OptionsTest, FailedSaveIsReportedInTheUsersLanguage) {
     TOptionSettings s(Dir.filePath("no/such/dir/Lumorca7.exe"), TestRegistryName);
     s.OpenSettingsStore(false);
     s.SetDefaults();
-    s.Options.Language = 0;
+    s.Options().Language = 0;
     const auto error = s.SaveOptions();
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, SaveFailedMessage(s.IniFileName, 0));
+    EXPECT_EQ(*error, SaveFailedMessage(s.IniFileName(), 0));
     EXPECT_FALSE(QFileInfo::exists(Dir.filePath("no")));
 }
 
@@ -381,13 +380,13 @@ TEST_F(OptionsTest, CorruptPerUserStoreIsWrittenWithoutAnErrorAndKeepsTheRecentF
     WriteBytes(file, garbage);
     {
         auto s = Loaded(true);
-        s->Options.Indent = 7;
-        s->History.AddFile("/tmp/a.pro");
+        s->Options().Indent = 7;
+        s->History().AddFile("/tmp/a.pro");
         EXPECT_EQ(s->SaveOptions(), std::nullopt);
     }
     auto s = Loaded(true);
-    EXPECT_EQ(s->Options.Indent, 7);
-    EXPECT_EQ(s->History.Items(), QStringList{"/tmp/a.pro"});
+    EXPECT_EQ(s->Options().Indent, 7);
+    EXPECT_EQ(s->History().Items(), QStringList{"/tmp/a.pro"});
 }
 
 TEST_F(OptionsTest, IniFileIsLatin1UnlessANameDoesNotFit) {
@@ -398,14 +397,14 @@ TEST_F(OptionsTest, IniFileIsLatin1UnlessANameDoesNotFit) {
         {
             auto s = Make(false);
             s->SetDefaults();
-            s->Options.ProcListingDir = name;
-            s->History.AddFile(name + "/orders.pro");
+            s->Options().ProcListingDir = name;
+            s->History().AddFile(name + "/orders.pro");
             ASSERT_EQ(s->SaveOptions(), std::nullopt);
         }
         EXPECT_TRUE(ReadBytes(Ini()).contains("ProcListingDir=" + stored + "\r\n"));
         EXPECT_TRUE(ReadBytes(Ini()).contains("History0=" + stored + "/orders.pro\r\n"));
         auto s = Loaded(false);
-        EXPECT_EQ(s->Options.ProcListingDir, name);
-        EXPECT_EQ(s->History.Items(), QStringList{name + "/orders.pro"});
+        EXPECT_EQ(s->Options().ProcListingDir, name);
+        EXPECT_EQ(s->History().Items(), QStringList{name + "/orders.pro"});
     }
 }

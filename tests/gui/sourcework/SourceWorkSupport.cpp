@@ -101,7 +101,7 @@ void TWindow::Show(int line) {
 }
 
 std::string TWindow::Shown(int line) const {
-    const TLumorcaOptions& o = main_->OptionWin->Options;
+    const TLumorcaOptions& o = main_->OptionWin->Options();
     return GetSourceLineText(main_->ListingLines_, line, o.DisplayContinueFlag, true, o.Lowercase,
                              main_->SourceIndent());
 }
