@@ -23,7 +23,7 @@ private slots:
     void theMailLinkOpensAndLeavesTheBoxOpen() {
         QFETCH(bool, byKeys);
         TSandbox sandbox;
-        TAnsweringMessages messages;
+        TScriptedMessages messages(true);
         auto main = StartMain(sandbox, messages);
         QList<QUrl> opened;
         bool openAfterLink = false;

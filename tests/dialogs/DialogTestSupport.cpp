@@ -27,7 +27,7 @@ QString TSandbox::Write(const QString& name, const std::vector<std::string>& lin
     return WriteListing(dir_.filePath(name), lines);
 }
 
-std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TAnsweringMessages& messages) {
+std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages) {
     auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
     main->resize(1000, 700);
     main->Startup({QStringLiteral("Lumorca7")});

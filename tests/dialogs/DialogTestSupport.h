@@ -1,40 +1,18 @@
 #pragma once
-// Shared pieces of the dialog tests: a main window with settings of its own,
-// message boxes answered from a queue, and listings in a temporary folder.
+// Shared pieces of the dialog tests: a main window with settings of its own
+// and listings in a temporary folder.
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ScriptedMessages.h"
 #include "TestRegistry.h"
 #include "app/Main.h"
 
 namespace lumorca::gui::test {
-
-// Records every box and answers questions from a queue (No when empty).
-class TAnsweringMessages : public TMessageService {
-public:
-    QStringList Texts;
-    std::deque<TAnswer> Answers;
-
-    void Error(QWidget*, const QString& text) override { Texts.append(text); }
-    TAnswer ConfirmYesCancel(QWidget*, const QString& text) override { return Next(text); }
-    TAnswer ConfirmYesNoCancel(QWidget*, const QString& text) override { return Next(text); }
-    TAnswer AskYesNo(QWidget*, const QString&, const QString& text) override { return Next(text); }
-
-private:
-    TAnswer Next(const QString& text) {
-        Texts.append(text);
-        if (Answers.empty()) return TAnswer::No;
-        const TAnswer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    }
-};
 
 // A folder beside the "program" (so its INI file lands there) and a
 // per-user store name of its own.
@@ -56,7 +34,7 @@ private:
 };
 
 // A shown main window as the program builds it.
-std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TAnsweringMessages& messages);
+std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages);
 
 // A small listing with component variables ($MYCOUNTER$, $B_TALLY$, $TOTAL$),
 // an entry with a local variable and calls.

@@ -23,7 +23,7 @@ class FindXRefTest : public QObject {
     Q_OBJECT
 
     TSandbox* sandbox_ = nullptr;
-    TAnsweringMessages* messages_ = nullptr;
+    TScriptedMessages* messages_ = nullptr;
     std::unique_ptr<TMain> main_;
     TFormFindXRef* dlg_ = nullptr;
 
@@ -70,7 +70,7 @@ class FindXRefTest : public QObject {
 private slots:
     void init() {
         sandbox_ = new TSandbox;
-        messages_ = new TAnsweringMessages;
+        messages_ = new TScriptedMessages(true);
         main_ = StartMain(*sandbox_, *messages_);
         dlg_ = main_->FormFindXRef;
         Load(CounterListing(), QStringLiteral("counter.pro"));
@@ -113,32 +113,32 @@ private slots:
         QVERIFY(Selected().contains(QStringLiteral("MYCOUNTER"), Qt::CaseInsensitive));
         QVERIFY(XRefOutlineOf(main_.get())->isExpanded(XRefOutlineOf(main_.get())->currentIndex()));
 
-        messages_->Texts.clear();
+        messages_->Boxes.clear();
         Find(QStringLiteral("count"), true);
-        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
 
         const QString exact = Selected();
         Find(exact.toUpper(), true);
         QCOMPARE(Selected(), exact);
-        QCOMPARE(messages_->Texts.size(), 1);
+        QCOMPARE(int(messages_->Boxes.size()), 1);
 
         // An empty search text does nothing at all.
         XRefOutlineOf(main_.get())->setCurrentIndex(QModelIndex());
         Find(QString(), false);
-        QCOMPARE(messages_->Texts.size(), 1);
+        QCOMPARE(int(messages_->Boxes.size()), 1);
         QCOMPARE(Selected(), QString());
     }
 
     void onlySymbolNodesWithReferencesMatch() {
         // The root ("Form COUNTERS") and the references below the symbols
         // ("... from Form: COUNTERS") hold the first text, two groups the others.
-        messages_->Texts.clear();
+        messages_->Boxes.clear();
         for (const QString& text : {QStringLiteral("COUNTERS"), QStringLiteral("component"),
                                     QStringLiteral("commands")}) {
             Find(text, false);
-            QCOMPARE(messages_->Texts.last(), QStringLiteral("Symbol not found"));
+            QCOMPARE(messages_->LastText(), QStringLiteral("Symbol not found"));
         }
-        QCOMPARE(messages_->Texts.size(), 3);
+        QCOMPARE(int(messages_->Boxes.size()), 3);
         // A group moved below a symbol is a node with children like any other.
         Find(QStringLiteral("variables"), false);
         QCOMPARE(Selected(), QStringLiteral("Local variables"));
@@ -148,14 +148,14 @@ private slots:
     void findNextWalksOnInDepthFirstOrder() {
         Find(QStringLiteral("count"), false);
         QStringList hits = {Selected()};
-        messages_->Texts.clear();
-        for (int i = 0; i < 5 && messages_->Texts.isEmpty(); ++i) {
+        messages_->Boxes.clear();
+        for (int i = 0; i < 5 && messages_->Boxes.empty(); ++i) {
             FindNext();
-            if (messages_->Texts.isEmpty()) hits.append(Selected());
+            if (messages_->Boxes.empty()) hits.append(Selected());
         }
         QCOMPARE(hits, QStringList({QStringLiteral("lp_count"), QStringLiteral("v_counter"),
                                     QStringLiteral("$mycounter$")}));
-        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
 
         // With nothing selected, Find next starts at the first node.
         XRefOutlineOf(main_.get())->setCurrentIndex(QModelIndex());
@@ -170,9 +170,9 @@ private slots:
         group->click();
         Find(QStringLiteral("count"), false);
         QCOMPARE(Selected(), QStringLiteral("$mycounter$"));
-        messages_->Texts.clear();
+        messages_->Boxes.clear();
         FindNext();
-        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
 
         // Find next from a node before the group still only finds inside it.
         Find(QStringLiteral("tally"), false);
@@ -190,9 +190,9 @@ private slots:
         Group(QStringLiteral("$Component variables$"))->click();
         // Another listing without that group, while the dialog keeps its list.
         main_->LoadFile(sandbox_->Write(QStringLiteral("plain.pro"), PlainListing()));
-        messages_->Texts.clear();
+        messages_->Boxes.clear();
         Find(QStringLiteral("e"), false);
-        QCOMPARE(messages_->Texts, QStringList({QStringLiteral("Symbol not found")}));
+        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
     }
 
     void aNewListingOrLanguageRebuildsTheGroupList() {

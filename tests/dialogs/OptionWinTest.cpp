@@ -28,7 +28,7 @@ class OptionWinTest : public QObject {
     Q_OBJECT
 
     TSandbox* sandbox_ = nullptr;
-    TAnsweringMessages* messages_ = nullptr;
+    TScriptedMessages* messages_ = nullptr;
     std::unique_ptr<TMain> main_;
     TOptionWin* dlg_ = nullptr;
     std::deque<QFont> fonts_;
@@ -47,7 +47,7 @@ class OptionWinTest : public QObject {
 private slots:
     void init() {
         sandbox_ = new TSandbox;
-        messages_ = new TAnsweringMessages;
+        messages_ = new TScriptedMessages(true);
         main_ = StartMain(*sandbox_, *messages_);
         dlg_ = main_->OptionForm;
         fonts_.clear();
@@ -222,7 +222,7 @@ private slots:
         messages_->Answers = {TAnswer::No};
         QTest::mouseClick(ui().ButtonDefaults, Qt::LeftButton);
         // The question speaks the options' language.
-        QCOMPARE(messages_->Texts.last(), Latin1Text(109, 0));
+        QCOMPARE(messages_->LastText(), Latin1Text(109, 0));
         QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Courier New"));
 
         messages_->Answers = {TAnswer::Yes};

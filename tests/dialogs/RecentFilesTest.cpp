@@ -21,7 +21,7 @@ class RecentFilesTest : public QObject {
     Q_OBJECT
 
     TSandbox* sandbox_ = nullptr;
-    TAnsweringMessages* messages_ = nullptr;
+    TScriptedMessages* messages_ = nullptr;
     std::unique_ptr<TMain> main_;
 
     QString Listing(const QString& name) { return sandbox_->Write(name, PlainListing()); }
@@ -31,7 +31,7 @@ class RecentFilesTest : public QObject {
 private slots:
     void init() {
         sandbox_ = new TSandbox;
-        messages_ = new TAnsweringMessages;
+        messages_ = new TScriptedMessages(true);
         main_ = StartMain(*sandbox_, *messages_);
     }
 
@@ -69,23 +69,6 @@ private slots:
         else
             QCOMPARE(History().Items(), QStringList({upper, lower}));
 
-        // A list that ignores case keeps one entry, written as last added.
-        THistoryList list(true);
-        list.AddFile(QStringLiteral("C:\\Work\\Orders.pro"));
-        list.AddFile(QStringLiteral("C:\\Work\\Other.pro"));
-        list.AddFile(QStringLiteral("c:\\work\\ORDERS.PRO"));
-        QCOMPARE(list.Items(), QStringList({QStringLiteral("c:\\work\\ORDERS.PRO"), QStringLiteral("C:\\Work\\Other.pro")}));
-    }
-
-    void addingAnEntryOfTheListItselfMovesItToTheTop() {
-        THistoryList list(false);
-        for (const char* file : {"/c.pro", "/b.pro", "/a.pro"}) list.AddFile(QString::fromLatin1(file));
-        list.AddFile(list[2]);
-        QCOMPARE(list.Items(), QStringList({QStringLiteral("/c.pro"), QStringLiteral("/a.pro"),
-                                            QStringLiteral("/b.pro")}));
-        list.AddFile(list[0]);
-        QCOMPARE(list[0], QStringLiteral("/c.pro"));
-        QCOMPARE(list.Count(), 3);
     }
 
     void theEleventhFileDropsTheOldestAndEntryTenLoadsTheTenthFile() {
@@ -111,12 +94,12 @@ private slots:
 
         // By keys in the open menu: 1 opens the newest file at once (shown
         // already, so it asks to reopen it), 0 the tenth.
-        messages_->Texts.clear();
+        messages_->Boxes.clear();
         Menu()->popup(QPoint(0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(Menu()));
         QTest::keyClick(Menu(), Qt::Key_1);
-        QTRY_COMPARE(messages_->Texts.size(), 1);
-        QVERIFY(messages_->Texts.last().contains(files[1]));
+        QTRY_COMPARE(int(messages_->Boxes.size()), 1);
+        QVERIFY(messages_->LastText().contains(files[1]));
         QTRY_VERIFY(!Menu()->isVisible());
         Menu()->popup(QPoint(0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(Menu()));

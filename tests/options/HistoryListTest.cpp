@@ -19,6 +19,9 @@ TEST(HistoryList, SameFileAgainMovesToTheTop) {
     list.AddFile("/a.pro");
     EXPECT_EQ(list.Items(), (QStringList{"/a.pro", "/b.pro"}));
     EXPECT_EQ(changes, 3);
+    // An entry of the list itself, passed by reference into the list.
+    list.AddFile(list[1]);
+    EXPECT_EQ(list.Items(), (QStringList{"/b.pro", "/a.pro"}));
 }
 
 TEST(HistoryList, LetterCaseCountsOnlyWhereFileNamesIgnoreIt) {

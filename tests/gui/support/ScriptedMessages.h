@@ -3,6 +3,7 @@
 // are answered from a queue (Cancel when it is empty). Information boxes are
 // shown as the program shows them unless they are to be recorded too.
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -37,6 +38,11 @@ public:
         return Record("yesno", text);
     }
     QString LastText() const { return Boxes.empty() ? QString() : Boxes.back().Text; }
+    QStringList Texts() const {
+        QStringList texts;
+        for (const Box& box : Boxes) texts.append(box.Text);
+        return texts;
+    }
 
 private:
     bool recordInformation_;
