@@ -57,6 +57,7 @@ const KindCase kKinds[] = {
       {"Trigger No|year", "5:1"}, {"y1", "5:2"}}},
     {"FieldStatementsAndPrompt", {"FIELD_SYNTAX NAME, \"HID\"", "FIELD_VIDEO V1, V2", "$PROMPT = P"},
      {{"name", "2:20"}, {"v1", "3:20"}, {"v2", "3:2"}, {"$System function|$prompt", "4:3"}, {"p", "4:21"}}},
+    {"TriggerNumberAfterALeadingOperator", {"*Y1"}, {{"Trigger No|y1", "2:1"}}},
     {"TextArguments", {"MESSAGE $TEXT(MSG_1)"}, {{"Text|msg_1", "2:2"}, {"$System function|$text", "2:2"}}},
     {"ParameterAndVariableDeclarations",
      {Header("entry LP_X"), "params", "   numeric P_IN : IN", "   string P_OUT : OUT",
