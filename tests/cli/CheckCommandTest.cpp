@@ -174,10 +174,6 @@ TEST(CheckExit, StatusFollowsFindingsAndUnusableFiles) {
     EXPECT_NE(errors[1].find("text.pro"), std::string::npos);
     EXPECT_EQ(errors[2], "15 findings in 1 files");
 
-    EXPECT_EQ(RunCli({"check"}).Status, 2);
-    EXPECT_EQ(RunCli({"check", "--format", "xml", DataFile("rules.pro")}).Status, 2);
-    EXPECT_EQ(RunCli({"check", "--format"}).Status, 2);
-    EXPECT_EQ(RunCli({"check", "--option", "NoSuchKey=1", DataFile("rules.pro")}).Status, 2);
 }
 
 TEST(CheckParallel, OutputInArgumentOrder) {
