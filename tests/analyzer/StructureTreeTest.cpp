@@ -80,9 +80,11 @@ TEST(StructureLists, ShortTitleChangesNothingAndNoTitleGivesNoStructure) {
 TEST(StructureLists, IgnoredErrfTriggerRecordsNothing) {
     AnalysisSettings settings;
     settings.IgnoreERRF = true;
-    const std::vector<std::string> body = {TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X",
+    const std::vector<std::string> body = {TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X", "ERROR: boom",
                                            TriggerTitle("EXEC", "Form", "F"), "B = 1"};
-    ExpectRefs(Analyse(body, settings), {{"a", "<none>"}, {"Entries|lp_x", "<none>"}, {"b", "6:3"}});
+    const Analysed ignored = Analyse(body, settings);
+    ExpectRefs(ignored, {{"a", "<none>"}, {"Entries|lp_x", "<none>"}, {"b", "7:3"}});
+    EXPECT_EQ(XRef(ignored, {"Compiler messages"}), nullptr);
     settings.IgnoreERRF = false;
     ExpectRefs(Analyse(body, settings), {{"a", "2:3"}});
 }
