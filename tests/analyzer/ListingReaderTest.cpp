@@ -3,14 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <future>
 #include <string>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include "analyzer/LineModel.h"
 #include "analyzer/ListingReader.h"
@@ -158,20 +151,7 @@ TEST_F(ListingFile, UnreadableFilesGiveTheirOwnError) {
     EXPECT_THROW(ReadListingFile(big.string(), LanguageEnglish), EFileNotReadable);
 }
 
-#ifndef _WIN32
-TEST_F(ListingFile, FifoIsRefusedWithoutWaitingForAWriter) {
-    const fs::path fifo = dir_ / "listing.fifo";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    auto refused = std::async(std::launch::async, [&fifo] {
-        return ErrorOf<EFileNotReadable>([&] { ReadListingFile(fifo.string(), LanguageEnglish); }) != "none";
-    });
-    const bool finished = refused.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
-    if (!finished) close(open(fifo.c_str(), O_WRONLY));  // ends the blocked open, so the test can end
-    EXPECT_TRUE(finished);
-    EXPECT_TRUE(refused.get());
-}
-#endif
-
+// FIFOs and devices are refused by every command of lumorca-cli, under a time limit.
 TEST_F(ListingFile, BinaryFileIsReadAndRejectedAndTokenizesWithoutHarm) {
     std::string bytes;
     for (int c = 0; c < 64 * 256; ++c) bytes.push_back(static_cast<char>((c * 7 + c / 256) & 0xFF));

@@ -63,22 +63,23 @@ TEST(Progress, SymbolPhaseMaximumLeavesOutJoinedSymbols) {
     }
 }
 
+Names Trace(const std::vector<std::string>& body, int level) {
+    ListingLines lines = MakeListing(body);
+    MemoSink sink(level);
+    AnalyzeListing(lines, AnalysisSettings(), nullptr, &sink);
+    return sink.Lines;
+}
+
 TEST(Traces, MergedFieldsAndReferenceCaptions) {
     const std::vector<std::string> body = {TriggerTitle("EXEC", "Form", "F"),
                                            TriggerTitle("VALF", "Field", "NR.ORD.M"), "NR = 1"};
-    const auto trace = [&body](int level) {
-        ListingLines lines = MakeListing(body);
-        MemoSink sink(level);
-        AnalyzeListing(lines, AnalysisSettings(), nullptr, &sink);
-        return sink.Lines;
-    };
-    const Names merged = trace(10);
+    const Names merged = Trace(body, 10);
     ASSERT_GE(merged.size(), 3u);
     EXPECT_EQ(merged[0], "NR");
     EXPECT_EQ(merged[1], "  ---ORD");
     EXPECT_NE(merged[2].find(" moved to Entity 0 / ORD"), std::string::npos);
     // nr.ord, then the number 1.
-    const Names refs = trace(12);
+    const Names refs = Trace(body, 12);
     ASSERT_EQ(refs.size(), 2u);
     EXPECT_EQ(refs[0], "   4 <VALF> from Field: NR.ORD.M [1]4 / 2");
 }

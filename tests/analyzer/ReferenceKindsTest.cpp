@@ -57,6 +57,7 @@ const KindCase kKinds[] = {
       {"Trigger No|year", "5:1"}, {"y1", "5:2"}}},
     {"FieldStatementsAndPrompt", {"FIELD_SYNTAX NAME, \"HID\"", "FIELD_VIDEO V1, V2", "$PROMPT = P"},
      {{"name", "2:20"}, {"v1", "3:20"}, {"v2", "3:2"}, {"$System function|$prompt", "4:3"}, {"p", "4:21"}}},
+    {"TriggerNumberAfterALeadingOperator", {"*Y1"}, {{"Trigger No|y1", "2:1"}}},
     {"TextArguments", {"MESSAGE $TEXT(MSG_1)"}, {{"Text|msg_1", "2:2"}, {"$System function|$text", "2:2"}}},
     {"ParameterAndVariableDeclarations",
      {Header("entry LP_X"), "params", "   numeric P_IN : IN", "   string P_OUT : OUT",
@@ -177,12 +178,6 @@ TEST(ReferenceKindsSettings, SwitchesDecideWhatIsRecorded) {
                      Header("entry LP_A"), "variables", "string X", "endvariables", "X = 2"},
                     settings),
                {{"Local variables|Entry lp_a|x", "9:27 11:3"}, {"Local variables|Entry lp_b|x", "4:27 6:3"}});
-
-    // Dropped empty lines let the continued statement go on.
-    settings.IgnoreEmptyLines = true;
-    const Analysed dropped = Body({"B = %\\", "", "C"}, settings);
-    ExpectRefs(dropped, {{"b", "2:3"}, {"c", "3:2"}});
-    EXPECT_EQ(dropped.Lines.size(), 4u);
 }
 
 TEST(ReferenceKindsSettings, EmptyLineTestLooksAtTheFirstFourteenColumns) {
@@ -193,14 +188,6 @@ TEST(ReferenceKindsSettings, EmptyLineTestLooksAtTheFirstFourteenColumns) {
     const AnalysisResult r = AnalyzeListing(lines, settings);
     EXPECT_EQ(lines, (ListingLines{lines[0], lines[1], lines[2], "     3         ", "x"}));
     EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "x"})), "4:3");
-}
-
-TEST(ReferenceKindsSettings, IgnoredErrfTriggerDropsItsMessagesAndSymbols) {
-    AnalysisSettings settings;
-    settings.IgnoreERRF = true;
-    const Analysed a = Analyse({TriggerTitle("ERRF", "Form", "F"), "A = 1", "ERROR: boom"}, settings);
-    EXPECT_EQ(XRef(a, {"Compiler messages"}), nullptr);
-    EXPECT_EQ(XRef(a, {"Other variable"}), nullptr);
 }
 
 TEST(ReferenceKindsStates, UnbalancedSubstitutionsAndArgumentCountsAreMarked) {

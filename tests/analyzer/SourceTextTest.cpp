@@ -133,7 +133,7 @@ TEST(StructureView, PreludeOfAListingWithoutBannerIsEmpty) {
 
 TEST(TriggerInfo, HeaderTextsOfPreludeTriggersAndEntries) {
     const ListingLines lines = SampleListing();
-    EXPECT_EQ(Info(lines, kStarts, 0), "Top from component|top|from|component");
+    for (int32_t top : {0, 5}) EXPECT_EQ(Info(lines, kStarts, top), "Top from component|top|from|component");
     EXPECT_EQ(Info(lines, kStarts, 3), "Trigger <CROC> from Entity: ORDER|<CROC>|from Entity:|ORDER");
     EXPECT_EQ(Info(lines, kStarts, 2),
               "entry LP_BUILD_HEADER|<EXEC>|from Service:|CUSTSVC|entry|LP_BUILD_HEADER");

@@ -1,4 +1,5 @@
-// Structure tree, structure starts, entry list and entity menu.
+// Structure tree, structure starts, entry list and entity menu; the golden
+// dumps hold the service root and the sorting of entities, fields and triggers.
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
@@ -22,21 +23,6 @@ TEST_P(StructureTree, HasTheNodesOfTheListing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Listings, StructureTree, ::testing::Values(
-    TreeCase{"ServiceRootIsNamedAfterTheLevelWord", {TriggerTitle("EXEC", "Service", "CUSTSVC"), "X = 1"},
-             "Service CUSTSVC\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n"},
-    TreeCase{"FieldsAndEntitiesOnceWithTheirTriggersSorted",
-             {TriggerTitle("EXEC", "Form", "ORDERS"), "X = 1", TriggerTitle("VALF", "Field", "ORDNR.ORDER.SALES"),
-              "Y = 1", TriggerTitle("DETF", "Field", "ORDNR.ORDER.SALES"), "Y = 2",
-              TriggerTitle("READ", "Entity", "ORDER.SALES"), "Z = 1", TriggerTitle("LPMX", "Entity", "ADDRESS.SALES")},
-             "Form ORDERS\t0\t0\t-1\t-1\t0\n"
-             "  Trigger EXEC\t3\t0\t1\t0\t3\n"
-             "  Entity ADDRESS\t1\t0\t-1\t-1\t1\n"
-             "    Trigger LPMX\t3\t0\t5\t12\t3\n"
-             "  Entity ORDER\t1\t0\t-1\t-1\t1\n"
-             "    Trigger READ\t3\t0\t4\t9\t3\n"
-             "    Field ORDNR.ORDER\t2\t0\t-1\t-1\t2\n"
-             "      Trigger DETF\t3\t0\t3\t6\t3\n"
-             "      Trigger VALF\t3\t0\t2\t3\t3\n"},
     TreeCase{"EntriesAndOperationsUnderTheirTrigger",
              {TriggerTitle("LPMX", "Form", "ORDERS"), Header("entry LP_B"), "X = 1", Header("entry lp_a"),
               Header("partner operation GET"), Header("operation PUT")},
@@ -94,9 +80,11 @@ TEST(StructureLists, ShortTitleChangesNothingAndNoTitleGivesNoStructure) {
 TEST(StructureLists, IgnoredErrfTriggerRecordsNothing) {
     AnalysisSettings settings;
     settings.IgnoreERRF = true;
-    const std::vector<std::string> body = {TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X",
+    const std::vector<std::string> body = {TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X", "ERROR: boom",
                                            TriggerTitle("EXEC", "Form", "F"), "B = 1"};
-    ExpectRefs(Analyse(body, settings), {{"a", "<none>"}, {"Entries|lp_x", "<none>"}, {"b", "6:3"}});
+    const Analysed ignored = Analyse(body, settings);
+    ExpectRefs(ignored, {{"a", "<none>"}, {"Entries|lp_x", "<none>"}, {"b", "7:3"}});
+    EXPECT_EQ(XRef(ignored, {"Compiler messages"}), nullptr);
     settings.IgnoreERRF = false;
     ExpectRefs(Analyse(body, settings), {{"a", "2:3"}});
 }

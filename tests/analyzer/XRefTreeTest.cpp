@@ -22,8 +22,8 @@ static_assert(std::is_same_v<decltype(Tree::NextInOrder(std::declval<const TreeN
                              const TreeNode*>);
 static_assert(std::is_same_v<decltype(std::declval<Tree&>().Roots()[0]), TreeNode*>);
 
-std::vector<std::string> FieldListing() {
-    return {
+std::vector<std::string> FieldListing(std::vector<std::string> more = {}) {
+    std::vector<std::string> body = {
         TriggerTitle("EXEC", "Form", "F"),
         "ORDNR = 1",                                  // line 2: form trigger
         TriggerTitle("VALF", "Field", "ORDNR.ORDER.M"),
@@ -32,34 +32,42 @@ std::vector<std::string> FieldListing() {
         "ORDNR = 2",                                  // line 8: entity trigger of ORDER
         "Y = ORDNR.ORDER",                            // line 9
     };
+    body.insert(body.end(), more.begin(), more.end());
+    return body;
 }
 
-TEST(FieldMerging, NameOfAFieldOfOneEntityMovesToThatEntity) {
-    const Analysed a = Analyse(FieldListing());
-    EXPECT_EQ(XRef(a, {"Other variable", "ordnr"}), nullptr);
-    // Joined with the qualified uses, sorted by line.
-    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ORDER", "ordnr.order"})), "2:3 8:3 9:2");
-}
+struct MergeCase {
+    const char* Name;
+    std::vector<std::string> Body;
+    bool Merge;
+    std::vector<std::pair<std::string, std::string>> Refs;  // key as PathOf reads it
+};
 
-TEST(FieldMerging, WithMergingOffThePlainNameStays) {
+class FieldMerging : public ::testing::TestWithParam<MergeCase> {};
+
+TEST_P(FieldMerging, MovesPlainNamesToTheirEntities) {
     AnalysisSettings settings;
-    settings.TryToMerge = false;
-    const Analysed a = Analyse(FieldListing(), settings);
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "ordnr"})), "2:3 8:3");
-    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ORDER", "ordnr.order"})), "9:2");
+    settings.TryToMerge = GetParam().Merge;
+    ExpectRefs(Analyse(GetParam().Body, settings), GetParam().Refs);
 }
 
-TEST(FieldMerging, NameOfAFieldOfTwoEntitiesMovesUseByUse) {
-    std::vector<std::string> body = FieldListing();
-    body.push_back(TriggerTitle("VALF", "Field", "ORDNR.INVOICE.M"));
-    body.push_back("ORDNR = 3");  // line 12: field trigger of INVOICE
-    const Analysed a = Analyse(body);
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "ordnr"})), "2:3");
-    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity ORDER", "ordnr.order"})), "9:2 8:3");
-    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity INVOICE", "ordnr.invoice"})), "12:3");
-}
+const std::string kOrder = "Entities and Fields|Entity ORDER|";
 
-TEST(FieldMerging, AllUsesPlacedRemovesThePlainName) {
+// Joined with the qualified uses, sorted by line.
+INSTANTIATE_TEST_SUITE_P(Listings, FieldMerging, ::testing::Values(
+    MergeCase{"FieldOfOneEntity", FieldListing(), true, {{"ordnr", "<none>"}, {kOrder + "ordnr.order", "2:3 8:3 9:2"}}},
+    MergeCase{"MergingOff", FieldListing(), false, {{"ordnr", "2:3 8:3"}, {kOrder + "ordnr.order", "9:2"}}},
+    MergeCase{"FieldOfTwoEntitiesMovesUseByUse",
+              FieldListing({TriggerTitle("VALF", "Field", "ORDNR.INVOICE.M"), "ORDNR = 3"}), true,
+              {{"ordnr", "2:3"}, {kOrder + "ordnr.order", "9:2 8:3"},
+               {"Entities and Fields|Entity INVOICE|ordnr.invoice", "12:3"}}},
+    MergeCase{"EntityThatIsNoEntityNodeMergesNothing",
+              {TriggerTitle("EXEC", "Form", "F"), "X = NR.NOWHERE", "NR = 1"}, true,
+              {{"nr", "3:3"}, {"nr.nowhere", "2:2"}}}),
+
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(FieldMergingAll, AllUsesPlacedRemovesThePlainName) {
     const Analysed a = Analyse({
         TriggerTitle("EXEC", "Form", "F"),
         TriggerTitle("VALF", "Field", "NR.A.M"),
@@ -70,21 +78,14 @@ TEST(FieldMerging, AllUsesPlacedRemovesThePlainName) {
     EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity B", "nr.b"})), "6:3");
 }
 
-TEST(FieldMerging, EntityThatIsNoEntityNodeMergesNothing) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "X = NR.NOWHERE", "NR = 1"});
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "nr"})), "3:3");
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "nr.nowhere"})), "2:2");
-}
-
-TEST(FieldMerging, SelectColumnOfUnknownEntityJoinsThePlainName) {
+TEST(FieldMergingAll, SelectColumnOfUnknownEntityJoinsThePlainName) {
     const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "NR = 1",
                                 "selectdb NR from \"%%V\" to Z", "W = NR"});
-    const TreeNode* nr = XRef(a, {"Other variable", "nr"});
-    EXPECT_EQ(Refs(nr), "2:3 3:2 4:2");
+    EXPECT_EQ(Refs(XRef(a, {"Other variable", "nr"})), "2:3 3:2 4:2");
     EXPECT_EQ(ChildCaptions(XRef(a, {"Other variable"})), (std::vector<std::string>{"nr", "v", "w", "z"}));
 }
 
-TEST(FieldMerging, EntityUsedAloneHasItsUsesUnderItsGroup) {
+TEST(FieldMergingAll, EntityUsedAloneHasItsUsesUnderItsGroup) {
     const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), TriggerTitle("READ", "Entity", "ORD.M"),
                                 "CLEAR \"ORD\"", "X = NAME.ORD"});
     const std::string dump = DumpText(a.Result.XRef);

@@ -268,16 +268,6 @@ TEST_F(CheckBaseline, UnusableBaselineIsExitTwoWithOneLine) {
         EXPECT_EQ(run.Out, "") << name;
         EXPECT_EQ(SplitLines(run.Err).size(), 1u) << name << ": " << run.Err;
     }
-    for (const std::vector<std::string>& options : std::vector<std::vector<std::string>>{
-             {"--baseline", "missing.json"},
-             {"--baseline", "."},
-             {"--baseline"},
-             {"--baseline", "a.json", "--write-baseline", "b.json"},
-             {"--write-baseline", "no/such/dir/b.json"}}) {
-        const CliRun run = Check(RulesLines(), options);
-        EXPECT_EQ(run.Status, 2) << options[0];
-        EXPECT_EQ(SplitLines(run.Err).size(), 1u) << run.Err;
-    }
     // No baseline is written when a file cannot be checked.
     const CliRun run =
         RunProgram(LUMORCA_CLI, {"check", "--write-baseline", "b.json", "gone.pro"}, dir.Path());

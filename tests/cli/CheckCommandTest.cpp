@@ -13,28 +13,14 @@ namespace {
 
 using nlohmann::json;
 
-// Every rule fires once or more in rules.pro; these are its findings, in
+// Every rule fires once or more in rules.pro: its checked findings, in
 // order, without the "file:" prefix.
-const std::vector<std::string> kRulesFindings = {
-    "6: warning: local variable V_Wo is written but never read [local-variable-write-only]",
-    "7: warning: local variable V_RO is read but never written [local-variable-read-only]",
-    "8: warning: local variable V_NONE is neither read nor written [local-variable-unused]",
-    "14: warning: component variable $Flag$ is written but never read "
-    "[component-variable-write-only]",
-    "15: warning: component variable $Seen$ is read but never written "
-    "[component-variable-read-only]",
-    "16: warning: call of LP_CALC passes 3 arguments, entry has 2 parameters [argument-count]",
-    "17: warning: entry lp_missing is called but not defined in this listing [entry-undefined]",
-    "18: warning: label L_NOWHERE is jumped to but not defined [label-undefined]",
-    "19: warning: label L_UNUSED is defined but never jumped to [label-unused]",
-    "20: warning: string \"Hello %%NAME\" opens a %% substitution without a closing %%% "
-    "[open-substitution]",
-    "21: warning: 1032 - Field video attributes are ignored [listing-warning]",
-    "29: warning: entry LP_SAVE is defined but never called [entry-unused]",
-    "31: warning: local variable V_TMP is written but never read [local-variable-write-only]",
-    "35: note: 0815 - Component compiled [listing-info]",
-    "36: error: 2001 - Caf\xE9 is not a field [listing-error]",
-};
+const std::vector<std::string> kRulesFindings = [] {
+    std::vector<std::string> lines =
+        SplitLines(ReadFileBytes(std::string(LUMORCA_SOURCE_DIR) + "/tests/data/rules-text.txt"));
+    for (std::string& line : lines) line.erase(0, line.find(':') + 1);
+    return lines;
+}();
 
 std::vector<std::string> Prefixed(const std::string& file, const std::vector<std::string>& lines) {
     std::vector<std::string> result;
@@ -56,14 +42,6 @@ std::vector<std::string> Without(const std::vector<std::string>& lines,
 std::string LastLine(const std::string& text) {
     const std::vector<std::string> lines = SplitLines(text);
     return lines.empty() ? std::string() : lines.back();
-}
-
-TEST(CheckRules, EveryRuleOnASmallListing) {
-    const std::string file = DataFile("rules.pro");
-    const CliRun run = RunCli({"check", file});
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(SplitLines(run.Out), Prefixed(file, kRulesFindings));
-    EXPECT_EQ(LastLine(run.Err), "15 findings in 1 files");
 }
 
 TEST(CheckRules, SettingsSwitchFindingsOff) {
@@ -128,33 +106,8 @@ TEST(CheckLines, LinesOfTheFileWhenEmptyLinesAreIgnored) {
     EXPECT_EQ(SplitLines(run.Out), expected);
 }
 
-TEST(CheckFormats, JsonIsAnArrayOfFindingsInUtf8) {
-    const std::string file = DataFile("rules.pro");
-    const CliRun run = RunCli({"check", "--format", "json", file});
-    EXPECT_EQ(run.Status, 1);
-    const json doc = json::parse(run.Out);
-    ASSERT_TRUE(doc.is_array());
-    ASSERT_EQ(doc.size(), kRulesFindings.size());
-    const std::set<std::string> keys = {"file",   "line",    "severity",   "rule",
-                                        "symbol", "message", "fingerprint"};
-    for (const json& item : doc) {
-        std::set<std::string> present;
-        for (const auto& [key, value] : item.items()) present.insert(key);
-        EXPECT_EQ(present, keys);
-        EXPECT_EQ(item["file"], file);
-        EXPECT_TRUE(item["line"].is_number_integer());
-    }
-    EXPECT_EQ(doc[0]["symbol"], "V_WO");
-    EXPECT_EQ(doc[0]["message"], "local variable V_Wo is written but never read");
-    EXPECT_EQ(doc[0]["line"], 6);
-    EXPECT_EQ(doc[6]["symbol"], "LP_MISSING");
-    EXPECT_EQ(doc[9]["symbol"], "\"HELLO %%NAME\"");
-    EXPECT_EQ(doc[14]["symbol"], "ERROR");
-    EXPECT_EQ(doc[14]["severity"], "error");
-    EXPECT_EQ(doc[14]["rule"], "listing-error");
-    EXPECT_EQ(doc[14]["message"], "2001 - Caf\xC3\xA9 is not a field");
-    EXPECT_EQ(doc[13]["severity"], "note");
-
+// The findings themselves are compared whole with checked files.
+TEST(CheckFormats, ListingWithoutFindingsIsAnEmptyJsonArray) {
     ScratchDir dir;
     const std::string quiet = dir.Write("quiet.pro",
                                         "Trigger <EXEC> from Form: QUIET\n=====\n"
@@ -164,62 +117,41 @@ TEST(CheckFormats, JsonIsAnArrayOfFindingsInUtf8) {
     EXPECT_EQ(json::parse(none.Out), json::array());
 }
 
+// The schema is checked elsewhere; here what the schema leaves open.
 TEST(CheckFormats, SarifLogCarriesTheRequiredProperties) {
     ScratchDir dir;
     const std::string file = dir.Write("with blank \xE4.pro", ReadFileBytes(DataFile("rules.pro")));
     const CliRun run = RunCli({"check", "--format", "sarif", file});
     EXPECT_EQ(run.Status, 1);
-    const json log = json::parse(run.Out);
-    EXPECT_EQ(log["version"], "2.1.0");
-    EXPECT_TRUE(log["$schema"].is_string());
-    ASSERT_TRUE(log["runs"].is_array());
-    ASSERT_EQ(log["runs"].size(), 1u);
-    const json& run0 = log["runs"][0];
+    const json run0 = json::parse(run.Out)["runs"][0];
     const json& driver = run0["tool"]["driver"];
     EXPECT_EQ(driver["name"], "lumorca-cli");
-    EXPECT_TRUE(driver["version"].is_string());
-    std::vector<std::string> ruleIds;
-    for (const json& rule : driver["rules"]) {
-        ASSERT_TRUE(rule["id"].is_string());
-        EXPECT_FALSE(rule["shortDescription"]["text"].get<std::string>().empty());
-        ruleIds.push_back(rule["id"]);
-    }
-    EXPECT_EQ(ruleIds.size(), 16u);
-    const json& results = run0["results"];
-    ASSERT_EQ(results.size(), kRulesFindings.size());
+    ASSERT_EQ(driver["rules"].size(), 16u);
+    for (const json& rule : driver["rules"]) EXPECT_NE(rule["shortDescription"]["text"], "");
+    ASSERT_EQ(run0["results"].size(), kRulesFindings.size());
     std::set<std::string> levels;
-    for (const json& result : results) {
-        const std::string id = result["ruleId"];
-        const int index = result["ruleIndex"];
-        ASSERT_GE(index, 0);
-        ASSERT_LT(static_cast<size_t>(index), ruleIds.size());
-        EXPECT_EQ(ruleIds[static_cast<size_t>(index)], id);
-        EXPECT_TRUE(result["message"]["text"].is_string());
+    for (const json& result : run0["results"]) {
+        EXPECT_EQ(driver["rules"][result["ruleIndex"].get<size_t>()]["id"], result["ruleId"]);
         levels.insert(result["level"].get<std::string>());
-        const json& location = result["locations"][0]["physicalLocation"];
-        EXPECT_GE(location["region"]["startLine"].get<int>(), 1);
-        const std::string uri = location["artifactLocation"]["uri"];
+        const std::string uri = result["locations"][0]["physicalLocation"]["artifactLocation"]["uri"];
         EXPECT_EQ(uri.rfind("file:///", 0), 0u) << uri;
         EXPECT_NE(uri.find("with%20blank%20%C3%A4.pro"), std::string::npos) << uri;
     }
     EXPECT_EQ(levels, (std::set<std::string>{"error", "warning", "note"}));
-    EXPECT_EQ(results[15 - 1]["message"]["text"], "2001 - Caf\xC3\xA9 is not a field");
-    EXPECT_EQ(results[0]["locations"][0]["physicalLocation"]["region"]["startLine"], 6);
+    EXPECT_EQ(run0["results"][14]["message"]["text"], "2001 - Caf\xC3\xA9 is not a field");
+    EXPECT_EQ(run0["results"][0]["locations"][0]["physicalLocation"]["region"]["startLine"], 6);
     EXPECT_EQ(run0["invocations"][0]["executionSuccessful"], true);
 
     // A file that cannot be read is a notification of the run; the others
     // are still reported.
     const CliRun partly = RunCli({"check", "--format", "sarif", dir.Path() + "/gone.pro", file});
     EXPECT_EQ(partly.Status, 2);
-    const json partial = json::parse(partly.Out);
-    const json& invocation = partial["runs"][0]["invocations"][0];
+    const json partial = json::parse(partly.Out)["runs"][0];
+    const json& invocation = partial["invocations"][0];
     EXPECT_EQ(invocation["executionSuccessful"], false);
     ASSERT_EQ(invocation["toolExecutionNotifications"].size(), 1u);
-    const json& notification = invocation["toolExecutionNotifications"][0];
-    EXPECT_EQ(notification["level"], "error");
-    EXPECT_NE(notification["message"]["text"].get<std::string>().find("gone.pro"),
-              std::string::npos);
-    EXPECT_EQ(partial["runs"][0]["results"].size(), kRulesFindings.size());
+    EXPECT_EQ(invocation["toolExecutionNotifications"][0]["level"], "error");
+    EXPECT_EQ(partial["results"].size(), kRulesFindings.size());
 }
 
 TEST(CheckExit, StatusFollowsFindingsAndUnusableFiles) {
@@ -242,10 +174,6 @@ TEST(CheckExit, StatusFollowsFindingsAndUnusableFiles) {
     EXPECT_NE(errors[1].find("text.pro"), std::string::npos);
     EXPECT_EQ(errors[2], "15 findings in 1 files");
 
-    EXPECT_EQ(RunCli({"check"}).Status, 2);
-    EXPECT_EQ(RunCli({"check", "--format", "xml", DataFile("rules.pro")}).Status, 2);
-    EXPECT_EQ(RunCli({"check", "--format"}).Status, 2);
-    EXPECT_EQ(RunCli({"check", "--option", "NoSuchKey=1", DataFile("rules.pro")}).Status, 2);
 }
 
 TEST(CheckParallel, OutputInArgumentOrder) {

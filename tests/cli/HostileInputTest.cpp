@@ -88,30 +88,6 @@ TEST(HostileInput, CheckReportsTheOtherFilesBesideAFifo) {
     EXPECT_EQ(both.Out, alone.Out);
 }
 
-struct BadValue {
-    const char* Option;
-    const char* Allowed;
-};
-
-class BadOptionValue : public ::testing::TestWithParam<BadValue> {};
-
-TEST_P(BadOptionValue, IsAnErrorNamingKeyAndValues) {
-    const CliRun run = RunLimited({"--option", GetParam().Option, "lines", kListing});
-    EXPECT_EQ(run.Status, 2);
-    const std::string option = GetParam().Option;
-    const std::string key = option.substr(0, option.find('='));
-    EXPECT_EQ(run.Err, "lumorca-cli: --option " + option + ": " + key + " takes " + GetParam().Allowed + "\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cli, BadOptionValue,
-    ::testing::Values(BadValue{"Indent=abc", "a whole number from -2147483648 to 2147483647"},
-                      BadValue{"Indent=99999999999999999999", "a whole number from -2147483648 to 2147483647"},
-                      BadValue{"Language=7", "0 or 1"}, BadValue{"How2ShowXRef=-1", "a whole number from 0 to 2"},
-                      BadValue{"SortCalls=7", "0 or 1"}, BadValue{"TryToMerge=yes", "0 or 1"},
-                      BadValue{"ColorSource=red", "a whole number from -2147483648 to 2147483647"}),
-    [](const auto& info) { return NameOf(info.param.Option); });
-
 TEST(HostileInput, SettingsFileThatIsNoneIsAnError) {
     ScratchDir dir;
     const std::vector<std::string> notSettings = {
