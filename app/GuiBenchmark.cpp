@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "bench/ListingGenerator.h"
 
 namespace {
@@ -76,13 +76,13 @@ int main(int argc, char* argv[]) {
                                  : 0;
         if (end - main.StructureStarts[s] > best) longest = int32_t(s);
     }
-    main.GotoPosition(longest, -1, false);
+    main.SourceView().GotoPosition(longest, -1, false);
     QApplication::processEvents();
     const int pages = 50;
     timer.restart();
     for (int i = 0; i < pages; ++i) {
-        QTest::keyClick(main.SourceGrid, i % 10 < 5 ? Qt::Key_PageDown : Qt::Key_PageUp);
-        main.SourceGrid->viewport()->repaint();
+        QTest::keyClick(main.SourceView().Grid(), i % 10 < 5 ? Qt::Key_PageDown : Qt::Key_PageUp);
+        main.SourceView().Grid()->viewport()->repaint();
     }
     const double pageMs = double(timer.nsecsElapsed()) / 1e6 / pages;
 
@@ -91,6 +91,6 @@ int main(int argc, char* argv[]) {
         << "\npeak memory: " << QString::number(PeakMegabytes(), 'f', 0) << " MB (before loading "
         << QString::number(before, 'f', 0) << " MB)"
         << "\npage scroll repaint: " << QString::number(pageMs, 'f', 2) << " ms ("
-        << main.SourceGrid->RowCount() << " rows in the structure)\n";
+        << main.SourceView().Grid()->RowCount() << " rows in the structure)\n";
     return 0;
 }

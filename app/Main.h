@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the frame with menus and tool bars, the owner of every
-// view control and of the shown listing. Its handlers are spread over
-// MainCreate, MainLoading, MainSourceView, MainNavigation, MainArrange,
-// MainOptions and MainCallWindow by subject.
+// tree window and of the shown listing; the source window is a part of its
+// own. Its handlers are spread over MainCreate, MainLoading, MainNavigation,
+// MainArrange, MainOptions and MainCallGraph by subject.
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -10,12 +10,9 @@
 #include <memory>
 
 #include "analyzer/Analysis.h"
-#include "analyzer/SourceJumps.h"
-#include "analyzer/SourceText.h"
 #include "analyzer/Trace.h"
-#include "app/Mark.h"
 #include "app/MessageService.h"
-#include "app/SourceGrid.h"
+#include "app/SourceViewHost.h"
 #include "dialogs/FindXRefDialog.h"
 #include "options/OptionSettings.h"
 #include "windows/ChildForm.h"
@@ -48,7 +45,7 @@ class TOptionWin;
 
 namespace lumorca::gui {
 
-class TSourceGrid;
+class TSourceView;
 class TreeModel;
 class TFindDialog;
 class TListingBar;
@@ -58,7 +55,11 @@ class TStructureWindow;
 class TXRefWindow;
 struct TListingPlace;
 
-class TMain : public QMainWindow, public TChildHost, public TWindowHost, public TraceSink {
+class TMain : public QMainWindow,
+              public TChildHost,
+              public TWindowHost,
+              public TraceSink,
+              public TSourceViewHost {
     Q_OBJECT
 public:
     // `programPath` places the INI file beside the program; `registryName`
@@ -105,23 +106,13 @@ public:
     int ListingUnreadableChecks = 0;
 
     // --- Source view ---
-    void ShowStructure();
-    void ResizeSourceGridCols();
-    int SourceColumnWidth(bool vscrollShown) const;
-    void AdjustHScroll();
-    void UpdateTriggerInfo();
-    int CurrentLine() const;
+    TSourceView& SourceView() const { return *SourcePart; }
 
     // --- Navigation ---
-    void GotoPosition(int32_t structure, int32_t line, bool addToHistory);
-    void GotoReference(const NodeRecord& record, bool addToHistory);
     void StrukturOutlineChange(TreeNode* node);
     void XRefOutlineChange(TreeNode* node);
     void StrukturOutlineEnter();
     void XRefOutlineEnter();
-    void ActionPrevExecute();
-    void ActionNextExecute();
-    void ActionHistoryBackExecute();
 
     // --- Windows ---
     void SetObjectToChildWin();
@@ -143,12 +134,10 @@ public:
     void ApplyOptions();
     void LoadLanguageStrings();
     void ActionResetOptionsExecute();
-    QString Txt(int entry) const;
-    TLumorcaOptions& Options() { return OptionWin->Options; }
+    QString Txt(int entry) const override;
+    TLumorcaOptions& Options() override { return OptionWin->Options; }
 
     // --- Call window ---
-    // "Show Local" (locals) and "Show Params" of the source pop-up.
-    void MenuItemShowLocalClick(bool locals);
     // Writes the listing's call graph as DOT, and an SVG beside it when
     // Graphviz is installed. Returns the DOT file's name, empty when nothing
     // was written.
@@ -173,70 +162,22 @@ public:
     // --- Debug ---
     int Level() const override;
     void Line(const std::string& text) override;
-    void Trace(int level, const QString& text);
+    void Trace(int level, const QString& text) override;
     void SelectTraceLevel(int level);
 
     void EnableMenuItems(bool enabled);
 
-    // --- Working in the source view: jumps (MainJumps), selection and copy
-    // (MainSelection), find (MainFind), bookmarks and keys (MainBookmarks) ---
-    void ConnectSourceCommands();
-    void SourceGridDblClick();  // at the mouse pointer
-    void SourceGridDblClickAt(const QPoint& point);
-    // The word under a point of the grid's viewport.
-    void DoubleClickToken(const QPoint& point);
-    void GotoDefinition(const std::string& name, int kind);
-    void MenuItemGotoClick(int gotoKind);
-    void BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind);
-    void MenuItemAufrufClick(QAction* item);
-    void MenuItemGotoEntryClick();
-    void MenuItemZoomLineClick();
-    void PopupmenuSourcePopup();
-    // A node of the XRef tree by its caption path; with select it is
-    // expanded, selected and shown in the active XRef window.
-    TreeNode* LookupXRef(const std::vector<std::string>& path, bool select);
-    void SourceGridMouseDown(QMouseEvent* event);
-    void SourceGridMouseMove(QMouseEvent* event);
-    void SourceGridMouseUp(QMouseEvent* event);
-    void EnableCopyActions(bool enabled);
-    void ActionCopyExecute();
-    void MenuItemAllesKopierenClick();
-    void MenuItemZeileKopierenClick();
-    void MenuItemCopyBreakpointClick();
-    void ActionFindExecute();
-    void ActionFindNextExecute();
-    void ShowFindDialog();
-    void setFindDialogText(const QString& text);
-    void FindDialogFind();
-    void setBookMarkClick(int n);
-    void gotoBookMarkClick(int n);
-    void ToggleBookmark();
-    // The tool button of bookmark n (0-2) follows its menu item.
-    void UpdateBookmarkButton(int n, bool isSet, const QString& caption);
-    // Keys of the source grid that go before the window's shortcuts.
-    bool SourceGridKeyDown(QKeyEvent* event);
-    // A new listing: no selection, and the pop-up forgets its line.
-    void ResetSourceWork();
-    // Pixel offset within the display text of a grid viewport x.
-    int SourceTextX(int viewportX) const;
-    IndentSettings SourceIndent() const;
-
-    std::unique_ptr<TMark> Selection;
-    // A drag held past the source column's left or right edge scrolls the
-    // grid sideways, step by step, until the mouse comes back or is released.
-    void DragScroll();
-    QTimer* DragScrollTimer = nullptr;
-    QPoint DragScrollPoint;
-    Qt::KeyboardModifiers LastMouseShift;
-    bool LastFindDown = false;
-    TFindDialog* FindDialog = nullptr;
-    int PopupmenuSourceLine = -1;  // the line the pop-up was prepared for
-    std::array<QAction*, 7> GotoItems{};  // by GotoItem
-    QAction* MenuItemGotoLabel = nullptr;
-    QAction* MenuItemGotoSeparator = nullptr;
-    std::array<QAction*, 3> ToolButtonGotoBookmark{};
     // The short beep of a failed look-up.
     std::function<void()> Beep;
+
+    // TSourceViewHost
+    TMessageService& MessageBoxes() override { return *Messages; }
+    void ClearTrace() override;
+    QString OwnComponent() const override { return ListingComponent; }
+    bool CallSitesKnown() const override { return !WarningsOnly; }
+    TreeNode* LookupXRef(const std::vector<std::string>& path, bool select) override;
+    void RevealInXRef(const TreeNode* node) override;
+    void NotFoundBeep() override;
 
     // TWindowHost
     std::vector<QRect> ScreenAreas() const override;
@@ -257,23 +198,12 @@ public:
     bool Closing = false;
     bool WindowsPlaced = false;
     bool WarningsOnly = false;
-    bool VScrollNeeded = false;
 
     ListingLines ListingLines_;
     QString ListingFileName;
     QString ListingComponent;
     AnalysisResult Analysis;
     StructureStartList& StructureStarts = Analysis.StructureStarts;
-
-    int32_t CurrentStructure = 0;
-    int32_t TopLine = 0;
-    int32_t EndLine = -1;
-    int32_t LeadInRows = 0;
-    int MaxLineWidth = 0;
-    TPositionList JumpHistory{0};
-    TPositionList Bookmarks{10};
-    QString LastFindText;
-    int LastFindLine = -1;
 
 
     // --- Controls ---
@@ -282,17 +212,6 @@ public:
     TChildForm* XRefWin = nullptr;
     TChildForm* CallWin = nullptr;
     TChildForm* SourceWin = nullptr;
-    QWidget* SourceWinClient = nullptr;
-    QWidget* PanelSourceWin = nullptr;
-    QToolBar* ToolBarSource = nullptr;
-    QWidget* PanelTriggerInfo = nullptr;
-    QLabel* LabelTriggerName = nullptr;
-    QLabel* LabelFromWhatLabel = nullptr;
-    QLabel* LabelFromWhatName = nullptr;
-    QLabel* LabelEntryLabel = nullptr;
-    QLabel* LabelEntryName = nullptr;
-    TSourceGrid* SourceGrid = nullptr;
-    QScrollBar* SourceGridHScroll = nullptr;
     QFrame* HidePanel = nullptr;
     QFrame* PanelInfo = nullptr;
     QPlainTextEdit* MemoInfo = nullptr;
@@ -305,21 +224,6 @@ public:
     QPlainTextEdit* DebugMemo = nullptr;
     QCheckBox* CheckBoxINI = nullptr;
     QMenu* MenuItemFileList = nullptr;
-    QMenu* PopupmenuSource = nullptr;
-    QMenu* MenuItemAufruf = nullptr;
-    QMenu* MenuItemGoto = nullptr;
-    QMenu* MenuItemSetBookmark = nullptr;
-    QMenu* MenuItemGotoBookmark = nullptr;
-    QAction* MenuItemAllesKopieren = nullptr;
-    QAction* MenuItemZeileKopieren = nullptr;
-    QAction* MenuItemCopyBreakpoint = nullptr;
-    QAction* MenuItemZoomLine = nullptr;
-    QAction* MenuItemGotoEntry = nullptr;
-    QAction* MenuItemShowParam = nullptr;
-    QAction* MenuItemShowLocal = nullptr;
-    std::array<QAction*, 10> SetBookmarkItems{};
-    std::array<QAction*, 10> GotoBookmarkItems{};
-    QFont SourceDrawFont;
 
     // --- Actions ---
     QAction *ActionMenuFile = nullptr, *ActionMenuWork = nullptr, *ActionMenuOptions = nullptr,
@@ -360,12 +264,8 @@ public:
     void ActionExitExecute();
     // Loads the first .pro file of a drop; false when there is none.
     bool LoadDroppedFile(const QMimeData* data);
-    // View toggles and font (MainSourceView)
-    void ViewToggle(QAction* action);
-    void ActionFontExecute();
     // The views only show something once a listing is loaded.
     bool HasListing() const { return !Analysis.Structure.Empty(); }
-    SourceGridSettings GridSettings() const;
     TChildForm* ChildOf(TWindowId window) const;
 
 private:
@@ -373,19 +273,16 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBars();
-    void CreateSourcePanel();
     void CreateInfoPanels();
     void CreateDebugBar();
-    void CreateBookmarkMenuItems();
-    void setBookmarkMenuItem(int n, bool isSet);
     void ClearViews();
     void ApplyViewFonts();
     void PlaceInfoPanel();
-    void OnSourceGridRowChanged(int row);
 
     TStructureWindow* StructurePart = nullptr;
     TXRefWindow* XRefPart = nullptr;
     TCallWindow* CallPart = nullptr;
+    TSourceView* SourcePart = nullptr;
 
     class Observer;
     friend class Observer;

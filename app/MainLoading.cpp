@@ -26,7 +26,7 @@
 #include "app/Main.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 #include "texts/TextIds.h"
 
@@ -69,8 +69,7 @@ private:
 
 void TMain::LoadFile(const QString& name, bool askToReopen) {
     if (Loading) return;
-    LastFindText.clear();
-    LastFindLine = 0;
+    SourcePart->ForgetFind();
 
     if (ListingFileName == PasteName) {
         if (AskToSavePaste() == TAnswer::Cancel) return;
@@ -107,9 +106,9 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     HidePanel->show();
     HidePanel->raise();
     for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
-                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourceGrid),
-                          static_cast<QWidget*>(SourceGridHScroll)})
+                          static_cast<QWidget*>(CallPart->Outline())})
         view->hide();
+    SourcePart->ShowGrid(false, true);
     EnableMenuItems(false);
     LabelCurrentTask->setText(Txt(TextReadingSource));
 
@@ -123,7 +122,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
         showWindows();
         if (!Analysis.Structure.Empty() && !Analysis.Structure.FirstRoot()->Children.empty()) {
             TreeNode* first = Analysis.Structure.FirstRoot()->Children.front();
-            if (first->HasRecord) GotoReference(first->Record, true);
+            if (first->HasRecord) SourcePart->GotoReference(first->Record, true);
         }
     } catch (const std::exception& e) {
         Loading = false;
@@ -148,8 +147,8 @@ void TMain::ReadFile(const QString& name) {
                           : ListingFileSource(name),
         language);
     if (HasListing()) {
-        OptionWin->LastTrigger = Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
-        OptionWin->LastLineNr = SourceGrid->Row();
+        OptionWin->LastTrigger = Latin1(SourcePart->CurrentStructureName());
+        OptionWin->LastLineNr = SourcePart->Grid()->Row();
     }
     ListingLines_ = std::move(lines);
 }
@@ -161,11 +160,7 @@ void TMain::ClearViews() {
         auto xref = XRefPart->Rebuilding();
         Analysis = AnalysisResult();
     }
-    JumpHistory.Clear();
-    Bookmarks.Clear();
-    ResetSourceWork();
-    for (int n = 0; n < 10; ++n) setBookmarkMenuItem(n, false);
-    CurrentStructure = -1;
+    SourcePart->Clear();
     StructurePart->Clear();
     XRefPart->Clear();
 }
@@ -250,15 +245,8 @@ void TMain::ActionReloadExecute() {
 
 bool TMain::GotoLastAccess() {
     const QString last = OptionWin->LastTrigger;
-    if (last.isEmpty() || !HasListing()) return false;
-    for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {
-        if (Latin1(StructureName(ListingLines_, StructureStarts, s).Name) == last) {
-            GotoPosition(s, -1, true);
-            SourceGrid->SetRow(OptionWin->LastLineNr);
-            return true;
-        }
-    }
-    return false;
+    if (last.isEmpty()) return false;
+    return SourcePart->GotoStructureRow(last.toLatin1().toStdString(), OptionWin->LastLineNr);
 }
 
 bool TMain::ActionSaveExecute() {
@@ -343,9 +331,8 @@ void TMain::closeEvent(QCloseEvent* event) {
     }
     if (CheckBoxINI->isChecked()) {
         if (HasListing()) {
-            OptionWin->LastTrigger =
-                Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name);
-            OptionWin->LastLineNr = SourceGrid->Row();
+            OptionWin->LastTrigger = Latin1(SourcePart->CurrentStructureName());
+            OptionWin->LastLineNr = SourcePart->Grid()->Row();
         }
         if (const auto failure = OptionWin->SaveOptions()) Messages->Error(this, *failure);
     }

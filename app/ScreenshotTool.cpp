@@ -3,6 +3,7 @@
 // with the bar about the listing's file;
 // then every dialog in both languages.
 // Usage: lumorca_screenshots LISTING OUTPUT_DIR
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,8 +60,9 @@ int main(int argc, char* argv[]) {
     main.LoadFile(listing);
     main.resize(1280, 800);
     Settle();
-    main.ActionNextExecute();
-    main.ActionNextExecute();
+    auto* next = main.findChild<QAction*>(QStringLiteral("ActionNext"));
+    next->trigger();
+    next->trigger();
 
     ok = Save(main, out.filePath(QStringLiteral("main-english.png"))) && ok;
 

@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 #include "../options/OptionsText.h"
+#include "app/SourceView.h"
 #include "DialogTestSupport.h"
 #include "options/OptionWin.h"
 #include "options/Overloaded.h"
@@ -172,7 +173,7 @@ private slots:
         // The views follow at once.
         QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 0));
         QCOMPARE(main_->StructureWin->windowTitle(), QStringLiteral("Struktur"));
-        QCOMPARE(main_->SourceGrid->font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(main_->SourceView().Grid()->font().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(main_->CallWin->CurrentState(), StateNormal);
         QCOMPARE(main_->XRefWin->CurrentState(), StateMinimized);
         QVERIFY(main_->ActionCallWin->isChecked());
@@ -235,7 +236,7 @@ private slots:
 
         QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
         QCOMPARE(OptionsText(o), before);
-        QCOMPARE(main_->SourceGrid->font().family(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(main_->SourceView().Grid()->font().family(), QStringLiteral("DejaVu Sans Mono"));
     }
 
     void theLanguageGroupTakesTheKeysAndBlanksAreNoDirectory() {

@@ -13,6 +13,7 @@
 #include "TestRegistry.h"
 #include "analyzer/LineModel.h"
 #include "app/TreeModel.h"
+#include "app/SourceView.h"
 #include "texts/Texts.h"
 
 using namespace lumorca;
@@ -47,8 +48,8 @@ private slots:
     void ShowLocalAndShowParamsSelectTheGroupsOfTheShownEntry() {
         const int32_t entry = StructureNamed("entry LP_CHECK_CUSTOMER");
         QVERIFY(entry > 0);
-        main_->GotoPosition(entry, -1, true);
-        main_->MenuItemShowLocalClick(true);
+        main_->SourceView().GotoPosition(entry, -1, true);
+        Control<QAction>(main_->window(), "MenuItemShowLocal")->trigger();
         const TreeNode* locals = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(locals);
         QCOMPARE(locals->Caption, std::string("Local variables"));
@@ -56,9 +57,9 @@ private slots:
         QVERIFY(IsExpanded(XRefOutlineOf(main_.get()), locals));
         QCOMPARE(main_->MdiArea->activeSubWindow(), main_->XRefWin);
         // Selecting a group moves nothing.
-        QCOMPARE(main_->CurrentStructure, entry);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, entry);
 
-        main_->MenuItemShowLocalClick(false);
+        Control<QAction>(main_->window(), "MenuItemShowParam")->trigger();
         const TreeNode* params = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QCOMPARE(params->Caption, std::string("Parameters"));
         QCOMPARE(params->Parent, locals->Parent);
@@ -85,7 +86,7 @@ private slots:
         Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->click();
         const TreeNode* caller = RootOf(calls)->Children.front();
         Select(calls, caller);
-        QCOMPARE(main_->CurrentLine(), caller->Record.Line);
+        QCOMPARE(main_->SourceView().CurrentLine(), caller->Record.Line);
     }
 
     void ExpandAndCollapseTheWholeCallTree() {

@@ -10,6 +10,7 @@
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
+#include "app/SourceView.h"
 #include "options/OptionWin.h"
 
 using namespace lumorca;
@@ -40,25 +41,25 @@ private slots:
         QVERIFY(lpB);
         XRefOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
         Select(XRefOutlineOf(main_.get()), lpB->Children.front());
-        QCOMPARE(main_->CurrentStructure, 3);
-        main_->SourceGrid->SetRow(2);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        main_->SourceView().Grid()->SetRow(2);
     }
     void cleanup() { main_.reset(); }
 
     void ConfirmingTheOptionsKeepsStructureAndRow() {
-        const int history = main_->JumpHistory.Count();
+        const int history = main_->SourceView().History().Count();
         QTimer::singleShot(0, this, [this] {
             QTest::mouseClick(main_->OptionForm->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
         });
         main_->ActionShowOptionsExecute();
         QApplication::processEvents();
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
-        QCOMPARE(main_->JumpHistory.Count(), history);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
+        QCOMPARE(main_->SourceView().History().Count(), history);
     }
 
     void SwitchingAWindowOffKeepsTheRow() {
-        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         // A click on the structure window's close box first activates it.
         TChildForm* win = main_->StructureWin;
         QStyleOptionTitleBar bar;
@@ -72,22 +73,22 @@ private slots:
         QTest::mouseClick(win, Qt::LeftButton, {}, box.center());
         QApplication::processEvents();
         QVERIFY(win->isMinimized());
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
-        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
+        main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         main_->MdiArea->setActiveSubWindow(main_->StructureWin);
         main_->StructureWin->close();
         QApplication::processEvents();
         main_->toggleWin(main_->StructureWin, true);
         QApplication::processEvents();
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
 
         // The user's own click into the tree shows its node.
-        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         QTreeView* tree = StrukturOutlineOf(main_.get());
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(tree->currentIndex()).center());
-        QCOMPARE(main_->CurrentStructure, 1);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include "ScriptedMessages.h"
 #include "app/Main.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui::test {
 

@@ -9,6 +9,7 @@
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
+#include "app/SourceView.h"
 
 using namespace lumorca;
 using namespace lumorca::gui;
@@ -27,11 +28,11 @@ private slots:
         QCOMPARE(w->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
         QCOMPARE(Control<QRadioButton>(w.Main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
         QCOMPARE(w->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
-        QCOMPARE(w->GotoBookmarkItems[3]->text(), QStringLiteral("Lesezeichen &3"));
+        QCOMPARE(NumberedAction(w->window(), "GotoBookmark", 3)->text(), QStringLiteral("Lesezeichen &3"));
 
         w->Options().Language = 1;
         w->ApplyOptions();
-        QCOMPARE(w->GotoBookmarkItems[3]->text(), QStringLiteral("Bookmark &3"));
+        QCOMPARE(NumberedAction(w->window(), "GotoBookmark", 3)->text(), QStringLiteral("Bookmark &3"));
         QCOMPARE(w->MenuItemFileList->title(), QStringLiteral("&Last opened files"));
         w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
         w->Options().Language = 0;
@@ -47,8 +48,8 @@ private slots:
             auto main = StartMain(sandbox, messages);
             main->OptionWin->OpenSettingsStore(false);  // the INI file beside the program
             main->LoadFile(file);
-            main->ActionNextExecute();
-            main->SourceGrid->SetRow(1);
+            main->SourceView().ActionNextExecute();
+            main->SourceView().Grid()->SetRow(1);
             main->ActionLowercase->trigger();
             main->XRefWin->close();
             QVERIFY(main->close());
@@ -64,8 +65,8 @@ private slots:
         QCOMPARE(again->OptionWin->History[0], file);
         // Reload goes back there.
         again->ActionReloadExecute();
-        QCOMPARE(again->CurrentStructure, 2);
-        QCOMPARE(again->SourceGrid->Row(), 1);
+        QCOMPARE(again->SourceView().Position().CurrentStructure, 2);
+        QCOMPARE(again->SourceView().Grid()->Row(), 1);
     }
 
     void WindowPlacesSurviveARestartWithoutAutomaticArrangement() {

@@ -13,6 +13,7 @@
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/ListingBar.h"
+#include "app/SourceView.h"
 #include "app/ListingWatcher.h"
 #include "app/TreeModel.h"
 
@@ -46,8 +47,8 @@ class ListingWatchTest : public QObject {
 
     // Structure `structure`, row `row` of the shown listing.
     void GoTo(int32_t structure, int row) {
-        main_->GotoPosition(structure, -1, true);
-        main_->SourceGrid->SetRow(row);
+        main_->SourceView().GotoPosition(structure, -1, true);
+        main_->SourceView().Grid()->SetRow(row);
     }
 
     // Writes the file again, as a compiler that renames its output over it.
@@ -75,10 +76,10 @@ private slots:
         // A bookmark in LP_B, its symbol selected in the XRef tree, LP_B in
         // the call window, and the view on LP_A at row 2.
         GoTo(3, 1);
-        main_->setBookMarkClick(0);
+        main_->SourceView().setBookMarkClick(0);
         int32_t structure = -1;
         int32_t bookmarkLine = -1;
-        QVERIFY(main_->Bookmarks.GetPosition(0, structure, bookmarkLine));
+        QVERIFY(main_->SourceView().BookmarkPositions().GetPosition(0, structure, bookmarkLine));
         Select(XRefOutlineOf(main_.get()), FindNode(main_->Analysis.XRef, "lp_b")->Children.back());
         auto* entries = Control<QComboBox>(main_.get(), "ComboBoxEntryList");
         entries->setCurrentIndex(entries->findText(QStringLiteral("LP_B")));
@@ -94,17 +95,17 @@ private slots:
                  QStringLiteral("The listing orders.pro has changed on disk."));
         QVERIFY(Bar()->isVisible() && Bar()->ReloadButton()->isVisible());
         // Its own strip above the grid, and nothing reloaded yet.
-        QVERIFY(Bar()->geometry().bottom() < main_->SourceGrid->geometry().top());
+        QVERIFY(Bar()->geometry().bottom() < main_->SourceView().Grid()->geometry().top());
         QCOMPARE(main_->ListingLines_.size(), linesBefore);
 
         QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
         QVERIFY(messages_.Boxes.empty());  // no "Reopen file" question
         QCOMPARE(main_->ListingLines_.size(), linesBefore + 1);
         QVERIFY(!Bar()->isVisible());
-        QCOMPARE(main_->CurrentStructure, 2);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
         int32_t line = -1;
-        QVERIFY(main_->Bookmarks.GetPosition(0, structure, line));
+        QVERIFY(main_->SourceView().BookmarkPositions().GetPosition(0, structure, line));
         QCOMPARE(structure, 3);
         QCOMPARE(line, bookmarkLine + 1);
         QVERIFY(CurrentNodeOf(XRefOutlineOf(main_.get())) != nullptr);
@@ -134,8 +135,8 @@ private slots:
         QCOMPARE(changes.count(), 1);
         QVERIFY(!Bar()->IsShown());
         QVERIFY(messages_.Boxes.empty());
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 1);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 1);
     }
 
     void AFileRenamedOverTheListingStaysWatched() {
@@ -160,7 +161,7 @@ private slots:
         QVERIFY(!Bar()->ReloadButton()->isVisible());
         QCOMPARE(main_->ListingLines_, lines);
         QCOMPARE(main_->ListingFileName, file_);
-        QCOMPARE(main_->CurrentStructure, 2);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
 
         sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
         QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Changed, Patience);

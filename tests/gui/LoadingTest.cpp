@@ -35,8 +35,8 @@ private slots:
         QVERIFY(w->MemoInfo->toPlainText().startsWith(
             QStringLiteral("%1 lines read from file %2").arg(SmallListing().size()).arg(file)));
         // The first structure below the root is shown.
-        QCOMPARE(w->CurrentStructure, 1);
-        QCOMPARE(w->CurrentLine(), 0);
+        QCOMPARE(w->SourceView().Position().CurrentStructure, 1);
+        QCOMPARE(w->SourceView().CurrentLine(), 0);
         QVERIFY(!w->ActionSave->isEnabled());
         // A separator, then one numbered entry per file.
         const QList<QAction*> recent = w->MenuItemFileList->actions();
@@ -67,7 +67,7 @@ private slots:
         QFETCH(bool, unreadable);
         TStarted w;
         const QString good = w.Load(SmallListing());
-        w->ActionNextExecute();
+        w->SourceView().ActionNextExecute();
         const auto linesBefore = w->ListingLines_;
         const QString bad = w.Sandbox.Path(QStringLiteral("bad.pro"));
         if (fifo) {
@@ -83,26 +83,26 @@ private slots:
         QCOMPARE(w.Messages.LastText(), unreadable ? QStringLiteral("Coudn't read file %1").arg(bad) : NotAListing);
         QCOMPARE(w->ListingFileName, good);
         QCOMPARE(w->ListingLines_, linesBefore);
-        QCOMPARE(w->CurrentStructure, 2);
-        QVERIFY(w->SourceGrid->isVisible());
+        QCOMPARE(w->SourceView().Position().CurrentStructure, 2);
+        QVERIFY(w->SourceView().Grid()->isVisible());
     }
 
     void TheSameFileAgainAsksAndCancelKeepsTheAnalysis() {
         TStarted w;
         const QString file = w.Load(SmallListing(), QStringLiteral("Orders.pro"));
-        w->ActionNextExecute();
+        w->SourceView().ActionNextExecute();
         w->ActionReloadExecute();  // no answer: Cancel
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Reopen file %1 ? ").arg(file));
-        QCOMPARE(w->CurrentStructure, 2);
+        QCOMPARE(w->SourceView().Position().CurrentStructure, 2);
 
         // Yes: read again, and back to the structure and row shown before.
-        w->SourceGrid->SetRow(2);
+        w->SourceView().Grid()->SetRow(2);
         w.Messages.Answers = {TAnswer::Yes};
         w->ActionReloadExecute();
         QCOMPARE(w.Messages.Boxes.size(), size_t(2));
         QCOMPARE(w->OptionWin->LastTrigger, QStringLiteral("entry LP_A"));
-        QCOMPARE(w->CurrentStructure, 2);
-        QCOMPARE(w->SourceGrid->Row(), 2);
+        QCOMPARE(w->SourceView().Position().CurrentStructure, 2);
+        QCOMPARE(w->SourceView().Grid()->Row(), 2);
     }
 
     void APasteOfFourLinesOrNothingIsNeverAListing() {
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(w->ListingFileName.isEmpty());
         QVERIFY(!w->Loading);
         QVERIFY(!w->ActionPrev->isEnabled());
-        QVERIFY(w->HidePanel->isVisible() && !w->SourceGrid->isVisible());
+        QVERIFY(w->HidePanel->isVisible() && !w->SourceView().Grid()->isVisible());
 
         w->Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) {
             return AnalysisResult();

@@ -15,6 +15,7 @@
 #include "WindowControls.h"
 #include "SourceWorkSupport.h"
 #include "app/FindDialog.h"
+#include "app/SourceView.h"
 #include "app/SourceGrid.h"
 #include "dialogs/FindXRefDialog.h"
 #include "ModalBoxes.h"
@@ -44,8 +45,8 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text.data()
 
 // A line's row of the grid on the screen.
 QRect RowOnScreen(TWindow& w, int line) {
-    const TSourceGrid* grid = w->SourceGrid;
-    const int y = (line - w->TopLine - grid->TopRow()) * grid->RowHeight();
+    const TSourceGrid* grid = w->SourceView().Grid();
+    const int y = (line - w->SourceView().Position().TopLine - grid->TopRow()) * grid->RowHeight();
     return QRect(grid->viewport()->mapToGlobal(QPoint(0, y)), QSize(grid->viewport()->width(), grid->RowHeight()));
 }
 
@@ -80,20 +81,20 @@ private slots:
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
         w.Show(long2);
-        w->MenuItemZeileKopieren->trigger();
+        Control<QAction>(w->window(), "MenuItemZeileKopieren")->trigger();
         QCOMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG2$")));
         int from = 0;
         int to = 0;
-        QVERIFY(w->Selection->MarkedRange(long2, from, to));
-        QVERIFY(to >= w->SourceGrid->TextWidth(w.Shown(long2)));
+        QVERIFY(w->SourceView().Marked().MarkedRange(long2, from, to));
+        QVERIFY(to >= w->SourceView().Grid()->TextWidth(w.Shown(long2)));
 
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_A, Qt::ControlModifier);
+        w->SourceView().Grid()->setFocus();
+        QTest::keyClick(w->SourceView().Grid(), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(w.Clipboard().endsWith(QStringLiteral("\r\n") + Latin1(LongStatement("$LONG2$"))));
         QVERIFY(w.Clipboard().contains(Latin1(LongStatement("$LONG1$")) + QStringLiteral("\r\n")));
         // The highlight covers the whole of a long line in the middle too.
-        QVERIFY(w->Selection->MarkedRange(long1, from, to));
-        QVERIFY(to >= w->SourceGrid->TextWidth(w.Shown(long1)));
+        QVERIFY(w->SourceView().Marked().MarkedRange(long1, from, to));
+        QVERIFY(to >= w->SourceView().Grid()->TextWidth(w.Shown(long1)));
     }
 
     void aDragPastTheRightEdgeScrollsAlong() {
@@ -101,17 +102,17 @@ private slots:
         w.Load(WithLongLines());
         const int line = w.LineOf("$LONG2$");
         w.Show(line);
-        QCOMPARE(w->SourceGrid->HScrollPosition(), 0);
+        QCOMPARE(w->SourceView().Grid()->HScrollPosition(), 0);
         QWidget* viewport = w.Viewport();
         const QPoint past(viewport->width() + 30, w.At(line, 3).y());
         QTest::mousePress(viewport, Qt::LeftButton, {}, w.At(line, 3));
         QTest::mouseMove(viewport, past);
         QTest::qWait(400);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, past);
-        QVERIFY(w->SourceGrid->HScrollPosition() > 0);
-        QVERIFY(w->Selection->MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w->SourceGrid->ColWidth(2));
+        QVERIFY(w->SourceView().Grid()->HScrollPosition() > 0);
+        QVERIFY(w->SourceView().Marked().MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w->SourceView().Grid()->ColWidth(2));
         w->ActionCopy->trigger();
-        QVERIFY(w.Clipboard().size() > w->SourceGrid->ColWidth(2) / w->SourceGrid->TextWidth("W"));
+        QVERIFY(w.Clipboard().size() > w->SourceView().Grid()->ColWidth(2) / w->SourceView().Grid()->TextWidth("W"));
     }
 
     void afterABoxTheKeysGoBackToTheFindDialog() {
@@ -122,9 +123,9 @@ private slots:
         w->Messages = &boxes;
         const int line = w.LineOf("V_SUM = P_A");
         w.Show(line);
-        w->SourceGrid->setFocus();
+        w->SourceView().Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(w->FindDialog);
+        WaitActive(FindDialogOf(w->window()));
         Type(QStringLiteral("zzzq"));
         for (int round = 0; round < 2; ++round) {
             TBoxWatch box(Qt::Key_Return);
@@ -132,25 +133,25 @@ private slots:
             QVERIFY(box.Seen.Shown);
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
-            QCOMPARE(box.Seen.Opener, w->FindDialog);
+            QCOMPARE(box.Seen.Opener, FindDialogOf(w->window()));
             // The next Enter searches again instead of jumping in the source.
-            QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
-            QCOMPARE(QApplication::focusWidget()->window(), w->FindDialog);
-            QCOMPARE(w->CurrentLine(), line);
+            QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w->window()));
+            QCOMPARE(QApplication::focusWidget()->window(), FindDialogOf(w->window()));
+            QCOMPARE(w->SourceView().CurrentLine(), line);
         }
 
         // "Repeat search?" carries the program's title, and Yes gives the keys back too.
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("LP_MISSING"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->CurrentLine(), w.LineOf("LP_MISSING"));
+        QCOMPARE(w->SourceView().CurrentLine(), w.LineOf("LP_MISSING"));
         TBoxWatch again(Qt::Key_Return);
         Key(Qt::Key_Return);
         QVERIFY(again.Seen.Shown);
         QVERIFY(again.Seen.InFront);
         QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
-        QCOMPARE(again.Seen.Opener, w->FindDialog);
-        QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
+        QCOMPARE(again.Seen.Opener, FindDialogOf(w->window()));
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w->window()));
         w->Messages = &w.Messages;
     }
 
@@ -159,26 +160,26 @@ private slots:
         w.Load(WorkListing());
         const int hit = w.LineOf("V_SUM = P_A");
         w.Show(w.LineOf("entry LP_SUM"));
-        w->ShowFindDialog();
-        WaitActive(w->FindDialog);
+        w->SourceView().ShowFindDialog();
+        WaitActive(FindDialogOf(w->window()));
         // The user has moved the dialog over the row the search stops on.
         const QRect row = RowOnScreen(w, hit);
-        w->FindDialog->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
-        QTRY_VERIFY(w->FindDialog->frameGeometry().intersects(row));
+        FindDialogOf(w->window())->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
+        QTRY_VERIFY(FindDialogOf(w->window())->frameGeometry().intersects(row));
         Type(QStringLiteral("V_SUM = P_A"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->CurrentLine(), hit);
-        QVERIFY(!w->FindDialog->frameGeometry().intersects(RowOnScreen(w, hit)));
+        QCOMPARE(w->SourceView().CurrentLine(), hit);
+        QVERIFY(!FindDialogOf(w->window())->frameGeometry().intersects(RowOnScreen(w, hit)));
 
         // Closed and opened again it comes back where it was.
-        const QPoint place = w->FindDialog->pos();
+        const QPoint place = FindDialogOf(w->window())->pos();
         Key(Qt::Key_Escape);
-        QVERIFY(!w->FindDialog->isVisible());
+        QVERIFY(!FindDialogOf(w->window())->isVisible());
         BackToMain(w);
-        w->SourceGrid->setFocus();
+        w->SourceView().Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(w->FindDialog->isVisible());
-        QCOMPARE(w->FindDialog->pos(), place);
+        QVERIFY(FindDialogOf(w->window())->isVisible());
+        QCOMPARE(FindDialogOf(w->window())->pos(), place);
     }
 
     void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
@@ -188,22 +189,22 @@ private slots:
         w->MdiArea->setActiveSubWindow(w->StructureWin);
         StrukturOutlineOf(&w.Main())->setFocus();
         const std::pair<QMdiSubWindow*, QWidget*> round[] = {
-            {w->XRefWin, XRefOutlineOf(&w.Main())}, {w->SourceWin, w->SourceGrid}, {w->StructureWin, StrukturOutlineOf(&w.Main())}};
+            {w->XRefWin, XRefOutlineOf(&w.Main())}, {w->SourceWin, w->SourceView().Grid()}, {w->StructureWin, StrukturOutlineOf(&w.Main())}};
         for (const auto& [child, control] : round) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QCOMPARE(w->MdiArea->activeSubWindow(), child);
             QCOMPARE(QApplication::focusWidget(), control);
         }
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), w->SourceGrid);
+        QCOMPARE(QApplication::focusWidget(), w->SourceView().Grid());
         // The grid takes Down at once, and Shift+F10 opens its pop-up menu.
-        const int line = w->CurrentLine();
+        const int line = w->SourceView().CurrentLine();
         Key(Qt::Key_Down);
-        QCOMPARE(w->CurrentLine(), line + 1);
+        QCOMPARE(w->SourceView().CurrentLine(), line + 1);
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(w->PopupmenuSource->isVisible());
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Escape);
-        QTRY_VERIFY(!w->PopupmenuSource->isVisible());
+        QTRY_VERIFY(Control<QMenu>(w->window(), "PopupmenuSource")->isVisible());
+        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Escape);
+        QTRY_VERIFY(!Control<QMenu>(w->window(), "PopupmenuSource")->isVisible());
 
         // The Menu key's menu of a tree opens at its current row.
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
@@ -253,8 +254,8 @@ private slots:
         // Find what is not there: the box is in front, Enter closes it, the
         // keys are back in the dialog, Escape closes that.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(w->FindDialog);
-        const int shown = w->CurrentLine();
+        WaitActive(FindDialogOf(w->window()));
+        const int shown = w->SourceView().CurrentLine();
         Type(QStringLiteral("zzzq"));
         {
             TBoxWatch box(Qt::Key_Return);
@@ -262,10 +263,10 @@ private slots:
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
         }
-        QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w->window()));
         Key(Qt::Key_Escape);
-        QVERIFY(!w->FindDialog->isVisible());
-        QCOMPARE(w->CurrentLine(), shown);
+        QVERIFY(!FindDialogOf(w->window())->isVisible());
+        QCOMPARE(w->SourceView().CurrentLine(), shown);
         BackToMain(w);
 
         // Find in XRef what is not there: Ctrl+Tab to the XRef tree, its
@@ -292,29 +293,29 @@ private slots:
         BackToMain(w);
 
         // A Ctrl+Tab round: each window's tree or grid has the keys.
-        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w->SourceGrid};
+        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w->SourceView().Grid()};
         for (int i = 0; i < 4; ++i) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QVERIFY(controls.contains(QApplication::focusWidget()));
         }
-        for (int i = 0; i < 4 && QApplication::focusWidget() != w->SourceGrid; ++i)
+        for (int i = 0; i < 4 && QApplication::focusWidget() != w->SourceView().Grid(); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
 
         // Copy the long line: find it, then "Zeile kopieren" from the pop-up.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(w->FindDialog);
+        WaitActive(FindDialogOf(w->window()));
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("$LONG$"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->CurrentLine(), w.LineOf("$LONG$"));
+        QCOMPARE(w->SourceView().CurrentLine(), w.LineOf("$LONG$"));
         Key(Qt::Key_Escape);
         BackToMain(w);
-        QCOMPARE(QApplication::focusWidget(), w->SourceGrid);
+        QCOMPARE(QApplication::focusWidget(), w->SourceView().Grid());
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(w->PopupmenuSource->isVisible());
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Down);
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Down);
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Return);
+        QTRY_VERIFY(Control<QMenu>(w->window(), "PopupmenuSource")->isVisible());
+        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Down);
+        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Down);
+        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Return);
         QTRY_COMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG$")));
         w->Messages = &w.Messages;
     }

@@ -7,6 +7,7 @@
 #include <QUuid>
 
 #include "app/SourceGrid.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui::test {
 
@@ -96,22 +97,22 @@ void TWindow::LoadFile(const QString& path) {
 }
 
 void TWindow::Show(int line) {
-    main_->GotoPosition(-1, line, false);
+    main_->SourceView().GotoPosition(-1, line, false);
     QApplication::processEvents();
 }
 
 std::string TWindow::Shown(int line) const {
-    const TLumorcaOptions& o = main_->OptionWin->Options;
+    const TLumorcaOptions& o = main_->Options();
     return GetSourceLineText(main_->ListingLines_, line, o.DisplayContinueFlag, true, o.Lowercase,
-                             main_->SourceIndent());
+                             IndentSettings{o.AutoIndent, o.Indent});
 }
 
 QPoint TWindow::At(int line, int c) {
-    TSourceGrid* grid = main_->SourceGrid;
+    TSourceGrid* grid = main_->SourceView().Grid();
     const std::string text = Shown(line);
     const int before = grid->TextWidth(text.substr(0, static_cast<size_t>(c) - 1));
     const int x = grid->ColWidth(0) + grid->ColWidth(1) + before + 1 - grid->HScrollPosition();
-    const int row = line - main_->TopLine - grid->TopRow();
+    const int row = line - main_->SourceView().Position().TopLine - grid->TopRow();
     return QPoint(x, row * grid->RowHeight() + grid->RowHeight() / 2);
 }
 
@@ -129,7 +130,7 @@ int TWindow::CharOf(int line, const std::string& text) const {
 }
 
 QWidget* TWindow::Viewport() {
-    return main_->SourceGrid->viewport();
+    return main_->SourceView().Grid()->viewport();
 }
 
 QString TWindow::Clipboard() const {

@@ -14,6 +14,7 @@
 #include "ScriptedMessages.h"
 #include "TestRegistry.h"
 #include "app/Main.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui::test {
 
