@@ -71,7 +71,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     ResizeLocked = true;
     setObjectName(QStringLiteral("Main"));
     setAcceptDrops(true);
-    Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
+    Services.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
                   TraceSink* trace) {
         LoadedListing loaded = AnalyzeReadListing(std::move(lines), settings, observer, trace);
         lines = std::move(loaded.Lines);
@@ -123,7 +123,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     EnableMenuItems(false);
     ListingFileName.clear();
     WarningsOnly = false;
-    Beep = [] { QApplication::beep(); };
+    Services.Beep = [] { QApplication::beep(); };
     ConnectWindowKeys();
     SourcePart->Attach(SourceWin, ListingBar);
     ResizeLocked = false;
@@ -133,6 +133,20 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
 TMain::~TMain() {
     for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
     // The models point into the trees; detach them before the trees go.
+}
+
+void TMain::SetServices(const TMainServices& services) {
+    auto take = [](auto& own, const auto& given) {
+        if (given) own = given;
+    };
+    take(Services.Analyzer, services.Analyzer);
+    take(Services.ClipboardText, services.ClipboardText);
+    take(Services.SaveFileName, services.SaveFileName);
+    take(Services.OpenFileName, services.OpenFileName);
+    take(Services.CallGraphFileName, services.CallGraphFileName);
+    take(Services.Beep, services.Beep);
+    take(Services.AboutBoxOpened, services.AboutBoxOpened);
+    take(Messages, services.Messages);
 }
 
 void TMain::CreateActions() {
@@ -427,7 +441,7 @@ void TMain::ClearTrace() {
 }
 
 void TMain::NotFoundBeep() {
-    if (Beep) Beep();
+    if (Services.Beep) Services.Beep();
 }
 
 void TMain::SelectTraceLevel(int level) {

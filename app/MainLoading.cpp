@@ -143,7 +143,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
 void TMain::ReadFile(const QString& name) {
     const int language = Options().Language;
     ListingLines lines = ReadListing(
-        name == PasteName ? ListingSource::Pasted(ClipboardText ? ClipboardText() : std::string())
+        name == PasteName ? ListingSource::Pasted(Services.ClipboardText ? Services.ClipboardText() : std::string())
                           : ListingFileSource(name),
         language);
     if (HasListing()) {
@@ -176,7 +176,7 @@ void TMain::RunAnalysis() {
         auto structure = StructurePart->Rebuilding();
         auto xref = XRefPart->Rebuilding();
         try {
-            Analysis = Analyzer(ListingLines_, settings, &observer, this);
+            Analysis = Services.Analyzer(ListingLines_, settings, &observer, this);
         } catch (...) {
             Analysis = AnalysisResult();
             throw;
@@ -215,8 +215,8 @@ void TMain::UpdateCaption() {
 
 void TMain::ActionOpenExecute() {
     QString name;
-    if (OpenFileName) {
-        name = OpenFileName();
+    if (Services.OpenFileName) {
+        name = Services.OpenFileName();
     } else {
         name = QFileDialog::getOpenFileName(this, QString(), Options().ProcListingDir,
                                             QStringLiteral("Proc listings (*.pro);;All files (*)"));
@@ -252,8 +252,8 @@ bool TMain::GotoLastAccess() {
 bool TMain::ActionSaveExecute() {
     QString extension;
     QString name;
-    if (SaveFileName) {
-        name = SaveFileName(ListingComponent, extension);
+    if (Services.SaveFileName) {
+        name = Services.SaveFileName(ListingComponent, extension);
     } else {
         QString filter;
         const QString filters = QStringLiteral("Proc listings (*.pro);;Text files (*.txt);;All files (*)");

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "DialogTestSupport.h"
+#include "WindowControls.h"
 #include "dialogs/Aboutbox.h"
 
 namespace lumorca::gui::test {
@@ -26,7 +27,7 @@ private slots:
         auto main = StartMain(sandbox, messages);
         QList<QUrl> opened;
         bool openAfterLink = false;
-        main->AboutBoxOpened = [&](TAbout& about) {
+        main->SetServices({.AboutBoxOpened = [&](TAbout& about) {
             about.OpenUrl = [&opened](const QUrl& url) {
                 opened.append(url);
                 return true;
@@ -43,8 +44,8 @@ private slots:
                 openAfterLink = about.isVisible();
                 QTest::mouseClick(about.OKButton, Qt::LeftButton);
             }, Qt::QueuedConnection);
-        };
-        main->ActionAbout->trigger();
+        }});
+        Control<QAction>(main->window(), "ActionAbout")->trigger();
         QVERIFY(openAfterLink);
         QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:lumorca@example.org"))}));
     }

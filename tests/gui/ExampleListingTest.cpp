@@ -31,8 +31,8 @@ class ExampleListingTest : public QObject {
     std::unique_ptr<TMain> main_;
 
     int32_t StructureNamed(const std::string& name) {
-        for (int32_t s = 0; s < static_cast<int32_t>(main_->StructureStarts.size()); ++s) {
-            if (StructureName(main_->ListingLines_, main_->StructureStarts, s).Name == name) return s;
+        for (int32_t s = 0; s < static_cast<int32_t>(main_->Analysed().StructureStarts.size()); ++s) {
+            if (StructureName(main_->Listing(), main_->Analysed().StructureStarts, s).Name == name) return s;
         }
         return -1;
     }
@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(locals->Caption, std::string("Local variables"));
         QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
         QVERIFY(IsExpanded(XRefOutlineOf(main_.get()), locals));
-        QCOMPARE(main_->MdiArea->activeSubWindow(), main_->XRefWin);
+        QCOMPARE(Control<QMdiArea>(main_->window(), "MdiArea")->activeSubWindow(), Control<TChildForm>(main_->window(), "XRefWin"));
         // Selecting a group moves nothing.
         QCOMPARE(main_->SourceView().Position().CurrentStructure, entry);
 
@@ -66,7 +66,7 @@ private slots:
     }
 
     void TheCallWindowFollowsSelectorAndDirection() {
-        main_->toggleWin(main_->CallWin, true);
+        main_->toggleWin(Control<TChildForm>(main_->window(), "CallWin"), true);
         QTreeView* calls = CallOutlineOf(main_.get());
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
         const TreeNode* root = RootOf(calls);
@@ -90,7 +90,7 @@ private slots:
     }
 
     void ExpandAndCollapseTheWholeCallTree() {
-        main_->toggleWin(main_->CallWin, true);
+        main_->toggleWin(Control<TChildForm>(main_->window(), "CallWin"), true);
         main_->Options().ExpandCallTree = false;
         QTreeView* calls = CallOutlineOf(main_.get());
         QAbstractItemModelTester tester(calls->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -109,7 +109,7 @@ private slots:
     void CategoriesPopupAndHintsFollowTheLanguage() {
         auto categories = [this] {
             QStringList captions;
-            for (const TreeNode* node : main_->Analysis.XRef.FirstRoot()->Children)
+            for (const TreeNode* node : main_->Analysed().XRef.FirstRoot()->Children)
                 captions << ModelOf(XRefOutlineOf(main_.get()))->IndexOf(node).data().toString();
             for (QAction* item : PopupmenuXRefOf(main_.get())->actions()) captions << QStringLiteral("menu ") + item->text();
             return captions;
@@ -123,7 +123,7 @@ private slots:
             const QString locals = language == 0 ? QStringLiteral("Lokale Variable") : QStringLiteral("Local variables");
             QCOMPARE(categories().count(locals), 1);
             QCOMPARE(categories().count(QStringLiteral("menu ") + locals), 1);
-            QCOMPARE(main_->ActionCallWin->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
+            QCOMPARE(Control<QAction>(main_->window(), "ActionCallWin")->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
             for (QToolBar* bar : main_->findChildren<QToolBar*>()) {
                 for (QAction* action : bar->actions()) {
                     auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));

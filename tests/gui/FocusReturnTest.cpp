@@ -36,8 +36,8 @@ private slots:
         // The structure tree on the first trigger, the view moved on from
         // there by a reference of the XRef tree.
         StrukturOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysis.Structure, "<EXEC>"));
-        const TreeNode* lpB = FindNode(main_->Analysis.XRef, "lp_b");
+        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysed().Structure, "<EXEC>"));
+        const TreeNode* lpB = FindNode(main_->Analysed().XRef, "lp_b");
         QVERIFY(lpB);
         XRefOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
         Select(XRefOutlineOf(main_.get()), lpB->Children.front());
@@ -49,7 +49,7 @@ private slots:
     void ConfirmingTheOptionsKeepsStructureAndRow() {
         const int history = main_->SourceView().History().Count();
         QTimer::singleShot(0, this, [this] {
-            QTest::mouseClick(main_->OptionForm->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
+            QTest::mouseClick(main_->findChild<TOptionWin*>()->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
         });
         main_->ActionShowOptionsExecute();
         QApplication::processEvents();
@@ -61,7 +61,7 @@ private slots:
     void SwitchingAWindowOffKeepsTheRow() {
         main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         // A click on the structure window's close box first activates it.
-        TChildForm* win = main_->StructureWin;
+        TChildForm* win = Control<TChildForm>(main_->window(), "StructureWin");
         QStyleOptionTitleBar bar;
         bar.initFrom(win);
         bar.subControls = QStyle::SC_All;
@@ -76,10 +76,10 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().Grid()->Row(), 2);
         main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
-        main_->MdiArea->setActiveSubWindow(main_->StructureWin);
-        main_->StructureWin->close();
+        Control<QMdiArea>(main_->window(), "MdiArea")->setActiveSubWindow(Control<TChildForm>(main_->window(), "StructureWin"));
+        Control<TChildForm>(main_->window(), "StructureWin")->close();
         QApplication::processEvents();
-        main_->toggleWin(main_->StructureWin, true);
+        main_->toggleWin(Control<TChildForm>(main_->window(), "StructureWin"), true);
         QApplication::processEvents();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().Grid()->Row(), 2);

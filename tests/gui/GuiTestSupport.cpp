@@ -20,7 +20,7 @@ QString TSandbox::Write(const QString& name, const std::vector<std::string>& lin
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
                                  const QStringList& arguments, bool show) {
     auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
-    main->Analyzer = HandMadeAnalysis;
+    main->SetServices({.Analyzer = HandMadeAnalysis});
     main->resize(1100, 700);
     main->Startup(arguments);
     if (show) {
@@ -37,8 +37,8 @@ QString TStarted::Load(const std::vector<std::string>& lines, const QString& nam
 }
 
 void UseRealAnalysis(TMain& main) {
-    main.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
-                       TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); };
+    main.SetServices({.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
+                       TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); }});
 }
 
 void LoadExample(TMain& main) {

@@ -25,15 +25,15 @@ private slots:
         w->Options().Language = 0;
         w->ApplyOptions();
         QCOMPARE(w->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
-        QCOMPARE(w->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
+        QCOMPARE(Control<QAction>(w->window(), "ActionOpen")->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
         QCOMPARE(Control<QRadioButton>(w.Main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
-        QCOMPARE(w->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
+        QCOMPARE(Control<TChildForm>(w->window(), "CallWin")->windowTitle(), QStringLiteral("Entry-Calls"));
         QCOMPARE(NumberedAction(w->window(), "GotoBookmark", 3)->text(), QStringLiteral("Lesezeichen &3"));
 
         w->Options().Language = 1;
         w->ApplyOptions();
         QCOMPARE(NumberedAction(w->window(), "GotoBookmark", 3)->text(), QStringLiteral("Bookmark &3"));
-        QCOMPARE(w->MenuItemFileList->title(), QStringLiteral("&Last opened files"));
+        QCOMPARE(Control<QMenu>(w->window(), "MenuItemFileList")->title(), QStringLiteral("&Last opened files"));
         w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
         w->Options().Language = 0;
         w->ApplyOptions();
@@ -46,23 +46,23 @@ private slots:
         const QString file = sandbox.Write(QStringLiteral("a.pro"), SmallListing());
         {
             auto main = StartMain(sandbox, messages);
-            main->OptionWin->OpenSettingsStore(false);  // the INI file beside the program
+            main->Settings().OpenSettingsStore(false);  // the INI file beside the program
             main->LoadFile(file);
             main->SourceView().ActionNextExecute();
             main->SourceView().Grid()->SetRow(1);
-            main->ActionLowercase->trigger();
-            main->XRefWin->close();
+            Control<QAction>(main->window(), "ActionLowercase")->trigger();
+            Control<TChildForm>(main->window(), "XRefWin")->close();
             QVERIFY(main->close());
         }
         QVERIFY(QFile::exists(sandbox.IniPath()));
         auto again = StartMain(sandbox, messages);
         QVERIFY(!again->Options().Lowercase);
-        QVERIFY(!again->ActionLowercase->isChecked());
-        QVERIFY(!again->ActionXRefWin->isChecked());
-        QVERIFY(again->XRefWin->isMinimized());
-        QCOMPARE(again->OptionWin->LastTrigger, QStringLiteral("entry LP_A"));
-        QCOMPARE(again->OptionWin->LastLineNr, 1);
-        QCOMPARE(again->OptionWin->History[0], file);
+        QVERIFY(!Control<QAction>(again->window(), "ActionLowercase")->isChecked());
+        QVERIFY(!Control<QAction>(again->window(), "ActionXRefWin")->isChecked());
+        QVERIFY(Control<TChildForm>(again->window(), "XRefWin")->isMinimized());
+        QCOMPARE(again->Settings().LastTrigger, QStringLiteral("entry LP_A"));
+        QCOMPARE(again->Settings().LastLineNr, 1);
+        QCOMPARE(again->Settings().History[0], file);
         // Reload goes back there.
         again->ActionReloadExecute();
         QCOMPARE(again->SourceView().Position().CurrentStructure, 2);
@@ -75,43 +75,43 @@ private slots:
         QRect placed;
         {
             auto main = StartMain(sandbox, messages);
-            main->OptionWin->OpenSettingsStore(false);
-            main->ActionAutoArrange->trigger();
-            main->StructureWin->setGeometry(12, 8, 310, 280);
-            placed = main->StructureWin->geometry();
+            main->Settings().OpenSettingsStore(false);
+            Control<QAction>(main->window(), "ActionAutoArrange")->trigger();
+            Control<TChildForm>(main->window(), "StructureWin")->setGeometry(12, 8, 310, 280);
+            placed = Control<TChildForm>(main->window(), "StructureWin")->geometry();
             QVERIFY(main->close());
         }
         auto again = StartMain(sandbox, messages);
         QVERIFY(!again->Options().AutoSize);
-        QVERIFY(!again->ActionAutoArrange->isChecked());
-        QCOMPARE(again->StructureWin->geometry(), placed);
+        QVERIFY(!Control<QAction>(again->window(), "ActionAutoArrange")->isChecked());
+        QCOMPARE(Control<TChildForm>(again->window(), "StructureWin")->geometry(), placed);
 
         // A stored child far outside the frame is placed by the arrangement.
-        again->StructureWin->setGeometry(5000, 0, 300, 300);
+        Control<TChildForm>(again->window(), "StructureWin")->setGeometry(5000, 0, 300, 300);
         QVERIFY(again->close());
         auto third = StartMain(sandbox, messages);
-        QCOMPARE(third->StructureWin->geometry().topLeft(), QPoint(0, 0));
-        QVERIFY(third->StructureWin->width() > 40);
+        QCOMPARE(Control<TChildForm>(third->window(), "StructureWin")->geometry().topLeft(), QPoint(0, 0));
+        QVERIFY(Control<TChildForm>(third->window(), "StructureWin")->width() > 40);
     }
 
     void WithSaveIniUncheckedNothingIsWritten() {
         TStarted w;
-        w->OptionWin->OpenSettingsStore(false);
-        w->ActionLowercase->trigger();
-        w->CheckBoxINI->setChecked(false);
+        w->Settings().OpenSettingsStore(false);
+        Control<QAction>(w->window(), "ActionLowercase")->trigger();
+        Control<QCheckBox>(w->window(), "CheckBoxINI")->setChecked(false);
         QVERIFY(w->close());
         QVERIFY(!QFile::exists(w.Sandbox.IniPath()));
     }
 
     void ResetAsksAndRestoresTheFactorySettings() {
         TStarted w;
-        w->ActionLowercase->trigger();
+        Control<QAction>(w->window(), "ActionLowercase")->trigger();
         w.Messages.Answers = {TAnswer::No};
-        w->ActionResetOptions->trigger();
+        Control<QAction>(w->window(), "ActionResetOptions")->trigger();
         QVERIFY(!w->Options().Lowercase);
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Are you sure to reset the options\r\nback to the default options ?"));
         w.Messages.Answers = {TAnswer::Yes};
-        w->ActionResetOptions->trigger();
+        Control<QAction>(w->window(), "ActionResetOptions")->trigger();
         QVERIFY(w->Options().Lowercase);
     }
 };

@@ -33,18 +33,18 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
         // Showing the first structure records nothing, so Back stays off.
         QCOMPARE(main_->SourceView().History().Count(), 0);
-        QVERIFY(!main_->ActionHistoryBack->isEnabled());
+        QVERIFY(!Control<QAction>(main_->window(), "ActionHistoryBack")->isEnabled());
     }
     void cleanup() { main_.reset(); }
 
     void SelectingAStructureNodeShowsItsHeaderAndRecordsWhereItCameFrom() {
-        const TreeNode* lpB = FindNode(main_->Analysis.Structure, "entry LP_B");
+        const TreeNode* lpB = FindNode(main_->Analysed().Structure, "entry LP_B");
         main_->SourceView().Grid()->SetRow(3);
         Select(StrukturOutlineOf(main_.get()), lpB);
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().CurrentLine(), lpB->Record.Line);
         QCOMPARE(main_->SourceView().History().Slot(0), std::string("1/3"));
-        QVERIFY(main_->ActionHistoryBack->isEnabled());
+        QVERIFY(Control<QAction>(main_->window(), "ActionHistoryBack")->isEnabled());
 
         // The node of the structure already shown: header row, no record.
         main_->SourceView().Grid()->SetRow(2);
@@ -53,12 +53,12 @@ private slots:
         QCOMPARE(main_->SourceView().History().Count(), 1);
 
         // The form node moves nothing.
-        Select(StrukturOutlineOf(main_.get()), main_->Analysis.Structure.FirstRoot());
+        Select(StrukturOutlineOf(main_.get()), main_->Analysed().Structure.FirstRoot());
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
     }
 
     void OnlyReferenceLeavesOfTheXRefTreeMoveTheView() {
-        const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
+        const TreeNode* symbol = FindNode(main_->Analysed().XRef, "lp_b");
         QVERIFY(symbol && !symbol->Children.empty());
         Select(XRefOutlineOf(main_.get()), symbol);
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
@@ -68,11 +68,11 @@ private slots:
         Select(XRefOutlineOf(main_.get()), lastCall);
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
         QCOMPARE(main_->SourceView().CurrentLine(), lastCall->Record.Line);
-        QCOMPARE(main_->SourceView().Grid()->TopLine(), main_->StructureStarts[4]);
+        QCOMPARE(main_->SourceView().Grid()->TopLine(), main_->Analysed().StructureStarts[4]);
     }
 
     void CallTreeNodesLeadToTheCall() {
-        main_->toggleWin(main_->CallWin, true);
+        main_->toggleWin(Control<TChildForm>(main_->window(), "CallWin"), true);
         QTreeView* calls = CallOutlineOf(main_.get());
         QVERIFY(Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->isChecked());
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_B"));
@@ -109,18 +109,18 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
         main_->SourceView().ActionHistoryBackExecute();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
-        QVERIFY(!main_->ActionHistoryBack->isEnabled());
+        QVERIFY(!Control<QAction>(main_->window(), "ActionHistoryBack")->isEnabled());
         main_->SourceView().ActionHistoryBackExecute();  // empty history: nothing
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
     }
 
     void BackReturnsToTheLineTheJumpLeft() {
         const int line = 200;
-        QCOMPARE(StructureOfLine(main_->StructureStarts, line), 1);
+        QCOMPARE(StructureOfLine(main_->Analysed().StructureStarts, line), 1);
         main_->SourceView().GotoPosition(-1, line, true);
         QCOMPARE(main_->SourceView().CurrentLine(), line);
         QCOMPARE(main_->SourceView().History().Count(), 0);  // a move within the structure
-        const TreeNode* symbol = FindNode(main_->Analysis.XRef, "lp_b");
+        const TreeNode* symbol = FindNode(main_->Analysed().XRef, "lp_b");
         Select(XRefOutlineOf(main_.get()), symbol->Children.back());
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
         main_->SourceView().ActionHistoryBackExecute();
@@ -132,13 +132,13 @@ private slots:
     }
 
     void AnEntryShowsTheCommentsAboveItsHeader() {
-        const TreeNode* lpA = FindNode(main_->Analysis.Structure, "entry LP_A");
+        const TreeNode* lpA = FindNode(main_->Analysed().Structure, "entry LP_A");
         Select(StrukturOutlineOf(main_.get()), lpA);
         QCOMPARE(main_->SourceView().Position().LeadInRows, 1);
         QCOMPARE(main_->SourceView().Position().TopLine, lpA->Record.Line - 1);
         QCOMPARE(main_->SourceView().Grid()->Row(), 1);
-        QCOMPARE(main_->SourceWin->windowTitle(), QStringLiteral("entry LP_A"));
-        QVERIFY(Control<QLabel>(main_->window(), "LabelEntryName")->isVisibleTo(main_->SourceWin));
+        QCOMPARE(Control<TChildForm>(main_->window(), "SourceWin")->windowTitle(), QStringLiteral("entry LP_A"));
+        QVERIFY(Control<QLabel>(main_->window(), "LabelEntryName")->isVisibleTo(Control<TChildForm>(main_->window(), "SourceWin")));
         QCOMPARE(Control<QLabel>(main_->window(), "LabelTriggerName")->text(), QStringLiteral("<EXEC>"));
     }
 };

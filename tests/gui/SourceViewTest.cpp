@@ -22,22 +22,22 @@ private slots:
         QVERIFY(w->SourceView().Grid()->ColWidth(0) > 0 && w->SourceView().Grid()->ColWidth(1) > 0 && w->SourceView().Grid()->ColWidth(3) > 0);
         const int sourceWidth = w->SourceView().Grid()->ColWidth(2);
 
-        w->ActionZnrTotal->trigger();
+        Control<QAction>(w->window(), "ActionZnrTotal")->trigger();
         QCOMPARE(w->SourceView().Grid()->ColWidth(0), 0);
         QVERIFY(w->SourceView().Grid()->ColWidth(2) > sourceWidth);
-        w->ActionZnrTrigger->trigger();
-        w->ActionContinue->trigger();
+        Control<QAction>(w->window(), "ActionZnrTrigger")->trigger();
+        Control<QAction>(w->window(), "ActionContinue")->trigger();
         QCOMPARE(w->SourceView().Grid()->ColWidth(1), 0);
         QCOMPARE(w->SourceView().Grid()->ColWidth(3), 0);
 
         // Upper case text is wider than lower case text in this font.
         w->SourceView().GotoPosition(2, -1, false);
         const int lowerWidth = w->SourceView().Position().MaxLineWidth;
-        w->ActionLowercase->trigger();
+        Control<QAction>(w->window(), "ActionLowercase")->trigger();
         QVERIFY(w->SourceView().Position().MaxLineWidth > lowerWidth);
-        w->ActionNonPropFont->trigger();
+        Control<QAction>(w->window(), "ActionNonPropFont")->trigger();
         QCOMPARE(w->SourceView().Grid()->DrawFont().family(), QStringLiteral("Courier New"));
-        w->ActionNonPropFont->trigger();
+        Control<QAction>(w->window(), "ActionNonPropFont")->trigger();
         QCOMPARE(w->SourceView().Grid()->DrawFont().family(), w->Options().SourceWin.Font.Name);
     }
 
@@ -47,7 +47,7 @@ private slots:
         // 998 lines: "999"; 1500 lines: "9999".
         auto lines = SmallListing();
         w->LoadFile(w.Sandbox.Write(QStringLiteral("short.pro"), SmallListing(998 - static_cast<int>(lines.size()))));
-        QCOMPARE(w->ListingLines_.size(), size_t(998));
+        QCOMPARE(w->Listing().size(), size_t(998));
         QCOMPARE(w->SourceView().Grid()->ColWidth(0), metrics.horizontalAdvance(QStringLiteral("999")) + 4);
         w->LoadFile(w.Sandbox.Write(QStringLiteral("long.pro"), SmallListing(1500 - static_cast<int>(lines.size()))));
         QCOMPARE(w->SourceView().Grid()->ColWidth(0), metrics.horizontalAdvance(QStringLiteral("9999")) + 4);

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "windows/Arrangement.h"
 
@@ -47,49 +48,50 @@ private slots:
 
     void TheRealFrameIsArrangedTheSameWay() {
         TStarted w;
-        w->toggleWin(w->CallWin, true);
-        const QSize client = w->MdiArea->viewport()->size();
+        w->toggleWin(Control<TChildForm>(w->window(), "CallWin"), true);
+        const QSize client = Control<QMdiArea>(w->window(), "MdiArea")->viewport()->size();
         const int share = client.width() / 5;
-        QCOMPARE(w->StructureWin->geometry(), QRect(0, 0, share, client.height() - 4));
-        QCOMPARE(w->CallWin->geometry().left(), 2 * share);
-        QCOMPARE(w->SourceWin->geometry().width(), client.width() - 3 * share - 4);
+        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->geometry(), QRect(0, 0, share, client.height() - 4));
+        QCOMPARE(Control<TChildForm>(w->window(), "CallWin")->geometry().left(), 2 * share);
+        QCOMPARE(Control<TChildForm>(w->window(), "SourceWin")->geometry().width(), client.width() - 3 * share - 4);
     }
 
     void ClosingAChildSwitchesItOffAndItsActionBringsItBack() {
         TStarted w;
         w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
-        w->XRefWin->close();
+        Control<TChildForm>(w->window(), "XRefWin")->close();
         QApplication::processEvents();
-        QVERIFY(w->XRefWin->isMinimized());
-        QVERIFY(!w->ActionXRefWin->isChecked());
+        QVERIFY(Control<TChildForm>(w->window(), "XRefWin")->isMinimized());
+        QVERIFY(!Control<QAction>(w->window(), "ActionXRefWin")->isChecked());
         QCOMPARE(w->Options().XRefWin.State, 1);
         // The others share the width now.
-        const int width = w->MdiArea->viewport()->width();
-        QCOMPARE(w->StructureWin->width(), width / 3);
+        const int width = Control<QMdiArea>(w->window(), "MdiArea")->viewport()->width();
+        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->width(), width / 3);
 
-        w->ActionXRefWin->trigger();
-        QVERIFY(!w->XRefWin->isMinimized());
-        QVERIFY(w->ActionXRefWin->isChecked());
+        Control<QAction>(w->window(), "ActionXRefWin")->trigger();
+        QVERIFY(!Control<TChildForm>(w->window(), "XRefWin")->isMinimized());
+        QVERIFY(Control<QAction>(w->window(), "ActionXRefWin")->isChecked());
         QCOMPARE(w->Options().XRefWin.State, 0);
-        QCOMPARE(w->XRefWin->geometry().left(), width / 4);
+        QCOMPARE(Control<TChildForm>(w->window(), "XRefWin")->geometry().left(), width / 4);
     }
 
     void WithoutAutomaticArrangementOnlyArrangeMoves() {
         TStarted w;
-        w->ActionAutoArrange->trigger();
+        w.Load(SmallListing());  // Arrange is offered with a listing only
+        Control<QAction>(w->window(), "ActionAutoArrange")->trigger();
         QVERIFY(!w->Options().AutoSize);
-        w->StructureWin->setGeometry(10, 10, 300, 300);
+        Control<TChildForm>(w->window(), "StructureWin")->setGeometry(10, 10, 300, 300);
         w->resize(1300, 800);
         QApplication::processEvents();
-        QCOMPARE(w->StructureWin->geometry(), QRect(10, 10, 300, 300));
-        w->ActionArrangeExecute();
-        QCOMPARE(w->StructureWin->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->geometry(), QRect(10, 10, 300, 300));
+        Control<QAction>(w->window(), "ActionArrange")->trigger();
+        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->geometry().topLeft(), QPoint(0, 0));
 
         // Shrunk too narrow, a child is switched off.
-        w->StructureWin->resize(150, 300);
+        Control<TChildForm>(w->window(), "StructureWin")->resize(150, 300);
         QApplication::processEvents();
-        QVERIFY(!w->ActionStrukturWin->isChecked());
-        QVERIFY(w->StructureWin->isMinimized());
+        QVERIFY(!Control<QAction>(w->window(), "ActionStrukturWin")->isChecked());
+        QVERIFY(Control<TChildForm>(w->window(), "StructureWin")->isMinimized());
     }
 };
 

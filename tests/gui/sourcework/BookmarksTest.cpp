@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(w->SourceView().CurrentLine(), line);
 
         w->Options().Language = 0;
-        w->LoadLanguageStrings();
+        w->ApplyOptions();
         QCOMPARE(NumberedAction(w->window(), "GotoBookmark", 5)->text(), QStringLiteral("Lesezeichen &5"));
         QVERIFY(NumberedAction(w->window(), "GotoBookmark", 0)->text().startsWith(QStringLiteral("Lesezeichen &0 :")));
 

@@ -46,7 +46,7 @@ private slots:
         QTest::keyClick(w->SourceView().Grid(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
         Control<QAction>(w->window(), "MenuItemZeileKopieren")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("operation REFRESH_TOTALS"));
-        w->ActionNext->trigger();
+        Control<QAction>(w->window(), "ActionNext")->trigger();
         QVERIFY(w->SourceView().CurrentLine() != here);
         QTest::keyClick(w->SourceView().Grid(), Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(w->SourceView().CurrentLine(), here);

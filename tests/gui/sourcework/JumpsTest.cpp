@@ -216,7 +216,7 @@ private slots:
         Control<QAction>(w->window(), "MenuItemZoomLine")->trigger();
         QCOMPARE(w.Messages.Boxes.back().Caption, QStringLiteral("Zoom SourceLine"));
         QCOMPARE(w.Messages.Boxes.back().Text,
-                 QString::fromLatin1(w->ListingLines_[static_cast<size_t>(plain)].c_str()));
+                 QString::fromLatin1(w->Listing()[static_cast<size_t>(plain)].c_str()));
     }
 
     void badPlacesDoNothingOrBeep() {
@@ -239,7 +239,7 @@ private slots:
         w.Show(empty);
         DoubleClick(w, empty, 1);
         QCOMPARE(w->SourceView().CurrentLine(), empty);
-        const int last = static_cast<int>(w->ListingLines_.size()) - 1;
+        const int last = static_cast<int>(w->Listing().size()) - 1;
         w.Show(last);
         DoubleClick(w, last, 1);
         DoubleClick(w, last, 40);  // past the end of the text

@@ -111,7 +111,7 @@ private slots:
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, past);
         QVERIFY(w->SourceView().Grid()->HScrollPosition() > 0);
         QVERIFY(w->SourceView().Marked().MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w->SourceView().Grid()->ColWidth(2));
-        w->ActionCopy->trigger();
+        Control<QAction>(w->window(), "ActionCopy")->trigger();
         QVERIFY(w.Clipboard().size() > w->SourceView().Grid()->ColWidth(2) / w->SourceView().Grid()->TextWidth("W"));
     }
 
@@ -120,7 +120,7 @@ private slots:
         w.Load(WorkListing());
         w->Options().Language = 0;
         TMessageBoxes boxes;
-        w->Messages = &boxes;
+        w->SetServices({.Messages = &boxes});
         const int line = w.LineOf("V_SUM = P_A");
         w.Show(line);
         w->SourceView().Grid()->setFocus();
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
         QCOMPARE(again.Seen.Opener, FindDialogOf(w->window()));
         QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w->window()));
-        w->Messages = &w.Messages;
+        w->SetServices({.Messages = &w.Messages});
     }
 
     void theFindDialogLeavesTheHitInViewAndKeepsItsPlace() {
@@ -185,14 +185,14 @@ private slots:
     void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
         TWindow w;
         w.Load(WorkListing());
-        w->toggleWin(w->CallWin, false);
-        w->MdiArea->setActiveSubWindow(w->StructureWin);
+        w->toggleWin(Control<TChildForm>(w->window(), "CallWin"), false);
+        Control<QMdiArea>(w->window(), "MdiArea")->setActiveSubWindow(Control<TChildForm>(w->window(), "StructureWin"));
         StrukturOutlineOf(&w.Main())->setFocus();
         const std::pair<QMdiSubWindow*, QWidget*> round[] = {
-            {w->XRefWin, XRefOutlineOf(&w.Main())}, {w->SourceWin, w->SourceView().Grid()}, {w->StructureWin, StrukturOutlineOf(&w.Main())}};
+            {Control<TChildForm>(w->window(), "XRefWin"), XRefOutlineOf(&w.Main())}, {Control<TChildForm>(w->window(), "SourceWin"), w->SourceView().Grid()}, {Control<TChildForm>(w->window(), "StructureWin"), StrukturOutlineOf(&w.Main())}};
         for (const auto& [child, control] : round) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
-            QCOMPARE(w->MdiArea->activeSubWindow(), child);
+            QCOMPARE(Control<QMdiArea>(w->window(), "MdiArea")->activeSubWindow(), child);
             QCOMPARE(QApplication::focusWidget(), control);
         }
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
@@ -236,7 +236,7 @@ private slots:
         w->Options().Language = 0;
         w->ApplyOptions();
         TMessageBoxes boxes;
-        w->Messages = &boxes;
+        w->SetServices({.Messages = &boxes});
 
         // Open: Ctrl+O, the name, Enter.
         {
@@ -248,7 +248,7 @@ private slots:
             QVERIFY(open.Seen.Shown);
             QVERIFY(open.Seen.InFront);
         }
-        QCOMPARE(w->ListingFileName, path);
+        QCOMPARE(w->ShownFile(), path);
         BackToMain(w);
 
         // Find what is not there: the box is in front, Enter closes it, the
@@ -278,18 +278,18 @@ private slots:
         QTRY_VERIFY(PopupmenuXRefOf(&w.Main())->isVisible());
         QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Up);
         QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Return);
-        WaitActive(w->FormFindXRef);
+        WaitActive(w->findChild<TFormFindXRef*>());
         Type(QStringLiteral("*"));
         {
             TBoxWatch box(Qt::Key_Return);
             Key(Qt::Key_Return);
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Symbol not found"));
-            QCOMPARE(box.Seen.Opener, w->FormFindXRef);
+            QCOMPARE(box.Seen.Opener, w->findChild<TFormFindXRef*>());
         }
-        QTRY_COMPARE(QApplication::activeWindow(), w->FormFindXRef);
+        QTRY_COMPARE(QApplication::activeWindow(), w->findChild<TFormFindXRef*>());
         Key(Qt::Key_Escape);
-        QVERIFY(!w->FormFindXRef->isVisible());
+        QVERIFY(!w->findChild<TFormFindXRef*>()->isVisible());
         BackToMain(w);
 
         // A Ctrl+Tab round: each window's tree or grid has the keys.
@@ -317,7 +317,7 @@ private slots:
         QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Down);
         QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Return);
         QTRY_COMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG$")));
-        w->Messages = &w.Messages;
+        w->SetServices({.Messages = &w.Messages});
     }
 };
 

@@ -51,9 +51,9 @@ private slots:
         w.Show(line);
         QTest::mouseClick(w.Viewport(), Qt::LeftButton, {}, w.At(line, 3));
         QVERIFY(!w->SourceView().Marked().HasMark());
-        QVERIFY(!w->ActionCopy->isEnabled());
+        QVERIFY(!Control<QAction>(w->window(), "ActionCopy")->isEnabled());
         w.SetClipboard(QStringLiteral("kept"));
-        w->ActionCopy->trigger();
+        Control<QAction>(w->window(), "ActionCopy")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("kept"));
     }
 
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(w.Shown(l10), std::string("    numeric v_sum"));
         Drag(w, w.At(l12, w.CharOf(l12, "p_a")), {w.At(l11, 3)}, w.At(l10, w.CharOf(l10, "v_sum")));
         QVERIFY(w->SourceView().Marked().HasMark());
-        QVERIFY(w->ActionCopy->isEnabled());
+        QVERIFY(Control<QAction>(w->window(), "ActionCopy")->isEnabled());
         QCOMPARE(w->SourceView().CurrentLine(), l10);
 
         // The middle line is marked over its whole width.
@@ -104,7 +104,7 @@ private slots:
         QPoint end = w.At(line, 1);
         end.setX(w->SourceView().Grid()->ColWidth(0) + w->SourceView().Grid()->ColWidth(1) + w->SourceView().Grid()->ColWidth(2) - 3);
         Drag(w, w.At(line, w.CharOf(line, "\"MiXed")), {}, end);
-        w->ActionCopy->trigger();
+        Control<QAction>(w->window(), "ActionCopy")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("\"MiXed Case\" ; Keep It"));
     }
 
@@ -165,7 +165,7 @@ private slots:
         TWindow w;
         w.Load(WorkListing());
         const int history = w->SourceView().History().Count();
-        const int last = static_cast<int>(w->ListingLines_.size()) - 1;
+        const int last = static_cast<int>(w->Listing().size()) - 1;
         w.Show(last);
         w->SourceView().Grid()->setFocus();
         QTest::keyClick(w->SourceView().Grid(), Qt::Key_F, Qt::ControlModifier);
@@ -209,8 +209,8 @@ private slots:
         QCOMPARE(w->SourceView().CurrentLine(), hit1);
         // F3 searches again at once with the dialog's text.
         const size_t boxes = w.Messages.Boxes.size();
-        QCOMPARE(w->ActionFindNext->shortcut(), QKeySequence(Qt::Key_F3));
-        w->ActionFindNext->trigger();
+        QCOMPARE(Control<QAction>(w->window(), "ActionFindNext")->shortcut(), QKeySequence(Qt::Key_F3));
+        Control<QAction>(w->window(), "ActionFindNext")->trigger();
         QCOMPARE(w->SourceView().CurrentLine(), hit2);
         QCOMPARE(w.Messages.Boxes.size(), boxes);
     }
@@ -232,7 +232,7 @@ private slots:
         // A selection over two lines leaves the text alone.
         FindDialogOf(w->window())->hide();
         Drag(w, w.At(line, c), {}, w.At(line + 1, 3));
-        w->ActionFind->trigger();
+        Control<QAction>(w->window(), "ActionFind")->trigger();
         QCOMPARE(FindDialogOf(w->window())->FindText(), QStringLiteral("V_SUM"));
         QVERIFY(FindDialogOf(w->window())->isVisible());
     }

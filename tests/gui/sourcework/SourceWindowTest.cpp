@@ -19,7 +19,7 @@ private slots:
         w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         w->resize(1000, 760);
         QApplication::processEvents();
-        w->ActionArrangeExecute();
+        Control<QAction>(w->window(), "ActionArrange")->trigger();
         for (const char* header : {"entry LP_CALC_TOTAL", "operation REFRESH_TOTALS"}) {
             w.Show(w.LineOf(header));
             QApplication::processEvents();

@@ -73,7 +73,7 @@ TWindow::TWindow() {
     main_ = std::make_unique<TMain>(dir_.filePath(QStringLiteral("Lumorca7")), registry, &Messages);
     main_->resize(1100, 760);
     main_->Startup({QStringLiteral("Lumorca7")});
-    main_->Beep = [this] { ++Beeps; };
+    main_->SetServices({.Beep = [this] { ++Beeps; }});
     main_->show();
     main_->activateWindow();
     QTest::qWaitForWindowActive(main_.get());
@@ -103,7 +103,7 @@ void TWindow::Show(int line) {
 
 std::string TWindow::Shown(int line) const {
     const TLumorcaOptions& o = main_->Options();
-    return GetSourceLineText(main_->ListingLines_, line, o.DisplayContinueFlag, true, o.Lowercase,
+    return GetSourceLineText(main_->Listing(), line, o.DisplayContinueFlag, true, o.Lowercase,
                              IndentSettings{o.AutoIndent, o.Indent});
 }
 
@@ -117,7 +117,7 @@ QPoint TWindow::At(int line, int c) {
 }
 
 int TWindow::LineOf(const std::string& text) const {
-    const ListingLines& lines = main_->ListingLines_;
+    const ListingLines& lines = main_->Listing();
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].find(text) != std::string::npos) return static_cast<int>(i);
     }

@@ -2,8 +2,12 @@
 // The window's controls as the user meets them: found by their names, and
 // the trees' nodes behind the rows of a tree view.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QTreeView>
@@ -11,6 +15,7 @@
 
 #include "app/FindDialog.h"
 #include "app/TreeModel.h"
+#include "windows/ChildForm.h"
 
 namespace lumorca::gui::test {
 
