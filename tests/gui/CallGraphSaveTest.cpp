@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "analyzer/ListingLoader.h"
 #include "TestRegistry.h"

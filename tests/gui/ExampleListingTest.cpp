@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "analyzer/LineModel.h"

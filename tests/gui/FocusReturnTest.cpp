@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"

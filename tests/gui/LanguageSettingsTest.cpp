@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"

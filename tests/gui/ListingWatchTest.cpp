@@ -9,7 +9,7 @@
 #include <QTreeView>
 #include <filesystem>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/ListingBar.h"

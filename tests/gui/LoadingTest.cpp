@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #endif
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "TestRegistry.h"
 #include "WindowControls.h"
 

@@ -3,7 +3,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 

@@ -2,7 +2,7 @@
 #include <QMdiArea>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "windows/Arrangement.h"

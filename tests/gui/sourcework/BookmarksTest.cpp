@@ -4,7 +4,7 @@
 #include <QToolBar>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "app/SourceGrid.h"
 #include "app/SourceView.h"

@@ -2,7 +2,7 @@
 #include <QAction>
 #include <QTest>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "app/SourceGrid.h"
 #include "app/SourceView.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "analyzer/LineModel.h"
 #include "app/SourceGrid.h"

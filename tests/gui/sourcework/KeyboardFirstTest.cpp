@@ -13,7 +13,7 @@
 #include <QWindow>
 
 #include "WindowControls.h"
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "app/FindDialog.h"
 #include "app/SourceView.h"
 #include "app/SourceGrid.h"

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "app/SourceGrid.h"
 #include "app/SourceView.h"

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "app/FindDialog.h"
 #include "app/SourceView.h"

@@ -1,6 +1,7 @@
 #pragma once
-// Shared pieces of the window tests: answered message boxes, a main window
-// with settings of its own, and listings written to a temporary folder.
+// Main windows as the program builds them, each in a sandbox of its own:
+// settings, listings and answered message boxes.
+#include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -8,6 +9,9 @@
 #include <vector>
 
 #include "ScriptedMessages.h"
+#include "ListingText.h"
+#include "TestListings.h"
+#include "TestRegistry.h"
 #include "app/Main.h"
 #include "app/SourceView.h"
 
@@ -30,8 +34,8 @@ private:
     QString registry_;
 };
 
-// A main window as the program builds it, started with `arguments`
-// (program name first) and answering boxes from `messages`.
+// A main window started with `arguments` (program name first), analysing
+// by hand and answering boxes from `messages`.
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
                                  const QStringList& arguments = {QStringLiteral("Lumorca7")},
                                  bool show = true);
@@ -51,29 +55,38 @@ struct TStarted {
 void UseRealAnalysis(TMain& main);
 void LoadExample(TMain& main);
 
-// A listing's text as a clipboard or a file holds it (CR LF).
-std::string Joined(const std::vector<std::string>& lines);
+// A window with the program's own analysis, active, for working in the
+// source view; beeps are counted.
+class TWindow {
+public:
+    TWindow();
+    ~TWindow();
+    TMain& Main() { return *main_; }
+    TMain* operator->() { return main_.get(); }
+    TScriptedMessages Messages{true};
+    int Beeps = 0;
 
-// The first node of `tree` captioned `caption`, null when there is none.
-const TreeNode* FindNode(const Tree& tree, const std::string& caption);
+    // Writes lines (CR LF) into the sandbox and loads them.
+    void Load(const std::vector<std::string>& lines, const QString& name = "work.pro");
+    void LoadFile(const QString& path);
 
-// A listing of triggers and entries with calls between them:
-//   structure 1 trigger <EXEC>   calls LP_A twice and LP_B
-//   structure 2 entry LP_A       calls LP_B
-//   structure 3 entry LP_B       calls LP_A
-//   structure 4 trigger <STOR>   calls LP_B
-// and `padding` plain lines in <EXEC> so that it can be made long.
-std::vector<std::string> SmallListing(int padding = 0);
+    // Shows line and makes it the current row.
+    void Show(int line);
+    // Viewport point over the left half of character c (1-based) of line's
+    // display text as drawn; c = length + 1 is just past its end.
+    QPoint At(int line, int c);
+    // The first line holding text, and the position (1-based) of text in
+    // that line's display text as drawn.
+    int LineOf(const std::string& text) const { return test::LineOf(main_->Listing(), text); }
+    int CharOf(int line, const std::string& text) const;
+    std::string Shown(int line) const;
+    QWidget* Viewport();
+    QString Clipboard() const;
+    void SetClipboard(const QString& text);
 
-// An analysis of listings in the shape of SmallListing, made by hand so
-// that the window tests do not depend on the analyser's details: the
-// structure tree (form, triggers, entries under the trigger before them)
-// and an XRef tree with the category "Entries", one symbol per entry, its
-// definition and its calls.
-AnalysisResult HandMadeAnalysis(ListingLines& lines, const AnalysisSettings& settings,
-                                AnalysisObserver* observer, TraceSink* trace);
-
-// The line index of the first line containing `text`.
-int LineOf(const ListingLines& lines, const std::string& text);
+private:
+    TSandbox sandbox_;
+    std::unique_ptr<TMain> main_;
+};
 
 }  // namespace lumorca::gui::test
