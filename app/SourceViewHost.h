@@ -25,8 +25,9 @@ public:
     virtual int Level() const = 0;
     virtual void Trace(int level, const QString& text) = 0;
     virtual void ClearTrace() = 0;
-    // The component the listing belongs to, and whether only findings are analysed.
+    // The component the listing belongs to.
     virtual QString OwnComponent() const = 0;
+    // False when only the findings were analysed: then no call sites are known.
     virtual bool CallSitesKnown() const = 0;
     // A node of the XRef tree by its caption path; with select it is
     // opened, selected and shown in the XRef window, which comes to the front.

@@ -49,24 +49,24 @@ private slots:
         const int32_t entry = StructureNamed("entry LP_CHECK_CUSTOMER");
         QVERIFY(entry > 0);
         main_->SourceView().GotoPosition(entry, -1, true);
-        Control<QAction>(main_->window(), "MenuItemShowLocal")->trigger();
+        Control<QAction>(main_.get(), "MenuItemShowLocal")->trigger();
         const TreeNode* locals = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(locals);
         QCOMPARE(locals->Caption, std::string("Local variables"));
         QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
         QVERIFY(IsExpanded(XRefOutlineOf(main_.get()), locals));
-        QCOMPARE(Control<QMdiArea>(main_->window(), "MdiArea")->activeSubWindow(), Control<TChildForm>(main_->window(), "XRefWin"));
+        QCOMPARE(Control<QMdiArea>(main_.get(), "MdiArea")->activeSubWindow(), Control<TChildForm>(main_.get(), "XRefWin"));
         // Selecting a group moves nothing.
         QCOMPARE(main_->SourceView().Position().CurrentStructure, entry);
 
-        Control<QAction>(main_->window(), "MenuItemShowParam")->trigger();
+        Control<QAction>(main_.get(), "MenuItemShowParam")->trigger();
         const TreeNode* params = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QCOMPARE(params->Caption, std::string("Parameters"));
         QCOMPARE(params->Parent, locals->Parent);
     }
 
     void TheCallWindowFollowsSelectorAndDirection() {
-        main_->toggleWin(Control<TChildForm>(main_->window(), "CallWin"), true);
+        main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
         QTreeView* calls = CallOutlineOf(main_.get());
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
         const TreeNode* root = RootOf(calls);
@@ -90,7 +90,7 @@ private slots:
     }
 
     void ExpandAndCollapseTheWholeCallTree() {
-        main_->toggleWin(Control<TChildForm>(main_->window(), "CallWin"), true);
+        main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
         main_->Options().ExpandCallTree = false;
         QTreeView* calls = CallOutlineOf(main_.get());
         QAbstractItemModelTester tester(calls->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -123,7 +123,7 @@ private slots:
             const QString locals = language == 0 ? QStringLiteral("Lokale Variable") : QStringLiteral("Local variables");
             QCOMPARE(categories().count(locals), 1);
             QCOMPARE(categories().count(QStringLiteral("menu ") + locals), 1);
-            QCOMPARE(Control<QAction>(main_->window(), "ActionCallWin")->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
+            QCOMPARE(Control<QAction>(main_.get(), "ActionCallWin")->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
             for (QToolBar* bar : main_->findChildren<QToolBar*>()) {
                 for (QAction* action : bar->actions()) {
                     auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));

@@ -61,7 +61,7 @@ private slots:
     void SwitchingAWindowOffKeepsTheRow() {
         main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         // A click on the structure window's close box first activates it.
-        TChildForm* win = Control<TChildForm>(main_->window(), "StructureWin");
+        TChildForm* win = Control<TChildForm>(main_.get(), "StructureWin");
         QStyleOptionTitleBar bar;
         bar.initFrom(win);
         bar.subControls = QStyle::SC_All;
@@ -76,10 +76,10 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().Grid()->Row(), 2);
         main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
-        Control<QMdiArea>(main_->window(), "MdiArea")->setActiveSubWindow(Control<TChildForm>(main_->window(), "StructureWin"));
-        Control<TChildForm>(main_->window(), "StructureWin")->close();
+        Control<QMdiArea>(main_.get(), "MdiArea")->setActiveSubWindow(Control<TChildForm>(main_.get(), "StructureWin"));
+        Control<TChildForm>(main_.get(), "StructureWin")->close();
         QApplication::processEvents();
-        main_->toggleWin(Control<TChildForm>(main_->window(), "StructureWin"), true);
+        main_->toggleWin(Control<TChildForm>(main_.get(), "StructureWin"), true);
         QApplication::processEvents();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().Grid()->Row(), 2);

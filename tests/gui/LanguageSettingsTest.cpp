@@ -25,15 +25,15 @@ private slots:
         w->Options().Language = 0;
         w->ApplyOptions();
         QCOMPARE(w->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
-        QCOMPARE(Control<QAction>(w->window(), "ActionOpen")->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
+        QCOMPARE(w.Action("ActionOpen")->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
         QCOMPARE(Control<QRadioButton>(w.Main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
-        QCOMPARE(Control<TChildForm>(w->window(), "CallWin")->windowTitle(), QStringLiteral("Entry-Calls"));
-        QCOMPARE(NumberedAction(w->window(), "GotoBookmark", 3)->text(), QStringLiteral("Lesezeichen &3"));
+        QCOMPARE(w.Find<TChildForm>("CallWin")->windowTitle(), QStringLiteral("Entry-Calls"));
+        QCOMPARE(NumberedAction(w.Window(), "GotoBookmark", 3)->text(), QStringLiteral("Lesezeichen &3"));
 
         w->Options().Language = 1;
         w->ApplyOptions();
-        QCOMPARE(NumberedAction(w->window(), "GotoBookmark", 3)->text(), QStringLiteral("Bookmark &3"));
-        QCOMPARE(Control<QMenu>(w->window(), "MenuItemFileList")->title(), QStringLiteral("&Last opened files"));
+        QCOMPARE(NumberedAction(w.Window(), "GotoBookmark", 3)->text(), QStringLiteral("Bookmark &3"));
+        QCOMPARE(w.Find<QMenu>("MenuItemFileList")->title(), QStringLiteral("&Last opened files"));
         w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
         w->Options().Language = 0;
         w->ApplyOptions();
@@ -50,16 +50,16 @@ private slots:
             main->LoadFile(file);
             main->SourceView().ActionNextExecute();
             main->SourceView().Grid()->SetRow(1);
-            Control<QAction>(main->window(), "ActionLowercase")->trigger();
-            Control<TChildForm>(main->window(), "XRefWin")->close();
+            Control<QAction>(main.get(), "ActionLowercase")->trigger();
+            Control<TChildForm>(main.get(), "XRefWin")->close();
             QVERIFY(main->close());
         }
         QVERIFY(QFile::exists(sandbox.IniPath()));
         auto again = StartMain(sandbox, messages);
         QVERIFY(!again->Options().Lowercase);
-        QVERIFY(!Control<QAction>(again->window(), "ActionLowercase")->isChecked());
-        QVERIFY(!Control<QAction>(again->window(), "ActionXRefWin")->isChecked());
-        QVERIFY(Control<TChildForm>(again->window(), "XRefWin")->isMinimized());
+        QVERIFY(!Control<QAction>(again.get(), "ActionLowercase")->isChecked());
+        QVERIFY(!Control<QAction>(again.get(), "ActionXRefWin")->isChecked());
+        QVERIFY(Control<TChildForm>(again.get(), "XRefWin")->isMinimized());
         QCOMPARE(again->Settings().LastTrigger, QStringLiteral("entry LP_A"));
         QCOMPARE(again->Settings().LastLineNr, 1);
         QCOMPARE(again->Settings().History[0], file);
@@ -76,42 +76,42 @@ private slots:
         {
             auto main = StartMain(sandbox, messages);
             main->Settings().OpenSettingsStore(false);
-            Control<QAction>(main->window(), "ActionAutoArrange")->trigger();
-            Control<TChildForm>(main->window(), "StructureWin")->setGeometry(12, 8, 310, 280);
-            placed = Control<TChildForm>(main->window(), "StructureWin")->geometry();
+            Control<QAction>(main.get(), "ActionAutoArrange")->trigger();
+            Control<TChildForm>(main.get(), "StructureWin")->setGeometry(12, 8, 310, 280);
+            placed = Control<TChildForm>(main.get(), "StructureWin")->geometry();
             QVERIFY(main->close());
         }
         auto again = StartMain(sandbox, messages);
         QVERIFY(!again->Options().AutoSize);
-        QVERIFY(!Control<QAction>(again->window(), "ActionAutoArrange")->isChecked());
-        QCOMPARE(Control<TChildForm>(again->window(), "StructureWin")->geometry(), placed);
+        QVERIFY(!Control<QAction>(again.get(), "ActionAutoArrange")->isChecked());
+        QCOMPARE(Control<TChildForm>(again.get(), "StructureWin")->geometry(), placed);
 
         // A stored child far outside the frame is placed by the arrangement.
-        Control<TChildForm>(again->window(), "StructureWin")->setGeometry(5000, 0, 300, 300);
+        Control<TChildForm>(again.get(), "StructureWin")->setGeometry(5000, 0, 300, 300);
         QVERIFY(again->close());
         auto third = StartMain(sandbox, messages);
-        QCOMPARE(Control<TChildForm>(third->window(), "StructureWin")->geometry().topLeft(), QPoint(0, 0));
-        QVERIFY(Control<TChildForm>(third->window(), "StructureWin")->width() > 40);
+        QCOMPARE(Control<TChildForm>(third.get(), "StructureWin")->geometry().topLeft(), QPoint(0, 0));
+        QVERIFY(Control<TChildForm>(third.get(), "StructureWin")->width() > 40);
     }
 
     void WithSaveIniUncheckedNothingIsWritten() {
         TStarted w;
         w->Settings().OpenSettingsStore(false);
-        Control<QAction>(w->window(), "ActionLowercase")->trigger();
-        Control<QCheckBox>(w->window(), "CheckBoxINI")->setChecked(false);
+        w.Action("ActionLowercase")->trigger();
+        w.Find<QCheckBox>("CheckBoxINI")->setChecked(false);
         QVERIFY(w->close());
         QVERIFY(!QFile::exists(w.Sandbox.IniPath()));
     }
 
     void ResetAsksAndRestoresTheFactorySettings() {
         TStarted w;
-        Control<QAction>(w->window(), "ActionLowercase")->trigger();
+        w.Action("ActionLowercase")->trigger();
         w.Messages.Answers = {TAnswer::No};
-        Control<QAction>(w->window(), "ActionResetOptions")->trigger();
+        w.Action("ActionResetOptions")->trigger();
         QVERIFY(!w->Options().Lowercase);
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Are you sure to reset the options\r\nback to the default options ?"));
         w.Messages.Answers = {TAnswer::Yes};
-        Control<QAction>(w->window(), "ActionResetOptions")->trigger();
+        w.Action("ActionResetOptions")->trigger();
         QVERIFY(w->Options().Lowercase);
     }
 };

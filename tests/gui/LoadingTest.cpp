@@ -32,14 +32,14 @@ private slots:
         const QString file = w.Load(SmallListing());
         QVERIFY(w.Messages.Boxes.empty());
         QCOMPARE(w->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
-        QVERIFY(Control<QPlainTextEdit>(w->window(), "MemoInfo")->toPlainText().startsWith(
+        QVERIFY(w.Find<QPlainTextEdit>("MemoInfo")->toPlainText().startsWith(
             QStringLiteral("%1 lines read from file %2").arg(SmallListing().size()).arg(file)));
         // The first structure below the root is shown.
-        QCOMPARE(w->SourceView().Position().CurrentStructure, 1);
-        QCOMPARE(w->SourceView().CurrentLine(), 0);
-        QVERIFY(!Control<QAction>(w->window(), "ActionSave")->isEnabled());
+        QCOMPARE(w.View().Position().CurrentStructure, 1);
+        QCOMPARE(w.View().CurrentLine(), 0);
+        QVERIFY(!w.Action("ActionSave")->isEnabled());
         // A separator, then one numbered entry per file.
-        const QList<QAction*> recent = Control<QMenu>(w->window(), "MenuItemFileList")->actions();
+        const QList<QAction*> recent = w.Find<QMenu>("MenuItemFileList")->actions();
         QCOMPARE(recent.size(), 2);
         QVERIFY(recent.front()->isSeparator());
         QCOMPARE(recent[1]->text(), QStringLiteral("&1 ") + file);
@@ -67,7 +67,7 @@ private slots:
         QFETCH(bool, unreadable);
         TStarted w;
         const QString good = w.Load(SmallListing());
-        w->SourceView().ActionNextExecute();
+        w.View().ActionNextExecute();
         const auto linesBefore = w->Listing();
         const QString bad = w.Sandbox.Path(QStringLiteral("bad.pro"));
         if (fifo) {
@@ -83,26 +83,26 @@ private slots:
         QCOMPARE(w.Messages.LastText(), unreadable ? QStringLiteral("Coudn't read file %1").arg(bad) : NotAListing);
         QCOMPARE(w->ShownFile(), good);
         QCOMPARE(w->Listing(), linesBefore);
-        QCOMPARE(w->SourceView().Position().CurrentStructure, 2);
-        QVERIFY(w->SourceView().Grid()->isVisible());
+        QCOMPARE(w.View().Position().CurrentStructure, 2);
+        QVERIFY(w.Grid()->isVisible());
     }
 
     void TheSameFileAgainAsksAndCancelKeepsTheAnalysis() {
         TStarted w;
         const QString file = w.Load(SmallListing(), QStringLiteral("Orders.pro"));
-        w->SourceView().ActionNextExecute();
+        w.View().ActionNextExecute();
         w->ActionReloadExecute();  // no answer: Cancel
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Reopen file %1 ? ").arg(file));
-        QCOMPARE(w->SourceView().Position().CurrentStructure, 2);
+        QCOMPARE(w.View().Position().CurrentStructure, 2);
 
         // Yes: read again, and back to the structure and row shown before.
-        w->SourceView().Grid()->SetRow(2);
+        w.Grid()->SetRow(2);
         w.Messages.Answers = {TAnswer::Yes};
         w->ActionReloadExecute();
         QCOMPARE(w.Messages.Boxes.size(), size_t(2));
         QCOMPARE(w->Settings().LastTrigger, QStringLiteral("entry LP_A"));
-        QCOMPARE(w->SourceView().Position().CurrentStructure, 2);
-        QCOMPARE(w->SourceView().Grid()->Row(), 2);
+        QCOMPARE(w.View().Position().CurrentStructure, 2);
+        QCOMPARE(w.Grid()->Row(), 2);
     }
 
     void APasteOfFourLinesOrNothingIsNeverAListing() {
@@ -124,8 +124,8 @@ private slots:
         w->ActionPasteExecute();
         QVERIFY(w.Messages.Boxes.empty());
         QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
-        QVERIFY(Control<QAction>(w->window(), "ActionSave")->isEnabled());
-        QCOMPARE(Control<QPlainTextEdit>(w->window(), "MemoInfo")->toPlainText().section(QLatin1Char('\n'), 0, 0),
+        QVERIFY(w.Action("ActionSave")->isEnabled());
+        QCOMPARE(w.Find<QPlainTextEdit>("MemoInfo")->toPlainText().section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("%1 lines read from Pastebuffer").arg(SmallListing().size()));
 
         // Replacing it asks; Cancel keeps it, and so does Yes with the save
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(w->ActionSaveExecute());
         const QString saved = target + QStringLiteral(".pro");
         QCOMPARE(w->ShownFile(), saved);
-        QVERIFY(!Control<QAction>(w->window(), "ActionSave")->isEnabled());
+        QVERIFY(!w.Action("ActionSave")->isEnabled());
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().toStdString(), Joined(SmallListing()));
@@ -184,8 +184,8 @@ private slots:
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Error processing file\r\nOut of Memory"));
         QVERIFY(w->ShownFile().isEmpty());
         QVERIFY(!w->IsLoading());
-        QVERIFY(!Control<QAction>(w->window(), "ActionPrev")->isEnabled());
-        QVERIFY(Control<QFrame>(w->window(), "HidePanel")->isVisible() && !w->SourceView().Grid()->isVisible());
+        QVERIFY(!w.Action("ActionPrev")->isEnabled());
+        QVERIFY(w.Find<QFrame>("HidePanel")->isVisible() && !w.Grid()->isVisible());
 
         w->SetServices({.Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) {
             return AnalysisResult();

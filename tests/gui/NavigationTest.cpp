@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
         // Showing the first structure records nothing, so Back stays off.
         QCOMPARE(main_->SourceView().History().Count(), 0);
-        QVERIFY(!Control<QAction>(main_->window(), "ActionHistoryBack")->isEnabled());
+        QVERIFY(!Control<QAction>(main_.get(), "ActionHistoryBack")->isEnabled());
     }
     void cleanup() { main_.reset(); }
 
@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().CurrentLine(), lpB->Record.Line);
         QCOMPARE(main_->SourceView().History().Slot(0), std::string("1/3"));
-        QVERIFY(Control<QAction>(main_->window(), "ActionHistoryBack")->isEnabled());
+        QVERIFY(Control<QAction>(main_.get(), "ActionHistoryBack")->isEnabled());
 
         // The node of the structure already shown: header row, no record.
         main_->SourceView().Grid()->SetRow(2);
@@ -72,7 +72,7 @@ private slots:
     }
 
     void CallTreeNodesLeadToTheCall() {
-        main_->toggleWin(Control<TChildForm>(main_->window(), "CallWin"), true);
+        main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
         QTreeView* calls = CallOutlineOf(main_.get());
         QVERIFY(Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->isChecked());
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_B"));
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 0);
         // The prelude of this listing (its first title on line 0) is empty.
         QCOMPARE(main_->SourceView().Grid()->RowCount(), 0);
-        QCOMPARE(Control<QLabel>(main_->window(), "LabelTriggerName")->text(), QStringLiteral("top"));
+        QCOMPARE(Control<QLabel>(main_.get(), "LabelTriggerName")->text(), QStringLiteral("top"));
     }
 
     void AJumpIntoThePreludeIsNotRecordedAndBackReturnsToTheEarlierPlace() {
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
         main_->SourceView().ActionHistoryBackExecute();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
-        QVERIFY(!Control<QAction>(main_->window(), "ActionHistoryBack")->isEnabled());
+        QVERIFY(!Control<QAction>(main_.get(), "ActionHistoryBack")->isEnabled());
         main_->SourceView().ActionHistoryBackExecute();  // empty history: nothing
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
     }
@@ -137,9 +137,9 @@ private slots:
         QCOMPARE(main_->SourceView().Position().LeadInRows, 1);
         QCOMPARE(main_->SourceView().Position().TopLine, lpA->Record.Line - 1);
         QCOMPARE(main_->SourceView().Grid()->Row(), 1);
-        QCOMPARE(Control<TChildForm>(main_->window(), "SourceWin")->windowTitle(), QStringLiteral("entry LP_A"));
-        QVERIFY(Control<QLabel>(main_->window(), "LabelEntryName")->isVisibleTo(Control<TChildForm>(main_->window(), "SourceWin")));
-        QCOMPARE(Control<QLabel>(main_->window(), "LabelTriggerName")->text(), QStringLiteral("<EXEC>"));
+        QCOMPARE(Control<TChildForm>(main_.get(), "SourceWin")->windowTitle(), QStringLiteral("entry LP_A"));
+        QVERIFY(Control<QLabel>(main_.get(), "LabelEntryName")->isVisibleTo(Control<TChildForm>(main_.get(), "SourceWin")));
+        QCOMPARE(Control<QLabel>(main_.get(), "LabelTriggerName")->text(), QStringLiteral("<EXEC>"));
     }
 };
 

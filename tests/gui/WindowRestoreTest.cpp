@@ -56,8 +56,8 @@ private slots:
         QVERIFY2(main->width() <= screen.width() && main->height() <= screen.height(),
                  qPrintable(QStringLiteral("%1x%2").arg(main->width()).arg(main->height())));
         QCOMPARE(main->pos(), screen.topLeft() + QPoint(screen.width() / 10, screen.height() / 10));
-        QVERIFY(Control<TChildForm>(main->window(), "StructureWin")->width() <= Control<QMdiArea>(main->window(), "MdiArea")->width());
-        QCOMPARE(Control<TChildForm>(main->window(), "StructureWin")->pos(), QPoint(0, 0));
+        QVERIFY(Control<TChildForm>(main.get(), "StructureWin")->width() <= Control<QMdiArea>(main.get(), "MdiArea")->width());
+        QCOMPARE(Control<TChildForm>(main.get(), "StructureWin")->pos(), QPoint(0, 0));
         QVERIFY(main->close());
         auto again = StartShown(sandbox, messages);
         QVERIFY(again->width() <= screen.width());

@@ -48,50 +48,50 @@ private slots:
 
     void TheRealFrameIsArrangedTheSameWay() {
         TStarted w;
-        w->toggleWin(Control<TChildForm>(w->window(), "CallWin"), true);
-        const QSize client = Control<QMdiArea>(w->window(), "MdiArea")->viewport()->size();
+        w->toggleWin(w.Find<TChildForm>("CallWin"), true);
+        const QSize client = w.Find<QMdiArea>("MdiArea")->viewport()->size();
         const int share = client.width() / 5;
-        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->geometry(), QRect(0, 0, share, client.height() - 4));
-        QCOMPARE(Control<TChildForm>(w->window(), "CallWin")->geometry().left(), 2 * share);
-        QCOMPARE(Control<TChildForm>(w->window(), "SourceWin")->geometry().width(), client.width() - 3 * share - 4);
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->geometry(), QRect(0, 0, share, client.height() - 4));
+        QCOMPARE(w.Find<TChildForm>("CallWin")->geometry().left(), 2 * share);
+        QCOMPARE(w.Find<TChildForm>("SourceWin")->geometry().width(), client.width() - 3 * share - 4);
     }
 
     void ClosingAChildSwitchesItOffAndItsActionBringsItBack() {
         TStarted w;
         w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
-        Control<TChildForm>(w->window(), "XRefWin")->close();
+        w.Find<TChildForm>("XRefWin")->close();
         QApplication::processEvents();
-        QVERIFY(Control<TChildForm>(w->window(), "XRefWin")->isMinimized());
-        QVERIFY(!Control<QAction>(w->window(), "ActionXRefWin")->isChecked());
+        QVERIFY(w.Find<TChildForm>("XRefWin")->isMinimized());
+        QVERIFY(!w.Action("ActionXRefWin")->isChecked());
         QCOMPARE(w->Options().XRefWin.State, 1);
         // The others share the width now.
-        const int width = Control<QMdiArea>(w->window(), "MdiArea")->viewport()->width();
-        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->width(), width / 3);
+        const int width = w.Find<QMdiArea>("MdiArea")->viewport()->width();
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->width(), width / 3);
 
-        Control<QAction>(w->window(), "ActionXRefWin")->trigger();
-        QVERIFY(!Control<TChildForm>(w->window(), "XRefWin")->isMinimized());
-        QVERIFY(Control<QAction>(w->window(), "ActionXRefWin")->isChecked());
+        w.Action("ActionXRefWin")->trigger();
+        QVERIFY(!w.Find<TChildForm>("XRefWin")->isMinimized());
+        QVERIFY(w.Action("ActionXRefWin")->isChecked());
         QCOMPARE(w->Options().XRefWin.State, 0);
-        QCOMPARE(Control<TChildForm>(w->window(), "XRefWin")->geometry().left(), width / 4);
+        QCOMPARE(w.Find<TChildForm>("XRefWin")->geometry().left(), width / 4);
     }
 
     void WithoutAutomaticArrangementOnlyArrangeMoves() {
         TStarted w;
         w.Load(SmallListing());  // Arrange is offered with a listing only
-        Control<QAction>(w->window(), "ActionAutoArrange")->trigger();
+        w.Action("ActionAutoArrange")->trigger();
         QVERIFY(!w->Options().AutoSize);
-        Control<TChildForm>(w->window(), "StructureWin")->setGeometry(10, 10, 300, 300);
+        w.Find<TChildForm>("StructureWin")->setGeometry(10, 10, 300, 300);
         w->resize(1300, 800);
         QApplication::processEvents();
-        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->geometry(), QRect(10, 10, 300, 300));
-        Control<QAction>(w->window(), "ActionArrange")->trigger();
-        QCOMPARE(Control<TChildForm>(w->window(), "StructureWin")->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->geometry(), QRect(10, 10, 300, 300));
+        w.Action("ActionArrange")->trigger();
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->geometry().topLeft(), QPoint(0, 0));
 
         // Shrunk too narrow, a child is switched off.
-        Control<TChildForm>(w->window(), "StructureWin")->resize(150, 300);
+        w.Find<TChildForm>("StructureWin")->resize(150, 300);
         QApplication::processEvents();
-        QVERIFY(!Control<QAction>(w->window(), "ActionStrukturWin")->isChecked());
-        QVERIFY(Control<TChildForm>(w->window(), "StructureWin")->isMinimized());
+        QVERIFY(!w.Action("ActionStrukturWin")->isChecked());
+        QVERIFY(w.Find<TChildForm>("StructureWin")->isMinimized());
     }
 };
 

@@ -20,36 +20,36 @@ private slots:
         const int call = w.LineOf("call LP_INIT_FORM");
         w.Show(call);
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, w.At(call, 2));
-        QCOMPARE(w->SourceView().CurrentLine(), w.LineOf("entry LP_INIT_FORM"));
-        w->SourceView().Grid()->setFocus();
-        QTest::keyClick(w->SourceView().Grid(), Qt::Key_Backspace);
-        QCOMPARE(w->SourceView().CurrentLine(), call);
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_INIT_FORM"));
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_Backspace);
+        QCOMPARE(w.View().CurrentLine(), call);
 
         // IF and ENDIF of the exec trigger, with the keyboard.
         const int ifLine = w.LineOf("     6        if ($status < 0)");
         const int endif = w.LineOf("     9 1      endif");
-        QTest::keyClick(w->SourceView().Grid(), Qt::Key_Down);
-        QTest::keyClick(w->SourceView().Grid(), Qt::Key_Down);
-        QCOMPARE(w->SourceView().CurrentLine(), ifLine);
-        QTest::keyClick(w->SourceView().Grid(), Qt::Key_Return);
-        QCOMPARE(w->SourceView().CurrentLine(), endif);
+        QTest::keyClick(w.Grid(), Qt::Key_Down);
+        QTest::keyClick(w.Grid(), Qt::Key_Down);
+        QCOMPARE(w.View().CurrentLine(), ifLine);
+        QTest::keyClick(w.Grid(), Qt::Key_Return);
+        QCOMPARE(w.View().CurrentLine(), endif);
 
         // The own component's operation.
         const int activate = w.LineOf("activate \"ORDERS\".REFRESH_TOTALS");
         w.Show(activate);
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, w.At(activate, 2));
-        QCOMPARE(w->SourceView().CurrentLine(), w.LineOf("operation REFRESH_TOTALS"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("operation REFRESH_TOTALS"));
 
         // A bookmark here, a copied line, and back by the bookmark.
-        const int here = w->SourceView().CurrentLine();
-        w->SourceView().Grid()->setFocus();
-        QTest::keyClick(w->SourceView().Grid(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
-        Control<QAction>(w->window(), "MenuItemZeileKopieren")->trigger();
+        const int here = w.View().CurrentLine();
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
+        w.Action("MenuItemZeileKopieren")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("operation REFRESH_TOTALS"));
-        Control<QAction>(w->window(), "ActionNext")->trigger();
-        QVERIFY(w->SourceView().CurrentLine() != here);
-        QTest::keyClick(w->SourceView().Grid(), Qt::Key_1, Qt::ControlModifier);
-        QCOMPARE(w->SourceView().CurrentLine(), here);
+        w.Action("ActionNext")->trigger();
+        QVERIFY(w.View().CurrentLine() != here);
+        QTest::keyClick(w.Grid(), Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(w.View().CurrentLine(), here);
     }
 };
 

@@ -45,8 +45,8 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text.data()
 
 // A line's row of the grid on the screen.
 QRect RowOnScreen(TWindow& w, int line) {
-    const TSourceGrid* grid = w->SourceView().Grid();
-    const int y = (line - w->SourceView().Position().TopLine - grid->TopRow()) * grid->RowHeight();
+    const TSourceGrid* grid = w.Grid();
+    const int y = (line - w.View().Position().TopLine - grid->TopRow()) * grid->RowHeight();
     return QRect(grid->viewport()->mapToGlobal(QPoint(0, y)), QSize(grid->viewport()->width(), grid->RowHeight()));
 }
 
@@ -81,20 +81,20 @@ private slots:
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
         w.Show(long2);
-        Control<QAction>(w->window(), "MenuItemZeileKopieren")->trigger();
+        w.Action("MenuItemZeileKopieren")->trigger();
         QCOMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG2$")));
         int from = 0;
         int to = 0;
-        QVERIFY(w->SourceView().Marked().MarkedRange(long2, from, to));
-        QVERIFY(to >= w->SourceView().Grid()->TextWidth(w.Shown(long2)));
+        QVERIFY(w.View().Marked().MarkedRange(long2, from, to));
+        QVERIFY(to >= w.Grid()->TextWidth(w.Shown(long2)));
 
-        w->SourceView().Grid()->setFocus();
-        QTest::keyClick(w->SourceView().Grid(), Qt::Key_A, Qt::ControlModifier);
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(w.Clipboard().endsWith(QStringLiteral("\r\n") + Latin1(LongStatement("$LONG2$"))));
         QVERIFY(w.Clipboard().contains(Latin1(LongStatement("$LONG1$")) + QStringLiteral("\r\n")));
         // The highlight covers the whole of a long line in the middle too.
-        QVERIFY(w->SourceView().Marked().MarkedRange(long1, from, to));
-        QVERIFY(to >= w->SourceView().Grid()->TextWidth(w.Shown(long1)));
+        QVERIFY(w.View().Marked().MarkedRange(long1, from, to));
+        QVERIFY(to >= w.Grid()->TextWidth(w.Shown(long1)));
     }
 
     void aDragPastTheRightEdgeScrollsAlong() {
@@ -102,17 +102,17 @@ private slots:
         w.Load(WithLongLines());
         const int line = w.LineOf("$LONG2$");
         w.Show(line);
-        QCOMPARE(w->SourceView().Grid()->HScrollPosition(), 0);
+        QCOMPARE(w.Grid()->HScrollPosition(), 0);
         QWidget* viewport = w.Viewport();
         const QPoint past(viewport->width() + 30, w.At(line, 3).y());
         QTest::mousePress(viewport, Qt::LeftButton, {}, w.At(line, 3));
         QTest::mouseMove(viewport, past);
         QTest::qWait(400);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, past);
-        QVERIFY(w->SourceView().Grid()->HScrollPosition() > 0);
-        QVERIFY(w->SourceView().Marked().MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w->SourceView().Grid()->ColWidth(2));
-        Control<QAction>(w->window(), "ActionCopy")->trigger();
-        QVERIFY(w.Clipboard().size() > w->SourceView().Grid()->ColWidth(2) / w->SourceView().Grid()->TextWidth("W"));
+        QVERIFY(w.Grid()->HScrollPosition() > 0);
+        QVERIFY(w.View().Marked().MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w.Grid()->ColWidth(2));
+        w.Action("ActionCopy")->trigger();
+        QVERIFY(w.Clipboard().size() > w.Grid()->ColWidth(2) / w.Grid()->TextWidth("W"));
     }
 
     void afterABoxTheKeysGoBackToTheFindDialog() {
@@ -123,9 +123,9 @@ private slots:
         w->SetServices({.Messages = &boxes});
         const int line = w.LineOf("V_SUM = P_A");
         w.Show(line);
-        w->SourceView().Grid()->setFocus();
+        w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(FindDialogOf(w->window()));
+        WaitActive(FindDialogOf(w.Window()));
         Type(QStringLiteral("zzzq"));
         for (int round = 0; round < 2; ++round) {
             TBoxWatch box(Qt::Key_Return);
@@ -133,25 +133,25 @@ private slots:
             QVERIFY(box.Seen.Shown);
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
-            QCOMPARE(box.Seen.Opener, FindDialogOf(w->window()));
+            QCOMPARE(box.Seen.Opener, FindDialogOf(w.Window()));
             // The next Enter searches again instead of jumping in the source.
-            QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w->window()));
-            QCOMPARE(QApplication::focusWidget()->window(), FindDialogOf(w->window()));
-            QCOMPARE(w->SourceView().CurrentLine(), line);
+            QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
+            QCOMPARE(QApplication::focusWidget()->window(), FindDialogOf(w.Window()));
+            QCOMPARE(w.View().CurrentLine(), line);
         }
 
         // "Repeat search?" carries the program's title, and Yes gives the keys back too.
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("LP_MISSING"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->SourceView().CurrentLine(), w.LineOf("LP_MISSING"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("LP_MISSING"));
         TBoxWatch again(Qt::Key_Return);
         Key(Qt::Key_Return);
         QVERIFY(again.Seen.Shown);
         QVERIFY(again.Seen.InFront);
         QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
-        QCOMPARE(again.Seen.Opener, FindDialogOf(w->window()));
-        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w->window()));
+        QCOMPARE(again.Seen.Opener, FindDialogOf(w.Window()));
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
         w->SetServices({.Messages = &w.Messages});
     }
 
@@ -160,51 +160,51 @@ private slots:
         w.Load(WorkListing());
         const int hit = w.LineOf("V_SUM = P_A");
         w.Show(w.LineOf("entry LP_SUM"));
-        w->SourceView().ShowFindDialog();
-        WaitActive(FindDialogOf(w->window()));
+        w.View().ShowFindDialog();
+        WaitActive(FindDialogOf(w.Window()));
         // The user has moved the dialog over the row the search stops on.
         const QRect row = RowOnScreen(w, hit);
-        FindDialogOf(w->window())->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
-        QTRY_VERIFY(FindDialogOf(w->window())->frameGeometry().intersects(row));
+        FindDialogOf(w.Window())->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
+        QTRY_VERIFY(FindDialogOf(w.Window())->frameGeometry().intersects(row));
         Type(QStringLiteral("V_SUM = P_A"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->SourceView().CurrentLine(), hit);
-        QVERIFY(!FindDialogOf(w->window())->frameGeometry().intersects(RowOnScreen(w, hit)));
+        QCOMPARE(w.View().CurrentLine(), hit);
+        QVERIFY(!FindDialogOf(w.Window())->frameGeometry().intersects(RowOnScreen(w, hit)));
 
         // Closed and opened again it comes back where it was.
-        const QPoint place = FindDialogOf(w->window())->pos();
+        const QPoint place = FindDialogOf(w.Window())->pos();
         Key(Qt::Key_Escape);
-        QVERIFY(!FindDialogOf(w->window())->isVisible());
+        QVERIFY(!FindDialogOf(w.Window())->isVisible());
         BackToMain(w);
-        w->SourceView().Grid()->setFocus();
+        w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(FindDialogOf(w->window())->isVisible());
-        QCOMPARE(FindDialogOf(w->window())->pos(), place);
+        QVERIFY(FindDialogOf(w.Window())->isVisible());
+        QCOMPARE(FindDialogOf(w.Window())->pos(), place);
     }
 
     void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
         TWindow w;
         w.Load(WorkListing());
-        w->toggleWin(Control<TChildForm>(w->window(), "CallWin"), false);
-        Control<QMdiArea>(w->window(), "MdiArea")->setActiveSubWindow(Control<TChildForm>(w->window(), "StructureWin"));
+        w->toggleWin(w.Find<TChildForm>("CallWin"), false);
+        w.Find<QMdiArea>("MdiArea")->setActiveSubWindow(w.Find<TChildForm>("StructureWin"));
         StrukturOutlineOf(&w.Main())->setFocus();
         const std::pair<QMdiSubWindow*, QWidget*> round[] = {
-            {Control<TChildForm>(w->window(), "XRefWin"), XRefOutlineOf(&w.Main())}, {Control<TChildForm>(w->window(), "SourceWin"), w->SourceView().Grid()}, {Control<TChildForm>(w->window(), "StructureWin"), StrukturOutlineOf(&w.Main())}};
+            {w.Find<TChildForm>("XRefWin"), XRefOutlineOf(&w.Main())}, {w.Find<TChildForm>("SourceWin"), w.Grid()}, {w.Find<TChildForm>("StructureWin"), StrukturOutlineOf(&w.Main())}};
         for (const auto& [child, control] : round) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
-            QCOMPARE(Control<QMdiArea>(w->window(), "MdiArea")->activeSubWindow(), child);
+            QCOMPARE(w.Find<QMdiArea>("MdiArea")->activeSubWindow(), child);
             QCOMPARE(QApplication::focusWidget(), control);
         }
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), w->SourceView().Grid());
+        QCOMPARE(QApplication::focusWidget(), w.Grid());
         // The grid takes Down at once, and Shift+F10 opens its pop-up menu.
-        const int line = w->SourceView().CurrentLine();
+        const int line = w.View().CurrentLine();
         Key(Qt::Key_Down);
-        QCOMPARE(w->SourceView().CurrentLine(), line + 1);
+        QCOMPARE(w.View().CurrentLine(), line + 1);
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(Control<QMenu>(w->window(), "PopupmenuSource")->isVisible());
-        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Escape);
-        QTRY_VERIFY(!Control<QMenu>(w->window(), "PopupmenuSource")->isVisible());
+        QTRY_VERIFY(w.Find<QMenu>("PopupmenuSource")->isVisible());
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Escape);
+        QTRY_VERIFY(!w.Find<QMenu>("PopupmenuSource")->isVisible());
 
         // The Menu key's menu of a tree opens at its current row.
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
@@ -254,8 +254,8 @@ private slots:
         // Find what is not there: the box is in front, Enter closes it, the
         // keys are back in the dialog, Escape closes that.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(FindDialogOf(w->window()));
-        const int shown = w->SourceView().CurrentLine();
+        WaitActive(FindDialogOf(w.Window()));
+        const int shown = w.View().CurrentLine();
         Type(QStringLiteral("zzzq"));
         {
             TBoxWatch box(Qt::Key_Return);
@@ -263,10 +263,10 @@ private slots:
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
         }
-        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w->window()));
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
         Key(Qt::Key_Escape);
-        QVERIFY(!FindDialogOf(w->window())->isVisible());
-        QCOMPARE(w->SourceView().CurrentLine(), shown);
+        QVERIFY(!FindDialogOf(w.Window())->isVisible());
+        QCOMPARE(w.View().CurrentLine(), shown);
         BackToMain(w);
 
         // Find in XRef what is not there: Ctrl+Tab to the XRef tree, its
@@ -293,29 +293,29 @@ private slots:
         BackToMain(w);
 
         // A Ctrl+Tab round: each window's tree or grid has the keys.
-        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w->SourceView().Grid()};
+        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w.Grid()};
         for (int i = 0; i < 4; ++i) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QVERIFY(controls.contains(QApplication::focusWidget()));
         }
-        for (int i = 0; i < 4 && QApplication::focusWidget() != w->SourceView().Grid(); ++i)
+        for (int i = 0; i < 4 && QApplication::focusWidget() != w.Grid(); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
 
         // Copy the long line: find it, then "Zeile kopieren" from the pop-up.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(FindDialogOf(w->window()));
+        WaitActive(FindDialogOf(w.Window()));
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("$LONG$"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->SourceView().CurrentLine(), w.LineOf("$LONG$"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("$LONG$"));
         Key(Qt::Key_Escape);
         BackToMain(w);
-        QCOMPARE(QApplication::focusWidget(), w->SourceView().Grid());
+        QCOMPARE(QApplication::focusWidget(), w.Grid());
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(Control<QMenu>(w->window(), "PopupmenuSource")->isVisible());
-        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Down);
-        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Down);
-        QTest::keyClick(Control<QMenu>(w->window(), "PopupmenuSource"), Qt::Key_Return);
+        QTRY_VERIFY(w.Find<QMenu>("PopupmenuSource")->isVisible());
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Down);
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Down);
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Return);
         QTRY_COMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG$")));
         w->SetServices({.Messages = &w.Messages});
     }

@@ -26,9 +26,9 @@ private slots:
             w->Options().Language = step.Language;
             w->ApplyOptions();
             w.Show(use);
-            w->SourceView().PopupmenuSourcePopup();
-            QVERIFY2(Control<QAction>(w->window(), "MenuItemShowLocal")->isEnabled(), step.Locals);
-            QVERIFY(Control<QAction>(w->window(), "MenuItemShowParam")->isEnabled() == false);  // LP_INIT_FORM has none
+            w.View().PopupmenuSourcePopup();
+            QVERIFY2(w.Action("MenuItemShowLocal")->isEnabled(), step.Locals);
+            QVERIFY(w.Action("MenuItemShowParam")->isEnabled() == false);  // LP_INIT_FORM has none
 
             XRefOutlineOf(&w.Main())->setCurrentIndex({});
             QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(use, w.CharOf(use, "v_title") + 1));

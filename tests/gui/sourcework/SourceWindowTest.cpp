@@ -19,13 +19,13 @@ private slots:
         w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         w->resize(1000, 760);
         QApplication::processEvents();
-        Control<QAction>(w->window(), "ActionArrange")->trigger();
+        w.Action("ActionArrange")->trigger();
         for (const char* header : {"entry LP_CALC_TOTAL", "operation REFRESH_TOTALS"}) {
             w.Show(w.LineOf(header));
             QApplication::processEvents();
-            for (QAction* action : Control<QToolBar>(w->window(), "ToolBarSource")->actions()) {
+            for (QAction* action : w.Find<QToolBar>("ToolBarSource")->actions()) {
                 if (action->isSeparator()) continue;
-                QWidget* button = Control<QToolBar>(w->window(), "ToolBarSource")->widgetForAction(action);
+                QWidget* button = w.Find<QToolBar>("ToolBarSource")->widgetForAction(action);
                 QVERIFY2(button && button->isVisible(), qPrintable(action->objectName() + " " + header));
             }
         }
@@ -38,7 +38,7 @@ private slots:
                 Numbered(1, ' ', "; a short trigger"), Numbered(2, ' ', "call LP_A()"), Numbered(3, ' ', "$1 = 1"),
                 Numbered(4, ' ', "return (0)")});
         w.Show(w.LineOf("call LP_A"));
-        TSourceGrid* grid = w->SourceView().Grid();
+        TSourceGrid* grid = w.Grid();
         QVERIFY(grid->RowCount() > 3);
         grid->SetRow(2);
         grid->setFocus();

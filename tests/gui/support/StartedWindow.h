@@ -12,6 +12,7 @@
 #include "ListingText.h"
 #include "TestListings.h"
 #include "TestRegistry.h"
+#include "WindowControls.h"
 #include "app/Main.h"
 #include "app/SourceView.h"
 
@@ -46,6 +47,13 @@ struct TStarted {
     TScriptedMessages Messages;
     std::unique_ptr<TMain> Main = StartMain(Sandbox, Messages);
     TMain* operator->() const { return Main.get(); }
+    TMain* Window() const { return Main.get(); }
+    // The window's control or action of that name.
+    template <typename T>
+    T* Find(const char* name) const { return Control<T>(Main.get(), name); }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
+    TSourceView& View() const { return Window()->SourceView(); }
+    TSourceGrid* Grid() const { return View().Grid(); }
     // Writes `lines` to the sandbox as `name` and loads them.
     QString Load(const std::vector<std::string>& lines, const QString& name = QStringLiteral("orders.pro"));
 };
@@ -63,6 +71,12 @@ public:
     ~TWindow();
     TMain& Main() { return *main_; }
     TMain* operator->() { return main_.get(); }
+    TMain* Window() const { return main_.get(); }
+    template <typename T>
+    T* Find(const char* name) const { return Control<T>(main_.get(), name); }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
+    TSourceView& View() const { return Window()->SourceView(); }
+    TSourceGrid* Grid() const { return View().Grid(); }
     TScriptedMessages Messages{true};
     int Beeps = 0;
 
