@@ -35,7 +35,7 @@ bool WriteDialogScreenshots(TMain& main, const QDir& out) {
         main.Options().Language = lang;
         main.ApplyOptions();
 
-        TOptionWin& options = *main.OptionForm;
+        TOptionWin& options = *main.findChild<TOptionWin*>();
         options.show();
         QTabWidget* pages = options.findChild<QTabWidget*>(QStringLiteral("PageControlOptions"));
         for (int i = 0; i < pages->count(); ++i) {
@@ -50,8 +50,9 @@ bool WriteDialogScreenshots(TMain& main, const QDir& out) {
         options.reject();
 
         main.XRefFindDialogClick();
-        ok = Save(*main.FormFindXRef, out.filePath(QStringLiteral("findxref-%1.png").arg(suffix))) && ok;
-        main.FormFindXRef->hide();
+        auto* findXRef = main.findChild<TFormFindXRef*>();
+        ok = Save(*findXRef, out.filePath(QStringLiteral("findxref-%1.png").arg(suffix))) && ok;
+        findXRef->hide();
 
         TAbout about(lang, &main);
         about.show();

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "bench/ListingGenerator.h"
 
 namespace {
@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     lumorca::gui::TMessageBoxes messages;
     lumorca::gui::TMain main(dir.filePath(QStringLiteral("Lumorca7")),
                              QStringLiteral("Lumorca7-benchmark"), &messages);
-    main.CheckBoxINI->setChecked(false);
+    main.findChild<QCheckBox*>(QStringLiteral("CheckBoxINI"))->setChecked(false);
     main.resize(1280, 900);
     main.Startup({QStringLiteral("Lumorca7")});
     main.show();
@@ -68,29 +68,29 @@ int main(int argc, char* argv[]) {
 
     // The longest structure, so that paging has somewhere to go.
     int32_t longest = 0;
-    for (size_t s = 1; s < main.StructureStarts.size(); ++s) {
-        const int32_t end = s + 1 < main.StructureStarts.size() ? main.StructureStarts[s + 1]
-                                                                 : int32_t(main.ListingLines_.size());
-        const int32_t best = longest + 1 < int32_t(main.StructureStarts.size())
-                                 ? main.StructureStarts[longest + 1] - main.StructureStarts[longest]
+    for (size_t s = 1; s < main.Analysed().StructureStarts.size(); ++s) {
+        const int32_t end = s + 1 < main.Analysed().StructureStarts.size() ? main.Analysed().StructureStarts[s + 1]
+                                                                 : int32_t(main.Listing().size());
+        const int32_t best = longest + 1 < int32_t(main.Analysed().StructureStarts.size())
+                                 ? main.Analysed().StructureStarts[longest + 1] - main.Analysed().StructureStarts[longest]
                                  : 0;
-        if (end - main.StructureStarts[s] > best) longest = int32_t(s);
+        if (end - main.Analysed().StructureStarts[s] > best) longest = int32_t(s);
     }
-    main.GotoPosition(longest, -1, false);
+    main.SourceView().GotoPosition(longest, -1, false);
     QApplication::processEvents();
     const int pages = 50;
     timer.restart();
     for (int i = 0; i < pages; ++i) {
-        QTest::keyClick(main.SourceGrid, i % 10 < 5 ? Qt::Key_PageDown : Qt::Key_PageUp);
-        main.SourceGrid->viewport()->repaint();
+        QTest::keyClick(main.SourceView().Grid(), i % 10 < 5 ? Qt::Key_PageDown : Qt::Key_PageUp);
+        main.SourceView().Grid()->viewport()->repaint();
     }
     const double pageMs = double(timer.nsecsElapsed()) / 1e6 / pages;
 
-    out << "lines " << main.ListingLines_.size() << ", structures " << main.StructureStarts.size()
+    out << "lines " << main.Listing().size() << ", structures " << main.Analysed().StructureStarts.size()
         << "\nload to all views shown: " << QString::number(loadMs, 'f', 0) << " ms"
         << "\npeak memory: " << QString::number(PeakMegabytes(), 'f', 0) << " MB (before loading "
         << QString::number(before, 'f', 0) << " MB)"
         << "\npage scroll repaint: " << QString::number(pageMs, 'f', 2) << " ms ("
-        << main.SourceGrid->RowCount() << " rows in the structure)\n";
+        << main.SourceView().Grid()->RowCount() << " rows in the structure)\n";
     return 0;
 }

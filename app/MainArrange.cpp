@@ -19,7 +19,7 @@
 #include "app/Main.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 #include "windows/Arrangement.h"
 
@@ -45,7 +45,7 @@ void TMain::SetObjectToChildWin() {
 
     CallWin->setWidget(CallPart->Client());
 
-    SourceWin->setWidget(SourceWinClient);
+    SourceWin->setWidget(SourcePart->Client());
 }
 
 TChildForm* TMain::ChildOf(TWindowId window) const {
@@ -107,7 +107,7 @@ void TMain::FormResize() {
                          .arg(r.top() + r.height()));
         }
     }
-    ResizeSourceGridCols();
+    SourcePart->ResizeSourceGridCols();
     if (HidePanel) HidePanel->setGeometry(MdiArea->viewport()->rect());
     PlaceInfoPanel();
     Arranging = false;
@@ -128,15 +128,15 @@ void TMain::ActionAutoArrangeExecute() {
 void TMain::showWindows() {
     StructurePart->Outline()->hide();
     XRefPart->Outline()->hide();
-    SourceGrid->hide();
-    ResizeSourceGridCols();
+    SourcePart->ShowGrid(false);
+    SourcePart->ResizeSourceGridCols();
     const bool loaded = HasListing();
     HidePanel->setVisible(!loaded);
     if (!loaded) HidePanel->raise();
     StructurePart->Outline()->setVisible(loaded);
     XRefPart->Outline()->setVisible(loaded);
     CallPart->Outline()->setVisible(loaded);
-    SourceGrid->setVisible(loaded);
+    SourcePart->ShowGrid(loaded);
     WindowsPlaced = true;
     const THistoryList& history = OptionWin->History();
     ActionReload->setEnabled(history.Count() > 0 && history[0] != QStringLiteral("(Paste)"));
@@ -167,8 +167,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
         HidePanel->setGeometry(MdiArea->viewport()->rect());
         PlaceInfoPanel();
         FormResize();
-    } else if (watched == SourceWinClient && event->type() == QEvent::Resize) {
-        if (!Arranging) ResizeSourceGridCols();
+    } else if (watched == SourcePart->Client() && event->type() == QEvent::Resize) {
+        if (!Arranging) SourcePart->ResizeSourceGridCols();
     } else if (event->type() == QEvent::FocusIn) {
         if (!UserMovedFocus(static_cast<QFocusEvent*>(event)->reason()))
             return QMainWindow::eventFilter(watched, event);

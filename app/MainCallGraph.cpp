@@ -19,8 +19,8 @@ QString TMain::MenuItemSaveCallGraphClick() {
         (ListingComponent.isEmpty() ? QStringLiteral("calls") : ListingComponent) +
         QStringLiteral(".dot");
     QString name;
-    if (CallGraphFileName) {
-        name = CallGraphFileName(proposal);
+    if (Services.CallGraphFileName) {
+        name = Services.CallGraphFileName(proposal);
     } else {
         QString caption = Txt(TextSaveCallGraph);
         caption.remove(QStringLiteral("..."));

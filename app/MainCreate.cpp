@@ -27,7 +27,7 @@
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 #include "app/TreeView.h"
 #include "texts/TextIds.h"
@@ -71,7 +71,7 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     ResizeLocked = true;
     setObjectName(QStringLiteral("Main"));
     setAcceptDrops(true);
-    Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
+    Services.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
                   TraceSink* trace) {
         LoadedListing loaded = AnalyzeReadListing(std::move(lines), settings, observer, trace);
         lines = std::move(loaded.Lines);
@@ -116,18 +116,12 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     Loading = Closing = false;
     DebugMemo->clear();
     DEBUGPanel->hide();
-    VScrollNeeded = false;
-    SourceGridHScroll->hide();
     EnableMenuItems(false);
-    MaxLineWidth = 0;
-    LastFindText.clear();
-    LastFindLine = -1;
     ListingFileName.clear();
-    SourceGridHScroll->setFixedHeight(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     WarningsOnly = false;
-    CreateBookmarkMenuItems();
-    ConnectSourceCommands();
+    Services.Beep = [] { QApplication::beep(); };
     ConnectWindowKeys();
+    SourcePart->Attach(SourceWin, ListingBar);
     ResizeLocked = false;
     UpdateCaption();
 }
@@ -135,6 +129,20 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
 TMain::~TMain() {
     for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
     // The models point into the trees; detach them before the trees go.
+}
+
+void TMain::SetServices(const TMainServices& services) {
+    auto take = [](auto& own, const auto& given) {
+        if (given) own = given;
+    };
+    take(Services.Analyzer, services.Analyzer);
+    take(Services.ClipboardText, services.ClipboardText);
+    take(Services.SaveFileName, services.SaveFileName);
+    take(Services.OpenFileName, services.OpenFileName);
+    take(Services.CallGraphFileName, services.CallGraphFileName);
+    take(Services.Beep, services.Beep);
+    take(Services.AboutBoxOpened, services.AboutBoxOpened);
+    take(Messages, services.Messages);
 }
 
 void TMain::CreateActions() {
@@ -206,17 +214,9 @@ void TMain::CreateActions() {
     connect(ActionPaste, &QAction::triggered, this, &TMain::ActionPasteExecute);
     connect(ActionSave, &QAction::triggered, this, [this] { ActionSaveExecute(); });
     connect(ActionExit, &QAction::triggered, this, &TMain::ActionExitExecute);
-    connect(ActionPrev, &QAction::triggered, this, &TMain::ActionPrevExecute);
-    connect(ActionNext, &QAction::triggered, this, &TMain::ActionNextExecute);
-    connect(ActionHistoryBack, &QAction::triggered, this, &TMain::ActionHistoryBackExecute);
     connect(ActionResetOptions, &QAction::triggered, this, &TMain::ActionResetOptionsExecute);
     connect(ActionArrange, &QAction::triggered, this, &TMain::ActionArrangeExecute);
     connect(ActionAutoArrange, &QAction::triggered, this, &TMain::ActionAutoArrangeExecute);
-    connect(ActionFont, &QAction::triggered, this, &TMain::ActionFontExecute);
-    for (QAction* toggle : {ActionZnrTotal, ActionZnrTrigger, ActionContinue, ActionLowercase,
-                            ActionNonPropFont, ActionAutoIndent}) {
-        connect(toggle, &QAction::triggered, this, [this, toggle] { ViewToggle(toggle); });
-    }
     const std::pair<QAction*, TChildForm* TMain::*> toggles[] = {
         {ActionStrukturWin, &TMain::StructureWin},
         {ActionXRefWin, &TMain::XRefWin},
@@ -252,93 +252,20 @@ void TMain::CreateControls() {
     });
     CallPart->Outline()->installEventFilter(this);
     connect(CallPart, &TCallWindow::NodeChosen, this, [this](const NodeRecord& record) {
-        if (!Closing && !Loading) GotoReference(record, true);
+        if (!Closing && !Loading) SourcePart->GotoReference(record, true);
     });
     connect(CallPart, &TCallWindow::SaveCallGraphRequested, this, [this] { MenuItemSaveCallGraphClick(); });
 
-    CreateSourcePanel();
+    const TSourceActions sourceActions{ActionPrev, ActionNext, ActionHistoryBack, ActionFind, ActionFindNext,
+                                       ActionCopy, ActionFont,
+                                       {ActionZnrTotal, ActionZnrTrigger, ActionContinue, ActionLowercase,
+                                        ActionNonPropFont, ActionAutoIndent}};
+    SourcePart = new TSourceView(this, ListingLines_, Analysis, *this, sourceActions);
+    SourcePart->Client()->installEventFilter(this);
     CreateListingWatch();
     CreateInfoPanels();
     CreateDebugBar();
     layout->addWidget(DEBUGPanel);
-}
-
-void TMain::CreateSourcePanel() {
-    SourceWinClient = new QWidget(this);
-    SourceWinClient->setObjectName(QStringLiteral("SourceWinClient"));
-    SourceWinClient->installEventFilter(this);
-    PanelSourceWin = new QWidget(SourceWinClient);
-    PanelSourceWin->setObjectName(QStringLiteral("PanelSourceWin"));
-    // The tool bar has a row of its own: long header labels beside it would
-    // push its buttons into the overflow menu.
-    auto* panelLayout = new QVBoxLayout(PanelSourceWin);
-    panelLayout->setContentsMargins(2, 1, 2, 1);
-    panelLayout->setSpacing(0);
-    ToolBarSource = new QToolBar(QStringLiteral("ToolBarSource"), PanelSourceWin);
-    ToolBarSource->setObjectName(QStringLiteral("ToolBarSource"));
-    ToolBarSource->setIconSize(QSize(18, 18));
-    panelLayout->addWidget(ToolBarSource);
-
-    PanelTriggerInfo = new QWidget(PanelSourceWin);
-    PanelTriggerInfo->setObjectName(QStringLiteral("PanelTriggerInfo"));
-    auto* info = new QHBoxLayout(PanelTriggerInfo);
-    info->setContentsMargins(6, 0, 2, 0);
-    auto label = [this](const char* name, bool bold, Qt::Alignment align) {
-        auto* l = new QLabel(PanelTriggerInfo);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setAlignment(align | Qt::AlignVCenter);
-        l->setTextFormat(Qt::PlainText);
-        if (bold) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
-        }
-        return l;
-    };
-    LabelTriggerName = label("LabelTriggerName", true, Qt::AlignLeft);
-    LabelTriggerName->setStyleSheet(QStringLiteral("color: #0000ff;"));
-    LabelFromWhatLabel = label("LabelFromWhatLabel", false, Qt::AlignRight);
-    LabelFromWhatName = label("LabelFromWhatName", true, Qt::AlignLeft);
-    LabelEntryLabel = label("LabelEntryLabel", false, Qt::AlignRight);
-    LabelEntryName = label("LabelEntryName", true, Qt::AlignLeft);
-    for (QLabel* l : {LabelTriggerName, LabelFromWhatLabel, LabelFromWhatName, LabelEntryLabel,
-                      LabelEntryName})
-        info->addWidget(l);
-    info->addStretch(1);
-    panelLayout->addWidget(PanelTriggerInfo);
-
-    SourceGrid = new TSourceGrid(SourceWinClient);
-    SourceGrid->SetListing(&ListingLines_);
-    // The grid is only as tall as its rows: a click on the window's empty
-    // area below them focuses the grid, so the keys that follow reach it.
-    SourceWinClient->setFocusPolicy(Qt::ClickFocus);
-    SourceWinClient->setFocusProxy(SourceGrid);
-    SourceGrid->installEventFilter(this);
-    SourceGridHScroll = new QScrollBar(Qt::Horizontal, SourceWinClient);
-    SourceGridHScroll->setObjectName(QStringLiteral("SourceGridHScroll"));
-    SourceGridHScroll->setPageStep(10);
-    SourceGridHScroll->setMinimum(0);
-    connect(SourceGridHScroll, &QScrollBar::valueChanged, this, [this](int value) {
-        SourceGrid->SetHScrollPosition(value);
-        SourceGrid->InvalidateSourceRows(0, SourceGrid->FullyVisibleRows() + 1);
-    });
-    connect(SourceGrid, &TSourceGrid::BackRequested, this, &TMain::ActionHistoryBackExecute);
-    connect(SourceGrid, &TSourceGrid::CurrentRowChanged, this, &TMain::OnSourceGridRowChanged);
-    SourceGrid->BookmarkOfLine = [this](int line) {
-        for (int n = 0; n < Bookmarks.Count(); ++n) {
-            int32_t s = -1;
-            int32_t l = -1;
-            if (Bookmarks.GetPosition(n, s, l) && s == CurrentStructure && l == line) return n;
-        }
-        return -1;
-    };
-    SourceGrid->DrawTrace = [this](const QString& text) { Trace(1, text); };
-
-    PopupmenuSource = new QMenu(this);
-    PopupmenuSource->setObjectName(QStringLiteral("PopupmenuSource"));
-    SourceGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(SourceGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
 }
 
 void TMain::CreateInfoPanels() {
@@ -437,34 +364,6 @@ void TMain::CreateMenus() {
     ActionMenuHelp = MenuHelp->menuAction();
     MenuHelp->addAction(ActionAbout);
 
-    // Pop-up menu of the source grid.
-    MenuItemAllesKopieren = PopupmenuSource->addAction(QStringLiteral("Alles kopieren"));
-    MenuItemAllesKopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    MenuItemZeileKopieren = PopupmenuSource->addAction(QStringLiteral("Zeile kopieren"));
-    PopupmenuSource->addAction(ActionCopy);
-    MenuItemCopyBreakpoint = PopupmenuSource->addAction(QStringLiteral("Copy Breakpoint "));
-    PopupmenuSource->addSeparator();
-    MenuItemZoomLine = PopupmenuSource->addAction(QStringLiteral("Zoom Zeile"));
-    MenuItemGotoEntry = PopupmenuSource->addAction(QStringLiteral("Entry"));
-    MenuItemAufruf = PopupmenuSource->addMenu(QStringLiteral("Aufruf"));
-    MenuItemAufruf->setObjectName(QStringLiteral("MenuItemAufruf"));
-    MenuItemGoto = PopupmenuSource->addMenu(QStringLiteral("Goto"));
-    for (const char* item : {"IF", "ELSE", "ENDIF", "WHILE/ENDWHILE", "REPEAT/UNTIL", "SELECTCASE",
-                             "ENDSELECTCASE"})
-        MenuItemGoto->addAction(QString::fromLatin1(item));
-    MenuItemGoto->addSeparator();
-    MenuItemGoto->addAction(QStringLiteral("Label"));
-    PopupmenuSource->addSeparator();
-    MenuItemSetBookmark = PopupmenuSource->addMenu(QStringLiteral("Set Bookmark"));
-    MenuItemGotoBookmark = PopupmenuSource->addMenu(QStringLiteral("Goto Bookmark"));
-    PopupmenuSource->addSeparator();
-    MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
-    MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
-    connect(MenuItemShowParam, &QAction::triggered, this, [this] { MenuItemShowLocalClick(false); });
-    connect(MenuItemShowLocal, &QAction::triggered, this, [this] { MenuItemShowLocalClick(true); });
-    PopupmenuSource->addSeparator();
-    PopupmenuSource->addAction(ActionFind);
-    PopupmenuSource->addAction(ActionFindNext);
 }
 
 void TMain::CreateToolBars() {
@@ -480,11 +379,6 @@ void TMain::CreateToolBars() {
     ToolBarButtons->addSeparator();
     for (QAction* a : {ActionStrukturWin, ActionXRefWin, ActionCallWin, ActionSourceWin})
         ToolBarButtons->addAction(a);
-
-    for (QAction* a : {ActionZnrTotal, ActionZnrTrigger, ActionContinue, ActionLowercase,
-                       ActionNonPropFont, ActionAutoIndent})
-        ToolBarSource->addAction(a);
-    ToolBarSource->addSeparator();
 
     ToolBarDebug = addToolBar(QStringLiteral("ToolBarDebug"));
     ToolBarDebug->setObjectName(QStringLiteral("ToolBarDebug"));
@@ -503,36 +397,6 @@ void TMain::CreateToolBars() {
         connect(button, &QAction::triggered, this, [this, file] { LoadFile(file); });
     }
     ToolBarDebug->hide();
-}
-
-void TMain::CreateBookmarkMenuItems() {
-    for (int n = 0; n < 10; ++n) {
-        GotoBookmarkItems[static_cast<size_t>(n)] = MenuItemGotoBookmark->addAction(QString());
-        GotoBookmarkItems[static_cast<size_t>(n)]->setShortcut(
-            QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + n)));
-        SetBookmarkItems[static_cast<size_t>(n)] = MenuItemSetBookmark->addAction(QString());
-        SetBookmarkItems[static_cast<size_t>(n)]->setCheckable(true);
-        SetBookmarkItems[static_cast<size_t>(n)]->setShortcut(
-            QKeySequence(Qt::CTRL | Qt::SHIFT | static_cast<Qt::Key>(Qt::Key_0 + n)));
-        setBookmarkMenuItem(n, false);
-    }
-}
-
-void TMain::setBookmarkMenuItem(int n, bool isSet) {
-    QString caption = OptionWin ? Txt(TextBookmark) + QStringLiteral(" &") + QString::number(n)
-                                : QString::number(n);
-    if (isSet) {
-        int32_t s = -1;
-        int32_t l = -1;
-        Bookmarks.GetPosition(n, s, l);
-        const auto name = StructureName(ListingLines_, StructureStarts, s);
-        caption += QStringLiteral(" :") + QString::fromLatin1(name.Name.c_str());
-    }
-    SetBookmarkItems[static_cast<size_t>(n)]->setChecked(isSet);
-    SetBookmarkItems[static_cast<size_t>(n)]->setText(caption);
-    GotoBookmarkItems[static_cast<size_t>(n)]->setEnabled(isSet);
-    GotoBookmarkItems[static_cast<size_t>(n)]->setText(caption);
-    UpdateBookmarkButton(n, isSet, caption);
 }
 
 void TMain::EnableMenuItems(bool enabled) {
@@ -566,6 +430,14 @@ void TMain::Line(const std::string& text) {
 
 void TMain::Trace(int level, const QString& text) {
     if (Level() == level) DebugMemo->appendPlainText(text);
+}
+
+void TMain::ClearTrace() {
+    DebugMemo->clear();
+}
+
+void TMain::NotFoundBeep() {
+    if (Services.Beep) Services.Beep();
 }
 
 void TMain::SelectTraceLevel(int level) {

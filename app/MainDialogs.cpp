@@ -20,9 +20,7 @@
 
 namespace lumorca::gui {
 
-namespace {
-
-class FindXRefHost : public TFindXRefHost {
+class TMain::FindXRefHost : public TFindXRefHost {
 public:
     FindXRefHost(TMain* main, TXRefWindow* xref) : main_(main), xref_(xref) {}
 
@@ -53,8 +51,6 @@ private:
     TXRefWindow* xref_;
 };
 
-}  // namespace
-
 void TMain::CreateDialogs() {
     setWindowIcon(lumorca::ProgramIcon());
     FindXRefHost_ = std::make_unique<FindXRefHost>(this, XRefPart);
@@ -81,7 +77,7 @@ void TMain::ActionShowOptionsExecute() {
 void TMain::ActionAboutExecute() {
     auto* about = new TAbout(Options().Language, this);
     about->setWindowModality(Qt::ApplicationModal);
-    if (AboutBoxOpened) AboutBoxOpened(*about);
+    if (Services.AboutBoxOpened) Services.AboutBoxOpened(*about);
     about->exec();
 }
 
@@ -98,8 +94,8 @@ bool TMain::PasteIntoDialog() {
         QApplication::activeWindow() != FormFindXRef)
         return false;
     QString text;
-    if (ClipboardText) {
-        const std::string bytes = ClipboardText();
+    if (Services.ClipboardText) {
+        const std::string bytes = Services.ClipboardText();
         text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     } else if (const QClipboard* clipboard = QGuiApplication::clipboard()) {
         text = clipboard->text();

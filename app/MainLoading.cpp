@@ -26,7 +26,7 @@
 #include "app/Main.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 #include "texts/TextIds.h"
 
@@ -69,8 +69,7 @@ private:
 
 void TMain::LoadFile(const QString& name, bool askToReopen) {
     if (Loading) return;
-    LastFindText.clear();
-    LastFindLine = 0;
+    SourcePart->ForgetFind();
 
     if (ListingFileName == PasteName) {
         if (AskToSavePaste() == TAnswer::Cancel) return;
@@ -107,9 +106,9 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
     HidePanel->show();
     HidePanel->raise();
     for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
-                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourceGrid),
-                          static_cast<QWidget*>(SourceGridHScroll)})
+                          static_cast<QWidget*>(CallPart->Outline())})
         view->hide();
+    SourcePart->ShowGrid(false, true);
     EnableMenuItems(false);
     LabelCurrentTask->setText(Txt(TextReadingSource));
 
@@ -123,7 +122,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
         showWindows();
         if (!Analysis.Structure.Empty() && !Analysis.Structure.FirstRoot()->Children.empty()) {
             TreeNode* first = Analysis.Structure.FirstRoot()->Children.front();
-            if (first->HasRecord) GotoReference(first->Record, true);
+            if (first->HasRecord) SourcePart->GotoReference(first->Record, true);
         }
     } catch (const std::exception& e) {
         Loading = false;
@@ -144,12 +143,11 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
 void TMain::ReadFile(const QString& name) {
     const int language = Options().Language;
     ListingLines lines = ReadListing(
-        name == PasteName ? ListingSource::Pasted(ClipboardText ? ClipboardText() : std::string())
+        name == PasteName ? ListingSource::Pasted(Services.ClipboardText ? Services.ClipboardText() : std::string())
                           : ListingFileSource(name),
         language);
     if (HasListing()) {
-        OptionWin->SetLastAccess(Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name),
-                                 SourceGrid->Row());
+        OptionWin->SetLastAccess(Latin1(SourcePart->CurrentStructureName()), SourcePart->Grid()->Row());
     }
     ListingLines_ = std::move(lines);
 }
@@ -161,11 +159,7 @@ void TMain::ClearViews() {
         auto xref = XRefPart->Rebuilding();
         Analysis = AnalysisResult();
     }
-    JumpHistory.Clear();
-    Bookmarks.Clear();
-    ResetSourceWork();
-    for (int n = 0; n < 10; ++n) setBookmarkMenuItem(n, false);
-    CurrentStructure = -1;
+    SourcePart->Clear();
     StructurePart->Clear();
     XRefPart->Clear();
 }
@@ -181,7 +175,7 @@ void TMain::RunAnalysis() {
         auto structure = StructurePart->Rebuilding();
         auto xref = XRefPart->Rebuilding();
         try {
-            Analysis = Analyzer(ListingLines_, settings, &observer, this);
+            Analysis = Services.Analyzer(ListingLines_, settings, &observer, this);
         } catch (...) {
             Analysis = AnalysisResult();
             throw;
@@ -220,8 +214,8 @@ void TMain::UpdateCaption() {
 
 void TMain::ActionOpenExecute() {
     QString name;
-    if (OpenFileName) {
-        name = OpenFileName();
+    if (Services.OpenFileName) {
+        name = Services.OpenFileName();
     } else {
         name = QFileDialog::getOpenFileName(this, QString(), Options().ProcListingDir,
                                             QStringLiteral("Proc listings (*.pro);;All files (*)"));
@@ -250,22 +244,15 @@ void TMain::ActionReloadExecute() {
 
 bool TMain::GotoLastAccess() {
     const QString last = OptionWin->LastTrigger();
-    if (last.isEmpty() || !HasListing()) return false;
-    for (int32_t s = 0; s < static_cast<int32_t>(StructureStarts.size()); ++s) {
-        if (Latin1(StructureName(ListingLines_, StructureStarts, s).Name) == last) {
-            GotoPosition(s, -1, true);
-            SourceGrid->SetRow(OptionWin->LastLineNr());
-            return true;
-        }
-    }
-    return false;
+    if (last.isEmpty()) return false;
+    return SourcePart->GotoStructureRow(last.toLatin1().toStdString(), OptionWin->LastLineNr());
 }
 
 bool TMain::ActionSaveExecute() {
     QString extension;
     QString name;
-    if (SaveFileName) {
-        name = SaveFileName(ListingComponent, extension);
+    if (Services.SaveFileName) {
+        name = Services.SaveFileName(ListingComponent, extension);
     } else {
         QString filter;
         const QString filters = QStringLiteral("Proc listings (*.pro);;Text files (*.txt);;All files (*)");
@@ -343,8 +330,7 @@ void TMain::closeEvent(QCloseEvent* event) {
     }
     if (CheckBoxINI->isChecked()) {
         if (HasListing()) {
-            OptionWin->SetLastAccess(Latin1(StructureName(ListingLines_, StructureStarts, CurrentStructure).Name),
-                                     SourceGrid->Row());
+            OptionWin->SetLastAccess(Latin1(SourcePart->CurrentStructureName()), SourcePart->Grid()->Row());
         }
         if (const auto failure = OptionWin->SaveOptions()) Messages->Error(this, *failure);
     }

@@ -14,7 +14,7 @@
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/QtTranslations.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 #include "analyzer/XRefTree.h"
 #include "texts/TextIds.h"
@@ -64,11 +64,7 @@ void TMain::ApplyViewFonts() {
     StructurePart->Outline()->setFont(o.StructureWin.Font.ToQFont());
     XRefPart->Outline()->setFont(o.XRefWin.Font.ToQFont());
     CallPart->Outline()->setFont(o.CallWin.Font.ToQFont());
-    QFont source = o.SourceWin.Font.ToQFont();
-    SourceGrid->setFont(source);
-    if (o.NonPropFont) source.setFamily(QStringLiteral("Courier New"));
-    SourceDrawFont = source;
-    SourceGrid->SetDrawFont(source);
+    SourcePart->SetFonts(o.SourceWin.Font.ToQFont(), o.NonPropFont);
 }
 
 void TMain::ApplyOptions() {
@@ -93,8 +89,7 @@ void TMain::ApplyOptions() {
 
     if (o.CallWin.State != 1 && !CallPart->CurrentEntry().isEmpty()) CallPart->Refresh();
     AttachHistoryMenu();
-    SourceGrid->SetSettings(GridSettings());
-    ShowStructure();
+    SourcePart->OptionsApplied();
     update();
 }
 
@@ -124,20 +119,7 @@ void TMain::LoadLanguageStrings() {
     }
     MenuItemFileList->setTitle(Txt(TextLastOpened));
     CallPart->Retranslate([this](int entry) { return Txt(entry); });
-    MenuItemZoomLine->setText(Txt(TextZoomLine));
-    MenuItemAufruf->setTitle(Txt(TextCallOfEntry));
-    MenuItemAllesKopieren->setText(Txt(TextCopyAll));
-    MenuItemZeileKopieren->setText(Txt(TextCopyLine));
-    MenuItemCopyBreakpoint->setText(Txt(TextCopyBreakpoint));
-    MenuItemSetBookmark->setTitle(Txt(TextSetBookmark));
-    MenuItemGotoBookmark->setTitle(Txt(TextGotoBookmark));
-    MenuItemShowParam->setText(Txt(TextShowParameters));
-    MenuItemShowLocal->setText(Txt(TextShowLocals));
-    for (int n = 0; n < 10; ++n) {
-        int32_t s = -1;
-        int32_t l = -1;
-        setBookmarkMenuItem(n, Bookmarks.GetPosition(n, s, l));
-    }
+    SourcePart->Retranslate();
     StructureWin->setWindowTitle(Txt(TextStructureTitle));
     XRefWin->setWindowTitle(Txt(TextXRefTitle));
     CallWin->setWindowTitle(Txt(TextCallTitle));

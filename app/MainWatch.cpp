@@ -14,7 +14,7 @@
 #include "app/CallWindow.h"
 #include "app/XRefWindow.h"
 #include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 
 namespace lumorca::gui {
@@ -29,24 +29,19 @@ constexpr int MaxUnreadableChecks = 10;
 
 // Where the user is, by names that survive a new analysis.
 struct TListingPlace {
-    struct Bookmark {
-        int Slot;
-        std::string Structure;
-        int32_t Offset;  // lines below the structure's header
-    };
     int TopRow = 0;
     std::vector<std::string> XRefPath;  // captions below the root
     QString CallEntry;
-    std::vector<Bookmark> Bookmarks;
+    std::vector<TSourceView::TBookmarkPlace> Bookmarks;
 };
 
 void TMain::CreateListingWatch() {
     ListingWatcher = new TListingWatcher(this);
     connect(ListingWatcher, &TListingWatcher::Changed, this, &TMain::ListingFileChanged);
     connect(ListingWatcher, &TListingWatcher::Removed, this, &TMain::ListingFileRemoved);
-    ListingBar = new TListingBar([this](int entry) { return Txt(entry); }, SourceWinClient);
+    ListingBar = new TListingBar([this](int entry) { return Txt(entry); }, SourcePart->Client());
     connect(ListingBar, &TListingBar::ReloadClicked, this, &TMain::ReloadChangedListing);
-    connect(ListingBar, &TListingBar::ShownChanged, this, &TMain::ResizeSourceGridCols);
+    connect(ListingBar, &TListingBar::ShownChanged, SourcePart, &TSourceView::ResizeSourceGridCols);
 }
 
 void TMain::WatchListing() {
@@ -107,7 +102,7 @@ void TMain::ReloadChangedListing() {
 
 TListingPlace TMain::RememberPlace() const {
     TListingPlace place;
-    place.TopRow = SourceGrid->TopRow();
+    place.TopRow = SourcePart->Grid()->TopRow();
 
     const TreeNode* symbol = XRefPart->CurrentNode();
     // A reference's line number moves with the text; its symbol stays.
@@ -118,36 +113,12 @@ TListingPlace TMain::RememberPlace() const {
 
     place.CallEntry = CallPart->CurrentEntry();
 
-    for (int slot = 0; slot < Bookmarks.Count(); ++slot) {
-        int32_t structure = -1;
-        int32_t line = -1;
-        if (!Bookmarks.GetPosition(slot, structure, line) || structure < 0 ||
-            structure >= static_cast<int32_t>(StructureStarts.size()))
-            continue;
-        place.Bookmarks.push_back({slot, StructureName(ListingLines_, StructureStarts, structure).Name,
-                                   line - StructureStarts[static_cast<size_t>(structure)]});
-    }
+    place.Bookmarks = SourcePart->BookmarkPlaces();
     return place;
 }
 
 void TMain::RestorePlace(const TListingPlace& place) {
-    const auto count = static_cast<int32_t>(StructureStarts.size());
-    auto structureNamed = [this, count](const std::string& name) {
-        for (int32_t s = 0; s < count; ++s)
-            if (StructureName(ListingLines_, StructureStarts, s).Name == name) return s;
-        return -1;
-    };
-
-    for (const TListingPlace::Bookmark& mark : place.Bookmarks) {
-        const int32_t structure = structureNamed(mark.Structure);
-        if (structure < 0) continue;
-        const int32_t start = StructureStarts[static_cast<size_t>(structure)];
-        const int32_t end = structure + 1 < count ? StructureStarts[static_cast<size_t>(structure) + 1]
-                                                  : static_cast<int32_t>(ListingLines_.size());
-        // A structure that became shorter keeps the mark on its last line.
-        const int32_t line = qBound(start, start + mark.Offset, qMax(start, end - 1));
-        if (Bookmarks.SetPosition(mark.Slot, structure, line)) setBookmarkMenuItem(mark.Slot, true);
-    }
+    SourcePart->RestoreBookmarks(place.Bookmarks);
 
     if (!place.XRefPath.empty()) {
         if (TreeNode* symbol = FindXRefNode(Analysis.XRef, place.XRefPath)) {
@@ -158,12 +129,8 @@ void TMain::RestorePlace(const TListingPlace& place) {
     CallPart->SelectEntry(place.CallEntry);
 
     // The structure and row last: the selections above must not move them.
-    if (GotoLastAccess()) {
-        const int row = SourceGrid->Row();
-        SourceGrid->verticalScrollBar()->setValue(place.TopRow);
-        SourceGrid->SetRow(row);
-    }
-    SourceGrid->viewport()->update();
+    if (GotoLastAccess()) SourcePart->RestoreTopRow(place.TopRow);
+    SourcePart->Grid()->viewport()->update();
 }
 
 }  // namespace lumorca::gui

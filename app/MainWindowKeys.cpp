@@ -11,7 +11,7 @@
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui {
 
@@ -25,7 +25,7 @@ bool IsShiftF10(const QKeyEvent* key) {
 // key opens at the current row, not wherever the mouse pointer is.
 class TPopupKeys : public QObject {
 public:
-    explicit TPopupKeys(TMain* main) : QObject(main), main_(main) {}
+    explicit TPopupKeys(QObject* owner) : QObject(owner) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* view = qobject_cast<QAbstractScrollArea*>(watched);
@@ -51,12 +51,10 @@ private:
             const QRect row = tree->visualRect(tree->currentIndex());
             return row.isValid() ? row.bottomLeft() : QPoint();
         }
-        const TSourceGrid* grid = main_->SourceGrid;
+        const auto* grid = static_cast<const TSourceGrid*>(view);
         const int y = (grid->Row() - grid->TopRow() + 1) * grid->RowHeight();
         return grid->viewport()->mapTo(grid, QPoint(grid->ColWidth(0) + grid->ColWidth(1), y));
     }
-
-    TMain* main_;
 };
 
 }  // namespace
@@ -64,7 +62,7 @@ private:
 void TMain::ConnectWindowKeys() {
     auto* popupKeys = new TPopupKeys(this);
     for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
-                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourceGrid)})
+                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourcePart->Grid())})
         view->installEventFilter(popupKeys);
 
     auto* next = new QAction(this);
@@ -83,7 +81,7 @@ void TMain::ActivateNextChild(int step) {
     const std::array<std::pair<TChildForm*, QWidget*>, 4> children{{{StructureWin, StructurePart->Outline()},
                                                                     {XRefWin, XRefPart->Outline()},
                                                                     {CallWin, CallPart->Outline()},
-                                                                    {SourceWin, SourceGrid}}};
+                                                                    {SourceWin, SourcePart->Grid()}}};
     const int count = static_cast<int>(children.size());
     int current = step > 0 ? -1 : count;
     for (int i = 0; i < count; ++i)

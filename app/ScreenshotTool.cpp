@@ -3,6 +3,7 @@
 // with the bar about the listing's file;
 // then every dialog in both languages.
 // Usage: lumorca_screenshots LISTING OUTPUT_DIR
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,24 +44,27 @@ int main(int argc, char* argv[]) {
     lumorca::gui::TMessageBoxes messages;
     lumorca::gui::TMain main(settingsDir.filePath(QStringLiteral("Lumorca7")),
                              QStringLiteral("Lumorca7-screenshots"), &messages);
-    main.CheckBoxINI->setChecked(false);
+    main.findChild<QCheckBox*>(QStringLiteral("CheckBoxINI"))->setChecked(false);
     main.resize(1280, 800);
     main.Startup({QStringLiteral("Lumorca7")});
     main.show();
     Settle();
     bool ok = Save(main, out.filePath(QStringLiteral("main-empty.png")));
     // The information panel as it shows while the analysis runs.
-    main.Analyzer = [&](lumorca::ListingLines& lines, const lumorca::AnalysisSettings& settings,
-                        lumorca::AnalysisObserver* observer, lumorca::TraceSink* trace) {
+    lumorca::gui::TMainServices loading;
+    loading.Analyzer = [&](lumorca::ListingLines& lines, const lumorca::AnalysisSettings& settings,
+                           lumorca::AnalysisObserver* observer, lumorca::TraceSink* trace) {
         auto result = lumorca::AnalyzeListing(lines, settings, observer, trace);
         ok = Save(main, out.filePath(QStringLiteral("main-loading.png"))) && ok;
         return result;
     };
+    main.SetServices(loading);
     main.LoadFile(listing);
     main.resize(1280, 800);
     Settle();
-    main.ActionNextExecute();
-    main.ActionNextExecute();
+    auto* next = main.findChild<QAction*>(QStringLiteral("ActionNext"));
+    next->trigger();
+    next->trigger();
 
     ok = Save(main, out.filePath(QStringLiteral("main-english.png"))) && ok;
 
@@ -70,16 +74,17 @@ int main(int argc, char* argv[]) {
 
     main.Options().Language = 1;
     main.ApplyOptions();
-    main.toggleWin(main.CallWin, true);
+    main.toggleWin(main.findChild<lumorca::gui::TChildForm*>(QStringLiteral("CallWin")), true);
     auto* entries = main.findChild<QComboBox*>(QStringLiteral("ComboBoxEntryList"));
     if (entries->count() > 0) entries->setCurrentIndex(0);
     ok = Save(main, out.filePath(QStringLiteral("main-callwindow.png"))) && ok;
     // The bar that tells about the listing's file on disk.
-    main.ListingBar->ShowChange(lumorca::gui::TListingBar::TKind::Changed, listing);
+    auto* bar = main.findChild<lumorca::gui::TListingBar*>();
+    bar->ShowChange(lumorca::gui::TListingBar::TKind::Changed, listing);
     ok = Save(main, out.filePath(QStringLiteral("main-listing-changed.png"))) && ok;
-    main.ListingBar->ShowChange(lumorca::gui::TListingBar::TKind::Removed, listing);
+    bar->ShowChange(lumorca::gui::TListingBar::TKind::Removed, listing);
     ok = Save(main, out.filePath(QStringLiteral("main-listing-removed.png"))) && ok;
-    main.ListingBar->Dismiss();
+    bar->Dismiss();
     ok = lumorca::gui::WriteDialogScreenshots(main, out) && ok;
 
     err << (ok ? "screenshots written to " : "could not write screenshots to ") << out.absolutePath()

@@ -11,7 +11,9 @@ int main(int argc, char* argv[]) {
     lumorca::gui::TMessageBoxes messages;
     lumorca::gui::TMain main(QCoreApplication::applicationFilePath(), lumorca::RegistryStoreName,
                              &messages);
-    main.ClipboardText = lumorca::gui::ClipboardLatin1;
+    lumorca::gui::TMainServices services;
+    services.ClipboardText = lumorca::gui::ClipboardLatin1;
+    main.SetServices(services);
     main.Startup(QCoreApplication::arguments());
     main.show();
     return QApplication::exec();

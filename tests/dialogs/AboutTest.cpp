@@ -27,7 +27,7 @@ private slots:
         auto main = StartMain(sandbox, messages);
         QList<QUrl> opened;
         bool openAfterLink = false;
-        main->AboutBoxOpened = [&](TAbout& about) {
+        main->SetServices({.AboutBoxOpened = [&](TAbout& about) {
             about.SetOpenUrl([&opened](const QUrl& url) {
                 opened.append(url);
                 return true;
@@ -45,8 +45,8 @@ private slots:
                 openAfterLink = about.isVisible();
                 QTest::mouseClick(Control<QPushButton>(&about, "OKButton"), Qt::LeftButton);
             }, Qt::QueuedConnection);
-        };
-        main->ActionAbout->trigger();
+        }});
+        Control<QAction>(main->window(), "ActionAbout")->trigger();
         QVERIFY(openAfterLink);
         QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:lumorca@example.org"))}));
     }

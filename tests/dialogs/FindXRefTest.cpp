@@ -72,7 +72,7 @@ private slots:
         sandbox_ = new TSandbox;
         messages_ = new TScriptedMessages(true);
         main_ = StartMain(*sandbox_, *messages_);
-        dlg_ = main_->FormFindXRef;
+        dlg_ = main_->findChild<TFormFindXRef*>();
         Load(CounterListing(), QStringLiteral("counter.pro"));
         main_->XRefFindDialogClick();
         QApplication::processEvents();
@@ -231,7 +231,7 @@ private slots:
             if (item->text() == QStringLiteral("Commands")) commands = item;
         QVERIFY(commands != nullptr);
         const QModelIndex group =
-            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(FindXRefNode(main_->Analysis.XRef, {"Commands"}));
+            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(FindXRefNode(main_->Analysed().XRef, {"Commands"}));
         QVERIFY(!XRefOutlineOf(main_.get())->isExpanded(group));
         commands->trigger();
         QVERIFY(XRefOutlineOf(main_.get())->isExpanded(group));
@@ -241,14 +241,14 @@ private slots:
     }
 
     void pasteGoesIntoTheSearchTextWhileTheDialogIsInFront() {
-        main_->ClipboardText = [] { return std::string("MYCOUNTER"); };
+        main_->SetServices({.ClipboardText = [] { return std::string("MYCOUNTER"); }});
         EditFindWhat()->clear();
         dlg_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dlg_));
-        const QString before = main_->ListingFileName;
+        const QString before = main_->ShownFile();
         main_->ActionPasteExecute();
         QCOMPARE(EditFindWhat()->text(), QStringLiteral("MYCOUNTER"));
-        QCOMPARE(main_->ListingFileName, before);
+        QCOMPARE(main_->ShownFile(), before);
 
         QTest::mouseClick(ButtonClose(), Qt::LeftButton);
         QVERIFY(!dlg_->isVisible());
@@ -256,7 +256,7 @@ private slots:
 
     void aFileDialogOpensInFrontWhileTheDialogIsOpen() {
         TMessageBoxes boxes;
-        main_->Messages = &boxes;
+        main_->SetServices({.Messages = &boxes});
         // Ctrl+O in the main window while the dialog stays open.
         main_->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), main_.get());
@@ -265,7 +265,7 @@ private slots:
         QVERIFY(open.Seen.Shown);
         QVERIFY(open.Seen.InFront);
         QVERIFY(dlg_->isVisible());
-        main_->Messages = messages_;
+        main_->SetServices({.Messages = messages_});
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QTreeView>
 
 #include "../options/OptionsText.h"
+#include "app/SourceView.h"
+#include "WindowControls.h"
 #include "DialogTestSupport.h"
 #include "options/OptionWin.h"
 #include "options/Overloaded.h"
@@ -49,7 +51,7 @@ private slots:
         sandbox_ = new TSandbox;
         messages_ = new TScriptedMessages(true);
         main_ = StartMain(*sandbox_, *messages_);
-        dlg_ = main_->OptionForm;
+        dlg_ = main_->findChild<TOptionWin*>();
         fonts_.clear();
         colors_.clear();
         // The common dialogs answer from the queues; an empty queue cancels.
@@ -129,7 +131,7 @@ private slots:
         main_->close();
         main_.reset();
         main_ = StartMain(*sandbox_, *messages_);
-        dlg_ = main_->OptionForm;
+        dlg_ = main_->findChild<TOptionWin*>();
         QCOMPARE(OptionsText(main_->Options()), confirmed);
         Open();
         QVERIFY(!ui().CheckBoxSourceSize2x->isEnabled());
@@ -172,13 +174,13 @@ private slots:
         QCOMPARE(o.ColorSourceMarked, TColor(0x302010));
 
         // The views follow at once.
-        QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 0));
-        QCOMPARE(main_->StructureWin->windowTitle(), QStringLiteral("Struktur"));
-        QCOMPARE(main_->SourceGrid->font().family(), QStringLiteral("DejaVu Serif"));
-        QCOMPARE(main_->CallWin->CurrentState(), StateNormal);
-        QCOMPARE(main_->XRefWin->CurrentState(), StateMinimized);
-        QVERIFY(main_->ActionCallWin->isChecked());
-        QVERIFY(!main_->ActionXRefWin->isChecked());
+        QCOMPARE(Control<QAction>(main_->window(), "ActionOpen")->text(), Latin1Text(1, 0));
+        QCOMPARE(Control<TChildForm>(main_->window(), "StructureWin")->windowTitle(), QStringLiteral("Struktur"));
+        QCOMPARE(main_->SourceView().Grid()->font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(Control<TChildForm>(main_->window(), "CallWin")->CurrentState(), StateNormal);
+        QCOMPARE(Control<TChildForm>(main_->window(), "XRefWin")->CurrentState(), StateMinimized);
+        QVERIFY(Control<QAction>(main_->window(), "ActionCallWin")->isChecked());
+        QVERIFY(!Control<QAction>(main_->window(), "ActionXRefWin")->isChecked());
     }
 
     void cancelChangesNothing() {
@@ -196,8 +198,8 @@ private slots:
         QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
         QCOMPARE(dlg_->result(), int(QDialog::Rejected));
         QCOMPARE(OptionsText(options()), before);
-        QVERIFY(main_->OptionWin->UseRegistry());
-        QCOMPARE(main_->ActionOpen->text(), Latin1Text(1, 1));
+        QVERIFY(main_->Settings().UseRegistry());
+        QCOMPARE(Control<QAction>(main_->window(), "ActionOpen")->text(), Latin1Text(1, 1));
 
         // Opening again starts from the options, not from the cancelled edits.
         Open();
@@ -237,7 +239,7 @@ private slots:
 
         QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
         QCOMPARE(OptionsText(o), before);
-        QCOMPARE(main_->SourceGrid->font().family(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(main_->SourceView().Grid()->font().family(), QStringLiteral("DejaVu Sans Mono"));
     }
 
     void theLanguageGroupTakesTheKeysAndBlanksAreNoDirectory() {
@@ -255,7 +257,7 @@ private slots:
         // The dialog speaks the new language at once; the main window waits for OK.
         QCOMPARE(dlg_->windowTitle(), QStringLiteral("Optionen"));
         QCOMPARE(ui().RadioButtonHow2showXref0->text(), Latin1Text(157, 0));
-        QCOMPARE(main_->ActionOpen->text(), QStringLiteral("&Open"));
+        QCOMPARE(Control<QAction>(main_->window(), "ActionOpen")->text(), QStringLiteral("&Open"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QVERIFY(ui().RadioButtonEnglish->isChecked());
         QCOMPARE(dlg_->windowTitle(), QStringLiteral("Options"));
@@ -332,8 +334,8 @@ private slots:
     }
 
     void storeSwitchDeletesThePerUserStoreOnlyOnOk() {
-        QVERIFY(main_->OptionWin->UseRegistry());
-        QVERIFY(!main_->OptionWin->SaveOptions().has_value());
+        QVERIFY(main_->Settings().UseRegistry());
+        QVERIFY(!main_->Settings().SaveOptions().has_value());
         QVERIFY(sandbox_->RegistryHasKeys());
 
         Open();
@@ -341,15 +343,15 @@ private slots:
         QVERIFY(sandbox_->RegistryHasKeys());
         QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
         QVERIFY(sandbox_->RegistryHasKeys());
-        QVERIFY(main_->OptionWin->UseRegistry());
+        QVERIFY(main_->Settings().UseRegistry());
 
         Open();
         ui().CheckBoxUseINI->click();
         QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
         QVERIFY(!sandbox_->RegistryHasKeys());
-        QVERIFY(!main_->OptionWin->UseRegistry());
-        QCOMPARE(main_->OptionWin->StoreName(), main_->OptionWin->IniFileName());
-        QVERIFY(!main_->OptionWin->SaveOptions().has_value());
+        QVERIFY(!main_->Settings().UseRegistry());
+        QCOMPARE(main_->Settings().StoreName(), main_->Settings().IniFileName());
+        QVERIFY(!main_->Settings().SaveOptions().has_value());
         QVERIFY(!sandbox_->RegistryHasKeys());
     }
 };

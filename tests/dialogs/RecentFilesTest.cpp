@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "DialogTestSupport.h"
+#include "WindowControls.h"
 
 namespace lumorca::gui::test {
 namespace {
@@ -25,8 +26,8 @@ class RecentFilesTest : public QObject {
     std::unique_ptr<TMain> main_;
 
     QString Listing(const QString& name) { return sandbox_->Write(name, PlainListing()); }
-    QMenu* Menu() { return main_->MenuItemFileList; }
-    const THistoryList& History() { return main_->OptionWin->History(); }
+    QMenu* Menu() { return Control<QMenu>(main_->window(), "MenuItemFileList"); }
+    const THistoryList& History() { return main_->Settings().History(); }
 
 private slots:
     void init() {
@@ -87,7 +88,7 @@ private slots:
         QCOMPARE(items[10]->text(), QStringLiteral("1&0 ") + files[1]);
 
         items[10]->trigger();
-        QCOMPARE(main_->ListingFileName, files[1]);
+        QCOMPARE(main_->ShownFile(), files[1]);
         QCOMPARE(History()[0], files[1]);
         QCOMPARE(Menu()->actions()[1]->text(), QStringLiteral("&1 ") + files[1]);
         QCOMPARE(Menu()->actions().size(), 11);
@@ -104,7 +105,7 @@ private slots:
         Menu()->popup(QPoint(0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(Menu()));
         QTest::keyClick(Menu(), Qt::Key_0);
-        QTRY_COMPARE(main_->ListingFileName, files[2]);
+        QTRY_COMPARE(main_->ShownFile(), files[2]);
     }
 
     void anAmpersandInAPathIsShownAndLoadedAsItIs() {
@@ -114,32 +115,32 @@ private slots:
         QCOMPARE(item->text(), QStringLiteral("&1 ") + QString(odd).replace(u'&', QStringLiteral("&&")));
         main_->LoadFile(Listing(QStringLiteral("b.pro")));
         Menu()->actions()[2]->trigger();
-        QCOMPARE(main_->ListingFileName, odd);
+        QCOMPARE(main_->ShownFile(), odd);
     }
 
     void savingAddsTheChosenNameAsItIsAndReloadUsesTheTopEntry() {
         const std::vector<std::string> listing = PlainListing();
         std::string text;
         for (const std::string& line : listing) text += line + "\r\n";
-        main_->ClipboardText = [text] { return text; };
+        main_->SetServices({.ClipboardText = [text] { return text; }});
         main_->Options().AskToSave = false;
         main_->ActionPasteExecute();
         QCOMPARE(History()[0], QStringLiteral("(Paste)"));
-        QVERIFY(!main_->ActionReload->isEnabled());
+        QVERIFY(!Control<QAction>(main_->window(), "ActionReload")->isEnabled());
 
         const QString saved = sandbox_->Path(QStringLiteral("Saved.PRO"));
-        main_->SaveFileName = [saved](const QString&, QString&) { return saved; };
+        main_->SetServices({.SaveFileName = [saved](const QString&, QString&) { return saved; }});
         QVERIFY(main_->ActionSaveExecute());
         QCOMPARE(History().Items(), QStringList({saved, QStringLiteral("(Paste)")}));
-        QVERIFY(main_->ActionReload->isEnabled());
+        QVERIFY(Control<QAction>(main_->window(), "ActionReload")->isEnabled());
 
         // Reload reads the most recent file again.
-        const int linesBefore = static_cast<int>(main_->ListingLines_.size());
+        const int linesBefore = static_cast<int>(main_->Listing().size());
         sandbox_->Write(QStringLiteral("Saved.PRO"), CounterListing());
         messages_->Answers = {TAnswer::Yes};
         main_->ActionReloadExecute();
-        QVERIFY(static_cast<int>(main_->ListingLines_.size()) != linesBefore);
-        QCOMPARE(main_->ListingFileName, saved);
+        QVERIFY(static_cast<int>(main_->Listing().size()) != linesBefore);
+        QCOMPARE(main_->ShownFile(), saved);
     }
 
     void theEntriesSurviveARestart() {
@@ -150,7 +151,7 @@ private slots:
         main_ = StartMain(*sandbox_, *messages_);
         QCOMPARE(Captions(Menu()), QStringList({QStringLiteral("-"), QStringLiteral("&1 ") + a}));
         Menu()->actions()[1]->trigger();
-        QCOMPARE(main_->ListingFileName, a);
+        QCOMPARE(main_->ShownFile(), a);
     }
 };
 

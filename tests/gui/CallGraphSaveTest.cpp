@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "analyzer/ListingLoader.h"
 #include "TestRegistry.h"
@@ -23,10 +23,10 @@ private slots:
         TStarted w;
         w->LoadFile(w.Sandbox.Write(QStringLiteral("orders.pro"), SmallListing()));
         QString proposal;
-        w->CallGraphFileName = [&](const QString& offered) {
+        w->SetServices({.CallGraphFileName = [&](const QString& offered) {
             proposal = offered;
             return w.Sandbox.Path(QStringLiteral("graph"));  // no extension: ".dot" is added
-        };
+        }});
         const QString written = w->MenuItemSaveCallGraphClick();
         QCOMPARE(proposal, QStringLiteral("ORDERS.dot"));
         QCOMPARE(written, w.Sandbox.Path(QStringLiteral("graph.dot")));
@@ -54,15 +54,15 @@ private slots:
         const QString listing = QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro");
         TStarted w;
         // The program's own analysis, not the tests' hand-made one.
-        w->Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
+        w->SetServices({.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
                             TraceSink* trace) {
             LoadedListing loaded = AnalyzeReadListing(std::move(lines), settings, observer, trace);
             lines = std::move(loaded.Lines);
             return std::move(loaded.Analysis);
-        };
+        }});
         w->Options().IgnoreEmptyLines = ignoreEmptyLines;
         w->LoadFile(listing);
-        w->CallGraphFileName = [&](const QString&) { return w.Sandbox.Path(QStringLiteral("g.dot")); };
+        w->SetServices({.CallGraphFileName = [&](const QString&) { return w.Sandbox.Path(QStringLiteral("g.dot")); }});
         QFile saved(w->MenuItemSaveCallGraphClick());
         QVERIFY(saved.open(QIODevice::ReadOnly));
 
@@ -80,10 +80,10 @@ private slots:
         TStarted w;
         // Without a listing there is no graph to ask a name for.
         bool asked = false;
-        w->CallGraphFileName = [&](const QString&) {
+        w->SetServices({.CallGraphFileName = [&](const QString&) {
             asked = true;
             return QString();
-        };
+        }});
         QVERIFY(w->MenuItemSaveCallGraphClick().isEmpty());
         QVERIFY(!asked);
 
@@ -93,7 +93,7 @@ private slots:
         QVERIFY(w.Messages.Boxes.empty());
 
         const QString unwritable = w.Sandbox.Path(QStringLiteral("no/such/folder/graph.dot"));
-        w->CallGraphFileName = [&](const QString&) { return unwritable; };
+        w->SetServices({.CallGraphFileName = [&](const QString&) { return unwritable; }});
         QVERIFY(w->MenuItemSaveCallGraphClick().isEmpty());
         QCOMPARE(w.Messages.Boxes.size(), size_t(1));
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Couldn't write file ") + unwritable);

@@ -8,11 +8,12 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "analyzer/LineModel.h"
 #include "app/TreeModel.h"
+#include "app/SourceView.h"
 #include "texts/Texts.h"
 
 using namespace lumorca;
@@ -30,8 +31,8 @@ class ExampleListingTest : public QObject {
     std::unique_ptr<TMain> main_;
 
     int32_t StructureNamed(const std::string& name) {
-        for (int32_t s = 0; s < static_cast<int32_t>(main_->StructureStarts.size()); ++s) {
-            if (StructureName(main_->ListingLines_, main_->StructureStarts, s).Name == name) return s;
+        for (int32_t s = 0; s < static_cast<int32_t>(main_->Analysed().StructureStarts.size()); ++s) {
+            if (StructureName(main_->Listing(), main_->Analysed().StructureStarts, s).Name == name) return s;
         }
         return -1;
     }
@@ -47,25 +48,25 @@ private slots:
     void ShowLocalAndShowParamsSelectTheGroupsOfTheShownEntry() {
         const int32_t entry = StructureNamed("entry LP_CHECK_CUSTOMER");
         QVERIFY(entry > 0);
-        main_->GotoPosition(entry, -1, true);
-        main_->MenuItemShowLocalClick(true);
+        main_->SourceView().GotoPosition(entry, -1, true);
+        Control<QAction>(main_.get(), "MenuItemShowLocal")->trigger();
         const TreeNode* locals = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(locals);
         QCOMPARE(locals->Caption, std::string("Local variables"));
         QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
         QVERIFY(IsExpanded(XRefOutlineOf(main_.get()), locals));
-        QCOMPARE(main_->MdiArea->activeSubWindow(), main_->XRefWin);
+        QCOMPARE(Control<QMdiArea>(main_.get(), "MdiArea")->activeSubWindow(), Control<TChildForm>(main_.get(), "XRefWin"));
         // Selecting a group moves nothing.
-        QCOMPARE(main_->CurrentStructure, entry);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, entry);
 
-        main_->MenuItemShowLocalClick(false);
+        Control<QAction>(main_.get(), "MenuItemShowParam")->trigger();
         const TreeNode* params = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QCOMPARE(params->Caption, std::string("Parameters"));
         QCOMPARE(params->Parent, locals->Parent);
     }
 
     void TheCallWindowFollowsSelectorAndDirection() {
-        main_->toggleWin(main_->CallWin, true);
+        main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
         QTreeView* calls = CallOutlineOf(main_.get());
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
         const TreeNode* root = RootOf(calls);
@@ -85,11 +86,11 @@ private slots:
         Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->click();
         const TreeNode* caller = RootOf(calls)->Children.front();
         Select(calls, caller);
-        QCOMPARE(main_->CurrentLine(), caller->Record.Line);
+        QCOMPARE(main_->SourceView().CurrentLine(), caller->Record.Line);
     }
 
     void ExpandAndCollapseTheWholeCallTree() {
-        main_->toggleWin(main_->CallWin, true);
+        main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
         main_->Options().ExpandCallTree = false;
         QTreeView* calls = CallOutlineOf(main_.get());
         QAbstractItemModelTester tester(calls->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -108,7 +109,7 @@ private slots:
     void CategoriesPopupAndHintsFollowTheLanguage() {
         auto categories = [this] {
             QStringList captions;
-            for (const TreeNode* node : main_->Analysis.XRef.FirstRoot()->Children)
+            for (const TreeNode* node : main_->Analysed().XRef.FirstRoot()->Children)
                 captions << ModelOf(XRefOutlineOf(main_.get()))->IndexOf(node).data().toString();
             for (QAction* item : PopupmenuXRefOf(main_.get())->actions()) captions << QStringLiteral("menu ") + item->text();
             return captions;
@@ -122,7 +123,7 @@ private slots:
             const QString locals = language == 0 ? QStringLiteral("Lokale Variable") : QStringLiteral("Local variables");
             QCOMPARE(categories().count(locals), 1);
             QCOMPARE(categories().count(QStringLiteral("menu ") + locals), 1);
-            QCOMPARE(main_->ActionCallWin->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
+            QCOMPARE(Control<QAction>(main_.get(), "ActionCallWin")->toolTip(), QString::fromLatin1(Text(70, language).c_str()));
             for (QToolBar* bar : main_->findChildren<QToolBar*>()) {
                 for (QAction* action : bar->actions()) {
                     auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));

@@ -6,10 +6,11 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
+#include "app/SourceView.h"
 #include "options/OptionWin.h"
 
 using namespace lumorca;
@@ -35,32 +36,32 @@ private slots:
         // The structure tree on the first trigger, the view moved on from
         // there by a reference of the XRef tree.
         StrukturOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysis.Structure, "<EXEC>"));
-        const TreeNode* lpB = FindNode(main_->Analysis.XRef, "lp_b");
+        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysed().Structure, "<EXEC>"));
+        const TreeNode* lpB = FindNode(main_->Analysed().XRef, "lp_b");
         QVERIFY(lpB);
         XRefOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
         Select(XRefOutlineOf(main_.get()), lpB->Children.front());
-        QCOMPARE(main_->CurrentStructure, 3);
-        main_->SourceGrid->SetRow(2);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        main_->SourceView().Grid()->SetRow(2);
     }
     void cleanup() { main_.reset(); }
 
     void ConfirmingTheOptionsKeepsStructureAndRow() {
-        const int history = main_->JumpHistory.Count();
+        const int history = main_->SourceView().History().Count();
         QTimer::singleShot(0, this, [this] {
-            QTest::mouseClick(main_->OptionForm->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
+            QTest::mouseClick(main_->findChild<TOptionWin*>()->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
         });
         main_->ActionShowOptionsExecute();
         QApplication::processEvents();
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
-        QCOMPARE(main_->JumpHistory.Count(), history);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
+        QCOMPARE(main_->SourceView().History().Count(), history);
     }
 
     void SwitchingAWindowOffKeepsTheRow() {
-        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         // A click on the structure window's close box first activates it.
-        TChildForm* win = main_->StructureWin;
+        TChildForm* win = Control<TChildForm>(main_.get(), "StructureWin");
         QStyleOptionTitleBar bar;
         bar.initFrom(win);
         bar.subControls = QStyle::SC_All;
@@ -72,22 +73,22 @@ private slots:
         QTest::mouseClick(win, Qt::LeftButton, {}, box.center());
         QApplication::processEvents();
         QVERIFY(win->isMinimized());
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
-        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
-        main_->MdiArea->setActiveSubWindow(main_->StructureWin);
-        main_->StructureWin->close();
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
+        main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
+        Control<QMdiArea>(main_.get(), "MdiArea")->setActiveSubWindow(Control<TChildForm>(main_.get(), "StructureWin"));
+        Control<TChildForm>(main_.get(), "StructureWin")->close();
         QApplication::processEvents();
-        main_->toggleWin(main_->StructureWin, true);
+        main_->toggleWin(Control<TChildForm>(main_.get(), "StructureWin"), true);
         QApplication::processEvents();
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
 
         // The user's own click into the tree shows its node.
-        main_->SourceGrid->setFocus(Qt::MouseFocusReason);
+        main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         QTreeView* tree = StrukturOutlineOf(main_.get());
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(tree->currentIndex()).center());
-        QCOMPARE(main_->CurrentStructure, 1);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
     }
 };
 

@@ -5,10 +5,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/TreeModel.h"
+#include "app/SourceView.h"
 
 using namespace lumorca;
 using namespace lumorca::gui;
@@ -24,15 +25,15 @@ private slots:
         w->Options().Language = 0;
         w->ApplyOptions();
         QCOMPARE(w->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
-        QCOMPARE(w->ActionOpen->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
+        QCOMPARE(w.Action("ActionOpen")->toolTip(), QString::fromUtf8("Corvane-Proclisting öffnen"));
         QCOMPARE(Control<QRadioButton>(w.Main.get(), "RadioButtonCalling")->text(), QStringLiteral("Aufrufe durch Entry"));
-        QCOMPARE(w->CallWin->windowTitle(), QStringLiteral("Entry-Calls"));
-        QCOMPARE(w->GotoBookmarkItems[3]->text(), QStringLiteral("Lesezeichen &3"));
+        QCOMPARE(w.Find<TChildForm>("CallWin")->windowTitle(), QStringLiteral("Entry-Calls"));
+        QCOMPARE(NumberedAction(w.Window(), "GotoBookmark", 3)->text(), QStringLiteral("Lesezeichen &3"));
 
         w->Options().Language = 1;
         w->ApplyOptions();
-        QCOMPARE(w->GotoBookmarkItems[3]->text(), QStringLiteral("Bookmark &3"));
-        QCOMPARE(w->MenuItemFileList->title(), QStringLiteral("&Last opened files"));
+        QCOMPARE(NumberedAction(w.Window(), "GotoBookmark", 3)->text(), QStringLiteral("Bookmark &3"));
+        QCOMPARE(w.Find<QMenu>("MenuItemFileList")->title(), QStringLiteral("&Last opened files"));
         w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
         w->Options().Language = 0;
         w->ApplyOptions();
@@ -45,27 +46,27 @@ private slots:
         const QString file = sandbox.Write(QStringLiteral("a.pro"), SmallListing());
         {
             auto main = StartMain(sandbox, messages);
-            main->OptionWin->OpenSettingsStore(false);  // the INI file beside the program
+            main->Settings().OpenSettingsStore(false);  // the INI file beside the program
             main->LoadFile(file);
-            main->ActionNextExecute();
-            main->SourceGrid->SetRow(1);
-            main->ActionLowercase->trigger();
-            main->XRefWin->close();
+            main->SourceView().ActionNextExecute();
+            main->SourceView().Grid()->SetRow(1);
+            Control<QAction>(main.get(), "ActionLowercase")->trigger();
+            Control<TChildForm>(main.get(), "XRefWin")->close();
             QVERIFY(main->close());
         }
         QVERIFY(QFile::exists(sandbox.IniPath()));
         auto again = StartMain(sandbox, messages);
         QVERIFY(!again->Options().Lowercase);
-        QVERIFY(!again->ActionLowercase->isChecked());
-        QVERIFY(!again->ActionXRefWin->isChecked());
-        QVERIFY(again->XRefWin->isMinimized());
-        QCOMPARE(again->OptionWin->LastTrigger(), QStringLiteral("entry LP_A"));
-        QCOMPARE(again->OptionWin->LastLineNr(), 1);
-        QCOMPARE(again->OptionWin->History()[0], file);
+        QVERIFY(!Control<QAction>(again.get(), "ActionLowercase")->isChecked());
+        QVERIFY(!Control<QAction>(again.get(), "ActionXRefWin")->isChecked());
+        QVERIFY(Control<TChildForm>(again.get(), "XRefWin")->isMinimized());
+        QCOMPARE(again->Settings().LastTrigger(), QStringLiteral("entry LP_A"));
+        QCOMPARE(again->Settings().LastLineNr(), 1);
+        QCOMPARE(again->Settings().History()[0], file);
         // Reload goes back there.
         again->ActionReloadExecute();
-        QCOMPARE(again->CurrentStructure, 2);
-        QCOMPARE(again->SourceGrid->Row(), 1);
+        QCOMPARE(again->SourceView().Position().CurrentStructure, 2);
+        QCOMPARE(again->SourceView().Grid()->Row(), 1);
     }
 
     void WindowPlacesSurviveARestartWithoutAutomaticArrangement() {
@@ -74,43 +75,43 @@ private slots:
         QRect placed;
         {
             auto main = StartMain(sandbox, messages);
-            main->OptionWin->OpenSettingsStore(false);
-            main->ActionAutoArrange->trigger();
-            main->StructureWin->setGeometry(12, 8, 310, 280);
-            placed = main->StructureWin->geometry();
+            main->Settings().OpenSettingsStore(false);
+            Control<QAction>(main.get(), "ActionAutoArrange")->trigger();
+            Control<TChildForm>(main.get(), "StructureWin")->setGeometry(12, 8, 310, 280);
+            placed = Control<TChildForm>(main.get(), "StructureWin")->geometry();
             QVERIFY(main->close());
         }
         auto again = StartMain(sandbox, messages);
         QVERIFY(!again->Options().AutoSize);
-        QVERIFY(!again->ActionAutoArrange->isChecked());
-        QCOMPARE(again->StructureWin->geometry(), placed);
+        QVERIFY(!Control<QAction>(again.get(), "ActionAutoArrange")->isChecked());
+        QCOMPARE(Control<TChildForm>(again.get(), "StructureWin")->geometry(), placed);
 
         // A stored child far outside the frame is placed by the arrangement.
-        again->StructureWin->setGeometry(5000, 0, 300, 300);
+        Control<TChildForm>(again.get(), "StructureWin")->setGeometry(5000, 0, 300, 300);
         QVERIFY(again->close());
         auto third = StartMain(sandbox, messages);
-        QCOMPARE(third->StructureWin->geometry().topLeft(), QPoint(0, 0));
-        QVERIFY(third->StructureWin->width() > 40);
+        QCOMPARE(Control<TChildForm>(third.get(), "StructureWin")->geometry().topLeft(), QPoint(0, 0));
+        QVERIFY(Control<TChildForm>(third.get(), "StructureWin")->width() > 40);
     }
 
     void WithSaveIniUncheckedNothingIsWritten() {
         TStarted w;
-        w->OptionWin->OpenSettingsStore(false);
-        w->ActionLowercase->trigger();
-        w->CheckBoxINI->setChecked(false);
+        w->Settings().OpenSettingsStore(false);
+        w.Action("ActionLowercase")->trigger();
+        w.Find<QCheckBox>("CheckBoxINI")->setChecked(false);
         QVERIFY(w->close());
         QVERIFY(!QFile::exists(w.Sandbox.IniPath()));
     }
 
     void ResetAsksAndRestoresTheFactorySettings() {
         TStarted w;
-        w->ActionLowercase->trigger();
+        w.Action("ActionLowercase")->trigger();
         w.Messages.Answers = {TAnswer::No};
-        w->ActionResetOptions->trigger();
+        w.Action("ActionResetOptions")->trigger();
         QVERIFY(!w->Options().Lowercase);
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Are you sure to reset the options\r\nback to the default options ?"));
         w.Messages.Answers = {TAnswer::Yes};
-        w->ActionResetOptions->trigger();
+        w.Action("ActionResetOptions")->trigger();
         QVERIFY(w->Options().Lowercase);
     }
 };

@@ -9,10 +9,11 @@
 #include <QTreeView>
 #include <filesystem>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "TestRegistry.h"
 #include "app/ListingBar.h"
+#include "app/SourceView.h"
 #include "app/ListingWatcher.h"
 #include "app/TreeModel.h"
 
@@ -42,12 +43,12 @@ class ListingWatchTest : public QObject {
     std::unique_ptr<TMain> main_;
     QString file_;
 
-    TListingBar* Bar() const { return main_->ListingBar; }
+    TListingBar* Bar() const { return main_->findChild<TListingBar*>(); }
 
     // Structure `structure`, row `row` of the shown listing.
     void GoTo(int32_t structure, int row) {
-        main_->GotoPosition(structure, -1, true);
-        main_->SourceGrid->SetRow(row);
+        main_->SourceView().GotoPosition(structure, -1, true);
+        main_->SourceView().Grid()->SetRow(row);
     }
 
     // Writes the file again, as a compiler that renames its output over it.
@@ -64,7 +65,7 @@ private slots:
         main_ = StartMain(*sandbox_, messages_);
         file_ = sandbox_->Write(QStringLiteral("orders.pro"), SmallListing());
         main_->LoadFile(file_);
-        QVERIFY(main_->ListingWatcher->IsWatching());
+        QVERIFY(main_->findChild<TListingWatcher*>()->IsWatching());
     }
     void cleanup() {
         main_.reset();
@@ -75,15 +76,15 @@ private slots:
         // A bookmark in LP_B, its symbol selected in the XRef tree, LP_B in
         // the call window, and the view on LP_A at row 2.
         GoTo(3, 1);
-        main_->setBookMarkClick(0);
+        main_->SourceView().setBookMarkClick(0);
         int32_t structure = -1;
         int32_t bookmarkLine = -1;
-        QVERIFY(main_->Bookmarks.GetPosition(0, structure, bookmarkLine));
-        Select(XRefOutlineOf(main_.get()), FindNode(main_->Analysis.XRef, "lp_b")->Children.back());
+        QVERIFY(main_->SourceView().BookmarkPositions().GetPosition(0, structure, bookmarkLine));
+        Select(XRefOutlineOf(main_.get()), FindNode(main_->Analysed().XRef, "lp_b")->Children.back());
         auto* entries = Control<QComboBox>(main_.get(), "ComboBoxEntryList");
         entries->setCurrentIndex(entries->findText(QStringLiteral("LP_B")));
         GoTo(2, 2);
-        const size_t linesBefore = main_->ListingLines_.size();
+        const size_t linesBefore = main_->Listing().size();
 
         sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
@@ -94,17 +95,17 @@ private slots:
                  QStringLiteral("The listing orders.pro has changed on disk."));
         QVERIFY(Bar()->isVisible() && Bar()->ReloadButton()->isVisible());
         // Its own strip above the grid, and nothing reloaded yet.
-        QVERIFY(Bar()->geometry().bottom() < main_->SourceGrid->geometry().top());
-        QCOMPARE(main_->ListingLines_.size(), linesBefore);
+        QVERIFY(Bar()->geometry().bottom() < main_->SourceView().Grid()->geometry().top());
+        QCOMPARE(main_->Listing().size(), linesBefore);
 
         QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
         QVERIFY(messages_.Boxes.empty());  // no "Reopen file" question
-        QCOMPARE(main_->ListingLines_.size(), linesBefore + 1);
+        QCOMPARE(main_->Listing().size(), linesBefore + 1);
         QVERIFY(!Bar()->isVisible());
-        QCOMPARE(main_->CurrentStructure, 2);
-        QCOMPARE(main_->SourceGrid->Row(), 2);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 2);
         int32_t line = -1;
-        QVERIFY(main_->Bookmarks.GetPosition(0, structure, line));
+        QVERIFY(main_->SourceView().BookmarkPositions().GetPosition(0, structure, line));
         QCOMPARE(structure, 3);
         QCOMPARE(line, bookmarkLine + 1);
         QVERIFY(CurrentNodeOf(XRefOutlineOf(main_.get())) != nullptr);
@@ -117,25 +118,25 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QTest::mouseClick(Bar()->CloseButton(), Qt::LeftButton);
         QVERIFY(!Bar()->IsShown());
-        QCOMPARE(main_->ListingLines_.size(), linesBefore + 1);
+        QCOMPARE(main_->Listing().size(), linesBefore + 1);
     }
 
     void WithTheOptionOnTheListingReloadsByItself() {
         main_->Options().AutoReload = true;
         GoTo(3, 1);
-        QSignalSpy changes(main_->ListingWatcher, &TListingWatcher::Changed);
+        QSignalSpy changes(main_->findChild<TListingWatcher*>(), &TListingWatcher::Changed);
         // A compiler writing in steps: one reload once it is quiet.
         for (int step = 0; step < 3; ++step) {
             sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
             QTest::qWait(100);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(main_->ListingLines_.size(), GrownListing().size(), Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(main_->Listing().size(), GrownListing().size(), Patience);
         QTest::qWait(TListingWatcher::DefaultQuietMs + 200);
         QCOMPARE(changes.count(), 1);
         QVERIFY(!Bar()->IsShown());
         QVERIFY(messages_.Boxes.empty());
-        QCOMPARE(main_->CurrentStructure, 3);
-        QCOMPARE(main_->SourceGrid->Row(), 1);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
+        QCOMPARE(main_->SourceView().Grid()->Row(), 1);
     }
 
     void AFileRenamedOverTheListingStaysWatched() {
@@ -143,7 +144,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QCOMPARE(Bar()->Kind(), TKind::Changed);
         QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
-        QCOMPARE(main_->ListingLines_.size(), GrownListing().size());
+        QCOMPARE(main_->Listing().size(), GrownListing().size());
 
         RenameOver(SmallListing());
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
@@ -152,15 +153,15 @@ private slots:
 
     void ADeletedListingKeepsTheAnalysisUntilTheFileIsBack() {
         GoTo(2, 1);
-        const auto lines = main_->ListingLines_;
+        const auto lines = main_->Listing();
         QVERIFY(QFile::remove(file_));
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QCOMPARE(Bar()->Kind(), TKind::Removed);
         QCOMPARE(Bar()->Message(), QStringLiteral("The listing %1 was deleted or renamed.").arg(file_));
         QVERIFY(!Bar()->ReloadButton()->isVisible());
-        QCOMPARE(main_->ListingLines_, lines);
-        QCOMPARE(main_->ListingFileName, file_);
-        QCOMPARE(main_->CurrentStructure, 2);
+        QCOMPARE(main_->Listing(), lines);
+        QCOMPARE(main_->ShownFile(), file_);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
 
         sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
         QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Changed, Patience);
@@ -169,23 +170,23 @@ private slots:
 
     void AHalfWrittenFileIsNoListingUntilItIsComplete() {
         main_->Options().AutoReload = true;
-        const auto lines = main_->ListingLines_;
+        const auto lines = main_->Listing();
         const std::vector<std::string> whole = GrownListing();
         sandbox_->Write(QStringLiteral("orders.pro"), {whole.begin(), whole.begin() + 3});
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QCOMPARE(Bar()->Kind(), TKind::NotListing);
         QCOMPARE(Bar()->Message(), QStringLiteral("Code is not an Corvane listing"));
         QVERIFY(!Bar()->ReloadButton()->isVisible());
-        QCOMPARE(main_->ListingLines_, lines);
+        QCOMPARE(main_->Listing(), lines);
         QVERIFY(messages_.Boxes.empty());
 
         sandbox_->Write(QStringLiteral("orders.pro"), whole);
-        QTRY_COMPARE_WITH_TIMEOUT(main_->ListingLines_.size(), whole.size(), Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(main_->Listing().size(), whole.size(), Patience);
         QVERIFY(!Bar()->IsShown());
     }
 
     void AFileThatCannotBeReadIsTriedAgainForAWhile() {
-        main_->ListingWatcher->SetQuietTime(50);
+        main_->findChild<TListingWatcher*>()->SetQuietTime(50);
         QVERIFY(QFile::remove(file_));
         QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Removed, Patience);
         // Something stands at the path that cannot be read as a file.
@@ -204,10 +205,10 @@ private slots:
         QCOMPARE(Bar()->Message(),
                  QStringLiteral("Das Listing %1 wurde gel\u00f6scht oder umbenannt.").arg(file_));
 
-        main_->ClipboardText = [] { return Joined(SmallListing()); };
+        main_->SetServices({.ClipboardText = [] { return Joined(SmallListing()); }});
         main_->ActionPasteExecute();
-        QCOMPARE(main_->ListingFileName, QStringLiteral("(Paste)"));
-        QVERIFY(!main_->ListingWatcher->IsWatching());
+        QCOMPARE(main_->ShownFile(), QStringLiteral("(Paste)"));
+        QVERIFY(!main_->findChild<TListingWatcher*>()->IsWatching());
         QVERIFY(!Bar()->IsShown());
     }
 };

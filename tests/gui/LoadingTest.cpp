@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #endif
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "TestRegistry.h"
 #include "WindowControls.h"
 
@@ -32,14 +32,14 @@ private slots:
         const QString file = w.Load(SmallListing());
         QVERIFY(w.Messages.Boxes.empty());
         QCOMPARE(w->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
-        QVERIFY(w->MemoInfo->toPlainText().startsWith(
+        QVERIFY(w.Find<QPlainTextEdit>("MemoInfo")->toPlainText().startsWith(
             QStringLiteral("%1 lines read from file %2").arg(SmallListing().size()).arg(file)));
         // The first structure below the root is shown.
-        QCOMPARE(w->CurrentStructure, 1);
-        QCOMPARE(w->CurrentLine(), 0);
-        QVERIFY(!w->ActionSave->isEnabled());
+        QCOMPARE(w.View().Position().CurrentStructure, 1);
+        QCOMPARE(w.View().CurrentLine(), 0);
+        QVERIFY(!w.Action("ActionSave")->isEnabled());
         // A separator, then one numbered entry per file.
-        const QList<QAction*> recent = w->MenuItemFileList->actions();
+        const QList<QAction*> recent = w.Find<QMenu>("MenuItemFileList")->actions();
         QCOMPARE(recent.size(), 2);
         QVERIFY(recent.front()->isSeparator());
         QCOMPARE(recent[1]->text(), QStringLiteral("&1 ") + file);
@@ -67,8 +67,8 @@ private slots:
         QFETCH(bool, unreadable);
         TStarted w;
         const QString good = w.Load(SmallListing());
-        w->ActionNextExecute();
-        const auto linesBefore = w->ListingLines_;
+        w.View().ActionNextExecute();
+        const auto linesBefore = w->Listing();
         const QString bad = w.Sandbox.Path(QStringLiteral("bad.pro"));
         if (fifo) {
 #ifndef Q_OS_WIN
@@ -81,34 +81,34 @@ private slots:
         }
         w->LoadFile(bad);
         QCOMPARE(w.Messages.LastText(), unreadable ? QStringLiteral("Coudn't read file %1").arg(bad) : NotAListing);
-        QCOMPARE(w->ListingFileName, good);
-        QCOMPARE(w->ListingLines_, linesBefore);
-        QCOMPARE(w->CurrentStructure, 2);
-        QVERIFY(w->SourceGrid->isVisible());
+        QCOMPARE(w->ShownFile(), good);
+        QCOMPARE(w->Listing(), linesBefore);
+        QCOMPARE(w.View().Position().CurrentStructure, 2);
+        QVERIFY(w.Grid()->isVisible());
     }
 
     void TheSameFileAgainAsksAndCancelKeepsTheAnalysis() {
         TStarted w;
         const QString file = w.Load(SmallListing(), QStringLiteral("Orders.pro"));
-        w->ActionNextExecute();
+        w.View().ActionNextExecute();
         w->ActionReloadExecute();  // no answer: Cancel
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Reopen file %1 ? ").arg(file));
-        QCOMPARE(w->CurrentStructure, 2);
+        QCOMPARE(w.View().Position().CurrentStructure, 2);
 
         // Yes: read again, and back to the structure and row shown before.
-        w->SourceGrid->SetRow(2);
+        w.Grid()->SetRow(2);
         w.Messages.Answers = {TAnswer::Yes};
         w->ActionReloadExecute();
         QCOMPARE(w.Messages.Boxes.size(), size_t(2));
-        QCOMPARE(w->OptionWin->LastTrigger(), QStringLiteral("entry LP_A"));
-        QCOMPARE(w->CurrentStructure, 2);
-        QCOMPARE(w->SourceGrid->Row(), 2);
+        QCOMPARE(w->Settings().LastTrigger(), QStringLiteral("entry LP_A"));
+        QCOMPARE(w.View().Position().CurrentStructure, 2);
+        QCOMPARE(w.Grid()->Row(), 2);
     }
 
     void APasteOfFourLinesOrNothingIsNeverAListing() {
         TStarted w;
         for (const char* text : {"Trigger <EXEC> from Form: X\r\na\r\nb\r\nc\r\n", ""}) {
-            w->ClipboardText = [text] { return std::string(text); };
+            w->SetServices({.ClipboardText = [text] { return std::string(text); }});
             w->ActionPasteExecute();
             QCOMPARE(w.Messages.LastText(), NotAListing);
             QVERIFY(!w->HasListing());
@@ -120,12 +120,12 @@ private slots:
         // Line feeds alone, as a clipboard on this system holds them.
         std::string text = Joined(SmallListing());
         text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-        w->ClipboardText = [text] { return text; };
+        w->SetServices({.ClipboardText = [text] { return text; }});
         w->ActionPasteExecute();
         QVERIFY(w.Messages.Boxes.empty());
-        QCOMPARE(w->ListingFileName, QStringLiteral("(Paste)"));
-        QVERIFY(w->ActionSave->isEnabled());
-        QCOMPARE(w->MemoInfo->toPlainText().section(QLatin1Char('\n'), 0, 0),
+        QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
+        QVERIFY(w.Action("ActionSave")->isEnabled());
+        QCOMPARE(w.Find<QPlainTextEdit>("MemoInfo")->toPlainText().section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("%1 lines read from Pastebuffer").arg(SmallListing().size()));
 
         // Replacing it asks; Cancel keeps it, and so does Yes with the save
@@ -134,62 +134,62 @@ private slots:
         w->LoadFile(other);
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Save Proc-Listing ? "));
         w.Messages.Answers = {TAnswer::Yes};
-        w->SaveFileName = [](const QString&, QString&) { return QString(); };
+        w->SetServices({.SaveFileName = [](const QString&, QString&) { return QString(); }});
         w->LoadFile(other);
-        QCOMPARE(w->ListingFileName, QStringLiteral("(Paste)"));
+        QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
         // Exit asks too; Cancel keeps the program open.
         w->ActionExitExecute();
         QVERIFY(w->isVisible());
 
         // Saved under a name without extension: the filter's is added.
         const QString target = w.Sandbox.Path(QStringLiteral("saved"));
-        w->SaveFileName = [target](const QString& proposal, QString& extension) {
+        w->SetServices({.SaveFileName = [target](const QString& proposal, QString& extension) {
             extension = QStringLiteral(".pro");
             return proposal.isEmpty() ? QString() : target;
-        };
+        }});
         QVERIFY(w->ActionSaveExecute());
         const QString saved = target + QStringLiteral(".pro");
-        QCOMPARE(w->ListingFileName, saved);
-        QVERIFY(!w->ActionSave->isEnabled());
+        QCOMPARE(w->ShownFile(), saved);
+        QVERIFY(!w.Action("ActionSave")->isEnabled());
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().toStdString(), Joined(SmallListing()));
-        QCOMPARE(w->OptionWin->History()[0], saved);
+        QCOMPARE(w->Settings().History()[0], saved);
 
         // Now a new load no longer asks.
         const size_t boxes = w.Messages.Boxes.size();
         w->LoadFile(other);
         QCOMPARE(w.Messages.Boxes.size(), boxes);
-        QCOMPARE(w->ListingFileName, other);
+        QCOMPARE(w->ShownFile(), other);
     }
 
     void AFailedSaveKeepsTheListingAndItsName() {
         TStarted w;
-        w->ClipboardText = [] { return Joined(SmallListing()); };
+        w->SetServices({.ClipboardText = [] { return Joined(SmallListing()); }});
         w->ActionPasteExecute();
         const QString target = w.Sandbox.Path(QStringLiteral("no/such/folder/x.pro"));
-        w->SaveFileName = [target](const QString&, QString&) { return target; };
+        w->SetServices({.SaveFileName = [target](const QString&, QString&) { return target; }});
         QVERIFY(!w->ActionSaveExecute());
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Couldn't write file %1").arg(target));
-        QCOMPARE(w->ListingFileName, QStringLiteral("(Paste)"));
+        QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
         QVERIFY(w->HasListing());
     }
 
     void AnAnalysisThatThrowsOrFindsNothingLeavesNoListing() {
         TStarted w;
-        w->Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) -> AnalysisResult {
+        w->SetServices({.Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) -> AnalysisResult {
             throw std::runtime_error("Out of Memory");
-        };
+        }});
         w.Load(SmallListing());
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Error processing file\r\nOut of Memory"));
-        QVERIFY(w->ListingFileName.isEmpty());
-        QVERIFY(!w->Loading);
-        QVERIFY(!w->ActionPrev->isEnabled());
-        QVERIFY(w->HidePanel->isVisible() && !w->SourceGrid->isVisible());
+        QVERIFY(w->ShownFile().isEmpty());
+        QVERIFY(!w->IsLoading());
+        QVERIFY(!w.Action("ActionPrev")->isEnabled());
+        QVERIFY(w.Find<QFrame>("HidePanel")->isVisible() && !w.Grid()->isVisible());
 
-        w->Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) {
+        w->SetServices({.Analyzer = [](ListingLines&, const AnalysisSettings&, AnalysisObserver*, TraceSink*) {
             return AnalysisResult();
-        };
+        }});
         w.Load(SmallListing());
         QCOMPARE(w.Messages.LastText(), QStringLiteral("Error processing file\r\n") + NotAListing);
     }
@@ -198,15 +198,14 @@ private slots:
         TStarted w;
         bool refused = false;
         TMain* window = w.Main.get();
-        w->Analyzer = [&](ListingLines& lines, const AnalysisSettings& s, AnalysisObserver* o, TraceSink* t) {
+        w->SetServices({.Analyzer = [&](ListingLines& lines, const AnalysisSettings& s, AnalysisObserver* o, TraceSink* t) {
             QCloseEvent event;
             QApplication::sendEvent(window, &event);
             refused = !event.isAccepted();
             return HandMadeAnalysis(lines, s, o, t);
-        };
+        }});
         w.Load(SmallListing());
         QVERIFY(refused);
-        QVERIFY(!w->Closing);
         QVERIFY(w->HasListing());
     }
 
@@ -217,7 +216,7 @@ private slots:
         data.setUrls({QUrl::fromLocalFile(file)});
         QVERIFY(w->acceptDrops());
         QVERIFY(w->LoadDroppedFile(&data));
-        QCOMPARE(w->ListingFileName, file);
+        QCOMPARE(w->ShownFile(), file);
         data.setUrls({QUrl::fromLocalFile(w.Sandbox.Path(QStringLiteral("notes.txt")))});
         QVERIFY(!w->LoadDroppedFile(&data));
     }

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
 #include "TestRegistry.h"
 
 using namespace lumorca;

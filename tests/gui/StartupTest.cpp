@@ -2,7 +2,8 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 
 using namespace lumorca::gui;
@@ -43,15 +44,15 @@ private slots:
         arguments.replaceInStrings(QStringLiteral("FILE"), file);
         arguments.replaceInStrings(QStringLiteral("SECOND"), sandbox.Write(QStringLiteral("second.pro"), SmallListing(3)));
         auto main = StartMain(sandbox, messages, QStringList{QStringLiteral("Lumorca7")} + arguments);
-        QCOMPARE(main->ToolBarDebug->isVisible(), debugBar);
-        QCOMPARE(main->DEBUGOption->currentIndex(), level);
+        QCOMPARE(Control<QToolBar>(main.get(), "ToolBarDebug")->isVisible(), debugBar);
+        QCOMPARE(Control<QComboBox>(main.get(), "DEBUGOption")->currentIndex(), level);
         // A level that is given but not valid still shows the panel.
-        QCOMPARE(main->DEBUGPanel->isVisible(), level >= 0 || QTest::currentDataTag()[0] == '-');
-        QCOMPARE(main->WarningsOnly, warningsOnly);
-        QCOMPARE(main->ListingFileName, loaded ? file : QString());
-        QCOMPARE(main->OptionWin->History().Count(), loaded ? 1 : 0);
-        QCOMPARE(main->HidePanel->isVisible(), !loaded);
-        QCOMPARE(main->ActionPrev->isEnabled(), loaded);
+        QCOMPARE(Control<QWidget>(main.get(), "DEBUGPanel")->isVisible(), level >= 0 || QTest::currentDataTag()[0] == '-');
+        QCOMPARE(!main->CallSitesKnown(), warningsOnly);
+        QCOMPARE(main->ShownFile(), loaded ? file : QString());
+        QCOMPARE(main->Settings().History().Count(), loaded ? 1 : 0);
+        QCOMPARE(Control<QFrame>(main.get(), "HidePanel")->isVisible(), !loaded);
+        QCOMPARE(Control<QAction>(main.get(), "ActionPrev")->isEnabled(), loaded);
         QVERIFY(messages.Boxes.empty());
         if (!loaded)
             QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Source Analyzer (no form loaded)"));

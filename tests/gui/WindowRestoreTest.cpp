@@ -4,7 +4,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 
 using namespace lumorca::gui;
@@ -14,7 +15,7 @@ namespace {
 
 std::unique_ptr<TMain> StartShown(const TSandbox& sandbox, TScriptedMessages& messages) {
     auto main = StartMain(sandbox, messages);
-    main->OptionWin->OpenSettingsStore(false);  // the INI file beside the program
+    main->Settings().OpenSettingsStore(false);  // the INI file beside the program
     if (!QTest::qWaitForWindowExposed(main.get())) return main;
     QTest::qWait(300);  // a window manager frames the window after it is shown
     return main;
@@ -55,8 +56,8 @@ private slots:
         QVERIFY2(main->width() <= screen.width() && main->height() <= screen.height(),
                  qPrintable(QStringLiteral("%1x%2").arg(main->width()).arg(main->height())));
         QCOMPARE(main->pos(), screen.topLeft() + QPoint(screen.width() / 10, screen.height() / 10));
-        QVERIFY(main->StructureWin->width() <= main->MdiArea->width());
-        QCOMPARE(main->StructureWin->pos(), QPoint(0, 0));
+        QVERIFY(Control<TChildForm>(main.get(), "StructureWin")->width() <= Control<QMdiArea>(main.get(), "MdiArea")->width());
+        QCOMPARE(Control<TChildForm>(main.get(), "StructureWin")->pos(), QPoint(0, 0));
         QVERIFY(main->close());
         auto again = StartShown(sandbox, messages);
         QVERIFY(again->width() <= screen.width());

@@ -2,7 +2,8 @@
 #include <QMdiArea>
 #include <QTest>
 
-#include "GuiTestSupport.h"
+#include "StartedWindow.h"
+#include "WindowControls.h"
 #include "TestRegistry.h"
 #include "windows/Arrangement.h"
 
@@ -47,49 +48,50 @@ private slots:
 
     void TheRealFrameIsArrangedTheSameWay() {
         TStarted w;
-        w->toggleWin(w->CallWin, true);
-        const QSize client = w->MdiArea->viewport()->size();
+        w->toggleWin(w.Find<TChildForm>("CallWin"), true);
+        const QSize client = w.Find<QMdiArea>("MdiArea")->viewport()->size();
         const int share = client.width() / 5;
-        QCOMPARE(w->StructureWin->geometry(), QRect(0, 0, share, client.height() - 4));
-        QCOMPARE(w->CallWin->geometry().left(), 2 * share);
-        QCOMPARE(w->SourceWin->geometry().width(), client.width() - 3 * share - 4);
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->geometry(), QRect(0, 0, share, client.height() - 4));
+        QCOMPARE(w.Find<TChildForm>("CallWin")->geometry().left(), 2 * share);
+        QCOMPARE(w.Find<TChildForm>("SourceWin")->geometry().width(), client.width() - 3 * share - 4);
     }
 
     void ClosingAChildSwitchesItOffAndItsActionBringsItBack() {
         TStarted w;
         w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
-        w->XRefWin->close();
+        w.Find<TChildForm>("XRefWin")->close();
         QApplication::processEvents();
-        QVERIFY(w->XRefWin->isMinimized());
-        QVERIFY(!w->ActionXRefWin->isChecked());
+        QVERIFY(w.Find<TChildForm>("XRefWin")->isMinimized());
+        QVERIFY(!w.Action("ActionXRefWin")->isChecked());
         QCOMPARE(w->Options().XRefWin.State, 1);
         // The others share the width now.
-        const int width = w->MdiArea->viewport()->width();
-        QCOMPARE(w->StructureWin->width(), width / 3);
+        const int width = w.Find<QMdiArea>("MdiArea")->viewport()->width();
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->width(), width / 3);
 
-        w->ActionXRefWin->trigger();
-        QVERIFY(!w->XRefWin->isMinimized());
-        QVERIFY(w->ActionXRefWin->isChecked());
+        w.Action("ActionXRefWin")->trigger();
+        QVERIFY(!w.Find<TChildForm>("XRefWin")->isMinimized());
+        QVERIFY(w.Action("ActionXRefWin")->isChecked());
         QCOMPARE(w->Options().XRefWin.State, 0);
-        QCOMPARE(w->XRefWin->geometry().left(), width / 4);
+        QCOMPARE(w.Find<TChildForm>("XRefWin")->geometry().left(), width / 4);
     }
 
     void WithoutAutomaticArrangementOnlyArrangeMoves() {
         TStarted w;
-        w->ActionAutoArrange->trigger();
+        w.Load(SmallListing());  // Arrange is offered with a listing only
+        w.Action("ActionAutoArrange")->trigger();
         QVERIFY(!w->Options().AutoSize);
-        w->StructureWin->setGeometry(10, 10, 300, 300);
+        w.Find<TChildForm>("StructureWin")->setGeometry(10, 10, 300, 300);
         w->resize(1300, 800);
         QApplication::processEvents();
-        QCOMPARE(w->StructureWin->geometry(), QRect(10, 10, 300, 300));
-        w->ActionArrangeExecute();
-        QCOMPARE(w->StructureWin->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->geometry(), QRect(10, 10, 300, 300));
+        w.Action("ActionArrange")->trigger();
+        QCOMPARE(w.Find<TChildForm>("StructureWin")->geometry().topLeft(), QPoint(0, 0));
 
         // Shrunk too narrow, a child is switched off.
-        w->StructureWin->resize(150, 300);
+        w.Find<TChildForm>("StructureWin")->resize(150, 300);
         QApplication::processEvents();
-        QVERIFY(!w->ActionStrukturWin->isChecked());
-        QVERIFY(w->StructureWin->isMinimized());
+        QVERIFY(!w.Action("ActionStrukturWin")->isChecked());
+        QVERIFY(w.Find<TChildForm>("StructureWin")->isMinimized());
     }
 };
 

@@ -5,10 +5,11 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "analyzer/LineModel.h"
 #include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 
 namespace lumorca::gui::test {
@@ -30,7 +31,7 @@ void DoubleClick(TWindow& w, int line, int c, Qt::KeyboardModifiers mods = {}) {
 }
 
 QAction* GotoItem(TWindow& w, const char* caption) {
-    for (QAction* item : w->MenuItemGoto->actions()) {
+    for (QAction* item : w.Find<QMenu>("MenuItemGoto")->actions()) {
         if (item->text() == QLatin1String(caption)) return item;
     }
     return nullptr;
@@ -44,29 +45,29 @@ private slots:
     void callJumpsToTheEntryAndBackspaceReturns() {
         TWindow w;
         w.Load(WorkListing());
-        const int history = w->JumpHistory.Count();
+        const int history = w.View().History().Count();
         const int call = w.LineOf("call LP_SUM");
         w.Show(call);
         DoubleClick(w, call, 2);
         const int entry = w.LineOf("entry LP_SUM");
-        QCOMPARE(w->CurrentLine(), entry);
-        QCOMPARE(w->JumpHistory.Count(), history + 1);
+        QCOMPARE(w.View().CurrentLine(), entry);
+        QCOMPARE(w.View().History().Count(), history + 1);
         // The entry is shown with its lead-in comments above it.
-        QCOMPARE(w->TopLine, entry - 3);
+        QCOMPARE(w.View().Position().TopLine, entry - 3);
 
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_Backspace);
-        QCOMPARE(w->CurrentLine(), call);
-        QCOMPARE(w->JumpHistory.Count(), history);
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_Backspace);
+        QCOMPARE(w.View().CurrentLine(), call);
+        QCOMPARE(w.View().History().Count(), history);
 
         // Enter does what the double-click does, wherever the pointer is.
-        QTest::keyClick(w->SourceGrid, Qt::Key_Return);
-        QCOMPARE(w->CurrentLine(), entry);
+        QTest::keyClick(w.Grid(), Qt::Key_Return);
+        QCOMPARE(w.View().CurrentLine(), entry);
 
         // With Shift the word is looked up instead of followed.
         w.Show(call);
         DoubleClick(w, call, w.CharOf(call, "lp_sum") + 1, Qt::ShiftModifier);
-        QCOMPARE(w->CurrentLine(), call);
+        QCOMPARE(w.View().CurrentLine(), call);
         QCOMPARE(SelectedXRef(w), QStringList({"ENTRIES", "LP_SUM"}));
     }
 
@@ -102,12 +103,12 @@ private slots:
         QFETCH(QString, box);
         TWindow w;
         w.Load(WorkListing());
-        const int history = w->JumpHistory.Count();
+        const int history = w.View().History().Count();
         const int line = w.LineOf(from.toStdString());
         w.Show(line);
         DoubleClick(w, line, (at.isEmpty() ? 0 : w.CharOf(line, at.toStdString())) + offset);
-        QCOMPARE(w->CurrentLine(), to.isEmpty() ? line : w.LineOf(to.toStdString()));
-        if (historyAdded >= 0) QCOMPARE(w->JumpHistory.Count(), history + historyAdded);
+        QCOMPARE(w.View().CurrentLine(), to.isEmpty() ? line : w.LineOf(to.toStdString()));
+        if (historyAdded >= 0) QCOMPARE(w.View().History().Count(), history + historyAdded);
         if (beeps >= 0) QCOMPARE(w.Beeps, beeps);
         QCOMPARE(w.Messages.LastText(), box);
     }
@@ -126,7 +127,7 @@ private slots:
         DoubleClick(w, assign, w.CharOf(assign, "amount") + 2);
         QCOMPARE(SelectedXRef(w),
                  QStringList({"ENTITIES AND FIELDS", "ENTITY ORDER", "AMOUNT.ORDER"}));
-        QCOMPARE(w->CurrentLine(), assign);  // a symbol moves nothing
+        QCOMPARE(w.View().CurrentLine(), assign);  // a symbol moves nothing
 
         // Inside a %% substitution of a string: the substituted name alone.
         const int message = w.LineOf("message \"Total");
@@ -145,14 +146,14 @@ private slots:
         TWindow w;
         w.Load(WorkListing());
         w->Options().Lowercase = true;
-        w->ShowStructure();
+        w.View().ShowStructure();
         w.SetClipboard(QStringLiteral("before"));
         const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
         w.Show(assign);
         DoubleClick(w, assign, w.CharOf(assign, "order") + 1, Qt::AltModifier);
         QCOMPARE(w.Clipboard(), QStringLiteral("AMOUNT.ORDER"));
-        QVERIFY(w->Selection->HasMark());
-        QCOMPARE(w->CurrentLine(), assign);
+        QVERIFY(w.View().Marked().HasMark());
+        QCOMPARE(w.View().CurrentLine(), assign);
     }
 
     void enterLooksUpTheWordUnderThePointerOnlyOverTheSource() {
@@ -160,18 +161,18 @@ private slots:
         w.Load(WorkListing());
         const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
         w.Show(assign);
-        w->SourceGrid->setFocus();
+        w.Grid()->setFocus();
         const QPoint total = w.At(assign, w.CharOf(assign, "$total$") + 1);
         QCursor::setPos(w.Viewport()->mapToGlobal(total));
         if (w.Viewport()->mapFromGlobal(QCursor::pos()) != total)
             QSKIP("the platform does not move the pointer");
-        QTest::keyClick(w->SourceGrid, Qt::Key_Enter);
+        QTest::keyClick(w.Grid(), Qt::Key_Enter);
         QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
 
         XRefOutlineOf(&w.Main())->setCurrentIndex(QModelIndex());
-        w->SourceGrid->setFocus();
+        w.Grid()->setFocus();
         QCursor::setPos(w.Viewport()->mapToGlobal(QPoint(2, total.y())));
-        QTest::keyClick(w->SourceGrid, Qt::Key_Enter);
+        QTest::keyClick(w.Grid(), Qt::Key_Enter);
         QCOMPARE(SelectedXRef(w), QStringList());
         QCOMPARE(w.Beeps, 0);
     }
@@ -181,70 +182,70 @@ private slots:
         w.Load(WorkListing());
         const int firstIf = w.LineOf("if ($status");
         w.Show(firstIf);
-        w->PopupmenuSourcePopup();
-        QVERIFY(w->MenuItemGoto->menuAction()->isEnabled());
-        QVERIFY(!w->MenuItemGotoEntry->isEnabled());
+        w.View().PopupmenuSourcePopup();
+        QVERIFY(w.Find<QMenu>("MenuItemGoto")->menuAction()->isEnabled());
+        QVERIFY(!w.Action("MenuItemGotoEntry")->isEnabled());
         QVERIFY(!GotoItem(w, "IF")->isVisible());
         QVERIFY(GotoItem(w, "ELSE")->isVisible());
         QVERIFY(GotoItem(w, "ENDIF")->isVisible());
         QVERIFY(!GotoItem(w, "Label")->isVisible());
         GotoItem(w, "ELSE")->trigger();
-        QCOMPARE(w->CurrentLine(), w.LineOf("     9 1      else"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("     9 1      else"));
 
         const int call = w.LineOf("call LP_SUM");
         w.Show(call);
-        w->PopupmenuSourcePopup();
-        QVERIFY(!w->MenuItemGoto->menuAction()->isEnabled());
-        QVERIFY(w->MenuItemGotoEntry->isEnabled());
-        QCOMPARE(w->MenuItemGotoEntry->text(), QStringLiteral("Entry LP_SUM"));
-        w->MenuItemGotoEntry->trigger();
-        QCOMPARE(w->CurrentLine(), w.LineOf("entry LP_SUM"));
+        w.View().PopupmenuSourcePopup();
+        QVERIFY(!w.Find<QMenu>("MenuItemGoto")->menuAction()->isEnabled());
+        QVERIFY(w.Action("MenuItemGotoEntry")->isEnabled());
+        QCOMPARE(w.Action("MenuItemGotoEntry")->text(), QStringLiteral("Entry LP_SUM"));
+        w.Action("MenuItemGotoEntry")->trigger();
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_SUM"));
 
         // The entry's call sites: back to the CALL from the submenu.
-        QVERIFY(w->MenuItemAufruf->menuAction()->isEnabled());
-        const QList<QAction*> sites = w->MenuItemAufruf->actions();
+        QVERIFY(w.Find<QMenu>("MenuItemAufruf")->menuAction()->isEnabled());
+        const QList<QAction*> sites = w.Find<QMenu>("MenuItemAufruf")->actions();
         QCOMPARE(sites.size(), 1);
         sites.front()->trigger();
-        QCOMPARE(w->CurrentLine(), call);
-        QVERIFY(!w->MenuItemAufruf->menuAction()->isEnabled());  // a trigger has none
+        QCOMPARE(w.View().CurrentLine(), call);
+        QVERIFY(!w.Find<QMenu>("MenuItemAufruf")->menuAction()->isEnabled());  // a trigger has none
 
         const int plain = w.LineOf("clear/e");
         w.Show(plain);
-        w->PopupmenuSourcePopup();
-        QVERIFY(!w->MenuItemGoto->menuAction()->isEnabled());
-        w->MenuItemZoomLine->trigger();
+        w.View().PopupmenuSourcePopup();
+        QVERIFY(!w.Find<QMenu>("MenuItemGoto")->menuAction()->isEnabled());
+        w.Action("MenuItemZoomLine")->trigger();
         QCOMPARE(w.Messages.Boxes.back().Caption, QStringLiteral("Zoom SourceLine"));
         QCOMPARE(w.Messages.Boxes.back().Text,
-                 QString::fromLatin1(w->ListingLines_[static_cast<size_t>(plain)].c_str()));
+                 QString::fromLatin1(w->Listing()[static_cast<size_t>(plain)].c_str()));
     }
 
     void badPlacesDoNothingOrBeep() {
         TWindow w;
         // Nothing loaded yet.
         QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, QPoint(60, 5));
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_Return);
-        w->PopupmenuSourcePopup();
-        for (QAction* a : {w->MenuItemAllesKopieren, w->MenuItemZeileKopieren,
-                           w->MenuItemCopyBreakpoint, w->MenuItemZoomLine, w->MenuItemGotoEntry})
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_Return);
+        w.View().PopupmenuSourcePopup();
+        for (QAction* a : {w.Action("MenuItemAllesKopieren"), w.Action("MenuItemZeileKopieren"),
+                           w.Action("MenuItemCopyBreakpoint"), w.Action("MenuItemZoomLine"), w.Action("MenuItemGotoEntry")})
             a->trigger();
-        w->MenuItemGotoClick(4);
-        w->gotoBookMarkClick(0);
-        w->setBookMarkClick(0);
+        w.View().MenuItemGotoClick(4);
+        w.View().gotoBookMarkClick(0);
+        w.View().setBookMarkClick(0);
         QVERIFY(w.Messages.Boxes.empty());
 
         w.Load(WorkListing());
         const int empty = w.LineOf("    19        ");
         w.Show(empty);
         DoubleClick(w, empty, 1);
-        QCOMPARE(w->CurrentLine(), empty);
-        const int last = static_cast<int>(w->ListingLines_.size()) - 1;
+        QCOMPARE(w.View().CurrentLine(), empty);
+        const int last = static_cast<int>(w->Listing().size()) - 1;
         w.Show(last);
         DoubleClick(w, last, 1);
         DoubleClick(w, last, 40);  // past the end of the text
-        w->PopupmenuSourcePopup();
-        for (int kind = -1; kind <= 14; ++kind) w->MenuItemGotoClick(kind);
-        QCOMPARE(w->CurrentLine(), last);
+        w.View().PopupmenuSourcePopup();
+        for (int kind = -1; kind <= 14; ++kind) w.View().MenuItemGotoClick(kind);
+        QCOMPARE(w.View().CurrentLine(), last);
 
         // A listing of a single structure.
         w.Load({"Trigger <EXEC> from Form: ONE", std::string(78, '='), Numbered(1, ' ', "endif"),
@@ -254,11 +255,11 @@ private slots:
         const int endif = w.LineOf("endif");
         w.Show(endif);
         DoubleClick(w, endif, 1);
-        QCOMPARE(w->CurrentLine(), endif);
+        QCOMPARE(w.View().CurrentLine(), endif);
         const int call = w.LineOf("call LP_NONE");
         DoubleClick(w, call, 2);
-        QCOMPARE(w->CurrentLine(), call);
-        w->MenuItemAllesKopieren->trigger();
+        QCOMPARE(w.View().CurrentLine(), call);
+        w.Action("MenuItemAllesKopieren")->trigger();
         QVERIFY(w.Clipboard().startsWith(QStringLiteral("Trigger <EXEC>")));
     }
 };

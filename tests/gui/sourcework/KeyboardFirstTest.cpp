@@ -13,8 +13,9 @@
 #include <QWindow>
 
 #include "WindowControls.h"
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "app/FindDialog.h"
+#include "app/SourceView.h"
 #include "app/SourceGrid.h"
 #include "dialogs/FindXRefDialog.h"
 #include "ModalBoxes.h"
@@ -44,8 +45,8 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text.data()
 
 // A line's row of the grid on the screen.
 QRect RowOnScreen(TWindow& w, int line) {
-    const TSourceGrid* grid = w->SourceGrid;
-    const int y = (line - w->TopLine - grid->TopRow()) * grid->RowHeight();
+    const TSourceGrid* grid = w.Grid();
+    const int y = (line - w.View().Position().TopLine - grid->TopRow()) * grid->RowHeight();
     return QRect(grid->viewport()->mapToGlobal(QPoint(0, y)), QSize(grid->viewport()->width(), grid->RowHeight()));
 }
 
@@ -80,20 +81,20 @@ private slots:
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
         w.Show(long2);
-        w->MenuItemZeileKopieren->trigger();
+        w.Action("MenuItemZeileKopieren")->trigger();
         QCOMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG2$")));
         int from = 0;
         int to = 0;
-        QVERIFY(w->Selection->MarkedRange(long2, from, to));
-        QVERIFY(to >= w->SourceGrid->TextWidth(w.Shown(long2)));
+        QVERIFY(w.View().Marked().MarkedRange(long2, from, to));
+        QVERIFY(to >= w.Grid()->TextWidth(w.Shown(long2)));
 
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_A, Qt::ControlModifier);
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(w.Clipboard().endsWith(QStringLiteral("\r\n") + Latin1(LongStatement("$LONG2$"))));
         QVERIFY(w.Clipboard().contains(Latin1(LongStatement("$LONG1$")) + QStringLiteral("\r\n")));
         // The highlight covers the whole of a long line in the middle too.
-        QVERIFY(w->Selection->MarkedRange(long1, from, to));
-        QVERIFY(to >= w->SourceGrid->TextWidth(w.Shown(long1)));
+        QVERIFY(w.View().Marked().MarkedRange(long1, from, to));
+        QVERIFY(to >= w.Grid()->TextWidth(w.Shown(long1)));
     }
 
     void aDragPastTheRightEdgeScrollsAlong() {
@@ -101,17 +102,17 @@ private slots:
         w.Load(WithLongLines());
         const int line = w.LineOf("$LONG2$");
         w.Show(line);
-        QCOMPARE(w->SourceGrid->HScrollPosition(), 0);
+        QCOMPARE(w.Grid()->HScrollPosition(), 0);
         QWidget* viewport = w.Viewport();
         const QPoint past(viewport->width() + 30, w.At(line, 3).y());
         QTest::mousePress(viewport, Qt::LeftButton, {}, w.At(line, 3));
         QTest::mouseMove(viewport, past);
         QTest::qWait(400);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, past);
-        QVERIFY(w->SourceGrid->HScrollPosition() > 0);
-        QVERIFY(w->Selection->MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w->SourceGrid->ColWidth(2));
-        w->ActionCopy->trigger();
-        QVERIFY(w.Clipboard().size() > w->SourceGrid->ColWidth(2) / w->SourceGrid->TextWidth("W"));
+        QVERIFY(w.Grid()->HScrollPosition() > 0);
+        QVERIFY(w.View().Marked().MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w.Grid()->ColWidth(2));
+        w.Action("ActionCopy")->trigger();
+        QVERIFY(w.Clipboard().size() > w.Grid()->ColWidth(2) / w.Grid()->TextWidth("W"));
     }
 
     void afterABoxTheKeysGoBackToTheFindDialog() {
@@ -119,12 +120,12 @@ private slots:
         w.Load(WorkListing());
         w->Options().Language = 0;
         TMessageBoxes boxes;
-        w->Messages = &boxes;
+        w->SetServices({.Messages = &boxes});
         const int line = w.LineOf("V_SUM = P_A");
         w.Show(line);
-        w->SourceGrid->setFocus();
+        w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(w->FindDialog);
+        WaitActive(FindDialogOf(w.Window()));
         Type(QStringLiteral("zzzq"));
         for (int round = 0; round < 2; ++round) {
             TBoxWatch box(Qt::Key_Return);
@@ -132,26 +133,26 @@ private slots:
             QVERIFY(box.Seen.Shown);
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
-            QCOMPARE(box.Seen.Opener, w->FindDialog);
+            QCOMPARE(box.Seen.Opener, FindDialogOf(w.Window()));
             // The next Enter searches again instead of jumping in the source.
-            QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
-            QCOMPARE(QApplication::focusWidget()->window(), w->FindDialog);
-            QCOMPARE(w->CurrentLine(), line);
+            QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
+            QCOMPARE(QApplication::focusWidget()->window(), FindDialogOf(w.Window()));
+            QCOMPARE(w.View().CurrentLine(), line);
         }
 
         // "Repeat search?" carries the program's title, and Yes gives the keys back too.
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("LP_MISSING"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->CurrentLine(), w.LineOf("LP_MISSING"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("LP_MISSING"));
         TBoxWatch again(Qt::Key_Return);
         Key(Qt::Key_Return);
         QVERIFY(again.Seen.Shown);
         QVERIFY(again.Seen.InFront);
         QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
-        QCOMPARE(again.Seen.Opener, w->FindDialog);
-        QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
-        w->Messages = &w.Messages;
+        QCOMPARE(again.Seen.Opener, FindDialogOf(w.Window()));
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
+        w->SetServices({.Messages = &w.Messages});
     }
 
     void theFindDialogLeavesTheHitInViewAndKeepsItsPlace() {
@@ -159,51 +160,51 @@ private slots:
         w.Load(WorkListing());
         const int hit = w.LineOf("V_SUM = P_A");
         w.Show(w.LineOf("entry LP_SUM"));
-        w->ShowFindDialog();
-        WaitActive(w->FindDialog);
+        w.View().ShowFindDialog();
+        WaitActive(FindDialogOf(w.Window()));
         // The user has moved the dialog over the row the search stops on.
         const QRect row = RowOnScreen(w, hit);
-        w->FindDialog->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
-        QTRY_VERIFY(w->FindDialog->frameGeometry().intersects(row));
+        FindDialogOf(w.Window())->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
+        QTRY_VERIFY(FindDialogOf(w.Window())->frameGeometry().intersects(row));
         Type(QStringLiteral("V_SUM = P_A"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->CurrentLine(), hit);
-        QVERIFY(!w->FindDialog->frameGeometry().intersects(RowOnScreen(w, hit)));
+        QCOMPARE(w.View().CurrentLine(), hit);
+        QVERIFY(!FindDialogOf(w.Window())->frameGeometry().intersects(RowOnScreen(w, hit)));
 
         // Closed and opened again it comes back where it was.
-        const QPoint place = w->FindDialog->pos();
+        const QPoint place = FindDialogOf(w.Window())->pos();
         Key(Qt::Key_Escape);
-        QVERIFY(!w->FindDialog->isVisible());
+        QVERIFY(!FindDialogOf(w.Window())->isVisible());
         BackToMain(w);
-        w->SourceGrid->setFocus();
+        w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(w->FindDialog->isVisible());
-        QCOMPARE(w->FindDialog->pos(), place);
+        QVERIFY(FindDialogOf(w.Window())->isVisible());
+        QCOMPARE(FindDialogOf(w.Window())->pos(), place);
     }
 
     void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
         TWindow w;
         w.Load(WorkListing());
-        w->toggleWin(w->CallWin, false);
-        w->MdiArea->setActiveSubWindow(w->StructureWin);
+        w->toggleWin(w.Find<TChildForm>("CallWin"), false);
+        w.Find<QMdiArea>("MdiArea")->setActiveSubWindow(w.Find<TChildForm>("StructureWin"));
         StrukturOutlineOf(&w.Main())->setFocus();
         const std::pair<QMdiSubWindow*, QWidget*> round[] = {
-            {w->XRefWin, XRefOutlineOf(&w.Main())}, {w->SourceWin, w->SourceGrid}, {w->StructureWin, StrukturOutlineOf(&w.Main())}};
+            {w.Find<TChildForm>("XRefWin"), XRefOutlineOf(&w.Main())}, {w.Find<TChildForm>("SourceWin"), w.Grid()}, {w.Find<TChildForm>("StructureWin"), StrukturOutlineOf(&w.Main())}};
         for (const auto& [child, control] : round) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
-            QCOMPARE(w->MdiArea->activeSubWindow(), child);
+            QCOMPARE(w.Find<QMdiArea>("MdiArea")->activeSubWindow(), child);
             QCOMPARE(QApplication::focusWidget(), control);
         }
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), w->SourceGrid);
+        QCOMPARE(QApplication::focusWidget(), w.Grid());
         // The grid takes Down at once, and Shift+F10 opens its pop-up menu.
-        const int line = w->CurrentLine();
+        const int line = w.View().CurrentLine();
         Key(Qt::Key_Down);
-        QCOMPARE(w->CurrentLine(), line + 1);
+        QCOMPARE(w.View().CurrentLine(), line + 1);
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(w->PopupmenuSource->isVisible());
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Escape);
-        QTRY_VERIFY(!w->PopupmenuSource->isVisible());
+        QTRY_VERIFY(w.Find<QMenu>("PopupmenuSource")->isVisible());
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Escape);
+        QTRY_VERIFY(!w.Find<QMenu>("PopupmenuSource")->isVisible());
 
         // The Menu key's menu of a tree opens at its current row.
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
@@ -235,7 +236,7 @@ private slots:
         w->Options().Language = 0;
         w->ApplyOptions();
         TMessageBoxes boxes;
-        w->Messages = &boxes;
+        w->SetServices({.Messages = &boxes});
 
         // Open: Ctrl+O, the name, Enter.
         {
@@ -247,14 +248,14 @@ private slots:
             QVERIFY(open.Seen.Shown);
             QVERIFY(open.Seen.InFront);
         }
-        QCOMPARE(w->ListingFileName, path);
+        QCOMPARE(w->ShownFile(), path);
         BackToMain(w);
 
         // Find what is not there: the box is in front, Enter closes it, the
         // keys are back in the dialog, Escape closes that.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(w->FindDialog);
-        const int shown = w->CurrentLine();
+        WaitActive(FindDialogOf(w.Window()));
+        const int shown = w.View().CurrentLine();
         Type(QStringLiteral("zzzq"));
         {
             TBoxWatch box(Qt::Key_Return);
@@ -262,10 +263,10 @@ private slots:
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
         }
-        QTRY_COMPARE(QApplication::activeWindow(), w->FindDialog);
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
         Key(Qt::Key_Escape);
-        QVERIFY(!w->FindDialog->isVisible());
-        QCOMPARE(w->CurrentLine(), shown);
+        QVERIFY(!FindDialogOf(w.Window())->isVisible());
+        QCOMPARE(w.View().CurrentLine(), shown);
         BackToMain(w);
 
         // Find in XRef what is not there: Ctrl+Tab to the XRef tree, its
@@ -277,46 +278,46 @@ private slots:
         QTRY_VERIFY(PopupmenuXRefOf(&w.Main())->isVisible());
         QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Up);
         QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Return);
-        WaitActive(w->FormFindXRef);
+        WaitActive(w->findChild<TFormFindXRef*>());
         Type(QStringLiteral("*"));
         {
             TBoxWatch box(Qt::Key_Return);
             Key(Qt::Key_Return);
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Symbol not found"));
-            QCOMPARE(box.Seen.Opener, w->FormFindXRef);
+            QCOMPARE(box.Seen.Opener, w->findChild<TFormFindXRef*>());
         }
-        QTRY_COMPARE(QApplication::activeWindow(), w->FormFindXRef);
+        QTRY_COMPARE(QApplication::activeWindow(), w->findChild<TFormFindXRef*>());
         Key(Qt::Key_Escape);
-        QVERIFY(!w->FormFindXRef->isVisible());
+        QVERIFY(!w->findChild<TFormFindXRef*>()->isVisible());
         BackToMain(w);
 
         // A Ctrl+Tab round: each window's tree or grid has the keys.
-        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w->SourceGrid};
+        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w.Grid()};
         for (int i = 0; i < 4; ++i) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QVERIFY(controls.contains(QApplication::focusWidget()));
         }
-        for (int i = 0; i < 4 && QApplication::focusWidget() != w->SourceGrid; ++i)
+        for (int i = 0; i < 4 && QApplication::focusWidget() != w.Grid(); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
 
         // Copy the long line: find it, then "Zeile kopieren" from the pop-up.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(w->FindDialog);
+        WaitActive(FindDialogOf(w.Window()));
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("$LONG$"));
         Key(Qt::Key_Return);
-        QCOMPARE(w->CurrentLine(), w.LineOf("$LONG$"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("$LONG$"));
         Key(Qt::Key_Escape);
         BackToMain(w);
-        QCOMPARE(QApplication::focusWidget(), w->SourceGrid);
+        QCOMPARE(QApplication::focusWidget(), w.Grid());
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(w->PopupmenuSource->isVisible());
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Down);
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Down);
-        QTest::keyClick(w->PopupmenuSource, Qt::Key_Return);
+        QTRY_VERIFY(w.Find<QMenu>("PopupmenuSource")->isVisible());
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Down);
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Down);
+        QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Return);
         QTRY_COMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG$")));
-        w->Messages = &w.Messages;
+        w->SetServices({.Messages = &w.Messages});
     }
 };
 

@@ -3,9 +3,10 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "app/SourceGrid.h"
+#include "app/SourceView.h"
 #include "app/TreeModel.h"
 
 namespace lumorca::gui::test {
@@ -25,9 +26,9 @@ private slots:
             w->Options().Language = step.Language;
             w->ApplyOptions();
             w.Show(use);
-            w->PopupmenuSourcePopup();
-            QVERIFY2(w->MenuItemShowLocal->isEnabled(), step.Locals);
-            QVERIFY(w->MenuItemShowParam->isEnabled() == false);  // LP_INIT_FORM has none
+            w.View().PopupmenuSourcePopup();
+            QVERIFY2(w.Action("MenuItemShowLocal")->isEnabled(), step.Locals);
+            QVERIFY(w.Action("MenuItemShowParam")->isEnabled() == false);  // LP_INIT_FORM has none
 
             XRefOutlineOf(&w.Main())->setCurrentIndex({});
             QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(use, w.CharOf(use, "v_title") + 1));

@@ -8,9 +8,10 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "app/FindDialog.h"
+#include "app/SourceView.h"
 #include "app/SourceGrid.h"
 
 namespace lumorca::gui::test {
@@ -30,11 +31,11 @@ void SetTextOptions(TWindow& w, bool lowercase, bool autoIndent) {
     w->Options().Lowercase = lowercase;
     w->Options().AutoIndent = autoIndent;
     w->Options().Indent = 4;
-    w->ShowStructure();
+    w.View().ShowStructure();
 }
 
 void PressFindNext(TWindow& w) {
-    QTest::mouseClick(w->FindDialog->FindNextButton, Qt::LeftButton);
+    QTest::mouseClick(FindDialogOf(w.Window())->FindNextButton, Qt::LeftButton);
     QApplication::processEvents();
 }
 
@@ -49,10 +50,10 @@ private slots:
         const int line = w.LineOf("clear/e");
         w.Show(line);
         QTest::mouseClick(w.Viewport(), Qt::LeftButton, {}, w.At(line, 3));
-        QVERIFY(!w->Selection->HasMark());
-        QVERIFY(!w->ActionCopy->isEnabled());
+        QVERIFY(!w.View().Marked().HasMark());
+        QVERIFY(!w.Action("ActionCopy")->isEnabled());
         w.SetClipboard(QStringLiteral("kept"));
-        w->ActionCopyExecute();
+        w.Action("ActionCopy")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("kept"));
     }
 
@@ -66,31 +67,31 @@ private slots:
         w.Show(l12);
         QCOMPARE(w.Shown(l10), std::string("    numeric v_sum"));
         Drag(w, w.At(l12, w.CharOf(l12, "p_a")), {w.At(l11, 3)}, w.At(l10, w.CharOf(l10, "v_sum")));
-        QVERIFY(w->Selection->HasMark());
-        QVERIFY(w->ActionCopy->isEnabled());
-        QCOMPARE(w->CurrentLine(), l10);
+        QVERIFY(w.View().Marked().HasMark());
+        QVERIFY(w.Action("ActionCopy")->isEnabled());
+        QCOMPARE(w.View().CurrentLine(), l10);
 
         // The middle line is marked over its whole width.
         int from = -1;
         int to = -1;
-        QVERIFY(w->Selection->MarkedRange(l11, from, to));
+        QVERIFY(w.View().Marked().MarkedRange(l11, from, to));
         QCOMPARE(from, 0);
         QCOMPARE(to, TMark::LineEnd);
-        QVERIFY(!w->Selection->MarkedRange(l12 + 1, from, to));
+        QVERIFY(!w.View().Marked().MarkedRange(l12 + 1, from, to));
         const QImage image = w.Viewport()->grab().toImage();
-        const int row = l11 - w->TopLine - w->SourceGrid->TopRow();
-        const QColor base = w->SourceGrid->palette().color(QPalette::Base);
-        const QRgb marked = QColor(w->SourceGrid->Settings().ColorSourceMarked).rgb();
+        const int row = l11 - w.View().Position().TopLine - w.Grid()->TopRow();
+        const QColor base = w.Grid()->palette().color(QPalette::Base);
+        const QRgb marked = QColor(w.Grid()->Settings().ColorSourceMarked).rgb();
         const QRgb expected = (base.rgb() ^ marked ^ 0xFFFFFF) | 0xFF000000;
-        const int x = w->SourceGrid->ColWidth(0) + w->SourceGrid->ColWidth(1) +
-                      w->SourceGrid->ColWidth(2) - 20;
+        const int x = w.Grid()->ColWidth(0) + w.Grid()->ColWidth(1) +
+                      w.Grid()->ColWidth(2) - 20;
         QCOMPARE(QColor(image.pixel(x * image.width() / w.Viewport()->width(),
-                                    (row * w->SourceGrid->RowHeight() + 1) * image.height() /
+                                    (row * w.Grid()->RowHeight() + 1) * image.height() /
                                         w.Viewport()->height())),
                  QColor(expected));
 
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_C, Qt::ControlModifier);
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(w.Clipboard(), QStringLiteral("V_SUM\r\nendvariables\r\nV_SUM = "));
     }
 
@@ -101,47 +102,47 @@ private slots:
         const int line = w.LineOf("Message \"MiXed");
         w.Show(line);
         QPoint end = w.At(line, 1);
-        end.setX(w->SourceGrid->ColWidth(0) + w->SourceGrid->ColWidth(1) + w->SourceGrid->ColWidth(2) - 3);
+        end.setX(w.Grid()->ColWidth(0) + w.Grid()->ColWidth(1) + w.Grid()->ColWidth(2) - 3);
         Drag(w, w.At(line, w.CharOf(line, "\"MiXed")), {}, end);
-        w->ActionCopy->trigger();
+        w.Action("ActionCopy")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("\"MiXed Case\" ; Keep It"));
     }
 
     void copyAllCopyLineAndBreakpoint() {
         TWindow w;
         w.Load(WorkListing());
-        const int history = w->JumpHistory.Count();
+        const int history = w.View().History().Count();
         SetTextOptions(w, true, false);
         const int body = w.LineOf("V_SUM = P_A");
         w.Show(body);
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_A, Qt::ControlModifier);
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
         const QString all = w.Clipboard();
         QVERIFY2(all.startsWith(QStringLiteral("; local procs\r\n; sums two numbers\r\n"
                                                "; and keeps the sum\r\nentry LP_SUM\r\n")),
                  qPrintable(all));
         QVERIFY(all.endsWith(QStringLiteral("\r\nreturn (V_SUM)")));
-        QCOMPARE(all.count(QStringLiteral("\r\n")), w->SourceGrid->RowCount() - 1);
+        QCOMPARE(all.count(QStringLiteral("\r\n")), w.Grid()->RowCount() - 1);
 
-        w->MenuItemZeileKopieren->trigger();
+        w.Action("MenuItemZeileKopieren")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("V_SUM = P_A + P_B"));
 
         // Ctrl+B in the grid copies a breakpoint and leaves the selection.
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_B, Qt::ControlModifier);
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(w.Clipboard(), QStringLiteral("br LP_SUM:12"));
-        QVERIFY(w->Selection->HasMark());
-        QCOMPARE(w->CurrentLine(), body);
-        QCOMPARE(w->JumpHistory.Count(), history);  // not Back as well
+        QVERIFY(w.View().Marked().HasMark());
+        QCOMPARE(w.View().CurrentLine(), body);
+        QCOMPARE(w.View().History().Count(), history);  // not Back as well
 
         // Elsewhere Ctrl+B is Back.
         const int call = w.LineOf("call LP_SUM");
         w.Show(call);
         QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(call, 2));
-        QCOMPARE(w->JumpHistory.Count(), history + 1);
+        QCOMPARE(w.View().History().Count(), history + 1);
         XRefOutlineOf(&w.Main())->setFocus();
         QTest::keyClick(XRefOutlineOf(&w.Main()), Qt::Key_B, Qt::ControlModifier);
-        QCOMPARE(w->CurrentLine(), call);
+        QCOMPARE(w.View().CurrentLine(), call);
         QCOMPARE(w.Clipboard(), QStringLiteral("br LP_SUM:12"));
     }
 
@@ -152,38 +153,38 @@ private slots:
         const int other = w.LineOf("V_SUM = P_A");
         w.Show(first);
         Drag(w, w.At(first, 2), {}, w.At(first, 8));
-        QVERIFY(w->Selection->HasMark());
+        QVERIFY(w.View().Marked().HasMark());
         QTest::mouseClick(w.Viewport(), Qt::RightButton, {}, w.At(other, 3));
         QApplication::processEvents();
-        QCOMPARE(w->CurrentLine(), other);
-        QVERIFY(w->Selection->HasMark());
-        w->PopupmenuSource->close();
+        QCOMPARE(w.View().CurrentLine(), other);
+        QVERIFY(w.View().Marked().HasMark());
+        w.Find<QMenu>("PopupmenuSource")->close();
     }
 
     void findWrapsAroundAndSaysWhenNothingIsFound() {
         TWindow w;
         w.Load(WorkListing());
-        const int history = w->JumpHistory.Count();
-        const int last = static_cast<int>(w->ListingLines_.size()) - 1;
+        const int history = w.View().History().Count();
+        const int last = static_cast<int>(w->Listing().size()) - 1;
         w.Show(last);
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(w->FindDialog != nullptr && w->FindDialog->isVisible());
-        QVERIFY(w->FindDialog->Down());
-        w->FindDialog->Edit->setText(QStringLiteral("lp_sum"));
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(FindDialogOf(w.Window()) != nullptr && FindDialogOf(w.Window())->isVisible());
+        QVERIFY(FindDialogOf(w.Window())->Down());
+        FindDialogOf(w.Window())->Edit->setText(QStringLiteral("lp_sum"));
         PressFindNext(w);
-        QCOMPARE(w->CurrentLine(), w.LineOf("call LP_SUM"));
-        QCOMPARE(w->JumpHistory.Count(), history + 1);  // the departure from the operation
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("call LP_SUM"));
+        QCOMPARE(w.View().History().Count(), history + 1);  // the departure from the operation
 
         // Upwards from the first hit wraps to the end of the listing.
-        w->FindDialog->UpButton->setChecked(true);
+        FindDialogOf(w.Window())->UpButton->setChecked(true);
         PressFindNext(w);
-        QCOMPARE(w->CurrentLine(), w.LineOf("entry LP_SUM"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_SUM"));
 
-        w->FindDialog->MatchCaseBox->setChecked(true);
+        FindDialogOf(w.Window())->MatchCaseBox->setChecked(true);
         PressFindNext(w);
         QCOMPARE(w.Messages.Boxes.back().Text, QStringLiteral("Searchstring not found."));
-        QCOMPARE(w->CurrentLine(), w.LineOf("entry LP_SUM"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_SUM"));
     }
 
     void aSeriesThatComesBackAsksBeforeRepeating() {
@@ -192,25 +193,25 @@ private slots:
         const int hit1 = w.LineOf("numeric P_B");
         const int hit2 = w.LineOf("V_SUM = P_A + P_B");
         w.Show(0);
-        w->ShowFindDialog();
-        w->setFindDialogText(QStringLiteral("P_B"));
+        w.View().ShowFindDialog();
+        w.View().setFindDialogText(QStringLiteral("P_B"));
         PressFindNext(w);
-        QCOMPARE(w->CurrentLine(), hit1);
+        QCOMPARE(w.View().CurrentLine(), hit1);
         PressFindNext(w);
-        QCOMPARE(w->CurrentLine(), hit2);
+        QCOMPARE(w.View().CurrentLine(), hit2);
         w.Messages.Answers.push_back(TAnswer::No);
         PressFindNext(w);
         QCOMPARE(w.Messages.Boxes.back().Text,
                  QStringLiteral("Couldn't find another occurence. Repeat search?"));
-        QCOMPARE(w->CurrentLine(), hit2);
+        QCOMPARE(w.View().CurrentLine(), hit2);
         w.Messages.Answers.push_back(TAnswer::Yes);
         PressFindNext(w);
-        QCOMPARE(w->CurrentLine(), hit1);
+        QCOMPARE(w.View().CurrentLine(), hit1);
         // F3 searches again at once with the dialog's text.
         const size_t boxes = w.Messages.Boxes.size();
-        QCOMPARE(w->ActionFindNext->shortcut(), QKeySequence(Qt::Key_F3));
-        w->ActionFindNext->trigger();
-        QCOMPARE(w->CurrentLine(), hit2);
+        QCOMPARE(w.Action("ActionFindNext")->shortcut(), QKeySequence(Qt::Key_F3));
+        w.Action("ActionFindNext")->trigger();
+        QCOMPARE(w.View().CurrentLine(), hit2);
         QCOMPARE(w.Messages.Boxes.size(), boxes);
     }
 
@@ -222,18 +223,18 @@ private slots:
         w.Show(line);
         const int c = w.CharOf(line, "v_sum");
         Drag(w, w.At(line, c + 5), {}, w.At(line, c));  // right to left
-        QVERIFY(w->Selection->Reversed);
-        w->SourceGrid->setFocus();
-        QTest::keyClick(w->SourceGrid, Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(w->FindDialog->FindText(), QStringLiteral("V_SUM"));
-        QCOMPARE(w->FindDialog->Edit->text(), QStringLiteral("V_SUM"));
+        QVERIFY(w.View().Marked().Reversed);
+        w.Grid()->setFocus();
+        QTest::keyClick(w.Grid(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(FindDialogOf(w.Window())->FindText(), QStringLiteral("V_SUM"));
+        QCOMPARE(FindDialogOf(w.Window())->Edit->text(), QStringLiteral("V_SUM"));
 
         // A selection over two lines leaves the text alone.
-        w->FindDialog->hide();
+        FindDialogOf(w.Window())->hide();
         Drag(w, w.At(line, c), {}, w.At(line + 1, 3));
-        w->ActionFind->trigger();
-        QCOMPARE(w->FindDialog->FindText(), QStringLiteral("V_SUM"));
-        QVERIFY(w->FindDialog->isVisible());
+        w.Action("ActionFind")->trigger();
+        QCOMPARE(FindDialogOf(w.Window())->FindText(), QStringLiteral("V_SUM"));
+        QVERIFY(FindDialogOf(w.Window())->isVisible());
     }
 };
 

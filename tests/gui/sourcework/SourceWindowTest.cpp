@@ -4,9 +4,10 @@
 #include <QToolBar>
 #include <QTreeView>
 
-#include "SourceWorkSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "app/SourceGrid.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui::test {
 
@@ -18,13 +19,13 @@ private slots:
         w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         w->resize(1000, 760);
         QApplication::processEvents();
-        w->ActionArrangeExecute();
+        w.Action("ActionArrange")->trigger();
         for (const char* header : {"entry LP_CALC_TOTAL", "operation REFRESH_TOTALS"}) {
             w.Show(w.LineOf(header));
             QApplication::processEvents();
-            for (QAction* action : w->ToolBarSource->actions()) {
+            for (QAction* action : w.Find<QToolBar>("ToolBarSource")->actions()) {
                 if (action->isSeparator()) continue;
-                QWidget* button = w->ToolBarSource->widgetForAction(action);
+                QWidget* button = w.Find<QToolBar>("ToolBarSource")->widgetForAction(action);
                 QVERIFY2(button && button->isVisible(), qPrintable(action->objectName() + " " + header));
             }
         }
@@ -37,7 +38,7 @@ private slots:
                 Numbered(1, ' ', "; a short trigger"), Numbered(2, ' ', "call LP_A()"), Numbered(3, ' ', "$1 = 1"),
                 Numbered(4, ' ', "return (0)")});
         w.Show(w.LineOf("call LP_A"));
-        TSourceGrid* grid = w->SourceGrid;
+        TSourceGrid* grid = w.Grid();
         QVERIFY(grid->RowCount() > 3);
         grid->SetRow(2);
         grid->setFocus();

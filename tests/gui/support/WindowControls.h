@@ -1,11 +1,21 @@
 #pragma once
 // The window's controls as the user meets them: found by their names, and
 // the trees' nodes behind the rows of a tree view.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QToolBar>
 #include <QTreeView>
 #include <QtGlobal>
 
+#include "app/FindDialog.h"
 #include "app/TreeModel.h"
+#include "windows/ChildForm.h"
 
 namespace lumorca::gui::test {
 
@@ -15,6 +25,16 @@ T* Control(const QObject* owner, const char* name) {
     T* control = owner->findChild<T*>(QString::fromLatin1(name));
     if (control == nullptr) qFatal("no control %s", name);
     return control;
+}
+
+// The action named `prefix` and the number n, as bookmark n's items are.
+inline QAction* NumberedAction(const QObject* owner, const char* prefix, int n) {
+    return Control<QAction>(owner, (QByteArray(prefix) + QByteArray::number(n)).constData());
+}
+
+// The find dialog, null before it was first opened.
+inline TFindDialog* FindDialogOf(const QObject* window) {
+    return window->findChild<TFindDialog*>(QStringLiteral("FindDialog"));
 }
 
 inline QTreeView* StrukturOutlineOf(const QObject* window) {

@@ -3,12 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
 
-#include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui {
 
@@ -21,7 +19,7 @@ void PutOnClipboard(const std::string& text) {
 
 }  // namespace
 
-int TMain::SourceTextX(int viewportX) const {
+int TSourceView::SourceTextX(int viewportX) const {
     return viewportX - SourceGrid->ColWidth(0) - SourceGrid->ColWidth(1) +
            SourceGrid->HScrollPosition();
 }
@@ -42,9 +40,9 @@ void FollowMouseRow(TSourceGrid* grid, int y) {
 
 }  // namespace
 
-void TMain::SourceGridMouseDown(QMouseEvent* event) {
+void TSourceView::SourceGridMouseDown(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    Trace(7, QStringLiteral("MouseDown %1,%2").arg(pos.x()).arg(pos.y()));
+    host_.Trace(7, QStringLiteral("MouseDown %1,%2").arg(pos.x()).arg(pos.y()));
     LastMouseShift = event->modifiers();
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
     // The clicked row is current first, for every button: the pop-up menu
@@ -60,7 +58,8 @@ void TMain::SourceGridMouseDown(QMouseEvent* event) {
         Selection->ClearMark();
         SourceGrid->viewport()->update();
     }
-    if (Level() == 2) DebugMemo->clear();
+    // The mark trace starts anew with each drag.
+    if (host_.Level() == 2) host_.ClearTrace();
     Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
 }
 
@@ -71,14 +70,14 @@ constexpr int DragScrollInterval = 50;
 
 }  // namespace
 
-void TMain::SourceGridMouseMove(QMouseEvent* event) {
+void TSourceView::SourceGridMouseMove(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton) || !Selection->Active) return;
     const QPoint pos = event->position().toPoint();
     DragScrollPoint = pos;
     if (DragScrollTimer == nullptr) {
         DragScrollTimer = new QTimer(this);
         DragScrollTimer->setInterval(DragScrollInterval);
-        connect(DragScrollTimer, &QTimer::timeout, this, &TMain::DragScroll);
+        connect(DragScrollTimer, &QTimer::timeout, this, &TSourceView::DragScroll);
     }
     if (!OverSourceColumn(SourceGrid, pos.x()) && SourceGridHScroll->isVisibleTo(SourceWinClient)) {
         DragScroll();
@@ -99,10 +98,10 @@ void TMain::SourceGridMouseMove(QMouseEvent* event) {
     } else {
         SourceGrid->InvalidateSourceRows(qMin(previous, now), qMax(previous, now));
     }
-    Trace(2, QStringLiteral("Mark rows %1..%2").arg(previous).arg(now));
+    host_.Trace(2, QStringLiteral("Mark rows %1..%2").arg(previous).arg(now));
 }
 
-void TMain::DragScroll() {
+void TSourceView::DragScroll() {
     const int left = SourceGrid->ColWidth(0) + SourceGrid->ColWidth(1);
     const int right = left + SourceGrid->ColWidth(2);
     const int x = DragScrollPoint.x();
@@ -119,9 +118,9 @@ void TMain::DragScroll() {
     SourceGrid->viewport()->update();
 }
 
-void TMain::SourceGridMouseUp(QMouseEvent* event) {
+void TSourceView::SourceGridMouseUp(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    Trace(7, QStringLiteral("MouseUp %1,%2").arg(pos.x()).arg(pos.y()));
+    host_.Trace(7, QStringLiteral("MouseUp %1,%2").arg(pos.x()).arg(pos.y()));
     if (DragScrollTimer != nullptr) DragScrollTimer->stop();
     if (!Selection->Active) return;
     if (OverSourceColumn(SourceGrid, pos.x())) Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
@@ -130,11 +129,11 @@ void TMain::SourceGridMouseUp(QMouseEvent* event) {
     SourceGrid->viewport()->update();
 }
 
-void TMain::EnableCopyActions(bool enabled) {
+void TSourceView::EnableCopyActions(bool enabled) {
     ActionCopy->setEnabled(enabled);
 }
 
-void TMain::ActionCopyExecute() {
+void TSourceView::ActionCopyExecute() {
     if (!Selection->HasMark()) {
         EnableCopyActions(false);
         return;
@@ -143,10 +142,10 @@ void TMain::ActionCopyExecute() {
     const int c1 = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
     const int32_t l2 = Selection->MarkValue(TMark::MarkLine, TMark::LastEnd);
     const int c2 = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
-    PutOnClipboard(SelectionCopyText(ListingLines_, l1, c1, l2, c2, SourceIndent()));
+    PutOnClipboard(SelectionCopyText(lines_, l1, c1, l2, c2, SourceIndent()));
 }
 
-void TMain::MenuItemAllesKopierenClick() {
+void TSourceView::MenuItemAllesKopierenClick() {
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
     Selection->ClearMark();
     Selection->ExtendMark(TopLine, 1);
@@ -156,7 +155,7 @@ void TMain::MenuItemAllesKopierenClick() {
     ActionCopyExecute();
 }
 
-void TMain::MenuItemZeileKopierenClick() {
+void TSourceView::MenuItemZeileKopierenClick() {
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
     const int32_t line = CurrentLine();
     Selection->ClearMark();
@@ -167,9 +166,9 @@ void TMain::MenuItemZeileKopierenClick() {
     ActionCopyExecute();
 }
 
-void TMain::MenuItemCopyBreakpointClick() {
+void TSourceView::MenuItemCopyBreakpointClick() {
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
-    PutOnClipboard(BreakpointCommand(ListingLines_, StructureStarts, CurrentStructure, CurrentLine()));
+    PutOnClipboard(BreakpointCommand(lines_, analysis_.StructureStarts, CurrentStructure, CurrentLine()));
 }
 
 }  // namespace lumorca::gui

@@ -4,8 +4,8 @@
 
 #include "analyzer/LineModel.h"
 #include "app/FindDialog.h"
-#include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/MessageService.h"
+#include "app/SourceView.h"
 #include "texts/TextIds.h"
 
 namespace lumorca::gui {
@@ -31,30 +31,30 @@ void MoveOff(QWidget* window, const QRect& area) {
 
 }  // namespace
 
-void TMain::ActionFindExecute() {
-    if (ListingLines_.empty()) return;
+void TSourceView::ActionFindExecute() {
+    if (lines_.empty()) return;
     ShowFindDialog();
 }
 
-void TMain::ActionFindNextExecute() {
-    if (ListingLines_.empty()) return;
+void TSourceView::ActionFindNextExecute() {
+    if (lines_.empty()) return;
     if (FindDialog == nullptr || FindDialog->FindText().isEmpty())
         ShowFindDialog();
     else
         FindDialogFind();
 }
 
-void TMain::ShowFindDialog() {
+void TSourceView::ShowFindDialog() {
     if (FindDialog == nullptr) {
-        FindDialog = new TFindDialog(this);
-        connect(FindDialog, &TFindDialog::Find, this, &TMain::FindDialogFind);
+        FindDialog = new TFindDialog(owner_);
+        connect(FindDialog, &TFindDialog::Find, this, &TSourceView::FindDialogFind);
     }
-    FindDialog->SetLanguage(Options().Language);
+    FindDialog->SetLanguage(host_.Options().Language);
     if (Selection->HasMark() && Selection->StartPos.Line == Selection->EndPos.Line) {
         const int32_t line = Selection->StartPos.Line;
         const int from = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
         const int to = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
-        const std::string word = SelectionCopyText(ListingLines_, line, from, line, to, SourceIndent());
+        const std::string word = SelectionCopyText(lines_, line, from, line, to, SourceIndent());
         setFindDialogText(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
     }
     FindDialog->show();
@@ -66,11 +66,11 @@ void TMain::ShowFindDialog() {
     FindDialog->Edit->setFocus();
 }
 
-void TMain::setFindDialogText(const QString& text) {
+void TSourceView::setFindDialogText(const QString& text) {
     if (FindDialog != nullptr) FindDialog->SetFindText(text);
 }
 
-void TMain::FindDialogFind() {
+void TSourceView::FindDialogFind() {
     if (!HasListing() || FindDialog == nullptr) return;
     const bool matchCase = FindDialog->MatchCase();
     const bool down = FindDialog->Down();
@@ -78,17 +78,17 @@ void TMain::FindDialogFind() {
     if (needle.empty()) return;
     if (!matchCase) needle = UpperCase(needle);
     const int32_t current = SourceGrid->RowCount() > 0 ? CurrentLine() : TopLine;
-    const int32_t hit = FindInListing(ListingLines_, current + (down ? 1 : -1), down, needle, matchCase);
+    const int32_t hit = FindInListing(lines_, current + (down ? 1 : -1), down, needle, matchCase);
     // A box goes over the dialog the search was started from.
-    QWidget* opener = FindDialog->isActiveWindow() ? static_cast<QWidget*>(FindDialog) : this;
+    QWidget* opener = FindDialog->isActiveWindow() ? static_cast<QWidget*>(FindDialog) : owner_;
     if (hit < 0) {
-        Messages->Information(opener, QString(), Txt(TextSearchNotFound));
+        host_.MessageBoxes().Information(opener, QString(), host_.Txt(TextSearchNotFound));
         return;
     }
     const QString key = QString::fromLatin1(needle.data(), static_cast<qsizetype>(needle.size()));
     if (key == LastFindText && down == LastFindDown) {
         // Back at the first hit of this series: all places have been seen.
-        if (hit == LastFindLine && Messages->AskYesNo(opener, QString(), Txt(TextAskRepeatSearch)) != TAnswer::Yes)
+        if (hit == LastFindLine && host_.MessageBoxes().AskYesNo(opener, QString(), host_.Txt(TextAskRepeatSearch)) != TAnswer::Yes)
             return;
     } else {
         LastFindText = key;

@@ -3,15 +3,13 @@
 #include <QAction>
 #include <QFontDialog>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 
 #include "analyzer/Vocabulary.h"
 #include "app/ListingBar.h"
-#include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui {
 
@@ -28,8 +26,8 @@ QColor FromTColor(TColor c) {
 
 }  // namespace
 
-SourceGridSettings TMain::GridSettings() const {
-    const TLumorcaOptions& o = OptionWin->Options();
+SourceGridSettings TSourceView::GridSettings() const {
+    const TLumorcaOptions& o = host_.Options();
     SourceGridSettings s;
     s.DisplayLineNrTotal = o.DisplayLineNrTotal;
     s.DisplayLineNrTrigger = o.DisplayLineNrTrigger;
@@ -52,16 +50,25 @@ SourceGridSettings TMain::GridSettings() const {
     return s;
 }
 
-int TMain::CurrentLine() const {
+int TSourceView::CurrentLine() const {
     return TopLine + SourceGrid->Row();
 }
 
-void TMain::ShowStructure() {
+TSourcePosition TSourceView::Position() const {
+    return {CurrentStructure, TopLine, EndLine, LeadInRows, MaxLineWidth, VScrollNeeded};
+}
+
+IndentSettings TSourceView::SourceIndent() const {
+    const TLumorcaOptions& o = host_.Options();
+    return IndentSettings{o.AutoIndent, o.Indent};
+}
+
+void TSourceView::ShowStructure() {
     if (!HasListing()) return;
     const SourceGridSettings settings = GridSettings();
     SourceGrid->SetSettings(settings);
     const StructureView view =
-        ComputeStructureView(ListingLines_, StructureStarts, CurrentStructure, settings.Indent);
+        ComputeStructureView(lines_, analysis_.StructureStarts, CurrentStructure, settings.Indent);
     MenuItemAufruf->setEnabled(view.IsEntry);
     MenuItemAufruf->clear();
     MenuItemAufruf->menuAction()->setEnabled(view.IsEntry);
@@ -74,26 +81,26 @@ void TMain::ShowStructure() {
     int widest = 0;
     const QFontMetrics metrics(SourceGrid->DrawFont());
     for (int32_t line = TopLine; line <= EndLine; ++line) {
-        const std::string text = GetSourceLineText(ListingLines_, line, settings.DisplayContinueFlag,
+        const std::string text = GetSourceLineText(lines_, line, settings.DisplayContinueFlag,
                                                    true, settings.Lowercase, settings.Indent);
         if (!text.empty()) widest = qMax(widest, metrics.horizontalAdvance(Latin1(text)));
     }
     MaxLineWidth = widest;
     ResizeSourceGridCols();
     UpdateTriggerInfo();
-    if (Level() == 14) {
+    if (host_.Level() == 14) {
         SourceGrid->viewport()->repaint();
-        Trace(14, QStringLiteral("ShowStructure: repaint"));
+        host_.Trace(14, QStringLiteral("ShowStructure: repaint"));
     }
 }
 
-void TMain::ResizeSourceGridCols() {
-    if (ResizeLocked || SourceGrid == nullptr) return;
-    const TLumorcaOptions& o = Options();
+void TSourceView::ResizeSourceGridCols() {
+    if (SourceWin == nullptr) return;
+    const TLumorcaOptions& o = host_.Options();
     const QFontMetrics metrics(SourceGrid->DrawFont());
     int top = PanelSourceWin->sizeHint().height();
     PanelSourceWin->setGeometry(0, 0, SourceWinClient->width(), top);
-    if (ListingBar->IsShown()) {
+    if (ListingBar != nullptr && ListingBar->IsShown()) {
         const int barHeight = ListingBar->sizeHint().height();
         ListingBar->setGeometry(0, top, SourceWinClient->width(), barHeight);
         top += barHeight;
@@ -103,7 +110,7 @@ void TMain::ResizeSourceGridCols() {
 
     std::array<int, 4> widths{0, 0, 0, 0};
     if (o.DisplayLineNrTotal) {
-        const int n = static_cast<int>(ListingLines_.size()) - 1;
+        const int n = static_cast<int>(lines_.size()) - 1;
         const QString sample = n < 999 ? QStringLiteral("999")
                                : n < 9999 ? QStringLiteral("9999")
                                           : QStringLiteral("99999");
@@ -126,16 +133,16 @@ void TMain::ResizeSourceGridCols() {
                                        top + gridHeight, widths[2], barHeight);
     }
     SourceGrid->resize(SourceGrid->width(), qMax(0, gridHeight));
-    Trace(5, QStringLiteral("Cellwidth %1 %2 %3 %4").arg(widths[0]).arg(widths[1]).arg(widths[2]).arg(widths[3]));
+    host_.Trace(5, QStringLiteral("Cellwidth %1 %2 %3 %4").arg(widths[0]).arg(widths[1]).arg(widths[2]).arg(widths[3]));
 }
 
-int TMain::SourceColumnWidth(bool vscrollShown) const {
+int TSourceView::SourceColumnWidth(bool vscrollShown) const {
     const std::array<int, 4> w{SourceGrid->ColWidth(0), SourceGrid->ColWidth(1), 0, SourceGrid->ColWidth(3)};
     return SourceGrid->width() - 2 * SourceGrid->frameWidth() - w[0] - w[1] - w[3] -
-           (vscrollShown ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+           (vscrollShown ? SourceGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
 }
 
-void TMain::AdjustHScroll() {
+void TSourceView::AdjustHScroll() {
     const int frame = 2 * SourceGrid->frameWidth();
     VScrollNeeded = SourceGrid->FullyVisibleRowsFor(SourceGrid->height() - frame) < SourceGrid->RowCount();
     const int available = SourceColumnWidth(VScrollNeeded);
@@ -147,11 +154,11 @@ void TMain::AdjustHScroll() {
         SourceGridHScroll->setVisible(needed && SourceGrid->isVisibleTo(SourceWinClient));
         SourceGridHScroll->setMinimum(0);
     }
-    Trace(5, QStringLiteral("AdjustHScroll %1 %2").arg(available).arg(MaxLineWidth));
+    host_.Trace(5, QStringLiteral("AdjustHScroll %1 %2").arg(available).arg(MaxLineWidth));
 }
 
-void TMain::UpdateTriggerInfo() {
-    const TriggerInfo info = ComputeTriggerInfo(ListingLines_, StructureStarts, CurrentStructure);
+void TSourceView::UpdateTriggerInfo() {
+    const TriggerInfo info = ComputeTriggerInfo(lines_, analysis_.StructureStarts, CurrentStructure);
     LabelTriggerName->setText(Latin1(info.TriggerName));
     LabelFromWhatLabel->setText(Latin1(info.FromLabel));
     LabelFromWhatName->setText(Latin1(info.FromName));
@@ -164,15 +171,16 @@ void TMain::UpdateTriggerInfo() {
     SourceWin->setWindowTitle(Latin1(info.Caption));
 }
 
-void TMain::ViewToggle(QAction* action) {
-    TLumorcaOptions& o = Options();
+void TSourceView::ViewToggle(QAction* action) {
+    TLumorcaOptions& o = host_.Options();
     const bool on = action->isChecked();
-    if (action == ActionZnrTotal) o.DisplayLineNrTotal = on;
-    if (action == ActionZnrTrigger) o.DisplayLineNrTrigger = on;
-    if (action == ActionContinue) o.DisplayContinueFlag = on;
-    if (action == ActionLowercase) o.Lowercase = on;
-    if (action == ActionAutoIndent) o.AutoIndent = on;
-    if (action == ActionNonPropFont) {
+    const auto& [total, trigger, continued, lowercase, nonProp, indent] = ViewToggles;
+    if (action == total) o.DisplayLineNrTotal = on;
+    if (action == trigger) o.DisplayLineNrTrigger = on;
+    if (action == continued) o.DisplayContinueFlag = on;
+    if (action == lowercase) o.Lowercase = on;
+    if (action == indent) o.AutoIndent = on;
+    if (action == nonProp) {
         o.NonPropFont = on;
         QFont font = SourceDrawFont;
         font.setFamily(on ? QStringLiteral("Courier New") : o.SourceWin.Font.Name);
@@ -183,9 +191,9 @@ void TMain::ViewToggle(QAction* action) {
     ShowStructure();
 }
 
-void TMain::ActionFontExecute() {
+void TSourceView::ActionFontExecute() {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, SourceDrawFont, this);
+    const QFont font = QFontDialog::getFont(&ok, SourceDrawFont, owner_);
     if (!ok) return;
     SourceDrawFont = font;
     SourceGrid->setFont(font);

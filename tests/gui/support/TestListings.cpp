@@ -1,50 +1,10 @@
-#include "GuiTestSupport.h"
+#include "TestListings.h"
 
-#include <QApplication>
-#include <QUuid>
-
-#include "ListingFile.h"
 #include "ListingText.h"
 #include "analyzer/Analysis.h"
 #include "analyzer/LineModel.h"
 
 namespace lumorca::gui::test {
-
-TSandbox::TSandbox()
-    : registry_(QStringLiteral("LumorcaTest-") + QUuid::createUuid().toString(QUuid::Id128)) {}
-
-QString TSandbox::Write(const QString& name, const std::vector<std::string>& lines) const {
-    return WriteListing(dir_.filePath(name), lines);
-}
-
-std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments, bool show) {
-    auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
-    main->Analyzer = HandMadeAnalysis;
-    main->resize(1100, 700);
-    main->Startup(arguments);
-    if (show) {
-        main->show();
-        QApplication::processEvents();
-    }
-    return main;
-}
-
-QString TStarted::Load(const std::vector<std::string>& lines, const QString& name) {
-    const QString path = Sandbox.Write(name, lines);
-    Main->LoadFile(path);
-    return path;
-}
-
-void UseRealAnalysis(TMain& main) {
-    main.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
-                       TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); };
-}
-
-void LoadExample(TMain& main) {
-    UseRealAnalysis(main);
-    main.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
-}
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -145,6 +105,63 @@ int LineOf(const ListingLines& lines, const std::string& text) {
         if (lines[i].find(text) != std::string::npos) return static_cast<int>(i);
     }
     return -1;
+}
+
+std::vector<std::string> WorkListing() {
+    const std::string rule(78, '=');
+    return {
+        "Trigger <EXEC> from Form: ORDERS",
+        rule,
+        Numbered(1, ' ', "; exec trigger"),
+        Numbered(2, ' ', "call LP_SUM(1, 2)"),
+        Numbered(3, ' ', "call LP_MISSING()"),
+        Numbered(4, ' ', "activate \"ORDERS\".SAVE_ALL()"),
+        Numbered(5, ' ', "activate $instancename.SAVE_ALL()"),
+        Numbered(6, ' ', "activate \"OTHERS\".SAVE_ALL()"),
+        Numbered(7, ' ', "if ($status < 0)"),
+        Numbered(8, '1', "   message \"Total %%$TOTAL$%%% of %%ORDNR.ORDER%%%\""),
+        Numbered(9, '1', "else"),
+        Numbered(10, '1', "   $TOTAL$ = AMOUNT.ORDER + 12"),
+        Numbered(11, '1', "endif"),
+        Numbered(12, ' ', "if ($1 > 0 & %\\"),
+        Numbered(13, ' ', "   $2 > 0)"),
+        Numbered(14, '1', "   $1 = 0"),
+        Numbered(15, '1', "endif"),
+        Numbered(16, ' ', "repeat"),
+        Numbered(17, '1', "   $1 = $1 - 1"),
+        Numbered(18, ' ', "clear/e \"ORDERLINE\""),
+        Numbered(19, ' ', ""),
+        Numbered(20, ' ', "Message \"MiXed Case\" ; Keep It"),
+        Numbered(21, ' ', "return (0)"),
+        "",
+        "Trigger <LPMX> from Form: ORDERS",
+        rule,
+        Numbered(1, ' ', "; local procs"),
+        Numbered(2, ' ', "; sums two numbers"),
+        Numbered(3, ' ', "; and keeps the sum"),
+        "******        entry LP_SUM",
+        Numbered(5, ' ', "params"),
+        Numbered(6, '1', "   numeric P_A : IN"),
+        Numbered(7, '1', "   numeric P_B : IN"),
+        Numbered(8, '1', "endparams"),
+        Numbered(9, ' ', "variables"),
+        Numbered(10, '1', "   numeric V_SUM"),
+        Numbered(11, '1', "endvariables"),
+        Numbered(12, ' ', "V_SUM = P_A + P_B"),
+        Numbered(13, ' ', "return (V_SUM)"),
+        "******        operation SAVE_ALL",
+        Numbered(15, ' ', "store"),
+        Numbered(16, ' ', "return (0)"),
+        "",
+        "Trigger <READ> from Entity: ORDER.SALES",
+        rule,
+        Numbered(1, ' ', "; read trigger"),
+        Numbered(2, ' ', "retrieve/e \"ORDERLINE\""),
+        "",
+        "Trigger <FMTF> from Field: AMOUNT.ORDER.SALES",
+        rule,
+        Numbered(1, ' ', "AMOUNT.ORDER = AMOUNT.ORDER * 2"),
+    };
 }
 
 }  // namespace lumorca::gui::test

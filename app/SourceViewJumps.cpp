@@ -4,18 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QMdiArea>
 #include <QMenu>
-#include <QTreeView>
 
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/XRefTree.h"
-#include "app/Main.h"
-#include "app/StructureWindow.h"
-#include "app/XRefWindow.h"
-#include "app/SourceGrid.h"
-#include "app/TreeModel.h"
+#include "app/MessageService.h"
+#include "app/SourceView.h"
 #include "texts/TextIds.h"
 
 namespace lumorca::gui {
@@ -28,33 +23,19 @@ QString Latin1(const std::string& text) {
 
 }  // namespace
 
-IndentSettings TMain::SourceIndent() const {
-    const TLumorcaOptions& o = OptionWin->Options();
-    return IndentSettings{o.AutoIndent, o.Indent};
-}
-
-TreeNode* TMain::LookupXRef(const std::vector<std::string>& path, bool select) {
-    TreeNode* node = XRefPart->LookupXRef(path, select);
-    if (node == nullptr || !select) return node;
-    if (XRefWin->CurrentState() == 1) ReflectWindowState(XRefWin, 0);
-    MdiArea->setActiveSubWindow(XRefWin);
-    XRefPart->Outline()->setFocus();
-    return node;
-}
-
-void TMain::SourceGridDblClick() {
+void TSourceView::SourceGridDblClick() {
     SourceGridDblClickAt(SourceGrid->viewport()->mapFromGlobal(QCursor::pos()));
 }
 
-void TMain::SourceGridDblClickAt(const QPoint& pointer) {
-    Trace(7, QStringLiteral("DblClick"));
+void TSourceView::SourceGridDblClickAt(const QPoint& pointer) {
+    host_.Trace(7, QStringLiteral("DblClick"));
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
     if (LastMouseShift & (Qt::ShiftModifier | Qt::AltModifier)) {
         DoubleClickToken(pointer);
         return;
     }
     const std::string text =
-        GetSourceLineText(ListingLines_, CurrentLine(), false, false, false, SourceIndent());
+        GetSourceLineText(lines_, CurrentLine(), false, false, false, SourceIndent());
     std::string arg;
     if (StatementArgument(text, "CALL", arg)) {
         GotoDefinition(LowerCase(arg), 2);
@@ -63,7 +44,7 @@ void TMain::SourceGridDblClickAt(const QPoint& pointer) {
     if (StatementArgument(text, "ACTIVATE", arg) && arg.find('.') != std::string::npos) {
         const size_t dot = arg.find('.');
         const std::string target = UpperCase(arg.substr(0, dot));
-        const std::string own = "\"" + UpperCase(ListingComponent.toLatin1().toStdString()) + "\"";
+        const std::string own = "\"" + UpperCase(host_.OwnComponent().toLatin1().toStdString()) + "\"";
         if (target != "$INSTANCENAME" && target != own) {
             // Another component's operation: look up the word instead.
             DoubleClickToken(pointer);
@@ -83,18 +64,18 @@ void TMain::SourceGridDblClickAt(const QPoint& pointer) {
     DoubleClickToken(pointer);
 }
 
-void TMain::DoubleClickToken(const QPoint& point) {
+void TSourceView::DoubleClickToken(const QPoint& point) {
     if (!HasListing()) return;
     const int sourceLeft = SourceGrid->ColWidth(0) + SourceGrid->ColWidth(1);
     const int row = SourceGrid->TopRow() + point.y() / qMax(1, SourceGrid->RowHeight());
     const bool inSource = point.x() >= sourceLeft && point.x() < sourceLeft + SourceGrid->ColWidth(2) &&
                           point.y() >= 0 && point.y() < SourceGrid->viewport()->height();
-    Trace(8, QStringLiteral("DoubleClick at %1,%2 row %3").arg(point.x()).arg(point.y()).arg(row));
+    host_.Trace(8, QStringLiteral("DoubleClick at %1,%2 row %3").arg(point.x()).arg(point.y()).arg(row));
     if (!inSource || row < 0 || row >= SourceGrid->RowCount()) return;
 
     const int32_t line = TopLine + row;
-    const bool lowercase = Options().Lowercase;
-    const std::string text = GetSourceLineText(ListingLines_, line, false, false, lowercase,
+    const bool lowercase = host_.Options().Lowercase;
+    const std::string text = GetSourceLineText(lines_, line, false, false, lowercase,
                                                SourceIndent());
     const TextWidthFunction width = [this](std::string_view t) {
         return SourceGrid->TextWidth(std::string(t));
@@ -106,7 +87,7 @@ void TMain::DoubleClickToken(const QPoint& point) {
     const std::vector<std::string> tokens = DisplayTokens(upper, line);
     TokenUnderPosition hit;
     if (!FindTokenAt(upper, tokens, k, hit)) return;
-    Trace(8, QStringLiteral("Token %1 at %2").arg(Latin1(hit.Token)).arg(hit.Position));
+    host_.Trace(8, QStringLiteral("Token %1 at %2").arg(Latin1(hit.Token)).arg(hit.Position));
 
     if (LastMouseShift & Qt::AltModifier) {
         // Alt: mark exactly this word and copy it.
@@ -124,25 +105,25 @@ void TMain::DoubleClickToken(const QPoint& point) {
     std::string token = hit.Token;
     int offset = hit.Offset;
     if (TrimSubstitution(token, offset))
-        Trace(8, QStringLiteral("Substitution %1").arg(Latin1(token)));
+        host_.Trace(8, QStringLiteral("Substitution %1").arg(Latin1(token)));
 
     TokenLookupContext context;
-    context.Language = Options().Language;
+    context.Language = host_.Options().Language;
     context.FirstToken = tokens.empty() ? std::string() : tokens.front();
-    const StructureNameResult structure = StructureName(ListingLines_, StructureStarts, CurrentStructure);
+    const StructureNameResult structure = StructureName(lines_, analysis_.StructureStarts, CurrentStructure);
     context.StructureName = structure.Name;
     context.StructureKind = structure.Kind;
-    context.SortLocals = Options().SortLocals;
-    for (const EntityMenuItem& item : Analysis.EntityMenu) context.EntityCaptions.push_back(item.Caption);
+    context.SortLocals = host_.Options().SortLocals;
+    for (const EntityMenuItem& item : analysis_.EntityMenu) context.EntityCaptions.push_back(item.Caption);
     const TokenLookupPlan plan = PlanTokenLookup(token, offset, context);
     for (const auto& path : plan.Paths) {
-        if (LookupXRef(path, true) != nullptr) return;
+        if (host_.LookupXRef(path, true) != nullptr) return;
     }
-    if (plan.BeepWhenNoneFound && Beep) Beep();
+    if (plan.BeepWhenNoneFound) host_.NotFoundBeep();
 }
 
-void TMain::GotoDefinition(const std::string& name, int kind) {
-    const TreeNode* symbol = LookupXRef({StructureKindCaption(kind, Options().Language), name}, false);
+void TSourceView::GotoDefinition(const std::string& name, int kind) {
+    const TreeNode* symbol = host_.LookupXRef({StructureKindCaption(kind, host_.Options().Language), name}, false);
     if (symbol == nullptr) return;
     const int definition = kind == 2 ? RefEntryDef : RefOperationDef;
     for (const TreeNode* reference : symbol->Children) {
@@ -151,27 +132,27 @@ void TMain::GotoDefinition(const std::string& name, int kind) {
             return;
         }
     }
-    Messages->Information(this, QString(), Txt(kind == 2 ? TextEntryNotFound : TextOperationNotFound));
+    host_.MessageBoxes().Information(owner_, QString(), host_.Txt(kind == 2 ? TextEntryNotFound : TextOperationNotFound));
 }
 
-void TMain::MenuItemGotoClick(int gotoKind) {
+void TSourceView::MenuItemGotoClick(int gotoKind) {
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
     if (GotoKindOf(gotoKind) == nullptr) return;
     const int32_t target =
-        FindControlPartner(ListingLines_, CurrentLine(), gotoKind, TopLine, EndLine, SourceIndent());
+        FindControlPartner(lines_, CurrentLine(), gotoKind, TopLine, EndLine, SourceIndent());
     if (target >= 0) {
         GotoPosition(CurrentStructure, target, true);
-    } else if (Beep) {
-        Beep();
+    } else {
+        host_.NotFoundBeep();
     }
 }
 
-void TMain::BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind) {
+void TSourceView::BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind) {
     item->clear();
-    if (WarningsOnly) return;
+    if (!host_.CallSitesKnown()) return;
     const TreeNode* symbol = nullptr;
-    for (TreeNode* node = Analysis.XRef.FirstRoot(); node != nullptr;
-         node = Tree::NextInOrder(node, Analysis.XRef)) {
+    for (const TreeNode* node = analysis_.XRef.FirstRoot(); node != nullptr;
+         node = Tree::NextInOrder(node, analysis_.XRef)) {
         if (node->Caption == name) {
             symbol = node;
             break;
@@ -188,25 +169,25 @@ void TMain::BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind
     }
 }
 
-void TMain::MenuItemAufrufClick(QAction* item) {
+void TSourceView::MenuItemAufrufClick(QAction* item) {
     const int line = item->data().toInt();
     if (line >= 0) GotoPosition(-1, line, true);
 }
 
-void TMain::MenuItemGotoEntryClick() {
+void TSourceView::MenuItemGotoEntryClick() {
     // The caption is "Entry " and the called name.
     GotoDefinition(LowerCase(NthWord(MenuItemGotoEntry->text().toLatin1().toStdString(), 2)), 2);
 }
 
-void TMain::MenuItemZoomLineClick() {
+void TSourceView::MenuItemZoomLineClick() {
     if (!HasListing() || SourceGrid->RowCount() == 0) return;
     const int32_t line = CurrentLine();
-    if (line < 0 || static_cast<size_t>(line) >= ListingLines_.size()) return;
-    Messages->Information(this, QStringLiteral("Zoom SourceLine"),
-                          Latin1(ListingLines_[static_cast<size_t>(line)]));
+    if (line < 0 || static_cast<size_t>(line) >= lines_.size()) return;
+    host_.MessageBoxes().Information(owner_, QStringLiteral("Zoom SourceLine"),
+                          Latin1(lines_[static_cast<size_t>(line)]));
 }
 
-void TMain::PopupmenuSourcePopup() {
+void TSourceView::PopupmenuSourcePopup() {
     if (!HasListing() || SourceGrid->RowCount() == 0) {
         MenuItemGoto->setEnabled(false);
         MenuItemGotoEntry->setEnabled(false);
@@ -219,21 +200,21 @@ void TMain::PopupmenuSourcePopup() {
     MenuItemGoto->setEnabled(false);
     MenuItemGotoEntry->setEnabled(false);
 
-    const int language = Options().Language;
-    const StructureNameResult s = StructureName(ListingLines_, StructureStarts, CurrentStructure);
+    const int language = host_.Options().Language;
+    const StructureNameResult s = StructureName(lines_, analysis_.StructureStarts, CurrentStructure);
     const std::string parameters = CategoryCaption(CatParameter, language);
     const std::string locals = CategoryCaption(CatLocalVar, language);
-    if (!Options().SortLocals || s.Kind == 1) {
-        MenuItemShowParam->setEnabled(LookupXRef({parameters, s.Name}, false) != nullptr);
-        MenuItemShowLocal->setEnabled(LookupXRef({locals, s.Name}, false) != nullptr);
+    if (!host_.Options().SortLocals || s.Kind == 1) {
+        MenuItemShowParam->setEnabled(host_.LookupXRef({parameters, s.Name}, false) != nullptr);
+        MenuItemShowLocal->setEnabled(host_.LookupXRef({locals, s.Name}, false) != nullptr);
     } else {
         const std::string kind = StructureKindCaption(s.Kind, language);
         const std::string name = NthWord(s.Name, 2);
-        MenuItemShowParam->setEnabled(LookupXRef({kind, name, parameters}, false) != nullptr);
-        MenuItemShowLocal->setEnabled(LookupXRef({kind, name, locals}, false) != nullptr);
+        MenuItemShowParam->setEnabled(host_.LookupXRef({kind, name, parameters}, false) != nullptr);
+        MenuItemShowLocal->setEnabled(host_.LookupXRef({kind, name, locals}, false) != nullptr);
     }
 
-    const std::string text = GetSourceLineText(ListingLines_, line, false, false, false, SourceIndent());
+    const std::string text = GetSourceLineText(lines_, line, false, false, false, SourceIndent());
     std::string arg;
     const bool isCall = StatementArgument(text, "CALL", arg);
     MenuItemGotoEntry->setText(QStringLiteral("Entry ") + Latin1(arg));

@@ -9,22 +9,19 @@
 #include <QPainterPath>
 #include <QToolBar>
 
-#include "app/Main.h"
-#include "app/SourceGrid.h"
+#include "app/SourceView.h"
 
 namespace lumorca::gui {
-
-namespace {
 
 // Mouse events of the grid's viewport and keys of the grid, before the
 // grid's own handling.
 class TSourceGridInput : public QObject {
 public:
-    TSourceGridInput(TMain* main) : QObject(main), main_(main) {}
+    explicit TSourceGridInput(TSourceView* view) : QObject(view), view_(view) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // Only input is looked at: other events also come while the main
-        // window is being destroyed, when it must not be touched.
+        // Only input is looked at: other events also come while the window
+        // is being destroyed, when the view must not be touched.
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseMove:
@@ -34,27 +31,27 @@ public:
             case QEvent::KeyPress: break;
             default: return false;
         }
-        TSourceGrid* grid = main_->SourceGrid;
+        TSourceGrid* grid = view_->SourceGrid;
         if (watched == grid->viewport()) {
             switch (event->type()) {
                 case QEvent::MouseButtonPress:
-                    main_->SourceGridMouseDown(static_cast<QMouseEvent*>(event));
+                    view_->SourceGridMouseDown(static_cast<QMouseEvent*>(event));
                     break;
                 case QEvent::MouseMove:
-                    main_->SourceGridMouseMove(static_cast<QMouseEvent*>(event));
+                    view_->SourceGridMouseMove(static_cast<QMouseEvent*>(event));
                     break;
                 case QEvent::MouseButtonRelease:
-                    main_->SourceGridMouseUp(static_cast<QMouseEvent*>(event));
+                    view_->SourceGridMouseUp(static_cast<QMouseEvent*>(event));
                     break;
                 case QEvent::MouseButtonDblClick: {
                     auto* mouse = static_cast<QMouseEvent*>(event);
-                    main_->LastMouseShift = mouse->modifiers();
+                    view_->LastMouseShift = mouse->modifiers();
                     // The line double-clicked is the current one, even when
                     // no press of its own came before.
                     const int row = grid->TopRow() + mouse->position().toPoint().y() / qMax(1, grid->RowHeight());
                     if (row >= 0 && row < grid->RowCount()) grid->SetRow(row);
                     if (mouse->button() == Qt::LeftButton)
-                        main_->SourceGridDblClickAt(mouse->position().toPoint());
+                        view_->SourceGridDblClickAt(mouse->position().toPoint());
                     return true;
                 }
                 default: break;
@@ -66,7 +63,7 @@ public:
                 return true;
             }
             if (event->type() == QEvent::KeyPress)
-                return main_->SourceGridKeyDown(static_cast<QKeyEvent*>(event));
+                return view_->SourceGridKeyDown(static_cast<QKeyEvent*>(event));
         }
         return false;
     }
@@ -77,8 +74,10 @@ public:
     }
 
 private:
-    TMain* main_;
+    TSourceView* view_;
 };
+
+namespace {
 
 // A small dog-eared page with a digit, the picture of the bookmark buttons.
 QIcon BookmarkIcon(int n) {
@@ -116,12 +115,11 @@ QIcon BookmarkIcon(int n) {
 
 }  // namespace
 
-void TMain::ConnectSourceCommands() {
-    Beep = [] { QApplication::beep(); };
+void TSourceView::ConnectCommands(const TSourceActions& actions) {
     Selection = std::make_unique<TMark>(TMarkText{
         [this](int32_t line) {
-            const TLumorcaOptions& o = Options();
-            return GetSourceLineText(ListingLines_, line, o.DisplayContinueFlag, true, o.Lowercase,
+            const TLumorcaOptions& o = host_.Options();
+            return GetSourceLineText(lines_, line, o.DisplayContinueFlag, true, o.Lowercase,
                                      SourceIndent());
         },
         [this](std::string_view text) { return SourceGrid->TextWidth(std::string(text)); }});
@@ -134,16 +132,19 @@ void TMain::ConnectSourceCommands() {
     SourceGrid->viewport()->installEventFilter(input);
     SourceGrid->installEventFilter(input);
     connect(SourceGrid, &TSourceGrid::EnterPressed, this, [this] { SourceGridDblClick(); });
-    connect(PopupmenuSource, &QMenu::aboutToShow, this, &TMain::PopupmenuSourcePopup);
+    connect(PopupmenuSource, &QMenu::aboutToShow, this, &TSourceView::PopupmenuSourcePopup);
 
-    connect(ActionCopy, &QAction::triggered, this, &TMain::ActionCopyExecute);
-    connect(ActionFind, &QAction::triggered, this, &TMain::ActionFindExecute);
-    connect(ActionFindNext, &QAction::triggered, this, &TMain::ActionFindNextExecute);
-    connect(MenuItemAllesKopieren, &QAction::triggered, this, &TMain::MenuItemAllesKopierenClick);
-    connect(MenuItemZeileKopieren, &QAction::triggered, this, &TMain::MenuItemZeileKopierenClick);
-    connect(MenuItemCopyBreakpoint, &QAction::triggered, this, &TMain::MenuItemCopyBreakpointClick);
-    connect(MenuItemZoomLine, &QAction::triggered, this, &TMain::MenuItemZoomLineClick);
-    connect(MenuItemGotoEntry, &QAction::triggered, this, &TMain::MenuItemGotoEntryClick);
+    connect(actions.Copy, &QAction::triggered, this, &TSourceView::ActionCopyExecute);
+    connect(actions.Find, &QAction::triggered, this, &TSourceView::ActionFindExecute);
+    connect(actions.FindNext, &QAction::triggered, this, &TSourceView::ActionFindNextExecute);
+    connect(actions.Prev, &QAction::triggered, this, &TSourceView::ActionPrevExecute);
+    connect(actions.Next, &QAction::triggered, this, &TSourceView::ActionNextExecute);
+    connect(actions.HistoryBack, &QAction::triggered, this, &TSourceView::ActionHistoryBackExecute);
+    connect(MenuItemAllesKopieren, &QAction::triggered, this, &TSourceView::MenuItemAllesKopierenClick);
+    connect(MenuItemZeileKopieren, &QAction::triggered, this, &TSourceView::MenuItemZeileKopierenClick);
+    connect(MenuItemCopyBreakpoint, &QAction::triggered, this, &TSourceView::MenuItemCopyBreakpointClick);
+    connect(MenuItemZoomLine, &QAction::triggered, this, &TSourceView::MenuItemZoomLineClick);
+    connect(MenuItemGotoEntry, &QAction::triggered, this, &TSourceView::MenuItemGotoEntryClick);
 
     // The Goto submenu's items, by their fixed captions.
     const std::pair<const char*, GotoItem> gotoCaptions[] = {
@@ -155,8 +156,6 @@ void TMain::ConnectSourceCommands() {
         {"SELECTCASE", GotoItem::SelectCase},
         {"ENDSELECTCASE", GotoItem::EndSelectCase}};
     for (QAction* item : MenuItemGoto->actions()) {
-        if (item->isSeparator()) MenuItemGotoSeparator = item;
-        if (item->text() == QStringLiteral("Label")) MenuItemGotoLabel = item;
         for (const auto& [caption, which] : gotoCaptions) {
             if (item->text() != QLatin1String(caption)) continue;
             GotoItems[static_cast<size_t>(which)] = item;
@@ -174,17 +173,17 @@ void TMain::ConnectSourceCommands() {
     MenuItemAllesKopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     SourceGrid->addAction(MenuItemAllesKopieren);
     ToolBarSource->addSeparator();
-    for (int n = 0; n < 10; ++n) {
+    for (int n = 0; n < BookmarkCount; ++n) {
         QAction* set = SetBookmarkItems[static_cast<size_t>(n)];
         QAction* go = GotoBookmarkItems[static_cast<size_t>(n)];
         set->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         SourceGrid->addAction(set);
         // Ctrl+digit goes to a bookmark from anywhere in the program.
         go->setShortcutContext(Qt::ApplicationShortcut);
-        addAction(go);
+        owner_->addAction(go);
         connect(set, &QAction::triggered, this, [this, n] { setBookMarkClick(n); });
         connect(go, &QAction::triggered, this, [this, n] { gotoBookMarkClick(n); });
-        if (n < 3) {
+        if (n < BookmarkButtonCount) {
             QAction* button = ToolBarSource->addAction(BookmarkIcon(n), QString::number(n));
             button->setObjectName(QStringLiteral("ToolButtonGotoBookmark%1").arg(n));
             ToolButtonGotoBookmark[static_cast<size_t>(n)] = button;
@@ -195,8 +194,8 @@ void TMain::ConnectSourceCommands() {
     EnableCopyActions(false);
 }
 
-void TMain::UpdateBookmarkButton(int n, bool isSet, const QString& caption) {
-    if (n < 0 || n >= 3) return;
+void TSourceView::UpdateBookmarkButton(int n, bool isSet, const QString& caption) {
+    if (n < 0 || n >= BookmarkButtonCount) return;
     QAction* button = ToolButtonGotoBookmark[static_cast<size_t>(n)];
     if (button == nullptr) return;
     button->setEnabled(isSet);
@@ -208,18 +207,13 @@ void TMain::UpdateBookmarkButton(int n, bool isSet, const QString& caption) {
     if (QWidget* widget = ToolBarSource->widgetForAction(button)) widget->setToolTip(isSet ? hint : QString());
 }
 
-bool TMain::SourceGridKeyDown(QKeyEvent* event) {
-    Trace(16, QStringLiteral("KeyDown %1").arg(event->key()));
+bool TSourceView::SourceGridKeyDown(QKeyEvent* event) {
+    host_.Trace(16, QStringLiteral("KeyDown %1").arg(event->key()));
     if (TSourceGridInput::IsCtrlB(event)) {
         MenuItemCopyBreakpointClick();
         return true;
     }
     return false;
-}
-
-void TMain::ResetSourceWork() {
-    if (Selection) Selection->ClearMark();
-    PopupmenuSourceLine = -1;
 }
 
 }  // namespace lumorca::gui

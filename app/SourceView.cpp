@@ -1,0 +1,212 @@
+// The source view's controls, and what the main window asks of it when a
+// listing comes or goes and when the options or the language change.
+#include "app/SourceView.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/FindDialog.h"
+#include "texts/TextIds.h"
+
+namespace lumorca::gui {
+
+TSourceView::TSourceView(QWidget* owner, const ListingLines& lines, const AnalysisResult& analysis,
+                         TSourceViewHost& host, const TSourceActions& actions)
+    : QObject(owner),
+      owner_(owner),
+      lines_(lines),
+      analysis_(analysis),
+      host_(host),
+      ActionCopy(actions.Copy),
+      ActionHistoryBack(actions.HistoryBack),
+      ViewToggles(actions.ViewToggles) {
+    CreateControls(owner, actions);
+    CreatePopup(actions);
+    CreateBookmarkMenuItems();
+    ConnectCommands(actions);
+}
+
+TSourceView::~TSourceView() = default;
+
+void TSourceView::Attach(QWidget* window, TListingBar* bar) {
+    SourceWin = window;
+    ListingBar = bar;
+}
+
+void TSourceView::CreateControls(QWidget* owner, const TSourceActions& actions) {
+    SourceWinClient = new QWidget(owner);
+    SourceWinClient->setObjectName(QStringLiteral("SourceWinClient"));
+    PanelSourceWin = new QWidget(SourceWinClient);
+    PanelSourceWin->setObjectName(QStringLiteral("PanelSourceWin"));
+    // The tool bar has a row of its own: long header labels beside it would
+    // push its buttons into the overflow menu.
+    auto* panelLayout = new QVBoxLayout(PanelSourceWin);
+    panelLayout->setContentsMargins(2, 1, 2, 1);
+    panelLayout->setSpacing(0);
+    ToolBarSource = new QToolBar(QStringLiteral("ToolBarSource"), PanelSourceWin);
+    ToolBarSource->setObjectName(QStringLiteral("ToolBarSource"));
+    ToolBarSource->setIconSize(QSize(18, 18));
+    panelLayout->addWidget(ToolBarSource);
+
+    PanelTriggerInfo = new QWidget(PanelSourceWin);
+    PanelTriggerInfo->setObjectName(QStringLiteral("PanelTriggerInfo"));
+    auto* info = new QHBoxLayout(PanelTriggerInfo);
+    info->setContentsMargins(6, 0, 2, 0);
+    auto label = [this](const char* name, bool bold, Qt::Alignment align) {
+        auto* l = new QLabel(PanelTriggerInfo);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setAlignment(align | Qt::AlignVCenter);
+        l->setTextFormat(Qt::PlainText);
+        if (bold) {
+            QFont f = l->font();
+            f.setBold(true);
+            l->setFont(f);
+        }
+        return l;
+    };
+    LabelTriggerName = label("LabelTriggerName", true, Qt::AlignLeft);
+    LabelTriggerName->setStyleSheet(QStringLiteral("color: #0000ff;"));
+    LabelFromWhatLabel = label("LabelFromWhatLabel", false, Qt::AlignRight);
+    LabelFromWhatName = label("LabelFromWhatName", true, Qt::AlignLeft);
+    LabelEntryLabel = label("LabelEntryLabel", false, Qt::AlignRight);
+    LabelEntryName = label("LabelEntryName", true, Qt::AlignLeft);
+    for (QLabel* l : {LabelTriggerName, LabelFromWhatLabel, LabelFromWhatName, LabelEntryLabel,
+                      LabelEntryName})
+        info->addWidget(l);
+    info->addStretch(1);
+    panelLayout->addWidget(PanelTriggerInfo);
+
+    SourceGrid = new TSourceGrid(SourceWinClient);
+    SourceGrid->SetListing(&lines_);
+    // The grid is only as tall as its rows: a click on the window's empty
+    // area below them focuses the grid, so the keys that follow reach it.
+    SourceWinClient->setFocusPolicy(Qt::ClickFocus);
+    SourceWinClient->setFocusProxy(SourceGrid);
+    SourceGridHScroll = new QScrollBar(Qt::Horizontal, SourceWinClient);
+    SourceGridHScroll->setObjectName(QStringLiteral("SourceGridHScroll"));
+    SourceGridHScroll->setPageStep(10);
+    SourceGridHScroll->setMinimum(0);
+    SourceGridHScroll->hide();
+    SourceGridHScroll->setFixedHeight(SourceGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    connect(SourceGridHScroll, &QScrollBar::valueChanged, this, [this](int value) {
+        SourceGrid->SetHScrollPosition(value);
+        SourceGrid->InvalidateSourceRows(0, SourceGrid->FullyVisibleRows() + 1);
+    });
+    connect(SourceGrid, &TSourceGrid::BackRequested, this, &TSourceView::ActionHistoryBackExecute);
+    SourceGrid->BookmarkOfLine = [this](int line) {
+        for (int n = 0; n < Bookmarks.Count(); ++n) {
+            int32_t s = -1;
+            int32_t l = -1;
+            if (Bookmarks.GetPosition(n, s, l) && s == CurrentStructure && l == line) return n;
+        }
+        return -1;
+    };
+    SourceGrid->DrawTrace = [this](const QString& text) { host_.Trace(1, text); };
+
+    for (QAction* toggle : actions.ViewToggles) {
+        ToolBarSource->addAction(toggle);
+        connect(toggle, &QAction::triggered, this, [this, toggle] { ViewToggle(toggle); });
+    }
+    ToolBarSource->addSeparator();
+    connect(actions.Font, &QAction::triggered, this, &TSourceView::ActionFontExecute);
+}
+
+void TSourceView::CreatePopup(const TSourceActions& actions) {
+    PopupmenuSource = new QMenu(owner_);
+    PopupmenuSource->setObjectName(QStringLiteral("PopupmenuSource"));
+    SourceGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(SourceGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
+
+    MenuItemAllesKopieren = PopupmenuSource->addAction(QStringLiteral("Alles kopieren"));
+    MenuItemAllesKopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    MenuItemZeileKopieren = PopupmenuSource->addAction(QStringLiteral("Zeile kopieren"));
+    PopupmenuSource->addAction(actions.Copy);
+    MenuItemCopyBreakpoint = PopupmenuSource->addAction(QStringLiteral("Copy Breakpoint "));
+    PopupmenuSource->addSeparator();
+    MenuItemZoomLine = PopupmenuSource->addAction(QStringLiteral("Zoom Zeile"));
+    MenuItemGotoEntry = PopupmenuSource->addAction(QStringLiteral("Entry"));
+    MenuItemAufruf = PopupmenuSource->addMenu(QStringLiteral("Aufruf"));
+    MenuItemAufruf->setObjectName(QStringLiteral("MenuItemAufruf"));
+    MenuItemGoto = PopupmenuSource->addMenu(QStringLiteral("Goto"));
+    MenuItemGoto->setObjectName(QStringLiteral("MenuItemGoto"));
+    for (const char* item : {"IF", "ELSE", "ENDIF", "WHILE/ENDWHILE", "REPEAT/UNTIL", "SELECTCASE",
+                             "ENDSELECTCASE"})
+        MenuItemGoto->addAction(QString::fromLatin1(item));
+    MenuItemGoto->addSeparator();
+    MenuItemGoto->addAction(QStringLiteral("Label"));
+    PopupmenuSource->addSeparator();
+    MenuItemSetBookmark = PopupmenuSource->addMenu(QStringLiteral("Set Bookmark"));
+    MenuItemGotoBookmark = PopupmenuSource->addMenu(QStringLiteral("Goto Bookmark"));
+    PopupmenuSource->addSeparator();
+    MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
+    MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
+    connect(MenuItemShowParam, &QAction::triggered, this, [this] { MenuItemShowLocalClick(false); });
+    connect(MenuItemShowLocal, &QAction::triggered, this, [this] { MenuItemShowLocalClick(true); });
+    PopupmenuSource->addSeparator();
+    PopupmenuSource->addAction(actions.Find);
+    PopupmenuSource->addAction(actions.FindNext);
+    const std::pair<QAction*, const char*> names[] = {
+        {MenuItemAllesKopieren, "MenuItemAllesKopieren"}, {MenuItemZeileKopieren, "MenuItemZeileKopieren"},
+        {MenuItemCopyBreakpoint, "MenuItemCopyBreakpoint"}, {MenuItemZoomLine, "MenuItemZoomLine"},
+        {MenuItemGotoEntry, "MenuItemGotoEntry"}, {MenuItemShowParam, "MenuItemShowParam"},
+        {MenuItemShowLocal, "MenuItemShowLocal"}};
+    for (const auto& [item, name] : names) item->setObjectName(QString::fromLatin1(name));
+}
+
+void TSourceView::Clear() {
+    JumpHistory.Clear();
+    Bookmarks.Clear();
+    Selection->ClearMark();
+    PopupmenuSourceLine = -1;
+    for (int n = 0; n < BookmarkCount; ++n) setBookmarkMenuItem(n, false);
+    CurrentStructure = -1;
+}
+
+void TSourceView::ForgetFind() {
+    LastFindText.clear();
+    LastFindLine = 0;
+}
+
+void TSourceView::ShowGrid(bool shown, bool scrollBar) {
+    SourceGrid->setVisible(shown);
+    if (scrollBar) SourceGridHScroll->setVisible(shown);
+}
+
+void TSourceView::SetFonts(const QFont& font, bool nonPropFont) {
+    SourceGrid->setFont(font);
+    QFont drawn = font;
+    if (nonPropFont) drawn.setFamily(QStringLiteral("Courier New"));
+    SourceDrawFont = drawn;
+    SourceGrid->SetDrawFont(drawn);
+}
+
+void TSourceView::OptionsApplied() {
+    SourceGrid->SetSettings(GridSettings());
+    ShowStructure();
+}
+
+void TSourceView::Retranslate() {
+    MenuItemZoomLine->setText(host_.Txt(TextZoomLine));
+    MenuItemAufruf->setTitle(host_.Txt(TextCallOfEntry));
+    MenuItemAllesKopieren->setText(host_.Txt(TextCopyAll));
+    MenuItemZeileKopieren->setText(host_.Txt(TextCopyLine));
+    MenuItemCopyBreakpoint->setText(host_.Txt(TextCopyBreakpoint));
+    MenuItemSetBookmark->setTitle(host_.Txt(TextSetBookmark));
+    MenuItemGotoBookmark->setTitle(host_.Txt(TextGotoBookmark));
+    MenuItemShowParam->setText(host_.Txt(TextShowParameters));
+    MenuItemShowLocal->setText(host_.Txt(TextShowLocals));
+    for (int n = 0; n < BookmarkCount; ++n) {
+        int32_t s = -1;
+        int32_t l = -1;
+        setBookmarkMenuItem(n, Bookmarks.GetPosition(n, s, l));
+    }
+}
+
+}  // namespace lumorca::gui

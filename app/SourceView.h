@@ -1,0 +1,206 @@
+#pragma once
+// The source window's part: the grid with its header and scroll bar, the
+// shown structure, the jump history, the bookmarks, the selection, find and
+// the source pop-up. The main window owns the listing and the actions.
+#include <QFont>
+#include <QObject>
+#include <QPoint>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "analyzer/Analysis.h"
+#include "analyzer/SourceJumps.h"
+#include "app/Mark.h"
+#include "app/SourceGrid.h"
+#include "app/SourceViewHost.h"
+
+class QAction;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QMouseEvent;
+class QScrollBar;
+class QTimer;
+class QToolBar;
+
+namespace lumorca::gui {
+
+class TFindDialog;
+class TListingBar;
+
+class TSourceView : public QObject {
+    Q_OBJECT
+public:
+    // The listing and its analysis belong to the main window and outlive
+    // the part; so do the actions, which the part wires to its handlers.
+    TSourceView(QWidget* owner, const ListingLines& lines, const AnalysisResult& analysis,
+                TSourceViewHost& host, const TSourceActions& actions);
+    ~TSourceView() override;
+
+    // What the source window shows; the listing bar sits above the grid.
+    QWidget* Client() const { return SourceWinClient; }
+    // The window to caption and the bar to lay out; the view lays itself out
+    // only once it has them.
+    void Attach(QWidget* window, TListingBar* bar);
+    TSourceGrid* Grid() const { return SourceGrid; }
+
+    // --- Where the view is ---
+    TSourcePosition Position() const;
+    int CurrentLine() const;
+    const TPositionList& History() const { return JumpHistory; }
+    const TPositionList& BookmarkPositions() const { return Bookmarks; }
+    const TMark& Marked() const { return *Selection; }
+    // Width left for the source column beside the vertical bar when it shows.
+    int SourceColumnWidth() const { return SourceColumnWidth(VScrollNeeded); }
+
+    // --- Moving ---
+    void GotoPosition(int32_t structure, int32_t line, bool addToHistory);
+    void GotoReference(const NodeRecord& record, bool addToHistory);
+    // Shows the structure of that name at grid row `row`; false when there is none.
+    bool GotoStructureRow(const std::string& name, int row);
+    std::string CurrentStructureName() const;
+    void ActionPrevExecute();
+    void ActionNextExecute();
+    void ActionHistoryBackExecute();
+
+    // --- The listing and the options ---
+    // A new listing is coming: no history, bookmarks, selection or structure.
+    void Clear();
+    void ForgetFind();
+    void ShowStructure();
+    void ResizeSourceGridCols();
+    void SetFonts(const QFont& font, bool nonPropFont);
+    void OptionsApplied();
+    void Retranslate();
+    // The grid (and with `scrollBar` its scroll bar) shown or hidden.
+    void ShowGrid(bool shown, bool scrollBar = false);
+
+    // --- Keeping the user's place over a reload ---
+    struct TBookmarkPlace {
+        int Slot;
+        std::string Structure;
+        int32_t Offset;  // lines below the structure's header
+    };
+    std::vector<TBookmarkPlace> BookmarkPlaces() const;
+    void RestoreBookmarks(const std::vector<TBookmarkPlace>& places);
+    // Scrolls to `topRow` with the current row kept.
+    void RestoreTopRow(int topRow);
+
+    // --- Commands of the pop-up and the grid ---
+    void PopupmenuSourcePopup();
+    void MenuItemGotoClick(int gotoKind);
+    void MenuItemAllesKopierenClick();
+    void MenuItemZeileKopierenClick();
+    void ActionCopyExecute();
+    void ShowFindDialog();
+    void setFindDialogText(const QString& text);
+    void setBookMarkClick(int n);
+    void gotoBookMarkClick(int n);
+
+private:
+    static constexpr int BookmarkCount = 10;
+    // Bookmarks 0-2 also have a button on the source tool bar.
+    static constexpr int BookmarkButtonCount = 3;
+    friend class TSourceGridInput;
+    void CreateControls(QWidget* owner, const TSourceActions& actions);
+    void CreatePopup(const TSourceActions& actions);
+    void ConnectCommands(const TSourceActions& actions);
+    void CreateBookmarkMenuItems();
+    bool HasListing() const { return !analysis_.Structure.Empty(); }
+    SourceGridSettings GridSettings() const;
+    IndentSettings SourceIndent() const;
+    int SourceColumnWidth(bool vscrollShown) const;
+    void AdjustHScroll();
+    void UpdateTriggerInfo();
+    void ViewToggle(QAction* action);
+    void ActionFontExecute();
+
+    void SourceGridDblClick();
+    void SourceGridDblClickAt(const QPoint& point);
+    void DoubleClickToken(const QPoint& point);
+    void GotoDefinition(const std::string& name, int kind);
+    void BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind);
+    void MenuItemAufrufClick(QAction* item);
+    void MenuItemGotoEntryClick();
+    void MenuItemZoomLineClick();
+    void MenuItemCopyBreakpointClick();
+    void MenuItemShowLocalClick(bool locals);
+
+    void SourceGridMouseDown(QMouseEvent* event);
+    void SourceGridMouseMove(QMouseEvent* event);
+    void SourceGridMouseUp(QMouseEvent* event);
+    bool SourceGridKeyDown(QKeyEvent* event);
+    void DragScroll();
+    int SourceTextX(int viewportX) const;
+    void EnableCopyActions(bool enabled);
+
+    void ActionFindExecute();
+    void ActionFindNextExecute();
+    void FindDialogFind();
+
+    void ToggleBookmark();
+    void setBookmarkMenuItem(int n, bool isSet);
+    void UpdateBookmarkButton(int n, bool isSet, const QString& caption);
+
+    QWidget* owner_;
+    const ListingLines& lines_;
+    const AnalysisResult& analysis_;
+    TSourceViewHost& host_;
+    QAction* ActionCopy;
+    QAction* ActionHistoryBack;
+    std::array<QAction*, 6> ViewToggles;  // as TSourceActions lists them
+    QWidget* SourceWin = nullptr;
+    TListingBar* ListingBar = nullptr;
+
+    int32_t CurrentStructure = 0;
+    int32_t TopLine = 0;
+    int32_t EndLine = -1;
+    int32_t LeadInRows = 0;
+    int MaxLineWidth = 0;
+    bool VScrollNeeded = false;
+    TPositionList JumpHistory{0};
+    TPositionList Bookmarks{BookmarkCount};
+    std::unique_ptr<TMark> Selection;
+    QString LastFindText;
+    int LastFindLine = -1;
+    bool LastFindDown = false;
+    TFindDialog* FindDialog = nullptr;
+    QTimer* DragScrollTimer = nullptr;
+    QPoint DragScrollPoint;
+    Qt::KeyboardModifiers LastMouseShift;
+    int PopupmenuSourceLine = -1;  // the line the pop-up was prepared for
+    QFont SourceDrawFont;
+
+    QWidget* SourceWinClient = nullptr;
+    QWidget* PanelSourceWin = nullptr;
+    QToolBar* ToolBarSource = nullptr;
+    QWidget* PanelTriggerInfo = nullptr;
+    QLabel* LabelTriggerName = nullptr;
+    QLabel* LabelFromWhatLabel = nullptr;
+    QLabel* LabelFromWhatName = nullptr;
+    QLabel* LabelEntryLabel = nullptr;
+    QLabel* LabelEntryName = nullptr;
+    TSourceGrid* SourceGrid = nullptr;
+    QScrollBar* SourceGridHScroll = nullptr;
+    QMenu* PopupmenuSource = nullptr;
+    QMenu* MenuItemAufruf = nullptr;
+    QMenu* MenuItemGoto = nullptr;
+    QMenu* MenuItemSetBookmark = nullptr;
+    QMenu* MenuItemGotoBookmark = nullptr;
+    QAction* MenuItemAllesKopieren = nullptr;
+    QAction* MenuItemZeileKopieren = nullptr;
+    QAction* MenuItemCopyBreakpoint = nullptr;
+    QAction* MenuItemZoomLine = nullptr;
+    QAction* MenuItemGotoEntry = nullptr;
+    QAction* MenuItemShowParam = nullptr;
+    QAction* MenuItemShowLocal = nullptr;
+    std::array<QAction*, 7> GotoItems{};  // by GotoItem
+    std::array<QAction*, BookmarkCount> SetBookmarkItems{};
+    std::array<QAction*, BookmarkCount> GotoBookmarkItems{};
+    std::array<QAction*, BookmarkButtonCount> ToolButtonGotoBookmark{};
+};
+
+}  // namespace lumorca::gui

@@ -1,0 +1,113 @@
+#include "StartedWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QUuid>
+
+#include "ListingFile.h"
+#include "app/SourceGrid.h"
+
+namespace lumorca::gui::test {
+
+TSandbox::TSandbox()
+    : registry_(QStringLiteral("LumorcaTest-") + QUuid::createUuid().toString(QUuid::Id128)) {}
+
+QString TSandbox::Write(const QString& name, const std::vector<std::string>& lines) const {
+    return WriteListing(dir_.filePath(name), lines);
+}
+
+std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
+                                 const QStringList& arguments, bool show) {
+    auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
+    main->SetServices({.Analyzer = HandMadeAnalysis});
+    main->resize(1100, 700);
+    main->Startup(arguments);
+    if (show) {
+        main->show();
+        QApplication::processEvents();
+    }
+    return main;
+}
+
+QString TStarted::Load(const std::vector<std::string>& lines, const QString& name) {
+    const QString path = Sandbox.Write(name, lines);
+    Main->LoadFile(path);
+    return path;
+}
+
+void UseRealAnalysis(TMain& main) {
+    main.SetServices({.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
+                       TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); }});
+}
+
+void LoadExample(TMain& main) {
+    UseRealAnalysis(main);
+    main.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
+}
+
+TWindow::TWindow() {
+    main_ = std::make_unique<TMain>(sandbox_.ProgramPath(), sandbox_.RegistryName(), &Messages);
+    main_->resize(1100, 760);
+    main_->Startup({QStringLiteral("Lumorca7")});
+    main_->SetServices({.Beep = [this] { ++Beeps; }});
+    main_->show();
+    main_->activateWindow();
+    QTest::qWaitForWindowActive(main_.get());
+    QApplication::processEvents();
+}
+
+TWindow::~TWindow() {
+    // Hidden while the whole window is still there: the child windows tell
+    // the main window when they are hidden.
+    main_->hide();
+    QApplication::processEvents();
+}
+
+void TWindow::Load(const std::vector<std::string>& lines, const QString& name) {
+    LoadFile(sandbox_.Write(name, lines));
+}
+
+void TWindow::LoadFile(const QString& path) {
+    main_->LoadFile(path);
+    QApplication::processEvents();
+}
+
+void TWindow::Show(int line) {
+    main_->SourceView().GotoPosition(-1, line, false);
+    QApplication::processEvents();
+}
+
+std::string TWindow::Shown(int line) const {
+    const TLumorcaOptions& o = main_->Options();
+    return GetSourceLineText(main_->Listing(), line, o.DisplayContinueFlag, true, o.Lowercase,
+                             IndentSettings{o.AutoIndent, o.Indent});
+}
+
+QPoint TWindow::At(int line, int c) {
+    TSourceGrid* grid = main_->SourceView().Grid();
+    const std::string text = Shown(line);
+    const int before = grid->TextWidth(text.substr(0, static_cast<size_t>(c) - 1));
+    const int x = grid->ColWidth(0) + grid->ColWidth(1) + before + 1 - grid->HScrollPosition();
+    const int row = line - main_->SourceView().Position().TopLine - grid->TopRow();
+    return QPoint(x, row * grid->RowHeight() + grid->RowHeight() / 2);
+}
+
+int TWindow::CharOf(int line, const std::string& text) const {
+    const size_t p = Shown(line).find(text);
+    return p == std::string::npos ? -1 : static_cast<int>(p) + 1;
+}
+
+QWidget* TWindow::Viewport() {
+    return main_->SourceView().Grid()->viewport();
+}
+
+QString TWindow::Clipboard() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+void TWindow::SetClipboard(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+}  // namespace lumorca::gui::test

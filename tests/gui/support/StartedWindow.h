@@ -1,0 +1,106 @@
+#pragma once
+// Main windows as the program builds them, each in a sandbox of its own:
+// settings, listings and answered message boxes.
+#include <QPoint>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ScriptedMessages.h"
+#include "ListingText.h"
+#include "TestListings.h"
+#include "TestRegistry.h"
+#include "WindowControls.h"
+#include "app/Main.h"
+#include "app/SourceView.h"
+
+namespace lumorca::gui::test {
+
+// A folder for settings and listings; the program file "lives" there too,
+// so its INI file is found beside it.
+class TSandbox {
+public:
+    TSandbox();
+    QString ProgramPath() const { return dir_.filePath(QStringLiteral("Lumorca7")); }
+    QString IniPath() const { return dir_.filePath(QStringLiteral("Lumorca7.INI")); }
+    QString RegistryName() const { return registry_; }
+    // Writes lines (CR LF) to a file in the folder and returns its path.
+    QString Write(const QString& name, const std::vector<std::string>& lines) const;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    QString registry_;
+};
+
+// A main window started with `arguments` (program name first), analysing
+// by hand and answering boxes from `messages`.
+std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
+                                 const QStringList& arguments = {QStringLiteral("Lumorca7")},
+                                 bool show = true);
+
+// A sandbox, its boxes and a main window started in it.
+struct TStarted {
+    TSandbox Sandbox;
+    TScriptedMessages Messages;
+    std::unique_ptr<TMain> Main = StartMain(Sandbox, Messages);
+    TMain* operator->() const { return Main.get(); }
+    TMain* Window() const { return Main.get(); }
+    // The window's control or action of that name.
+    template <typename T>
+    T* Find(const char* name) const { return Control<T>(Main.get(), name); }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
+    TSourceView& View() const { return Window()->SourceView(); }
+    TSourceGrid* Grid() const { return View().Grid(); }
+    // Writes `lines` to the sandbox as `name` and loads them.
+    QString Load(const std::vector<std::string>& lines, const QString& name = QStringLiteral("orders.pro"));
+};
+
+// The program's own analysis instead of the hand-made one, and the example
+// listing loaded through it.
+void UseRealAnalysis(TMain& main);
+void LoadExample(TMain& main);
+
+// A window with the program's own analysis, active, for working in the
+// source view; beeps are counted.
+class TWindow {
+public:
+    TWindow();
+    ~TWindow();
+    TMain& Main() { return *main_; }
+    TMain* operator->() { return main_.get(); }
+    TMain* Window() const { return main_.get(); }
+    template <typename T>
+    T* Find(const char* name) const { return Control<T>(main_.get(), name); }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
+    TSourceView& View() const { return Window()->SourceView(); }
+    TSourceGrid* Grid() const { return View().Grid(); }
+    TScriptedMessages Messages{true};
+    int Beeps = 0;
+
+    // Writes lines (CR LF) into the sandbox and loads them.
+    void Load(const std::vector<std::string>& lines, const QString& name = "work.pro");
+    void LoadFile(const QString& path);
+
+    // Shows line and makes it the current row.
+    void Show(int line);
+    // Viewport point over the left half of character c (1-based) of line's
+    // display text as drawn; c = length + 1 is just past its end.
+    QPoint At(int line, int c);
+    // The first line holding text, and the position (1-based) of text in
+    // that line's display text as drawn.
+    int LineOf(const std::string& text) const { return test::LineOf(main_->Listing(), text); }
+    int CharOf(int line, const std::string& text) const;
+    std::string Shown(int line) const;
+    QWidget* Viewport();
+    QString Clipboard() const;
+    void SetClipboard(const QString& text);
+
+private:
+    TSandbox sandbox_;
+    std::unique_ptr<TMain> main_;
+};
+
+}  // namespace lumorca::gui::test
