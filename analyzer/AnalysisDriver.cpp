@@ -90,7 +90,7 @@ void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
         if (tokens.size() > 1 && tokens.back().Text != "%\\") {
             ParseStatement(state, tokens);
             if (!tokens.empty()) {
-                tokens.insert(tokens.begin(), MakeLineMarker(line));
+                tokens.insert(tokens.begin(), state.Tok.LineMarker(line));
                 ParseStatement(state, tokens);
             }
         }

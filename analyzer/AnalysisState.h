@@ -46,6 +46,7 @@ struct AnalysisState {
     AnalysisResult& Result;
     TraceSink* Trace;
     Tokenizer Tok;
+    Tokenizer StringTok;  // the content of one string literal
 
     // Symbol table: symbols in order of creation, found through their key string.
     std::vector<Symbol> Symbols;
