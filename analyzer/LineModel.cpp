@@ -53,6 +53,8 @@ const CharTables& Tables() {
 }  // namespace
 
 int CommentStart(std::string_view text) {
+    // Most lines have no ';' at all: then the quotes need no reading.
+    if (text.empty() || std::memchr(text.data(), ';', text.size()) == nullptr) return -1;
     const bool* special = Tables().Special;
     char quote = 0;
     for (size_t i = 0; i < text.size(); ++i) {
