@@ -33,7 +33,7 @@ int ProgressValue(size_t count) { return static_cast<int>(count / 10); }
 void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
     state.Symbols.clear();
     state.Symbols.shrink_to_fit();
-    state.SymbolIndex.clear();
+    state.Index.Release();
     state.EntityNames.clear();
     state.DeclaredParams.clear();
     state.DeclaredLocals.clear();
@@ -46,7 +46,7 @@ void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
 // The tables the parse and the rework look names up in; the cross-reference
 // tree is built without them, so they go before it to keep the peak low.
 void FreeLookupTables(AnalysisState& state) {
-    std::unordered_map<std::string, uint32_t>().swap(state.SymbolIndex);
+    state.Index.Release();
     NameSet().swap(state.DeclaredParams);
     NameSet().swap(state.DeclaredLocals);
     std::unordered_map<std::string, std::vector<std::string>>().swap(state.FieldEntities);
@@ -281,13 +281,13 @@ private:
 
     // A symbol that now has the key of one before it in list order joins it.
     void JoinEqualKeys(const std::vector<uint32_t>& order) {
-        std::unordered_map<std::string, uint32_t>& index = state_.SymbolIndex;
-        index.clear();
+        SymbolIndex& index = state_.Index;
+        index.Clear();
         for (const uint32_t i : order) {
+            const uint32_t firstPosition = index.Insert(i);
+            if (firstPosition == i) continue;
             Symbol& symbol = state_.Symbols[i];
-            const auto [it, inserted] = index.emplace(KeyString(symbol.Key), i);
-            if (inserted) continue;
-            Symbol& first = state_.Symbols[it->second];
+            Symbol& first = state_.Symbols[firstPosition];
             first.Refs.insert(first.Refs.end(), symbol.Refs.begin(), symbol.Refs.end());
             SortRefsByLine(first.Refs);
             symbol.Refs.clear();
@@ -310,10 +310,12 @@ private:
     }
 
     uint32_t SymbolFor(const SymbolKey& key) {
-        const auto [it, inserted] =
-            state_.SymbolIndex.emplace(KeyString(key), static_cast<uint32_t>(state_.Symbols.size()));
-        if (inserted) state_.Symbols.push_back(Symbol{key, {}});
-        return it->second;
+        const uint32_t found = state_.Index.Find(key);
+        if (found != SymbolIndex::kNone) return found;
+        const uint32_t position = static_cast<uint32_t>(state_.Symbols.size());
+        state_.Symbols.push_back(Symbol{key, {}});
+        state_.Index.Insert(position);
+        return position;
     }
 
     void MergeIntoEntity(uint32_t index) {
@@ -339,21 +341,19 @@ private:
                                " / " + entity);
         }
         key.Name += "." + entity;
-        const std::string oldKey = KeyString(state_.Symbols[index].Key);
-        const std::string newKey = KeyString(key);
-        const auto existing = state_.SymbolIndex.find(newKey);
-        if (existing != state_.SymbolIndex.end()) {
-            Symbol& target = state_.Symbols[existing->second];
+        const uint32_t existing = state_.Index.Find(key);
+        if (existing != SymbolIndex::kNone) {
+            Symbol& target = state_.Symbols[existing];
             Symbol& symbol = state_.Symbols[index];
             target.Refs.insert(target.Refs.end(), symbol.Refs.begin(), symbol.Refs.end());
             SortRefsByLine(target.Refs);
             symbol.Refs.clear();
-            state_.SymbolIndex.erase(oldKey);
+            state_.Index.Erase(symbol.Key);
             Remove(symbol);
         } else {
-            state_.SymbolIndex.erase(oldKey);
+            state_.Index.Erase(state_.Symbols[index].Key);
             state_.Symbols[index].Key = key;
-            state_.SymbolIndex.emplace(newKey, index);
+            state_.Index.Insert(index);
         }
     }
 
@@ -384,7 +384,7 @@ private:
         Symbol& symbol = state_.Symbols[index];
         symbol.Refs = std::move(stay);
         if (symbol.Refs.empty()) {
-            state_.SymbolIndex.erase(KeyString(symbol.Key));
+            state_.Index.Erase(symbol.Key);
             Remove(symbol);
         }
     }
@@ -592,7 +592,7 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     observer.ProgressVisible(true);
     result.StructureStarts.assign(1, 0);
     state.Symbols.reserve(lines.size() / 4 + 16);
-    state.SymbolIndex.reserve(lines.size() / 4 + 16);
+    state.Index.Reserve(lines.size() / 4 + 16);
 
     ParseListing(state, observer);
     if (result.Structure.Empty()) {

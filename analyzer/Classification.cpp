@@ -82,18 +82,16 @@ void AddSymbolReference(AnalysisState& state, std::string_view name, std::string
                           std::to_string(number) + "] ");
     }
 
-    std::string& key = state.KeyScratch;
-    key.clear();
-    AppendKeyString(key, category, number, 0, name);
-    auto it = state.SymbolIndex.find(key);
-    if (it == state.SymbolIndex.end()) {
-        it = state.SymbolIndex.emplace(key, static_cast<uint32_t>(state.Symbols.size())).first;
-        Symbol& symbol = state.Symbols.emplace_back();
-        symbol.Key.Category = static_cast<uint8_t>(category);
-        symbol.Key.Value2 = number;
-        symbol.Key.Name.assign(name);
+    uint32_t position = state.Index.Find(SymbolKeyView{static_cast<uint8_t>(category), number, 0, name});
+    if (position == SymbolIndex::kNone) {
+        position = static_cast<uint32_t>(state.Symbols.size());
+        Symbol& added = state.Symbols.emplace_back();
+        added.Key.Category = static_cast<uint8_t>(category);
+        added.Key.Value2 = number;
+        added.Key.Name.assign(name);
+        state.Index.Insert(position);
     }
-    Symbol& symbol = state.Symbols[it->second];
+    Symbol& symbol = state.Symbols[position];
     if (!symbol.Refs.empty() && symbol.Refs.back().Line == line &&
         symbol.Refs.back().Kind == refKind) {
         return;
