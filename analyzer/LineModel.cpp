@@ -30,6 +30,8 @@ namespace {
 // Byte tables for the loops that see every character of a listing.
 struct CharTables {
     bool Special[256] = {};     // ';' and the quotes
+    bool NumberColumn[256] = {};  // what the number columns of a listing line hold
+    bool IdentChar[256] = {};
     char Cleaned[256] = {};     // control characters as blanks
     char CleanedUpper[256] = {};  // the same, upper-cased
 
@@ -38,6 +40,8 @@ struct CharTables {
             const unsigned char u = static_cast<unsigned char>(c);
             Cleaned[c] = u < ' ' ? ' ' : static_cast<char>(u);
             CleanedUpper[c] = u < ' ' ? ' ' : static_cast<char>(UpperChar(u));
+            NumberColumn[c] = u <= ' ' || u == '-' || IsDigit(u);
+            IdentChar[c] = IsIdentChar(u);
         }
         Special[static_cast<unsigned char>(';')] = true;
         Special[static_cast<unsigned char>('"')] = true;
@@ -84,11 +88,9 @@ void ListingLineTextInto(std::string& text, std::string_view line, bool keepStar
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     const int comment = CommentStart(line);
     size_t end = comment > 1 ? static_cast<size_t>(comment - 1) : line.size();
+    const bool* numberColumn = Tables().NumberColumn;
     bool numbered = end >= 12;
-    for (size_t i = 0; numbered && i < 12; ++i) {
-        const unsigned char c = static_cast<unsigned char>(line[i]);
-        numbered = c < ' ' || c == ' ' || c == '-' || IsDigit(c);
-    }
+    for (size_t i = 0; numbered && i < 12; ++i) numbered = numberColumn[static_cast<unsigned char>(line[i])];
     const bool stars = !keepStars && line.substr(0, std::min<size_t>(end, 6)) == "******";
     const size_t start = numbered || stars ? std::min<size_t>(14, end) : 0;
     while (end > start && blank(line[end - 1])) --end;
@@ -149,6 +151,7 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
     const size_t firstToken = tokens.size();
     tokens.push_back(Token{both.substr(0, markerLength), index});
 
+    const bool* identChar = Tables().IdentChar;
     const size_t n = text.size();
     size_t pos = 0;
     while (pos < n) {
@@ -158,7 +161,7 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
         bool closeQuote = false;
         if (IsIdentStart(c)) {
             ++pos;
-            while (pos < n && IsIdentChar(static_cast<unsigned char>(text[pos]))) {
+            while (pos < n && identChar[static_cast<unsigned char>(text[pos])]) {
                 const char ch = text[pos++];
                 if (stringContent && ch == '$' && pos - start > 2) break;
             }
