@@ -33,7 +33,7 @@ int ProgressValue(size_t count) { return static_cast<int>(count / 10); }
 void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
     state.Symbols.clear();
     state.Symbols.shrink_to_fit();
-    state.SymbolIndex.clear();
+    state.Index.Release();
     state.EntityNames.clear();
     state.DeclaredParams.clear();
     state.DeclaredLocals.clear();
@@ -46,7 +46,7 @@ void FreeAnalysisTables(AnalysisState& state, AnalysisObserver& observer) {
 // The tables the parse and the rework look names up in; the cross-reference
 // tree is built without them, so they go before it to keep the peak low.
 void FreeLookupTables(AnalysisState& state) {
-    std::unordered_map<std::string, uint32_t>().swap(state.SymbolIndex);
+    state.Index.Release();
     NameSet().swap(state.DeclaredParams);
     NameSet().swap(state.DeclaredLocals);
     std::unordered_map<std::string, std::vector<std::string>>().swap(state.FieldEntities);
@@ -90,7 +90,7 @@ void ParseListing(AnalysisState& state, AnalysisObserver& observer) {
         if (tokens.size() > 1 && tokens.back().Text != "%\\") {
             ParseStatement(state, tokens);
             if (!tokens.empty()) {
-                tokens.insert(tokens.begin(), MakeLineMarker(line));
+                tokens.insert(tokens.begin(), state.Tok.LineMarker(line));
                 ParseStatement(state, tokens);
             }
         }
@@ -125,6 +125,84 @@ std::vector<uint32_t> KeyOrder(const std::vector<Symbol>& symbols) {
     std::sort(order.begin(), order.end(), [&symbols](uint32_t a, uint32_t b) {
         return KeyByteLess(symbols[a].Key, symbols[b].Key);
     });
+    return order;
+}
+
+// The first criterion of the tree order as a number: category, then the
+// structure name of locals and parameters, the entity of fields, or the
+// second key value. Functions and registers order by name alone: 0.
+class LeadingOrder {
+public:
+    LeadingOrder(const AnalysisState& state, StructureNameCache& names) : entities_(state.EntityNames) {
+        for (const Symbol& symbol : state.Symbols) {
+            if (IsLocal(symbol.Key.Category)) structures_.push_back(symbol.Key.Value2);
+        }
+        std::sort(structures_.begin(), structures_.end());
+        structures_.erase(std::unique(structures_.begin(), structures_.end()), structures_.end());
+        std::vector<uint32_t> byName = structures_;
+        std::stable_sort(byName.begin(), byName.end(), [&names](uint32_t a, uint32_t b) {
+            return CompareNoCase(names.Name(static_cast<int32_t>(a)), names.Name(static_cast<int32_t>(b))) < 0;
+        });
+        structureRanks_.assign(structures_.size(), 0);
+        uint32_t rank = 0;
+        for (size_t i = 0; i < byName.size(); ++i) {
+            if (i > 0 && CompareNoCase(names.Name(static_cast<int32_t>(byName[i - 1])),
+                                       names.Name(static_cast<int32_t>(byName[i]))) != 0) {
+                ++rank;
+            }
+            structureRanks_[Position(byName[i])] = rank;
+        }
+    }
+
+    uint64_t Of(const SymbolKey& key) const {
+        uint32_t value = 0;
+        if (IsLocal(key.Category)) {
+            value = structureRanks_[Position(key.Value2)];
+        } else if (key.Category == CatField) {
+            // Entity names are sorted and unique: their index is their order;
+            // one past the end reads as the empty name.
+            const bool emptyFirst = !entities_.empty() && entities_.front().empty();
+            value = key.Value2 < entities_.size() ? key.Value2 + 1 : (emptyFirst ? 1 : 0);
+        } else if (key.Category != CatFunction && key.Category != CatRegister) {
+            value = key.Value2;
+        }
+        return (static_cast<uint64_t>(key.Category) << 32) | value;
+    }
+
+private:
+    const std::vector<std::string>& entities_;
+    std::vector<uint32_t> structures_;  // sorted
+    std::vector<uint32_t> structureRanks_;
+
+    static bool IsLocal(int category) { return category == CatLocalVar || category == CatParameter; }
+    size_t Position(uint32_t structure) const {
+        return static_cast<size_t>(std::lower_bound(structures_.begin(), structures_.end(), structure) -
+                                   structures_.begin());
+    }
+};
+
+// Symbols in the order of the cross-reference tree; keys that order holds
+// equal keep the order of their key bytes. One sort: the leading numbers
+// decide most comparisons without reading a name.
+std::vector<uint32_t> XRefOrder(const AnalysisState& state, StructureNameCache& names) {
+    const LeadingOrder leading(state, names);
+    struct Item {
+        uint64_t Leading;
+        uint32_t Index;
+    };
+    std::vector<Item> items;
+    items.reserve(state.Symbols.size());
+    for (uint32_t i = 0; i < state.Symbols.size(); ++i) items.push_back({leading.Of(state.Symbols[i].Key), i});
+    std::sort(items.begin(), items.end(), [&state, &names](const Item& a, const Item& b) {
+        if (a.Leading != b.Leading) return a.Leading < b.Leading;
+        const SymbolKey& x = state.Symbols[a.Index].Key;
+        const SymbolKey& y = state.Symbols[b.Index].Key;
+        const int c = CompareXRefKeys(x, y, names, state.EntityNames);
+        return c != 0 ? c < 0 : KeyByteLess(x, y);
+    });
+    std::vector<uint32_t> order;
+    order.reserve(items.size());
+    for (const Item& item : items) order.push_back(item.Index);
     return order;
 }
 
@@ -203,13 +281,13 @@ private:
 
     // A symbol that now has the key of one before it in list order joins it.
     void JoinEqualKeys(const std::vector<uint32_t>& order) {
-        std::unordered_map<std::string, uint32_t>& index = state_.SymbolIndex;
-        index.clear();
+        SymbolIndex& index = state_.Index;
+        index.Clear();
         for (const uint32_t i : order) {
+            const uint32_t firstPosition = index.Insert(i);
+            if (firstPosition == i) continue;
             Symbol& symbol = state_.Symbols[i];
-            const auto [it, inserted] = index.emplace(KeyString(symbol.Key), i);
-            if (inserted) continue;
-            Symbol& first = state_.Symbols[it->second];
+            Symbol& first = state_.Symbols[firstPosition];
             first.Refs.insert(first.Refs.end(), symbol.Refs.begin(), symbol.Refs.end());
             SortRefsByLine(first.Refs);
             symbol.Refs.clear();
@@ -232,10 +310,12 @@ private:
     }
 
     uint32_t SymbolFor(const SymbolKey& key) {
-        const auto [it, inserted] =
-            state_.SymbolIndex.emplace(KeyString(key), static_cast<uint32_t>(state_.Symbols.size()));
-        if (inserted) state_.Symbols.push_back(Symbol{key, {}});
-        return it->second;
+        const uint32_t found = state_.Index.Find(key);
+        if (found != SymbolIndex::kNone) return found;
+        const uint32_t position = static_cast<uint32_t>(state_.Symbols.size());
+        state_.Symbols.push_back(Symbol{key, {}});
+        state_.Index.Insert(position);
+        return position;
     }
 
     void MergeIntoEntity(uint32_t index) {
@@ -261,21 +341,19 @@ private:
                                " / " + entity);
         }
         key.Name += "." + entity;
-        const std::string oldKey = KeyString(state_.Symbols[index].Key);
-        const std::string newKey = KeyString(key);
-        const auto existing = state_.SymbolIndex.find(newKey);
-        if (existing != state_.SymbolIndex.end()) {
-            Symbol& target = state_.Symbols[existing->second];
+        const uint32_t existing = state_.Index.Find(key);
+        if (existing != SymbolIndex::kNone) {
+            Symbol& target = state_.Symbols[existing];
             Symbol& symbol = state_.Symbols[index];
             target.Refs.insert(target.Refs.end(), symbol.Refs.begin(), symbol.Refs.end());
             SortRefsByLine(target.Refs);
             symbol.Refs.clear();
-            state_.SymbolIndex.erase(oldKey);
+            state_.Index.Erase(symbol.Key);
             Remove(symbol);
         } else {
-            state_.SymbolIndex.erase(oldKey);
+            state_.Index.Erase(state_.Symbols[index].Key);
             state_.Symbols[index].Key = key;
-            state_.SymbolIndex.emplace(newKey, index);
+            state_.Index.Insert(index);
         }
     }
 
@@ -306,7 +384,7 @@ private:
         Symbol& symbol = state_.Symbols[index];
         symbol.Refs = std::move(stay);
         if (symbol.Refs.empty()) {
-            state_.SymbolIndex.erase(KeyString(symbol.Key));
+            state_.Index.Erase(symbol.Key);
             Remove(symbol);
         }
     }
@@ -481,8 +559,8 @@ private:
             // One pass in line order; the references visit lines at random.
             ownNumbers_.reserve(state_.Lines.size());
             for (const std::string& line : state_.Lines) {
-                const std::string text = ListingLineNumber(line);
-                ownNumbers_.push_back(text.empty() ? kNoNumber : std::stoi(text));
+                int32_t number = 0;
+                ownNumbers_.push_back(ListingLineNumberValue(line, number) ? number : kNoNumber);
             }
         }
         if (ref.Line < 0 || static_cast<size_t>(ref.Line) >= ownNumbers_.size()) return caption;
@@ -514,7 +592,7 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     observer.ProgressVisible(true);
     result.StructureStarts.assign(1, 0);
     state.Symbols.reserve(lines.size() / 4 + 16);
-    state.SymbolIndex.reserve(lines.size() / 4 + 16);
+    state.Index.Reserve(lines.size() / 4 + 16);
 
     ParseListing(state, observer);
     if (result.Structure.Empty()) {
@@ -538,10 +616,7 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
         return CompareStructureNodes(a, b) < 0;
     });
     StructureNameCache names(lines, result.StructureStarts);
-    std::vector<uint32_t> order = KeyOrder(state.Symbols);
-    std::stable_sort(order.begin(), order.end(), [&state, &names](uint32_t a, uint32_t b) {
-        return CompareXRefKeys(state.Symbols[a].Key, state.Symbols[b].Key, names, state.EntityNames) < 0;
-    });
+    const std::vector<uint32_t> order = XRefOrder(state, names);
 
     // The cross-reference tree
     XRefBuilder builder(state, observer, names);

@@ -12,20 +12,10 @@
 #include "analyzer/Analysis.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/SymbolKey.h"
+#include "analyzer/SymbolTable.h"
 #include "analyzer/Trace.h"
 
 namespace lumorca {
-
-struct ReferenceRecord {
-    int32_t StructureIndex = 0;
-    int32_t Line = 0;
-    uint8_t Kind = 0;
-};
-
-struct Symbol {
-    SymbolKey Key;
-    std::vector<ReferenceRecord> Refs;
-};
 
 // Set of names that can be searched with a string_view.
 struct NameHash {
@@ -46,11 +36,11 @@ struct AnalysisState {
     AnalysisResult& Result;
     TraceSink* Trace;
     Tokenizer Tok;
+    Tokenizer StringTok;  // the content of one string literal
 
-    // Symbol table: symbols in order of creation, found through their key string.
+    // Symbol table: symbols in order of creation, found through their key.
     std::vector<Symbol> Symbols;
-    std::unordered_map<std::string, uint32_t> SymbolIndex;
-    std::string KeyScratch;
+    SymbolIndex Index{Symbols};
     TokenList StringParts;  // tokens of one string literal, reused
 
     std::vector<std::string> EntityNames;  // sorted by bytes, no duplicates

@@ -82,18 +82,16 @@ void AddSymbolReference(AnalysisState& state, std::string_view name, std::string
                           std::to_string(number) + "] ");
     }
 
-    std::string& key = state.KeyScratch;
-    key.clear();
-    AppendKeyString(key, category, number, 0, name);
-    auto it = state.SymbolIndex.find(key);
-    if (it == state.SymbolIndex.end()) {
-        it = state.SymbolIndex.emplace(key, static_cast<uint32_t>(state.Symbols.size())).first;
-        Symbol& symbol = state.Symbols.emplace_back();
-        symbol.Key.Category = static_cast<uint8_t>(category);
-        symbol.Key.Value2 = number;
-        symbol.Key.Name.assign(name);
+    uint32_t position = state.Index.Find(SymbolKeyView{static_cast<uint8_t>(category), number, 0, name});
+    if (position == SymbolIndex::kNone) {
+        position = static_cast<uint32_t>(state.Symbols.size());
+        Symbol& added = state.Symbols.emplace_back();
+        added.Key.Category = static_cast<uint8_t>(category);
+        added.Key.Value2 = number;
+        added.Key.Name.assign(name);
+        state.Index.Insert(position);
     }
-    Symbol& symbol = state.Symbols[it->second];
+    Symbol& symbol = state.Symbols[position];
     if (!symbol.Refs.empty() && symbol.Refs.back().Line == line &&
         symbol.Refs.back().Kind == refKind) {
         return;
@@ -132,9 +130,9 @@ int FirstArgumentRefKind(std::string_view keyword, int32_t argumentIndex) {
 
 void HandleStringLiteral(AnalysisState& state, const TokenList& tokens, size_t index,
                          int32_t line) {
-    const std::string& s = tokens[index].Text;
-    const int category = s.find("%%") != std::string::npos ? CatVarString : CatString;
-    const std::string& keyword = tokens[0].Text;
+    const std::string_view s = tokens[index].Text;
+    const int category = s.find("%%") != std::string_view::npos ? CatVarString : CatString;
+    const std::string_view keyword = tokens[0].Text;
     int kind = RefRead;
     if (keyword == "ACTIVATE") {
         kind = RefActivate;
@@ -147,8 +145,7 @@ void HandleStringLiteral(AnalysisState& state, const TokenList& tokens, size_t i
 
     TokenList& parts = state.StringParts;
     parts.clear();
-    Tokenizer content;
-    content.TokenizeLine(parts, s, line, true);
+    state.StringTok.TokenizeLine(parts, s, line, true);
     const int firstArgument = FirstArgumentRefKind(keyword, state.ArgumentIndex);
     for (size_t p = 1; p < parts.size(); ++p) {
         if (!IsIdentToken(parts[p])) continue;
@@ -169,10 +166,10 @@ void HandleSelectStatement(AnalysisState& state, const TokenList& tokens, int32_
     std::string entity;
     for (size_t i = 1; i + 1 < count; ++i) {
         if (tokens[i].IsMarker() || tokens[i].Text != "FROM") continue;
-        const std::string& next = tokens[i + 1].Text;
+        const std::string_view next = tokens[i + 1].Text;
         if (!tokens[i + 1].IsMarker() && !next.empty() && next[0] == '"' &&
-            next.find("%%") == std::string::npos) {
-            entity = next.size() >= 2 ? next.substr(1, next.size() - 2) : std::string();
+            next.find("%%") == std::string_view::npos) {
+            entity = next.size() >= 2 ? std::string(next.substr(1, next.size() - 2)) : std::string();
         }
         break;
     }
@@ -186,7 +183,7 @@ void HandleSelectStatement(AnalysisState& state, const TokenList& tokens, int32_
         const Token& token = tokens[i];
         if (token.IsMarker()) line = LineMarkerLine(token);
         if (inWhere && !afterTo) where.push_back(token);
-        const std::string& t = token.Text;
+        const std::string_view t = token.Text;
         if (token.IsMarker() || t.empty() ||
             !(IsIdentStart(static_cast<unsigned char>(t[0])) || IsQuote(t[0]))) {
             continue;
@@ -200,8 +197,8 @@ void HandleSelectStatement(AnalysisState& state, const TokenList& tokens, int32_
             afterTo = true;
         } else if (!afterFrom) {
             if (IsAggregateFunction(t)) continue;
-            if (t.find('.') == std::string::npos && !entity.empty()) {
-                AddSymbolReference(state, t + "." + entity, {}, CatField, line, RefRead);
+            if (t.find('.') == std::string_view::npos && !entity.empty()) {
+                AddSymbolReference(state, std::string(t) + "." + entity, {}, CatField, line, RefRead);
             } else {
                 AddSymbolReference(state, t, {}, CatField, line, RefRead);
             }
@@ -228,7 +225,7 @@ void HandleReadStatement(AnalysisState& state, const TokenList& tokens, int32_t&
     for (size_t i = 1; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
         if (token.IsMarker()) line = LineMarkerLine(token);
-        const std::string& t = token.Text;
+        const std::string_view t = token.Text;
         if (!token.IsMarker() && (t == "WHERE" || t == "U_WHERE")) {
             collecting = true;
             whereLine = line;
@@ -259,8 +256,8 @@ void RecordWhereClause(AnalysisState& state, const TokenList& tokens, const std:
         const bool relational = next < tokens.size() && !tokens[next].IsMarker() &&
                                 IsRelationalOperator(tokens[next].Text);
         if (relational) {
-            if (token.Text.find('.') == std::string::npos && !entity.empty()) {
-                AddSymbolReference(state, token.Text + "." + entity, {}, CatField, line, RefRead);
+            if (token.Text.find('.') == std::string_view::npos && !entity.empty()) {
+                AddSymbolReference(state, std::string(token.Text) + "." + entity, {}, CatField, line, RefRead);
             } else {
                 AddSymbolReference(state, token.Text, {}, CatField, line, RefRead);
             }

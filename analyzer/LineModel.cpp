@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "analyzer/Trace.h"
 
@@ -29,6 +30,8 @@ namespace {
 // Byte tables for the loops that see every character of a listing.
 struct CharTables {
     bool Special[256] = {};     // ';' and the quotes
+    bool NumberColumn[256] = {};  // what the number columns of a listing line hold
+    bool IdentChar[256] = {};
     char Cleaned[256] = {};     // control characters as blanks
     char CleanedUpper[256] = {};  // the same, upper-cased
 
@@ -37,6 +40,8 @@ struct CharTables {
             const unsigned char u = static_cast<unsigned char>(c);
             Cleaned[c] = u < ' ' ? ' ' : static_cast<char>(u);
             CleanedUpper[c] = u < ' ' ? ' ' : static_cast<char>(UpperChar(u));
+            NumberColumn[c] = u <= ' ' || u == '-' || IsDigit(u);
+            IdentChar[c] = IsIdentChar(u);
         }
         Special[static_cast<unsigned char>(';')] = true;
         Special[static_cast<unsigned char>('"')] = true;
@@ -52,6 +57,8 @@ const CharTables& Tables() {
 }  // namespace
 
 int CommentStart(std::string_view text) {
+    // Most lines have no ';' at all: then the quotes need no reading.
+    if (text.empty() || std::memchr(text.data(), ';', text.size()) == nullptr) return -1;
     const bool* special = Tables().Special;
     char quote = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -81,11 +88,9 @@ void ListingLineTextInto(std::string& text, std::string_view line, bool keepStar
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     const int comment = CommentStart(line);
     size_t end = comment > 1 ? static_cast<size_t>(comment - 1) : line.size();
+    const bool* numberColumn = Tables().NumberColumn;
     bool numbered = end >= 12;
-    for (size_t i = 0; numbered && i < 12; ++i) {
-        const unsigned char c = static_cast<unsigned char>(line[i]);
-        numbered = c < ' ' || c == ' ' || c == '-' || IsDigit(c);
-    }
+    for (size_t i = 0; numbered && i < 12; ++i) numbered = numberColumn[static_cast<unsigned char>(line[i])];
     const bool stars = !keepStars && line.substr(0, std::min<size_t>(end, 6)) == "******";
     const size_t start = numbered || stars ? std::min<size_t>(14, end) : 0;
     while (end > start && blank(line[end - 1])) --end;
@@ -95,30 +100,58 @@ void ListingLineTextInto(std::string& text, std::string_view line, bool keepStar
     for (size_t i = start; i < end; ++i) *out++ = map[static_cast<unsigned char>(line[i])];
 }
 
-Token MakeLineMarker(int32_t index) {
-    char digits[16] = {'#', '#'};
-    const auto [end, error] = std::to_chars(digits + 2, digits + sizeof digits, index);
-    return Token{std::string(digits, end), index};
+std::string& Tokenizer::NextText() {
+    if (used_ == texts_.size()) texts_.emplace_back();
+    return texts_[used_++];
+}
+
+std::string_view Tokenizer::Keep(std::string_view text) {
+    std::string& kept = NextText();
+    kept.assign(text);
+    return kept;
+}
+
+namespace {
+
+// "##" and the index; returns the length.
+size_t WriteLineMarker(char (&digits)[16], int32_t index) {
+    digits[0] = '#';
+    digits[1] = '#';
+    return static_cast<size_t>(std::to_chars(digits + 2, digits + sizeof digits, index).ptr - digits);
+}
+
+}  // namespace
+
+Token Tokenizer::LineMarker(int32_t index) {
+    char digits[16];
+    return Token{Keep(std::string_view(digits, WriteLineMarker(digits, index))), index};
 }
 
 void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t index,
                              bool stringContent, std::string_view rawLine) {
-    std::string joined;
-    std::string_view text = textIn;
-    if (InOpenString && !stringContent) {
-        // The string of the previous line goes on in this one.
-        if (!tokens.empty() && !tokens.back().IsMarker()) {
-            joined = std::move(tokens.back().Text);
-            tokens.pop_back();
-            if (!joined.empty() && joined.back() == '"') joined.pop_back();
-            joined.append(textIn);
-            text = joined;
-        }
-        InOpenString = false;
+    if (tokens.empty()) used_ = 0;
+    std::string_view open;  // the string the previous line left open
+    if (InOpenString && !stringContent && !tokens.empty() && !tokens.back().IsMarker()) {
+        open = tokens.back().Text;
+        tokens.pop_back();
+        if (!open.empty() && open.back() == '"') open.remove_suffix(1);
     }
+    if (!stringContent) InOpenString = false;
+    // The marker's text and the line's in one kept text.
+    char digits[16];
+    const size_t markerLength = WriteLineMarker(digits, index);
+    std::string& kept = NextText();
+    kept.resize(markerLength + open.size() + textIn.size());
+    char* out = kept.data();
+    std::memcpy(out, digits, markerLength);
+    if (!open.empty()) std::memcpy(out + markerLength, open.data(), open.size());
+    if (!textIn.empty()) std::memcpy(out + markerLength + open.size(), textIn.data(), textIn.size());
+    const std::string_view both = kept;
+    const std::string_view text = both.substr(markerLength);
     const size_t firstToken = tokens.size();
-    tokens.push_back(MakeLineMarker(index));
+    tokens.push_back(Token{both.substr(0, markerLength), index});
 
+    const bool* identChar = Tables().IdentChar;
     const size_t n = text.size();
     size_t pos = 0;
     while (pos < n) {
@@ -128,7 +161,7 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
         bool closeQuote = false;
         if (IsIdentStart(c)) {
             ++pos;
-            while (pos < n && IsIdentChar(static_cast<unsigned char>(text[pos]))) {
+            while (pos < n && identChar[static_cast<unsigned char>(text[pos])]) {
                 const char ch = text[pos++];
                 if (stringContent && ch == '$' && pos - start > 2) break;
             }
@@ -163,8 +196,15 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
                 ++pos;
             }
         }
-        tokens.push_back(Token{std::string(text.data() + start, pos - start), -1});
-        if (closeQuote) tokens.back().Text.push_back(static_cast<char>(c));
+        const std::string_view word = text.substr(start, pos - start);
+        if (closeQuote) {
+            std::string& closed = NextText();
+            closed.assign(word);
+            closed.push_back(static_cast<char>(c));
+            tokens.push_back(Token{closed, -1});
+        } else {
+            tokens.push_back(Token{word, -1});
+        }
     }
 
     // A trailing "%\" becomes a token of its own.
@@ -172,8 +212,16 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
     if (!last.IsMarker()) {
         size_t len = last.Text.size();
         if (InOpenString && len > 0) --len;
-        if (len > 2 && last.Text.compare(len - 2, 2, "%\\") == 0) {
-            last.Text.erase(len - 2, 2);
+        if (len > 2 && last.Text.substr(len - 2, 2) == "%\\") {
+            if (len == last.Text.size()) {
+                last.Text.remove_suffix(2);
+            } else {
+                // The quote that closes the open string stays behind the text.
+                std::string& cut = NextText();
+                cut.assign(last.Text.substr(0, len - 2));
+                cut.append(last.Text.substr(len));
+                last.Text = cut;
+            }
             tokens.push_back(Token{"%\\", -1});
         }
     }
@@ -187,7 +235,7 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
         Trace->Line(std::string(rawLine));
         Trace->Line("[" + std::to_string(index) + "] " + std::to_string(tokens.size() - firstToken));
         for (size_t i = firstToken; i < tokens.size(); ++i) {
-            Trace->Line(std::to_string(i - firstToken) + "-->" + tokens[i].Text);
+            Trace->Line(std::to_string(i - firstToken) + "-->" + std::string(tokens[i].Text));
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Line model of a listing: numbered lines, cleaned text, comments, tokens.
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +12,12 @@ namespace lumorca {
 
 class TraceSink;
 
-// One token of a statement. A line marker is only ever made by the tokenizer
-// for a physical line; listing text that looks like "##12" stays an ordinary
-// token with Marker == -1.
+// One token of a statement: a view into the text its tokenizer keeps, valid
+// until that tokenizer starts a new statement. A line marker is only ever
+// made by the tokenizer for a physical line; listing text that looks like
+// "##12" stays an ordinary token with Marker == -1.
 struct Token {
-    std::string Text;
+    std::string_view Text;
     int32_t Marker = -1;  // line index for a line marker, else -1
 
     bool IsMarker() const { return Marker >= 0; }
@@ -33,22 +35,33 @@ inline bool IsIdentStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || c =
 inline bool IsIdentChar(unsigned char c) {
     return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '_';
 }
-Token MakeLineMarker(int32_t index);
 // Line index of a marker token, -1 for any other token.
 inline int32_t LineMarkerLine(const Token& token) { return token.Marker; }
 
 // Turns lines into tokens. Keeps the one piece of state that survives from
-// one line to the next: a string left open by a "%\" continuation.
+// one line to the next: a string left open by a "%\" continuation. Keeps
+// the text its tokens view too: the lines of the statement under way.
 class Tokenizer {
 public:
     bool InOpenString = false;
     TraceSink* Trace = nullptr;
 
     void Reset() { InOpenString = false; }
-    // Appends a line marker and the tokens of text. `rawLine` is only used
-    // for the token trace.
+    // Appends a line marker and the tokens of text. An empty `tokens` starts
+    // a new statement: the views of earlier statements end. `rawLine` is only
+    // used for the token trace.
     void TokenizeLine(TokenList& tokens, std::string_view text, int32_t index,
                       bool stringContent, std::string_view rawLine = {});
+    // A marker token for line `index` ("##" and the index).
+    Token LineMarker(int32_t index);
+    // A copy of text that lives as long as the tokens of this statement.
+    std::string_view Keep(std::string_view text);
+
+private:
+    std::deque<std::string> texts_;  // a deque: growing moves no kept text
+    size_t used_ = 0;                // texts_ of the statement under way
+
+    std::string& NextText();
 };
 
 // What a structure's header line is, by its first words in any case.

@@ -145,7 +145,7 @@ std::vector<std::string> DisplayTokens(const std::string& upperText, int32_t lin
     tokenizer.TokenizeLine(tokens, upperText, line, false);
     std::vector<std::string> texts;
     for (const Token& token : tokens) {
-        if (!token.IsMarker()) texts.push_back(token.Text);
+        if (!token.IsMarker()) texts.emplace_back(token.Text);
     }
     return texts;
 }

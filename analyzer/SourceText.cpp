@@ -97,12 +97,16 @@ int LineLevel(std::string_view rawLine) {
     return (c >= '0' && c <= '9') ? c - '0' : 0;
 }
 
-std::string ListingLineNumber(std::string_view rawLine) {
+bool ListingLineNumberValue(std::string_view rawLine, int32_t& value) {
     std::string_view head = rawLine.substr(0, 6);
     size_t start = 0;
     while (start < head.size() && head[start] == ' ') ++start;
+    return ParseInt(head.substr(start), value);
+}
+
+std::string ListingLineNumber(std::string_view rawLine) {
     int32_t value = 0;
-    if (!ParseInt(head.substr(start), value)) return {};
+    if (!ListingLineNumberValue(rawLine, value)) return {};
     return std::to_string(value);
 }
 

@@ -30,6 +30,8 @@ int LineLevel(std::string_view rawLine);
 // as a decimal number), printed without leading blanks; empty when those
 // characters are not a number.
 std::string ListingLineNumber(std::string_view rawLine);
+// The same as a number; false where the line has none.
+bool ListingLineNumberValue(std::string_view rawLine, int32_t& value);
 
 // True when the raw line, without trailing blanks and tabs, ends with "%\".
 bool HasContinuationMark(std::string_view rawLine);

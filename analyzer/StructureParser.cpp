@@ -178,7 +178,7 @@ bool IsParamDeclarationWithType(const Statement& t, size_t n) {
 
 // The activated component of RUN, ACTIVATE and NEW_INSTANCE.
 size_t ParseActivation(AnalysisState& state, TokenList& tokens, int32_t line, size_t& last) {
-    std::string c = tokens[1].Text;
+    std::string c(tokens[1].Text);
     bool variable = true;
     if (!c.empty() && IsQuote(c[0])) {
         c = c.size() >= 2 ? c.substr(1, c.size() - 2) : std::string();
@@ -194,13 +194,13 @@ size_t ParseActivation(AnalysisState& state, TokenList& tokens, int32_t line, si
         if (dot != std::string::npos) {
             std::string operation = c.substr(dot + 1, 100);
             c.resize(dot);
-            tokens[1].Text = c;
+            tokens[1].Text = state.Tok.Keep(c);
             tokens.insert(tokens.begin() + 2, Token{".", -1});
-            tokens.insert(tokens.begin() + 3, Token{std::move(operation), -1});
+            tokens.insert(tokens.begin() + 3, Token{state.Tok.Keep(operation), -1});
             last += 2;
         }
         if (tokens.size() > 3) {
-            const std::string operation = tokens[3].Text;
+            const std::string operation(tokens[3].Text);
             if (!operation.empty() && operation[0] == '$') {
                 AddSymbolReference(state, operation, {}, 0, line, RefRead);
             }
@@ -320,13 +320,13 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
             std::string& component = state.Result.ComponentName;
             if (component.empty()) component = ComponentWord(std::string(T[5]));
             if (T[5] == UpperCase(component)) {
-                state.CurrentParentNode = AddStructureNode(state, KindForm, tokens[7].Text, line);
+                state.CurrentParentNode = AddStructureNode(state, KindForm, std::string(T[7]), line);
             } else if (T[5] == "ENTITY") {
-                state.CurrentParentNode = AddStructureNode(state, KindEntity, tokens[7].Text, line);
+                state.CurrentParentNode = AddStructureNode(state, KindEntity, std::string(T[7]), line);
             } else if (T[5] == "FIELD") {
-                state.CurrentParentNode = AddStructureNode(state, KindField, tokens[7].Text, line);
+                state.CurrentParentNode = AddStructureNode(state, KindField, std::string(T[7]), line);
             }
-            state.CurrentParentNode = AddStructureNode(state, KindTrigger, tokens[2].Text, line);
+            state.CurrentParentNode = AddStructureNode(state, KindTrigger, std::string(T[2]), line);
         }
         tokens.clear();
         return;
@@ -454,7 +454,7 @@ void ParseStatement(AnalysisState& state, TokenList& tokens) {
             line = LineMarkerLine(token);
             continue;
         }
-        const std::string& t = token.Text;
+        const std::string_view t = token.Text;
         if (t.empty()) continue;
         const unsigned char first = static_cast<unsigned char>(t[0]);
         if (IsIdentStart(first)) {

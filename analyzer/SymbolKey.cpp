@@ -23,26 +23,6 @@ void SetKeyValue(SymbolKey& key, int position, uint32_t value) {
     if (position == 3) key.Value3 = value;
 }
 
-void AppendKeyString(std::string& out, int category, uint32_t value2, uint32_t value3,
-                     std::string_view name) {
-    char header[9];
-    header[0] = static_cast<char>(category);
-    for (int i = 0; i < 4; ++i) {
-        header[1 + i] = static_cast<char>((value2 >> (24 - 8 * i)) & 0xFF);
-        header[5 + i] = static_cast<char>((value3 >> (24 - 8 * i)) & 0xFF);
-    }
-    out.reserve(out.size() + sizeof header + name.size());
-    out.append(header, sizeof header);
-    out.append(name);
-}
-
-std::string KeyString(const SymbolKey& key) {
-    std::string out;
-    out.reserve(9 + key.Name.size());
-    AppendKeyString(out, key.Category, key.Value2, key.Value3, key.Name);
-    return out;
-}
-
 namespace {
 
 std::string_view RegisterDigits(std::string_view name) {

@@ -31,12 +31,6 @@ inline void SetKeyNumber(SymbolKey& key, uint32_t number) {
     key.Value3 = 0;
 }
 
-// Compact byte string of a key: equal keys give equal strings, and the byte
-// order of the strings is category, values, then name.
-std::string KeyString(const SymbolKey& key);
-void AppendKeyString(std::string& out, int category, uint32_t value2, uint32_t value3,
-                     std::string_view name);
-
 // The order of keys in the table before the final sort: category, header
 // values as whole numbers, then the name's bytes.
 bool KeyByteLess(const SymbolKey& a, const SymbolKey& b);

@@ -12,7 +12,7 @@ namespace {
 // Token texts from `from` on.
 Names Texts(const TokenList& tokens, size_t from = 1) {
     Names texts;
-    for (size_t i = from; i < tokens.size(); ++i) texts.push_back(tokens[i].Text);
+    for (size_t i = from; i < tokens.size(); ++i) texts.emplace_back(tokens[i].Text);
     return texts;
 }
 
@@ -97,9 +97,9 @@ TEST(LineModel, StringContinuedOverLinesIsOneTokenOfTheClosingLine) {
 }
 
 TEST(LineModel, LineMarkersReadBackWholeNumbersAndListingTextIsNoMarker) {
-    EXPECT_EQ(MakeLineMarker(1234).Text, "##1234");
-    for (int32_t line : {0, 99999, 123456, 2000000000}) EXPECT_EQ(LineMarkerLine(MakeLineMarker(line)), line);
     Tokenizer tokenizer;
+    EXPECT_EQ(tokenizer.LineMarker(1234).Text, "##1234");
+    for (int32_t line : {0, 99999, 123456, 2000000000}) EXPECT_EQ(LineMarkerLine(tokenizer.LineMarker(line)), line);
     TokenList tokens;
     tokenizer.TokenizeLine(tokens, "A = ##12", 3, false);
     ASSERT_EQ(tokens.size(), 4u);
