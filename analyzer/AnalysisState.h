@@ -27,9 +27,7 @@ using NameSet = std::unordered_set<std::string, NameHash, std::equal_to<>>;
 struct AnalysisState {
     AnalysisState(ListingLines& lines, const AnalysisSettings& settings, AnalysisResult& result,
                   TraceSink* trace)
-        : Lines(lines), Settings(settings), Result(result), Trace(trace) {
-        Tok.Trace = trace;
-    }
+        : Lines(lines), Settings(settings), Result(result), Trace(trace), Tok(trace) {}
 
     ListingLines& Lines;
     const AnalysisSettings& Settings;

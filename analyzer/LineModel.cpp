@@ -131,12 +131,12 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
                              bool stringContent, std::string_view rawLine) {
     if (tokens.empty()) used_ = 0;
     std::string_view open;  // the string the previous line left open
-    if (InOpenString && !stringContent && !tokens.empty() && !tokens.back().IsMarker()) {
+    if (InOpenString_ && !stringContent && !tokens.empty() && !tokens.back().IsMarker()) {
         open = tokens.back().Text;
         tokens.pop_back();
         if (!open.empty() && open.back() == '"') open.remove_suffix(1);
     }
-    if (!stringContent) InOpenString = false;
+    if (!stringContent) InOpenString_ = false;
     // The marker's text and the line's in one kept text.
     char digits[16];
     const size_t markerLength = WriteLineMarker(digits, index);
@@ -173,7 +173,7 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
             } else {
                 // An open string is closed in the token all the same.
                 closeQuote = true;
-                if (c == '"') InOpenString = true;
+                if (c == '"') InOpenString_ = true;
             }
         } else if (c == '%' && stringContent) {
             while (pos < n && text[pos] == '%') ++pos;
@@ -211,7 +211,7 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
     Token& last = tokens.back();
     if (!last.IsMarker()) {
         size_t len = last.Text.size();
-        if (InOpenString && len > 0) --len;
+        if (InOpenString_ && len > 0) --len;
         if (len > 2 && last.Text.substr(len - 2, 2) == "%\\") {
             if (len == last.Text.size()) {
                 last.Text.remove_suffix(2);
@@ -226,7 +226,7 @@ void Tokenizer::TokenizeLine(TokenList& tokens, std::string_view textIn, int32_t
         }
     }
     // A string stays open across lines only through an explicit continuation.
-    if (InOpenString && tokens.back().Text != "%\\") InOpenString = false;
+    if (InOpenString_ && tokens.back().Text != "%\\") InOpenString_ = false;
 
     if (!stringContent && TraceAt(Trace, 4)) {
         Trace->SetVisible(true);

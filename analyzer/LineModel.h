@@ -43,10 +43,10 @@ inline int32_t LineMarkerLine(const Token& token) { return token.Marker; }
 // the text its tokens view too: the lines of the statement under way.
 class Tokenizer {
 public:
-    bool InOpenString = false;
-    TraceSink* Trace = nullptr;
-
-    void Reset() { InOpenString = false; }
+    explicit Tokenizer(TraceSink* trace = nullptr) : Trace(trace) {}
+    // Whether the last line left a string open for the next one.
+    bool InOpenString() const { return InOpenString_; }
+    void Reset() { InOpenString_ = false; }
     // Appends a line marker and the tokens of text. An empty `tokens` starts
     // a new statement: the views of earlier statements end. `rawLine` is only
     // used for the token trace.
@@ -58,6 +58,8 @@ public:
     std::string_view Keep(std::string_view text);
 
 private:
+    bool InOpenString_ = false;
+    TraceSink* Trace;
     std::deque<std::string> texts_;  // a deque: growing moves no kept text
     size_t used_ = 0;                // texts_ of the statement under way
 

@@ -70,11 +70,11 @@ TEST(LineModel, StringContinuedOverLinesIsOneTokenOfTheClosingLine) {
     Tokenizer tokenizer;
     TokenList tokens;
     tokenizer.TokenizeLine(tokens, R"($1 = "ABC %\)", 10, false);
-    EXPECT_TRUE(tokenizer.InOpenString);
+    EXPECT_TRUE(tokenizer.InOpenString());
     EXPECT_EQ(Texts(tokens), (Names{"$1", "=", "\"ABC \"", "%\\"}));
     tokens.pop_back();  // the driver drops the continuation mark
     tokenizer.TokenizeLine(tokens, R"(DEF" + X)", 11, false);
-    EXPECT_FALSE(tokenizer.InOpenString);
+    EXPECT_FALSE(tokenizer.InOpenString());
     EXPECT_EQ(Texts(tokens), (Names{"$1", "=", "##11", "\"ABC DEF\"", "+", "X"}));
     EXPECT_EQ(LineMarkerLine(tokens[3]), 11);
 
@@ -82,18 +82,18 @@ TEST(LineModel, StringContinuedOverLinesIsOneTokenOfTheClosingLine) {
     tokens.clear();
     for (const char* line : {R"(A = "ONE %\)", R"(TWO %\)"}) {
         tokenizer.TokenizeLine(tokens, line, 0, false);
-        EXPECT_TRUE(tokenizer.InOpenString);
+        EXPECT_TRUE(tokenizer.InOpenString());
         tokens.pop_back();
     }
     tokenizer.TokenizeLine(tokens, R"(THREE")", 2, false);
     EXPECT_EQ(tokens.back().Text, "\"ONE TWO THREE\"");
-    EXPECT_FALSE(tokenizer.InOpenString);
+    EXPECT_FALSE(tokenizer.InOpenString());
     // Reset forgets an open string; without a continuation it closes at the line end.
     tokenizer.TokenizeLine(tokens, R"(B = "X %\)", 3, false);
     tokenizer.Reset();
-    EXPECT_FALSE(tokenizer.InOpenString);
+    EXPECT_FALSE(tokenizer.InOpenString());
     tokenizer.TokenizeLine(tokens, R"(B = "X)", 3, false);
-    EXPECT_FALSE(tokenizer.InOpenString);
+    EXPECT_FALSE(tokenizer.InOpenString());
 }
 
 TEST(LineModel, LineMarkersReadBackWholeNumbersAndListingTextIsNoMarker) {
