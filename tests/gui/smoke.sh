@@ -11,7 +11,7 @@ export XDG_CONFIG_HOME="$work/config"
 # The real window on the virtual display, whatever the other tests run on.
 export QT_QPA_PLATFORM=xcb
 
-xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+"$(dirname "$0")/virtual_display.sh" sh -c '
   "$0" "$1" &
   pid=$!
   found=""
