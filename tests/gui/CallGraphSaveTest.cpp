@@ -3,7 +3,6 @@
 #include <QStandardPaths>
 
 #include "StartedWindow.h"
-#include "analyzer/ListingLoader.h"
 
 namespace lumorca::gui::test {
 
@@ -61,14 +60,7 @@ private slots:
     void SavesWhatTheCommandLineWrites() {
         QFETCH(bool, ignoreEmptyLines);
         const QString listing = QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro");
-        TStarted w;
-        // The program's own analysis, not the tests' hand-made one.
-        w->SetServices({.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
-                            TraceSink* trace) {
-            LoadedListing loaded = AnalyzeReadListing(std::move(lines), settings, observer, trace);
-            lines = std::move(loaded.Lines);
-            return std::move(loaded.Analysis);
-        }});
+        TWindow w;  // the program's own analysis, not the tests' hand-made one
         w->Options().IgnoreEmptyLines = ignoreEmptyLines;
         w->LoadFile(listing);
         w->SetServices({.CallGraphFileName = [&](const QString&) { return w.Sandbox.Path(QStringLiteral("g.dot")); }});

@@ -25,7 +25,8 @@ class ExampleListingTest : public QObject {
 private slots:
     void init() {
         main_ = StartMain(sandbox_, messages_);
-        LoadExample(*main_);
+        main_->SetServices({.Analyzer = AnalyzeListing});
+        main_->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         QVERIFY(messages_.Boxes.empty());
     }
     void cleanup() { main_.reset(); }

@@ -18,26 +18,14 @@ QString TSandbox::Write(const QString& name, const std::vector<std::string>& lin
 }
 
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments, bool show) {
+                                 const QStringList& arguments) {
     auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
     main->SetServices({.Analyzer = HandMadeAnalysis});
     main->resize(1100, 700);
     main->Startup(arguments);
-    if (show) {
-        main->show();
-        QApplication::processEvents();
-    }
+    main->show();
+    QApplication::processEvents();
     return main;
-}
-
-void UseRealAnalysis(TMain& main) {
-    main.SetServices({.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
-                       TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); }});
-}
-
-void LoadExample(TMain& main) {
-    UseRealAnalysis(main);
-    main.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
 }
 
 TStarted::TStarted(TKind kind) : Messages(kind == Working) {

@@ -47,13 +47,7 @@ private:
 // A main window started with `arguments` (program name first), analysing
 // by hand and answering boxes from `messages`.
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments = {QStringLiteral("Lumorca7")},
-                                 bool show = true);
-
-// The program's own analysis instead of the hand-made one, and the example
-// listing loaded through it.
-void UseRealAnalysis(TMain& main);
-void LoadExample(TMain& main);
+                                 const QStringList& arguments = {QStringLiteral("Lumorca7")});
 
 // A sandbox, its boxes and a main window started in it, analysing by hand.
 // A working window instead has the program's own analysis, is active,
