@@ -262,12 +262,7 @@ private slots:
         QVERIFY(!w->findChild<TFormFindXRef*>()->isVisible());
         BackToMain(w);
 
-        // A Ctrl+Tab round: each window's tree or grid has the keys.
-        const QList<QWidget*> controls = {StrukturOutlineOf(w.Window()), XRefOutlineOf(w.Window()), CallOutlineOf(w.Window()), w.Grid()};
-        for (int i = 0; i < 4; ++i) {
-            Key(Qt::Key_Tab, Qt::ControlModifier);
-            QVERIFY(controls.contains(QApplication::focusWidget()));
-        }
+        // Ctrl+Tab on to the grid.
         for (int i = 0; i < 4 && QApplication::focusWidget() != w.Grid(); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
 
