@@ -8,7 +8,7 @@ namespace {
 class LanguageSettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void SwitchingTheLanguageRecaptionsTheWindow() {
+    void TheTitleFollowsTheLanguageAndKeepsTheForm() {
         TStarted w;
         w->Options().Language = 0;
         w->ApplyOptions();

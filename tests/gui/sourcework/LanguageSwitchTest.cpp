@@ -33,9 +33,7 @@ private slots:
     }
 };
 
-namespace {
-RegisterTest<LanguageSwitchTest> registered;
-}
+static RegisterTest<LanguageSwitchTest> registered;
 
 }  // namespace lumorca::gui::test
 

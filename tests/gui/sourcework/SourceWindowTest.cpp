@@ -51,9 +51,7 @@ private slots:
     }
 };
 
-namespace {
-RegisterTest<SourceWindowTest> registered;
-}
+static RegisterTest<SourceWindowTest> registered;
 
 }  // namespace lumorca::gui::test
 

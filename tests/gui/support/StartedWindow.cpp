@@ -39,7 +39,7 @@ TStarted::TStarted(TKind kind) : Messages(kind == Working) {
     main_->SetServices({.Beep = [this] { ++Beeps; }});
     main_->show();
     main_->activateWindow();
-    QTest::qWaitForWindowActive(main_.get());
+    if (!QTest::qWaitForWindowActive(main_.get())) qWarning("the main window did not become active");
     QApplication::processEvents();
 }
 
