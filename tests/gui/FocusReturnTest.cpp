@@ -1,21 +1,11 @@
-#include <QMdiArea>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
-#include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "TestRegistry.h"
-#include "app/TreeModel.h"
-#include "app/SourceView.h"
 #include "options/OptionWin.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -92,8 +82,9 @@ private slots:
     }
 };
 
-lumorca::gui::test::RegisterTest<FocusReturnTest> registered;
+RegisterTest<FocusReturnTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "FocusReturnTest.moc"

@@ -1,25 +1,12 @@
-#include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeView>
 #include <filesystem>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "TestRegistry.h"
 #include "app/ListingBar.h"
-#include "app/SourceView.h"
 #include "app/ListingWatcher.h"
-#include "app/TreeModel.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -216,5 +203,6 @@ private slots:
 RegisterTest<ListingWatchTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "ListingWatchTest.moc"

@@ -1,11 +1,6 @@
-#include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFile>
-#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QTest>
 #include <stdexcept>
 
 #ifndef Q_OS_WIN
@@ -13,12 +8,8 @@
 #endif
 
 #include "StartedWindow.h"
-#include "TestRegistry.h"
-#include "WindowControls.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -43,7 +34,7 @@ private slots:
         QCOMPARE(recent.size(), 2);
         QVERIFY(recent.front()->isSeparator());
         QCOMPARE(recent[1]->text(), QStringLiteral("&1 ") + file);
-        QCOMPARE(Control<QComboBox>(w.Main.get(), "ComboBoxEntryList")->count(), 2);
+        QCOMPARE(Control<QComboBox>(w.Window(), "ComboBoxEntryList")->count(), 2);
     }
 
     // What cannot be read as a listing leaves the one shown as it was.
@@ -141,6 +132,13 @@ private slots:
         w->ActionExitExecute();
         QVERIFY(w->isVisible());
 
+        // A failed save keeps the listing and its name.
+        const QString unwritable = w.Sandbox.Path(QStringLiteral("no/such/folder/x.pro"));
+        w->SetServices({.SaveFileName = [unwritable](const QString&, QString&) { return unwritable; }});
+        QVERIFY(!w->ActionSaveExecute());
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Couldn't write file %1").arg(unwritable));
+        QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
+
         // Saved under a name without extension: the filter's is added.
         const QString target = w.Sandbox.Path(QStringLiteral("saved"));
         w->SetServices({.SaveFileName = [target](const QString& proposal, QString& extension) {
@@ -161,18 +159,6 @@ private slots:
         w->LoadFile(other);
         QCOMPARE(w.Messages.Boxes.size(), boxes);
         QCOMPARE(w->ShownFile(), other);
-    }
-
-    void AFailedSaveKeepsTheListingAndItsName() {
-        TStarted w;
-        w->SetServices({.ClipboardText = [] { return Joined(SmallListing()); }});
-        w->ActionPasteExecute();
-        const QString target = w.Sandbox.Path(QStringLiteral("no/such/folder/x.pro"));
-        w->SetServices({.SaveFileName = [target](const QString&, QString&) { return target; }});
-        QVERIFY(!w->ActionSaveExecute());
-        QCOMPARE(w.Messages.LastText(), QStringLiteral("Couldn't write file %1").arg(target));
-        QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
-        QVERIFY(w->HasListing());
     }
 
     void AnAnalysisThatThrowsOrFindsNothingLeavesNoListing() {
@@ -197,7 +183,7 @@ private slots:
     void ClosingWhileLoadingIsRefused() {
         TStarted w;
         bool refused = false;
-        TMain* window = w.Main.get();
+        TMain* window = w.Window();
         w->SetServices({.Analyzer = [&](ListingLines& lines, const AnalysisSettings& s, AnalysisObserver* o, TraceSink* t) {
             QCloseEvent event;
             QApplication::sendEvent(window, &event);
@@ -225,5 +211,6 @@ private slots:
 RegisterTest<LoadingTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "LoadingTest.moc"

@@ -1,19 +1,7 @@
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QRadioButton>
-#include <QTest>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "TestRegistry.h"
-#include "app/TreeModel.h"
-#include "app/SourceView.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -69,22 +57,6 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
         QCOMPARE(main_->SourceView().CurrentLine(), lastCall->Record.Line);
         QCOMPARE(main_->SourceView().Grid()->TopLine(), main_->Analysed().StructureStarts[4]);
-    }
-
-    void CallTreeNodesLeadToTheCall() {
-        main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
-        QTreeView* calls = CallOutlineOf(main_.get());
-        QVERIFY(Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->isChecked());
-        Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_B"));
-        const TreeNode* root = RootOf(calls);
-        QCOMPARE(root->Caption, std::string("entry LP_B"));
-        const TreeNode* caller = nullptr;
-        for (const TreeNode* child : root->Children)
-            if (child->HasRecord && child->Record.StructureIndex == 4) caller = child;
-        QVERIFY(caller);
-        Select(calls, caller);
-        QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
-        QCOMPARE(main_->SourceView().CurrentLine(), caller->Record.Line);
     }
 
     void PreviousAndNextStopAtTheEnds() {
@@ -143,8 +115,9 @@ private slots:
     }
 };
 
-lumorca::gui::test::RegisterTest<NavigationTest> registered;
+RegisterTest<NavigationTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "NavigationTest.moc"

@@ -1,15 +1,8 @@
-#include <QAction>
 #include <QFontMetrics>
-#include <QScrollBar>
-#include <QTest>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "TestRegistry.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -100,8 +93,9 @@ private slots:
     }
 };
 
-lumorca::gui::test::RegisterTest<SourceViewTest> registered;
+RegisterTest<SourceViewTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "SourceViewTest.moc"

@@ -1,17 +1,11 @@
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 
 #include "StartedWindow.h"
-#include "TestRegistry.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -54,34 +48,35 @@ class StandardDialogsTest : public QObject {
 private slots:
     void QtsOwnTextsFollowTheLanguageAtOnce() {
         TStarted w;
-        QFileDialog open(w.Main.get());
+        QFileDialog open(w.Window());
         open.setOption(QFileDialog::DontUseNativeDialog);
         const QString english = FileTypeLabel(open);
         QCOMPARE(english, QStringLiteral("Files of type:"));
-        QCOMPARE(Ask(w.Main.get()).Buttons, QStringList({"Cancel", "No", "Yes"}));
+        QCOMPARE(Ask(w.Window()).Buttons, QStringList({"Cancel", "No", "Yes"}));
 
         w->Options().Language = 0;
         w->ApplyOptions();
-        QCOMPARE(Ask(w.Main.get()).Buttons, QStringList({"Abbrechen", "Ja", "Nein"}));
+        QCOMPARE(Ask(w.Window()).Buttons, QStringList({"Abbrechen", "Ja", "Nein"}));
         QVERIFY(!FileTypeLabel(open).isEmpty());
         QVERIFY(FileTypeLabel(open) != english);  // the open dialog too
 
         w->Options().Language = 1;
         w->ApplyOptions();
-        QCOMPARE(Ask(w.Main.get()).Buttons, QStringList({"Cancel", "No", "Yes"}));
+        QCOMPARE(Ask(w.Window()).Buttons, QStringList({"Cancel", "No", "Yes"}));
         QCOMPARE(FileTypeLabel(open), english);
     }
 
     void BoxesAreWideEnoughForTheirTitle() {
         TStarted w;
-        const ShownBox box = Ask(w.Main.get(), true);
+        const ShownBox box = Ask(w.Window(), true);
         QVERIFY2(box.Width > box.TitleWidth + 100, qPrintable(QStringLiteral("%1 %2").arg(box.Width).arg(box.TitleWidth)));
     }
 
 };
 
-lumorca::gui::test::RegisterTest<StandardDialogsTest> registered;
+RegisterTest<StandardDialogsTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "StandardDialogsTest.moc"

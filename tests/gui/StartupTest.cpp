@@ -1,13 +1,7 @@
-#include <QComboBox>
-#include <QTest>
-#include <QToolBar>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "TestRegistry.h"
 
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -62,5 +56,6 @@ private slots:
 RegisterTest<StartupTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "StartupTest.moc"

@@ -7,8 +7,7 @@
 #include "app/ImageList.h"
 #include "app/TreeModel.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
+namespace lumorca::gui {
 
 namespace {
 
@@ -99,8 +98,9 @@ private slots:
     }
 };
 
-lumorca::gui::test::RegisterTest<TreeModelTest> registered;
+test::RegisterTest<TreeModelTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui
 
 #include "TreeModelTest.moc"

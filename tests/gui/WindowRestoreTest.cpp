@@ -1,15 +1,9 @@
-#include <QFile>
 #include <QGuiApplication>
-#include <QMdiArea>
 #include <QScreen>
-#include <QTest>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "TestRegistry.h"
 
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -64,8 +58,9 @@ private slots:
     }
 };
 
-lumorca::gui::test::RegisterTest<WindowRestoreTest> registered;
+RegisterTest<WindowRestoreTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "WindowRestoreTest.moc"

@@ -1,15 +1,8 @@
-#include <QAction>
-#include <QMdiArea>
-#include <QTest>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "TestRegistry.h"
 #include "windows/Arrangement.h"
 
-using namespace lumorca;
-using namespace lumorca::gui;
-using namespace lumorca::gui::test;
+namespace lumorca::gui::test {
 
 namespace {
 
@@ -44,16 +37,6 @@ private slots:
         QVERIFY(!placed[ChildStructure]);
         QCOMPARE(placed[ChildXRef], QRect(0, 0, 500, 496));
         QCOMPARE(placed[ChildCall], QRect(500, 0, 500, 496));
-    }
-
-    void TheRealFrameIsArrangedTheSameWay() {
-        TStarted w;
-        w->toggleWin(w.Find<TChildForm>("CallWin"), true);
-        const QSize client = w.Find<QMdiArea>("MdiArea")->viewport()->size();
-        const int share = client.width() / 5;
-        QCOMPARE(w.Find<TChildForm>("StructureWin")->geometry(), QRect(0, 0, share, client.height() - 4));
-        QCOMPARE(w.Find<TChildForm>("CallWin")->geometry().left(), 2 * share);
-        QCOMPARE(w.Find<TChildForm>("SourceWin")->geometry().width(), client.width() - 3 * share - 4);
     }
 
     void ClosingAChildSwitchesItOffAndItsActionBringsItBack() {
@@ -95,8 +78,9 @@ private slots:
     }
 };
 
-lumorca::gui::test::RegisterTest<WindowsTest> registered;
+RegisterTest<WindowsTest> registered;
 
 }  // namespace
+}  // namespace lumorca::gui::test
 
 #include "WindowsTest.moc"

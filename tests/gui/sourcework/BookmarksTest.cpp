@@ -1,13 +1,6 @@
 // The ten bookmarks: keys, Ctrl+click, menus, tool buttons and the marker.
-#include <QAction>
-#include <QTest>
-#include <QToolBar>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "app/SourceGrid.h"
-#include "app/SourceView.h"
 
 namespace lumorca::gui::test {
 
@@ -53,8 +46,8 @@ private slots:
         QCOMPARE(w.Grid()->BookmarkOfLine(line), -1);
 
         w.Show(w.LineOf("call LP_SUM"));
-        XRefOutlineOf(&w.Main())->setFocus();
-        QTest::keyClick(XRefOutlineOf(&w.Main()), Qt::Key_3, Qt::ControlModifier);
+        XRefOutlineOf(w.Window())->setFocus();
+        QTest::keyClick(XRefOutlineOf(w.Window()), Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(w.View().CurrentLine(), other);
         QCOMPARE(w.View().History().Count(), history + 1);
 

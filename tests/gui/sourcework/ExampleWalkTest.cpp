@@ -1,11 +1,6 @@
 // A walk through the example listing with mouse and keys only.
-#include <QAction>
-#include <QTest>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "app/SourceGrid.h"
-#include "app/SourceView.h"
 
 namespace lumorca::gui::test {
 

@@ -1,16 +1,8 @@
 // Double-click, Enter and the pop-up's jumps in the source view.
-#include <QAction>
 #include <QCursor>
-#include <QMenu>
-#include <QTest>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
 #include "analyzer/LineModel.h"
-#include "app/SourceGrid.h"
-#include "app/SourceView.h"
-#include "app/TreeModel.h"
 
 namespace lumorca::gui::test {
 
@@ -19,7 +11,7 @@ namespace {
 // Caption path of the node selected in the XRef tree, below the form.
 QStringList SelectedXRef(TWindow& w) {
     QStringList path;
-    for (const TreeNode* node = CurrentNodeOf(XRefOutlineOf(&w.Main()));
+    for (const TreeNode* node = CurrentNodeOf(XRefOutlineOf(w.Window()));
          node != nullptr && node->Parent != nullptr; node = node->Parent)
         path.prepend(QString::fromLatin1(node->Caption.c_str()).toUpper());
     return path;
@@ -169,7 +161,7 @@ private slots:
         QTest::keyClick(w.Grid(), Qt::Key_Enter);
         QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
 
-        XRefOutlineOf(&w.Main())->setCurrentIndex(QModelIndex());
+        XRefOutlineOf(w.Window())->setCurrentIndex(QModelIndex());
         w.Grid()->setFocus();
         QCursor::setPos(w.Viewport()->mapToGlobal(QPoint(2, total.y())));
         QTest::keyClick(w.Grid(), Qt::Key_Enter);

@@ -1,22 +1,10 @@
 // Working with the keys first: boxes that hand the keys back, whole long
 // lines copied, Ctrl+Tab over the windows that are on, the find dialog out
 // of the way, and a walk through the example in German without the mouse.
-#include <QAction>
 #include <QContextMenuEvent>
-#include <QFile>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMenu>
-#include <QScrollBar>
-#include <QTest>
-#include <QTreeView>
 #include <QWindow>
 
-#include "WindowControls.h"
 #include "StartedWindow.h"
-#include "app/FindDialog.h"
-#include "app/SourceView.h"
-#include "app/SourceGrid.h"
 #include "dialogs/FindXRefDialog.h"
 #include "ModalBoxes.h"
 
@@ -65,9 +53,9 @@ void WaitActive(QWidget* window) { QTRY_COMPARE(QApplication::activeWindow(), wi
 
 // A closed dialog leaves the main window in front, as the window manager does.
 void BackToMain(TWindow& w) {
-    if (QApplication::activeWindow() == &w.Main()) return;
+    if (QApplication::activeWindow() == w.Window()) return;
     w->activateWindow();
-    WaitActive(&w.Main());
+    WaitActive(w.Window());
 }
 
 }  // namespace
@@ -187,9 +175,9 @@ private slots:
         w.Load(WorkListing());
         w->toggleWin(w.Find<TChildForm>("CallWin"), false);
         w.Find<QMdiArea>("MdiArea")->setActiveSubWindow(w.Find<TChildForm>("StructureWin"));
-        StrukturOutlineOf(&w.Main())->setFocus();
+        StrukturOutlineOf(w.Window())->setFocus();
         const std::pair<QMdiSubWindow*, QWidget*> round[] = {
-            {w.Find<TChildForm>("XRefWin"), XRefOutlineOf(&w.Main())}, {w.Find<TChildForm>("SourceWin"), w.Grid()}, {w.Find<TChildForm>("StructureWin"), StrukturOutlineOf(&w.Main())}};
+            {w.Find<TChildForm>("XRefWin"), XRefOutlineOf(w.Window())}, {w.Find<TChildForm>("SourceWin"), w.Grid()}, {w.Find<TChildForm>("StructureWin"), StrukturOutlineOf(w.Window())}};
         for (const auto& [child, control] : round) {
             Key(Qt::Key_Tab, Qt::ControlModifier);
             QCOMPARE(w.Find<QMdiArea>("MdiArea")->activeSubWindow(), child);
@@ -208,14 +196,14 @@ private slots:
 
         // The Menu key's menu of a tree opens at its current row.
         Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), XRefOutlineOf(&w.Main()));
-        XRefOutlineOf(&w.Main())->setCurrentIndex(XRefOutlineOf(&w.Main())->model()->index(0, 0));
+        QCOMPARE(QApplication::focusWidget(), XRefOutlineOf(w.Window()));
+        XRefOutlineOf(w.Window())->setCurrentIndex(XRefOutlineOf(w.Window())->model()->index(0, 0));
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-        QApplication::sendEvent(XRefOutlineOf(&w.Main()), &menuKey);
-        QTRY_VERIFY(PopupmenuXRefOf(&w.Main())->isVisible());
-        const QRect current = XRefOutlineOf(&w.Main())->visualRect(XRefOutlineOf(&w.Main())->currentIndex());
-        QCOMPARE(PopupmenuXRefOf(&w.Main())->pos(), XRefOutlineOf(&w.Main())->viewport()->mapToGlobal(current.bottomLeft()));
-        QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Escape);
+        QApplication::sendEvent(XRefOutlineOf(w.Window()), &menuKey);
+        QTRY_VERIFY(PopupmenuXRefOf(w.Window())->isVisible());
+        const QRect current = XRefOutlineOf(w.Window())->visualRect(XRefOutlineOf(w.Window())->currentIndex());
+        QCOMPARE(PopupmenuXRefOf(w.Window())->pos(), XRefOutlineOf(w.Window())->viewport()->mapToGlobal(current.bottomLeft()));
+        QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Escape);
     }
 
     void aWalkThroughTheExampleInGermanWithKeysOnly() {
@@ -251,33 +239,15 @@ private slots:
         QCOMPARE(w->ShownFile(), path);
         BackToMain(w);
 
-        // Find what is not there: the box is in front, Enter closes it, the
-        // keys are back in the dialog, Escape closes that.
-        Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(FindDialogOf(w.Window()));
-        const int shown = w.View().CurrentLine();
-        Type(QStringLiteral("zzzq"));
-        {
-            TBoxWatch box(Qt::Key_Return);
-            Key(Qt::Key_Return);
-            QVERIFY(box.Seen.InFront);
-            QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
-        }
-        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
-        Key(Qt::Key_Escape);
-        QVERIFY(!FindDialogOf(w.Window())->isVisible());
-        QCOMPARE(w.View().CurrentLine(), shown);
-        BackToMain(w);
-
         // Find in XRef what is not there: Ctrl+Tab to the XRef tree, its
         // pop-up by Shift+F10, the last item opens the dialog.
-        for (int i = 0; i < 4 && QApplication::focusWidget() != XRefOutlineOf(&w.Main()); ++i)
+        for (int i = 0; i < 4 && QApplication::focusWidget() != XRefOutlineOf(w.Window()); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), XRefOutlineOf(&w.Main()));
+        QCOMPARE(QApplication::focusWidget(), XRefOutlineOf(w.Window()));
         Key(Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(PopupmenuXRefOf(&w.Main())->isVisible());
-        QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Up);
-        QTest::keyClick(PopupmenuXRefOf(&w.Main()), Qt::Key_Return);
+        QTRY_VERIFY(PopupmenuXRefOf(w.Window())->isVisible());
+        QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Up);
+        QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Return);
         WaitActive(w->findChild<TFormFindXRef*>());
         Type(QStringLiteral("*"));
         {
@@ -292,12 +262,7 @@ private slots:
         QVERIFY(!w->findChild<TFormFindXRef*>()->isVisible());
         BackToMain(w);
 
-        // A Ctrl+Tab round: each window's tree or grid has the keys.
-        const QList<QWidget*> controls = {StrukturOutlineOf(&w.Main()), XRefOutlineOf(&w.Main()), CallOutlineOf(&w.Main()), w.Grid()};
-        for (int i = 0; i < 4; ++i) {
-            Key(Qt::Key_Tab, Qt::ControlModifier);
-            QVERIFY(controls.contains(QApplication::focusWidget()));
-        }
+        // Ctrl+Tab on to the grid.
         for (int i = 0; i < 4 && QApplication::focusWidget() != w.Grid(); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
 

@@ -1,13 +1,6 @@
 // Look-ups in the source view after the language was switched.
-#include <QAction>
-#include <QTest>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "app/SourceGrid.h"
-#include "app/SourceView.h"
-#include "app/TreeModel.h"
 
 namespace lumorca::gui::test {
 
@@ -30,9 +23,9 @@ private slots:
             QVERIFY2(w.Action("MenuItemShowLocal")->isEnabled(), step.Locals);
             QVERIFY(w.Action("MenuItemShowParam")->isEnabled() == false);  // LP_INIT_FORM has none
 
-            XRefOutlineOf(&w.Main())->setCurrentIndex({});
+            XRefOutlineOf(w.Window())->setCurrentIndex({});
             QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(use, w.CharOf(use, "v_title") + 1));
-            const TreeNode* found = CurrentNodeOf(XRefOutlineOf(&w.Main()));
+            const TreeNode* found = CurrentNodeOf(XRefOutlineOf(w.Window()));
             QVERIFY2(found != nullptr && found->Parent != nullptr, step.Locals);
             QCOMPARE(QString::fromLatin1(found->Caption.c_str()).toUpper(), QStringLiteral("V_TITLE"));
             QCOMPARE(QString::fromLatin1(found->Parent->Caption.c_str()), QString::fromLatin1(step.Locals));
@@ -40,9 +33,7 @@ private slots:
     }
 };
 
-namespace {
-RegisterTest<LanguageSwitchTest> registered;
-}
+static RegisterTest<LanguageSwitchTest> registered;
 
 }  // namespace lumorca::gui::test
 

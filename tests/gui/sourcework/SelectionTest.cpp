@@ -1,18 +1,6 @@
 // Marking with the mouse, the copy commands and the find dialog.
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "app/FindDialog.h"
-#include "app/SourceView.h"
-#include "app/SourceGrid.h"
 
 namespace lumorca::gui::test {
 
@@ -44,19 +32,6 @@ void PressFindNext(TWindow& w) {
 class SelectionTest : public QObject {
     Q_OBJECT
 private slots:
-    void clickWithoutDragMarksNothing() {
-        TWindow w;
-        w.Load(WorkListing());
-        const int line = w.LineOf("clear/e");
-        w.Show(line);
-        QTest::mouseClick(w.Viewport(), Qt::LeftButton, {}, w.At(line, 3));
-        QVERIFY(!w.View().Marked().HasMark());
-        QVERIFY(!w.Action("ActionCopy")->isEnabled());
-        w.SetClipboard(QStringLiteral("kept"));
-        w.Action("ActionCopy")->trigger();
-        QCOMPARE(w.Clipboard(), QStringLiteral("kept"));
-    }
-
     void upwardDragOverThreeLinesCopiesThreePiecesInListingCase() {
         TWindow w;
         w.Load(WorkListing());
@@ -140,18 +115,26 @@ private slots:
         w.Show(call);
         QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, w.At(call, 2));
         QCOMPARE(w.View().History().Count(), history + 1);
-        XRefOutlineOf(&w.Main())->setFocus();
-        QTest::keyClick(XRefOutlineOf(&w.Main()), Qt::Key_B, Qt::ControlModifier);
+        XRefOutlineOf(w.Window())->setFocus();
+        QTest::keyClick(XRefOutlineOf(w.Window()), Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(w.View().CurrentLine(), call);
         QCOMPARE(w.Clipboard(), QStringLiteral("br LP_SUM:12"));
     }
 
-    void rightClickMakesTheRowCurrentAndKeepsTheSelection() {
+    void aClickMarksNothingAndARightClickKeepsTheSelection() {
         TWindow w;
         w.Load(WorkListing());
         const int first = w.LineOf("numeric P_A");
         const int other = w.LineOf("V_SUM = P_A");
         w.Show(first);
+        QTest::mouseClick(w.Viewport(), Qt::LeftButton, {}, w.At(first, 3));
+        QVERIFY(!w.View().Marked().HasMark());
+        QVERIFY(!w.Action("ActionCopy")->isEnabled());
+        w.SetClipboard(QStringLiteral("kept"));
+        w.Action("ActionCopy")->trigger();
+        QCOMPARE(w.Clipboard(), QStringLiteral("kept"));
+
+        // The right click makes its row current.
         Drag(w, w.At(first, 2), {}, w.At(first, 8));
         QVERIFY(w.View().Marked().HasMark());
         QTest::mouseClick(w.Viewport(), Qt::RightButton, {}, w.At(other, 3));

@@ -1,13 +1,6 @@
 // The source window's tool bar, and keys and clicks of the grid.
-#include <QAction>
-#include <QTest>
-#include <QToolBar>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
-#include "app/SourceGrid.h"
-#include "app/SourceView.h"
 
 namespace lumorca::gui::test {
 
@@ -48,7 +41,7 @@ private slots:
         QCOMPARE(grid->Row(), 0);
 
         // The empty area below the last row focuses the grid.
-        XRefOutlineOf(&w.Main())->setFocus();
+        XRefOutlineOf(w.Window())->setFocus();
         QWidget* client = grid->parentWidget();
         const QPoint below(40, grid->geometry().bottom() + 10);
         QVERIFY(below.y() < client->height());
@@ -58,9 +51,7 @@ private slots:
     }
 };
 
-namespace {
-RegisterTest<SourceWindowTest> registered;
-}
+static RegisterTest<SourceWindowTest> registered;
 
 }  // namespace lumorca::gui::test
 

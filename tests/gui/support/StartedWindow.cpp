@@ -18,96 +18,76 @@ QString TSandbox::Write(const QString& name, const std::vector<std::string>& lin
 }
 
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments, bool show) {
+                                 const QStringList& arguments) {
     auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
     main->SetServices({.Analyzer = HandMadeAnalysis});
     main->resize(1100, 700);
     main->Startup(arguments);
-    if (show) {
-        main->show();
-        QApplication::processEvents();
-    }
+    main->show();
+    QApplication::processEvents();
     return main;
 }
 
-QString TStarted::Load(const std::vector<std::string>& lines, const QString& name) {
-    const QString path = Sandbox.Write(name, lines);
-    Main->LoadFile(path);
-    return path;
-}
-
-void UseRealAnalysis(TMain& main) {
-    main.SetServices({.Analyzer = [](ListingLines& lines, const AnalysisSettings& settings, AnalysisObserver* observer,
-                       TraceSink* trace) { return AnalyzeListing(lines, settings, observer, trace); }});
-}
-
-void LoadExample(TMain& main) {
-    UseRealAnalysis(main);
-    main.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
-}
-
-TWindow::TWindow() {
-    main_ = std::make_unique<TMain>(sandbox_.ProgramPath(), sandbox_.RegistryName(), &Messages);
+TStarted::TStarted(TKind kind) : Messages(kind == Working) {
+    if (kind == HandMade) {
+        main_ = StartMain(Sandbox, Messages);
+        return;
+    }
+    main_ = std::make_unique<TMain>(Sandbox.ProgramPath(), Sandbox.RegistryName(), &Messages);
     main_->resize(1100, 760);
     main_->Startup({QStringLiteral("Lumorca7")});
     main_->SetServices({.Beep = [this] { ++Beeps; }});
     main_->show();
     main_->activateWindow();
-    QTest::qWaitForWindowActive(main_.get());
+    if (!QTest::qWaitForWindowActive(main_.get())) qWarning("the main window did not become active");
     QApplication::processEvents();
 }
 
-TWindow::~TWindow() {
+TStarted::~TStarted() {
     // Hidden while the whole window is still there: the child windows tell
     // the main window when they are hidden.
     main_->hide();
     QApplication::processEvents();
 }
 
-void TWindow::Load(const std::vector<std::string>& lines, const QString& name) {
-    LoadFile(sandbox_.Write(name, lines));
+QString TStarted::Load(const std::vector<std::string>& lines, const QString& name) {
+    const QString path = Sandbox.Write(name, lines);
+    LoadFile(path);
+    return path;
 }
 
-void TWindow::LoadFile(const QString& path) {
+void TStarted::LoadFile(const QString& path) {
     main_->LoadFile(path);
     QApplication::processEvents();
 }
 
-void TWindow::Show(int line) {
+void TStarted::Show(int line) {
     main_->SourceView().GotoPosition(-1, line, false);
     QApplication::processEvents();
 }
 
-std::string TWindow::Shown(int line) const {
+std::string TStarted::Shown(int line) const {
     const TLumorcaOptions& o = main_->Options();
     return GetSourceLineText(main_->Listing(), line, o.DisplayContinueFlag, true, o.Lowercase,
                              IndentSettings{o.AutoIndent, o.Indent});
 }
 
-QPoint TWindow::At(int line, int c) {
-    TSourceGrid* grid = main_->SourceView().Grid();
+QPoint TStarted::At(int line, int c) const {
+    const TSourceGrid* grid = Grid();
     const std::string text = Shown(line);
     const int before = grid->TextWidth(text.substr(0, static_cast<size_t>(c) - 1));
     const int x = grid->ColWidth(0) + grid->ColWidth(1) + before + 1 - grid->HScrollPosition();
-    const int row = line - main_->SourceView().Position().TopLine - grid->TopRow();
+    const int row = line - View().Position().TopLine - grid->TopRow();
     return QPoint(x, row * grid->RowHeight() + grid->RowHeight() / 2);
 }
 
-int TWindow::CharOf(int line, const std::string& text) const {
+int TStarted::CharOf(int line, const std::string& text) const {
     const size_t p = Shown(line).find(text);
     return p == std::string::npos ? -1 : static_cast<int>(p) + 1;
 }
 
-QWidget* TWindow::Viewport() {
-    return main_->SourceView().Grid()->viewport();
-}
+QString TStarted::Clipboard() { return QGuiApplication::clipboard()->text(); }
 
-QString TWindow::Clipboard() const {
-    return QGuiApplication::clipboard()->text();
-}
-
-void TWindow::SetClipboard(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-}
+void TStarted::SetClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 }  // namespace lumorca::gui::test

@@ -1,9 +1,17 @@
 #pragma once
 // Main windows as the program builds them, each in a sandbox of its own:
-// settings, listings and answered message boxes.
+// settings, listings and answered message boxes. The one header a window
+// test needs.
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <QPoint>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +22,7 @@
 #include "TestRegistry.h"
 #include "WindowControls.h"
 #include "app/Main.h"
+#include "app/SourceGrid.h"
 #include "app/SourceView.h"
 
 namespace lumorca::gui::test {
@@ -38,69 +47,52 @@ private:
 // A main window started with `arguments` (program name first), analysing
 // by hand and answering boxes from `messages`.
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments = {QStringLiteral("Lumorca7")},
-                                 bool show = true);
+                                 const QStringList& arguments = {QStringLiteral("Lumorca7")});
 
-// A sandbox, its boxes and a main window started in it.
-struct TStarted {
+// A sandbox, its boxes and a main window started in it, analysing by hand.
+// A working window instead has the program's own analysis, is active,
+// records information boxes too and counts beeps, for work in the source view.
+class TStarted {
+public:
+    enum TKind { HandMade, Working };
+    explicit TStarted(TKind kind = HandMade);
+    ~TStarted();
     TSandbox Sandbox;
     TScriptedMessages Messages;
-    std::unique_ptr<TMain> Main = StartMain(Sandbox, Messages);
-    TMain* operator->() const { return Main.get(); }
-    TMain* Window() const { return Main.get(); }
-    // The window's control or action of that name.
-    template <typename T>
-    T* Find(const char* name) const { return Control<T>(Main.get(), name); }
-    QAction* Action(const char* name) const { return Find<QAction>(name); }
-    TSourceView& View() const { return Window()->SourceView(); }
-    TSourceGrid* Grid() const { return View().Grid(); }
-    // Writes `lines` to the sandbox as `name` and loads them.
-    QString Load(const std::vector<std::string>& lines, const QString& name = QStringLiteral("orders.pro"));
-};
+    int Beeps = 0;
 
-// The program's own analysis instead of the hand-made one, and the example
-// listing loaded through it.
-void UseRealAnalysis(TMain& main);
-void LoadExample(TMain& main);
-
-// A window with the program's own analysis, active, for working in the
-// source view; beeps are counted.
-class TWindow {
-public:
-    TWindow();
-    ~TWindow();
-    TMain& Main() { return *main_; }
-    TMain* operator->() { return main_.get(); }
     TMain* Window() const { return main_.get(); }
+    TMain* operator->() const { return main_.get(); }
+    // The window's control or action of that name.
     template <typename T>
     T* Find(const char* name) const { return Control<T>(main_.get(), name); }
     QAction* Action(const char* name) const { return Find<QAction>(name); }
-    TSourceView& View() const { return Window()->SourceView(); }
+    TSourceView& View() const { return main_->SourceView(); }
     TSourceGrid* Grid() const { return View().Grid(); }
-    TScriptedMessages Messages{true};
-    int Beeps = 0;
+    QWidget* Viewport() const { return Grid()->viewport(); }
 
-    // Writes lines (CR LF) into the sandbox and loads them.
-    void Load(const std::vector<std::string>& lines, const QString& name = "work.pro");
+    // Writes `lines` to the sandbox as `name` and loads them.
+    QString Load(const std::vector<std::string>& lines, const QString& name = QStringLiteral("orders.pro"));
     void LoadFile(const QString& path);
-
     // Shows line and makes it the current row.
     void Show(int line);
     // Viewport point over the left half of character c (1-based) of line's
     // display text as drawn; c = length + 1 is just past its end.
-    QPoint At(int line, int c);
+    QPoint At(int line, int c) const;
     // The first line holding text, and the position (1-based) of text in
     // that line's display text as drawn.
     int LineOf(const std::string& text) const { return test::LineOf(main_->Listing(), text); }
     int CharOf(int line, const std::string& text) const;
     std::string Shown(int line) const;
-    QWidget* Viewport();
-    QString Clipboard() const;
-    void SetClipboard(const QString& text);
+    static QString Clipboard();
+    static void SetClipboard(const QString& text);
 
 private:
-    TSandbox sandbox_;
     std::unique_ptr<TMain> main_;
+};
+
+struct TWindow : TStarted {
+    TWindow() : TStarted(Working) {}
 };
 
 }  // namespace lumorca::gui::test
