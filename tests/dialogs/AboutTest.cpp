@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "DialogTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "dialogs/Aboutbox.h"
 
@@ -24,7 +24,7 @@ private slots:
         QFETCH(bool, byKeys);
         TSandbox sandbox;
         TScriptedMessages messages(true);
-        auto main = StartMain(sandbox, messages);
+        auto main = StartMain(sandbox, messages, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
         QList<QUrl> opened;
         bool openAfterLink = false;
         main->SetServices({.AboutBoxOpened = [&](TAbout& about) {

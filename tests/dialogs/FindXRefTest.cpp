@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "DialogTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 #include "ModalBoxes.h"
 #include "analyzer/XRefTree.h"
@@ -71,7 +71,7 @@ private slots:
     void init() {
         sandbox_ = new TSandbox;
         messages_ = new TScriptedMessages(true);
-        main_ = StartMain(*sandbox_, *messages_);
+        main_ = StartMain(*sandbox_, *messages_, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
         dlg_ = main_->findChild<TFormFindXRef*>();
         Load(CounterListing(), QStringLiteral("counter.pro"));
         main_->XRefFindDialogClick();

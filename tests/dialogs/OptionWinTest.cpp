@@ -8,7 +8,7 @@
 #include "../options/OptionsText.h"
 #include "app/SourceView.h"
 #include "WindowControls.h"
-#include "DialogTestSupport.h"
+#include "StartedWindow.h"
 #include "options/OptionWin.h"
 #include "options/Overloaded.h"
 #include "texts/Texts.h"
@@ -50,7 +50,7 @@ private slots:
     void init() {
         sandbox_ = new TSandbox;
         messages_ = new TScriptedMessages(true);
-        main_ = StartMain(*sandbox_, *messages_);
+        main_ = StartMain(*sandbox_, *messages_, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
         dlg_ = main_->findChild<TOptionWin*>();
         fonts_.clear();
         colors_.clear();
@@ -130,7 +130,7 @@ private slots:
         const QStringList confirmed = OptionsText(o);
         main_->close();
         main_.reset();
-        main_ = StartMain(*sandbox_, *messages_);
+        main_ = StartMain(*sandbox_, *messages_, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
         dlg_ = main_->findChild<TOptionWin*>();
         QCOMPARE(OptionsText(main_->Options()), confirmed);
         Open();

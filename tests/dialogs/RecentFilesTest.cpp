@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "DialogTestSupport.h"
+#include "StartedWindow.h"
 #include "WindowControls.h"
 
 namespace lumorca::gui::test {
@@ -33,7 +33,7 @@ private slots:
     void init() {
         sandbox_ = new TSandbox;
         messages_ = new TScriptedMessages(true);
-        main_ = StartMain(*sandbox_, *messages_);
+        main_ = StartMain(*sandbox_, *messages_, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
     }
 
     void cleanup() {
@@ -148,7 +148,7 @@ private slots:
         main_->LoadFile(a);
         main_->close();
         main_.reset();
-        main_ = StartMain(*sandbox_, *messages_);
+        main_ = StartMain(*sandbox_, *messages_, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
         QCOMPARE(Captions(Menu()), QStringList({QStringLiteral("-"), QStringLiteral("&1 ") + a}));
         Menu()->actions()[1]->trigger();
         QCOMPARE(main_->ShownFile(), a);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSettings>
 #include <QTest>
 #include <QUuid>
 
@@ -13,14 +14,26 @@ namespace lumorca::gui::test {
 TSandbox::TSandbox()
     : registry_(QStringLiteral("LumorcaTest-") + QUuid::createUuid().toString(QUuid::Id128)) {}
 
+TSandbox::~TSandbox() {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, registry_);
+    store.clear();
+    store.sync();
+}
+
+bool TSandbox::RegistryHasKeys() const {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, registry_);
+    store.setFallbacksEnabled(false);
+    return !store.allKeys().isEmpty();
+}
+
 QString TSandbox::Write(const QString& name, const std::vector<std::string>& lines) const {
     return WriteListing(dir_.filePath(name), lines);
 }
 
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments) {
+                                 const QStringList& arguments, TAnalysis analysis) {
     auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
-    main->SetServices({.Analyzer = HandMadeAnalysis});
+    if (analysis == TAnalysis::HandMade) main->SetServices({.Analyzer = HandMadeAnalysis});
     main->resize(1100, 700);
     main->Startup(arguments);
     main->show();

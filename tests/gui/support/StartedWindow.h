@@ -28,10 +28,13 @@
 namespace lumorca::gui::test {
 
 // A folder for settings and listings; the program file "lives" there too,
-// so its INI file is found beside it.
+// so its INI file is found beside it. Its per-user store goes with it.
 class TSandbox {
 public:
     TSandbox();
+    ~TSandbox();
+    // Whether the per-user store holds anything.
+    bool RegistryHasKeys() const;
     QString ProgramPath() const { return dir_.filePath(QStringLiteral("Lumorca7")); }
     QString IniPath() const { return dir_.filePath(QStringLiteral("Lumorca7.INI")); }
     QString RegistryName() const { return registry_; }
@@ -45,9 +48,11 @@ private:
 };
 
 // A main window started with `arguments` (program name first), analysing
-// by hand and answering boxes from `messages`.
+// by hand (or as the program does) and answering boxes from `messages`.
+enum class TAnalysis { HandMade, Real };
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments = {QStringLiteral("Lumorca7")});
+                                 const QStringList& arguments = {QStringLiteral("Lumorca7")},
+                                 TAnalysis analysis = TAnalysis::HandMade);
 
 // A sandbox, its boxes and a main window started in it, analysing by hand.
 // A working window instead has the program's own analysis, is active,

@@ -164,4 +164,38 @@ std::vector<std::string> WorkListing() {
     };
 }
 
+std::vector<std::string> CounterListing() {
+    return {
+        "Trigger <EXEC> from Form: COUNTERS",
+        "==============================================================================",
+        Numbered(1, ' ', "; exec trigger"),
+        Numbered(2, ' ', "$MYCOUNTER$ = 0"),
+        Numbered(3, ' ', "$B_TALLY$ = $MYCOUNTER$"),
+        Numbered(4, ' ', "$TOTAL$ = $B_TALLY$ + 1"),
+        Numbered(5, ' ', "call LP_COUNT()"),
+        Numbered(6, ' ', "edit"),
+        "",
+        "Trigger <LPMX> from Form: COUNTERS",
+        "==============================================================================",
+        Numbered(1, ' ', "; local procs"),
+        "******        entry LP_COUNT",
+        Numbered(3, ' ', "variables"),
+        Numbered(4, ' ', "   numeric V_COUNTER"),
+        Numbered(5, ' ', "endvariables"),
+        Numbered(6, ' ', "V_COUNTER = $MYCOUNTER$"),
+        Numbered(7, ' ', "$MYCOUNTER$ = V_COUNTER + 1"),
+        Numbered(8, ' ', "return (0)"),
+    };
+}
+
+std::vector<std::string> PlainListing() {
+    return {
+        "Trigger <EXEC> from Form: PLAIN",
+        "==============================================================================",
+        Numbered(1, ' ', "; exec trigger"),
+        Numbered(2, ' ', "edit"),
+        Numbered(3, ' ', "return (0)"),
+    };
+}
+
 }  // namespace lumorca::gui::test

@@ -24,6 +24,12 @@ int LineOf(const ListingLines& lines, const std::string& text);
 // and `padding` plain lines in <EXEC> so that it can be made long.
 std::vector<std::string> SmallListing(int padding = 0);
 
+// A small listing with component variables ($MYCOUNTER$, $B_TALLY$, $TOTAL$),
+// an entry with a local variable and calls.
+std::vector<std::string> CounterListing();
+// Another listing without component variables.
+std::vector<std::string> PlainListing();
+
 // An analysis of listings in the shape of SmallListing, made by hand so
 // that the window tests do not depend on the analyser's details: the
 // structure tree (form, triggers, entries under the trigger before them)
