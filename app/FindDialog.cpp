@@ -89,6 +89,10 @@ void TFindDialog::SetDown(bool down) {
     (down ? DownButton : UpButton)->setChecked(true);
 }
 
+void TFindDialog::FocusFindText() {
+    Edit->setFocus();
+}
+
 void TFindDialog::SetLanguage(int language) {
     setWindowTitle(Entry(63, language));
     label_->setText(Entry(194, language));

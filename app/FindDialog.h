@@ -24,18 +24,19 @@ public:
     void SetDown(bool down);
     // Captions in the language (0 German, 1 English).
     void SetLanguage(int language);
+    // Gives the focus to the text to find.
+    void FocusFindText();
 
+signals:
+    void Find();
+
+private:
     QLineEdit* Edit = nullptr;
     QCheckBox* MatchCaseBox = nullptr;
     QRadioButton* UpButton = nullptr;
     QRadioButton* DownButton = nullptr;
     QPushButton* FindNextButton = nullptr;
     QPushButton* CancelButton = nullptr;
-
-signals:
-    void Find();
-
-private:
     QLabel* label_ = nullptr;
     QGroupBox* direction_ = nullptr;
 };

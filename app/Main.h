@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "analyzer/Analysis.h"
-#include "analyzer/Trace.h"
 #include "app/MainServices.h"
 #include "app/MessageService.h"
 #include "app/SourceViewHost.h"
@@ -18,17 +17,9 @@
 #include "options/OptionSettings.h"
 #include "windows/ChildForm.h"
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QLabel;
 class QMimeData;
 class QMdiArea;
-class QMenu;
-class QPlainTextEdit;
-class QProgressBar;
 class QToolBar;
-class QFrame;
 
 namespace lumorca {
 class TOptionWin;
@@ -37,17 +28,18 @@ class TOptionWin;
 namespace lumorca::gui {
 
 class TSourceView;
-class TListingBar;
-class TListingWatcher;
+class TListingWatch;
 class TCallWindow;
 class TStructureWindow;
 class TXRefWindow;
+class TDebugBar;
+class TInfoPanel;
+struct TMainActions;
 struct TListingPlace;
 
 class TMain : public QMainWindow,
               public TChildHost,
               public TWindowHost,
-              public TraceSink,
               public TSourceViewHost {
     Q_OBJECT
 public:
@@ -73,8 +65,6 @@ public:
     void ApplyOptions();
     void ActionShowOptionsExecute();
     void XRefFindDialogClick();
-    // The trace level chosen in the debug bar.
-    void SelectTraceLevel(int level);
     // Writes the listing's call graph as DOT, and an SVG beside it when
     // Graphviz is installed. Returns the DOT file's name, empty when nothing
     // was written.
@@ -111,8 +101,6 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBars();
-    void CreateInfoPanels();
-    void CreateDebugBar();
     void EnableMenuItems(bool enabled);
     void UpdateCaption();
 
@@ -128,10 +116,6 @@ private:
 
     // The listing's file on disk (MainWatch)
     void CreateListingWatch();
-    // Watches the file of the shown listing; a pasted one is not watched.
-    void WatchListing();
-    void ListingFileChanged();
-    void ListingFileRemoved();
     // Reads the changed file again and goes back to where the user was.
     void ReloadChangedListing();
     TListingPlace RememberPlace() const;
@@ -145,7 +129,6 @@ private:
     // Windows (MainArrange, MainWindowKeys)
     void SetObjectToChildWin();
     void showWindows();
-    void PlaceInfoPanel();
     void ActionArrangeExecute();
     void ActionAutoArrangeExecute();
     // Ctrl+Tab and Ctrl+Shift+Tab, and the pop-up menus by key.
@@ -180,9 +163,8 @@ private:
     std::uint8_t WindowState(TWindowId window) const override;
     TWindowGeometry WindowBounds(TWindowId window) const override;
 
-    // TraceSink and TSourceViewHost
+    // TSourceViewHost
     int Level() const override;
-    void Line(const std::string& text) override;
     void Trace(int level, const QString& text) override;
     void ClearTrace() override;
     TMessageService& MessageBoxes() override { return *Messages; }
@@ -191,6 +173,7 @@ private:
     void RevealInXRef(const TreeNode* node) override;
     void NotFoundBeep() override;
 
+    std::unique_ptr<TMainActions> Actions;
     TMainServices Services;
     TMessageService* Messages;
     std::unique_ptr<TOptionSettings> OptionWin;
@@ -210,42 +193,16 @@ private:
     TXRefWindow* XRefPart = nullptr;
     TCallWindow* CallPart = nullptr;
     TSourceView* SourcePart = nullptr;
-    TListingWatcher* ListingWatcher = nullptr;
-    TListingBar* ListingBar = nullptr;
-    int ListingUnreadableChecks = 0;
+    TListingWatch* Watch = nullptr;
     TOptionWin* OptionForm = nullptr;
     TFormFindXRef* FormFindXRef = nullptr;
     std::unique_ptr<TFindXRefHost> FindXRefHost_;
 
     QMdiArea* MdiArea = nullptr;
     TChildForm *StructureWin = nullptr, *XRefWin = nullptr, *CallWin = nullptr, *SourceWin = nullptr;
-    QFrame *HidePanel = nullptr, *PanelInfo = nullptr;
-    QPlainTextEdit* MemoInfo = nullptr;
-    QLabel* LabelCurrentTask = nullptr;
-    QProgressBar* ProgressBar = nullptr;
+    std::unique_ptr<TInfoPanel> Info;
     QToolBar *ToolBarButtons = nullptr, *ToolBarDebug = nullptr;
-    QComboBox* DEBUGOption = nullptr;
-    QWidget* DEBUGPanel = nullptr;
-    QPlainTextEdit* DebugMemo = nullptr;
-    QCheckBox* CheckBoxINI = nullptr;
-    QMenu* MenuItemFileList = nullptr;
-    QAction *ActionMenuFile = nullptr, *ActionMenuWork = nullptr, *ActionMenuOptions = nullptr,
-            *ActionMenuWindows = nullptr, *ActionMenuHelp = nullptr;
-    QAction *ActionOpen = nullptr, *ActionReload = nullptr, *ActionPaste = nullptr,
-            *ActionSave = nullptr, *ActionExit = nullptr;
-    QAction *ActionPrev = nullptr, *ActionNext = nullptr, *ActionHistoryBack = nullptr,
-            *ActionFind = nullptr, *ActionFindNext = nullptr, *ActionCopy = nullptr;
-    QAction *ActionShowOptions = nullptr, *ActionResetOptions = nullptr;
-    QAction *ActionArrange = nullptr, *ActionAutoArrange = nullptr;
-    QAction *ActionStrukturWin = nullptr, *ActionXRefWin = nullptr, *ActionCallWin = nullptr,
-            *ActionSourceWin = nullptr;
-    QAction* ActionAbout = nullptr;
-    QAction *ActionZnrTotal = nullptr, *ActionZnrTrigger = nullptr, *ActionContinue = nullptr,
-            *ActionLowercase = nullptr, *ActionNonPropFont = nullptr, *ActionAutoIndent = nullptr;
-    QAction* ActionFont = nullptr;
-    // Menus of the main menu bar, for re-captioning.
-    QMenu *MenuFile = nullptr, *MenuWork = nullptr, *MenuOptions = nullptr,
-          *MenuWindows = nullptr, *MenuHelp = nullptr;
+    TDebugBar* Debug = nullptr;
 };
 
 }  // namespace lumorca::gui

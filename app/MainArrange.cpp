@@ -16,7 +16,9 @@
 #include <QVBoxLayout>
 
 #include "app/CallWindow.h"
+#include "app/InfoPanel.h"
 #include "app/Main.h"
+#include "app/MainActions.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/SourceView.h"
@@ -108,8 +110,7 @@ void TMain::FormResize() {
         }
     }
     SourcePart->ResizeSourceGridCols();
-    if (HidePanel) HidePanel->setGeometry(MdiArea->viewport()->rect());
-    PlaceInfoPanel();
+    if (Info) Info->Fit();
     Arranging = false;
 }
 
@@ -121,7 +122,7 @@ void TMain::ActionArrangeExecute() {
 
 void TMain::ActionAutoArrangeExecute() {
     Options().AutoSize = !Options().AutoSize;
-    ActionAutoArrange->setChecked(Options().AutoSize);
+    Actions->ActionAutoArrange->setChecked(Options().AutoSize);
     if (Options().AutoSize) FormResize();
 }
 
@@ -131,25 +132,15 @@ void TMain::showWindows() {
     SourcePart->ShowGrid(false);
     SourcePart->ResizeSourceGridCols();
     const bool loaded = HasListing();
-    HidePanel->setVisible(!loaded);
-    if (!loaded) HidePanel->raise();
+    Info->Cover(!loaded);
     StructurePart->Outline()->setVisible(loaded);
     XRefPart->Outline()->setVisible(loaded);
     CallPart->Outline()->setVisible(loaded);
     SourcePart->ShowGrid(loaded);
     WindowsPlaced = true;
     const THistoryList& history = OptionWin->History();
-    ActionReload->setEnabled(history.Count() > 0 && history[0] != QStringLiteral("(Paste)"));
+    Actions->ActionReload->setEnabled(history.Count() > 0 && history[0] != QStringLiteral("(Paste)"));
     FormResize();
-}
-
-void TMain::PlaceInfoPanel() {
-    if (PanelInfo == nullptr) return;
-    const QRect area = HidePanel->rect();
-    const int width = qMin(480, qMax(200, area.width() - 40));
-    const int height = qMin(240, qMax(120, area.height() - 40));
-    PanelInfo->setGeometry((area.width() - width) / 2, qMax(0, (area.height() - height) / 3), width,
-                           height);
 }
 
 void TMain::ChildTrace(const QString& line) {
@@ -162,10 +153,9 @@ void TMain::resizeEvent(QResizeEvent* event) {
 }
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
-    if (DebugMemo == nullptr || HidePanel == nullptr) return QMainWindow::eventFilter(watched, event);
+    if (Debug == nullptr || Info == nullptr) return QMainWindow::eventFilter(watched, event);
     if (watched == MdiArea->viewport() && event->type() == QEvent::Resize) {
-        HidePanel->setGeometry(MdiArea->viewport()->rect());
-        PlaceInfoPanel();
+        Info->Fit();
         FormResize();
     } else if (watched == SourcePart->Client() && event->type() == QEvent::Resize) {
         if (!Arranging) SourcePart->ResizeSourceGridCols();
@@ -175,9 +165,6 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
         if (watched == StructurePart->Outline()) StrukturOutlineEnter();
         if (watched == XRefPart->Outline()) XRefOutlineEnter();
         if (watched == CallPart->Outline() && !Loading) CallPart->CallOutlineEnter();
-    } else if (watched == DebugMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        DebugMemo->clear();
-        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

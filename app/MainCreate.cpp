@@ -23,7 +23,11 @@
 
 #include "analyzer/ListingLoader.h"
 #include "app/CallWindow.h"
+#include "app/DebugBar.h"
 #include "app/ImageList.h"
+#include "app/ListingWatch.h"
+#include "app/InfoPanel.h"
+#include "app/MainActions.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/Main.h"
@@ -57,17 +61,11 @@ QIcon GlyphIcon(const QString& glyph, QColor colour = QColor(0x20, 0x40, 0x90)) 
     return icon;
 }
 
-const char* const TraceLevels[] = {
-    "0=No", "1=Drawcell ", "2=Mark", "3=GetEntryOfZnr", "4=TokenList", "5=Cellwidth",
-    "6=ResizeWin ", "7=Mark", "8=DoubleClick", "9=HistoryList", "10=FieldList",
-    "11=ActiveWindow", "12=TriggerList", "13=Merge Entries (Trigger)", "14=Force Repaint",
-    "15=ClientwinResize", "16=KeyDown", "17=Parameter in XREF", "18=Benchmark"};
-
 }  // namespace
 
 TMain::TMain(const QString& programPath, const QString& registryName, TMessageService* messages,
              QWidget* parent)
-    : QMainWindow(parent), Messages(messages) {
+    : QMainWindow(parent), Actions(std::make_unique<TMainActions>()), Messages(messages) {
     ResizeLocked = true;
     setObjectName(QStringLiteral("Main"));
     setAcceptDrops(true);
@@ -107,21 +105,21 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     OptionWin->SetApplyOptions([this] { ApplyOptions(); });
     CreateDialogs();
 
-    StructureWin->Bind(ActionStrukturWin, &Options().StructureWin.State);
-    XRefWin->Bind(ActionXRefWin, &Options().XRefWin.State);
-    CallWin->Bind(ActionCallWin, &Options().CallWin.State);
-    SourceWin->Bind(ActionSourceWin, &Options().SourceWin.State);
+    StructureWin->Bind(Actions->ActionStrukturWin, &Options().StructureWin.State);
+    XRefWin->Bind(Actions->ActionXRefWin, &Options().XRefWin.State);
+    CallWin->Bind(Actions->ActionCallWin, &Options().CallWin.State);
+    SourceWin->Bind(Actions->ActionSourceWin, &Options().SourceWin.State);
 
     // FormCreate
     Loading = Closing = false;
-    DebugMemo->clear();
-    DEBUGPanel->hide();
+    Debug->Clear();
+    Debug->HidePanel();
     EnableMenuItems(false);
     ListingFileName.clear();
     WarningsOnly = false;
     Services.Beep = [] { QApplication::beep(); };
     ConnectWindowKeys();
-    SourcePart->Attach(SourceWin, ListingBar);
+    SourcePart->Attach(SourceWin, Watch->Bar());
     ResizeLocked = false;
     UpdateCaption();
 }
@@ -146,6 +144,7 @@ void TMain::SetServices(const TMainServices& services) {
 }
 
 void TMain::CreateActions() {
+    TMainActions& a = *Actions;
     auto make = [this](const char* name, const QString& caption, QKeySequence shortcut = {}) {
         auto* action = new QAction(caption, this);
         action->setObjectName(QString::fromLatin1(name));
@@ -158,70 +157,70 @@ void TMain::CreateActions() {
         return action;
     };
     QStyle* s = style();
-    ActionOpen = make("ActionOpen", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    ActionOpen->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    ActionReload = make("ActionReload", QStringLiteral("Reload"));
-    ActionReload->setIcon(s->standardIcon(QStyle::SP_BrowserReload));
-    ActionPaste = make("ActionPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    ActionPaste->setIcon(GlyphIcon(QStringLiteral("\u2398")));
-    ActionPaste->setIcon(GlyphIcon(QStringLiteral("Cb"), QColor(0x80, 0x50, 0x10)));
-    ActionSave = make("ActionSave", QStringLiteral("Save"));
-    ActionSave->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    ActionExit = make("ActionExit", QStringLiteral("Exit"));
-    ActionPrev = make("ActionPrev", QStringLiteral("Previous"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    ActionPrev->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
-    ActionNext = make("ActionNext", QStringLiteral("Next"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    ActionNext->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
-    ActionHistoryBack =
+    a.ActionOpen = make("ActionOpen", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.ActionOpen->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    a.ActionReload = make("ActionReload", QStringLiteral("Reload"));
+    a.ActionReload->setIcon(s->standardIcon(QStyle::SP_BrowserReload));
+    a.ActionPaste = make("ActionPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    a.ActionPaste->setIcon(GlyphIcon(QStringLiteral("\u2398")));
+    a.ActionPaste->setIcon(GlyphIcon(QStringLiteral("Cb"), QColor(0x80, 0x50, 0x10)));
+    a.ActionSave = make("ActionSave", QStringLiteral("Save"));
+    a.ActionSave->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    a.ActionExit = make("ActionExit", QStringLiteral("Exit"));
+    a.ActionPrev = make("ActionPrev", QStringLiteral("Previous"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    a.ActionPrev->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
+    a.ActionNext = make("ActionNext", QStringLiteral("Next"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.ActionNext->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
+    a.ActionHistoryBack =
         make("ActionHistoryBack", QStringLiteral("Back"), QKeySequence(Qt::CTRL | Qt::Key_B));
-    ActionHistoryBack->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
-    ActionFind = make("ActionFind", QStringLiteral("Find"), QKeySequence(Qt::CTRL | Qt::Key_F));
-    ActionFind->setIcon(GlyphIcon(QStringLiteral("?")));
-    ActionFindNext = make("ActionFindNext", QStringLiteral("Find Next"), QKeySequence(Qt::Key_F3));
-    ActionCopy = make("ActionCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    ActionCopy->setIcon(GlyphIcon(QStringLiteral("Cp")));
-    ActionShowOptions = make("ActionShowOptions", QStringLiteral("ActionShowOptions"));
-    ActionShowOptions->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    ActionResetOptions = make("ActionResetOptions", QStringLiteral("ActionResetOptions"));
-    ActionArrange = make("ActionArrange", QStringLiteral("Arrange"));
-    ActionAutoArrange = checkable(make("ActionAutoArrange", QStringLiteral("Auto arrange")), true);
-    ActionAutoArrange->setIcon(GlyphIcon(QStringLiteral("\u25A5")));
-    ActionStrukturWin = checkable(make("ActionStrukturWin", QStringLiteral("StrukturWin")), true);
-    ActionStrukturWin->setIcon(GlyphIcon(QStringLiteral("S")));
-    ActionXRefWin = checkable(make("ActionXRefWin", QStringLiteral("XRefWin")), true);
-    ActionXRefWin->setIcon(GlyphIcon(QStringLiteral("X")));
-    ActionCallWin = checkable(make("ActionCallWin", QStringLiteral("CallWin")), true);
-    ActionCallWin->setIcon(GlyphIcon(QStringLiteral("C")));
-    ActionSourceWin = checkable(make("ActionSourceWin", QStringLiteral("SourceWin")), true);
-    ActionSourceWin->setIcon(GlyphIcon(QStringLiteral("Src")));
-    ActionAbout = make("ActionAbout", QStringLiteral("About"));
-    ActionZnrTotal = checkable(make("ActionZnrTotal", QStringLiteral("LineNumber")), true);
-    ActionZnrTotal->setIcon(GlyphIcon(QStringLiteral("#")));
-    ActionZnrTrigger = checkable(make("ActionZnrTrigger", QStringLiteral("Line Number of Trigger")), false);
-    ActionZnrTrigger->setIcon(GlyphIcon(QStringLiteral("T#")));
-    ActionContinue = checkable(make("ActionContinue", QStringLiteral("%\\")), false);
-    ActionContinue->setIcon(GlyphIcon(QStringLiteral("%\\")));
-    ActionLowercase = checkable(make("ActionLowercase", QStringLiteral("Lowercase")), true);
-    ActionLowercase->setIcon(GlyphIcon(QStringLiteral("ab")));
-    ActionNonPropFont = checkable(make("ActionNonPropFont", QStringLiteral("ActionNonPropFont")), false);
-    ActionNonPropFont->setIcon(GlyphIcon(QStringLiteral("Cn")));
-    ActionAutoIndent = checkable(make("ActionAutoIndent", QStringLiteral("AutoIndent")), false);
-    ActionAutoIndent->setIcon(GlyphIcon(QStringLiteral("\u21E5")));
-    ActionFont = make("ActionFont", QStringLiteral("Font"));
+    a.ActionHistoryBack->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
+    a.ActionFind = make("ActionFind", QStringLiteral("Find"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    a.ActionFind->setIcon(GlyphIcon(QStringLiteral("?")));
+    a.ActionFindNext = make("ActionFindNext", QStringLiteral("Find Next"), QKeySequence(Qt::Key_F3));
+    a.ActionCopy = make("ActionCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    a.ActionCopy->setIcon(GlyphIcon(QStringLiteral("Cp")));
+    a.ActionShowOptions = make("ActionShowOptions", QStringLiteral("ActionShowOptions"));
+    a.ActionShowOptions->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    a.ActionResetOptions = make("ActionResetOptions", QStringLiteral("ActionResetOptions"));
+    a.ActionArrange = make("ActionArrange", QStringLiteral("Arrange"));
+    a.ActionAutoArrange = checkable(make("ActionAutoArrange", QStringLiteral("Auto arrange")), true);
+    a.ActionAutoArrange->setIcon(GlyphIcon(QStringLiteral("\u25A5")));
+    a.ActionStrukturWin = checkable(make("ActionStrukturWin", QStringLiteral("StrukturWin")), true);
+    a.ActionStrukturWin->setIcon(GlyphIcon(QStringLiteral("S")));
+    a.ActionXRefWin = checkable(make("ActionXRefWin", QStringLiteral("XRefWin")), true);
+    a.ActionXRefWin->setIcon(GlyphIcon(QStringLiteral("X")));
+    a.ActionCallWin = checkable(make("ActionCallWin", QStringLiteral("CallWin")), true);
+    a.ActionCallWin->setIcon(GlyphIcon(QStringLiteral("C")));
+    a.ActionSourceWin = checkable(make("ActionSourceWin", QStringLiteral("SourceWin")), true);
+    a.ActionSourceWin->setIcon(GlyphIcon(QStringLiteral("Src")));
+    a.ActionAbout = make("ActionAbout", QStringLiteral("About"));
+    a.ActionZnrTotal = checkable(make("ActionZnrTotal", QStringLiteral("LineNumber")), true);
+    a.ActionZnrTotal->setIcon(GlyphIcon(QStringLiteral("#")));
+    a.ActionZnrTrigger = checkable(make("ActionZnrTrigger", QStringLiteral("Line Number of Trigger")), false);
+    a.ActionZnrTrigger->setIcon(GlyphIcon(QStringLiteral("T#")));
+    a.ActionContinue = checkable(make("ActionContinue", QStringLiteral("%\\")), false);
+    a.ActionContinue->setIcon(GlyphIcon(QStringLiteral("%\\")));
+    a.ActionLowercase = checkable(make("ActionLowercase", QStringLiteral("Lowercase")), true);
+    a.ActionLowercase->setIcon(GlyphIcon(QStringLiteral("ab")));
+    a.ActionNonPropFont = checkable(make("ActionNonPropFont", QStringLiteral("ActionNonPropFont")), false);
+    a.ActionNonPropFont->setIcon(GlyphIcon(QStringLiteral("Cn")));
+    a.ActionAutoIndent = checkable(make("ActionAutoIndent", QStringLiteral("AutoIndent")), false);
+    a.ActionAutoIndent->setIcon(GlyphIcon(QStringLiteral("\u21E5")));
+    a.ActionFont = make("ActionFont", QStringLiteral("Font"));
 
-    connect(ActionOpen, &QAction::triggered, this, &TMain::ActionOpenExecute);
-    connect(ActionReload, &QAction::triggered, this, &TMain::ActionReloadExecute);
-    connect(ActionPaste, &QAction::triggered, this, &TMain::ActionPasteExecute);
-    connect(ActionSave, &QAction::triggered, this, [this] { ActionSaveExecute(); });
-    connect(ActionExit, &QAction::triggered, this, &TMain::ActionExitExecute);
-    connect(ActionResetOptions, &QAction::triggered, this, &TMain::ActionResetOptionsExecute);
-    connect(ActionArrange, &QAction::triggered, this, &TMain::ActionArrangeExecute);
-    connect(ActionAutoArrange, &QAction::triggered, this, &TMain::ActionAutoArrangeExecute);
+    connect(a.ActionOpen, &QAction::triggered, this, &TMain::ActionOpenExecute);
+    connect(a.ActionReload, &QAction::triggered, this, &TMain::ActionReloadExecute);
+    connect(a.ActionPaste, &QAction::triggered, this, &TMain::ActionPasteExecute);
+    connect(a.ActionSave, &QAction::triggered, this, [this] { ActionSaveExecute(); });
+    connect(a.ActionExit, &QAction::triggered, this, &TMain::ActionExitExecute);
+    connect(a.ActionResetOptions, &QAction::triggered, this, &TMain::ActionResetOptionsExecute);
+    connect(a.ActionArrange, &QAction::triggered, this, &TMain::ActionArrangeExecute);
+    connect(a.ActionAutoArrange, &QAction::triggered, this, &TMain::ActionAutoArrangeExecute);
     const std::pair<QAction*, TChildForm* TMain::*> toggles[] = {
-        {ActionStrukturWin, &TMain::StructureWin},
-        {ActionXRefWin, &TMain::XRefWin},
-        {ActionCallWin, &TMain::CallWin},
-        {ActionSourceWin, &TMain::SourceWin}};
+        {a.ActionStrukturWin, &TMain::StructureWin},
+        {a.ActionXRefWin, &TMain::XRefWin},
+        {a.ActionCallWin, &TMain::CallWin},
+        {a.ActionSourceWin, &TMain::SourceWin}};
     for (const auto& [action, child] : toggles) {
         // The action's own check has already flipped; the window follows it.
         connect(action, &QAction::triggered, this,
@@ -256,136 +255,84 @@ void TMain::CreateControls() {
     });
     connect(CallPart, &TCallWindow::SaveCallGraphRequested, this, [this] { MenuItemSaveCallGraphClick(); });
 
-    const TSourceActions sourceActions{ActionPrev, ActionNext, ActionHistoryBack, ActionFind, ActionFindNext,
-                                       ActionCopy, ActionFont,
-                                       {ActionZnrTotal, ActionZnrTrigger, ActionContinue, ActionLowercase,
-                                        ActionNonPropFont, ActionAutoIndent}};
+    const TMainActions& a = *Actions;
+    const TSourceActions sourceActions{a.ActionPrev, a.ActionNext, a.ActionHistoryBack, a.ActionFind,
+                                       a.ActionFindNext, a.ActionCopy, a.ActionFont,
+                                       {a.ActionZnrTotal, a.ActionZnrTrigger, a.ActionContinue,
+                                        a.ActionLowercase, a.ActionNonPropFont, a.ActionAutoIndent}};
     SourcePart = new TSourceView(this, ListingLines_, Analysis, *this, sourceActions);
     SourcePart->Client()->installEventFilter(this);
     CreateListingWatch();
-    CreateInfoPanels();
-    CreateDebugBar();
-    layout->addWidget(DEBUGPanel);
-}
-
-void TMain::CreateInfoPanels() {
-    HidePanel = new QFrame(MdiArea->viewport());
-    HidePanel->setObjectName(QStringLiteral("HidePanel"));
-    HidePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    HidePanel->setLineWidth(2);
-    HidePanel->setAutoFillBackground(true);
-
-    // The information panel sits on the hidden-views panel: it shows while
-    // the views are hidden, during a load and after a failed one.
-    PanelInfo = new QFrame(HidePanel);
-    PanelInfo->setObjectName(QStringLiteral("PanelInfo"));
-    PanelInfo->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PanelInfo->setAutoFillBackground(true);
-    auto* layout = new QVBoxLayout(PanelInfo);
-    MemoInfo = new QPlainTextEdit(PanelInfo);
-    MemoInfo->setObjectName(QStringLiteral("MemoInfo"));
-    MemoInfo->setReadOnly(true);
-    LabelCurrentTask = new QLabel(PanelInfo);
-    LabelCurrentTask->setObjectName(QStringLiteral("LabelCurrentTask"));
-    ProgressBar = new QProgressBar(PanelInfo);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setTextVisible(false);
-    ProgressBar->hide();
-    layout->addWidget(MemoInfo, 1);
-    layout->addWidget(LabelCurrentTask);
-    layout->addWidget(ProgressBar);
-    PanelInfo->resize(420, 220);
-    PanelInfo->hide();
-}
-
-void TMain::CreateDebugBar() {
-    DEBUGPanel = new QWidget(this);
-    DEBUGPanel->setObjectName(QStringLiteral("DEBUGPanel"));
-    auto* layout = new QVBoxLayout(DEBUGPanel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    DebugMemo = new QPlainTextEdit(DEBUGPanel);
-    DebugMemo->setObjectName(QStringLiteral("DebugMemo"));
-    DebugMemo->setReadOnly(true);
-    DebugMemo->setMaximumBlockCount(20000);
-    DebugMemo->setFixedHeight(140);
-    DebugMemo->viewport()->installEventFilter(this);
-    layout->addWidget(DebugMemo);
-
-    DEBUGOption = new QComboBox(this);
-    DEBUGOption->setObjectName(QStringLiteral("DEBUGOption"));
-    for (const char* level : TraceLevels) DEBUGOption->addItem(QString::fromLatin1(level));
-    DEBUGOption->setCurrentIndex(-1);
-    connect(DEBUGOption, &QComboBox::currentIndexChanged, this, [this](int index) {
-        DEBUGPanel->setVisible(index > 0);
-        DebugMemo->clear();
-        FormResize();
-    });
-    CheckBoxINI = new QCheckBox(QStringLiteral("Save INI"), this);
-    CheckBoxINI->setObjectName(QStringLiteral("CheckBoxINI"));
-    CheckBoxINI->setChecked(true);
+    Info = std::make_unique<TInfoPanel>(MdiArea->viewport());
+    Debug = new TDebugBar(this);
+    connect(Debug, &TDebugBar::PanelChanged, this, [this] { FormResize(); });
+    layout->addWidget(Debug->Panel());
 }
 
 void TMain::CreateMenus() {
-    MenuFile = menuBar()->addMenu(QStringLiteral("&File   "));
-    ActionMenuFile = MenuFile->menuAction();
-    MenuFile->addAction(ActionOpen);
-    MenuItemFileList = MenuFile->addMenu(QStringLiteral("Last opened"));
-    MenuItemFileList->setObjectName(QStringLiteral("MenuItemFileList"));
-    MenuFile->addAction(ActionPaste);
-    MenuFile->addAction(ActionReload);
-    MenuFile->addAction(ActionSave);
-    MenuFile->addSeparator();
-    MenuFile->addAction(ActionExit);
+    TMainActions& a = *Actions;
+    a.MenuFile = menuBar()->addMenu(QStringLiteral("&File   "));
+    a.ActionMenuFile = a.MenuFile->menuAction();
+    a.MenuFile->addAction(a.ActionOpen);
+    a.MenuItemFileList = a.MenuFile->addMenu(QStringLiteral("Last opened"));
+    a.MenuItemFileList->setObjectName(QStringLiteral("MenuItemFileList"));
+    a.MenuFile->addAction(a.ActionPaste);
+    a.MenuFile->addAction(a.ActionReload);
+    a.MenuFile->addAction(a.ActionSave);
+    a.MenuFile->addSeparator();
+    a.MenuFile->addAction(a.ActionExit);
 
-    MenuWork = menuBar()->addMenu(QStringLiteral("&Work        "));
-    ActionMenuWork = MenuWork->menuAction();
-    for (QAction* a : {ActionPrev, ActionNext, ActionHistoryBack}) MenuWork->addAction(a);
-    MenuWork->addSeparator();
-    for (QAction* a : {ActionFind, ActionFindNext, ActionCopy}) MenuWork->addAction(a);
+    a.MenuWork = menuBar()->addMenu(QStringLiteral("&Work        "));
+    a.ActionMenuWork = a.MenuWork->menuAction();
+    for (QAction* action : {a.ActionPrev, a.ActionNext, a.ActionHistoryBack}) a.MenuWork->addAction(action);
+    a.MenuWork->addSeparator();
+    for (QAction* action : {a.ActionFind, a.ActionFindNext, a.ActionCopy}) a.MenuWork->addAction(action);
 
-    MenuOptions = menuBar()->addMenu(QStringLiteral("&Options     "));
-    ActionMenuOptions = MenuOptions->menuAction();
-    MenuOptions->addAction(ActionShowOptions);
-    MenuOptions->addAction(ActionResetOptions);
+    a.MenuOptions = menuBar()->addMenu(QStringLiteral("&Options     "));
+    a.ActionMenuOptions = a.MenuOptions->menuAction();
+    a.MenuOptions->addAction(a.ActionShowOptions);
+    a.MenuOptions->addAction(a.ActionResetOptions);
 
-    MenuWindows = menuBar()->addMenu(QStringLiteral("&Windows    "));
-    ActionMenuWindows = MenuWindows->menuAction();
-    MenuWindows->addAction(ActionArrange);
-    MenuWindows->addAction(ActionAutoArrange);
-    MenuWindows->addSeparator();
-    MenuWindows->addAction(ActionStrukturWin);
-    MenuWindows->addAction(ActionXRefWin);
+    a.MenuWindows = menuBar()->addMenu(QStringLiteral("&Windows    "));
+    a.ActionMenuWindows = a.MenuWindows->menuAction();
+    a.MenuWindows->addAction(a.ActionArrange);
+    a.MenuWindows->addAction(a.ActionAutoArrange);
+    a.MenuWindows->addSeparator();
+    a.MenuWindows->addAction(a.ActionStrukturWin);
+    a.MenuWindows->addAction(a.ActionXRefWin);
     // The call window's item is not bound to its action and stays hidden.
-    QAction* callItem = MenuWindows->addAction(QStringLiteral("CallWin"));
+    QAction* callItem = a.MenuWindows->addAction(QStringLiteral("CallWin"));
     callItem->setVisible(false);
-    MenuWindows->addAction(ActionSourceWin);
+    a.MenuWindows->addAction(a.ActionSourceWin);
 
-    MenuHelp = menuBar()->addMenu(QStringLiteral("&Help     "));
-    ActionMenuHelp = MenuHelp->menuAction();
-    MenuHelp->addAction(ActionAbout);
+    a.MenuHelp = menuBar()->addMenu(QStringLiteral("&Help     "));
+    a.ActionMenuHelp = a.MenuHelp->menuAction();
+    a.MenuHelp->addAction(a.ActionAbout);
 
 }
 
 void TMain::CreateToolBars() {
+    TMainActions& a = *Actions;
     ToolBarButtons = addToolBar(QStringLiteral("ToolBarButtons"));
     ToolBarButtons->setObjectName(QStringLiteral("ToolBarButtons"));
     ToolBarButtons->setIconSize(QSize(20, 20));
-    for (QAction* a : {ActionOpen, ActionReload, ActionPaste, ActionSave}) ToolBarButtons->addAction(a);
+    for (QAction* action : {a.ActionOpen, a.ActionReload, a.ActionPaste, a.ActionSave})
+        ToolBarButtons->addAction(action);
     ToolBarButtons->addSeparator();
-    for (QAction* a : {ActionHistoryBack, ActionFind, ActionCopy}) ToolBarButtons->addAction(a);
+    for (QAction* action : {a.ActionHistoryBack, a.ActionFind, a.ActionCopy}) ToolBarButtons->addAction(action);
     ToolBarButtons->addSeparator();
-    ToolBarButtons->addAction(ActionShowOptions);
-    ToolBarButtons->addAction(ActionAutoArrange);
+    ToolBarButtons->addAction(a.ActionShowOptions);
+    ToolBarButtons->addAction(a.ActionAutoArrange);
     ToolBarButtons->addSeparator();
-    for (QAction* a : {ActionStrukturWin, ActionXRefWin, ActionCallWin, ActionSourceWin})
-        ToolBarButtons->addAction(a);
+    for (QAction* action : {a.ActionStrukturWin, a.ActionXRefWin, a.ActionCallWin, a.ActionSourceWin})
+        ToolBarButtons->addAction(action);
 
     ToolBarDebug = addToolBar(QStringLiteral("ToolBarDebug"));
     ToolBarDebug->setObjectName(QStringLiteral("ToolBarDebug"));
-    ToolBarDebug->addWidget(DEBUGOption);
-    ToolBarDebug->addAction(ActionPrev);
-    ToolBarDebug->addAction(ActionNext);
-    ToolBarDebug->addWidget(CheckBoxINI);
+    ToolBarDebug->addWidget(Debug->LevelBox());
+    ToolBarDebug->addAction(a.ActionPrev);
+    ToolBarDebug->addAction(a.ActionNext);
+    ToolBarDebug->addWidget(Debug->SaveIniBox());
     // Quick-load buttons for the files u1.txt .. u4.txt beside the program.
     const QString dir = QCoreApplication::applicationDirPath();
     for (int i = 1; i <= 4; ++i) {
@@ -400,15 +347,16 @@ void TMain::CreateToolBars() {
 }
 
 void TMain::EnableMenuItems(bool enabled) {
-    for (QAction* a : {ActionPrev, ActionNext, ActionFind, ActionFindNext, ActionStrukturWin,
-                       ActionXRefWin, ActionCallWin, ActionSourceWin})
-        a->setEnabled(enabled);
-    ActionSave->setEnabled(enabled && ListingFileName == QStringLiteral("(Paste)"));
+    TMainActions& a = *Actions;
+    for (QAction* action : {a.ActionPrev, a.ActionNext, a.ActionFind, a.ActionFindNext,
+                            a.ActionStrukturWin, a.ActionXRefWin, a.ActionCallWin, a.ActionSourceWin})
+        action->setEnabled(enabled);
+    a.ActionSave->setEnabled(enabled && ListingFileName == QStringLiteral("(Paste)"));
     if (enabled) {
-        ActionArrange->setEnabled(true);
+        a.ActionArrange->setEnabled(true);
     } else {
-        ActionHistoryBack->setEnabled(false);
-        ActionArrange->setEnabled(false);
+        a.ActionHistoryBack->setEnabled(false);
+        a.ActionArrange->setEnabled(false);
     }
     XRefPart->EnablePopup(enabled);
     if (!ResizeLocked) UpdateCaption();
@@ -421,27 +369,19 @@ QString TMain::Txt(int entry) const {
 }
 
 int TMain::Level() const {
-    return DEBUGOption->currentIndex() < 0 ? 0 : DEBUGOption->currentIndex();
-}
-
-void TMain::Line(const std::string& text) {
-    DebugMemo->appendPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    return Debug->Level();
 }
 
 void TMain::Trace(int level, const QString& text) {
-    if (Level() == level) DebugMemo->appendPlainText(text);
+    Debug->Trace(level, text);
 }
 
 void TMain::ClearTrace() {
-    DebugMemo->clear();
+    Debug->Clear();
 }
 
 void TMain::NotFoundBeep() {
     if (Services.Beep) Services.Beep();
-}
-
-void TMain::SelectTraceLevel(int level) {
-    DEBUGOption->setCurrentIndex(level);
 }
 
 }  // namespace lumorca::gui

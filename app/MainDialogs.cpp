@@ -9,6 +9,7 @@
 #include <QTreeView>
 
 #include "app/Main.h"
+#include "app/MainActions.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "analyzer/XRefTree.h"
@@ -61,8 +62,8 @@ void TMain::CreateDialogs() {
         return Messages->AskYesNo(parent, caption, text) == TAnswer::Yes;
     };
     OptionForm->SetChoosers(std::move(choosers));
-    connect(ActionShowOptions, &QAction::triggered, this, &TMain::ActionShowOptionsExecute);
-    connect(ActionAbout, &QAction::triggered, this, &TMain::ActionAboutExecute);
+    connect(Actions->ActionShowOptions, &QAction::triggered, this, &TMain::ActionShowOptionsExecute);
+    connect(Actions->ActionAbout, &QAction::triggered, this, &TMain::ActionAboutExecute);
 }
 
 void TMain::ActionShowOptionsExecute() {
@@ -106,7 +107,7 @@ bool TMain::PasteIntoDialog() {
 
 void TMain::AttachHistoryMenu() {
     THistoryList& history = OptionWin->History();
-    history.SetMenu(MenuItemFileList);
+    history.SetMenu(Actions->MenuItemFileList);
     history.SetOnFileClick([this](QObject* sender, const QString& fileName) {
         MenuItemHistoryFileClick(sender, fileName);
     });

@@ -23,7 +23,11 @@
 #include "analyzer/ListingLoader.h"
 #include "app/ListingFile.h"
 #include "app/CallWindow.h"
+#include "app/DebugBar.h"
+#include "app/InfoPanel.h"
+#include "app/ListingWatch.h"
 #include "app/Main.h"
+#include "app/MainActions.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/SourceView.h"
@@ -51,11 +55,11 @@ bool SameFileName(const QString& a, const QString& b) {
 class TMain::Observer : public AnalysisObserver {
 public:
     explicit Observer(TMain* main) : main_(main) {}
-    void TaskChanged(int textEntry) override { main_->LabelCurrentTask->setText(main_->Txt(textEntry)); }
-    void ProgressMaximum(int maximum) override { main_->ProgressBar->setMaximum(qMax(0, maximum)); }
-    void ProgressPosition(int position) override { main_->ProgressBar->setValue(position); }
-    void ProgressVisible(bool visible) override { main_->ProgressBar->setVisible(visible); }
-    void InfoLine(const std::string& text) override { main_->MemoInfo->appendPlainText(Latin1(text)); }
+    void TaskChanged(int textEntry) override { main_->Info->SetTask(main_->Txt(textEntry)); }
+    void ProgressMaximum(int maximum) override { main_->Info->SetProgressMaximum(maximum); }
+    void ProgressPosition(int position) override { main_->Info->SetProgress(position); }
+    void ProgressVisible(bool visible) override { main_->Info->ShowProgress(visible); }
+    void InfoLine(const std::string& text) override { main_->Info->AddLine(Latin1(text)); }
     void ProcessPendingEvents() override {
         // Let the window repaint; user input cannot start a second load,
         // since everything that would is disabled or refused while Loading.
@@ -90,27 +94,19 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
         return;
     }
 
-    MemoInfo->clear();
-    HidePanel->setGeometry(MdiArea->viewport()->rect());
-    PlaceInfoPanel();
-    PanelInfo->show();
-    if (name == PasteName) {
-        MemoInfo->appendPlainText(QStringLiteral("%1 lines read from Pastebuffer").arg(ListingLines_.size()));
-    } else {
-        MemoInfo->appendPlainText(
-            QStringLiteral("%1 lines read from file %2").arg(ListingLines_.size()).arg(name));
-    }
+    Info->Start(name == PasteName
+                    ? QStringLiteral("%1 lines read from Pastebuffer").arg(ListingLines_.size())
+                    : QStringLiteral("%1 lines read from file %2").arg(ListingLines_.size()).arg(name));
 
     Loading = true;
     UpdateCaption();
-    HidePanel->show();
-    HidePanel->raise();
+    Info->Cover(true);
     for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
                           static_cast<QWidget*>(CallPart->Outline())})
         view->hide();
     SourcePart->ShowGrid(false, true);
     EnableMenuItems(false);
-    LabelCurrentTask->setText(Txt(TextReadingSource));
+    Info->SetTask(Txt(TextReadingSource));
 
     try {
         RunAnalysis();
@@ -135,9 +131,9 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
         ListingFileName.clear();
         Messages->Error(this, Txt(TextProcessingError) + QStringLiteral("\r\n"));
     }
-    PanelInfo->show();
+    Info->ShowInfo();
     UpdateCaption();
-    WatchListing();
+    Watch->Watch(ListingFileName);
 }
 
 void TMain::ReadFile(const QString& name) {
@@ -175,13 +171,13 @@ void TMain::RunAnalysis() {
         auto structure = StructurePart->Rebuilding();
         auto xref = XRefPart->Rebuilding();
         try {
-            Analysis = Services.Analyzer(ListingLines_, settings, &observer, this);
+            Analysis = Services.Analyzer(ListingLines_, settings, &observer, Debug);
         } catch (...) {
             Analysis = AnalysisResult();
             throw;
         }
     }
-    ProgressBar->hide();
+    Info->ShowProgress(false);
 
     if (Analysis.Structure.Empty()) throw ENoCorvaneSource(Options().Language);
 
@@ -228,10 +224,10 @@ void TMain::ActionOpenExecute() {
 void TMain::ActionPasteExecute() {
     if (!PasteIntoDialog()) LoadFile(PasteName);
     if (Level() == 11) {
-        if (isActiveWindow()) DebugMemo->appendPlainText(QStringLiteral("main"));
-        if (MdiArea->activeSubWindow() == StructureWin) DebugMemo->appendPlainText(QStringLiteral("strukt"));
-        if (MdiArea->activeSubWindow() == XRefWin) DebugMemo->appendPlainText(QStringLiteral("XRef"));
-        if (MdiArea->activeSubWindow() == SourceWin) DebugMemo->appendPlainText(QStringLiteral("Source"));
+        if (isActiveWindow()) Debug->Append(QStringLiteral("main"));
+        if (MdiArea->activeSubWindow() == StructureWin) Debug->Append(QStringLiteral("strukt"));
+        if (MdiArea->activeSubWindow() == XRefWin) Debug->Append(QStringLiteral("XRef"));
+        if (MdiArea->activeSubWindow() == SourceWin) Debug->Append(QStringLiteral("Source"));
     }
 }
 
@@ -285,10 +281,10 @@ bool TMain::ActionSaveExecute() {
     }
     OptionWin->History().AddFile(name);
     ListingFileName = name;
-    ActionSave->setEnabled(false);
-    WatchListing();
+    Actions->ActionSave->setEnabled(false);
+    Watch->Watch(ListingFileName);
     // The saved file is now the most recent entry, which Reload reads.
-    ActionReload->setEnabled(true);
+    Actions->ActionReload->setEnabled(true);
     return true;
 }
 
@@ -328,7 +324,7 @@ void TMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (CheckBoxINI->isChecked()) {
+    if (Debug->SaveIni()) {
         if (HasListing()) {
             OptionWin->SetLastAccess(Latin1(SourcePart->CurrentStructureName()), SourcePart->Grid()->Row());
         }

@@ -8,9 +8,11 @@
 #include <QToolBar>
 #include <QTreeView>
 
-#include "app/ListingBar.h"
+#include "app/ListingWatch.h"
 #include "app/CallWindow.h"
+#include "app/DebugBar.h"
 #include "app/Main.h"
+#include "app/MainActions.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/QtTranslations.h"
@@ -41,8 +43,8 @@ void TMain::Startup(const QStringList& arguments) {
             ToolBarDebug->show();
             if (argument.size() > 6 && argument[6] == QLatin1Char('=')) {
                 const int level = DebugLevelOf(argument);
-                SelectTraceLevel(level >= 0 && level < DEBUGOption->count() ? level : -1);
-                DEBUGPanel->show();
+                Debug->SelectTraceLevel(level);
+                Debug->ShowPanel();
             }
         } else if (argument == QStringLiteral("-WARNINGSONLY")) {
             WarningsOnly = true;
@@ -71,19 +73,19 @@ void TMain::ApplyOptions() {
     TLumorcaOptions& o = Options();
     LoadLanguageStrings();
     XRefPart->RenameCategories(o.Language, !Loading && HasListing());
-    ActionZnrTotal->setChecked(o.DisplayLineNrTotal);
-    ActionZnrTrigger->setChecked(o.DisplayLineNrTrigger);
-    ActionContinue->setChecked(o.DisplayContinueFlag);
-    ActionLowercase->setChecked(o.Lowercase);
-    ActionNonPropFont->setChecked(o.NonPropFont);
-    ActionAutoIndent->setChecked(o.AutoIndent);
+    Actions->ActionZnrTotal->setChecked(o.DisplayLineNrTotal);
+    Actions->ActionZnrTrigger->setChecked(o.DisplayLineNrTrigger);
+    Actions->ActionContinue->setChecked(o.DisplayContinueFlag);
+    Actions->ActionLowercase->setChecked(o.Lowercase);
+    Actions->ActionNonPropFont->setChecked(o.NonPropFont);
+    Actions->ActionAutoIndent->setChecked(o.AutoIndent);
 
     ApplyViewFonts();
     ReflectWindowState(StructureWin, o.StructureWin.State);
     ReflectWindowState(XRefWin, o.XRefWin.State);
     ReflectWindowState(CallWin, o.CallWin.State);
     ReflectWindowState(SourceWin, o.SourceWin.State);
-    ActionAutoArrange->setChecked(o.AutoSize);
+    Actions->ActionAutoArrange->setChecked(o.AutoSize);
 
     XRefPart->ArrangeLocals(o.SortLocals, o.Language);
 
@@ -95,35 +97,36 @@ void TMain::ApplyOptions() {
 
 void TMain::LoadLanguageStrings() {
     UseQtTranslations(Options().Language);
+    const TMainActions& a = *Actions;
     struct Caption {
         QAction* Action;
         int Text;
         int Hint;
     };
     const Caption captions[] = {
-        {ActionMenuFile, TextMenuFile, NoText},      {ActionOpen, TextOpen, TextHintOpen},          {ActionPaste, TextOpenClipboard, TextHintOpenClipboard},
-        {ActionSave, TextSave, TextHintSave},          {ActionExit, TextExit, TextHintExit},          {ActionMenuWork, TextMenuWork, NoText},
-        {ActionPrev, TextPrevTrigger, TextHintPrevTrigger},          {ActionNext, TextNextTrigger, TextHintNextTrigger},          {ActionHistoryBack, TextBack, TextHintBack},
-        {ActionFind, TextFind, TextHintFind},         {ActionFindNext, TextFindNext, NoText},     {ActionCopy, TextCopy, TextHintCopy},
-        {ActionMenuOptions, TextMenuOptions, NoText},  {ActionShowOptions, TextShowOptions, TextHintShowOptions},  {ActionResetOptions, TextResetOptions, NoText},
-        {ActionMenuWindows, TextMenuWindows, NoText},  {ActionArrange, TextArrange, NoText},      {ActionAutoArrange, TextArrangeAutomatically, TextHintArrange},
-        {ActionStrukturWin, TextStructureWindow, TextHintStructureWindow},  {ActionXRefWin, TextXRefWindow, TextHintXRefWindow},      {ActionCallWin, TextCallWindow, TextHintCallWindow},
-        {ActionSourceWin, TextSourceWindow, TextHintSourceWindow},    {ActionMenuHelp, TextMenuHelp, NoText},     {ActionAbout, TextAbout, NoText},
-        {ActionReload, NoText, TextHintReload},       {ActionFont, NoText, TextHintFont},         {ActionZnrTotal, NoText, TextHintLineNumbers},
-        {ActionZnrTrigger, NoText, TextHintTriggerLineNumbers},   {ActionContinue, NoText, TextHintContinueMark},     {ActionLowercase, NoText, TextHintLowercase},
-        {ActionNonPropFont, NoText, TextHintFixedFont},  {ActionAutoIndent, NoText, TextHintAutoIndent},
+        {a.ActionMenuFile, TextMenuFile, NoText},      {a.ActionOpen, TextOpen, TextHintOpen},          {a.ActionPaste, TextOpenClipboard, TextHintOpenClipboard},
+        {a.ActionSave, TextSave, TextHintSave},          {a.ActionExit, TextExit, TextHintExit},          {a.ActionMenuWork, TextMenuWork, NoText},
+        {a.ActionPrev, TextPrevTrigger, TextHintPrevTrigger},          {a.ActionNext, TextNextTrigger, TextHintNextTrigger},          {a.ActionHistoryBack, TextBack, TextHintBack},
+        {a.ActionFind, TextFind, TextHintFind},         {a.ActionFindNext, TextFindNext, NoText},     {a.ActionCopy, TextCopy, TextHintCopy},
+        {a.ActionMenuOptions, TextMenuOptions, NoText},  {a.ActionShowOptions, TextShowOptions, TextHintShowOptions},  {a.ActionResetOptions, TextResetOptions, NoText},
+        {a.ActionMenuWindows, TextMenuWindows, NoText},  {a.ActionArrange, TextArrange, NoText},      {a.ActionAutoArrange, TextArrangeAutomatically, TextHintArrange},
+        {a.ActionStrukturWin, TextStructureWindow, TextHintStructureWindow},  {a.ActionXRefWin, TextXRefWindow, TextHintXRefWindow},      {a.ActionCallWin, TextCallWindow, TextHintCallWindow},
+        {a.ActionSourceWin, TextSourceWindow, TextHintSourceWindow},    {a.ActionMenuHelp, TextMenuHelp, NoText},     {a.ActionAbout, TextAbout, NoText},
+        {a.ActionReload, NoText, TextHintReload},       {a.ActionFont, NoText, TextHintFont},         {a.ActionZnrTotal, NoText, TextHintLineNumbers},
+        {a.ActionZnrTrigger, NoText, TextHintTriggerLineNumbers},   {a.ActionContinue, NoText, TextHintContinueMark},     {a.ActionLowercase, NoText, TextHintLowercase},
+        {a.ActionNonPropFont, NoText, TextHintFixedFont},  {a.ActionAutoIndent, NoText, TextHintAutoIndent},
     };
     for (const Caption& c : captions) {
         if (c.Text != NoText) c.Action->setText(Txt(c.Text));
         if (c.Hint != NoText) c.Action->setToolTip(Txt(c.Hint));
     }
-    MenuItemFileList->setTitle(Txt(TextLastOpened));
+    a.MenuItemFileList->setTitle(Txt(TextLastOpened));
     CallPart->Retranslate([this](int entry) { return Txt(entry); });
     SourcePart->Retranslate();
     StructureWin->setWindowTitle(Txt(TextStructureTitle));
     XRefWin->setWindowTitle(Txt(TextXRefTitle));
     CallWin->setWindowTitle(Txt(TextCallTitle));
-    ListingBar->Retext();
+    Watch->Retext();
     UpdateCaption();
 }
 

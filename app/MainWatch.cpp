@@ -1,16 +1,11 @@
-// The shown listing's file on disk: noticing that it changed, offering to
-// reload it (or reloading it by itself) and keeping the user's place.
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
+// Reloading the shown listing when its file changed, and keeping the
+// user's place over it.
 #include <QScrollBar>
 #include <QTreeView>
 
-#include "analyzer/ListingLoader.h"
 #include "analyzer/XRefTree.h"
 #include "app/ListingBar.h"
-#include "app/ListingFile.h"
-#include "app/ListingWatcher.h"
+#include "app/ListingWatch.h"
 #include "app/CallWindow.h"
 #include "app/XRefWindow.h"
 #include "app/Main.h"
@@ -18,14 +13,6 @@
 #include "app/TreeModel.h"
 
 namespace lumorca::gui {
-
-namespace {
-
-const QString PasteName = QStringLiteral("(Paste)");
-// A file that a compiler still holds open may not be readable for a while.
-constexpr int MaxUnreadableChecks = 10;
-
-}  // namespace
 
 // Where the user is, by names that survive a new analysis.
 struct TListingPlace {
@@ -36,64 +23,17 @@ struct TListingPlace {
 };
 
 void TMain::CreateListingWatch() {
-    ListingWatcher = new TListingWatcher(this);
-    connect(ListingWatcher, &TListingWatcher::Changed, this, &TMain::ListingFileChanged);
-    connect(ListingWatcher, &TListingWatcher::Removed, this, &TMain::ListingFileRemoved);
-    ListingBar = new TListingBar([this](int entry) { return Txt(entry); }, SourcePart->Client());
-    connect(ListingBar, &TListingBar::ReloadClicked, this, &TMain::ReloadChangedListing);
-    connect(ListingBar, &TListingBar::ShownChanged, SourcePart, &TSourceView::ResizeSourceGridCols);
-}
-
-void TMain::WatchListing() {
-    ListingBar->Dismiss();
-    ListingUnreadableChecks = 0;
-    if (ListingFileName.isEmpty() || ListingFileName == PasteName) {
-        ListingWatcher->Stop();
-    } else {
-        ListingWatcher->Watch(ListingFileName);
-    }
-}
-
-void TMain::ListingFileChanged() {
-    if (Closing || !HasListing()) return;
-    // Never while a load runs: it lets events through, this one included.
-    if (Loading) {
-        ListingWatcher->CheckAgainLater();
-        return;
-    }
-    const int language = Options().Language;
-    try {
-        ReadListing(ListingFileSource(ListingFileName), language);
-    } catch (const ENoCorvaneSource&) {
-        // Half written, or the compiler failed: the shown analysis stays.
-        ListingUnreadableChecks = 0;
-        ListingBar->ShowChange(TListingBar::TKind::NotListing, ListingFileName);
-        return;
-    } catch (...) {
-        if (++ListingUnreadableChecks < MaxUnreadableChecks) {
-            ListingWatcher->CheckAgainLater();
-        } else {
-            ListingBar->ShowChange(TListingBar::TKind::Unreadable, ListingFileName);
-        }
-        return;
-    }
-    ListingUnreadableChecks = 0;
-    if (!Options().AutoReload) {
-        ListingBar->ShowChange(TListingBar::TKind::Changed, ListingFileName);
-    } else if (QApplication::activeModalWidget() != nullptr) {
-        // Not behind an open dialog's back; once it is closed.
-        ListingWatcher->CheckAgainLater();
-    } else {
-        ReloadChangedListing();
-    }
-}
-
-void TMain::ListingFileRemoved() {
-    if (HasListing()) ListingBar->ShowChange(TListingBar::TKind::Removed, ListingFileName);
+    const TListingWatch::THost host{[this] { return HasListing(); }, [this] { return Closing; },
+                                    [this] { return Loading; },
+                                    [this]() -> const TLumorcaOptions& { return Options(); },
+                                    [this](int entry) { return Txt(entry); }};
+    Watch = new TListingWatch(this, SourcePart->Client(), host);
+    connect(Watch, &TListingWatch::ReloadWanted, this, &TMain::ReloadChangedListing);
+    connect(Watch->Bar(), &TListingBar::ShownChanged, SourcePart, &TSourceView::ResizeSourceGridCols);
 }
 
 void TMain::ReloadChangedListing() {
-    if (Loading || !HasListing() || !ListingWatcher->IsWatching()) return;
+    if (Loading || !HasListing() || !Watch->IsWatching()) return;
     const TListingPlace place = RememberPlace();
     const QString name = ListingFileName;
     LoadFile(name, false);

@@ -18,8 +18,7 @@ struct TMarkText {
     TextWidthFunction Width;
 };
 
-class TMarkPosition {
-public:
+struct TMarkPosition {
     bool Valid = false;
     int32_t Line = -1;
     int PixelX = 0;     // from the start of the display text to the boundary
@@ -40,17 +39,20 @@ public:
     // up to it.
     static constexpr int LineEnd = std::numeric_limits<int>::max() / 4;
 
-    TMarkPosition StartPos;  // the anchor
-    TMarkPosition EndPos;    // the moving end
-    bool Active = false;     // a drag is running
-    bool Reversed = false;   // the moving end lies before the anchor
-    // True when an end moved during a drag, false when the selection went.
-    std::function<void(bool)> OnChange;
+    // Called with true when an end moved during a drag, false when the
+    // selection went.
+    void SetOnChange(std::function<void(bool)> onChange) { OnChange = std::move(onChange); }
 
     void ClearMark();
     void ExtendMark(int32_t line, int x);
     void FinishMark();
     bool HasMark() const { return StartPos.Valid && EndPos.Valid; }
+    const TMarkPosition& AnchorPos() const { return StartPos; }
+    const TMarkPosition& MovingEndPos() const { return EndPos; }
+    // A drag is running.
+    bool IsActive() const { return Active; }
+    // The moving end lies before the anchor.
+    bool IsReversed() const { return Reversed; }
 
     enum What { MarkLine = 0, MarkCharIndex = 1, MarkPixelX = 2 };
     enum Which { Anchor = 0, MovingEnd = 1, FirstEnd = 2, LastEnd = 3 };
@@ -64,6 +66,11 @@ private:
     const TMarkPosition& Last() const { return Reversed ? StartPos : EndPos; }
 
     TMarkText text_;
+    TMarkPosition StartPos;
+    TMarkPosition EndPos;
+    bool Active = false;
+    bool Reversed = false;
+    std::function<void(bool)> OnChange;
 };
 
 }  // namespace lumorca::gui

@@ -34,6 +34,18 @@ TSourceGrid::TSourceGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     SetDrawFont(font());
 }
 
+void TSourceGrid::SetSelectionOfLine(TSelectionOfLine selectionOfLine) {
+    selectionOfLine_ = std::move(selectionOfLine);
+}
+
+void TSourceGrid::SetBookmarkOfLine(TBookmarkOfLine bookmarkOfLine) {
+    bookmarkOfLine_ = std::move(bookmarkOfLine);
+}
+
+void TSourceGrid::SetDrawTrace(std::function<void(const QString&)> drawTrace) {
+    drawTrace_ = std::move(drawTrace);
+}
+
 void TSourceGrid::SetSettings(const SourceGridSettings& settings) {
     settings_ = settings;
     viewport()->update();
@@ -215,11 +227,11 @@ void TSourceGrid::DrawCell(QPainter& p, int column, int row, const QRect& rect) 
         p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
         p.drawLine(rect.right(), rect.bottom(), rect.left(), rect.bottom());
     }
-    if (column == MarkerColumn() && BookmarkOfLine) {
-        const int number = BookmarkOfLine(line);
+    if (column == MarkerColumn() && bookmarkOfLine_) {
+        const int number = bookmarkOfLine_(line);
         if (number >= 0) DrawMarker(p, rect, number, column == 2);
     }
-    if (DrawTrace) DrawTrace(QStringLiteral("Drawcell %1/%2").arg(column).arg(row));
+    if (drawTrace_) drawTrace_(QStringLiteral("Drawcell %1/%2").arg(column).arg(row));
 }
 
 void TSourceGrid::DrawSourceCell(QPainter& p, int line, const QRect& rect, bool current) {
@@ -285,7 +297,7 @@ void TSourceGrid::DrawSourceCell(QPainter& p, int line, const QRect& rect, bool 
     }
     int fromX = 0;
     int toX = 0;
-    if (SelectionOfLine && SelectionOfLine(line, fromX, toX)) {
+    if (selectionOfLine_ && selectionOfLine_(line, fromX, toX)) {
         // Inverting over white shows the marked text in ColorSourceMarked.
         const QRgb marked = settings_.ColorSourceMarked.rgb() ^ 0xFFFFFF;
         p.setBackgroundMode(Qt::TransparentMode);

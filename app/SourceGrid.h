@@ -61,12 +61,15 @@ public:
     // Width of a display text in the drawing font.
     int TextWidth(const std::string& text) const;
 
-    // Hooks for the selection highlight (pixel range within the display text
-    // of a listing line) and the bookmark marker (bookmark number or -1).
-    std::function<bool(int line, int& fromX, int& toX)> SelectionOfLine;
-    std::function<int(int line)> BookmarkOfLine;
+    // Where the selection highlight of a listing line lies (pixel range
+    // within its display text) and which bookmark marks it (-1 for none).
+    using TSelectionOfLine = std::function<bool(int line, int& fromX, int& toX)>;
+    using TBookmarkOfLine = std::function<int(int line)>;
+    void SetSelectionOfLine(TSelectionOfLine selectionOfLine);
+    void SetBookmarkOfLine(TBookmarkOfLine bookmarkOfLine);
+    int BookmarkOfLine(int line) const { return bookmarkOfLine_ ? bookmarkOfLine_(line) : -1; }
     // Trace of drawn cells for the debug memo.
-    std::function<void(const QString&)> DrawTrace;
+    void SetDrawTrace(std::function<void(const QString&)> drawTrace);
 
 signals:
     void CurrentRowChanged(int row);
@@ -99,6 +102,9 @@ private:
     int row_ = 0;
     int hscroll_ = 0;
     std::array<int, 4> colWidths_{0, 0, 0, 0};
+    TSelectionOfLine selectionOfLine_;
+    TBookmarkOfLine bookmarkOfLine_;
+    std::function<void(const QString&)> drawTrace_;
 };
 
 }  // namespace lumorca::gui

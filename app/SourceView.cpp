@@ -99,15 +99,15 @@ void TSourceView::CreateControls(QWidget* owner, const TSourceActions& actions) 
         SourceGrid->InvalidateSourceRows(0, SourceGrid->FullyVisibleRows() + 1);
     });
     connect(SourceGrid, &TSourceGrid::BackRequested, this, &TSourceView::ActionHistoryBackExecute);
-    SourceGrid->BookmarkOfLine = [this](int line) {
+    SourceGrid->SetBookmarkOfLine([this](int line) {
         for (int n = 0; n < Bookmarks.Count(); ++n) {
             int32_t s = -1;
             int32_t l = -1;
             if (Bookmarks.GetPosition(n, s, l) && s == CurrentStructure && l == line) return n;
         }
         return -1;
-    };
-    SourceGrid->DrawTrace = [this](const QString& text) { host_.Trace(1, text); };
+    });
+    SourceGrid->SetDrawTrace([this](const QString& text) { host_.Trace(1, text); });
 
     for (QAction* toggle : actions.ViewToggles) {
         ToolBarSource->addAction(toggle);

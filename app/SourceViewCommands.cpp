@@ -123,10 +123,10 @@ void TSourceView::ConnectCommands(const TSourceActions& actions) {
                                      SourceIndent());
         },
         [this](std::string_view text) { return SourceGrid->TextWidth(std::string(text)); }});
-    Selection->OnChange = [this](bool enabled) { EnableCopyActions(enabled); };
-    SourceGrid->SelectionOfLine = [this](int line, int& fromX, int& toX) {
+    Selection->SetOnChange([this](bool enabled) { EnableCopyActions(enabled); });
+    SourceGrid->SetSelectionOfLine([this](int line, int& fromX, int& toX) {
         return Selection->MarkedRange(line, fromX, toX);
-    };
+    });
 
     auto* input = new TSourceGridInput(this);
     SourceGrid->viewport()->installEventFilter(input);

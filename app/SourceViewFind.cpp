@@ -50,8 +50,8 @@ void TSourceView::ShowFindDialog() {
         connect(FindDialog, &TFindDialog::Find, this, &TSourceView::FindDialogFind);
     }
     FindDialog->SetLanguage(host_.Options().Language);
-    if (Selection->HasMark() && Selection->StartPos.Line == Selection->EndPos.Line) {
-        const int32_t line = Selection->StartPos.Line;
+    if (Selection->HasMark() && Selection->AnchorPos().Line == Selection->MovingEndPos().Line) {
+        const int32_t line = Selection->AnchorPos().Line;
         const int from = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
         const int to = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
         const std::string word = SelectionCopyText(lines_, line, from, line, to, SourceIndent());
@@ -63,7 +63,7 @@ void TSourceView::ShowFindDialog() {
     if (SourceGrid->RowCount() > 0) MoveOff(FindDialog, CurrentRowOnScreen(SourceGrid));
     FindDialog->raise();
     FindDialog->activateWindow();
-    FindDialog->Edit->setFocus();
+    FindDialog->FocusFindText();
 }
 
 void TSourceView::setFindDialogText(const QString& text) {

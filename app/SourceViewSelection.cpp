@@ -54,7 +54,7 @@ void TSourceView::SourceGridMouseDown(QMouseEvent* event) {
         return;
     }
     if (!OverSourceColumn(SourceGrid, pos.x())) return;
-    if (Selection->HasMark() || Selection->Active) {
+    if (Selection->HasMark() || Selection->IsActive()) {
         Selection->ClearMark();
         SourceGrid->viewport()->update();
     }
@@ -71,7 +71,7 @@ constexpr int DragScrollInterval = 50;
 }  // namespace
 
 void TSourceView::SourceGridMouseMove(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton) || !Selection->Active) return;
+    if (!(event->buttons() & Qt::LeftButton) || !Selection->IsActive()) return;
     const QPoint pos = event->position().toPoint();
     DragScrollPoint = pos;
     if (DragScrollTimer == nullptr) {
@@ -87,8 +87,8 @@ void TSourceView::SourceGridMouseMove(QMouseEvent* event) {
     DragScrollTimer->stop();
     if (!OverSourceColumn(SourceGrid, pos.x())) return;
     const int top = SourceGrid->TopRow();
-    const int previous =
-        (Selection->EndPos.Valid ? Selection->EndPos.Line : Selection->StartPos.Line) - TopLine - top;
+    const TMarkPosition& end = Selection->MovingEndPos().Valid ? Selection->MovingEndPos() : Selection->AnchorPos();
+    const int previous = end.Line - TopLine - top;
     FollowMouseRow(SourceGrid, pos.y());
     Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
     const int now = SourceGrid->Row() - SourceGrid->TopRow();
@@ -105,7 +105,7 @@ void TSourceView::DragScroll() {
     const int left = SourceGrid->ColWidth(0) + SourceGrid->ColWidth(1);
     const int right = left + SourceGrid->ColWidth(2);
     const int x = DragScrollPoint.x();
-    if (!Selection->Active || (x >= left && x < right)) {
+    if (!Selection->IsActive() || (x >= left && x < right)) {
         DragScrollTimer->stop();
         return;
     }
@@ -122,7 +122,7 @@ void TSourceView::SourceGridMouseUp(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     host_.Trace(7, QStringLiteral("MouseUp %1,%2").arg(pos.x()).arg(pos.y()));
     if (DragScrollTimer != nullptr) DragScrollTimer->stop();
-    if (!Selection->Active) return;
+    if (!Selection->IsActive()) return;
     if (OverSourceColumn(SourceGrid, pos.x())) Selection->ExtendMark(CurrentLine(), SourceTextX(pos.x()));
     // Released outside the text the drag still ends where it last was.
     Selection->FinishMark();

@@ -23,7 +23,7 @@ void SetTextOptions(TWindow& w, bool lowercase, bool autoIndent) {
 }
 
 void PressFindNext(TWindow& w) {
-    QTest::mouseClick(FindDialogOf(w.Window())->FindNextButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(FindDialogOf(w.Window()), "FindNext"), Qt::LeftButton);
     QApplication::processEvents();
 }
 
@@ -154,17 +154,17 @@ private slots:
         QTest::keyClick(w.Grid(), Qt::Key_F, Qt::ControlModifier);
         QVERIFY(FindDialogOf(w.Window()) != nullptr && FindDialogOf(w.Window())->isVisible());
         QVERIFY(FindDialogOf(w.Window())->Down());
-        FindDialogOf(w.Window())->Edit->setText(QStringLiteral("lp_sum"));
+        Control<QLineEdit>(FindDialogOf(w.Window()), "FindText")->setText(QStringLiteral("lp_sum"));
         PressFindNext(w);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("call LP_SUM"));
         QCOMPARE(w.View().History().Count(), history + 1);  // the departure from the operation
 
         // Upwards from the first hit wraps to the end of the listing.
-        FindDialogOf(w.Window())->UpButton->setChecked(true);
+        Control<QRadioButton>(FindDialogOf(w.Window()), "Up")->setChecked(true);
         PressFindNext(w);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_SUM"));
 
-        FindDialogOf(w.Window())->MatchCaseBox->setChecked(true);
+        Control<QCheckBox>(FindDialogOf(w.Window()), "MatchCase")->setChecked(true);
         PressFindNext(w);
         QCOMPARE(w.Messages.Boxes.back().Text, QStringLiteral("Searchstring not found."));
         QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_SUM"));
@@ -206,11 +206,11 @@ private slots:
         w.Show(line);
         const int c = w.CharOf(line, "v_sum");
         Drag(w, w.At(line, c + 5), {}, w.At(line, c));  // right to left
-        QVERIFY(w.View().Marked().Reversed);
+        QVERIFY(w.View().Marked().IsReversed());
         w.Grid()->setFocus();
         QTest::keyClick(w.Grid(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(FindDialogOf(w.Window())->FindText(), QStringLiteral("V_SUM"));
-        QCOMPARE(FindDialogOf(w.Window())->Edit->text(), QStringLiteral("V_SUM"));
+        QCOMPARE(FindDialogOf(w.Window())->FindText(), QStringLiteral("V_SUM"));
 
         // A selection over two lines leaves the text alone.
         FindDialogOf(w.Window())->hide();
