@@ -252,7 +252,9 @@ TEST(ArrangeLocals, ManyEntriesRegroupInLinearTime) {
     const int entries = 100;
     const double few = RegroupSeconds(entries);
     const double many = RegroupSeconds(8 * entries);
-    EXPECT_LE(many, 10 * few) << few << " s for " << entries << " entries, " << many << " s for 8 times as many";
+    // Linear gives 8 times the time, quadratic 64: the bound sits between,
+    // so that a busy machine's noise does not decide.
+    EXPECT_LE(many, 24 * few) << few << " s for " << entries << " entries, " << many << " s for 8 times as many";
 }
 
 }  // namespace
