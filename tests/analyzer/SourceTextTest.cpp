@@ -54,6 +54,7 @@ const ShowCase kShown[] = {
      true, true},
     {"LowerOpenLiteral", Numbered(4, "PUTMESS 'Open LITERAL"), "putmess 'Open LITERAL", false, true, true},
     {"LowerSemicolonInLiteral", Numbered(5, "SET X = \"a;B\" ; Note"), "set x = \"a;B\" ; Note", false, true, true},
+    {"LowerStopsAtTheComment", Numbered(6, "X = 1 ;NOTE"), "x = 1 ;NOTE", false, true, true},
     // Gold codes show as their characters at the same positions.
     {"GoldCodes", Numbered(1, "A" + kGoldCodes + "B"), "A!&*=;|<>?B"},
     {"GoldCodesKept", Numbered(1, "A" + kGoldCodes + "B"), "A" + kGoldCodes + "B", false, false},
