@@ -34,7 +34,8 @@ TDebugBar::TDebugBar(QWidget* owner) : QObject(owner) {
     DebugMemo->setReadOnly(true);
     DebugMemo->setMaximumBlockCount(MemoLines);
     DebugMemo->setFixedHeight(MemoHeight);
-    DebugMemo->viewport()->installEventFilter(this);
+    memoViewport_ = DebugMemo->viewport();
+    memoViewport_->installEventFilter(this);
     layout->addWidget(DebugMemo);
 
     DEBUGOption = new QComboBox(owner);
@@ -96,7 +97,9 @@ void TDebugBar::Clear() {
 }
 
 bool TDebugBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == DebugMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    // The memo may be half destroyed while its viewport's last events pass
+    // by: the event decides first, and nothing of the memo is called.
+    if (event->type() == QEvent::MouseButtonDblClick && watched == memoViewport_) {
         DebugMemo->clear();
         return true;
     }

@@ -48,6 +48,7 @@ private:
     QComboBox* DEBUGOption = nullptr;
     QWidget* DEBUGPanel = nullptr;
     QPlainTextEdit* DebugMemo = nullptr;
+    QWidget* memoViewport_ = nullptr;
     QCheckBox* CheckBoxINI = nullptr;
 };
 
