@@ -1,12 +1,10 @@
 #pragma once
 // The main window: the frame with menus and tool bars, the owner of every
-// tree window and of the shown listing; the source window is a part of its
-// own. Its handlers are spread over MainCreate, MainLoading, MainNavigation,
-// MainArrange, MainOptions and MainCallGraph by subject.
+// tree window and of the shown listing; the source window and the child
+// windows' arrangement are parts of their own. Its handlers are spread over
+// MainCreate, MainLoading, MainNavigation, MainArrange, MainOptions and
+// MainCallGraph by subject.
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
-#include <functional>
 #include <memory>
 
 #include "analyzer/Analysis.h"
@@ -18,7 +16,6 @@
 #include "windows/ChildForm.h"
 
 class QMimeData;
-class QMdiArea;
 class QToolBar;
 
 namespace lumorca {
@@ -27,6 +24,7 @@ class TOptionWin;
 
 namespace lumorca::gui {
 
+class TChildWindows;
 class TSourceView;
 class TListingWatch;
 class TCallWindow;
@@ -37,10 +35,7 @@ class TInfoPanel;
 struct TMainActions;
 struct TListingPlace;
 
-class TMain : public QMainWindow,
-              public TChildHost,
-              public TWindowHost,
-              public TSourceViewHost {
+class TMain : public QMainWindow, public TSourceViewHost {
     Q_OBJECT
 public:
     // `programPath` places the INI file beside the program; `registryName`
@@ -126,17 +121,8 @@ private:
     void StrukturOutlineEnter();
     void XRefOutlineEnter();
 
-    // Windows (MainArrange, MainWindowKeys)
-    void SetObjectToChildWin();
+    // The views in the child windows (MainArrange)
     void showWindows();
-    void ActionArrangeExecute();
-    void ActionAutoArrangeExecute();
-    // Ctrl+Tab and Ctrl+Shift+Tab, and the pop-up menus by key.
-    void ConnectWindowKeys();
-    // Activates the next (step 1) or previous (-1) child window that is
-    // switched on and gives the focus to its tree or grid.
-    void ActivateNextChild(int step);
-    TChildForm* ChildOf(TWindowId window) const;
 
     // Options, texts and dialogs (MainOptions, MainDialogs)
     void ApplyViewFonts();
@@ -150,19 +136,6 @@ private:
     void AttachHistoryMenu();
     void MenuItemHistoryFileClick(QObject* sender, const QString& fileName);
 
-    // TChildHost and TWindowHost
-    void ReflectWindowState(TChildForm* child, std::uint8_t state) override;
-    void FormResize() override;
-    bool IsArranging() const override { return Arranging; }
-    void ChildTrace(const QString& line) override;
-    std::vector<QRect> ScreenAreas() const override;
-    QSize MainWindowOuterSize() const override;
-    void SetWindowsPlaced(bool placed) override { WindowsPlaced = placed; }
-    void SetArranging(bool arranging) override { Arranging = arranging; }
-    void PlaceWindow(TWindowId window, const TWindowGeometry& geometry) override;
-    std::uint8_t WindowState(TWindowId window) const override;
-    TWindowGeometry WindowBounds(TWindowId window) const override;
-
     // TSourceViewHost
     int Level() const override;
     void Trace(int level, const QString& text) override;
@@ -174,20 +147,18 @@ private:
     void NotFoundBeep() override;
 
     std::unique_ptr<TMainActions> Actions;
+    std::unique_ptr<TChildWindows> Windows_;
     TMainServices Services;
     TMessageService* Messages;
     std::unique_ptr<TOptionSettings> OptionWin;
     bool ResizeLocked = true;
     bool Loading = false;
-    bool Arranging = false;
     bool Closing = false;
-    bool WindowsPlaced = false;
     bool WarningsOnly = false;
     ListingLines ListingLines_;
     QString ListingFileName;
     QString ListingComponent;
     AnalysisResult Analysis;
-    StructureStartList& StructureStarts = Analysis.StructureStarts;
 
     TStructureWindow* StructurePart = nullptr;
     TXRefWindow* XRefPart = nullptr;
@@ -198,8 +169,6 @@ private:
     TFormFindXRef* FormFindXRef = nullptr;
     std::unique_ptr<TFindXRefHost> FindXRefHost_;
 
-    QMdiArea* MdiArea = nullptr;
-    TChildForm *StructureWin = nullptr, *XRefWin = nullptr, *CallWin = nullptr, *SourceWin = nullptr;
     std::unique_ptr<TInfoPanel> Info;
     QToolBar *ToolBarButtons = nullptr, *ToolBarDebug = nullptr;
     TDebugBar* Debug = nullptr;

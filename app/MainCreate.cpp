@@ -20,9 +20,11 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <array>
 
 #include "analyzer/ListingLoader.h"
 #include "app/CallWindow.h"
+#include "app/ChildWindows.h"
 #include "app/DebugBar.h"
 #include "app/ImageList.h"
 #include "app/ListingWatch.h"
@@ -81,34 +83,20 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     CreateMenus();
     CreateToolBars();
 
-    // The four child windows, in the order the options expect them.
-    auto makeChild = [this](const QString& name, const QString& tag) {
-        auto* child = new TChildForm(this, tag);
-        child->setObjectName(name);
-        MdiArea->addSubWindow(child);
-        return child;
-    };
-    StructureWin = makeChild(QStringLiteral("StructureWin"), QStringLiteral("Struktur:"));
-    XRefWin = makeChild(QStringLiteral("XRefWin"), QStringLiteral("XRef    :"));
-    CallWin = makeChild(QStringLiteral("CallWin"), QStringLiteral("Call    :"));
-    SourceWin = makeChild(QStringLiteral("SourceWin"), QStringLiteral("Source  :"));
+    Windows_->CreateChildren();
     setWindowIcon(TreeImage(ImageForm));
-    StructureWin->setWindowIcon(TreeImage(ImageForm));
-    XRefWin->setWindowIcon(TreeImage(ImageCategory));
-    CallWin->setWindowIcon(TreeImage(ImageEntry));
-    SourceWin->setWindowIcon(GlyphIcon(QStringLiteral("{}")));
+    const std::array<QIcon, 4> childIcons{TreeImage(ImageForm), TreeImage(ImageCategory), TreeImage(ImageEntry),
+                                          GlyphIcon(QStringLiteral("{}"))};
+    for (size_t i = 0; i < childIcons.size(); ++i) Windows_->Children()[i]->setWindowIcon(childIcons[i]);
 
     OptionWin = std::make_unique<TOptionSettings>(programPath, registryName);
     OptionWin->ChooseSettingsStore();
     OptionWin->SetDefaults();
-    OptionWin->SetWindows(this);
+    OptionWin->SetWindows(Windows_.get());
     OptionWin->SetApplyOptions([this] { ApplyOptions(); });
     CreateDialogs();
 
-    StructureWin->Bind(Actions->ActionStrukturWin, &Options().StructureWin.State);
-    XRefWin->Bind(Actions->ActionXRefWin, &Options().XRefWin.State);
-    CallWin->Bind(Actions->ActionCallWin, &Options().CallWin.State);
-    SourceWin->Bind(Actions->ActionSourceWin, &Options().SourceWin.State);
+    Windows_->Bind(*Actions);
 
     // FormCreate
     Loading = Closing = false;
@@ -118,15 +106,17 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     ListingFileName.clear();
     WarningsOnly = false;
     Services.Beep = [] { QApplication::beep(); };
-    ConnectWindowKeys();
-    SourcePart->Attach(SourceWin, Watch->Bar());
+    Windows_->ConnectWindowKeys({{{StructurePart->Outline(), StructurePart->Outline()},
+                                  {XRefPart->Outline(), XRefPart->Outline()},
+                                  {CallPart->Client(), CallPart->Outline()},
+                                  {SourcePart->Client(), SourcePart->Grid()}}});
+    SourcePart->Attach(Windows_->ChildOf(TWindowId::Source), Watch->Bar());
     ResizeLocked = false;
     UpdateCaption();
 }
 
 TMain::~TMain() {
-    for (TChildForm* child : {StructureWin, XRefWin, CallWin, SourceWin}) child->DetachHost();
-    // The models point into the trees; detach them before the trees go.
+    for (TChildForm* child : Windows_->Children()) child->DetachHost();
 }
 
 void TMain::SetServices(const TMainServices& services) {
@@ -214,18 +204,6 @@ void TMain::CreateActions() {
     connect(a.ActionSave, &QAction::triggered, this, [this] { ActionSaveExecute(); });
     connect(a.ActionExit, &QAction::triggered, this, &TMain::ActionExitExecute);
     connect(a.ActionResetOptions, &QAction::triggered, this, &TMain::ActionResetOptionsExecute);
-    connect(a.ActionArrange, &QAction::triggered, this, &TMain::ActionArrangeExecute);
-    connect(a.ActionAutoArrange, &QAction::triggered, this, &TMain::ActionAutoArrangeExecute);
-    const std::pair<QAction*, TChildForm* TMain::*> toggles[] = {
-        {a.ActionStrukturWin, &TMain::StructureWin},
-        {a.ActionXRefWin, &TMain::XRefWin},
-        {a.ActionCallWin, &TMain::CallWin},
-        {a.ActionSourceWin, &TMain::SourceWin}};
-    for (const auto& [action, child] : toggles) {
-        // The action's own check has already flipped; the window follows it.
-        connect(action, &QAction::triggered, this,
-                [this, member = child](bool checked) { toggleWin(this->*member, checked); });
-    }
 }
 
 void TMain::CreateControls() {
@@ -233,10 +211,16 @@ void TMain::CreateControls() {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    MdiArea = new QMdiArea(central);
-    MdiArea->setObjectName(QStringLiteral("MdiArea"));
-    MdiArea->viewport()->installEventFilter(this);
-    layout->addWidget(MdiArea, 1);
+    Windows_ = std::make_unique<TChildWindows>(
+        central, TChildWindows::THost{this, [this] { return Closing || ResizeLocked; }, [this] { return Loading; },
+                                      [this]() -> TLumorcaOptions& { return Options(); },
+                                      [this](const QString& line) { Trace(6, line); },
+                                      [this] {
+                                          SourcePart->ResizeSourceGridCols();
+                                          if (Info) Info->Fit();
+                                      }});
+    Windows_->Area()->viewport()->installEventFilter(this);
+    layout->addWidget(Windows_->Area(), 1);
     setCentralWidget(central);
 
     StructurePart = new TStructureWindow(this, Analysis.Structure);
@@ -263,9 +247,9 @@ void TMain::CreateControls() {
     SourcePart = new TSourceView(this, ListingLines_, Analysis, *this, sourceActions);
     SourcePart->Client()->installEventFilter(this);
     CreateListingWatch();
-    Info = std::make_unique<TInfoPanel>(MdiArea->viewport());
+    Info = std::make_unique<TInfoPanel>(Windows_->Area()->viewport());
     Debug = new TDebugBar(this);
-    connect(Debug, &TDebugBar::PanelChanged, this, [this] { FormResize(); });
+    connect(Debug, &TDebugBar::PanelChanged, this, [this] { Windows_->FormResize(); });
     layout->addWidget(Debug->Panel());
 }
 

@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMenu>
 #include <QTreeView>
 
+#include "app/ChildWindows.h"
 #include "app/Main.h"
 #include "app/MainActions.h"
 #include "app/StructureWindow.h"
@@ -39,8 +39,10 @@ public:
     void ShowFoundNode(const TreeNode* node) override {
         xref_->Reveal(node, TXRefWindow::TOpen::Everything);
         main_->activateWindow();
-        if (main_->XRefWin->CurrentState() == StateMinimized) main_->toggleWin(main_->XRefWin, true);
-        main_->MdiArea->setActiveSubWindow(main_->XRefWin);
+        TChildWindows& windows = *main_->Windows_;
+        TChildForm* xrefWin = windows.ChildOf(TWindowId::XRef);
+        if (xrefWin->CurrentState() == StateMinimized) windows.toggleWin(xrefWin, true);
+        windows.Activate(TWindowId::XRef);
         xref_->Outline()->setFocus();
     }
 
@@ -69,9 +71,7 @@ void TMain::CreateDialogs() {
 void TMain::ActionShowOptionsExecute() {
     if (OptionForm->exec() != QDialog::Accepted) return;
     // ApplyOptions has run; the child windows show the new settings too.
-    for (QWidget* child : {static_cast<QWidget*>(StructureWin), static_cast<QWidget*>(XRefWin),
-                           static_cast<QWidget*>(CallWin), static_cast<QWidget*>(SourceWin)})
-        child->update();
+    for (TChildForm* child : Windows_->Children()) child->update();
     update();
 }
 

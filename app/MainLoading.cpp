@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
-#include <QMdiArea>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -21,6 +20,7 @@
 #include <QTreeView>
 
 #include "analyzer/ListingLoader.h"
+#include "app/ChildWindows.h"
 #include "app/ListingFile.h"
 #include "app/CallWindow.h"
 #include "app/DebugBar.h"
@@ -225,9 +225,9 @@ void TMain::ActionPasteExecute() {
     if (!PasteIntoDialog()) LoadFile(PasteName);
     if (Level() == 11) {
         if (isActiveWindow()) Debug->Append(QStringLiteral("main"));
-        if (MdiArea->activeSubWindow() == StructureWin) Debug->Append(QStringLiteral("strukt"));
-        if (MdiArea->activeSubWindow() == XRefWin) Debug->Append(QStringLiteral("XRef"));
-        if (MdiArea->activeSubWindow() == SourceWin) Debug->Append(QStringLiteral("Source"));
+        if (Windows_->IsActive(TWindowId::Structure)) Debug->Append(QStringLiteral("strukt"));
+        if (Windows_->IsActive(TWindowId::XRef)) Debug->Append(QStringLiteral("XRef"));
+        if (Windows_->IsActive(TWindowId::Source)) Debug->Append(QStringLiteral("Source"));
     }
 }
 

@@ -1,8 +1,8 @@
 // The trees lead the source view: a node chosen in the structure or XRef
 // window shows its place; the source view's look-ups go to the XRef window.
-#include <QMdiArea>
 #include <QTreeView>
 
+#include "app/ChildWindows.h"
 #include "app/Main.h"
 #include "app/SourceView.h"
 #include "app/StructureWindow.h"
@@ -32,15 +32,17 @@ void TMain::XRefOutlineEnter() {
 TreeNode* TMain::LookupXRef(const std::vector<std::string>& path, bool select) {
     TreeNode* node = XRefPart->LookupXRef(path, select);
     if (node == nullptr || !select) return node;
-    if (XRefWin->CurrentState() == 1) ReflectWindowState(XRefWin, 0);
-    MdiArea->setActiveSubWindow(XRefWin);
+    TChildForm* xrefWin = Windows_->ChildOf(TWindowId::XRef);
+    if (xrefWin->CurrentState() == 1) Windows_->ReflectWindowState(xrefWin, 0);
+    Windows_->Activate(TWindowId::XRef);
     XRefPart->Outline()->setFocus();
     return node;
 }
 
 void TMain::RevealInXRef(const TreeNode* node) {
-    ReflectWindowState(XRefWin, XRefWin->CurrentState() == 1 ? 0 : XRefWin->CurrentState());
-    MdiArea->setActiveSubWindow(XRefWin);
+    TChildForm* xrefWin = Windows_->ChildOf(TWindowId::XRef);
+    Windows_->ReflectWindowState(xrefWin, xrefWin->CurrentState() == 1 ? 0 : xrefWin->CurrentState());
+    Windows_->Activate(TWindowId::XRef);
     XRefPart->Reveal(node, TXRefWindow::TOpen::Node);
     XRefPart->Outline()->setFocus();
 }

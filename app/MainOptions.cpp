@@ -2,12 +2,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMenu>
 #include <QRadioButton>
 #include <QToolBar>
 #include <QTreeView>
 
+#include "app/ChildWindows.h"
 #include "app/ListingWatch.h"
 #include "app/CallWindow.h"
 #include "app/DebugBar.h"
@@ -51,7 +51,7 @@ void TMain::Startup(const QStringList& arguments) {
         }
     }
     OptionWin->LoadOptions();
-    SetObjectToChildWin();
+    Windows_->SetObjectToChildWin();
     for (int i = 1; i < arguments.size(); ++i) {
         if (!arguments[i].startsWith(QLatin1Char('-'))) {
             LoadFile(arguments[i]);
@@ -81,10 +81,10 @@ void TMain::ApplyOptions() {
     Actions->ActionAutoIndent->setChecked(o.AutoIndent);
 
     ApplyViewFonts();
-    ReflectWindowState(StructureWin, o.StructureWin.State);
-    ReflectWindowState(XRefWin, o.XRefWin.State);
-    ReflectWindowState(CallWin, o.CallWin.State);
-    ReflectWindowState(SourceWin, o.SourceWin.State);
+    Windows_->ReflectWindowState(Windows_->ChildOf(TWindowId::Structure), o.StructureWin.State);
+    Windows_->ReflectWindowState(Windows_->ChildOf(TWindowId::XRef), o.XRefWin.State);
+    Windows_->ReflectWindowState(Windows_->ChildOf(TWindowId::Call), o.CallWin.State);
+    Windows_->ReflectWindowState(Windows_->ChildOf(TWindowId::Source), o.SourceWin.State);
     Actions->ActionAutoArrange->setChecked(o.AutoSize);
 
     XRefPart->ArrangeLocals(o.SortLocals, o.Language);
@@ -123,9 +123,9 @@ void TMain::LoadLanguageStrings() {
     a.MenuItemFileList->setTitle(Txt(TextLastOpened));
     CallPart->Retranslate([this](int entry) { return Txt(entry); });
     SourcePart->Retranslate();
-    StructureWin->setWindowTitle(Txt(TextStructureTitle));
-    XRefWin->setWindowTitle(Txt(TextXRefTitle));
-    CallWin->setWindowTitle(Txt(TextCallTitle));
+    Windows_->ChildOf(TWindowId::Structure)->setWindowTitle(Txt(TextStructureTitle));
+    Windows_->ChildOf(TWindowId::XRef)->setWindowTitle(Txt(TextXRefTitle));
+    Windows_->ChildOf(TWindowId::Call)->setWindowTitle(Txt(TextCallTitle));
     Watch->Retext();
     UpdateCaption();
 }

@@ -4,13 +4,11 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QTreeView>
 
-#include "app/CallWindow.h"
-#include "app/StructureWindow.h"
-#include "app/XRefWindow.h"
-#include "app/Main.h"
+#include "app/ChildWindows.h"
 #include "app/SourceView.h"
 
 namespace lumorca::gui {
@@ -59,40 +57,38 @@ private:
 
 }  // namespace
 
-void TMain::ConnectWindowKeys() {
-    auto* popupKeys = new TPopupKeys(this);
-    for (QWidget* view : {static_cast<QWidget*>(StructurePart->Outline()), static_cast<QWidget*>(XRefPart->Outline()),
-                          static_cast<QWidget*>(CallPart->Outline()), static_cast<QWidget*>(SourcePart->Grid())})
-        view->installEventFilter(popupKeys);
+void TChildWindows::ConnectWindowKeys(const std::array<TView, 4>& views) {
+    Views = views;
+    QMainWindow* frame = Host.Frame;
+    auto* popupKeys = new TPopupKeys(frame);
+    for (const TView& view : Views) view.Control->installEventFilter(popupKeys);
 
-    auto* next = new QAction(this);
+    auto* next = new QAction(frame);
     next->setObjectName(QStringLiteral("ActionNextWindow"));
     next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
-    auto* previous = new QAction(this);
+    auto* previous = new QAction(frame);
     previous->setObjectName(QStringLiteral("ActionPreviousWindow"));
     previous->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
-    addActions({next, previous});
+    frame->addActions({next, previous});
     connect(next, &QAction::triggered, this, [this] { ActivateNextChild(1); });
     connect(previous, &QAction::triggered, this, [this] { ActivateNextChild(-1); });
 }
 
-void TMain::ActivateNextChild(int step) {
-    const std::array<std::pair<TChildForm*, QWidget*>, 4> children{{{StructureWin, StructurePart->Outline()},
-                                                                    {XRefWin, XRefPart->Outline()},
-                                                                    {CallWin, CallPart->Outline()},
-                                                                    {SourceWin, SourcePart->Grid()}}};
+void TChildWindows::ActivateNextChild(int step) {
+    const std::array<TChildForm*, 4> children = Children();
     const int count = static_cast<int>(children.size());
     int current = step > 0 ? -1 : count;
     for (int i = 0; i < count; ++i)
-        if (children[static_cast<size_t>(i)].first == MdiArea->activeSubWindow()) current = i;
+        if (children[static_cast<size_t>(i)] == MdiArea->activeSubWindow()) current = i;
     for (int i = 1; i <= count; ++i) {
-        const auto& [child, control] = children[static_cast<size_t>(((current + step * i) % count + count) % count)];
+        const auto at = static_cast<size_t>(((current + step * i) % count + count) % count);
+        TChildForm* child = children[at];
         // A switched-off window is left out.
         if (child->isHidden() || child->isMinimized()) continue;
         MdiArea->setActiveSubWindow(child);
         // Its main control takes the keys at once.
-        control->setFocus(Qt::TabFocusReason);
+        Views[at].Control->setFocus(Qt::TabFocusReason);
         return;
     }
 }
