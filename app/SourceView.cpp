@@ -11,7 +11,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/FindDialog.h"
 #include "texts/TextIds.h"
 
 namespace lumorca::gui {
@@ -36,6 +35,19 @@ TSourceView::TSourceView(QWidget* owner, const ListingLines& lines, const Analys
       ActionHistoryBack(actions.HistoryBack),
       ViewToggles(actions.ViewToggles) {
     CreateControls(owner, actions);
+    Find = new TSourceFind(this, owner, lines, analysis, host, SourceGrid,
+                           {[this](QString& word) {
+                                if (!Selection->HasMark() || Selection->AnchorPos().Line != Selection->MovingEndPos().Line)
+                                    return false;
+                                const int32_t line = Selection->AnchorPos().Line;
+                                const int from = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
+                                const int to = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
+                                const std::string text = SelectionCopyText(lines_, line, from, line, to, SourceIndent());
+                                word = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+                                return true;
+                            },
+                            [this] { return SourceGrid->RowCount() > 0 ? CurrentLine() : TopLine; },
+                            [this](int32_t line) { GotoPosition(-1, line, true); }});
     CreatePopup(actions);
     ConnectCommands(actions);
 }
@@ -166,11 +178,6 @@ void TSourceView::Clear() {
     Selection->ClearMark();
     PopupmenuSourceLine = -1;
     CurrentStructure = -1;
-}
-
-void TSourceView::ForgetFind() {
-    LastFindText.clear();
-    LastFindLine = 0;
 }
 
 void TSourceView::ShowGrid(bool shown, bool scrollBar) {

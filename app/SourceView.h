@@ -14,6 +14,7 @@
 #include "analyzer/SourceJumps.h"
 #include "app/Mark.h"
 #include "app/SourceBookmarks.h"
+#include "app/SourceFind.h"
 #include "app/SourceGrid.h"
 #include "app/SourceViewHost.h"
 
@@ -29,7 +30,6 @@ class QToolBar;
 
 namespace lumorca::gui {
 
-class TFindDialog;
 class TListingBar;
 
 class TSourceView : public QObject {
@@ -70,7 +70,7 @@ public:
     // --- The listing and the options ---
     // A new listing is coming: no history, bookmarks, selection or structure.
     void Clear();
-    void ForgetFind();
+    void ForgetFind() { Find->ForgetFind(); }
     void ShowStructure();
     void ResizeSourceGridCols();
     void SetFonts(const QFont& font, bool nonPropFont);
@@ -92,8 +92,8 @@ public:
     void MenuItemAllesKopierenClick();
     void MenuItemZeileKopierenClick();
     void ActionCopyExecute();
-    void ShowFindDialog();
-    void setFindDialogText(const QString& text);
+    void ShowFindDialog() { Find->ShowFindDialog(); }
+    void setFindDialogText(const QString& text) { Find->setFindDialogText(text); }
     void setBookMarkClick(int n) { Bookmarks->setBookMarkClick(n); }
     void gotoBookMarkClick(int n) { Bookmarks->gotoBookMarkClick(n); }
 
@@ -130,15 +130,12 @@ private:
     int SourceTextX(int viewportX) const;
     void EnableCopyActions(bool enabled);
 
-    void ActionFindExecute();
-    void ActionFindNextExecute();
-    void FindDialogFind();
-
     QWidget* owner_;
     const ListingLines& lines_;
     const AnalysisResult& analysis_;
     TSourceViewHost& host_;
     TSourceBookmarks* Bookmarks;  // a child of this part
+    TSourceFind* Find = nullptr;  // a child of this part
     QAction* ActionCopy;
     QAction* ActionHistoryBack;
     std::array<QAction*, 6> ViewToggles;  // as TSourceActions lists them
@@ -153,10 +150,6 @@ private:
     bool VScrollNeeded = false;
     TPositionList JumpHistory{0};
     std::unique_ptr<TMark> Selection;
-    QString LastFindText;
-    int LastFindLine = -1;
-    bool LastFindDown = false;
-    TFindDialog* FindDialog = nullptr;
     QTimer* DragScrollTimer = nullptr;
     QPoint DragScrollPoint;
     Qt::KeyboardModifiers LastMouseShift;

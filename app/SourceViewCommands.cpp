@@ -97,8 +97,8 @@ void TSourceView::ConnectCommands(const TSourceActions& actions) {
     connect(PopupmenuSource, &QMenu::aboutToShow, this, &TSourceView::PopupmenuSourcePopup);
 
     connect(actions.Copy, &QAction::triggered, this, &TSourceView::ActionCopyExecute);
-    connect(actions.Find, &QAction::triggered, this, &TSourceView::ActionFindExecute);
-    connect(actions.FindNext, &QAction::triggered, this, &TSourceView::ActionFindNextExecute);
+    connect(actions.Find, &QAction::triggered, Find, &TSourceFind::ActionFindExecute);
+    connect(actions.FindNext, &QAction::triggered, Find, &TSourceFind::ActionFindNextExecute);
     connect(actions.Prev, &QAction::triggered, this, &TSourceView::ActionPrevExecute);
     connect(actions.Next, &QAction::triggered, this, &TSourceView::ActionNextExecute);
     connect(actions.HistoryBack, &QAction::triggered, this, &TSourceView::ActionHistoryBackExecute);
