@@ -11,7 +11,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/FindDialog.h"
 #include "texts/TextIds.h"
 
 namespace lumorca::gui {
@@ -23,12 +22,33 @@ TSourceView::TSourceView(QWidget* owner, const ListingLines& lines, const Analys
       lines_(lines),
       analysis_(analysis),
       host_(host),
+      Bookmarks(new TSourceBookmarks(this, lines, analysis, host,
+                                     {[this](int32_t& structure, int32_t& line) {
+                                          if (!HasListing() || SourceGrid->RowCount() == 0) return false;
+                                          structure = CurrentStructure;
+                                          line = CurrentLine();
+                                          return true;
+                                      },
+                                      [this](int32_t structure, int32_t line) { GotoPosition(structure, line, true); },
+                                      [this] { SourceGrid->viewport()->update(); }})),
       ActionCopy(actions.Copy),
       ActionHistoryBack(actions.HistoryBack),
       ViewToggles(actions.ViewToggles) {
     CreateControls(owner, actions);
+    Find = new TSourceFind(this, owner, lines, analysis, host, SourceGrid,
+                           {[this](QString& word) {
+                                if (!Selection->HasMark() || Selection->AnchorPos().Line != Selection->MovingEndPos().Line)
+                                    return false;
+                                const int32_t line = Selection->AnchorPos().Line;
+                                const int from = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
+                                const int to = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
+                                const std::string text = SelectionCopyText(lines_, line, from, line, to, SourceIndent());
+                                word = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+                                return true;
+                            },
+                            [this] { return SourceGrid->RowCount() > 0 ? CurrentLine() : TopLine; },
+                            [this](int32_t line) { GotoPosition(-1, line, true); }});
     CreatePopup(actions);
-    CreateBookmarkMenuItems();
     ConnectCommands(actions);
 }
 
@@ -99,14 +119,7 @@ void TSourceView::CreateControls(QWidget* owner, const TSourceActions& actions) 
         SourceGrid->InvalidateSourceRows(0, SourceGrid->FullyVisibleRows() + 1);
     });
     connect(SourceGrid, &TSourceGrid::BackRequested, this, &TSourceView::ActionHistoryBackExecute);
-    SourceGrid->SetBookmarkOfLine([this](int line) {
-        for (int n = 0; n < Bookmarks.Count(); ++n) {
-            int32_t s = -1;
-            int32_t l = -1;
-            if (Bookmarks.GetPosition(n, s, l) && s == CurrentStructure && l == line) return n;
-        }
-        return -1;
-    });
+    SourceGrid->SetBookmarkOfLine([this](int line) { return Bookmarks->SlotAt(CurrentStructure, line); });
     SourceGrid->SetDrawTrace([this](const QString& text) { host_.Trace(1, text); });
 
     for (QAction* toggle : actions.ViewToggles) {
@@ -142,8 +155,7 @@ void TSourceView::CreatePopup(const TSourceActions& actions) {
     MenuItemGoto->addSeparator();
     MenuItemGoto->addAction(QStringLiteral("Label"));
     PopupmenuSource->addSeparator();
-    MenuItemSetBookmark = PopupmenuSource->addMenu(QStringLiteral("Set Bookmark"));
-    MenuItemGotoBookmark = PopupmenuSource->addMenu(QStringLiteral("Goto Bookmark"));
+    Bookmarks->CreateMenus(PopupmenuSource);
     PopupmenuSource->addSeparator();
     MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
     MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
@@ -162,16 +174,10 @@ void TSourceView::CreatePopup(const TSourceActions& actions) {
 
 void TSourceView::Clear() {
     JumpHistory.Clear();
-    Bookmarks.Clear();
+    Bookmarks->Clear();
     Selection->ClearMark();
     PopupmenuSourceLine = -1;
-    for (int n = 0; n < BookmarkCount; ++n) setBookmarkMenuItem(n, false);
     CurrentStructure = -1;
-}
-
-void TSourceView::ForgetFind() {
-    LastFindText.clear();
-    LastFindLine = 0;
 }
 
 void TSourceView::ShowGrid(bool shown, bool scrollBar) {
@@ -198,15 +204,9 @@ void TSourceView::Retranslate() {
     MenuItemAllesKopieren->setText(host_.Txt(TextCopyAll));
     MenuItemZeileKopieren->setText(host_.Txt(TextCopyLine));
     MenuItemCopyBreakpoint->setText(host_.Txt(TextCopyBreakpoint));
-    MenuItemSetBookmark->setTitle(host_.Txt(TextSetBookmark));
-    MenuItemGotoBookmark->setTitle(host_.Txt(TextGotoBookmark));
     MenuItemShowParam->setText(host_.Txt(TextShowParameters));
     MenuItemShowLocal->setText(host_.Txt(TextShowLocals));
-    for (int n = 0; n < BookmarkCount; ++n) {
-        int32_t s = -1;
-        int32_t l = -1;
-        setBookmarkMenuItem(n, Bookmarks.GetPosition(n, s, l));
-    }
+    Bookmarks->Retranslate();
 }
 
 }  // namespace lumorca::gui

@@ -13,6 +13,8 @@
 #include "analyzer/Analysis.h"
 #include "analyzer/SourceJumps.h"
 #include "app/Mark.h"
+#include "app/SourceBookmarks.h"
+#include "app/SourceFind.h"
 #include "app/SourceGrid.h"
 #include "app/SourceViewHost.h"
 
@@ -28,7 +30,6 @@ class QToolBar;
 
 namespace lumorca::gui {
 
-class TFindDialog;
 class TListingBar;
 
 class TSourceView : public QObject {
@@ -51,7 +52,7 @@ public:
     TSourcePosition Position() const;
     int CurrentLine() const;
     const TPositionList& History() const { return JumpHistory; }
-    const TPositionList& BookmarkPositions() const { return Bookmarks; }
+    const TPositionList& BookmarkPositions() const { return Bookmarks->Positions(); }
     const TMark& Marked() const { return *Selection; }
     // Width left for the source column beside the vertical bar when it shows.
     int SourceColumnWidth() const { return SourceColumnWidth(VScrollNeeded); }
@@ -69,7 +70,7 @@ public:
     // --- The listing and the options ---
     // A new listing is coming: no history, bookmarks, selection or structure.
     void Clear();
-    void ForgetFind();
+    void ForgetFind() { Find->ForgetFind(); }
     void ShowStructure();
     void ResizeSourceGridCols();
     void SetFonts(const QFont& font, bool nonPropFont);
@@ -79,13 +80,9 @@ public:
     void ShowGrid(bool shown, bool scrollBar = false);
 
     // --- Keeping the user's place over a reload ---
-    struct TBookmarkPlace {
-        int Slot;
-        std::string Structure;
-        int32_t Offset;  // lines below the structure's header
-    };
-    std::vector<TBookmarkPlace> BookmarkPlaces() const;
-    void RestoreBookmarks(const std::vector<TBookmarkPlace>& places);
+    using TBookmarkPlace = TSourceBookmarks::TBookmarkPlace;
+    std::vector<TBookmarkPlace> BookmarkPlaces() const { return Bookmarks->BookmarkPlaces(); }
+    void RestoreBookmarks(const std::vector<TBookmarkPlace>& places) { Bookmarks->RestoreBookmarks(places); }
     // Scrolls to `topRow` with the current row kept.
     void RestoreTopRow(int topRow);
 
@@ -95,20 +92,16 @@ public:
     void MenuItemAllesKopierenClick();
     void MenuItemZeileKopierenClick();
     void ActionCopyExecute();
-    void ShowFindDialog();
-    void setFindDialogText(const QString& text);
-    void setBookMarkClick(int n);
-    void gotoBookMarkClick(int n);
+    void ShowFindDialog() { Find->ShowFindDialog(); }
+    void setFindDialogText(const QString& text) { Find->setFindDialogText(text); }
+    void setBookMarkClick(int n) { Bookmarks->setBookMarkClick(n); }
+    void gotoBookMarkClick(int n) { Bookmarks->gotoBookMarkClick(n); }
 
 private:
-    static constexpr int BookmarkCount = 10;
-    // Bookmarks 0-2 also have a button on the source tool bar.
-    static constexpr int BookmarkButtonCount = 3;
     friend class TSourceGridInput;
     void CreateControls(QWidget* owner, const TSourceActions& actions);
     void CreatePopup(const TSourceActions& actions);
     void ConnectCommands(const TSourceActions& actions);
-    void CreateBookmarkMenuItems();
     bool HasListing() const { return !analysis_.Structure.Empty(); }
     SourceGridSettings GridSettings() const;
     IndentSettings SourceIndent() const;
@@ -137,18 +130,12 @@ private:
     int SourceTextX(int viewportX) const;
     void EnableCopyActions(bool enabled);
 
-    void ActionFindExecute();
-    void ActionFindNextExecute();
-    void FindDialogFind();
-
-    void ToggleBookmark();
-    void setBookmarkMenuItem(int n, bool isSet);
-    void UpdateBookmarkButton(int n, bool isSet, const QString& caption);
-
     QWidget* owner_;
     const ListingLines& lines_;
     const AnalysisResult& analysis_;
     TSourceViewHost& host_;
+    TSourceBookmarks* Bookmarks;  // a child of this part
+    TSourceFind* Find = nullptr;  // a child of this part
     QAction* ActionCopy;
     QAction* ActionHistoryBack;
     std::array<QAction*, 6> ViewToggles;  // as TSourceActions lists them
@@ -162,12 +149,7 @@ private:
     int MaxLineWidth = 0;
     bool VScrollNeeded = false;
     TPositionList JumpHistory{0};
-    TPositionList Bookmarks{BookmarkCount};
     std::unique_ptr<TMark> Selection;
-    QString LastFindText;
-    int LastFindLine = -1;
-    bool LastFindDown = false;
-    TFindDialog* FindDialog = nullptr;
     QTimer* DragScrollTimer = nullptr;
     QPoint DragScrollPoint;
     Qt::KeyboardModifiers LastMouseShift;
@@ -188,8 +170,6 @@ private:
     QMenu* PopupmenuSource = nullptr;
     QMenu* MenuItemAufruf = nullptr;
     QMenu* MenuItemGoto = nullptr;
-    QMenu* MenuItemSetBookmark = nullptr;
-    QMenu* MenuItemGotoBookmark = nullptr;
     QAction* MenuItemAllesKopieren = nullptr;
     QAction* MenuItemZeileKopieren = nullptr;
     QAction* MenuItemCopyBreakpoint = nullptr;
@@ -198,9 +178,6 @@ private:
     QAction* MenuItemShowParam = nullptr;
     QAction* MenuItemShowLocal = nullptr;
     std::array<QAction*, 7> GotoItems{};  // by GotoItem
-    std::array<QAction*, BookmarkCount> SetBookmarkItems{};
-    std::array<QAction*, BookmarkCount> GotoBookmarkItems{};
-    std::array<QAction*, BookmarkButtonCount> ToolButtonGotoBookmark{};
 };
 
 }  // namespace lumorca::gui

@@ -77,44 +77,6 @@ private:
     TSourceView* view_;
 };
 
-namespace {
-
-// A small dog-eared page with a digit, the picture of the bookmark buttons.
-QIcon BookmarkIcon(int n) {
-    QIcon icon;
-    for (int size : {16, 24}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        const qreal m = size / 8.0;
-        const qreal d = size / 4.0;
-        const QRectF page(m, 0.5, size - 2 * m, size - 1.0);
-        QPainterPath outline;
-        outline.moveTo(page.left() + d, page.top());
-        outline.lineTo(page.right(), page.top());
-        outline.lineTo(page.right(), page.bottom());
-        outline.lineTo(page.left(), page.bottom());
-        outline.lineTo(page.left(), page.top() + d);
-        outline.closeSubpath();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.fillPath(outline, Qt::white);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawPath(outline);
-        p.drawLine(QPointF(page.left() + d, page.top()), QPointF(page.left() + d, page.top() + d));
-        p.drawLine(QPointF(page.left() + d, page.top() + d), QPointF(page.left(), page.top() + d));
-        QFont font = p.font();
-        font.setPixelSize(size * 5 / 8);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::red);
-        p.drawText(page.adjusted(d / 2, d / 2, 0, 0), Qt::AlignCenter, QString::number(n));
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-}  // namespace
-
 void TSourceView::ConnectCommands(const TSourceActions& actions) {
     Selection = std::make_unique<TMark>(TMarkText{
         [this](int32_t line) {
@@ -135,8 +97,8 @@ void TSourceView::ConnectCommands(const TSourceActions& actions) {
     connect(PopupmenuSource, &QMenu::aboutToShow, this, &TSourceView::PopupmenuSourcePopup);
 
     connect(actions.Copy, &QAction::triggered, this, &TSourceView::ActionCopyExecute);
-    connect(actions.Find, &QAction::triggered, this, &TSourceView::ActionFindExecute);
-    connect(actions.FindNext, &QAction::triggered, this, &TSourceView::ActionFindNextExecute);
+    connect(actions.Find, &QAction::triggered, Find, &TSourceFind::ActionFindExecute);
+    connect(actions.FindNext, &QAction::triggered, Find, &TSourceFind::ActionFindNextExecute);
     connect(actions.Prev, &QAction::triggered, this, &TSourceView::ActionPrevExecute);
     connect(actions.Next, &QAction::triggered, this, &TSourceView::ActionNextExecute);
     connect(actions.HistoryBack, &QAction::triggered, this, &TSourceView::ActionHistoryBackExecute);
@@ -173,38 +135,8 @@ void TSourceView::ConnectCommands(const TSourceActions& actions) {
     MenuItemAllesKopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     SourceGrid->addAction(MenuItemAllesKopieren);
     ToolBarSource->addSeparator();
-    for (int n = 0; n < BookmarkCount; ++n) {
-        QAction* set = SetBookmarkItems[static_cast<size_t>(n)];
-        QAction* go = GotoBookmarkItems[static_cast<size_t>(n)];
-        set->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        SourceGrid->addAction(set);
-        // Ctrl+digit goes to a bookmark from anywhere in the program.
-        go->setShortcutContext(Qt::ApplicationShortcut);
-        owner_->addAction(go);
-        connect(set, &QAction::triggered, this, [this, n] { setBookMarkClick(n); });
-        connect(go, &QAction::triggered, this, [this, n] { gotoBookMarkClick(n); });
-        if (n < BookmarkButtonCount) {
-            QAction* button = ToolBarSource->addAction(BookmarkIcon(n), QString::number(n));
-            button->setObjectName(QStringLiteral("ToolButtonGotoBookmark%1").arg(n));
-            ToolButtonGotoBookmark[static_cast<size_t>(n)] = button;
-            connect(button, &QAction::triggered, this, [this, n] { gotoBookMarkClick(n); });
-            UpdateBookmarkButton(n, false, go->text());
-        }
-    }
+    Bookmarks->ConnectCommands(SourceGrid, owner_, ToolBarSource);
     EnableCopyActions(false);
-}
-
-void TSourceView::UpdateBookmarkButton(int n, bool isSet, const QString& caption) {
-    if (n < 0 || n >= BookmarkButtonCount) return;
-    QAction* button = ToolButtonGotoBookmark[static_cast<size_t>(n)];
-    if (button == nullptr) return;
-    button->setEnabled(isSet);
-    QString hint = caption;
-    const qsizetype amp = hint.indexOf(QLatin1Char('&'));
-    if (amp >= 0) hint.remove(amp, 1);
-    button->setToolTip(hint);
-    // Hints only for a bookmark that is set.
-    if (QWidget* widget = ToolBarSource->widgetForAction(button)) widget->setToolTip(isSet ? hint : QString());
 }
 
 bool TSourceView::SourceGridKeyDown(QKeyEvent* event) {

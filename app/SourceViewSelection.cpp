@@ -50,7 +50,7 @@ void TSourceView::SourceGridMouseDown(QMouseEvent* event) {
     FollowMouseRow(SourceGrid, pos.y());
     if (event->button() != Qt::LeftButton) return;
     if (event->modifiers() & Qt::ControlModifier) {
-        ToggleBookmark();
+        Bookmarks->ToggleBookmark();
         return;
     }
     if (!OverSourceColumn(SourceGrid, pos.x())) return;

@@ -3,9 +3,11 @@
 #include <QScreen>
 
 #include "analyzer/LineModel.h"
+#include "analyzer/SourceJumps.h"
 #include "app/FindDialog.h"
+#include "app/SourceFind.h"
 #include "app/MessageService.h"
-#include "app/SourceView.h"
+#include "app/SourceGrid.h"
 #include "texts/TextIds.h"
 
 namespace lumorca::gui {
@@ -31,12 +33,27 @@ void MoveOff(QWidget* window, const QRect& area) {
 
 }  // namespace
 
-void TSourceView::ActionFindExecute() {
+TSourceFind::TSourceFind(QObject* parent, QWidget* owner, const ListingLines& lines, const AnalysisResult& analysis,
+                         TSourceViewHost& host, const TSourceGrid* grid, TViewHooks view)
+    : QObject(parent),
+      owner_(owner),
+      lines_(lines),
+      analysis_(analysis),
+      host_(host),
+      grid_(grid),
+      view_(std::move(view)) {}
+
+void TSourceFind::ForgetFind() {
+    LastFindText.clear();
+    LastFindLine = 0;
+}
+
+void TSourceFind::ActionFindExecute() {
     if (lines_.empty()) return;
     ShowFindDialog();
 }
 
-void TSourceView::ActionFindNextExecute() {
+void TSourceFind::ActionFindNextExecute() {
     if (lines_.empty()) return;
     if (FindDialog == nullptr || FindDialog->FindText().isEmpty())
         ShowFindDialog();
@@ -44,40 +61,34 @@ void TSourceView::ActionFindNextExecute() {
         FindDialogFind();
 }
 
-void TSourceView::ShowFindDialog() {
+void TSourceFind::ShowFindDialog() {
     if (FindDialog == nullptr) {
         FindDialog = new TFindDialog(owner_);
-        connect(FindDialog, &TFindDialog::Find, this, &TSourceView::FindDialogFind);
+        connect(FindDialog, &TFindDialog::Find, this, &TSourceFind::FindDialogFind);
     }
     FindDialog->SetLanguage(host_.Options().Language);
-    if (Selection->HasMark() && Selection->AnchorPos().Line == Selection->MovingEndPos().Line) {
-        const int32_t line = Selection->AnchorPos().Line;
-        const int from = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
-        const int to = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
-        const std::string word = SelectionCopyText(lines_, line, from, line, to, SourceIndent());
-        setFindDialogText(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
-    }
+    if (QString word; view_.SelectedWord(word)) setFindDialogText(word);
     FindDialog->show();
     // Shown again where the user left it, not centred anew.
     FindDialog->setAttribute(Qt::WA_Moved);
-    if (SourceGrid->RowCount() > 0) MoveOff(FindDialog, CurrentRowOnScreen(SourceGrid));
+    if (grid_->RowCount() > 0) MoveOff(FindDialog, CurrentRowOnScreen(grid_));
     FindDialog->raise();
     FindDialog->activateWindow();
     FindDialog->FocusFindText();
 }
 
-void TSourceView::setFindDialogText(const QString& text) {
+void TSourceFind::setFindDialogText(const QString& text) {
     if (FindDialog != nullptr) FindDialog->SetFindText(text);
 }
 
-void TSourceView::FindDialogFind() {
-    if (!HasListing() || FindDialog == nullptr) return;
+void TSourceFind::FindDialogFind() {
+    if (analysis_.Structure.Empty() || FindDialog == nullptr) return;
     const bool matchCase = FindDialog->MatchCase();
     const bool down = FindDialog->Down();
     std::string needle = FindDialog->FindText().toLatin1().toStdString();
     if (needle.empty()) return;
     if (!matchCase) needle = UpperCase(needle);
-    const int32_t current = SourceGrid->RowCount() > 0 ? CurrentLine() : TopLine;
+    const int32_t current = view_.SearchStart();
     const int32_t hit = FindInListing(lines_, current + (down ? 1 : -1), down, needle, matchCase);
     // A box goes over the dialog the search was started from.
     QWidget* opener = FindDialog->isActiveWindow() ? static_cast<QWidget*>(FindDialog) : owner_;
@@ -95,8 +106,8 @@ void TSourceView::FindDialogFind() {
         LastFindLine = hit;
         LastFindDown = down;
     }
-    GotoPosition(-1, hit, true);
-    MoveOff(FindDialog, CurrentRowOnScreen(SourceGrid));
+    view_.Go(hit);
+    MoveOff(FindDialog, CurrentRowOnScreen(grid_));
 }
 
 }  // namespace lumorca::gui
