@@ -29,8 +29,6 @@ struct AnalysisResult {
     std::string ListingComponent;  // object name of the first "Trigger" line
     std::vector<std::string> EntryList;       // call window selector items, sorted
     std::vector<EntityMenuItem> EntityMenu;   // in menu order
-    // Cross-reference pop-up items: one per category node, then "-" and the find item.
-    std::vector<std::string> XRefPopupCaptions;
     // What the rules found, in the order of the cross-reference tree; its
     // warning marks come from here.
     std::vector<FindingRecord> Findings;

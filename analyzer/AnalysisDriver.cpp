@@ -626,9 +626,7 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     observer.ProgressVisible(false);
     observer.TaskChanged(TextFinishing);
     // Every node was added with its image as selected image too.
-    const int language = settings.Language;
-    result.XRefPopupCaptions = ApplyXRefCaptions(result.XRef, language);
-    if (settings.SortLocals) ArrangeLocals(result.XRef, true, language);
+    if (settings.SortLocals) ArrangeLocals(result.XRef, true);
     FreeAnalysisTables(state, observer);
     std::stable_sort(result.EntryList.begin(), result.EntryList.end(),
                      [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });

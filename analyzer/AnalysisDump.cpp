@@ -4,14 +4,15 @@
 
 #include "analyzer/Analysis.h"
 #include "analyzer/TreeDump.h"
+#include "analyzer/XRefTree.h"
 
 namespace lumorca {
 
-void WriteAnalysisDump(std::ostream& out, const AnalysisResult& result, size_t lineCount) {
+void WriteAnalysisDump(std::ostream& out, const AnalysisResult& result, size_t lineCount, int language) {
     out << "[structure]\n";
     DumpTree(out, result.Structure, true);
     out << "[xref]\n";
-    DumpTree(out, result.XRef, true);
+    DumpXRefTree(out, result.XRef, language);
     out << "[starts]\n";
     for (size_t i = 0; i < result.StructureStarts.size(); ++i) {
         out << i << '\t' << result.StructureStarts[i] << '\n';

@@ -8,6 +8,7 @@ namespace lumorca {
 
 struct AnalysisResult;
 
-void WriteAnalysisDump(std::ostream& out, const AnalysisResult& result, size_t lineCount);
+// Captions in `language`.
+void WriteAnalysisDump(std::ostream& out, const AnalysisResult& result, size_t lineCount, int language);
 
 }  // namespace lumorca

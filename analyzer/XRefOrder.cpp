@@ -77,8 +77,8 @@ int CompareXRefKeys(const SymbolKey& a, const SymbolKey& b, StructureNameCache& 
 }
 
 int CompareStructureNodes(const TreeNode* a, const TreeNode* b) {
-    const bool triggerA = a->Caption.compare(0, 7, "Trigger") == 0;
-    const bool triggerB = b->Caption.compare(0, 7, "Trigger") == 0;
+    const bool triggerA = a->Record.Kind == KindTrigger;
+    const bool triggerB = b->Record.Kind == KindTrigger;
     if (triggerA != triggerB) return triggerA ? -1 : 1;
     return CompareNoCase(a->Caption, b->Caption);
 }

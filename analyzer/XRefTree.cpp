@@ -2,6 +2,7 @@
 
 #include "analyzer/LineModel.h"
 #include "analyzer/Tree.h"
+#include "analyzer/TreeDump.h"
 #include "analyzer/TreeImages.h"
 #include "analyzer/Vocabulary.h"
 #include "texts/TextIds.h"
@@ -20,19 +21,34 @@ bool IsLocalsGroup(const TreeNode* node) {
            (node->Record.Kind == CatParameter || node->Record.Kind == CatLocalVar);
 }
 
-// The parameter and local-variable groups moved under their entries and
-// operations carry the caption of their category.
-void RecaptionMovedGroups(TreeNode* category, int language) {
-    for (TreeNode* symbol : category->Children) {
-        for (TreeNode* group : symbol->Children) {
-            if (IsLocalsGroup(group)) group->Caption = CaptionOf(group->Record.Kind, language);
-        }
-    }
+// Parameter and local-variable groups moved under their entry or operation
+// are captioned like their category; at home they name their owner.
+bool IsMovedLocalsGroup(const TreeNode& node) {
+    return IsLocalsGroup(&node) && node.Parent != nullptr && node.Parent->Role != NodeRole::Category;
 }
 
 void Collapse(TreeNode* node) {
     node->Expanded = false;
     for (TreeNode* child : node->Children) Collapse(child);
+}
+
+template <typename Node>
+Node* ChildByCaption(Node* node, const std::string& upperCaption, int language) {
+    if (node == nullptr) return nullptr;
+    for (Node* child : node->Children) {
+        if (UpperCase(XRefCaption(*child, language)) == upperCaption) return child;
+    }
+    return nullptr;
+}
+
+template <typename Node, typename XRef>
+Node* NodeByPath(XRef& xref, const std::vector<std::string>& path, int language) {
+    Node* node = xref.FirstRoot();
+    for (const std::string& caption : path) {
+        node = ChildByCaption(node, UpperCase(caption), language);
+        if (node == nullptr) return nullptr;
+    }
+    return node;
 }
 
 }  // namespace
@@ -42,58 +58,37 @@ std::string CategoryCaption(int category, int language) {
     return CaptionOf(category, language);
 }
 
-std::vector<std::string> ApplyXRefCaptions(Tree& xref, int language) {
-    std::vector<std::string> items;
-    TreeNode* root = xref.FirstRoot();
-    if (root == nullptr) return items;
-    for (TreeNode* node : root->Children) {
-        const int category = node->Role == NodeRole::Category ? node->Record.Kind : 0;
-        node->Caption = CategoryCaption(category, language);
-        items.push_back(node->Caption);
-        if (category == CatEntry || category == CatOperation) RecaptionMovedGroups(node, language);
+const std::string& XRefCaption(const TreeNode& node, int language) {
+    static const std::string unknownCategory = "(Under heavy construction)";
+    if (node.Role == NodeRole::Category) {
+        return CategoryTextEntry(node.Record.Kind) < 0 ? unknownCategory : CaptionOf(node.Record.Kind, language);
     }
+    if (IsMovedLocalsGroup(node)) return CaptionOf(node.Record.Kind, language);
+    return node.Caption;
+}
+
+std::vector<std::string> XRefPopupCaptions(const Tree& xref, int language) {
+    std::vector<std::string> items;
+    const TreeNode* root = xref.FirstRoot();
+    if (root == nullptr) return items;
+    for (const TreeNode* node : root->Children) items.push_back(XRefCaption(*node, language));
     items.emplace_back("-");
     items.push_back(Text(TextFind, language));
     return items;
 }
 
-namespace {
-
-template <typename Node>
-Node* ChildByCaption(Node* node, const std::string& upperCaption) {
-    if (node == nullptr) return nullptr;
-    for (Node* child : node->Children) {
-        if (UpperCase(child->Caption) == upperCaption) return child;
-    }
-    return nullptr;
+void DumpXRefTree(std::ostream& out, const Tree& xref, int language) {
+    DumpTree(out, xref, true, [language](const TreeNode& node) -> const std::string& {
+        return XRefCaption(node, language);
+    });
 }
 
-}  // namespace
-
-TreeNode* FindChildByCaption(TreeNode* node, const std::string& upperCaption) {
-    return ChildByCaption(node, upperCaption);
+const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path, int language) {
+    return NodeByPath<const TreeNode>(xref, path, language);
 }
 
-const TreeNode* FindChildByCaption(const TreeNode* node, const std::string& upperCaption) {
-    return ChildByCaption(node, upperCaption);
-}
-
-const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path) {
-    const TreeNode* node = xref.FirstRoot();
-    for (const std::string& caption : path) {
-        node = FindChildByCaption(node, UpperCase(caption));
-        if (node == nullptr) return nullptr;
-    }
-    return node;
-}
-
-TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path) {
-    TreeNode* node = xref.FirstRoot();
-    for (const std::string& caption : path) {
-        node = FindChildByCaption(node, UpperCase(caption));
-        if (node == nullptr) return nullptr;
-    }
-    return node;
+TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path, int language) {
+    return NodeByPath<TreeNode>(xref, path, language);
 }
 
 std::string StructureKindCaption(int headerKind, int language) {
@@ -122,7 +117,7 @@ TreeNode* FindCategory(Tree& xref, int category) {
     return nullptr;
 }
 
-void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
+void ArrangeLocals(Tree& xref, bool sortLocals) {
     TreeNode* const parameterHome = FindCategory(xref, CatParameter);
     TreeNode* const localHome = FindCategory(xref, CatLocalVar);
     std::vector<Tree::Relocation> moves;
@@ -137,7 +132,6 @@ void ArrangeLocals(Tree& xref, bool sortLocals, int language) {
                 owners.push_back(symbol);
                 group->Image = ImageSymbol;
                 group->SelectedImage = ImageSymbol;
-                group->Caption = CaptionOf(group->Record.Kind, language);
             }
         }
         xref.MoveAll(moves);

@@ -183,8 +183,7 @@ void TMain::RunAnalysis() {
 
     CallPart->ListingAnalysed();
     StructurePart->ListingAnalysed(Analysis.EntityMenu);
-    XRefPart->ListingAnalysed(Analysis.XRefPopupCaptions, settings.SortLocals, settings.Language,
-                              !Loading && HasListing());
+    XRefPart->ListingAnalysed(settings.SortLocals, settings.Language, !Loading && HasListing());
 }
 
 TAnswer TMain::AskToSavePaste() {

@@ -72,7 +72,7 @@ void TMain::ApplyViewFonts() {
 void TMain::ApplyOptions() {
     TLumorcaOptions& o = Options();
     LoadLanguageStrings();
-    XRefPart->RenameCategories(o.Language, !Loading && HasListing());
+    XRefPart->ShowLanguage(o.Language, !Loading && HasListing());
     Actions->ActionZnrTotal->setChecked(o.DisplayLineNrTotal);
     Actions->ActionZnrTrigger->setChecked(o.DisplayLineNrTrigger);
     Actions->ActionContinue->setChecked(o.DisplayContinueFlag);
@@ -87,7 +87,7 @@ void TMain::ApplyOptions() {
     Windows_->ReflectWindowState(Windows_->ChildOf(TWindowId::Source), o.SourceWin.State);
     Actions->ActionAutoArrange->setChecked(o.AutoSize);
 
-    XRefPart->ArrangeLocals(o.SortLocals, o.Language);
+    XRefPart->ArrangeLocals(o.SortLocals);
 
     if (o.CallWin.State != 1 && !CallPart->CurrentEntry().isEmpty()) CallPart->Refresh();
     AttachHistoryMenu();

@@ -49,7 +49,7 @@ TListingPlace TMain::RememberPlace() const {
     if (symbol != nullptr && symbol->Level() >= 2 && symbol->Children.empty() && symbol->HasRecord)
         symbol = symbol->Parent;
     for (; symbol != nullptr && symbol->Parent != nullptr; symbol = symbol->Parent)
-        place.XRefPath.insert(place.XRefPath.begin(), symbol->Caption);
+        place.XRefPath.insert(place.XRefPath.begin(), XRefCaption(*symbol, OptionWin->Options().Language));
 
     place.CallEntry = CallPart->CurrentEntry();
 
@@ -61,7 +61,7 @@ void TMain::RestorePlace(const TListingPlace& place) {
     SourcePart->RestoreBookmarks(place.Bookmarks);
 
     if (!place.XRefPath.empty()) {
-        if (TreeNode* symbol = FindXRefNode(Analysis.XRef, place.XRefPath)) {
+        if (TreeNode* symbol = FindXRefNode(Analysis.XRef, place.XRefPath, Options().Language)) {
             XRefPart->Reveal(symbol, TXRefWindow::TOpen::Nothing);
         }
     }

@@ -102,7 +102,7 @@ void TSourceView::MenuItemShowLocalClick(bool locals) {
     } else {
         path = {group, caption};
     }
-    if (const TreeNode* node = FindXRefNode(analysis_.XRef, path)) host_.RevealInXRef(node);
+    if (const TreeNode* node = FindXRefNode(analysis_.XRef, path, host_.Options().Language)) host_.RevealInXRef(node);
 }
 
 }  // namespace lumorca::gui

@@ -81,9 +81,10 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
     const lumorca::TreeNode* node = NodeOf(index);
     if (node == nullptr) return {};
     switch (role) {
-        case Qt::DisplayRole:
-            return QString::fromLatin1(node->Caption.data(),
-                                       static_cast<qsizetype>(node->Caption.size()));
+        case Qt::DisplayRole: {
+            const std::string& caption = caption_ ? caption_(*node) : node->Caption;
+            return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+        }
         case Qt::DecorationRole:
             return TreeImage(node->Image, node->HasWarningMark());
         default:

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "analyzer/Tree.h"
+#include "analyzer/TreeDump.h"
 
 namespace lumorca::gui {
 
@@ -40,6 +41,9 @@ public:
         TreeModel* model_;
     };
 
+    // The caption shown for a node; without one the node's own.
+    void SetCaptions(lumorca::NodeCaption caption) { caption_ = std::move(caption); }
+
     lumorca::TreeNode* NodeOf(const QModelIndex& index) const;
     QModelIndex IndexOf(const lumorca::TreeNode* node) const;
     // Tells the views that a node's caption, image or state changed.
@@ -62,6 +66,7 @@ private:
                                                       size_t& visible) const;
 
     lumorca::Tree* tree_ = nullptr;
+    lumorca::NodeCaption caption_;
     LazyChildren lazy_;
     // Nodes whose freshly computed children are not announced yet, with the
     // number of children the views already know.

@@ -36,12 +36,23 @@ void AttachGroupPopup(QTreeView* view, QMenu* popup) {
     });
 }
 
+namespace {
+
+QVariant NodeData(const TreeNode* node) {
+    return QVariant::fromValue(reinterpret_cast<quintptr>(node));
+}
+
+}  // namespace
+
+void SetGroupNode(QAction* item, const TreeNode* node) {
+    item->setData(NodeData(node));
+}
+
 void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded) {
-    if (node == nullptr || node->Level() != 1) return;
-    const QString caption =
-        QString::fromLatin1(node->Caption.data(), static_cast<qsizetype>(node->Caption.size()));
+    if (node == nullptr) return;
+    const QVariant data = NodeData(node);
     for (QAction* item : popup->actions()) {
-        if (item->text() == caption) {
+        if (item->data() == data) {
             item->setChecked(expanded);
             return;
         }

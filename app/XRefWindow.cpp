@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QTreeView>
+#include <utility>
 
 #include "analyzer/XRefTree.h"
 #include "app/TreeView.h"
@@ -13,6 +14,7 @@ TXRefWindow::TXRefWindow(QWidget* owner, Tree& tree) : QObject(owner), tree_(tre
     XRefOutline = MakeTreeView("XRefOutline", owner, model);
     XRefModel = model;
     XRefModel->SetTree(&tree);
+    XRefModel->SetCaptions([this](const TreeNode& node) -> const std::string& { return XRefCaption(node, Language); });
     connect(XRefOutline->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { emit CurrentNodeChanged(XRefModel->NodeOf(current)); });
     PopupmenuXRef = new QMenu(owner);
@@ -39,7 +41,7 @@ TreeNode* TXRefWindow::CurrentNode() const {
 }
 
 TreeNode* TXRefWindow::LookupXRef(const std::vector<std::string>& path, bool select) {
-    TreeNode* node = FindXRefNode(tree_, path);
+    TreeNode* node = FindXRefNode(tree_, path, Language);
     if (node != nullptr && select) Reveal(node, TOpen::Node);
     return node;
 }
@@ -53,11 +55,10 @@ void TXRefWindow::Reveal(const TreeNode* node, TOpen open) {
     XRefOutline->scrollTo(index);
 }
 
-void TXRefWindow::ListingAnalysed(const std::vector<std::string>& captions, bool sortLocals,
-                                  int language, bool enabled) {
-    FillXRefPopup(captions, enabled);
+void TXRefWindow::ListingAnalysed(bool sortLocals, int language, bool enabled) {
+    Language = language;
+    FillXRefPopup(enabled);
     ArrangedSortLocals = sortLocals;
-    ArrangedLanguage = language;
     XRefOutline->expand(XRefModel->index(0, 0));
 }
 
@@ -65,22 +66,27 @@ void TXRefWindow::Clear() {
     PopupmenuXRef->clear();
 }
 
-void TXRefWindow::RenameCategories(int language, bool enabled) {
+void TXRefWindow::ShowLanguage(int language, bool enabled) {
+    const bool changed = language != Language;
+    Language = language;
     if (tree_.Empty()) return;
-    FillXRefPopup(ApplyXRefCaptions(tree_, language), enabled);
-    for (TreeNode* category : tree_.FirstRoot()->Children) XRefModel->NodeChanged(category);
+    FillXRefPopup(enabled);
+    if (!changed) return;
+    // Only categories and the groups captioned like them change.
+    std::as_const(tree_).ForEach([this](const TreeNode* node) {
+        if (node->Role == NodeRole::Category || node->Role == NodeRole::Group) XRefModel->NodeChanged(node);
+    });
 }
 
 // Regrouping moves nodes: the view is told the whole tree changed.
-void TXRefWindow::ArrangeLocals(bool sortLocals, int language) {
-    if (tree_.Empty() || (sortLocals == ArrangedSortLocals && language == ArrangedLanguage)) return;
+void TXRefWindow::ArrangeLocals(bool sortLocals) {
+    if (tree_.Empty() || sortLocals == ArrangedSortLocals) return;
     {
         TreeModel::Rebuilding rebuilding(XRefModel);
-        lumorca::ArrangeLocals(tree_, sortLocals, language);
+        lumorca::ArrangeLocals(tree_, sortLocals);
     }
     XRefOutline->expand(XRefModel->index(0, 0));
     ArrangedSortLocals = sortLocals;
-    ArrangedLanguage = language;
 }
 
 void TXRefWindow::EnablePopup(bool enabled) {
@@ -97,19 +103,23 @@ QStringList TXRefWindow::PopupCaptions() const {
     return captions;
 }
 
-void TXRefWindow::FillXRefPopup(const std::vector<std::string>& captions, bool enabled) {
+void TXRefWindow::FillXRefPopup(bool enabled) {
     PopupmenuXRef->clear();
-    for (const std::string& caption : captions) {
-        // The last item finds a symbol; it is no toggle.
-        const bool isFind = &caption == &captions.back();
+    const std::vector<std::string> captions = XRefPopupCaptions(tree_, Language);
+    const TreeNode* root = tree_.FirstRoot();
+    for (size_t i = 0; i < captions.size(); ++i) {
+        const std::string& caption = captions[i];
         if (caption == "-") {
             PopupmenuXRef->addSeparator();
             continue;
         }
         QAction* item = PopupmenuXRef->addAction(
             QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+        // The last item finds a symbol; it is no toggle.
+        const bool isFind = i + 1 == captions.size();
         item->setCheckable(!isFind);
         item->setEnabled(enabled);
+        if (!isFind && root != nullptr && i < root->Children.size()) SetGroupNode(item, root->Children[i]);
     }
 }
 

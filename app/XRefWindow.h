@@ -33,13 +33,13 @@ public:
     enum class TOpen { Nothing, Node, Everything };
     void Reveal(const TreeNode* node, TOpen open);
 
-    // A new analysis, grouped by `sortLocals` in `language`.
-    void ListingAnalysed(const std::vector<std::string>& captions, bool sortLocals, int language,
-                         bool enabled);
+    // A new analysis, grouped by `sortLocals`, shown in `language`.
+    void ListingAnalysed(bool sortLocals, int language, bool enabled);
     void Clear();
-    // Options applied: captions in the language, locals grouped anew.
-    void RenameCategories(int language, bool enabled);
-    void ArrangeLocals(bool sortLocals, int language);
+    // Options applied: the tree and the pop-up shown in the language, locals
+    // grouped anew.
+    void ShowLanguage(int language, bool enabled);
+    void ArrangeLocals(bool sortLocals);
     void EnablePopup(bool enabled);
     // The pop-up's items, separators as "-".
     QStringList PopupCaptions() const;
@@ -50,7 +50,7 @@ signals:
     void FindRequested();
 
 private:
-    void FillXRefPopup(const std::vector<std::string>& captions, bool enabled);
+    void FillXRefPopup(bool enabled);
     void PopupXRefClick(QAction* item);
 
     Tree& tree_;
@@ -59,7 +59,7 @@ private:
     QMenu* PopupmenuXRef = nullptr;
     // How the tree's locals are grouped now.
     bool ArrangedSortLocals = true;
-    int ArrangedLanguage = 1;
+    int Language = 1;  // of the captions shown
 };
 
 }  // namespace lumorca::gui

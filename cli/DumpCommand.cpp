@@ -14,7 +14,7 @@ int RunDump(Context& context) {
     if (context.Args.size() != 1) throw UsageError("usage: lumorca-cli dump FILE");
     const LoadedListing listing =
         LoadListing(ListingSource::File(context.Args.front()), context.Settings);
-    WriteAnalysisDump(*context.Out, listing.Analysis, listing.Lines.size());
+    WriteAnalysisDump(*context.Out, listing.Analysis, listing.Lines.size(), context.Settings.Language);
     return ExitOk;
 }
 

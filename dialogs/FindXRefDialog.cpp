@@ -162,7 +162,7 @@ const TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
     } else {
         const QAbstractButton* item = groups_->checkedButton();
         if (item == nullptr) return nullptr;
-        first = FindXRefNode(tree, {Latin1(item->text())});
+        first = FindXRefNode(tree, {Latin1(item->text())}, host_->Language());
         // A group that the current listing does not have holds nothing.
         if (first == nullptr) return nullptr;
         end = DeepestLast(first);
@@ -180,8 +180,9 @@ const TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
     for (const TreeNode* node = start; node != nullptr && node != end; node = Tree::NextInOrder(node, tree)) {
         if (node->Level() < 2 || node->Children.empty()) continue;
         if (!Inside(node, first)) continue;
-        const bool match = exact ? CompareNoCase(node->Caption, wanted) == 0
-                                 : UpperCase(node->Caption).find(wantedUpper) != std::string::npos;
+        const std::string& caption = XRefCaption(*node, host_->Language());
+        const bool match = exact ? CompareNoCase(caption, wanted) == 0
+                                 : UpperCase(caption).find(wantedUpper) != std::string::npos;
         if (match) return node;
     }
     return nullptr;

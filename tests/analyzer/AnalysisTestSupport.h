@@ -12,6 +12,7 @@
 #include "analyzer/Tree.h"
 #include "analyzer/TreeDump.h"
 #include "analyzer/XRefTree.h"
+#include "texts/Texts.h"
 
 namespace lumorca::test {
 
@@ -79,9 +80,15 @@ inline std::string DumpText(const Tree& tree) {
     return out.str();
 }
 
+inline std::string XRefDumpText(const Tree& xref, int language = LanguageEnglish) {
+    std::ostringstream out;
+    DumpXRefTree(out, xref, language);
+    return out.str();
+}
+
 // Node by caption path under the XRef root.
 inline const TreeNode* XRef(const Analysed& a, const std::vector<std::string>& path) {
-    return FindXRefNode(a.Result.XRef, path);
+    return FindXRefNode(a.Result.XRef, path, LanguageEnglish);
 }
 
 // Reference kinds of a symbol's reference nodes, as "line:kind" items.
@@ -96,10 +103,11 @@ inline std::string Refs(const TreeNode* symbol) {
     return text;
 }
 
-inline std::vector<std::string> ChildCaptions(const TreeNode* node) {
+// Captions as the views show them.
+inline std::vector<std::string> ChildCaptions(const TreeNode* node, int language = LanguageEnglish) {
     std::vector<std::string> captions;
     if (node == nullptr) return captions;
-    for (const TreeNode* child : node->Children) captions.push_back(child->Caption);
+    for (const TreeNode* child : node->Children) captions.push_back(XRefCaption(*child, language));
     return captions;
 }
 

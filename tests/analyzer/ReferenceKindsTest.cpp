@@ -187,7 +187,7 @@ TEST(ReferenceKindsSettings, EmptyLineTestLooksAtTheFirstFourteenColumns) {
     for (const char* line : {"     2        ", "     3         ", "\t", "x", ""}) lines.push_back(line);
     const AnalysisResult r = AnalyzeListing(lines, settings);
     EXPECT_EQ(lines, (ListingLines{lines[0], lines[1], lines[2], "     3         ", "x"}));
-    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "x"})), "4:3");
+    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "x"}, LanguageEnglish)), "4:3");
 }
 
 TEST(ReferenceKindsStates, UnbalancedSubstitutionsAndArgumentCountsAreMarked) {
@@ -211,7 +211,7 @@ TEST(ReferenceKindsMessages, MessageOnlyListingHasRootAndMessagesAlsoBeforeTheFi
     // A message before the first trigger belongs to the listing's top.
     ListingLines lines = {"WARNING: 0 - before any trigger", TriggerTitle("EXEC", "Form", "F"),
                           "WARNING: 1 - only this"};
-    EXPECT_EQ(DumpText(AnalyzeListing(lines, AnalysisSettings()).XRef),
+    EXPECT_EQ(XRefDumpText(AnalyzeListing(lines, AnalysisSettings()).XRef),
               "Form F\t0\t0\t-\t-\t-\n"
               "  Compiler messages\t5\t0\t-1\t-1\t21\n"
               "    warning\t6\t0\t-1\t-1\t0\n"

@@ -88,7 +88,7 @@ TEST(FieldMergingAll, SelectColumnOfUnknownEntityJoinsThePlainName) {
 TEST(FieldMergingAll, EntityUsedAloneHasItsUsesUnderItsGroup) {
     const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), TriggerTitle("READ", "Entity", "ORD.M"),
                                 "CLEAR \"ORD\"", "X = NAME.ORD"});
-    const std::string dump = DumpText(a.Result.XRef);
+    const std::string dump = XRefDumpText(a.Result.XRef);
     EXPECT_NE(dump.find("  Entities and Fields\t5\t0\t-1\t-1\t7\n"
                         "    Entity ORD\t1\t0\t-\t-\t-\n"
                         "         4 <READ> from Entity: ORD.M [1]\t18\t0\t2\t4\t12\n"
@@ -116,27 +116,29 @@ TEST(XRefCaptions, CategoriesInGermanAndThePopupItems) {
                          settings);
     const std::vector<std::string> german = {"Entries", "Lokale Variable", "Register ($1-$99)",
                                              "Andere Variable"};
-    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot()), german);
+    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot(), LanguageGerman), german);
     std::vector<std::string> popup = german;
     popup.push_back("-");
     popup.push_back("&Suchen");
-    EXPECT_EQ(a.Result.XRefPopupCaptions, popup);
+    EXPECT_EQ(XRefPopupCaptions(a.Result.XRef, LanguageGerman), popup);
 
-    // A language change re-captions the existing tree.
-    const std::vector<std::string> items = ApplyXRefCaptions(a.Result.XRef, LanguageEnglish);
-    EXPECT_EQ(items.back(), "&Find");
-    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot()),
+    // The same tree shown in another language: nothing in it changes.
+    const std::string before = DumpText(a.Result.XRef);
+    EXPECT_EQ(XRefPopupCaptions(a.Result.XRef, LanguageEnglish).back(), "&Find");
+    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot(), LanguageEnglish),
               (std::vector<std::string>{"Entries", "Local variables", "Register ($1-$99)", "Other variable"}));
+    EXPECT_NE(FindXRefNode(a.Result.XRef, {"lokale variable", "entry lp_x", "v"}, LanguageGerman), nullptr);
+    EXPECT_EQ(FindXRefNode(a.Result.XRef, {"Lokale Variable"}, LanguageEnglish), nullptr);
+    EXPECT_EQ(DumpText(a.Result.XRef), before);
 }
 
 TEST(XRefCaptions, UnknownCategoryIsUnderConstruction) {
     Tree xref;
     TreeNode* root = xref.Add(nullptr, "Form F");
     xref.AddWithRecord(root, "", 5, NodeRecord{-1, -1, 30}, NodeRole::Category);
-    ApplyXRefCaptions(xref, LanguageEnglish);
-    EXPECT_EQ(root->Children.at(0)->Caption, "(Under heavy construction)");
+    EXPECT_EQ(XRefCaption(*root->Children.at(0), LanguageEnglish), "(Under heavy construction)");
     Tree empty;
-    EXPECT_TRUE(ApplyXRefCaptions(empty, LanguageEnglish).empty());
+    EXPECT_TRUE(XRefPopupCaptions(empty, LanguageEnglish).empty());
 }
 
 std::vector<std::string> LocalsListing() {
@@ -162,13 +164,13 @@ TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
               (std::vector<std::string>{"Parameters", "  11 operation OP"}));
     EXPECT_TRUE(XRef(a, {"Parameters"})->Children.empty());
 
-    ArrangeLocals(a.Result.XRef, false, LanguageEnglish);
+    ArrangeLocals(a.Result.XRef, false);
     EXPECT_EQ(ChildCaptions(XRef(a, {"Parameters"})),
               (std::vector<std::string>{"Entry lp_x", "Operation op"}));
     EXPECT_EQ(ChildCaptions(XRef(a, {"Local variables"})), (std::vector<std::string>{"Entry lp_x"}));
     EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})).size(), 2u);
 
-    ArrangeLocals(a.Result.XRef, true, LanguageEnglish);
+    ArrangeLocals(a.Result.XRef, true);
     EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})).front(), "Local variables");
     EXPECT_TRUE(XRef(a, {"Local variables"})->Children.empty());
 }
@@ -176,16 +178,16 @@ TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
 TEST(ArrangeLocals, GroupsAreKnownByWhatTheyAreNotByTheirCaptions) {
     Analysed a = Analyse(LocalsListing());
     Tree& xref = a.Result.XRef;
-    TreeNode* entry = FindXRefNode(xref, {"Entries", "lp_x"});
+    TreeNode* entry = FindXRefNode(xref, {"Entries", "lp_x"}, LanguageEnglish);
     ASSERT_NE(entry, nullptr);
     xref.ForEach([](TreeNode* node) {
         if (node->Role == NodeRole::Category || node->Role == NodeRole::Group) node->Caption = "?";
     });
-    ArrangeLocals(xref, false, LanguageEnglish);
+    ArrangeLocals(xref, false);
     EXPECT_EQ(FindCategory(xref, CatParameter)->Children.size(), 2u);
     EXPECT_EQ(FindCategory(xref, CatLocalVar)->Children.size(), 1u);
     EXPECT_EQ(entry->Children.size(), 2u);
-    ArrangeLocals(xref, true, LanguageEnglish);
+    ArrangeLocals(xref, true);
     EXPECT_TRUE(FindCategory(xref, CatParameter)->Children.empty());
     EXPECT_EQ(ChildCaptions(entry).front(), "Local variables");
 }
@@ -204,8 +206,8 @@ TEST(XRefTree, LocalsOfMoreStructuresThanTheOldKeyHeldStayApart) {
     lines.push_back(Numbered(3, "endvariables"));
     const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
     ASSERT_EQ(r.StructureStarts.size(), 44803u);
-    const TreeNode* first = FindXRefNode(r.XRef, {"Entries", "lp_0", "Local variables", "x"});
-    const TreeNode* last = FindXRefNode(r.XRef, {"Entries", "e44800", "Local variables", "x"});
+    const TreeNode* first = FindXRefNode(r.XRef, {"Entries", "lp_0", "Local variables", "x"}, LanguageEnglish);
+    const TreeNode* last = FindXRefNode(r.XRef, {"Entries", "e44800", "Local variables", "x"}, LanguageEnglish);
     ASSERT_NE(first, nullptr);
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(first->Children.size(), 1u);
@@ -238,10 +240,10 @@ double RegroupSeconds(int entries) {
     double best = 1e9;
     for (int round = 0; round < 20; ++round) {
         const auto start = std::chrono::steady_clock::now();
-        ArrangeLocals(a.Result.XRef, true, LanguageEnglish);
+        ArrangeLocals(a.Result.XRef, true);
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         EXPECT_TRUE(XRef(a, {"Parameters"})->Children.empty());
-        ArrangeLocals(a.Result.XRef, false, LanguageEnglish);
+        ArrangeLocals(a.Result.XRef, false);
     }
     return best;
 }

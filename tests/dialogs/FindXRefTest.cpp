@@ -16,6 +16,7 @@
 #include "analyzer/XRefTree.h"
 #include "app/TreeModel.h"
 #include "dialogs/FindXRefDialog.h"
+#include "texts/Texts.h"
 
 namespace lumorca::gui::test {
 
@@ -36,10 +37,8 @@ class FindXRefTest : public QObject {
     QPushButton* ButtonClose() const { return Control<QPushButton>(dlg_, "ButtonClose"); }
 
     QString Selected() {
-        const QModelIndex current = XRefOutlineOf(main_.get())->currentIndex();
-        if (!current.isValid()) return {};
-        const TreeNode* node = ModelOf(XRefOutlineOf(main_.get()))->NodeOf(current);
-        return QString::fromLatin1(node->Caption.c_str());
+        // As the tree shows it.
+        return XRefOutlineOf(main_.get())->currentIndex().data().toString();
     }
     void Find(const QString& text, bool exact) {
         EditFindWhat()->setText(text);
@@ -231,7 +230,7 @@ private slots:
             if (item->text() == QStringLiteral("Commands")) commands = item;
         QVERIFY(commands != nullptr);
         const QModelIndex group =
-            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(FindXRefNode(main_->Analysed().XRef, {"Commands"}));
+            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(FindXRefNode(main_->Analysed().XRef, {"Commands"}, lumorca::LanguageEnglish));
         QVERIFY(!XRefOutlineOf(main_.get())->isExpanded(group));
         commands->trigger();
         QVERIFY(XRefOutlineOf(main_.get())->isExpanded(group));

@@ -38,7 +38,7 @@ private slots:
         Control<QAction>(main_.get(), "MenuItemShowLocal")->trigger();
         const TreeNode* locals = CurrentNodeOf(XRefOutlineOf(main_.get()));
         QVERIFY(locals);
-        QCOMPARE(locals->Caption, std::string("Local variables"));
+        QCOMPARE(XRefOutlineOf(main_.get())->currentIndex().data().toString(), QStringLiteral("Local variables"));
         QCOMPARE(locals->Parent->Caption, std::string("lp_check_customer"));
         QVERIFY(IsExpanded(XRefOutlineOf(main_.get()), locals));
         QCOMPARE(Control<QMdiArea>(main_.get(), "MdiArea")->activeSubWindow(), Control<TChildForm>(main_.get(), "XRefWin"));
@@ -47,7 +47,7 @@ private slots:
 
         Control<QAction>(main_.get(), "MenuItemShowParam")->trigger();
         const TreeNode* params = CurrentNodeOf(XRefOutlineOf(main_.get()));
-        QCOMPARE(params->Caption, std::string("Parameters"));
+        QCOMPARE(XRefOutlineOf(main_.get())->currentIndex().data().toString(), QStringLiteral("Parameters"));
         QCOMPARE(params->Parent, locals->Parent);
     }
 

@@ -10,10 +10,11 @@ namespace {
 
 // Caption path of the node selected in the XRef tree, below the form.
 QStringList SelectedXRef(TWindow& w) {
+    // As the tree shows it, below the root.
     QStringList path;
-    for (const TreeNode* node = CurrentNodeOf(XRefOutlineOf(w.Window()));
-         node != nullptr && node->Parent != nullptr; node = node->Parent)
-        path.prepend(QString::fromLatin1(node->Caption.c_str()).toUpper());
+    for (QModelIndex index = XRefOutlineOf(w.Window())->currentIndex(); index.parent().isValid();
+         index = index.parent())
+        path.prepend(index.data().toString().toUpper());
     return path;
 }
 
