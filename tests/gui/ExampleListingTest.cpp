@@ -116,6 +116,14 @@ private slots:
                         QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->objectName()));
                 }
             }
+            // A category's item shows whether the category is open.
+            QTreeView* view = XRefOutlineOf(main_.get());
+            const QModelIndex second = view->model()->index(1, 0, view->model()->index(0, 0));
+            QAction* item = PopupmenuXRefOf(main_.get())->actions().at(1);
+            view->expand(second);
+            QVERIFY(item->isChecked());
+            view->collapse(second);
+            QVERIFY(!item->isChecked());
         }
     }
 };
