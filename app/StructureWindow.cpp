@@ -39,7 +39,6 @@ void TStructureWindow::ListingAnalysed(const std::vector<EntityMenuItem>& groups
             QString::fromLatin1(item.Caption.data(), static_cast<qsizetype>(item.Caption.size())));
         action->setCheckable(true);
         TreeNode* node = item.Node;
-        SetGroupNode(action, node);
         connect(action, &QAction::triggered, this, [this, node](bool checked) {
             const QModelIndex index = StructureModel->IndexOf(node);
             if (checked) {

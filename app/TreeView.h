@@ -24,7 +24,7 @@ void AttachGroupPopup(QTreeView* view, QMenu* popup);
 // Ties a pop-up item to the group node it opens and closes.
 void SetGroupNode(QAction* item, const TreeNode* node);
 
-// The item of a group shows whether the group is open.
+// The item tied to a group at level 1 shows whether the group is open.
 void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded);
 
 }  // namespace lumorca::gui
