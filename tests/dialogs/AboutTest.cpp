@@ -1,12 +1,7 @@
 // The About box's mail link, by mouse and by keys, and its build date.
-#include <QAction>
 #include <QDate>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
 #include "dialogs/Aboutbox.h"
 
 namespace lumorca::gui::test {
@@ -22,9 +17,7 @@ private slots:
     }
     void theMailLinkOpensAndLeavesTheBoxOpen() {
         QFETCH(bool, byKeys);
-        TSandbox sandbox;
-        TScriptedMessages messages(true);
-        auto main = StartMain(sandbox, messages, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
+        TStarted main;
         QList<QUrl> opened;
         bool openAfterLink = false;
         main->SetServices({.AboutBoxOpened = [&](TAbout& about) {
@@ -46,7 +39,7 @@ private slots:
                 QTest::mouseClick(Control<QPushButton>(&about, "OKButton"), Qt::LeftButton);
             }, Qt::QueuedConnection);
         }});
-        Control<QAction>(main->window(), "ActionAbout")->trigger();
+        main.Action("ActionAbout")->trigger();
         QVERIFY(openAfterLink);
         QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:lumorca@example.org"))}));
     }

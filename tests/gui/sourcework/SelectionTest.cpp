@@ -70,19 +70,6 @@ private slots:
         QCOMPARE(w.Clipboard(), QStringLiteral("V_SUM\r\nendvariables\r\nV_SUM = "));
     }
 
-    void dragPastTheEndOfALineTakesTheRestOfIt() {
-        TWindow w;
-        w.Load(WorkListing());
-        SetTextOptions(w, true, false);
-        const int line = w.LineOf("Message \"MiXed");
-        w.Show(line);
-        QPoint end = w.At(line, 1);
-        end.setX(w.Grid()->ColWidth(0) + w.Grid()->ColWidth(1) + w.Grid()->ColWidth(2) - 3);
-        Drag(w, w.At(line, w.CharOf(line, "\"MiXed")), {}, end);
-        w.Action("ActionCopy")->trigger();
-        QCOMPARE(w.Clipboard(), QStringLiteral("\"MiXed Case\" ; Keep It"));
-    }
-
     void copyAllCopyLineAndBreakpoint() {
         TWindow w;
         w.Load(WorkListing());
@@ -144,53 +131,44 @@ private slots:
         w.Find<QMenu>("PopupmenuSource")->close();
     }
 
-    void findWrapsAroundAndSaysWhenNothingIsFound() {
+    // Find records the departure, wraps around, says when nothing is found
+    // and asks before a series that comes back repeats; F3 searches at once.
+    void findWrapsAroundAndAsksBeforeRepeating() {
         TWindow w;
         w.Load(WorkListing());
         const int history = w.View().History().Count();
-        const int last = static_cast<int>(w->Listing().size()) - 1;
-        w.Show(last);
+        w.Show(static_cast<int>(w->Listing().size()) - 1);
         w.Grid()->setFocus();
         QTest::keyClick(w.Grid(), Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(FindDialogOf(w.Window()) != nullptr && FindDialogOf(w.Window())->isVisible());
-        QVERIFY(FindDialogOf(w.Window())->Down());
+        QVERIFY(FindDialogOf(w.Window()) != nullptr && FindDialogOf(w.Window())->Down());
         Control<QLineEdit>(FindDialogOf(w.Window()), "FindText")->setText(QStringLiteral("lp_sum"));
         PressFindNext(w);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("call LP_SUM"));
-        QCOMPARE(w.View().History().Count(), history + 1);  // the departure from the operation
-
+        QCOMPARE(w.View().History().Count(), history + 1);  // the departure from the field trigger
         // Upwards from the first hit wraps to the end of the listing.
         Control<QRadioButton>(FindDialogOf(w.Window()), "Up")->setChecked(true);
         PressFindNext(w);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_SUM"));
-
         Control<QCheckBox>(FindDialogOf(w.Window()), "MatchCase")->setChecked(true);
         PressFindNext(w);
-        QCOMPARE(w.Messages.Boxes.back().Text, QStringLiteral("Searchstring not found."));
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Searchstring not found."));
         QCOMPARE(w.View().CurrentLine(), w.LineOf("entry LP_SUM"));
-    }
 
-    void aSeriesThatComesBackAsksBeforeRepeating() {
-        TWindow w;
-        w.Load(WorkListing());
+        Control<QRadioButton>(FindDialogOf(w.Window()), "Down")->setChecked(true);
         const int hit1 = w.LineOf("numeric P_B");
         const int hit2 = w.LineOf("V_SUM = P_A + P_B");
         w.Show(0);
-        w.View().ShowFindDialog();
         w.View().setFindDialogText(QStringLiteral("P_B"));
         PressFindNext(w);
-        QCOMPARE(w.View().CurrentLine(), hit1);
         PressFindNext(w);
         QCOMPARE(w.View().CurrentLine(), hit2);
         w.Messages.Answers.push_back(TAnswer::No);
         PressFindNext(w);
-        QCOMPARE(w.Messages.Boxes.back().Text,
-                 QStringLiteral("Couldn't find another occurence. Repeat search?"));
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Couldn't find another occurence. Repeat search?"));
         QCOMPARE(w.View().CurrentLine(), hit2);
         w.Messages.Answers.push_back(TAnswer::Yes);
         PressFindNext(w);
         QCOMPARE(w.View().CurrentLine(), hit1);
-        // F3 searches again at once with the dialog's text.
         const size_t boxes = w.Messages.Boxes.size();
         QCOMPARE(w.Action("ActionFindNext")->shortcut(), QKeySequence(Qt::Key_F3));
         w.Action("ActionFindNext")->trigger();
@@ -209,7 +187,6 @@ private slots:
         QVERIFY(w.View().Marked().IsReversed());
         w.Grid()->setFocus();
         QTest::keyClick(w.Grid(), Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(FindDialogOf(w.Window())->FindText(), QStringLiteral("V_SUM"));
         QCOMPARE(FindDialogOf(w.Window())->FindText(), QStringLiteral("V_SUM"));
 
         // A selection over two lines leaves the text alone.
