@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(w.Messages.LastText(), box);
     }
 
+    // Double-click and Enter look words up; Alt+double-click copies them.
     void wordsUnderThePointerAreSelectedInTheXRefTree() {
         TWindow w;
         w.Load(WorkListing());
@@ -107,13 +108,10 @@ private slots:
         // A blank between two words: nothing at all.
         DoubleClick(w, assign, w.CharOf(assign, " = "));
         QCOMPARE(SelectedXRef(w), QStringList());
-        QCOMPARE(w.Beeps, 0);
-
-        // field.entity: the field under its entity.
+        // field.entity: the field under its entity; a symbol moves nothing.
         DoubleClick(w, assign, w.CharOf(assign, "amount") + 2);
-        QCOMPARE(SelectedXRef(w),
-                 QStringList({"ENTITIES AND FIELDS", "ENTITY ORDER", "AMOUNT.ORDER"}));
-        QCOMPARE(w.View().CurrentLine(), assign);  // a symbol moves nothing
+        QCOMPARE(SelectedXRef(w), QStringList({"ENTITIES AND FIELDS", "ENTITY ORDER", "AMOUNT.ORDER"}));
+        QCOMPARE(w.View().CurrentLine(), assign);
 
         // With Alt the word is copied as the listing has it.
         w->Options().Lowercase = true;
@@ -123,21 +121,14 @@ private slots:
         QCOMPARE(w.Clipboard(), QStringLiteral("AMOUNT.ORDER"));
         QVERIFY(w.View().Marked().HasMark());
         QCOMPARE(w.View().CurrentLine(), assign);
-    }
 
-    void enterLooksUpTheWordUnderThePointerOnlyOverTheSource() {
-        TWindow w;
-        w.Load(WorkListing());
-        const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
-        w.Show(assign);
-        w.Grid()->setFocus();
+        // Enter looks up the word under the pointer, only over the source.
+        QTest::mouseClick(w.Viewport(), Qt::LeftButton, {}, w.At(assign, 1));  // no mark
         const QPoint total = w.At(assign, w.CharOf(assign, "$total$") + 1);
         QCursor::setPos(w.Viewport()->mapToGlobal(total));
-        if (w.Viewport()->mapFromGlobal(QCursor::pos()) != total)
-            QSKIP("the platform does not move the pointer");
+        if (w.Viewport()->mapFromGlobal(QCursor::pos()) != total) QSKIP("the platform does not move the pointer");
         QTest::keyClick(w.Grid(), Qt::Key_Enter);
         QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
-
         XRefOutlineOf(w.Window())->setCurrentIndex(QModelIndex());
         w.Grid()->setFocus();
         QCursor::setPos(w.Viewport()->mapToGlobal(QPoint(2, total.y())));
