@@ -17,9 +17,16 @@ const QString NotAListing = QStringLiteral("Code is not an Corvane listing");
 class LoadingTest : public QObject {
     Q_OBJECT
 private slots:
-    void ALoadedFileIsShownAndNamedInTheTitle() {
+    // A listing dropped on the window is loaded, shown and named in the title.
+    void ADroppedFileIsShownAndNamedInTheTitle() {
         TStarted w;
-        const QString file = w.Load(SmallListing());
+        const QString file = w.Sandbox.Write(QStringLiteral("dropped.pro"), SmallListing());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(w.Sandbox.Path(QStringLiteral("notes.txt")))});
+        QVERIFY(w->acceptDrops() && !w->LoadDroppedFile(&data));
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QVERIFY(w->LoadDroppedFile(&data));
+        QCOMPARE(w->ShownFile(), file);
         QVERIFY(w.Messages.Boxes.empty());
         QCOMPARE(w->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
         QVERIFY(w.Find<QPlainTextEdit>("MemoInfo")->toPlainText().startsWith(
@@ -185,18 +192,6 @@ private slots:
         w.Load(SmallListing());
         QVERIFY(refused);
         QVERIFY(w->HasListing());
-    }
-
-    void DroppingAListingFileLoadsIt() {
-        TStarted w;
-        const QString file = w.Sandbox.Write(QStringLiteral("dropped.pro"), SmallListing());
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(file)});
-        QVERIFY(w->acceptDrops());
-        QVERIFY(w->LoadDroppedFile(&data));
-        QCOMPARE(w->ShownFile(), file);
-        data.setUrls({QUrl::fromLocalFile(w.Sandbox.Path(QStringLiteral("notes.txt")))});
-        QVERIFY(!w->LoadDroppedFile(&data));
     }
 };
 

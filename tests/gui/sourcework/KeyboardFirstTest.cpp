@@ -12,24 +12,10 @@ namespace lumorca::gui::test {
 
 namespace {
 
-constexpr size_t LongLength = 2977;
-
-// One statement of many short names, about 3,000 characters long.
-std::string LongStatement(const std::string& name) {
-    std::string text = name + " = 0";
-    for (int i = 0; text.size() < LongLength; ++i) text += " + V_" + std::to_string(i);
-    return text;
+// The text of a line as the listing holds it.
+QString Text(TWindow& w, int line) {
+    return QString::fromLatin1(w->Listing()[static_cast<size_t>(line)].substr(TextColumn));
 }
-
-// The work listing whose last structure ends in two long lines.
-std::vector<std::string> WithLongLines() {
-    std::vector<std::string> lines = WorkListing();
-    lines.push_back(Numbered(2, ' ', LongStatement("$LONG1$")));
-    lines.push_back(Numbered(3, ' ', LongStatement("$LONG2$")));
-    return lines;
-}
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A line's row of the grid on the screen.
 QRect RowOnScreen(TWindow& w, int line) {
@@ -65,15 +51,15 @@ class KeyboardFirstTest : public QObject {
 private slots:
     void longLinesAreCopiedWholeAndADragPastTheEdgeScrollsAlong() {
         TWindow w;
-        w.Load(WithLongLines());
+        w.Load(ListingOf("long.pro"));
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
         w.Show(long2);
         w.Action("MenuItemZeileKopieren")->trigger();
-        QCOMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG2$")));
+        QCOMPARE(w.Clipboard().trimmed(), Text(w, long2));
         w.Grid()->setFocus();
         QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(w.Clipboard().contains(Latin1(LongStatement("$LONG1$")) + QStringLiteral("\r\n")));
+        QVERIFY(w.Clipboard().contains(Text(w, long1) + QStringLiteral("\r\n")));
         // The highlight covers the whole of a long line in the middle too.
         int from = 0;
         int to = 0;

@@ -7,7 +7,6 @@ namespace lumorca::gui::test {
 namespace {
 constexpr size_t NumberWidth = 6;
 constexpr size_t LevelColumn = 7;
-constexpr size_t TextColumn = 14;
 }  // namespace
 
 std::string Numbered(int number, char level, const std::string& text) {

@@ -7,6 +7,9 @@
 
 namespace lumorca::gui::test {
 
+// Where the Proc text of a numbered line starts.
+inline constexpr size_t TextColumn = 14;
+
 // A numbered listing line: own number, level digit or blank, Proc text.
 std::string Numbered(int number, char level, const std::string& text);
 
