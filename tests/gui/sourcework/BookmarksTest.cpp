@@ -53,6 +53,7 @@ private slots:
 
         // An unset bookmark is not offered and goes nowhere.
         QVERIFY(!NumberedAction(w.Window(), "GotoBookmark", 1)->isEnabled());
+        QCOMPARE(NumberedAction(w.Window(), "GotoBookmark", 1)->text(), QStringLiteral("Bookmark &1"));
         QTest::keyClick(w.Grid(), Qt::Key_1, Qt::ControlModifier);
         w.View().gotoBookMarkClick(1);
         QCOMPARE(w.View().CurrentLine(), other);
