@@ -112,6 +112,11 @@ private slots:
         DoubleClick(w, assign, w.CharOf(assign, "amount") + 2);
         QCOMPARE(SelectedXRef(w), QStringList({"ENTITIES AND FIELDS", "ENTITY ORDER", "AMOUNT.ORDER"}));
         QCOMPARE(w.View().CurrentLine(), assign);
+        // Inside a %% substitution of a string: the substituted name alone.
+        const int message = w.LineOf("message \"Total");
+        w.Show(message);
+        DoubleClick(w, message, w.CharOf(message, "$TOTAL$") + 2);
+        QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
 
         // With Alt the word is copied as the listing has it.
         w->Options().Lowercase = true;
