@@ -253,8 +253,10 @@ private slots:
         Open();
         ui().CheckBoxSameFont->click();
         for (QLabel* panel : {ui().PanelStructWinFont, ui().PanelXRefWinFont, ui().PanelCallWinFont,
-                              ui().PanelSourceWinFont})
-            QCOMPARE(dlg_->PanelFont(panel).Name + QString::number(dlg_->PanelFont(panel).Size), QStringLiteral("MS Sans Serif8"));
+                              ui().PanelSourceWinFont}) {
+            QCOMPARE(dlg_->PanelFont(panel).Name, QStringLiteral("MS Sans Serif"));
+            QCOMPARE(dlg_->PanelFont(panel).Size, 8);
+        }
     }
 
     void exceptionMemosUpperCaseTyping() {

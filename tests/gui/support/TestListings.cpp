@@ -35,12 +35,14 @@ const TreeNode* FindNode(const Tree& tree, const std::string& caption) {
 std::vector<std::string> SmallListing(int padding) {
     constexpr long PaddingAt = 5;
     std::vector<std::string> lines = ListingOf("small.pro");
+    const int firstNumber = std::stoi(lines[PaddingAt - 1]) + 1;
     // The lines below the padding in <EXEC> are numbered on after it.
     for (auto line = lines.begin() + PaddingAt; line != lines.end() && !line->empty(); ++line) {
-        if (line->front() == ' ') *line = Numbered(std::stoi(*line) + padding, (*line)[LevelColumn], line->substr(TextColumn));
+        if (line->front() != ' ') continue;
+        *line = Numbered(std::stoi(*line) + padding, (*line)[LevelColumn], line->substr(TextColumn));
     }
     std::vector<std::string> added;
-    for (int i = 0; i < padding; ++i) added.push_back(Numbered(4 + i, ' ', "$1 = " + std::to_string(i)));
+    for (int i = 0; i < padding; ++i) added.push_back(Numbered(firstNumber + i, ' ', "$1 = " + std::to_string(i)));
     lines.insert(lines.begin() + PaddingAt, added.begin(), added.end());
     return lines;
 }
