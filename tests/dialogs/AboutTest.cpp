@@ -1,12 +1,8 @@
 // The About box's mail link, by mouse and by keys, and its build date.
-#include <QAction>
 #include <QDate>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
+#include "ModalBoxes.h"
 #include "StartedWindow.h"
-#include "WindowControls.h"
 #include "dialogs/Aboutbox.h"
 
 namespace lumorca::gui::test {
@@ -22,32 +18,27 @@ private slots:
     }
     void theMailLinkOpensAndLeavesTheBoxOpen() {
         QFETCH(bool, byKeys);
-        TSandbox sandbox;
-        TScriptedMessages messages(true);
-        auto main = StartMain(sandbox, messages, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
+        TStarted main;
         QList<QUrl> opened;
         bool openAfterLink = false;
-        main->SetServices({.AboutBoxOpened = [&](TAbout& about) {
-            about.SetOpenUrl([&opened](const QUrl& url) {
+        TBoxWatch about(Qt::Key_Escape, [&](QWidget* box) {
+            qobject_cast<TAbout*>(box)->SetOpenUrl([&opened](const QUrl& url) {
                 opened.append(url);
                 return true;
             });
-            QMetaObject::invokeMethod(&about, [&] {
-                QLabel* mail = Control<QLabel>(&about, "LabelMail");
-                (void)QTest::qWaitFor([&about] { return QApplication::activeWindow() == &about; });
-                if (byKeys) {
-                    for (int i = 0; i < 3 && QApplication::focusWidget() != mail; ++i)
-                        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &about, Qt::Key_Tab);
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                } else {
-                    QTest::mouseClick(mail, Qt::LeftButton);
-                }
-                openAfterLink = about.isVisible();
-                QTest::mouseClick(Control<QPushButton>(&about, "OKButton"), Qt::LeftButton);
-            }, Qt::QueuedConnection);
-        }});
-        Control<QAction>(main->window(), "ActionAbout")->trigger();
-        QVERIFY(openAfterLink);
+            QLabel* mail = Control<QLabel>(box, "LabelMail");
+            if (byKeys) {
+                for (int i = 0; i < 3 && QApplication::focusWidget() != mail; ++i)
+                    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            } else {
+                QTest::mouseClick(mail, Qt::LeftButton);
+            }
+            openAfterLink = box->isVisible();
+            QTest::mouseClick(Control<QPushButton>(box, "OKButton"), Qt::LeftButton);
+        });
+        main.Action("ActionAbout")->trigger();
+        QVERIFY(about.Seen.InFront && openAfterLink);
         QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:lumorca@example.org"))}));
     }
 

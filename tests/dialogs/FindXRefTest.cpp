@@ -1,20 +1,10 @@
 // Find in XRef against the real analysis of a small listing: the group list,
 // exact and substring matches, Find next, and when the list is rebuilt.
-#include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTreeView>
 
 #include "StartedWindow.h"
-#include "WindowControls.h"
 #include "ModalBoxes.h"
 #include "analyzer/XRefTree.h"
-#include "app/TreeModel.h"
 #include "dialogs/FindXRefDialog.h"
 #include "texts/Texts.h"
 
@@ -23,29 +13,22 @@ namespace lumorca::gui::test {
 class FindXRefTest : public QObject {
     Q_OBJECT
 
-    TSandbox* sandbox_ = nullptr;
-    TScriptedMessages* messages_ = nullptr;
+    std::unique_ptr<TSandbox> sandbox_;
+    TScriptedMessages messages_;
     std::unique_ptr<TMain> main_;
     TFormFindXRef* dlg_ = nullptr;
 
     QLineEdit* EditFindWhat() const { return Control<QLineEdit>(dlg_, "EditFindWhat"); }
     QCheckBox* CheckBoxSearchAll() const { return Control<QCheckBox>(dlg_, "CheckBoxSearchAll"); }
-    QCheckBox* CheckBoxFindExact() const { return Control<QCheckBox>(dlg_, "CheckBoxFindExact"); }
-    QGroupBox* RadioGroupFindWhat() const { return Control<QGroupBox>(dlg_, "RadioGroupFindWhat"); }
-    QPushButton* ButtonFind() const { return Control<QPushButton>(dlg_, "ButtonFind"); }
-    QPushButton* ButtonFindNext() const { return Control<QPushButton>(dlg_, "ButtonFindNext"); }
-    QPushButton* ButtonClose() const { return Control<QPushButton>(dlg_, "ButtonClose"); }
 
-    QString Selected() {
+    // The caption selected after a click on the button, "-" after a box.
+    QString Press(const char* button) {
+        const size_t boxes = messages_.Boxes.size();
+        QTest::mouseClick(Control<QPushButton>(dlg_, button), Qt::LeftButton);
+        if (messages_.Boxes.size() > boxes) return QStringLiteral("-");
         // As the tree shows it.
         return XRefOutlineOf(main_.get())->currentIndex().data().toString();
     }
-    void Find(const QString& text, bool exact) {
-        EditFindWhat()->setText(text);
-        CheckBoxFindExact()->setChecked(exact);
-        QTest::mouseClick(ButtonFind(), Qt::LeftButton);
-    }
-    void FindNext() { QTest::mouseClick(ButtonFindNext(), Qt::LeftButton); }
     QStringList PopupGroups() {
         QStringList captions;
         for (const QAction* a : PopupmenuXRefOf(main_.get())->actions()) captions.append(a->text());
@@ -61,26 +44,22 @@ class FindXRefTest : public QObject {
             if (b->text() == caption) return b;
         return nullptr;
     }
-    void Load(const std::vector<std::string>& lines, const QString& name) {
-        main_->LoadFile(sandbox_->Write(name, lines));
-        QVERIFY(main_->HasListing());
-    }
 
 private slots:
     void init() {
-        sandbox_ = new TSandbox;
-        messages_ = new TScriptedMessages(true);
-        main_ = StartMain(*sandbox_, *messages_, {QStringLiteral("Lumorca7")}, TAnalysis::Real);
+        sandbox_ = std::make_unique<TSandbox>();
+        messages_.Boxes.clear();
+        main_ = StartMain(*sandbox_, messages_);
         dlg_ = main_->findChild<TFormFindXRef*>();
-        Load(CounterListing(), QStringLiteral("counter.pro"));
+        main_->LoadFile(sandbox_->Write(QStringLiteral("counter.pro"), CounterListing()));
+        QVERIFY(main_->HasListing());
         main_->XRefFindDialogClick();
         QApplication::processEvents();
     }
 
     void cleanup() {
         main_.reset();
-        delete messages_;
-        delete sandbox_;
+        sandbox_.reset();
     }
 
     void aToolWindowWithTheGroupsOfThePopup() {
@@ -91,121 +70,77 @@ private slots:
         QCOMPARE(dlg_->parentWidget(), main_.get());
         QVERIFY(!PopupGroups().isEmpty());
         QCOMPARE(DialogGroups(), PopupGroups());
-        QCOMPARE(dlg_->GroupColumns(), DialogGroups().size() > 8 ? 2 : 1);
+        QCOMPARE(dlg_->GroupColumns(), 1);
+        EditFindWhat()->clear();
+        QCOMPARE(Press("ButtonFind"), QStringLiteral("Form COUNTERS"));  // no text: no box, no move
         QVERIFY(CheckBoxSearchAll()->isChecked());
-        QVERIFY(!RadioGroupFindWhat()->isEnabled());
+        QVERIFY(!Control<QGroupBox>(dlg_, "RadioGroupFindWhat")->isEnabled());
         CheckBoxSearchAll()->click();
-        QVERIFY(RadioGroupFindWhat()->isEnabled());
+        QVERIFY(Control<QGroupBox>(dlg_, "RadioGroupFindWhat")->isEnabled());
     }
 
-    void moreThanEightGroupsTakeTwoColumns() {
-        main_->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
-        QVERIFY(main_->HasListing());
-        dlg_->FormActivate();
-        QVERIFY(DialogGroups().size() > 8);
-        QCOMPARE(DialogGroups(), PopupGroups());
-        QCOMPARE(dlg_->GroupColumns(), 2);
+    // What Find, then Find next until a box says "Symbol not found" ("-"),
+    // select: symbols with references only, depth first, within a group.
+    void findAndFindNextSelectSymbols_data() {
+        QTest::addColumn<QString>("group");  // empty: all groups
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<QStringList>("selected");
+        const QStringList counts = {"lp_count", "v_counter", "$mycounter$", "-"};
+        QTest::newRow("part of a name") << "" << "count" << false << counts;
+        QTest::newRow("exact, in any case") << "" << "$MYCOUNTER$" << true << QStringList{"$mycounter$", "-"};
+        QTest::newRow("exact, not a part") << "" << "count" << true << QStringList{"-"};
+        // The root and the references hold the form's name; groups are no symbols.
+        QTest::newRow("root and references") << "" << "COUNTERS" << false << QStringList{"-"};
+        QTest::newRow("groups") << "" << "component" << false << QStringList{"-"};
+        QTest::newRow("a group below a symbol") << "" << "variables" << false << QStringList{"Local variables", "-"};
+        QTest::newRow("in one group") << "$Component variables$" << "count" << false << QStringList{"$mycounter$", "-"};
     }
-
-    void substringAndExactMatches() {
-        Find(QStringLiteral("mycount"), false);
-        QVERIFY(Selected().contains(QStringLiteral("MYCOUNTER"), Qt::CaseInsensitive));
-        QVERIFY(XRefOutlineOf(main_.get())->isExpanded(XRefOutlineOf(main_.get())->currentIndex()));
-
-        messages_->Boxes.clear();
-        Find(QStringLiteral("count"), true);
-        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
-
-        const QString exact = Selected();
-        Find(exact.toUpper(), true);
-        QCOMPARE(Selected(), exact);
-        QCOMPARE(int(messages_->Boxes.size()), 1);
-
-        // An empty search text does nothing at all.
-        XRefOutlineOf(main_.get())->setCurrentIndex(QModelIndex());
-        Find(QString(), false);
-        QCOMPARE(int(messages_->Boxes.size()), 1);
-        QCOMPARE(Selected(), QString());
-    }
-
-    void onlySymbolNodesWithReferencesMatch() {
-        // The root ("Form COUNTERS") and the references below the symbols
-        // ("... from Form: COUNTERS") hold the first text, two groups the others.
-        messages_->Boxes.clear();
-        for (const QString& text : {QStringLiteral("COUNTERS"), QStringLiteral("component"),
-                                    QStringLiteral("commands")}) {
-            Find(text, false);
-            QCOMPARE(messages_->LastText(), QStringLiteral("Symbol not found"));
+    void findAndFindNextSelectSymbols() {
+        QFETCH(QString, group);
+        QFETCH(QString, text);
+        QFETCH(bool, exact);
+        QFETCH(QStringList, selected);
+        if (!group.isEmpty()) {
+            CheckBoxSearchAll()->click();
+            Group(group)->click();
         }
-        QCOMPARE(int(messages_->Boxes.size()), 3);
-        // A group moved below a symbol is a node with children like any other.
-        Find(QStringLiteral("variables"), false);
-        QCOMPARE(Selected(), QStringLiteral("Local variables"));
-        QCOMPARE(CurrentNodeOf(XRefOutlineOf(main_.get()))->Level(), 3);
-    }
-
-    void findNextWalksOnInDepthFirstOrder() {
-        Find(QStringLiteral("count"), false);
-        QStringList hits = {Selected()};
-        messages_->Boxes.clear();
-        for (int i = 0; i < 5 && messages_->Boxes.empty(); ++i) {
-            FindNext();
-            if (messages_->Boxes.empty()) hits.append(Selected());
-        }
-        QCOMPARE(hits, QStringList({QStringLiteral("lp_count"), QStringLiteral("v_counter"),
-                                    QStringLiteral("$mycounter$")}));
-        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
-
-        // With nothing selected, Find next starts at the first node.
-        XRefOutlineOf(main_.get())->setCurrentIndex(QModelIndex());
-        FindNext();
-        QCOMPARE(Selected(), hits.first());
-    }
-
-    void aGroupLimitsTheSearch() {
-        CheckBoxSearchAll()->click();
-        QRadioButton* group = Group(QStringLiteral("$Component variables$"));
-        QVERIFY(group != nullptr);
-        group->click();
-        Find(QStringLiteral("count"), false);
-        QCOMPARE(Selected(), QStringLiteral("$mycounter$"));
-        messages_->Boxes.clear();
-        FindNext();
-        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
-
-        // Find next from a node before the group still only finds inside it.
-        Find(QStringLiteral("tally"), false);
-        QCOMPARE(Selected(), QStringLiteral("$b_tally$"));
-        CheckBoxSearchAll()->click();
-        Find(QStringLiteral("count"), false);
-        QCOMPARE(Selected(), QStringLiteral("lp_count"));
-        CheckBoxSearchAll()->click();
-        FindNext();
-        QCOMPARE(Selected(), QStringLiteral("$mycounter$"));
-    }
-
-    void aGroupMissingFromTheTreeFindsNothing() {
-        CheckBoxSearchAll()->click();
-        Group(QStringLiteral("$Component variables$"))->click();
-        // Another listing without that group, while the dialog keeps its list.
-        main_->LoadFile(sandbox_->Write(QStringLiteral("plain.pro"), PlainListing()));
-        messages_->Boxes.clear();
-        Find(QStringLiteral("e"), false);
-        QCOMPARE(messages_->Texts(), QStringList({QStringLiteral("Symbol not found")}));
+        XRefOutlineOf(main_.get())->setCurrentIndex({});
+        EditFindWhat()->setText(text);
+        Control<QCheckBox>(dlg_, "CheckBoxFindExact")->setChecked(exact);
+        QStringList seen = {Press("ButtonFind")};
+        QTreeView* xref = XRefOutlineOf(main_.get());
+        QVERIFY(seen.front() == "-" || xref->isExpanded(xref->currentIndex()));
+        while (seen.last() != "-" && seen.size() <= selected.size())
+            seen << Press("ButtonFindNext");
+        QCOMPARE(seen, selected);
+        // With nothing selected, Find next starts at the first node; from a
+        // node before the group it still only finds inside it.
+        xref->setCurrentIndex({});
+        QCOMPARE(Press("ButtonFindNext"), selected.front());
+        Select(xref, RootOf(xref));
+        QCOMPARE(Press("ButtonFindNext"), selected.front());
     }
 
     void aNewListingOrLanguageRebuildsTheGroupList() {
         CheckBoxSearchAll()->click();
-        QVERIFY(!CheckBoxSearchAll()->isChecked());
+        Group(QStringLiteral("$Component variables$"))->click();
         dlg_->FormActivate();  // nothing changed: the list stays as it is
         QVERIFY(!CheckBoxSearchAll()->isChecked());
+        // Another listing without that group, while the dialog keeps its list.
+        main_->LoadFile(sandbox_->Write(QStringLiteral("small.pro"), SmallListing()));
+        EditFindWhat()->setText(QStringLiteral("e"));
+        QCOMPARE(Press("ButtonFind"), QStringLiteral("-"));
 
-        Load(PlainListing(), QStringLiteral("plain.pro"));
+        // More than eight groups take two columns.
+        main_->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         QVERIFY(!dlg_->ListBuilt());
         dlg_->FormActivate();
         QVERIFY(dlg_->ListBuilt());
         QVERIFY(CheckBoxSearchAll()->isChecked());
+        QVERIFY(DialogGroups().size() > 8);
         QCOMPARE(DialogGroups(), PopupGroups());
+        QCOMPARE(dlg_->GroupColumns(), 2);
 
         CheckBoxSearchAll()->click();
         main_->Options().Language = 0;
@@ -249,7 +184,7 @@ private slots:
         QCOMPARE(EditFindWhat()->text(), QStringLiteral("MYCOUNTER"));
         QCOMPARE(main_->ShownFile(), before);
 
-        QTest::mouseClick(ButtonClose(), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(dlg_, "ButtonClose"), Qt::LeftButton);
         QVERIFY(!dlg_->isVisible());
     }
 
@@ -264,7 +199,7 @@ private slots:
         QVERIFY(open.Seen.Shown);
         QVERIFY(open.Seen.InFront);
         QVERIFY(dlg_->isVisible());
-        main_->SetServices({.Messages = messages_});
+        main_->SetServices({.Messages = &messages_});
     }
 };
 

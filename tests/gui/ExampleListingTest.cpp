@@ -25,7 +25,6 @@ class ExampleListingTest : public QObject {
 private slots:
     void init() {
         main_ = StartMain(sandbox_, messages_);
-        main_->SetServices({.Analyzer = AnalyzeListing});
         main_->LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         QVERIFY(messages_.Boxes.empty());
     }
@@ -51,45 +50,34 @@ private slots:
         QCOMPARE(params->Parent, locals->Parent);
     }
 
+    // The call window follows selector and direction, leads to the lines of
+    // the calls, and expands and collapses as a whole.
     void TheCallWindowFollowsSelectorAndDirection() {
-        main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
-        QTreeView* calls = CallOutlineOf(main_.get());
-        Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
-        const TreeNode* root = RootOf(calls);
-        QVERIFY(root && !root->Children.empty());
-        QCOMPARE(root->Caption, std::string("entry LP_CALC_TOTAL"));
-        QVERIFY(IsExpanded(calls, root));
-        const std::string firstCaller = root->Children.front()->Caption;
-
-        Control<QRadioButton>(main_.get(), "RadioButtonCalling")->click();
-        const TreeNode* callingRoot = RootOf(calls);
-        QCOMPARE(callingRoot->Caption, std::string("entry LP_CALC_TOTAL"));
-        for (const TreeNode* child : callingRoot->Children)
-            QVERIFY2(child->Caption.rfind("entry ", 0) == 0, child->Caption.c_str());
-        QVERIFY(callingRoot->Children.empty() || callingRoot->Children.front()->Caption != firstCaller);
-
-        // Every call node leads to its line.
-        Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->click();
-        const TreeNode* caller = RootOf(calls)->Children.front();
-        Select(calls, caller);
-        QCOMPARE(main_->SourceView().CurrentLine(), caller->Record.Line);
-    }
-
-    void ExpandAndCollapseTheWholeCallTree() {
         main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
         main_->Options().ExpandCallTree = false;
         QTreeView* calls = CallOutlineOf(main_.get());
         QAbstractItemModelTester tester(calls->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_FORMAT_AMOUNT"));
+        Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
+        QCOMPARE(RootOf(calls)->Caption, std::string("entry LP_CALC_TOTAL"));
+        QVERIFY(IsExpanded(calls, RootOf(calls)));
+        const TreeNode* caller = RootOf(calls)->Children.front();
+        const std::string firstCaller = caller->Caption;
+        Select(calls, caller);
+        QCOMPARE(main_->SourceView().CurrentLine(), caller->Record.Line);
+
+        Control<QRadioButton>(main_.get(), "RadioButtonCalling")->click();
         const TreeNode* root = RootOf(calls);
-        QVERIFY(root && !root->Children.empty());
+        QCOMPARE(root->Caption, std::string("entry LP_CALC_TOTAL"));
+        QVERIFY(root->Children.empty() || root->Children.front()->Caption != firstCaller);
+        // Expanded and collapsed as a whole: the operation has callers of its own.
+        Control<QRadioButton>(main_.get(), "RadioButtonCalledFrom")->click();
         Control<QAction>(main_.get(), "MenuItemExpandCalltree")->trigger();
-        root = RootOf(calls);
-        for (const TreeNode* child : root->Children) QVERIFY(child->Children.empty() || IsExpanded(calls, child));
+        QCOMPARE(RootOf(calls)->Children.back()->Caption, std::string("operation REFRESH_TOTALS"));
+        QVERIFY(IsExpanded(calls, RootOf(calls)->Children.back()));
         Control<QAction>(main_.get(), "MenuItemCollapseCalltree")->trigger();
-        QVERIFY(IsExpanded(calls, root));
-        for (const TreeNode* child : root->Children) QVERIFY(!IsExpanded(calls, child));
+        QVERIFY(IsExpanded(calls, RootOf(calls)) && !IsExpanded(calls, RootOf(calls)->Children.back()));
     }
+
     // The categories, the XRef pop-up that lists them and the hints of
     // buttons without text follow a language switch; Find is no toggle.
     void CategoriesPopupAndHintsFollowTheLanguage() {

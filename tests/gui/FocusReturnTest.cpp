@@ -26,11 +26,11 @@ private slots:
         // The structure tree on the first trigger, the view moved on from
         // there by a reference of the XRef tree.
         StrukturOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysed().Structure, "<EXEC>"));
+        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysed().Structure, "Trigger EXEC"));
         const TreeNode* lpB = FindNode(main_->Analysed().XRef, "lp_b");
         QVERIFY(lpB);
         XRefOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        Select(XRefOutlineOf(main_.get()), lpB->Children.front());
+        Select(XRefOutlineOf(main_.get()), lpB->Children[2]);  // its definition
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         main_->SourceView().Grid()->SetRow(2);
     }

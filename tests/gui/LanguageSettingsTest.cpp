@@ -73,17 +73,11 @@ private slots:
         QVERIFY(Control<TChildForm>(third.get(), "StructureWin")->width() > 40);
     }
 
-    void WithSaveIniUncheckedNothingIsWritten() {
+    // Reset asks and restores the factory settings; with "Save INI"
+    // unchecked nothing is written at exit.
+    void ResetAsksAndWithSaveIniUncheckedNothingIsWritten() {
         TStarted w;
         w->Settings().OpenSettingsStore(false);
-        w.Action("ActionLowercase")->trigger();
-        w.Find<QCheckBox>("CheckBoxINI")->setChecked(false);
-        QVERIFY(w->close());
-        QVERIFY(!QFile::exists(w.Sandbox.IniPath()));
-    }
-
-    void ResetAsksAndRestoresTheFactorySettings() {
-        TStarted w;
         w.Action("ActionLowercase")->trigger();
         w.Messages.Answers = {TAnswer::No};
         w.Action("ActionResetOptions")->trigger();
@@ -92,6 +86,9 @@ private slots:
         w.Messages.Answers = {TAnswer::Yes};
         w.Action("ActionResetOptions")->trigger();
         QVERIFY(w->Options().Lowercase);
+        w.Find<QCheckBox>("CheckBoxINI")->setChecked(false);
+        QVERIFY(w->close());
+        QVERIFY(!QFile::exists(w.Sandbox.IniPath()));
     }
 };
 

@@ -73,7 +73,7 @@ private slots:
         GoTo(2, 2);
         const size_t linesBefore = main_->Listing().size();
 
-        sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
+        RenameOver(GrownListing());
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QCOMPARE(Bar()->Kind(), TKind::Changed);
         QCOMPARE(Bar()->Message(), QStringLiteral("The listing %1 has changed on disk.").arg(file_));
@@ -100,8 +100,9 @@ private slots:
         QCOMPARE(entries->currentText(), QStringLiteral("LP_B"));
         QVERIFY(RootOf(CallOutlineOf(main_.get())) != nullptr);
 
-        // Closed by hand, the bar stays away until the next change.
-        sandbox_->Write(QStringLiteral("orders.pro"), SmallListing());
+        // A file renamed over the listing stays watched; closed by hand, the
+        // bar stays away until the next change.
+        RenameOver(SmallListing());
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QTest::mouseClick(Bar()->CloseButton(), Qt::LeftButton);
         QVERIFY(!Bar()->IsShown());
@@ -126,35 +127,6 @@ private slots:
         QCOMPARE(main_->SourceView().Grid()->Row(), 1);
     }
 
-    void AFileRenamedOverTheListingStaysWatched() {
-        RenameOver(GrownListing());
-        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
-        QCOMPARE(Bar()->Kind(), TKind::Changed);
-        QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
-        QCOMPARE(main_->Listing().size(), GrownListing().size());
-
-        RenameOver(SmallListing());
-        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
-        QCOMPARE(Bar()->Kind(), TKind::Changed);
-    }
-
-    void ADeletedListingKeepsTheAnalysisUntilTheFileIsBack() {
-        GoTo(2, 1);
-        const auto lines = main_->Listing();
-        QVERIFY(QFile::remove(file_));
-        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
-        QCOMPARE(Bar()->Kind(), TKind::Removed);
-        QCOMPARE(Bar()->Message(), QStringLiteral("The listing %1 was deleted or renamed.").arg(file_));
-        QVERIFY(!Bar()->ReloadButton()->isVisible());
-        QCOMPARE(main_->Listing(), lines);
-        QCOMPARE(main_->ShownFile(), file_);
-        QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
-
-        sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
-        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Changed, Patience);
-        QVERIFY(Bar()->ReloadButton()->isVisible());
-    }
-
     void AHalfWrittenFileIsNoListingUntilItIsComplete() {
         main_->Options().AutoReload = true;
         const auto lines = main_->Listing();
@@ -172,25 +144,35 @@ private slots:
         QVERIFY(!Bar()->IsShown());
     }
 
-    void AFileThatCannotBeReadIsTriedAgainForAWhile() {
+    // A deleted listing keeps the analysis; what then stands at the path is
+    // tried again for a while; a pasted listing is not watched.
+    void ADeletedListingKeepsTheAnalysisAndTheBarSpeaksTheLanguage() {
         main_->findChild<TListingWatcher*>()->SetQuietTime(50);
+        GoTo(2, 1);
+        const auto lines = main_->Listing();
         QVERIFY(QFile::remove(file_));
         QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Removed, Patience);
-        // Something stands at the path that cannot be read as a file.
-        QVERIFY(QDir().mkdir(file_));
-        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Unreadable, Patience);
-        QCOMPARE(Bar()->Message(), QStringLiteral("Coudn't read file %1").arg(file_));
-        QVERIFY(messages_.Boxes.empty());
-        QVERIFY(main_->HasListing());
-    }
-
-    void APastedListingIsNotWatchedAndTheBarSpeaksTheLanguage() {
-        QFile::remove(file_);
-        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QCOMPARE(Bar()->Message(), QStringLiteral("The listing %1 was deleted or renamed.").arg(file_));
+        QVERIFY(!Bar()->ReloadButton()->isVisible());
+        QCOMPARE(main_->Listing(), lines);
+        QCOMPARE(main_->ShownFile(), file_);
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
         main_->Options().Language = 0;
         main_->ApplyOptions();
         QCOMPARE(Bar()->Message(),
                  QStringLiteral("Das Listing %1 wurde gel\u00f6scht oder umbenannt.").arg(file_));
+        main_->Options().Language = 1;
+        main_->ApplyOptions();
+
+        // Something stands at the path that cannot be read as a file.
+        QVERIFY(QDir().mkdir(file_));
+        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Unreadable, Patience);
+        QCOMPARE(Bar()->Message(), QStringLiteral("Coudn't read file %1").arg(file_));
+        QVERIFY(QDir().rmdir(file_));
+        sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
+        QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Changed, Patience);
+        QVERIFY(Bar()->ReloadButton()->isVisible());
+        QVERIFY(messages_.Boxes.empty());
 
         main_->SetServices({.ClipboardText = [] { return Joined(SmallListing()); }});
         main_->ActionPasteExecute();

@@ -1,6 +1,5 @@
 #include <QCloseEvent>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <stdexcept>
 
 #ifndef Q_OS_WIN
@@ -18,9 +17,16 @@ const QString NotAListing = QStringLiteral("Code is not an Corvane listing");
 class LoadingTest : public QObject {
     Q_OBJECT
 private slots:
-    void ALoadedFileIsShownAndNamedInTheTitle() {
+    // A listing dropped on the window is loaded, shown and named in the title.
+    void ADroppedFileIsShownAndNamedInTheTitle() {
         TStarted w;
-        const QString file = w.Load(SmallListing());
+        const QString file = w.Sandbox.Write(QStringLiteral("dropped.pro"), SmallListing());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(w.Sandbox.Path(QStringLiteral("notes.txt")))});
+        QVERIFY(w->acceptDrops() && !w->LoadDroppedFile(&data));
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QVERIFY(w->LoadDroppedFile(&data));
+        QCOMPARE(w->ShownFile(), file);
         QVERIFY(w.Messages.Boxes.empty());
         QCOMPARE(w->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
         QVERIFY(w.Find<QPlainTextEdit>("MemoInfo")->toPlainText().startsWith(
@@ -29,12 +35,6 @@ private slots:
         QCOMPARE(w.View().Position().CurrentStructure, 1);
         QCOMPARE(w.View().CurrentLine(), 0);
         QVERIFY(!w.Action("ActionSave")->isEnabled());
-        // A separator, then one numbered entry per file.
-        const QList<QAction*> recent = w.Find<QMenu>("MenuItemFileList")->actions();
-        QCOMPARE(recent.size(), 2);
-        QVERIFY(recent.front()->isSeparator());
-        QCOMPARE(recent[1]->text(), QStringLiteral("&1 ") + file);
-        QCOMPARE(Control<QComboBox>(w.Window(), "ComboBoxEntryList")->count(), 2);
     }
 
     // What cannot be read as a listing leaves the one shown as it was.
@@ -128,8 +128,7 @@ private slots:
         w->SetServices({.SaveFileName = [](const QString&, QString&) { return QString(); }});
         w->LoadFile(other);
         QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
-        // Exit asks too; Cancel keeps the program open.
-        w->ActionExitExecute();
+        w->ActionExitExecute();  // asks too; Cancel keeps the program open
         QVERIFY(w->isVisible());
 
         // A failed save keeps the listing and its name.
@@ -188,23 +187,11 @@ private slots:
             QCloseEvent event;
             QApplication::sendEvent(window, &event);
             refused = !event.isAccepted();
-            return HandMadeAnalysis(lines, s, o, t);
+            return AnalyzeListing(lines, s, o, t);
         }});
         w.Load(SmallListing());
         QVERIFY(refused);
         QVERIFY(w->HasListing());
-    }
-
-    void DroppingAListingFileLoadsIt() {
-        TStarted w;
-        const QString file = w.Sandbox.Write(QStringLiteral("dropped.pro"), SmallListing());
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(file)});
-        QVERIFY(w->acceptDrops());
-        QVERIFY(w->LoadDroppedFile(&data));
-        QCOMPARE(w->ShownFile(), file);
-        data.setUrls({QUrl::fromLocalFile(w.Sandbox.Path(QStringLiteral("notes.txt")))});
-        QVERIFY(!w->LoadDroppedFile(&data));
     }
 };
 

@@ -26,7 +26,7 @@ private slots:
     void cleanup() { main_.reset(); }
 
     void SelectingAStructureNodeShowsItsHeaderAndRecordsWhereItCameFrom() {
-        const TreeNode* lpB = FindNode(main_->Analysed().Structure, "entry LP_B");
+        const TreeNode* lpB = FindNode(main_->Analysed().Structure, "Entry LP_B");
         main_->SourceView().Grid()->SetRow(3);
         Select(StrukturOutlineOf(main_.get()), lpB);
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
@@ -45,38 +45,41 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
     }
 
-    void OnlyReferenceLeavesOfTheXRefTreeMoveTheView() {
+    // Only reference leaves of the XRef tree move the view; Back returns to
+    // the line the jump left.
+    void AReferenceLeafJumpsAndBackReturnsToTheLineItLeft() {
         const TreeNode* symbol = FindNode(main_->Analysed().XRef, "lp_b");
         QVERIFY(symbol && !symbol->Children.empty());
         Select(XRefOutlineOf(main_.get()), symbol);
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
         QCOMPARE(main_->SourceView().History().Count(), 0);
 
+        const int line = 200;
+        main_->SourceView().GotoPosition(-1, line, true);
+        QCOMPARE(main_->SourceView().History().Count(), 0);  // a move within the structure
         const TreeNode* lastCall = symbol->Children.back();
         Select(XRefOutlineOf(main_.get()), lastCall);
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
         QCOMPARE(main_->SourceView().CurrentLine(), lastCall->Record.Line);
         QCOMPARE(main_->SourceView().Grid()->TopLine(), main_->Analysed().StructureStarts[4]);
+        main_->SourceView().ActionHistoryBackExecute();
+        QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
+        QCOMPARE(main_->SourceView().CurrentLine(), line);
+        const TSourceGrid* grid = main_->SourceView().Grid();
+        QVERIFY(grid->Row() >= grid->TopRow() && grid->Row() < grid->TopRow() + grid->FullyVisibleRows());
     }
 
-    void PreviousAndNextStopAtTheEnds() {
-        for (int i = 0; i < 4; ++i) main_->SourceView().ActionNextExecute();
-        QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
-        QCOMPARE(main_->SourceView().History().Count(), 3);
-        for (int i = 0; i < 6; ++i) main_->SourceView().ActionPrevExecute();
+    // Previous and Next stop at the ends; a jump into the prelude is not
+    // recorded and Back returns to the earlier place.
+    void PreviousNextAndBackOverThePrelude() {
+        main_->SourceView().ActionNextExecute();  // 1 -> 2, records 1
+        main_->SourceView().ActionPrevExecute();  // 2 -> 1, records 2
+        for (int i = 0; i < 3; ++i) main_->SourceView().ActionPrevExecute();  // 1 -> 0, records nothing
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 0);
+        QCOMPARE(main_->SourceView().History().Count(), 2);
         // The prelude of this listing (its first title on line 0) is empty.
         QCOMPARE(main_->SourceView().Grid()->RowCount(), 0);
         QCOMPARE(Control<QLabel>(main_.get(), "LabelTriggerName")->text(), QStringLiteral("top"));
-    }
-
-    void AJumpIntoThePreludeIsNotRecordedAndBackReturnsToTheEarlierPlace() {
-        main_->SourceView().ActionNextExecute();  // 1 -> 2, records 1
-        QCOMPARE(main_->SourceView().History().Count(), 1);
-        main_->SourceView().ActionPrevExecute();  // 2 -> 1, records 2
-        main_->SourceView().ActionPrevExecute();  // 1 -> 0, records nothing
-        QCOMPARE(main_->SourceView().Position().CurrentStructure, 0);
-        QCOMPARE(main_->SourceView().History().Count(), 2);
         main_->SourceView().ActionHistoryBackExecute();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
         main_->SourceView().ActionHistoryBackExecute();
@@ -84,33 +87,17 @@ private slots:
         QVERIFY(!Control<QAction>(main_.get(), "ActionHistoryBack")->isEnabled());
         main_->SourceView().ActionHistoryBackExecute();  // empty history: nothing
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
-    }
-
-    void BackReturnsToTheLineTheJumpLeft() {
-        const int line = 200;
-        QCOMPARE(StructureOfLine(main_->Analysed().StructureStarts, line), 1);
-        main_->SourceView().GotoPosition(-1, line, true);
-        QCOMPARE(main_->SourceView().CurrentLine(), line);
-        QCOMPARE(main_->SourceView().History().Count(), 0);  // a move within the structure
-        const TreeNode* symbol = FindNode(main_->Analysed().XRef, "lp_b");
-        Select(XRefOutlineOf(main_.get()), symbol->Children.back());
+        for (int i = 0; i < 6; ++i) main_->SourceView().ActionNextExecute();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
-        main_->SourceView().ActionHistoryBackExecute();
-        QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
-        QCOMPARE(main_->SourceView().CurrentLine(), line);
-        // The row is visible in the grid.
-        const int top = main_->SourceView().Grid()->TopRow();
-        QVERIFY(main_->SourceView().Grid()->Row() >= top && main_->SourceView().Grid()->Row() < top + main_->SourceView().Grid()->FullyVisibleRows());
     }
 
     void AnEntryShowsTheCommentsAboveItsHeader() {
-        const TreeNode* lpA = FindNode(main_->Analysed().Structure, "entry LP_A");
+        const TreeNode* lpA = FindNode(main_->Analysed().Structure, "Entry LP_A");
         Select(StrukturOutlineOf(main_.get()), lpA);
         QCOMPARE(main_->SourceView().Position().LeadInRows, 1);
         QCOMPARE(main_->SourceView().Position().TopLine, lpA->Record.Line - 1);
         QCOMPARE(main_->SourceView().Grid()->Row(), 1);
         QCOMPARE(Control<TChildForm>(main_.get(), "SourceWin")->windowTitle(), QStringLiteral("entry LP_A"));
-        QVERIFY(Control<QLabel>(main_.get(), "LabelEntryName")->isVisibleTo(Control<TChildForm>(main_.get(), "SourceWin")));
         QCOMPARE(Control<QLabel>(main_.get(), "LabelTriggerName")->text(), QStringLiteral("<EXEC>"));
     }
 };

@@ -32,24 +32,9 @@ private slots:
         QCOMPARE(w.Grid()->DrawFont().family(), QStringLiteral("Courier New"));
         w.Action("ActionNonPropFont")->trigger();
         QCOMPARE(w.Grid()->DrawFont().family(), w->Options().SourceWin.Font.Name);
-    }
 
-    void TheLineNumberColumnFitsTheListingLength() {
-        TStarted w;
-        const QFontMetrics metrics(w.Grid()->DrawFont());
-        // 998 lines: "999"; 1500 lines: "9999".
-        auto lines = SmallListing();
-        w->LoadFile(w.Sandbox.Write(QStringLiteral("short.pro"), SmallListing(998 - static_cast<int>(lines.size()))));
-        QCOMPARE(w->Listing().size(), size_t(998));
-        QCOMPARE(w.Grid()->ColWidth(0), metrics.horizontalAdvance(QStringLiteral("999")) + 4);
-        w->LoadFile(w.Sandbox.Write(QStringLiteral("long.pro"), SmallListing(1500 - static_cast<int>(lines.size()))));
-        QCOMPARE(w.Grid()->ColWidth(0), metrics.horizontalAdvance(QStringLiteral("9999")) + 4);
-        QCOMPARE(w.Grid()->ColWidth(1), metrics.horizontalAdvance(QStringLiteral("999")) + 4);
-    }
-
-    void TheHorizontalBarAppearsOnlyWhenALineIsWiderThanTheColumn() {
-        TStarted w;
-        w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
+        // The horizontal bar appears only when a line is wider than the column.
+        w.Action("ActionZnrTotal")->trigger();
         w.View().GotoPosition(4, -1, false);  // <STOR>: short lines only... but a ruler line
         w->resize(2400, 700);
         QApplication::processEvents();
@@ -71,6 +56,19 @@ private slots:
         // Every layout scrolls back to the left edge.
         w.View().ShowStructure();
         QCOMPARE(w.Grid()->HScrollPosition(), 0);
+    }
+
+    void TheLineNumberColumnFitsTheListingLength() {
+        TStarted w;
+        const QFontMetrics metrics(w.Grid()->DrawFont());
+        // 998 lines: "999"; 1500 lines: "9999".
+        auto lines = SmallListing();
+        w->LoadFile(w.Sandbox.Write(QStringLiteral("short.pro"), SmallListing(998 - static_cast<int>(lines.size()))));
+        QCOMPARE(w->Listing().size(), size_t(998));
+        QCOMPARE(w.Grid()->ColWidth(0), metrics.horizontalAdvance(QStringLiteral("999")) + 4);
+        w->LoadFile(w.Sandbox.Write(QStringLiteral("long.pro"), SmallListing(1500 - static_cast<int>(lines.size()))));
+        QCOMPARE(w.Grid()->ColWidth(0), metrics.horizontalAdvance(QStringLiteral("9999")) + 4);
+        QCOMPARE(w.Grid()->ColWidth(1), metrics.horizontalAdvance(QStringLiteral("999")) + 4);
     }
 
     void ScrollingAPageRepaintsOnlyTheVisibleRows() {

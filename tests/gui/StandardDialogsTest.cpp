@@ -64,14 +64,10 @@ private slots:
         w->ApplyOptions();
         QCOMPARE(Ask(w.Window()).Buttons, QStringList({"Cancel", "No", "Yes"}));
         QCOMPARE(FileTypeLabel(open), english);
-    }
-
-    void BoxesAreWideEnoughForTheirTitle() {
-        TStarted w;
+        // Boxes are wide enough for their title.
         const ShownBox box = Ask(w.Window(), true);
         QVERIFY2(box.Width > box.TitleWidth + 100, qPrintable(QStringLiteral("%1 %2").arg(box.Width).arg(box.TitleWidth)));
     }
-
 };
 
 RegisterTest<StandardDialogsTest> registered;

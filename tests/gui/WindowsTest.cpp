@@ -41,7 +41,7 @@ private slots:
 
     void ClosingAChildSwitchesItOffAndItsActionBringsItBack() {
         TStarted w;
-        w->LoadFile(w.Sandbox.Write(QStringLiteral("a.pro"), SmallListing()));
+        w.Load(SmallListing());  // Arrange is offered with a listing only
         w.Find<TChildForm>("XRefWin")->close();
         QApplication::processEvents();
         QVERIFY(w.Find<TChildForm>("XRefWin")->isMinimized());
@@ -56,11 +56,8 @@ private slots:
         QVERIFY(w.Action("ActionXRefWin")->isChecked());
         QCOMPARE(w->Options().XRefWin.State, 0);
         QCOMPARE(w.Find<TChildForm>("XRefWin")->geometry().left(), width / 4);
-    }
 
-    void WithoutAutomaticArrangementOnlyArrangeMoves() {
-        TStarted w;
-        w.Load(SmallListing());  // Arrange is offered with a listing only
+        // Without automatic arrangement only Arrange moves the children.
         w.Action("ActionAutoArrange")->trigger();
         QVERIFY(!w->Options().AutoSize);
         w.Find<TChildForm>("StructureWin")->setGeometry(10, 10, 300, 300);

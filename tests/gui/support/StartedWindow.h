@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "ScriptedMessages.h"
-#include "ListingText.h"
 #include "TestListings.h"
 #include "TestRegistry.h"
 #include "WindowControls.h"
@@ -47,20 +46,16 @@ private:
     QString registry_;
 };
 
-// A main window started with `arguments` (program name first), analysing
-// by hand (or as the program does) and answering boxes from `messages`.
-enum class TAnalysis { HandMade, Real };
+// A main window started with `arguments` (program name first), answering
+// boxes from `messages`.
 std::unique_ptr<TMain> StartMain(const TSandbox& sandbox, TScriptedMessages& messages,
-                                 const QStringList& arguments = {QStringLiteral("Lumorca7")},
-                                 TAnalysis analysis = TAnalysis::HandMade);
+                                 const QStringList& arguments = {QStringLiteral("Lumorca7")});
 
-// A sandbox, its boxes and a main window started in it, analysing by hand.
-// A working window instead has the program's own analysis, is active,
-// records information boxes too and counts beeps, for work in the source view.
+// A sandbox, its boxes and an active main window started in it that
+// counts its beeps.
 class TStarted {
 public:
-    enum TKind { HandMade, Working };
-    explicit TStarted(TKind kind = HandMade);
+    TStarted();
     ~TStarted();
     TSandbox Sandbox;
     TScriptedMessages Messages;
@@ -96,8 +91,6 @@ private:
     std::unique_ptr<TMain> main_;
 };
 
-struct TWindow : TStarted {
-    TWindow() : TStarted(Working) {}
-};
+using TWindow = TStarted;
 
 }  // namespace lumorca::gui::test

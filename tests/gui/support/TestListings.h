@@ -7,6 +7,12 @@
 
 namespace lumorca::gui::test {
 
+// Where the Proc text of a numbered line starts.
+inline constexpr size_t TextColumn = 14;
+
+// A numbered listing line: own number, level digit or blank, Proc text.
+std::string Numbered(int number, char level, const std::string& text);
+
 // A listing's text as a clipboard or a file holds it (CR LF).
 std::string Joined(const std::vector<std::string>& lines);
 
@@ -24,24 +30,16 @@ int LineOf(const ListingLines& lines, const std::string& text);
 // and `padding` plain lines in <EXEC> so that it can be made long.
 std::vector<std::string> SmallListing(int padding = 0);
 
+// The lines of a listing in tests/gui/data.
+std::vector<std::string> ListingOf(const char* name);
+
 // A small listing with component variables ($MYCOUNTER$, $B_TALLY$, $TOTAL$),
 // an entry with a local variable and calls.
 std::vector<std::string> CounterListing();
-// Another listing without component variables.
-std::vector<std::string> PlainListing();
-
-// An analysis of listings in the shape of SmallListing, made by hand so
-// that the window tests do not depend on the analyser's details: the
-// structure tree (form, triggers, entries under the trigger before them)
-// and an XRef tree with the category "Entries", one symbol per entry, its
-// definition and its calls.
-AnalysisResult HandMadeAnalysis(ListingLines& lines, const AnalysisSettings& settings,
-                                AnalysisObserver* observer, TraceSink* trace);
 
 // Two form triggers, an entry with lead-in comments, an operation and an
 // entity and a field trigger, with calls, activations, nested and
-// continued control structures and strings with substitutions. Line
-// indexes are found with LineOf.
+// continued control structures and strings with substitutions.
 std::vector<std::string> WorkListing();
 
 }  // namespace lumorca::gui::test
