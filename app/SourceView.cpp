@@ -11,7 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "texts/TextIds.h"
+#include "app/SourcePopup.h"
 
 namespace lumorca::gui {
 
@@ -48,7 +48,7 @@ TSourceView::TSourceView(QWidget* owner, const ListingLines& lines, const Analys
                             },
                             [this] { return SourceGrid->RowCount() > 0 ? CurrentLine() : TopLine; },
                             [this](int32_t line) { GotoPosition(-1, line, true); }});
-    CreatePopup(actions);
+    Popup_ = new TSourcePopup(*this, owner, lines, analysis, host, actions, *Bookmarks);
     ConnectCommands(actions);
 }
 
@@ -130,53 +130,11 @@ void TSourceView::CreateControls(QWidget* owner, const TSourceActions& actions) 
     connect(actions.Font, &QAction::triggered, this, &TSourceView::ActionFontExecute);
 }
 
-void TSourceView::CreatePopup(const TSourceActions& actions) {
-    PopupmenuSource = new QMenu(owner_);
-    PopupmenuSource->setObjectName(QStringLiteral("PopupmenuSource"));
-    SourceGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(SourceGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
-
-    MenuItemAllesKopieren = PopupmenuSource->addAction(QStringLiteral("Alles kopieren"));
-    MenuItemAllesKopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    MenuItemZeileKopieren = PopupmenuSource->addAction(QStringLiteral("Zeile kopieren"));
-    PopupmenuSource->addAction(actions.Copy);
-    MenuItemCopyBreakpoint = PopupmenuSource->addAction(QStringLiteral("Copy Breakpoint "));
-    PopupmenuSource->addSeparator();
-    MenuItemZoomLine = PopupmenuSource->addAction(QStringLiteral("Zoom Zeile"));
-    MenuItemGotoEntry = PopupmenuSource->addAction(QStringLiteral("Entry"));
-    MenuItemAufruf = PopupmenuSource->addMenu(QStringLiteral("Aufruf"));
-    MenuItemAufruf->setObjectName(QStringLiteral("MenuItemAufruf"));
-    MenuItemGoto = PopupmenuSource->addMenu(QStringLiteral("Goto"));
-    MenuItemGoto->setObjectName(QStringLiteral("MenuItemGoto"));
-    for (const char* item : {"IF", "ELSE", "ENDIF", "WHILE/ENDWHILE", "REPEAT/UNTIL", "SELECTCASE",
-                             "ENDSELECTCASE"})
-        MenuItemGoto->addAction(QString::fromLatin1(item));
-    MenuItemGoto->addSeparator();
-    MenuItemGoto->addAction(QStringLiteral("Label"));
-    PopupmenuSource->addSeparator();
-    Bookmarks->CreateMenus(PopupmenuSource);
-    PopupmenuSource->addSeparator();
-    MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
-    MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
-    connect(MenuItemShowParam, &QAction::triggered, this, [this] { MenuItemShowLocalClick(false); });
-    connect(MenuItemShowLocal, &QAction::triggered, this, [this] { MenuItemShowLocalClick(true); });
-    PopupmenuSource->addSeparator();
-    PopupmenuSource->addAction(actions.Find);
-    PopupmenuSource->addAction(actions.FindNext);
-    const std::pair<QAction*, const char*> names[] = {
-        {MenuItemAllesKopieren, "MenuItemAllesKopieren"}, {MenuItemZeileKopieren, "MenuItemZeileKopieren"},
-        {MenuItemCopyBreakpoint, "MenuItemCopyBreakpoint"}, {MenuItemZoomLine, "MenuItemZoomLine"},
-        {MenuItemGotoEntry, "MenuItemGotoEntry"}, {MenuItemShowParam, "MenuItemShowParam"},
-        {MenuItemShowLocal, "MenuItemShowLocal"}};
-    for (const auto& [item, name] : names) item->setObjectName(QString::fromLatin1(name));
-}
-
 void TSourceView::Clear() {
     JumpHistory.Clear();
     Bookmarks->Clear();
     Selection->ClearMark();
-    PopupmenuSourceLine = -1;
+    Popup_->Clear();
     CurrentStructure = -1;
 }
 
@@ -199,14 +157,12 @@ void TSourceView::OptionsApplied() {
 }
 
 void TSourceView::Retranslate() {
-    MenuItemZoomLine->setText(host_.Txt(TextZoomLine));
-    MenuItemAufruf->setTitle(host_.Txt(TextCallOfEntry));
-    MenuItemAllesKopieren->setText(host_.Txt(TextCopyAll));
-    MenuItemZeileKopieren->setText(host_.Txt(TextCopyLine));
-    MenuItemCopyBreakpoint->setText(host_.Txt(TextCopyBreakpoint));
-    MenuItemShowParam->setText(host_.Txt(TextShowParameters));
-    MenuItemShowLocal->setText(host_.Txt(TextShowLocals));
+    Popup_->Retranslate();
     Bookmarks->Retranslate();
 }
+
+void TSourceView::PopupmenuSourcePopup() { Popup_->PopupmenuSourcePopup(); }
+
+void TSourceView::MenuItemGotoClick(int gotoKind) { Popup_->MenuItemGotoClick(gotoKind); }
 
 }  // namespace lumorca::gui

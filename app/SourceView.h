@@ -19,10 +19,8 @@
 #include "app/SourceViewHost.h"
 
 class QAction;
-class QFrame;
 class QKeyEvent;
 class QLabel;
-class QMenu;
 class QMouseEvent;
 class QScrollBar;
 class QTimer;
@@ -31,6 +29,7 @@ class QToolBar;
 namespace lumorca::gui {
 
 class TListingBar;
+class TSourcePopup;
 
 class TSourceView : public QObject {
     Q_OBJECT
@@ -49,6 +48,7 @@ public:
     TSourceGrid* Grid() const { return SourceGrid; }
 
     // --- Where the view is ---
+    bool HasListing() const { return !analysis_.Structure.Empty(); }
     TSourcePosition Position() const;
     int CurrentLine() const;
     const TPositionList& History() const { return JumpHistory; }
@@ -56,6 +56,7 @@ public:
     const TMark& Marked() const { return *Selection; }
     // Width left for the source column beside the vertical bar when it shows.
     int SourceColumnWidth() const { return SourceColumnWidth(VScrollNeeded); }
+    IndentSettings SourceIndent() const;
 
     // --- Moving ---
     void GotoPosition(int32_t structure, int32_t line, bool addToHistory);
@@ -91,6 +92,10 @@ public:
     void MenuItemGotoClick(int gotoKind);
     void MenuItemAllesKopierenClick();
     void MenuItemZeileKopierenClick();
+    void MenuItemCopyBreakpointClick();
+    void MenuItemShowLocalClick(bool locals);
+    // Goes to the definition of the entry (kind 2) or operation (kind 3).
+    void GotoDefinition(const std::string& name, int kind);
     void ActionCopyExecute();
     void ShowFindDialog() { Find->ShowFindDialog(); }
     void setFindDialogText(const QString& text) { Find->setFindDialogText(text); }
@@ -100,11 +105,8 @@ public:
 private:
     friend class TSourceGridInput;
     void CreateControls(QWidget* owner, const TSourceActions& actions);
-    void CreatePopup(const TSourceActions& actions);
     void ConnectCommands(const TSourceActions& actions);
-    bool HasListing() const { return !analysis_.Structure.Empty(); }
     SourceGridSettings GridSettings() const;
-    IndentSettings SourceIndent() const;
     int SourceColumnWidth(bool vscrollShown) const;
     void AdjustHScroll();
     void UpdateTriggerInfo();
@@ -114,13 +116,6 @@ private:
     void SourceGridDblClick();
     void SourceGridDblClickAt(const QPoint& point);
     void DoubleClickToken(const QPoint& point);
-    void GotoDefinition(const std::string& name, int kind);
-    void BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind);
-    void MenuItemAufrufClick(QAction* item);
-    void MenuItemGotoEntryClick();
-    void MenuItemZoomLineClick();
-    void MenuItemCopyBreakpointClick();
-    void MenuItemShowLocalClick(bool locals);
 
     void SourceGridMouseDown(QMouseEvent* event);
     void SourceGridMouseMove(QMouseEvent* event);
@@ -136,6 +131,7 @@ private:
     TSourceViewHost& host_;
     TSourceBookmarks* Bookmarks;  // a child of this part
     TSourceFind* Find = nullptr;  // a child of this part
+    TSourcePopup* Popup_ = nullptr;  // a child of this part
     QAction* ActionCopy;
     QAction* ActionHistoryBack;
     std::array<QAction*, 6> ViewToggles;  // as TSourceActions lists them
@@ -153,7 +149,6 @@ private:
     QTimer* DragScrollTimer = nullptr;
     QPoint DragScrollPoint;
     Qt::KeyboardModifiers LastMouseShift;
-    int PopupmenuSourceLine = -1;  // the line the pop-up was prepared for
     QFont SourceDrawFont;
 
     QWidget* SourceWinClient = nullptr;
@@ -167,17 +162,6 @@ private:
     QLabel* LabelEntryName = nullptr;
     TSourceGrid* SourceGrid = nullptr;
     QScrollBar* SourceGridHScroll = nullptr;
-    QMenu* PopupmenuSource = nullptr;
-    QMenu* MenuItemAufruf = nullptr;
-    QMenu* MenuItemGoto = nullptr;
-    QAction* MenuItemAllesKopieren = nullptr;
-    QAction* MenuItemZeileKopieren = nullptr;
-    QAction* MenuItemCopyBreakpoint = nullptr;
-    QAction* MenuItemZoomLine = nullptr;
-    QAction* MenuItemGotoEntry = nullptr;
-    QAction* MenuItemShowParam = nullptr;
-    QAction* MenuItemShowLocal = nullptr;
-    std::array<QAction*, 7> GotoItems{};  // by GotoItem
 };
 
 }  // namespace lumorca::gui

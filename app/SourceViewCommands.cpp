@@ -1,9 +1,8 @@
 // Wiring of the source view's commands: the grid's mouse and keys, the
-// pop-up menu, the copy, find and bookmark commands and their shortcuts.
+// copy, find and bookmark commands and their shortcuts.
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -94,7 +93,6 @@ void TSourceView::ConnectCommands(const TSourceActions& actions) {
     SourceGrid->viewport()->installEventFilter(input);
     SourceGrid->installEventFilter(input);
     connect(SourceGrid, &TSourceGrid::EnterPressed, this, [this] { SourceGridDblClick(); });
-    connect(PopupmenuSource, &QMenu::aboutToShow, this, &TSourceView::PopupmenuSourcePopup);
 
     connect(actions.Copy, &QAction::triggered, this, &TSourceView::ActionCopyExecute);
     connect(actions.Find, &QAction::triggered, Find, &TSourceFind::ActionFindExecute);
@@ -102,38 +100,6 @@ void TSourceView::ConnectCommands(const TSourceActions& actions) {
     connect(actions.Prev, &QAction::triggered, this, &TSourceView::ActionPrevExecute);
     connect(actions.Next, &QAction::triggered, this, &TSourceView::ActionNextExecute);
     connect(actions.HistoryBack, &QAction::triggered, this, &TSourceView::ActionHistoryBackExecute);
-    connect(MenuItemAllesKopieren, &QAction::triggered, this, &TSourceView::MenuItemAllesKopierenClick);
-    connect(MenuItemZeileKopieren, &QAction::triggered, this, &TSourceView::MenuItemZeileKopierenClick);
-    connect(MenuItemCopyBreakpoint, &QAction::triggered, this, &TSourceView::MenuItemCopyBreakpointClick);
-    connect(MenuItemZoomLine, &QAction::triggered, this, &TSourceView::MenuItemZoomLineClick);
-    connect(MenuItemGotoEntry, &QAction::triggered, this, &TSourceView::MenuItemGotoEntryClick);
-
-    // The Goto submenu's items, by their fixed captions.
-    const std::pair<const char*, GotoItem> gotoCaptions[] = {
-        {"IF", GotoItem::If},
-        {"ELSE", GotoItem::Else},
-        {"ENDIF", GotoItem::EndIf},
-        {"WHILE/ENDWHILE", GotoItem::While},
-        {"REPEAT/UNTIL", GotoItem::Repeat},
-        {"SELECTCASE", GotoItem::SelectCase},
-        {"ENDSELECTCASE", GotoItem::EndSelectCase}};
-    for (QAction* item : MenuItemGoto->actions()) {
-        for (const auto& [caption, which] : gotoCaptions) {
-            if (item->text() != QLatin1String(caption)) continue;
-            GotoItems[static_cast<size_t>(which)] = item;
-            connect(item, &QAction::triggered, this,
-                    [this, item] { MenuItemGotoClick(item->data().toInt()); });
-        }
-    }
-    MenuItemGoto->menuAction()->setEnabled(false);
-    MenuItemGotoEntry->setEnabled(false);
-
-    // Shortcuts of the pop-up work while the grid has the focus; Ctrl+B
-    // is taken by the grid itself (see TSourceGridInput).
-    MenuItemCopyBreakpoint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    MenuItemCopyBreakpoint->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    MenuItemAllesKopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    SourceGrid->addAction(MenuItemAllesKopieren);
     ToolBarSource->addSeparator();
     Bookmarks->ConnectCommands(SourceGrid, owner_, ToolBarSource);
     EnableCopyActions(false);

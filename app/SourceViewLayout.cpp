@@ -3,21 +3,18 @@
 #include <QAction>
 #include <QFontDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 
 #include "analyzer/Vocabulary.h"
+#include "app/Latin1.h"
 #include "app/ListingBar.h"
+#include "app/SourcePopup.h"
 #include "app/SourceView.h"
 
 namespace lumorca::gui {
 
 namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor FromTColor(TColor c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -69,10 +66,7 @@ void TSourceView::ShowStructure() {
     SourceGrid->SetSettings(settings);
     const StructureView view =
         ComputeStructureView(lines_, analysis_.StructureStarts, CurrentStructure, settings.Indent);
-    MenuItemAufruf->setEnabled(view.IsEntry);
-    MenuItemAufruf->clear();
-    MenuItemAufruf->menuAction()->setEnabled(view.IsEntry);
-    if (view.IsEntry) BuildCallSitesMenu(MenuItemAufruf, view.EntryName, RefFunctionCall);
+    Popup_->StructureShown(view.IsEntry, view.EntryName);
     TopLine = view.TopLine;
     LeadInRows = view.LeadInRows;
     EndLine = view.EndLine;
