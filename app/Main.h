@@ -10,21 +10,16 @@
 #include "analyzer/Analysis.h"
 #include "app/MainServices.h"
 #include "app/MessageService.h"
-#include "app/SourceViewHost.h"
-#include "dialogs/FindXRefDialog.h"
 #include "options/OptionSettings.h"
 #include "windows/ChildForm.h"
 
 class QMimeData;
 class QToolBar;
 
-namespace lumorca {
-class TOptionWin;
-}  // namespace lumorca
-
 namespace lumorca::gui {
 
 class TChildWindows;
+class TMainDialogs;
 class TSourceView;
 class TListingWatch;
 class TCallWindow;
@@ -35,7 +30,7 @@ class TInfoPanel;
 struct TMainActions;
 struct TListingPlace;
 
-class TMain : public QMainWindow, public TSourceViewHost {
+class TMain : public QMainWindow {
     Q_OBJECT
 public:
     // `programPath` places the INI file beside the program; `registryName`
@@ -76,9 +71,10 @@ public:
     bool IsLoading() const { return Loading; }
     TSourceView& SourceView() const { return *SourcePart; }
     TOptionSettings& Settings() { return *OptionWin; }
-    TLumorcaOptions& Options() override { return OptionWin->Options(); }
-    QString Txt(int entry) const override;
-    bool CallSitesKnown() const override { return !WarningsOnly; }
+    TLumorcaOptions& Options() { return OptionWin->Options(); }
+    QString Txt(int entry) const;
+    // False when only the findings were analysed: then no call sites are known.
+    bool CallSitesKnown() const { return !WarningsOnly; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,7 +85,7 @@ protected:
 
 private:
     class Observer;
-    class FindXRefHost;
+    class ViewHost;
 
     // Creation (MainCreate)
     void CreateControls();
@@ -124,27 +120,12 @@ private:
     // The views in the child windows (MainArrange)
     void showWindows();
 
-    // Options, texts and dialogs (MainOptions, MainDialogs)
+    // Options, texts and the recent files (MainOptions, MainDialogs)
     void ApplyViewFonts();
     void LoadLanguageStrings();
     void ActionResetOptionsExecute();
-    void CreateDialogs();
-    void ActionAboutExecute();
-    void ListingLoadedForDialogs();
-    // Paste goes to the find-XRef dialog's edit when that dialog is in front.
-    bool PasteIntoDialog();
     void AttachHistoryMenu();
     void MenuItemHistoryFileClick(QObject* sender, const QString& fileName);
-
-    // TSourceViewHost
-    int Level() const override;
-    void Trace(int level, const QString& text) override;
-    void ClearTrace() override;
-    TMessageService& MessageBoxes() override { return *Messages; }
-    QString OwnComponent() const override { return ListingComponent; }
-    TreeNode* LookupXRef(const std::vector<std::string>& path, bool select) override;
-    void RevealInXRef(const TreeNode* node) override;
-    void NotFoundBeep() override;
 
     std::unique_ptr<TMainActions> Actions;
     std::unique_ptr<TChildWindows> Windows_;
@@ -165,9 +146,8 @@ private:
     TCallWindow* CallPart = nullptr;
     TSourceView* SourcePart = nullptr;
     TListingWatch* Watch = nullptr;
-    TOptionWin* OptionForm = nullptr;
-    TFormFindXRef* FormFindXRef = nullptr;
-    std::unique_ptr<TFindXRefHost> FindXRefHost_;
+    std::unique_ptr<ViewHost> ViewHost_;  // answers the source view
+    std::unique_ptr<TMainDialogs> Dialogs;
 
     std::unique_ptr<TInfoPanel> Info;
     QToolBar *ToolBarButtons = nullptr, *ToolBarDebug = nullptr;

@@ -28,6 +28,7 @@
 #include "app/ListingWatch.h"
 #include "app/Main.h"
 #include "app/MainActions.h"
+#include "app/MainDialogs.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/SourceView.h"
@@ -114,7 +115,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
         OptionWin->History().AddFile(name);
         ListingFileName = name;
         EnableMenuItems(true);
-        ListingLoadedForDialogs();
+        Dialogs->ListingLoadedForDialogs();
         showWindows();
         if (!Analysis.Structure.Empty() && !Analysis.Structure.FirstRoot()->Children.empty()) {
             TreeNode* first = Analysis.Structure.FirstRoot()->Children.front();
@@ -222,8 +223,8 @@ void TMain::ActionOpenExecute() {
 }
 
 void TMain::ActionPasteExecute() {
-    if (!PasteIntoDialog()) LoadFile(PasteName);
-    if (Level() == 11) {
+    if (!Dialogs->PasteIntoDialog()) LoadFile(PasteName);
+    if (Debug->Level() == 11) {
         if (isActiveWindow()) Debug->Append(QStringLiteral("main"));
         if (Windows_->IsActive(TWindowId::Structure)) Debug->Append(QStringLiteral("strukt"));
         if (Windows_->IsActive(TWindowId::XRef)) Debug->Append(QStringLiteral("XRef"));
