@@ -17,10 +17,10 @@ namespace lumorca::gui {
 
 TSourcePopup::TSourcePopup(TSourceView& view, QWidget* owner, const ListingLines& lines,
                            const AnalysisResult& analysis, TSourceViewHost& host, const TSourceActions& actions,
-                           TSourceBookmarks& bookmarks)
+                           TSourceBookmarks& bookmarks, TSourceSelection& selection)
     : QObject(&view), view_(view), owner_(owner), lines_(lines), analysis_(analysis), host_(host) {
     CreatePopup(actions, bookmarks);
-    ConnectCommands();
+    ConnectCommands(selection);
 }
 
 void TSourcePopup::CreatePopup(const TSourceActions& actions, TSourceBookmarks& bookmarks) {
@@ -64,14 +64,14 @@ void TSourcePopup::CreatePopup(const TSourceActions& actions, TSourceBookmarks& 
     for (const auto& [item, name] : names) item->setObjectName(QString::fromLatin1(name));
 }
 
-void TSourcePopup::ConnectCommands() {
+void TSourcePopup::ConnectCommands(TSourceSelection& selection) {
     TSourceView* view = &view_;
     connect(MenuItemShowParam, &QAction::triggered, view, [view] { view->MenuItemShowLocalClick(false); });
     connect(MenuItemShowLocal, &QAction::triggered, view, [view] { view->MenuItemShowLocalClick(true); });
     connect(PopupmenuSource, &QMenu::aboutToShow, this, &TSourcePopup::PopupmenuSourcePopup);
-    connect(MenuItemAllesKopieren, &QAction::triggered, view, &TSourceView::MenuItemAllesKopierenClick);
-    connect(MenuItemZeileKopieren, &QAction::triggered, view, &TSourceView::MenuItemZeileKopierenClick);
-    connect(MenuItemCopyBreakpoint, &QAction::triggered, view, &TSourceView::MenuItemCopyBreakpointClick);
+    connect(MenuItemAllesKopieren, &QAction::triggered, &selection, &TSourceSelection::MenuItemAllesKopierenClick);
+    connect(MenuItemZeileKopieren, &QAction::triggered, &selection, &TSourceSelection::MenuItemZeileKopierenClick);
+    connect(MenuItemCopyBreakpoint, &QAction::triggered, &selection, &TSourceSelection::MenuItemCopyBreakpointClick);
     connect(MenuItemZoomLine, &QAction::triggered, this, &TSourcePopup::MenuItemZoomLineClick);
     connect(MenuItemGotoEntry, &QAction::triggered, this, &TSourcePopup::MenuItemGotoEntryClick);
 

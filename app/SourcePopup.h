@@ -14,15 +14,17 @@ class QMenu;
 namespace lumorca::gui {
 
 class TSourceBookmarks;
+class TSourceSelection;
 class TSourceView;
 
 class TSourcePopup : public QObject {
     Q_OBJECT
 public:
     // The menu is a window of `owner` and pops up over the view's grid;
-    // `bookmarks` puts its submenus into it.
+    // `bookmarks` puts its submenus into it; `selection` copies.
     TSourcePopup(TSourceView& view, QWidget* owner, const ListingLines& lines, const AnalysisResult& analysis,
-                 TSourceViewHost& host, const TSourceActions& actions, TSourceBookmarks& bookmarks);
+                 TSourceViewHost& host, const TSourceActions& actions, TSourceBookmarks& bookmarks,
+                 TSourceSelection& selection);
 
     // Prepares the items for the current line.
     void PopupmenuSourcePopup();
@@ -35,7 +37,7 @@ public:
 
 private:
     void CreatePopup(const TSourceActions& actions, TSourceBookmarks& bookmarks);
-    void ConnectCommands();
+    void ConnectCommands(TSourceSelection& selection);
     bool HasRows() const;
     void BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind);
     void MenuItemAufrufClick(QAction* item);

@@ -1,34 +1,31 @@
 #pragma once
-// The source window's part: the grid with its header and scroll bar, the
-// shown structure, the jump history, the bookmarks, the selection, find and
-// the source pop-up. The main window owns the listing and the actions.
+// The source window's part: the grid with its scroll bar, the shown
+// structure and the jump history; the header, bookmarks, selection, find and
+// the pop-up are parts of their own. The main window owns the listing and
+// the actions.
 #include <QFont>
 #include <QObject>
 #include <QPoint>
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "analyzer/Analysis.h"
 #include "analyzer/SourceJumps.h"
-#include "app/Mark.h"
 #include "app/SourceBookmarks.h"
 #include "app/SourceFind.h"
 #include "app/SourceGrid.h"
+#include "app/SourceSelection.h"
 #include "app/SourceViewHost.h"
 
 class QAction;
 class QKeyEvent;
-class QLabel;
-class QMouseEvent;
 class QScrollBar;
-class QTimer;
-class QToolBar;
 
 namespace lumorca::gui {
 
 class TListingBar;
+class TSourceHeader;
 class TSourcePopup;
 
 class TSourceView : public QObject {
@@ -53,7 +50,7 @@ public:
     int CurrentLine() const;
     const TPositionList& History() const { return JumpHistory; }
     const TPositionList& BookmarkPositions() const { return Bookmarks->Positions(); }
-    const TMark& Marked() const { return *Selection; }
+    const TMark& Marked() const { return Selection_->Marked(); }
     // Width left for the source column beside the vertical bar when it shows.
     int SourceColumnWidth() const { return SourceColumnWidth(VScrollNeeded); }
     IndentSettings SourceIndent() const;
@@ -90,13 +87,9 @@ public:
     // --- Commands of the pop-up and the grid ---
     void PopupmenuSourcePopup();
     void MenuItemGotoClick(int gotoKind);
-    void MenuItemAllesKopierenClick();
-    void MenuItemZeileKopierenClick();
-    void MenuItemCopyBreakpointClick();
     void MenuItemShowLocalClick(bool locals);
     // Goes to the definition of the entry (kind 2) or operation (kind 3).
     void GotoDefinition(const std::string& name, int kind);
-    void ActionCopyExecute();
     void ShowFindDialog() { Find->ShowFindDialog(); }
     void setFindDialogText(const QString& text) { Find->setFindDialogText(text); }
     void setBookMarkClick(int n) { Bookmarks->setBookMarkClick(n); }
@@ -116,14 +109,7 @@ private:
     void SourceGridDblClick();
     void SourceGridDblClickAt(const QPoint& point);
     void DoubleClickToken(const QPoint& point);
-
-    void SourceGridMouseDown(QMouseEvent* event);
-    void SourceGridMouseMove(QMouseEvent* event);
-    void SourceGridMouseUp(QMouseEvent* event);
     bool SourceGridKeyDown(QKeyEvent* event);
-    void DragScroll();
-    int SourceTextX(int viewportX) const;
-    void EnableCopyActions(bool enabled);
 
     QWidget* owner_;
     const ListingLines& lines_;
@@ -132,7 +118,7 @@ private:
     TSourceBookmarks* Bookmarks;  // a child of this part
     TSourceFind* Find = nullptr;  // a child of this part
     TSourcePopup* Popup_ = nullptr;  // a child of this part
-    QAction* ActionCopy;
+    TSourceSelection* Selection_ = nullptr;  // a child of this part
     QAction* ActionHistoryBack;
     std::array<QAction*, 6> ViewToggles;  // as TSourceActions lists them
     QWidget* SourceWin = nullptr;
@@ -145,21 +131,11 @@ private:
     int MaxLineWidth = 0;
     bool VScrollNeeded = false;
     TPositionList JumpHistory{0};
-    std::unique_ptr<TMark> Selection;
-    QTimer* DragScrollTimer = nullptr;
-    QPoint DragScrollPoint;
     Qt::KeyboardModifiers LastMouseShift;
     QFont SourceDrawFont;
 
     QWidget* SourceWinClient = nullptr;
-    QWidget* PanelSourceWin = nullptr;
-    QToolBar* ToolBarSource = nullptr;
-    QWidget* PanelTriggerInfo = nullptr;
-    QLabel* LabelTriggerName = nullptr;
-    QLabel* LabelFromWhatLabel = nullptr;
-    QLabel* LabelFromWhatName = nullptr;
-    QLabel* LabelEntryLabel = nullptr;
-    QLabel* LabelEntryName = nullptr;
+    TSourceHeader* Header = nullptr;  // the tool bar and the trigger's names
     TSourceGrid* SourceGrid = nullptr;
     QScrollBar* SourceGridHScroll = nullptr;
 };

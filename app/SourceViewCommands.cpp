@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QToolBar>
 
+#include "app/SourceHeader.h"
 #include "app/SourceView.h"
 
 namespace lumorca::gui {
@@ -34,13 +35,14 @@ public:
         if (watched == grid->viewport()) {
             switch (event->type()) {
                 case QEvent::MouseButtonPress:
-                    view_->SourceGridMouseDown(static_cast<QMouseEvent*>(event));
+                    view_->LastMouseShift = static_cast<QMouseEvent*>(event)->modifiers();
+                    view_->Selection_->SourceGridMouseDown(static_cast<QMouseEvent*>(event));
                     break;
                 case QEvent::MouseMove:
-                    view_->SourceGridMouseMove(static_cast<QMouseEvent*>(event));
+                    view_->Selection_->SourceGridMouseMove(static_cast<QMouseEvent*>(event));
                     break;
                 case QEvent::MouseButtonRelease:
-                    view_->SourceGridMouseUp(static_cast<QMouseEvent*>(event));
+                    view_->Selection_->SourceGridMouseUp(static_cast<QMouseEvent*>(event));
                     break;
                 case QEvent::MouseButtonDblClick: {
                     auto* mouse = static_cast<QMouseEvent*>(event);
@@ -77,38 +79,24 @@ private:
 };
 
 void TSourceView::ConnectCommands(const TSourceActions& actions) {
-    Selection = std::make_unique<TMark>(TMarkText{
-        [this](int32_t line) {
-            const TLumorcaOptions& o = host_.Options();
-            return GetSourceLineText(lines_, line, o.DisplayContinueFlag, true, o.Lowercase,
-                                     SourceIndent());
-        },
-        [this](std::string_view text) { return SourceGrid->TextWidth(std::string(text)); }});
-    Selection->SetOnChange([this](bool enabled) { EnableCopyActions(enabled); });
-    SourceGrid->SetSelectionOfLine([this](int line, int& fromX, int& toX) {
-        return Selection->MarkedRange(line, fromX, toX);
-    });
-
     auto* input = new TSourceGridInput(this);
     SourceGrid->viewport()->installEventFilter(input);
     SourceGrid->installEventFilter(input);
     connect(SourceGrid, &TSourceGrid::EnterPressed, this, [this] { SourceGridDblClick(); });
 
-    connect(actions.Copy, &QAction::triggered, this, &TSourceView::ActionCopyExecute);
     connect(actions.Find, &QAction::triggered, Find, &TSourceFind::ActionFindExecute);
     connect(actions.FindNext, &QAction::triggered, Find, &TSourceFind::ActionFindNextExecute);
     connect(actions.Prev, &QAction::triggered, this, &TSourceView::ActionPrevExecute);
     connect(actions.Next, &QAction::triggered, this, &TSourceView::ActionNextExecute);
     connect(actions.HistoryBack, &QAction::triggered, this, &TSourceView::ActionHistoryBackExecute);
-    ToolBarSource->addSeparator();
-    Bookmarks->ConnectCommands(SourceGrid, owner_, ToolBarSource);
-    EnableCopyActions(false);
+    Header->ToolBar()->addSeparator();
+    Bookmarks->ConnectCommands(SourceGrid, owner_, Header->ToolBar());
 }
 
 bool TSourceView::SourceGridKeyDown(QKeyEvent* event) {
     host_.Trace(16, QStringLiteral("KeyDown %1").arg(event->key()));
     if (TSourceGridInput::IsCtrlB(event)) {
-        MenuItemCopyBreakpointClick();
+        Selection_->MenuItemCopyBreakpointClick();
         return true;
     }
     return false;

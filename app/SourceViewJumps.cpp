@@ -71,7 +71,7 @@ void TSourceView::DoubleClickToken(const QPoint& point) {
     const TextWidthFunction width = [this](std::string_view t) {
         return SourceGrid->TextWidth(std::string(t));
     };
-    const int k = CharIndexAtX(text, SourceTextX(point.x()), width);
+    const int k = CharIndexAtX(text, Selection_->SourceTextX(point.x()), width);
     if (k > static_cast<int>(text.size())) return;
 
     const std::string upper = UpperCase(text);
@@ -83,13 +83,8 @@ void TSourceView::DoubleClickToken(const QPoint& point) {
     if (LastMouseShift & Qt::AltModifier) {
         // Alt: mark exactly this word and copy it.
         const std::string_view shown(text);
-        Selection->ClearMark();
-        Selection->ExtendMark(line, width(shown.substr(0, static_cast<size_t>(hit.Position) - 1)));
-        Selection->ExtendMark(
-            line, width(shown.substr(0, static_cast<size_t>(hit.Position) - 1 + hit.Token.size())));
-        Selection->FinishMark();
-        SourceGrid->viewport()->update();
-        ActionCopyExecute();
+        Selection_->MarkAndCopy(line, width(shown.substr(0, static_cast<size_t>(hit.Position) - 1)),
+                                width(shown.substr(0, static_cast<size_t>(hit.Position) - 1 + hit.Token.size())));
         return;
     }
 

@@ -2,13 +2,13 @@
 // the header panel and the view switches of the source tool bar.
 #include <QAction>
 #include <QFontDialog>
-#include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
 
 #include "analyzer/Vocabulary.h"
 #include "app/Latin1.h"
 #include "app/ListingBar.h"
+#include "app/SourceHeader.h"
 #include "app/SourcePopup.h"
 #include "app/SourceView.h"
 
@@ -92,8 +92,8 @@ void TSourceView::ResizeSourceGridCols() {
     if (SourceWin == nullptr) return;
     const TLumorcaOptions& o = host_.Options();
     const QFontMetrics metrics(SourceGrid->DrawFont());
-    int top = PanelSourceWin->sizeHint().height();
-    PanelSourceWin->setGeometry(0, 0, SourceWinClient->width(), top);
+    int top = Header->sizeHint().height();
+    Header->setGeometry(0, 0, SourceWinClient->width(), top);
     if (ListingBar != nullptr && ListingBar->IsShown()) {
         const int barHeight = ListingBar->sizeHint().height();
         ListingBar->setGeometry(0, top, SourceWinClient->width(), barHeight);
@@ -153,15 +153,7 @@ void TSourceView::AdjustHScroll() {
 
 void TSourceView::UpdateTriggerInfo() {
     const TriggerInfo info = ComputeTriggerInfo(lines_, analysis_.StructureStarts, CurrentStructure);
-    LabelTriggerName->setText(Latin1(info.TriggerName));
-    LabelFromWhatLabel->setText(Latin1(info.FromLabel));
-    LabelFromWhatName->setText(Latin1(info.FromName));
-    LabelFromWhatLabel->setVisible(info.FromVisible);
-    LabelFromWhatName->setVisible(info.FromVisible);
-    LabelEntryLabel->setText(Latin1(info.EntryLabel));
-    LabelEntryName->setText(Latin1(info.EntryName));
-    LabelEntryLabel->setVisible(info.EntryVisible);
-    LabelEntryName->setVisible(info.EntryVisible);
+    Header->ShowTriggerInfo(info);
     SourceWin->setWindowTitle(Latin1(info.Caption));
 }
 
