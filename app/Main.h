@@ -1,9 +1,7 @@
 #pragma once
 // The main window: the frame with menus and tool bars, the owner of every
-// tree window and of the shown listing; the source window and the child
-// windows' arrangement are parts of their own. Its handlers are spread over
-// MainCreate, MainLoading, MainNavigation, MainArrange, MainOptions and
-// MainCallGraph by subject.
+// child window's part and of the shown listing. Its handlers are spread over
+// the Main*.cpp files by subject.
 #include <QMainWindow>
 #include <memory>
 
@@ -55,9 +53,8 @@ public:
     void ApplyOptions();
     void ActionShowOptionsExecute();
     void XRefFindDialogClick();
-    // Writes the listing's call graph as DOT, and an SVG beside it when
-    // Graphviz is installed. Returns the DOT file's name, empty when nothing
-    // was written.
+    // Writes the listing's call graph as DOT, with an SVG beside it when
+    // Graphviz is installed; the DOT file's name, empty when none was written.
     QString MenuItemSaveCallGraphClick();
     void toggleWin(TChildForm* child, bool show);
     // As a choice in the structure tree does.
@@ -85,7 +82,7 @@ protected:
 
 private:
     class Observer;
-    class ViewHost;
+    class SourceLink;
 
     // Creation (MainCreate)
     void CreateControls();
@@ -111,11 +108,6 @@ private:
     void ReloadChangedListing();
     TListingPlace RememberPlace() const;
     void RestorePlace(const TListingPlace& place);
-
-    // The trees lead the source view (MainNavigation)
-    void XRefOutlineChange(TreeNode* node);
-    void StrukturOutlineEnter();
-    void XRefOutlineEnter();
 
     // The views in the child windows (MainArrange)
     void showWindows();
@@ -146,7 +138,7 @@ private:
     TCallWindow* CallPart = nullptr;
     TSourceView* SourcePart = nullptr;
     TListingWatch* Watch = nullptr;
-    std::unique_ptr<ViewHost> ViewHost_;  // answers the source view
+    std::unique_ptr<SourceLink> SourceLink_;  // between the source view and the trees
     std::unique_ptr<TMainDialogs> Dialogs;
 
     std::unique_ptr<TInfoPanel> Info;

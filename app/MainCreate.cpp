@@ -31,7 +31,7 @@
 #include "app/InfoPanel.h"
 #include "app/MainActions.h"
 #include "app/MainDialogs.h"
-#include "app/MainViewHost.h"
+#include "app/MainSourceLink.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/Main.h"
@@ -235,7 +235,8 @@ void TMain::CreateControls() {
     connect(StructurePart, &TStructureWindow::CurrentNodeChanged, this, &TMain::StrukturOutlineChange);
     XRefPart = new TXRefWindow(this, Analysis.XRef);
     XRefPart->Outline()->installEventFilter(this);
-    connect(XRefPart, &TXRefWindow::CurrentNodeChanged, this, &TMain::XRefOutlineChange);
+    connect(XRefPart, &TXRefWindow::CurrentNodeChanged, this,
+            [this](TreeNode* node) { SourceLink_->XRefOutlineChange(node); });
     connect(XRefPart, &TXRefWindow::FindRequested, this, &TMain::XRefFindDialogClick);
     CallPart = new TCallWindow(this, ListingLines_, Analysis, [this]() -> const TLumorcaOptions& {
         return Options();
@@ -251,8 +252,8 @@ void TMain::CreateControls() {
                                        a.ActionFindNext, a.ActionCopy, a.ActionFont,
                                        {a.ActionZnrTotal, a.ActionZnrTrigger, a.ActionContinue,
                                         a.ActionLowercase, a.ActionNonPropFont, a.ActionAutoIndent}};
-    ViewHost_ = std::make_unique<ViewHost>(*this);
-    SourcePart = new TSourceView(this, ListingLines_, Analysis, *ViewHost_, sourceActions);
+    SourceLink_ = std::make_unique<SourceLink>(*this);
+    SourcePart = new TSourceView(this, ListingLines_, Analysis, *SourceLink_, sourceActions);
     SourcePart->Client()->installEventFilter(this);
     CreateListingWatch();
     Info = std::make_unique<TInfoPanel>(Windows_->Area()->viewport());

@@ -1,6 +1,6 @@
 // The source view's look-ups go to the XRef window, its traces to the
 // debug bar.
-#include "app/MainViewHost.h"
+#include "app/MainSourceLink.h"
 
 #include <QTreeView>
 
@@ -10,23 +10,23 @@
 
 namespace lumorca::gui {
 
-int TMain::ViewHost::Level() const {
+int TMain::SourceLink::Level() const {
     return main_.Debug->Level();
 }
 
-void TMain::ViewHost::Trace(int level, const QString& text) {
+void TMain::SourceLink::Trace(int level, const QString& text) {
     main_.Debug->Trace(level, text);
 }
 
-void TMain::ViewHost::ClearTrace() {
+void TMain::SourceLink::ClearTrace() {
     main_.Debug->Clear();
 }
 
-void TMain::ViewHost::NotFoundBeep() {
+void TMain::SourceLink::NotFoundBeep() {
     if (main_.Services.Beep) main_.Services.Beep();
 }
 
-TreeNode* TMain::ViewHost::LookupXRef(const std::vector<std::string>& path, bool select) {
+TreeNode* TMain::SourceLink::LookupXRef(const std::vector<std::string>& path, bool select) {
     TXRefWindow* xref = main_.XRefPart;
     TreeNode* node = xref->LookupXRef(path, select);
     if (node == nullptr || !select) return node;
@@ -38,7 +38,7 @@ TreeNode* TMain::ViewHost::LookupXRef(const std::vector<std::string>& path, bool
     return node;
 }
 
-void TMain::ViewHost::RevealInXRef(const TreeNode* node) {
+void TMain::SourceLink::RevealInXRef(const TreeNode* node) {
     TChildWindows& windows = *main_.Windows_;
     TChildForm* xrefWin = windows.ChildOf(TWindowId::XRef);
     windows.ReflectWindowState(xrefWin, xrefWin->CurrentState() == 1 ? 0 : xrefWin->CurrentState());

@@ -1,13 +1,14 @@
 #pragma once
-// What the source view asks of the main window, answered from its parts.
+// The source view and the trees: what the view asks of the main window,
+// answered from its parts, and the trees' choices shown in the view.
 #include "app/Main.h"
 #include "app/SourceViewHost.h"
 
 namespace lumorca::gui {
 
-class TMain::ViewHost : public TSourceViewHost {
+class TMain::SourceLink : public TSourceViewHost {
 public:
-    explicit ViewHost(TMain& main) : main_(main) {}
+    explicit SourceLink(TMain& main) : main_(main) {}
 
     TLumorcaOptions& Options() override { return main_.Options(); }
     TMessageService& MessageBoxes() override { return *main_.Messages; }
@@ -20,6 +21,12 @@ public:
     TreeNode* LookupXRef(const std::vector<std::string>& path, bool select) override;
     void RevealInXRef(const TreeNode* node) override;
     void NotFoundBeep() override;
+
+    // A node chosen in a tree shows its place (MainNavigation).
+    void StrukturOutlineChange(TreeNode* node);
+    void XRefOutlineChange(TreeNode* node);
+    void StrukturOutlineEnter();
+    void XRefOutlineEnter();
 
 private:
     TMain& main_;
