@@ -3,7 +3,6 @@
 #include "app/SourceView.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>

@@ -1,5 +1,5 @@
-// Wiring of the source view's commands: the grid's mouse and keys, the
-// copy, find and bookmark commands and their shortcuts.
+// Wiring of the source view's commands: the grid's mouse and keys, and the
+// find, history and bookmark commands.
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>

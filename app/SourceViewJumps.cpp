@@ -1,6 +1,5 @@
 // Following the source: double-click and Enter on a line, the look-up of
 // the word under the pointer and the definitions of entries and operations.
-#include <QAction>
 #include <QApplication>
 #include <QCursor>
 
