@@ -20,6 +20,7 @@
 #include <QTreeView>
 
 #include "analyzer/ListingLoader.h"
+#include "app/Latin1.h"
 #include "app/ChildWindows.h"
 #include "app/ListingFile.h"
 #include "app/CallWindow.h"
@@ -40,10 +41,6 @@ namespace lumorca::gui {
 namespace {
 
 const QString PasteName = QStringLiteral("(Paste)");
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Names of files compare without case only where the file system does.
 bool SameFileName(const QString& a, const QString& b) {
