@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "app/Latin1.h"
+
 namespace lumorca::gui {
 
 namespace {
@@ -17,10 +19,6 @@ const char* const TraceLevels[] = {
     "15=ClientwinResize", "16=KeyDown", "17=Parameter in XREF", "18=Benchmark"};
 constexpr int MemoLines = 20000;
 constexpr int MemoHeight = 140;
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

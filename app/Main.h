@@ -1,30 +1,23 @@
 #pragma once
 // The main window: the frame with menus and tool bars, the owner of every
-// tree window and of the shown listing; the source window and the child
-// windows' arrangement are parts of their own. Its handlers are spread over
-// MainCreate, MainLoading, MainNavigation, MainArrange, MainOptions and
-// MainCallGraph by subject.
+// child window's part and of the shown listing. Its handlers are spread over
+// the Main*.cpp files by subject.
 #include <QMainWindow>
 #include <memory>
 
 #include "analyzer/Analysis.h"
 #include "app/MainServices.h"
 #include "app/MessageService.h"
-#include "app/SourceViewHost.h"
-#include "dialogs/FindXRefDialog.h"
 #include "options/OptionSettings.h"
 #include "windows/ChildForm.h"
 
 class QMimeData;
 class QToolBar;
 
-namespace lumorca {
-class TOptionWin;
-}  // namespace lumorca
-
 namespace lumorca::gui {
 
 class TChildWindows;
+class TMainDialogs;
 class TSourceView;
 class TListingWatch;
 class TCallWindow;
@@ -35,7 +28,7 @@ class TInfoPanel;
 struct TMainActions;
 struct TListingPlace;
 
-class TMain : public QMainWindow, public TSourceViewHost {
+class TMain : public QMainWindow {
     Q_OBJECT
 public:
     // `programPath` places the INI file beside the program; `registryName`
@@ -60,9 +53,8 @@ public:
     void ApplyOptions();
     void ActionShowOptionsExecute();
     void XRefFindDialogClick();
-    // Writes the listing's call graph as DOT, and an SVG beside it when
-    // Graphviz is installed. Returns the DOT file's name, empty when nothing
-    // was written.
+    // Writes the listing's call graph as DOT, with an SVG beside it when
+    // Graphviz is installed; the DOT file's name, empty when none was written.
     QString MenuItemSaveCallGraphClick();
     void toggleWin(TChildForm* child, bool show);
     // As a choice in the structure tree does.
@@ -76,9 +68,10 @@ public:
     bool IsLoading() const { return Loading; }
     TSourceView& SourceView() const { return *SourcePart; }
     TOptionSettings& Settings() { return *OptionWin; }
-    TLumorcaOptions& Options() override { return OptionWin->Options(); }
-    QString Txt(int entry) const override;
-    bool CallSitesKnown() const override { return !WarningsOnly; }
+    TLumorcaOptions& Options() { return OptionWin->Options(); }
+    QString Txt(int entry) const;
+    // False when only the findings were analysed: then no call sites are known.
+    bool CallSitesKnown() const { return !WarningsOnly; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,7 +82,7 @@ protected:
 
 private:
     class Observer;
-    class FindXRefHost;
+    class SourceLink;
 
     // Creation (MainCreate)
     void CreateControls();
@@ -116,35 +109,15 @@ private:
     TListingPlace RememberPlace() const;
     void RestorePlace(const TListingPlace& place);
 
-    // The trees lead the source view (MainNavigation)
-    void XRefOutlineChange(TreeNode* node);
-    void StrukturOutlineEnter();
-    void XRefOutlineEnter();
-
     // The views in the child windows (MainArrange)
     void showWindows();
 
-    // Options, texts and dialogs (MainOptions, MainDialogs)
+    // Options, texts and the recent files (MainOptions, MainDialogs)
     void ApplyViewFonts();
     void LoadLanguageStrings();
     void ActionResetOptionsExecute();
-    void CreateDialogs();
-    void ActionAboutExecute();
-    void ListingLoadedForDialogs();
-    // Paste goes to the find-XRef dialog's edit when that dialog is in front.
-    bool PasteIntoDialog();
     void AttachHistoryMenu();
     void MenuItemHistoryFileClick(QObject* sender, const QString& fileName);
-
-    // TSourceViewHost
-    int Level() const override;
-    void Trace(int level, const QString& text) override;
-    void ClearTrace() override;
-    TMessageService& MessageBoxes() override { return *Messages; }
-    QString OwnComponent() const override { return ListingComponent; }
-    TreeNode* LookupXRef(const std::vector<std::string>& path, bool select) override;
-    void RevealInXRef(const TreeNode* node) override;
-    void NotFoundBeep() override;
 
     std::unique_ptr<TMainActions> Actions;
     std::unique_ptr<TChildWindows> Windows_;
@@ -165,9 +138,8 @@ private:
     TCallWindow* CallPart = nullptr;
     TSourceView* SourcePart = nullptr;
     TListingWatch* Watch = nullptr;
-    TOptionWin* OptionForm = nullptr;
-    TFormFindXRef* FormFindXRef = nullptr;
-    std::unique_ptr<TFindXRefHost> FindXRefHost_;
+    std::unique_ptr<SourceLink> SourceLink_;  // between the source view and the trees
+    std::unique_ptr<TMainDialogs> Dialogs;
 
     std::unique_ptr<TInfoPanel> Info;
     QToolBar *ToolBarButtons = nullptr, *ToolBarDebug = nullptr;

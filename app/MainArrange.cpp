@@ -17,6 +17,7 @@
 #include "app/ChildWindows.h"
 #include "app/InfoPanel.h"
 #include "app/Main.h"
+#include "app/MainSourceLink.h"
 #include "app/MainActions.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
@@ -72,8 +73,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::FocusIn) {
         if (!UserMovedFocus(static_cast<QFocusEvent*>(event)->reason()))
             return QMainWindow::eventFilter(watched, event);
-        if (watched == StructurePart->Outline()) StrukturOutlineEnter();
-        if (watched == XRefPart->Outline()) XRefOutlineEnter();
+        if (watched == StructurePart->Outline()) SourceLink_->StrukturOutlineEnter();
+        if (watched == XRefPart->Outline()) SourceLink_->XRefOutlineEnter();
         if (watched == CallPart->Outline() && !Loading) CallPart->CallOutlineEnter();
     }
     return QMainWindow::eventFilter(watched, event);

@@ -30,12 +30,15 @@
 #include "app/ListingWatch.h"
 #include "app/InfoPanel.h"
 #include "app/MainActions.h"
+#include "app/MainDialogs.h"
+#include "app/MainSourceLink.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/Main.h"
 #include "app/SourceView.h"
 #include "app/TreeModel.h"
 #include "app/TreeView.h"
+#include "dialogs/ProgramIcon.h"
 #include "texts/TextIds.h"
 #include "texts/Texts.h"
 
@@ -94,7 +97,11 @@ TMain::TMain(const QString& programPath, const QString& registryName, TMessageSe
     OptionWin->SetDefaults();
     OptionWin->SetWindows(Windows_.get());
     OptionWin->SetApplyOptions([this] { ApplyOptions(); });
-    CreateDialogs();
+    setWindowIcon(lumorca::ProgramIcon());
+    Dialogs = std::make_unique<TMainDialogs>(
+        this, *OptionWin, Services, [this]() -> TMessageService& { return *Messages; }, Analysis, *XRefPart, *Windows_);
+    connect(Actions->ActionShowOptions, &QAction::triggered, this, &TMain::ActionShowOptionsExecute);
+    connect(Actions->ActionAbout, &QAction::triggered, this, [this] { Dialogs->ActionAboutExecute(); });
 
     Windows_->Bind(*Actions);
 
@@ -214,7 +221,7 @@ void TMain::CreateControls() {
     Windows_ = std::make_unique<TChildWindows>(
         central, TChildWindows::THost{this, [this] { return Closing || ResizeLocked; }, [this] { return Loading; },
                                       [this]() -> TLumorcaOptions& { return Options(); },
-                                      [this](const QString& line) { Trace(6, line); },
+                                      [this](const QString& line) { Debug->Trace(6, line); },
                                       [this] {
                                           SourcePart->ResizeSourceGridCols();
                                           if (Info) Info->Fit();
@@ -228,7 +235,8 @@ void TMain::CreateControls() {
     connect(StructurePart, &TStructureWindow::CurrentNodeChanged, this, &TMain::StrukturOutlineChange);
     XRefPart = new TXRefWindow(this, Analysis.XRef);
     XRefPart->Outline()->installEventFilter(this);
-    connect(XRefPart, &TXRefWindow::CurrentNodeChanged, this, &TMain::XRefOutlineChange);
+    connect(XRefPart, &TXRefWindow::CurrentNodeChanged, this,
+            [this](TreeNode* node) { SourceLink_->XRefOutlineChange(node); });
     connect(XRefPart, &TXRefWindow::FindRequested, this, &TMain::XRefFindDialogClick);
     CallPart = new TCallWindow(this, ListingLines_, Analysis, [this]() -> const TLumorcaOptions& {
         return Options();
@@ -244,7 +252,8 @@ void TMain::CreateControls() {
                                        a.ActionFindNext, a.ActionCopy, a.ActionFont,
                                        {a.ActionZnrTotal, a.ActionZnrTrigger, a.ActionContinue,
                                         a.ActionLowercase, a.ActionNonPropFont, a.ActionAutoIndent}};
-    SourcePart = new TSourceView(this, ListingLines_, Analysis, *this, sourceActions);
+    SourceLink_ = std::make_unique<SourceLink>(*this);
+    SourcePart = new TSourceView(this, ListingLines_, Analysis, *SourceLink_, sourceActions);
     SourcePart->Client()->installEventFilter(this);
     CreateListingWatch();
     Info = std::make_unique<TInfoPanel>(Windows_->Area()->viewport());
@@ -350,22 +359,6 @@ QString TMain::Txt(int entry) const {
     const int language = OptionWin ? OptionWin->Options().Language : 1;
     const std::string& text = lumorca::Text(entry, language);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-int TMain::Level() const {
-    return Debug->Level();
-}
-
-void TMain::Trace(int level, const QString& text) {
-    Debug->Trace(level, text);
-}
-
-void TMain::ClearTrace() {
-    Debug->Clear();
-}
-
-void TMain::NotFoundBeep() {
-    if (Services.Beep) Services.Beep();
 }
 
 }  // namespace lumorca::gui

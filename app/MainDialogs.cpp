@@ -1,102 +1,107 @@
 // The main window's dialogs: options, find in XRef and About, and the
 // recent-files menu.
+#include "app/MainDialogs.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTreeView>
 
 #include "app/ChildWindows.h"
 #include "app/Main.h"
 #include "app/MainActions.h"
-#include "app/StructureWindow.h"
+#include "app/MessageService.h"
 #include "app/XRefWindow.h"
-#include "analyzer/XRefTree.h"
-#include "app/TreeModel.h"
 #include "dialogs/Aboutbox.h"
 #include "dialogs/FindXRefDialog.h"
-#include "dialogs/ProgramIcon.h"
 #include "options/OptionWin.h"
 
 namespace lumorca::gui {
 
-class TMain::FindXRefHost : public TFindXRefHost {
+class TMainDialogs::FindXRefHost : public TFindXRefHost {
 public:
-    FindXRefHost(TMain* main, TXRefWindow* xref) : main_(main), xref_(xref) {}
+    FindXRefHost(QWidget* window, const TOptionSettings& settings, const Tree& tree, TXRefWindow& xref,
+                 TChildWindows& windows, std::function<void(const QString&)> showMessage)
+        : window_(window),
+          settings_(settings),
+          tree_(tree),
+          xref_(xref),
+          windows_(windows),
+          showMessage_(std::move(showMessage)) {}
 
-    int Language() const override { return main_->Options().Language; }
-    const Tree& XRefTree() const override { return main_->Analysis.XRef; }
-
-    QStringList XRefPopupCaptions() const override {
-        return xref_->PopupCaptions();
-    }
-
-    TreeNode* SelectedXRefNode() const override {
-        return xref_->CurrentNode();
-    }
+    int Language() const override { return settings_.Options().Language; }
+    const Tree& XRefTree() const override { return tree_; }
+    QStringList XRefPopupCaptions() const override { return xref_.PopupCaptions(); }
+    TreeNode* SelectedXRefNode() const override { return xref_.CurrentNode(); }
 
     void ShowFoundNode(const TreeNode* node) override {
-        xref_->Reveal(node, TXRefWindow::TOpen::Everything);
-        main_->activateWindow();
-        TChildWindows& windows = *main_->Windows_;
-        TChildForm* xrefWin = windows.ChildOf(TWindowId::XRef);
-        if (xrefWin->CurrentState() == StateMinimized) windows.toggleWin(xrefWin, true);
-        windows.Activate(TWindowId::XRef);
-        xref_->Outline()->setFocus();
+        xref_.Reveal(node, TXRefWindow::TOpen::Everything);
+        window_->activateWindow();
+        TChildForm* xrefWin = windows_.ChildOf(TWindowId::XRef);
+        if (xrefWin->CurrentState() == StateMinimized) windows_.toggleWin(xrefWin, true);
+        windows_.Activate(TWindowId::XRef);
+        xref_.Outline()->setFocus();
     }
 
-    // Over the dialog, which gets the keys back when the box is closed.
-    void ShowMessage(const QString& text) override { main_->Messages->Error(main_->FormFindXRef, text); }
+    void ShowMessage(const QString& text) override { showMessage_(text); }
 
 private:
-    TMain* main_;
-    TXRefWindow* xref_;
+    QWidget* window_;
+    const TOptionSettings& settings_;
+    const Tree& tree_;
+    TXRefWindow& xref_;
+    TChildWindows& windows_;
+    std::function<void(const QString&)> showMessage_;
 };
 
-void TMain::CreateDialogs() {
-    setWindowIcon(lumorca::ProgramIcon());
-    FindXRefHost_ = std::make_unique<FindXRefHost>(this, XRefPart);
-    FormFindXRef = new TFormFindXRef(FindXRefHost_.get(), this);
-    OptionForm = new TOptionWin(*OptionWin, this);
+TMainDialogs::TMainDialogs(QWidget* window, TOptionSettings& settings, const TMainServices& services,
+                           std::function<TMessageService&()> messages, const AnalysisResult& analysis,
+                           TXRefWindow& xref, TChildWindows& windows)
+    : window_(window), settings_(settings), services_(services), windows_(windows) {
+    // Over the dialog, which gets the keys back when the box is closed.
+    FindXRefHost_ = std::make_unique<FindXRefHost>(
+        window, settings, analysis.XRef, xref, windows,
+        [this, messages](const QString& text) { messages().Error(FormFindXRef, text); });
+    FormFindXRef = new TFormFindXRef(FindXRefHost_.get(), window);
+    OptionForm = new TOptionWin(settings, window);
     TOptionChoosers choosers = OptionForm->Choosers();
-    choosers.ConfirmReset = [this](QWidget* parent, const QString& caption, const QString& text) {
-        return Messages->AskYesNo(parent, caption, text) == TAnswer::Yes;
+    choosers.ConfirmReset = [messages](QWidget* parent, const QString& caption, const QString& text) {
+        return messages().AskYesNo(parent, caption, text) == TAnswer::Yes;
     };
     OptionForm->SetChoosers(std::move(choosers));
-    connect(Actions->ActionShowOptions, &QAction::triggered, this, &TMain::ActionShowOptionsExecute);
-    connect(Actions->ActionAbout, &QAction::triggered, this, &TMain::ActionAboutExecute);
 }
 
-void TMain::ActionShowOptionsExecute() {
+TMainDialogs::~TMainDialogs() = default;
+
+void TMainDialogs::ActionShowOptionsExecute() {
     if (OptionForm->exec() != QDialog::Accepted) return;
     // ApplyOptions has run; the child windows show the new settings too.
-    for (TChildForm* child : Windows_->Children()) child->update();
-    update();
+    for (TChildForm* child : windows_.Children()) child->update();
+    window_->update();
 }
 
-void TMain::ActionAboutExecute() {
-    auto* about = new TAbout(Options().Language, this);
+void TMainDialogs::ActionAboutExecute() {
+    auto* about = new TAbout(settings_.Options().Language, window_);
     about->setWindowModality(Qt::ApplicationModal);
-    if (Services.AboutBoxOpened) Services.AboutBoxOpened(*about);
+    if (services_.AboutBoxOpened) services_.AboutBoxOpened(*about);
     about->exec();
 }
 
-void TMain::XRefFindDialogClick() {
+void TMainDialogs::XRefFindDialogClick() {
     FormFindXRef->show();
     FormFindXRef->raise();
     FormFindXRef->activateWindow();
 }
 
-void TMain::ListingLoadedForDialogs() { FormFindXRef->ListingChanged(); }
+void TMainDialogs::ListingLoadedForDialogs() { FormFindXRef->ListingChanged(); }
 
-bool TMain::PasteIntoDialog() {
+bool TMainDialogs::PasteIntoDialog() {
     if (FormFindXRef == nullptr || !FormFindXRef->isVisible() ||
         QApplication::activeWindow() != FormFindXRef)
         return false;
     QString text;
-    if (Services.ClipboardText) {
-        const std::string bytes = Services.ClipboardText();
+    if (services_.ClipboardText) {
+        const std::string bytes = services_.ClipboardText();
         text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     } else if (const QClipboard* clipboard = QGuiApplication::clipboard()) {
         text = clipboard->text();
@@ -104,6 +109,10 @@ bool TMain::PasteIntoDialog() {
     FormFindXRef->InsertFindText(text);
     return true;
 }
+
+void TMain::ActionShowOptionsExecute() { Dialogs->ActionShowOptionsExecute(); }
+
+void TMain::XRefFindDialogClick() { Dialogs->XRefFindDialogClick(); }
 
 void TMain::AttachHistoryMenu() {
     THistoryList& history = OptionWin->History();

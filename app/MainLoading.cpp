@@ -20,6 +20,7 @@
 #include <QTreeView>
 
 #include "analyzer/ListingLoader.h"
+#include "app/Latin1.h"
 #include "app/ChildWindows.h"
 #include "app/ListingFile.h"
 #include "app/CallWindow.h"
@@ -28,6 +29,7 @@
 #include "app/ListingWatch.h"
 #include "app/Main.h"
 #include "app/MainActions.h"
+#include "app/MainDialogs.h"
 #include "app/StructureWindow.h"
 #include "app/XRefWindow.h"
 #include "app/SourceView.h"
@@ -39,10 +41,6 @@ namespace lumorca::gui {
 namespace {
 
 const QString PasteName = QStringLiteral("(Paste)");
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Names of files compare without case only where the file system does.
 bool SameFileName(const QString& a, const QString& b) {
@@ -114,7 +112,7 @@ void TMain::LoadFile(const QString& name, bool askToReopen) {
         OptionWin->History().AddFile(name);
         ListingFileName = name;
         EnableMenuItems(true);
-        ListingLoadedForDialogs();
+        Dialogs->ListingLoadedForDialogs();
         showWindows();
         if (!Analysis.Structure.Empty() && !Analysis.Structure.FirstRoot()->Children.empty()) {
             TreeNode* first = Analysis.Structure.FirstRoot()->Children.front();
@@ -221,8 +219,8 @@ void TMain::ActionOpenExecute() {
 }
 
 void TMain::ActionPasteExecute() {
-    if (!PasteIntoDialog()) LoadFile(PasteName);
-    if (Level() == 11) {
+    if (!Dialogs->PasteIntoDialog()) LoadFile(PasteName);
+    if (Debug->Level() == 11) {
         if (isActiveWindow()) Debug->Append(QStringLiteral("main"));
         if (Windows_->IsActive(TWindowId::Structure)) Debug->Append(QStringLiteral("strukt"));
         if (Windows_->IsActive(TWindowId::XRef)) Debug->Append(QStringLiteral("XRef"));

@@ -7,6 +7,7 @@
 
 #include "analyzer/Keywords.h"
 #include "analyzer/LineModel.h"
+#include "app/Latin1.h"
 
 namespace lumorca::gui {
 
@@ -14,10 +15,6 @@ namespace {
 
 const QColor Silver(0xC0, 0xC0, 0xC0);
 const QColor FrameGrey(0x80, 0x80, 0x80);
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -3,15 +3,12 @@
 #include "app/SourceView.h"
 
 #include <QAction>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
-#include <QVBoxLayout>
 
-#include "texts/TextIds.h"
+#include "app/SourceHeader.h"
+#include "app/SourcePopup.h"
 
 namespace lumorca::gui {
 
@@ -31,24 +28,15 @@ TSourceView::TSourceView(QWidget* owner, const ListingLines& lines, const Analys
                                       },
                                       [this](int32_t structure, int32_t line) { GotoPosition(structure, line, true); },
                                       [this] { SourceGrid->viewport()->update(); }})),
-      ActionCopy(actions.Copy),
       ActionHistoryBack(actions.HistoryBack),
       ViewToggles(actions.ViewToggles) {
     CreateControls(owner, actions);
+    Selection_ = new TSourceSelection(*this, lines, analysis, host, actions.Copy, SourceGridHScroll, *Bookmarks);
     Find = new TSourceFind(this, owner, lines, analysis, host, SourceGrid,
-                           {[this](QString& word) {
-                                if (!Selection->HasMark() || Selection->AnchorPos().Line != Selection->MovingEndPos().Line)
-                                    return false;
-                                const int32_t line = Selection->AnchorPos().Line;
-                                const int from = Selection->MarkValue(TMark::MarkCharIndex, TMark::FirstEnd);
-                                const int to = Selection->MarkValue(TMark::MarkCharIndex, TMark::LastEnd) - 1;
-                                const std::string text = SelectionCopyText(lines_, line, from, line, to, SourceIndent());
-                                word = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-                                return true;
-                            },
+                           {[this](QString& word) { return Selection_->SelectedWord(word); },
                             [this] { return SourceGrid->RowCount() > 0 ? CurrentLine() : TopLine; },
                             [this](int32_t line) { GotoPosition(-1, line, true); }});
-    CreatePopup(actions);
+    Popup_ = new TSourcePopup(*this, owner, lines, analysis, host, actions, *Bookmarks, *Selection_);
     ConnectCommands(actions);
 }
 
@@ -62,45 +50,7 @@ void TSourceView::Attach(QWidget* window, TListingBar* bar) {
 void TSourceView::CreateControls(QWidget* owner, const TSourceActions& actions) {
     SourceWinClient = new QWidget(owner);
     SourceWinClient->setObjectName(QStringLiteral("SourceWinClient"));
-    PanelSourceWin = new QWidget(SourceWinClient);
-    PanelSourceWin->setObjectName(QStringLiteral("PanelSourceWin"));
-    // The tool bar has a row of its own: long header labels beside it would
-    // push its buttons into the overflow menu.
-    auto* panelLayout = new QVBoxLayout(PanelSourceWin);
-    panelLayout->setContentsMargins(2, 1, 2, 1);
-    panelLayout->setSpacing(0);
-    ToolBarSource = new QToolBar(QStringLiteral("ToolBarSource"), PanelSourceWin);
-    ToolBarSource->setObjectName(QStringLiteral("ToolBarSource"));
-    ToolBarSource->setIconSize(QSize(18, 18));
-    panelLayout->addWidget(ToolBarSource);
-
-    PanelTriggerInfo = new QWidget(PanelSourceWin);
-    PanelTriggerInfo->setObjectName(QStringLiteral("PanelTriggerInfo"));
-    auto* info = new QHBoxLayout(PanelTriggerInfo);
-    info->setContentsMargins(6, 0, 2, 0);
-    auto label = [this](const char* name, bool bold, Qt::Alignment align) {
-        auto* l = new QLabel(PanelTriggerInfo);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setAlignment(align | Qt::AlignVCenter);
-        l->setTextFormat(Qt::PlainText);
-        if (bold) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
-        }
-        return l;
-    };
-    LabelTriggerName = label("LabelTriggerName", true, Qt::AlignLeft);
-    LabelTriggerName->setStyleSheet(QStringLiteral("color: #0000ff;"));
-    LabelFromWhatLabel = label("LabelFromWhatLabel", false, Qt::AlignRight);
-    LabelFromWhatName = label("LabelFromWhatName", true, Qt::AlignLeft);
-    LabelEntryLabel = label("LabelEntryLabel", false, Qt::AlignRight);
-    LabelEntryName = label("LabelEntryName", true, Qt::AlignLeft);
-    for (QLabel* l : {LabelTriggerName, LabelFromWhatLabel, LabelFromWhatName, LabelEntryLabel,
-                      LabelEntryName})
-        info->addWidget(l);
-    info->addStretch(1);
-    panelLayout->addWidget(PanelTriggerInfo);
+    Header = new TSourceHeader(SourceWinClient);
 
     SourceGrid = new TSourceGrid(SourceWinClient);
     SourceGrid->SetListing(&lines_);
@@ -123,60 +73,18 @@ void TSourceView::CreateControls(QWidget* owner, const TSourceActions& actions) 
     SourceGrid->SetDrawTrace([this](const QString& text) { host_.Trace(1, text); });
 
     for (QAction* toggle : actions.ViewToggles) {
-        ToolBarSource->addAction(toggle);
+        Header->ToolBar()->addAction(toggle);
         connect(toggle, &QAction::triggered, this, [this, toggle] { ViewToggle(toggle); });
     }
-    ToolBarSource->addSeparator();
+    Header->ToolBar()->addSeparator();
     connect(actions.Font, &QAction::triggered, this, &TSourceView::ActionFontExecute);
-}
-
-void TSourceView::CreatePopup(const TSourceActions& actions) {
-    PopupmenuSource = new QMenu(owner_);
-    PopupmenuSource->setObjectName(QStringLiteral("PopupmenuSource"));
-    SourceGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(SourceGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupmenuSource->popup(SourceGrid->mapToGlobal(pos)); });
-
-    MenuItemAllesKopieren = PopupmenuSource->addAction(QStringLiteral("Alles kopieren"));
-    MenuItemAllesKopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    MenuItemZeileKopieren = PopupmenuSource->addAction(QStringLiteral("Zeile kopieren"));
-    PopupmenuSource->addAction(actions.Copy);
-    MenuItemCopyBreakpoint = PopupmenuSource->addAction(QStringLiteral("Copy Breakpoint "));
-    PopupmenuSource->addSeparator();
-    MenuItemZoomLine = PopupmenuSource->addAction(QStringLiteral("Zoom Zeile"));
-    MenuItemGotoEntry = PopupmenuSource->addAction(QStringLiteral("Entry"));
-    MenuItemAufruf = PopupmenuSource->addMenu(QStringLiteral("Aufruf"));
-    MenuItemAufruf->setObjectName(QStringLiteral("MenuItemAufruf"));
-    MenuItemGoto = PopupmenuSource->addMenu(QStringLiteral("Goto"));
-    MenuItemGoto->setObjectName(QStringLiteral("MenuItemGoto"));
-    for (const char* item : {"IF", "ELSE", "ENDIF", "WHILE/ENDWHILE", "REPEAT/UNTIL", "SELECTCASE",
-                             "ENDSELECTCASE"})
-        MenuItemGoto->addAction(QString::fromLatin1(item));
-    MenuItemGoto->addSeparator();
-    MenuItemGoto->addAction(QStringLiteral("Label"));
-    PopupmenuSource->addSeparator();
-    Bookmarks->CreateMenus(PopupmenuSource);
-    PopupmenuSource->addSeparator();
-    MenuItemShowParam = PopupmenuSource->addAction(QStringLiteral("Show Params"));
-    MenuItemShowLocal = PopupmenuSource->addAction(QStringLiteral("Show Local"));
-    connect(MenuItemShowParam, &QAction::triggered, this, [this] { MenuItemShowLocalClick(false); });
-    connect(MenuItemShowLocal, &QAction::triggered, this, [this] { MenuItemShowLocalClick(true); });
-    PopupmenuSource->addSeparator();
-    PopupmenuSource->addAction(actions.Find);
-    PopupmenuSource->addAction(actions.FindNext);
-    const std::pair<QAction*, const char*> names[] = {
-        {MenuItemAllesKopieren, "MenuItemAllesKopieren"}, {MenuItemZeileKopieren, "MenuItemZeileKopieren"},
-        {MenuItemCopyBreakpoint, "MenuItemCopyBreakpoint"}, {MenuItemZoomLine, "MenuItemZoomLine"},
-        {MenuItemGotoEntry, "MenuItemGotoEntry"}, {MenuItemShowParam, "MenuItemShowParam"},
-        {MenuItemShowLocal, "MenuItemShowLocal"}};
-    for (const auto& [item, name] : names) item->setObjectName(QString::fromLatin1(name));
 }
 
 void TSourceView::Clear() {
     JumpHistory.Clear();
     Bookmarks->Clear();
-    Selection->ClearMark();
-    PopupmenuSourceLine = -1;
+    Selection_->ClearMark();
+    Popup_->Clear();
     CurrentStructure = -1;
 }
 
@@ -199,14 +107,12 @@ void TSourceView::OptionsApplied() {
 }
 
 void TSourceView::Retranslate() {
-    MenuItemZoomLine->setText(host_.Txt(TextZoomLine));
-    MenuItemAufruf->setTitle(host_.Txt(TextCallOfEntry));
-    MenuItemAllesKopieren->setText(host_.Txt(TextCopyAll));
-    MenuItemZeileKopieren->setText(host_.Txt(TextCopyLine));
-    MenuItemCopyBreakpoint->setText(host_.Txt(TextCopyBreakpoint));
-    MenuItemShowParam->setText(host_.Txt(TextShowParameters));
-    MenuItemShowLocal->setText(host_.Txt(TextShowLocals));
+    Popup_->Retranslate();
     Bookmarks->Retranslate();
 }
+
+void TSourceView::PopupmenuSourcePopup() { Popup_->PopupmenuSourcePopup(); }
+
+void TSourceView::MenuItemGotoClick(int gotoKind) { Popup_->MenuItemGotoClick(gotoKind); }
 
 }  // namespace lumorca::gui

@@ -1,36 +1,32 @@
 #pragma once
-// The source window's part: the grid with its header and scroll bar, the
-// shown structure, the jump history, the bookmarks, the selection, find and
-// the source pop-up. The main window owns the listing and the actions.
+// The source window's part: the grid with its scroll bar, the shown
+// structure and the jump history; the header, bookmarks, selection, find and
+// the pop-up are parts of their own. The main window owns the listing and
+// the actions.
 #include <QFont>
 #include <QObject>
 #include <QPoint>
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "analyzer/Analysis.h"
 #include "analyzer/SourceJumps.h"
-#include "app/Mark.h"
 #include "app/SourceBookmarks.h"
 #include "app/SourceFind.h"
 #include "app/SourceGrid.h"
+#include "app/SourceSelection.h"
 #include "app/SourceViewHost.h"
 
 class QAction;
-class QFrame;
 class QKeyEvent;
-class QLabel;
-class QMenu;
-class QMouseEvent;
 class QScrollBar;
-class QTimer;
-class QToolBar;
 
 namespace lumorca::gui {
 
 class TListingBar;
+class TSourceHeader;
+class TSourcePopup;
 
 class TSourceView : public QObject {
     Q_OBJECT
@@ -49,13 +45,15 @@ public:
     TSourceGrid* Grid() const { return SourceGrid; }
 
     // --- Where the view is ---
+    bool HasListing() const { return !analysis_.Structure.Empty(); }
     TSourcePosition Position() const;
     int CurrentLine() const;
     const TPositionList& History() const { return JumpHistory; }
     const TPositionList& BookmarkPositions() const { return Bookmarks->Positions(); }
-    const TMark& Marked() const { return *Selection; }
+    const TMark& Marked() const { return Selection_->Marked(); }
     // Width left for the source column beside the vertical bar when it shows.
     int SourceColumnWidth() const { return SourceColumnWidth(VScrollNeeded); }
+    IndentSettings SourceIndent() const;
 
     // --- Moving ---
     void GotoPosition(int32_t structure, int32_t line, bool addToHistory);
@@ -89,9 +87,9 @@ public:
     // --- Commands of the pop-up and the grid ---
     void PopupmenuSourcePopup();
     void MenuItemGotoClick(int gotoKind);
-    void MenuItemAllesKopierenClick();
-    void MenuItemZeileKopierenClick();
-    void ActionCopyExecute();
+    void MenuItemShowLocalClick(bool locals);
+    // Goes to the definition of the entry (kind 2) or operation (kind 3).
+    void GotoDefinition(const std::string& name, int kind);
     void ShowFindDialog() { Find->ShowFindDialog(); }
     void setFindDialogText(const QString& text) { Find->setFindDialogText(text); }
     void setBookMarkClick(int n) { Bookmarks->setBookMarkClick(n); }
@@ -100,11 +98,8 @@ public:
 private:
     friend class TSourceGridInput;
     void CreateControls(QWidget* owner, const TSourceActions& actions);
-    void CreatePopup(const TSourceActions& actions);
     void ConnectCommands(const TSourceActions& actions);
-    bool HasListing() const { return !analysis_.Structure.Empty(); }
     SourceGridSettings GridSettings() const;
-    IndentSettings SourceIndent() const;
     int SourceColumnWidth(bool vscrollShown) const;
     void AdjustHScroll();
     void UpdateTriggerInfo();
@@ -114,21 +109,7 @@ private:
     void SourceGridDblClick();
     void SourceGridDblClickAt(const QPoint& point);
     void DoubleClickToken(const QPoint& point);
-    void GotoDefinition(const std::string& name, int kind);
-    void BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind);
-    void MenuItemAufrufClick(QAction* item);
-    void MenuItemGotoEntryClick();
-    void MenuItemZoomLineClick();
-    void MenuItemCopyBreakpointClick();
-    void MenuItemShowLocalClick(bool locals);
-
-    void SourceGridMouseDown(QMouseEvent* event);
-    void SourceGridMouseMove(QMouseEvent* event);
-    void SourceGridMouseUp(QMouseEvent* event);
     bool SourceGridKeyDown(QKeyEvent* event);
-    void DragScroll();
-    int SourceTextX(int viewportX) const;
-    void EnableCopyActions(bool enabled);
 
     QWidget* owner_;
     const ListingLines& lines_;
@@ -136,7 +117,8 @@ private:
     TSourceViewHost& host_;
     TSourceBookmarks* Bookmarks;  // a child of this part
     TSourceFind* Find = nullptr;  // a child of this part
-    QAction* ActionCopy;
+    TSourcePopup* Popup_ = nullptr;  // a child of this part
+    TSourceSelection* Selection_ = nullptr;  // a child of this part
     QAction* ActionHistoryBack;
     std::array<QAction*, 6> ViewToggles;  // as TSourceActions lists them
     QWidget* SourceWin = nullptr;
@@ -149,35 +131,13 @@ private:
     int MaxLineWidth = 0;
     bool VScrollNeeded = false;
     TPositionList JumpHistory{0};
-    std::unique_ptr<TMark> Selection;
-    QTimer* DragScrollTimer = nullptr;
-    QPoint DragScrollPoint;
     Qt::KeyboardModifiers LastMouseShift;
-    int PopupmenuSourceLine = -1;  // the line the pop-up was prepared for
     QFont SourceDrawFont;
 
     QWidget* SourceWinClient = nullptr;
-    QWidget* PanelSourceWin = nullptr;
-    QToolBar* ToolBarSource = nullptr;
-    QWidget* PanelTriggerInfo = nullptr;
-    QLabel* LabelTriggerName = nullptr;
-    QLabel* LabelFromWhatLabel = nullptr;
-    QLabel* LabelFromWhatName = nullptr;
-    QLabel* LabelEntryLabel = nullptr;
-    QLabel* LabelEntryName = nullptr;
+    TSourceHeader* Header = nullptr;  // the tool bar and the trigger's names
     TSourceGrid* SourceGrid = nullptr;
     QScrollBar* SourceGridHScroll = nullptr;
-    QMenu* PopupmenuSource = nullptr;
-    QMenu* MenuItemAufruf = nullptr;
-    QMenu* MenuItemGoto = nullptr;
-    QAction* MenuItemAllesKopieren = nullptr;
-    QAction* MenuItemZeileKopieren = nullptr;
-    QAction* MenuItemCopyBreakpoint = nullptr;
-    QAction* MenuItemZoomLine = nullptr;
-    QAction* MenuItemGotoEntry = nullptr;
-    QAction* MenuItemShowParam = nullptr;
-    QAction* MenuItemShowLocal = nullptr;
-    std::array<QAction*, 7> GotoItems{};  // by GotoItem
 };
 
 }  // namespace lumorca::gui

@@ -1,27 +1,18 @@
 // Following the source: double-click and Enter on a line, the look-up of
-// the word under the pointer, control-structure jumps, call sites and the
-// preparation of the source pop-up menu.
-#include <QAction>
+// the word under the pointer and the definitions of entries and operations.
 #include <QApplication>
 #include <QCursor>
-#include <QMenu>
 
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
 #include "analyzer/XRefTree.h"
+#include "app/Latin1.h"
 #include "app/MessageService.h"
+#include "app/SourcePopup.h"
 #include "app/SourceView.h"
 #include "texts/TextIds.h"
 
 namespace lumorca::gui {
-
-namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void TSourceView::SourceGridDblClick() {
     SourceGridDblClickAt(SourceGrid->viewport()->mapFromGlobal(QCursor::pos()));
@@ -57,8 +48,7 @@ void TSourceView::SourceGridDblClickAt(const QPoint& pointer) {
     }
     const int gotoKind = ControlWordGotoKind(NthWord(text, 1));
     if (gotoKind >= 0) {
-        MenuItemGoto->menuAction()->setData(gotoKind);
-        MenuItemGotoClick(gotoKind);
+        Popup_->MenuItemGotoClick(gotoKind);
         return;
     }
     DoubleClickToken(pointer);
@@ -80,7 +70,7 @@ void TSourceView::DoubleClickToken(const QPoint& point) {
     const TextWidthFunction width = [this](std::string_view t) {
         return SourceGrid->TextWidth(std::string(t));
     };
-    const int k = CharIndexAtX(text, SourceTextX(point.x()), width);
+    const int k = CharIndexAtX(text, Selection_->SourceTextX(point.x()), width);
     if (k > static_cast<int>(text.size())) return;
 
     const std::string upper = UpperCase(text);
@@ -92,13 +82,8 @@ void TSourceView::DoubleClickToken(const QPoint& point) {
     if (LastMouseShift & Qt::AltModifier) {
         // Alt: mark exactly this word and copy it.
         const std::string_view shown(text);
-        Selection->ClearMark();
-        Selection->ExtendMark(line, width(shown.substr(0, static_cast<size_t>(hit.Position) - 1)));
-        Selection->ExtendMark(
-            line, width(shown.substr(0, static_cast<size_t>(hit.Position) - 1 + hit.Token.size())));
-        Selection->FinishMark();
-        SourceGrid->viewport()->update();
-        ActionCopyExecute();
+        Selection_->MarkAndCopy(line, width(shown.substr(0, static_cast<size_t>(hit.Position) - 1)),
+                                width(shown.substr(0, static_cast<size_t>(hit.Position) - 1 + hit.Token.size())));
         return;
     }
 
@@ -133,101 +118,6 @@ void TSourceView::GotoDefinition(const std::string& name, int kind) {
         }
     }
     host_.MessageBoxes().Information(owner_, QString(), host_.Txt(kind == 2 ? TextEntryNotFound : TextOperationNotFound));
-}
-
-void TSourceView::MenuItemGotoClick(int gotoKind) {
-    if (!HasListing() || SourceGrid->RowCount() == 0) return;
-    if (GotoKindOf(gotoKind) == nullptr) return;
-    const int32_t target =
-        FindControlPartner(lines_, CurrentLine(), gotoKind, TopLine, EndLine, SourceIndent());
-    if (target >= 0) {
-        GotoPosition(CurrentStructure, target, true);
-    } else {
-        host_.NotFoundBeep();
-    }
-}
-
-void TSourceView::BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind) {
-    item->clear();
-    if (!host_.CallSitesKnown()) return;
-    const TreeNode* symbol = nullptr;
-    for (const TreeNode* node = analysis_.XRef.FirstRoot(); node != nullptr;
-         node = Tree::NextInOrder(node, analysis_.XRef)) {
-        if (node->Caption == name) {
-            symbol = node;
-            break;
-        }
-    }
-    if (symbol == nullptr) return;
-    for (const TreeNode* child : symbol->Children) {
-        if (!child->HasRecord || child->Record.Kind != refKind) continue;
-        // Captions are shown as they are, without hot keys.
-        QAction* site = item->addAction(Latin1(child->Caption).replace(QLatin1Char('&'),
-                                                                        QStringLiteral("&&")));
-        site->setData(child->Record.Line);
-        connect(site, &QAction::triggered, this, [this, site] { MenuItemAufrufClick(site); });
-    }
-}
-
-void TSourceView::MenuItemAufrufClick(QAction* item) {
-    const int line = item->data().toInt();
-    if (line >= 0) GotoPosition(-1, line, true);
-}
-
-void TSourceView::MenuItemGotoEntryClick() {
-    // The caption is "Entry " and the called name.
-    GotoDefinition(LowerCase(NthWord(MenuItemGotoEntry->text().toLatin1().toStdString(), 2)), 2);
-}
-
-void TSourceView::MenuItemZoomLineClick() {
-    if (!HasListing() || SourceGrid->RowCount() == 0) return;
-    const int32_t line = CurrentLine();
-    if (line < 0 || static_cast<size_t>(line) >= lines_.size()) return;
-    host_.MessageBoxes().Information(owner_, QStringLiteral("Zoom SourceLine"),
-                          Latin1(lines_[static_cast<size_t>(line)]));
-}
-
-void TSourceView::PopupmenuSourcePopup() {
-    if (!HasListing() || SourceGrid->RowCount() == 0) {
-        MenuItemGoto->setEnabled(false);
-        MenuItemGotoEntry->setEnabled(false);
-        PopupmenuSourceLine = -1;
-        return;
-    }
-    const int32_t line = CurrentLine();
-    if (line == PopupmenuSourceLine) return;
-    PopupmenuSourceLine = line;
-    MenuItemGoto->setEnabled(false);
-    MenuItemGotoEntry->setEnabled(false);
-
-    const int language = host_.Options().Language;
-    const StructureNameResult s = StructureName(lines_, analysis_.StructureStarts, CurrentStructure);
-    const std::string parameters = CategoryCaption(CatParameter, language);
-    const std::string locals = CategoryCaption(CatLocalVar, language);
-    if (!host_.Options().SortLocals || s.Kind == 1) {
-        MenuItemShowParam->setEnabled(host_.LookupXRef({parameters, s.Name}, false) != nullptr);
-        MenuItemShowLocal->setEnabled(host_.LookupXRef({locals, s.Name}, false) != nullptr);
-    } else {
-        const std::string kind = StructureKindCaption(s.Kind, language);
-        const std::string name = NthWord(s.Name, 2);
-        MenuItemShowParam->setEnabled(host_.LookupXRef({kind, name, parameters}, false) != nullptr);
-        MenuItemShowLocal->setEnabled(host_.LookupXRef({kind, name, locals}, false) != nullptr);
-    }
-
-    const std::string text = GetSourceLineText(lines_, line, false, false, false, SourceIndent());
-    std::string arg;
-    const bool isCall = StatementArgument(text, "CALL", arg);
-    MenuItemGotoEntry->setText(QStringLiteral("Entry ") + Latin1(arg));
-    MenuItemGotoEntry->setEnabled(isCall);
-    if (isCall) return;
-    for (QAction* item : MenuItemGoto->actions()) item->setVisible(false);
-    const std::vector<GotoMenuEntry> entries = GotoMenuEntries(NthWord(text, 1));
-    for (const GotoMenuEntry& entry : entries) {
-        QAction* item = GotoItems[static_cast<size_t>(entry.Item)];
-        item->setData(entry.GotoKind);
-        item->setVisible(true);
-    }
-    MenuItemGoto->setEnabled(!entries.empty());
 }
 
 }  // namespace lumorca::gui

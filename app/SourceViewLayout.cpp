@@ -2,22 +2,19 @@
 // the header panel and the view switches of the source tool bar.
 #include <QAction>
 #include <QFontDialog>
-#include <QLabel>
-#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 
 #include "analyzer/Vocabulary.h"
+#include "app/Latin1.h"
 #include "app/ListingBar.h"
+#include "app/SourceHeader.h"
+#include "app/SourcePopup.h"
 #include "app/SourceView.h"
 
 namespace lumorca::gui {
 
 namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor FromTColor(TColor c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -69,10 +66,7 @@ void TSourceView::ShowStructure() {
     SourceGrid->SetSettings(settings);
     const StructureView view =
         ComputeStructureView(lines_, analysis_.StructureStarts, CurrentStructure, settings.Indent);
-    MenuItemAufruf->setEnabled(view.IsEntry);
-    MenuItemAufruf->clear();
-    MenuItemAufruf->menuAction()->setEnabled(view.IsEntry);
-    if (view.IsEntry) BuildCallSitesMenu(MenuItemAufruf, view.EntryName, RefFunctionCall);
+    Popup_->StructureShown(view.IsEntry, view.EntryName);
     TopLine = view.TopLine;
     LeadInRows = view.LeadInRows;
     EndLine = view.EndLine;
@@ -98,8 +92,8 @@ void TSourceView::ResizeSourceGridCols() {
     if (SourceWin == nullptr) return;
     const TLumorcaOptions& o = host_.Options();
     const QFontMetrics metrics(SourceGrid->DrawFont());
-    int top = PanelSourceWin->sizeHint().height();
-    PanelSourceWin->setGeometry(0, 0, SourceWinClient->width(), top);
+    int top = Header->sizeHint().height();
+    Header->setGeometry(0, 0, SourceWinClient->width(), top);
     if (ListingBar != nullptr && ListingBar->IsShown()) {
         const int barHeight = ListingBar->sizeHint().height();
         ListingBar->setGeometry(0, top, SourceWinClient->width(), barHeight);
@@ -159,15 +153,7 @@ void TSourceView::AdjustHScroll() {
 
 void TSourceView::UpdateTriggerInfo() {
     const TriggerInfo info = ComputeTriggerInfo(lines_, analysis_.StructureStarts, CurrentStructure);
-    LabelTriggerName->setText(Latin1(info.TriggerName));
-    LabelFromWhatLabel->setText(Latin1(info.FromLabel));
-    LabelFromWhatName->setText(Latin1(info.FromName));
-    LabelFromWhatLabel->setVisible(info.FromVisible);
-    LabelFromWhatName->setVisible(info.FromVisible);
-    LabelEntryLabel->setText(Latin1(info.EntryLabel));
-    LabelEntryName->setText(Latin1(info.EntryName));
-    LabelEntryLabel->setVisible(info.EntryVisible);
-    LabelEntryName->setVisible(info.EntryVisible);
+    Header->ShowTriggerInfo(info);
     SourceWin->setWindowTitle(Latin1(info.Caption));
 }
 
