@@ -9,6 +9,7 @@
 #include "analyzer/Listing.h"
 #include "analyzer/Progress.h"
 #include "analyzer/Settings.h"
+#include "analyzer/Symbol.h"
 #include "analyzer/Tree.h"
 
 namespace lumorca {
@@ -32,6 +33,11 @@ struct AnalysisResult {
     // What the rules found, in the order of the cross-reference tree; its
     // warning marks come from here.
     std::vector<FindingRecord> Findings;
+    // The symbols in the order of the cross-reference tree, each with its
+    // references; the tree and the findings are built from them.
+    std::vector<Symbol> Symbols;
+    // Entities met, sorted by bytes: a field names its entity by position.
+    std::vector<std::string> EntityNames;
     size_t SymbolCount = 0;  // keys of the symbol table, merged ones included
     // Index in the file as read of every analysed line; empty when no line
     // was dropped.

@@ -403,6 +403,17 @@ public:
         observer_.ProgressPosition(0);
         observer_.ProgressVisible(true);
 
+        // The symbols leave the table for the result in tree order; the
+        // removed ones sort last and go with the table.
+        std::vector<Symbol>& symbols = state_.Result.Symbols;
+        symbols.reserve(order.size() - removed);
+        for (const uint32_t index : order) {
+            if (state_.Symbols[index].Key.Category == CatRemoved) break;
+            symbols.push_back(std::move(state_.Symbols[index]));
+        }
+        std::vector<Symbol>().swap(state_.Symbols);
+        state_.Result.EntityNames = std::move(state_.EntityNames);
+
         TreeNode* firstStructure = state_.Result.Structure.FirstRoot();
         TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), ImageForm,
                                  NodeRole::XRefRoot);
@@ -411,11 +422,10 @@ public:
         TreeNode* group = nullptr;
         bool haveGroup = false;
         uint32_t groupValue = 0;
-        for (size_t k = 0; k < order.size(); ++k) {
+        for (size_t k = 0; k < symbols.size(); ++k) {
             observer_.ProcessPendingEvents();
-            const Symbol& symbol = state_.Symbols[order[k]];
+            const Symbol& symbol = symbols[k];
             const int c = symbol.Key.Category;
-            if (c == CatRemoved) break;
             if (c > previousCategory) {
                 category = xref.AddWithRecord(root, std::string(), ImageCategory,
                                               NodeRecord{-1, -1, static_cast<uint8_t>(c)},
@@ -426,7 +436,7 @@ public:
             previousCategory = c;
             if (c == CatField) {
                 if (!haveGroup || symbol.Key.Value2 != groupValue) {
-                    const std::vector<std::string>& entities = state_.EntityNames;
+                    const std::vector<std::string>& entities = state_.Result.EntityNames;
                     const std::string entity =
                         symbol.Key.Value2 < entities.size() ? entities[symbol.Key.Value2] : std::string();
                     group = xref.Add(category, "Entity " + entity, ImageEntity, NodeRole::Group);
@@ -460,7 +470,7 @@ public:
                 if (c == CatEntry || c == CatOperation) {
                     (c == CatEntry ? entries_ : operations_).emplace(UpperCase(node->Caption), node);
                 }
-                symbols_.push_back({order[k], node});
+                symbols_.push_back({static_cast<uint32_t>(k), node});
             }
             for (const ReferenceRecord& ref : symbol.Refs) {
                 std::string caption = ReferenceCaption(ref);
@@ -483,7 +493,7 @@ public:
         // hold the old and the new buffer at the peak of the analysis.
         findings.reserve(symbols_.size());
         for (size_t i = 0; i < symbols_.size(); ++i) {
-            const Symbol& symbol = state_.Symbols[symbols_[i].SymbolIndex];
+            const Symbol& symbol = state_.Result.Symbols[symbols_[i].SymbolIndex];
             const TreeNode* node = symbols_[i].Node;
             SymbolFacts facts;
             facts.Index = static_cast<int32_t>(i);
@@ -505,7 +515,7 @@ private:
     AnalysisObserver& observer_;
     StructureNameCache& names_;
     struct BuiltSymbol {
-        uint32_t SymbolIndex;  // in the symbol table
+        uint32_t SymbolIndex;  // in the result's symbols
         const TreeNode* Node;
     };
     std::vector<BuiltSymbol> symbols_;  // in the order of their nodes

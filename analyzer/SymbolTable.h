@@ -6,20 +6,10 @@
 #include <unordered_set>
 #include <vector>
 
+#include "analyzer/Symbol.h"
 #include "analyzer/SymbolKey.h"
 
 namespace lumorca {
-
-struct ReferenceRecord {
-    int32_t StructureIndex = 0;
-    int32_t Line = 0;
-    uint8_t Kind = 0;
-};
-
-struct Symbol {
-    SymbolKey Key;
-    std::vector<ReferenceRecord> Refs;
-};
 
 // A key as looked for: the name is a view, no string is made.
 struct SymbolKeyView {

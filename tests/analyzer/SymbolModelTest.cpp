@@ -1,0 +1,66 @@
+// The analysis' symbols, references and findings as data: the trees and the
+// lint run are views of these.
+#include "AnalysisTestSupport.h"
+
+namespace lumorca::test {
+namespace {
+
+// "category name [@owner] [.entity] structure/line:kind ..." per symbol.
+std::vector<std::string> SymbolLines(const AnalysisResult& r) {
+    std::vector<std::string> out;
+    for (const Symbol& s : r.Symbols) {
+        std::string line = std::to_string(s.Key.Category) + " " + s.Key.Name;
+        if (OwnerStructure(s) >= 0) line += " @" + std::to_string(OwnerStructure(s));
+        if (!EntityOf(s, r.EntityNames).empty()) line += " ." + std::string(EntityOf(s, r.EntityNames));
+        for (const ReferenceRecord& ref : s.Refs)
+            line += " " + std::to_string(ref.StructureIndex) + "/" + std::to_string(ref.Line) + ":" +
+                    std::to_string(ref.Kind);
+        out.push_back(line);
+    }
+    return out;
+}
+
+// Line and kind of every reference node below a symbol node, in tree order.
+std::vector<std::pair<int32_t, int>> TreeReferences(const Tree& xref) {
+    std::vector<std::pair<int32_t, int>> refs;
+    xref.ForEach([&](const TreeNode* node) {
+        if (node->Role == NodeRole::Reference && node->Parent->Role == NodeRole::Symbol)
+            refs.emplace_back(node->Record.Line, node->Record.Kind);
+    });
+    return refs;
+}
+
+const std::vector<std::string> kListing = {
+    TriggerTitle("EXEC", "Form", "F"), "call LP_X(1)", "NAME.ORD = 1", Header("entry LP_X"), "params",
+    "numeric P : IN", "endparams", "variables", "string V", "endvariables", "V = P", "call LP_Y()",
+    TriggerTitle("READ", "Entity", "ORD.M"), "X = NAME.ORD"};
+
+TEST(SymbolModel, SymbolsCarryTheirReferencesOwnersAndEntitiesInTreeOrder) {
+    AnalysisSettings settings;
+    settings.SortLocals = false;
+    const Analysed a = Analyse(kListing, settings);
+    // Kinds: 25 definition, 26 call, 27 declaration, 28 parameter, 1 command,
+    // 2 read, 3 write, 6 number.
+    EXPECT_EQ(SymbolLines(a.Result), (Names{"2 LP_X 1/2:26 2/4:25", "2 LP_Y 2/12:26", "5 V @2 2/9:27 2/11:3",
+                                            "6 P @2 2/6:28 2/11:2", "7 NAME.ORD .ORD 1/3:3 3/15:2",
+                                            "10 X 3/15:3", "13 CALL 1/2:1 2/12:1", "19 1 1/2:6 1/3:2"}));
+    // The tree shows the same references in the same order.
+    std::vector<std::pair<int32_t, int>> modelRefs;
+    for (const Symbol& s : a.Result.Symbols)
+        for (const ReferenceRecord& ref : s.Refs) modelRefs.emplace_back(ref.Line, ref.Kind);
+    EXPECT_EQ(TreeReferences(a.Result.XRef), modelRefs);
+}
+
+TEST(SymbolModel, FindingsNameTheirSymbol) {
+    const Analysed a = Analyse(kListing);
+    std::vector<std::string> findings;
+    for (const FindingRecord& f : a.Result.Findings)
+        findings.push_back(std::to_string(static_cast<int>(f.Kind)) + " " + f.Symbol + " " +
+                           std::to_string(f.SymbolIndex) + " " + std::to_string(f.Line));
+    const auto kind = [](FindingKind k) { return std::to_string(static_cast<int>(k)); };
+    EXPECT_EQ(findings, (Names{kind(FindingKind::EntryUndefined) + " LP_Y 1 12",
+                               kind(FindingKind::LocalVariableWriteOnly) + " V 2 9"}));
+}
+
+}  // namespace
+}  // namespace lumorca::test
