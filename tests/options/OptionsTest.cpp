@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <stdexcept>
+
 #include <gtest/gtest.h>
 
 using namespace lumorca;
@@ -223,45 +225,28 @@ TEST_F(OptionsTest, ExistingFileKeepsItsOrderAndUnknownKeys) {
               ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/by-hand-saved.ini")).toStdString());
 }
 
-// A value the program cannot use reads as the factory value; what is usable
-// of a line stays.
-struct StoredValue {
-    const char* Stored;
-    const char* Read;  // a line of OptionsText, or LineNr=
-};
-
-class StoredValueTest : public OptionsTest, public ::testing::WithParamInterface<StoredValue> {};
-
-TEST_P(StoredValueTest, ReadsAsTheProgramUsesIt) {
-    WriteBytes(Ini(), GetParam().Stored);
-    auto s = Loaded(false);
-    const QStringList read = OptionsText(s->Options()) << QStringLiteral("LineNr=%1").arg(s->LastLineNr());
-    EXPECT_TRUE(read.contains(GetParam().Read)) << read.join(u'\n').toStdString();
+// "stored => read" lines of stored-values.txt.
+std::vector<std::pair<QString, QString>> StoredValues() {
+    std::vector<std::pair<QString, QString>> values;
+    for (const QString& line : QString::fromUtf8(ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/stored-values.txt"))).split(u'\n')) {
+        const qsizetype arrow = line.indexOf(" => ");
+        if (!line.startsWith("//") && arrow > 0) values.emplace_back(line.left(arrow).replace("\\n", "\n"), line.mid(arrow + 4));
+    }
+    if (values.empty()) throw std::runtime_error("no stored values");
+    return values;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Options, StoredValueTest,
-    ::testing::Values(StoredValue{"[Options]\nLanguage=0", "Language=0"}, StoredValue{"[Options]\nLanguage=1", "Language=1"},
-                      StoredValue{"[Options]\nLanguage=2", "Language=1"}, StoredValue{"[Options]\nLanguage=-1", "Language=1"},
-                      StoredValue{"[Options]\nLanguage=256", "Language=1"}, StoredValue{"[Options]\nLanguage=", "Language=1"},
-                      StoredValue{"[Options]\nIndent=four", "Indent=4"}, StoredValue{"[Options]\nHow2ShowXRef=3", "How2ShowXRef=2"},
-                      StoredValue{"[Options]\nHow2ShowXRef=0", "How2ShowXRef=0"}, StoredValue{"[Options]\nSortCalls=2", "SortCalls=0"},
-                      StoredValue{"[Options]\nColorSource=red", "ColorSource=0"},
-                      StoredValue{"[Options]\nColorSourceGold= 255 ", "ColorSourceGold=255"},
-                      StoredValue{"[Options]\nAskToSave=no", "AskToSave=1"}, StoredValue{"[Options]\nLowercase=0", "Lowercase=0"},
-                      StoredValue{"[Options]\nMarkSuspEntriesEx=LP_A;;LP_B;", "MarkSuspEntriesEx=LP_A|LP_B"},
-                      StoredValue{"[CallWin]\nState=9\nFontSize=big\nFontBold=yes", "CallWin=Arial/8/0/0/0/1"},
-                      StoredValue{"[XRefWin]\nState=-1", "XRefWin=Arial/8/0/0/0/0"},
-                      StoredValue{"[MainWin]\nState=3", "MainWin=/8/0/0/0/0"},
-                      StoredValue{"[SourceWin]\nState=2\nFontNa", "SourceWin=Times New Roman/8/0/0/0/2"},
-                      // A font size the dialog cannot offer would make the views unusable.
-                      StoredValue{"[SourceWin]\nFontSize=99999999", "SourceWin=Times New Roman/24/0/0/0/0"},
-                      StoredValue{"[SourceWin]\nFontSize=-5", "SourceWin=Times New Roman/6/0/0/0/0"},
-                      StoredValue{"[SourceWin]\nFontSize=12", "SourceWin=Times New Roman/12/0/0/0/0"},
-                      // A stored "0" never takes a style away.
-                      StoredValue{"[XRefWin]\nFontName=Verdana\nFontBold=0\nFontItalic=1", "XRefWin=Verdana/8/0/0/1/0"},
-                      StoredValue{"[LastAccess]\nLineNr=12x", "LineNr=0"}),
-    [](const auto& info) { return TestName(info.param.Stored); });
+class StoredValueTest : public OptionsTest, public ::testing::WithParamInterface<std::pair<QString, QString>> {};
+
+TEST_P(StoredValueTest, ReadsAsTheProgramUsesIt) {
+    WriteBytes(Ini(), GetParam().first.toUtf8());
+    auto s = Loaded(false);
+    const QStringList read = OptionsText(s->Options()) << QStringLiteral("LineNr=%1").arg(s->LastLineNr());
+    EXPECT_TRUE(read.contains(GetParam().second)) << read.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, StoredValueTest, ::testing::ValuesIn(StoredValues()),
+                         [](const auto& info) { return TestName(info.param.first.toStdString()); });
 
 TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     WriteBytes(Ini(), "[Files]\r\nHistory0=C:\\a.pro\r\n");
