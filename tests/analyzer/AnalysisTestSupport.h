@@ -123,7 +123,7 @@ inline void ExpectRefs(const Analysed& a,
     for (const auto& [key, refs] : expected) EXPECT_EQ(Refs(XRef(a, PathOf(key))), refs) << key;
 }
 
-// Cases kept as text under tests/data: "== Name" starts a case, "--" its next
+// Cases kept as text under tests/data: "== Name" (one word) starts a case, "--" its next
 // part, "//" starts a comment line, "<empty>" stands for an empty line and
 // \xHH for a byte.
 struct DataCase {
@@ -143,7 +143,7 @@ inline std::vector<DataCase> LoadCases(const std::string& file) {
     std::vector<DataCase> cases;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind("== ", 0) == 0) {
+        if (line.rfind("== ", 0) == 0 && line.find(' ', 3) == std::string::npos) {
             cases.push_back({line.substr(3), {{}}});
         } else if (line == "--" && !cases.empty()) {
             cases.back().Parts.emplace_back();

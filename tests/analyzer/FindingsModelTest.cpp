@@ -53,15 +53,6 @@ TEST_P(FindingsModel, RulesDecideFindingsAndMarks) {
 INSTANTIATE_TEST_SUITE_P(SmallListings, FindingsModel, ::testing::ValuesIn(LoadCases("findings-model.txt")),
                          CaseName);
 
-TEST(ListingSpellingTest, WholeWordsWithoutRegardToCase) {
-    EXPECT_EQ(ListingSpelling("     3        call Lp_Sum(LP_SUMX)", "LP_SUM"), "Lp_Sum");
-    EXPECT_EQ(ListingSpelling("     3        call LP_SUMX(lp_sum)", "LP_SUM"), "lp_sum");
-    EXPECT_EQ(ListingSpelling("call Lp_Sum2(lp_sumx, Lp_sUm)", "LP_SUM"), "Lp_sUm");
-    EXPECT_EQ(ListingSpelling("nothing here", "LP_SUM"), "LP_SUM");
-    EXPECT_EQ(ListingSpelling("x = \"Gr\xF6\xDF" "e %%a\"", "\"GR\xF6\xDF" "E %%A\""),
-              "\"Gr\xF6\xDF" "e %%a\"");
-}
-
 // Closing messages get a span of their own only after a source line.
 TEST(StructureSpans, NoSourceLineMeansNoClosingSpan) {
     const ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), "=====", "WARNING: 1032 - x"};

@@ -21,16 +21,5 @@ TEST(Keywords, WordsBelongToTheirClassesInUpperCaseOnly) {
     }
 }
 
-TEST(Keywords, QualifiersDependOnThePreviousTokenAndOperatorsAreExact) {
-    const std::tuple<const char*, const char*, bool> qualifiers[] = {
-        {"MMM", "[", true}, {"AAA*", "[", true}, {"ROUND", "[", true}, {"MMM", "(", false}, {"MMM", "", false},
-        {"AAA", "[", false}, {"MM", "[", false}, {"ANYTHING", "/", true}, {"INFO", "//", false}};
-    for (const auto& [word, previous, is] : qualifiers) {
-        EXPECT_EQ(IsQualifierWord(word, previous), is) << previous << word;
-    }
-    for (const char* op : {"=", "<", "<=", ">", ">=", "!="}) EXPECT_TRUE(IsRelationalOperator(op)) << op;
-    for (const char* op : {"<>", "==", "=<", "!", "", "=-1"}) EXPECT_FALSE(IsRelationalOperator(op)) << op;
-}
-
 }  // namespace
 }  // namespace lumorca

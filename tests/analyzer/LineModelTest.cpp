@@ -81,71 +81,14 @@ TEST(LineModel, LineMarkersReadBackWholeNumbersAndListingTextIsNoMarker) {
     EXPECT_EQ(LineMarkerLine(Token{"##5"}), -1);
 }
 
-TEST(LineModel, NumberedLinesAndComments) {
-    const std::pair<std::string, bool> numbered[] = {
-        {Numbered(12, "SET A = 1", '3'), true}, {"            ", true}, {"  -12-------", true},
-        {"           ", false},  // 11 characters
-        {"    12 a    text", false}, {Header("entry LP_X"), false}, {"Trigger <EXEC> from Form: ORDERS", false},
-        {"    12\t3      text", false},  // a tab is no blank here
-        {"", false}};
-    for (const auto& [line, is] : numbered) EXPECT_EQ(IsListingLine(line), is) << line;
-    // A quote of the other kind inside a quoted run takes over as the open
-    // quote, so the run of "it's" never closes.
-    const std::pair<const char*, int> comments[] = {
-        {"A = 1 ; x", 7}, {";x", 1}, {"no comment", -1}, {R"($1 = "a;b" ; c)", 12}, {R"($1 = 'a;b' ; c)", 12},
-        {R"(A = "it's" ; x)", -1}, {R"(A = "it" ; x)", 10}};
-    for (const auto& [line, start] : comments) EXPECT_EQ(CommentStart(line), start) << line;
-}
-
-struct TextCase {
-    std::string Line;
-    bool Strip;
-    bool Upper;
-    std::string Text;
-};
-
-TEST(LineModel, ListingLineTextCleansNumberedAndHeaderLines) {
-    const std::string line = Numbered(12, "set a = 1 ; set b = 2", '3');
-    const std::string header = Header("entry LP_X   ");
-    const TextCase cases[] = {
-        {line, true, false, "set a = 1"}, {line, true, true, "SET A = 1"}, {line, false, true, "SET A = 1"},
-        // Control characters become blanks; leading blanks of the text stay.
-        {Numbered(4, "\tmessage \"x\"\t", '1'), true, true, " MESSAGE \"X\""},
-        // The comment is cut before the prefix goes, and a ";" in column 1 cuts nothing.
-        {";comment line", true, false, ";comment line"}, {Numbered(5, "; just a comment"), true, false, ""},
-        {Numbered(6, "gr\xF6\xDF" "e = 1"), true, true, "GR\xF6\xDF" "E = 1"},  // only ASCII letters change
-        {header, true, false, "******        entry LP_X"}, {header, true, true, "******        ENTRY LP_X"},
-        {header, false, false, "entry LP_X"},
-        {"Trigger <EXEC> from Form: ORDERS", false, true, "TRIGGER <EXEC> FROM FORM: ORDERS"},
-        {"", true, true, ""}, {"     7", true, true, "     7"},  // too short to be numbered
-    };
-    for (const TextCase& c : cases) EXPECT_EQ(ListingLineText(c.Line, c.Strip, c.Upper), c.Text) << c.Line;
-}
-
-TEST(LineModel, IdentifierCharactersWordsAndCase) {
+TEST(LineModel, IdentifierCharacters) {
     for (unsigned char c : {'A', '$'}) EXPECT_TRUE(IsIdentStart(c)) << c;
     for (unsigned char c : {'a', '_', '1', '\xC4'}) EXPECT_FALSE(IsIdentStart(c)) << c;
     for (unsigned char c : {'.', '_', '9'}) EXPECT_TRUE(IsIdentChar(c)) << c;
     for (unsigned char c : {'-', 'z'}) EXPECT_FALSE(IsIdentChar(c)) << c;
-    EXPECT_EQ(NthWord("Trigger <EXEC>\tfrom  Form: ORDERS", 3), "from");
-    EXPECT_EQ(NthWord("  a b", 1), "a");
-    EXPECT_EQ(NthWord("a b", 3), "");
-    EXPECT_EQ(NthWord("", 1), "");
-    EXPECT_EQ(UpperCase("abc\xE4z"), "ABC\xE4Z");
-    EXPECT_EQ(LowerCase("ABC\xC4Z"), "abc\xC4z");
-    EXPECT_EQ(CompareNoCase("abc", "ABC"), 0);
-    EXPECT_LT(CompareNoCase("ab", "ABC"), 0);
-    EXPECT_LT(CompareNoCase("A_", "a\xE4"), 0);
-    EXPECT_GT(CompareNoCase("B", "a"), 0);
 }
 
-TEST(LineModel, StructureKindsAndNames) {
-    const std::pair<const char*, int> kinds[] = {
-        {"Trigger <EXEC> from Form: ORDERS", 1}, {"entry LP_X", 2}, {"ENTRYPOINT", 2},
-        {"operation STORE_ALL", 3}, {"partner operation GET_DATA", 4}, {"public\toperation GET_DATA", 4},
-        {"******        entry LP_X", 0}, {"call LP_X", 0}, {"", 0}};
-    for (const auto& [line, kind] : kinds) EXPECT_EQ(StructureLineKind(line), kind) << line;
-
+TEST(LineModel, StructureNames) {
     const ListingLines lines = {"Trigger <EXEC> from Form: ORDERS", "==========", "     1        ; exec",
                                 Header("entry LP_BUILD"), Header("partner operation GET_DATA"),
                                 Header("operation SAVE")};

@@ -63,17 +63,8 @@ const ShowCase kShown[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, SourceLine, ::testing::ValuesIn(kShown),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(SourceLineParts, LevelsNumbersMarksAndStructures) {
-    EXPECT_EQ(LineLevel(Numbered(7, "  return", '-')), 0);
-    EXPECT_EQ(LineLevel("Trigger <EXEC> from Service: X"), -1);
-    EXPECT_EQ(LineLevel(Numbered(1, "x", '3')), 3);
-    EXPECT_TRUE(HasContinuationMark(Numbered(1, "a %\\  \t")));
-    EXPECT_FALSE(HasContinuationMark(Numbered(2, "x")));
+TEST(SourceLineParts, GoldCharactersAndStructures) {
     EXPECT_EQ(GoldCharacter('a'), 0);
-    const std::pair<std::string, std::string> numbers[] = {
-        {Numbered(12, "x", '1'), "12"}, {Header("entry X"), ""}, {"Trigger <EXEC>", ""}, {"", ""},
-        {"    7", "7"}, {"  1 2 x", ""}};
-    for (const auto& [line, number] : numbers) EXPECT_EQ(ListingLineNumber(line), number) << line;
     const StructureStartList starts = {0, 3, 10};
     const std::pair<int32_t, int32_t> owners[] = {{0, 0}, {9, 1}, {10, 2}, {500, 2}, {-1, -1}};
     for (const auto& [line, owner] : owners) EXPECT_EQ(StructureOfLine(starts, line), owner) << line;
