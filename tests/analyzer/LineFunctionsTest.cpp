@@ -9,6 +9,8 @@
 #include "analyzer/Keywords.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/ListingReader.h"
+#include "analyzer/SettingsKeys.h"
+#include "analyzer/SourceJumps.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/WarningMarks.h"
 
@@ -58,6 +60,23 @@ const std::map<std::string, Function>& Functions() {
              lines[2] = a[0];
              return Text(IsCorvaneListing(lines));
          }},
+        {"GetSourceLineText", [](const Names& a) {
+             return GetSourceLineText({"", a[5]}, 1, a[0] == "true", a[1] == "true", a[2] == "true",
+                                      IndentSettings{a[3] == "true", std::stoi(a[4])});
+         }},
+        {"GotoMenuKinds", [](const Names& a) {
+             std::string kinds;
+             for (const GotoMenuEntry& e : GotoMenuEntries(a[0])) kinds += (kinds.empty() ? "" : " ") + Text(e.GotoKind);
+             return kinds;
+         }},
+        {"StatementArgument", [](const Names& a) {
+             std::string argument = "untouched";
+             return StatementArgument(a[1], a[0], argument) ? argument : "refused, " + argument;
+         }},
+        {"CharIndexAtX", [](const Names& a) {
+             return Text(CharIndexAtX(a[1], std::stoi(a[0]), [](std::string_view t) { return static_cast<int>(t.size()) * 6; }));
+         }},
+        {"CheckSettingValue", [](const Names& a) { return CheckSettingValue(a[0], a[1]).value_or(""); }},
         {"ListingComponentOf", [](const Names& a) { return ListingComponentOf(a); }},
     };
     return functions;

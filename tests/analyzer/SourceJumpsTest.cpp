@@ -60,50 +60,17 @@ TEST(ControlStructureJumps, FindThePartnerOfTheSameBlockWithinTheShownRange) {
     EXPECT_EQ(GotoKindOf(14), nullptr);
 }
 
-TEST(ControlStructureJumps, GotoSubmenuOffersThePartnersOfTheFirstWord) {
-    const auto kinds = [](std::string_view word) {
-        std::vector<int> result;
-        for (const GotoMenuEntry& e : GotoMenuEntries(word)) result.push_back(e.GotoKind);
-        return result;
-    };
-    EXPECT_EQ(kinds("if"), (std::vector<int>{2, 4}));
-    EXPECT_EQ(kinds("ELSE"), (std::vector<int>{0, 5}));
-    EXPECT_EQ(kinds("endif"), (std::vector<int>{1, 3}));
-    EXPECT_EQ(kinds("case"), (std::vector<int>{9, 8}));
-    EXPECT_EQ(GotoMenuEntries("case")[1].Item, GotoItem::SelectCase);
-    EXPECT_EQ(kinds("until"), (std::vector<int>{12}));
-    EXPECT_TRUE(kinds("call").empty());
-    EXPECT_TRUE(kinds("").empty());
+TEST(ControlStructureJumps, CaseOffersItsSelectCase) {
+    EXPECT_EQ(GotoMenuEntries("case").at(1).Item, GotoItem::SelectCase);
 }
 
-TEST(StatementArguments, FirstWordSelectsTheStatementAndTheSecondIsItsArgument) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"   call LP_SUM(1, 2)", "LP_SUM"}, {"CALL LP_X,A", "LP_X"}, {"call", ""},
-        {"recall LP_SUM()", nullptr}, {"", nullptr},
-    };
-    for (const auto& [line, expected] : cases) {
-        std::string arg = "untouched";
-        EXPECT_EQ(StatementArgument(line, "CALL", arg), expected != nullptr) << line;
-        EXPECT_EQ(arg, expected != nullptr ? expected : "untouched") << line;
-    }
+TEST(StatementArguments, OfTheLinesDisplayText) {
     std::string arg;
-    EXPECT_TRUE(StatementArgument("activate \"ORDERS\".SAVE(1)", "ACTIVATE", arg));
-    EXPECT_EQ(arg, "\"ORDERS\".SAVE");
     const ListingLines lines = {Numbered(1, "\tcall  lp_tab(1)", '1')};
     EXPECT_TRUE(LineStatementArgument(lines, 0, "CALL", arg, Indent));
     EXPECT_EQ(arg, "lp_tab");
     EXPECT_FALSE(LineStatementArgument(lines, 1, "CALL", arg, Indent));
     EXPECT_FALSE(LineStatementArgument(lines, -1, "CALL", arg, Indent));
-}
-
-TEST(PixelPositions, SnapToTheNearerCharacterBoundary) {
-    const auto at = [](std::string_view text, int x) {
-        return CharIndexAtX(text, x, [](std::string_view t) { return static_cast<int>(t.size()) * 6; });
-    };
-    // Left and right half of "a", past the middle of the last character.
-    const std::vector<std::pair<int, int>> cases = {{0, 1}, {3, 1}, {4, 2}, {21, 4}, {22, 5}, {9999, 5}};
-    for (const auto& [x, index] : cases) EXPECT_EQ(at("abcd", x), index) << x;
-    EXPECT_EQ(at("", 5), 1);
 }
 
 TEST(TokenUnderPointer, BlanksRepeatedTokensAndSubstitutions) {
