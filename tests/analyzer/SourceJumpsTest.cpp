@@ -103,72 +103,41 @@ TEST(TokenUnderPointer, BlanksRepeatedTokensAndSubstitutions) {
     EXPECT_EQ(literal, "\"ORDER %%ORDNR%%%\"");
 }
 
-TEST(TokenLookup, QuotedDollarAndNumberTokensGoToTheirCategoriesOnly) {
+class TokenLookup : public ::testing::TestWithParam<DataCase> {};
+
+// Cases in tests/data/token-lookup.txt.
+TEST_P(TokenLookup, TriesThePathsInOrder) {
     TokenLookupContext c;
-    c.FirstToken = "CLEAR";
-    TokenLookupPlan plan = PlanTokenLookup("\"ORDERLINE\"", 3, c);
-    EXPECT_EQ(plan.Paths, (std::vector<Path>{{"Entities and Fields", "Entity ORDERLINE"},
-                                             {"Strings", "\"ORDERLINE\""}}));
-    EXPECT_FALSE(plan.BeepWhenNoneFound);
-    c.FirstToken = "MESSAGE";
-    const std::vector<std::pair<std::string, Path>> only = {
-        {"'HI'", {"Strings", "'HI'"}}, {"\"A%%B%%%\"", {"Variable %%strings%%%", "\"A%%B%%%\""}},
-        {"$$USER", {"$$Global variables", "$$USER"}}, {"$DIRTY$", {"$Component variables$", "$DIRTY$"}},
-        {"$1", {"Register ($1-$99)", "$1"}}, {"$12", {"Register ($1-$99)", "$12"}},
-        {"$1A", {"$System function", "$1A"}}, {"$STATUS", {"$System function", "$STATUS"}},
-        {"-11", {"Numbers", "-11"}}, {"42", {"Numbers", "42"}},
-    };
-    for (const auto& [token, path] : only) {
-        plan = PlanTokenLookup(token, 1, c);
-        EXPECT_EQ(plan.Paths, std::vector<Path>{path}) << token;
-        EXPECT_FALSE(plan.BeepWhenNoneFound) << token;
+    for (const std::string& line : GetParam().Parts.at(0)) {
+        const std::string key = line.substr(0, line.find('=')), value = line.substr(key.size() + 1);
+        if (key == "FirstToken") c.FirstToken = value;
+        if (key == "Language") c.Language = std::stoi(value);
+        if (key == "SortLocals") c.SortLocals = value == "1";
+        if (key == "StructureName") c.StructureName = value;
+        if (key == "StructureKind") c.StructureKind = std::stoi(value);
+        for (size_t from = 0; key == "EntityCaptions" && from <= value.size(); from = value.find(',', from) + 1) {
+            c.EntityCaptions.push_back(value.substr(from, value.find(',', from) - from));
+            if (value.find(',', from) == std::string::npos) break;
+        }
     }
-    c.Language = 0;
-    EXPECT_EQ(PlanTokenLookup("'HI'", 2, c).Paths.at(0).at(0), CategoryCaption(CatString, 0));
+    for (const std::string& line : GetParam().Parts.at(1)) {
+        const size_t at = line.find('@'), arrow = line.find(" =>");
+        const TokenLookupPlan plan = PlanTokenLookup(line.substr(0, at), std::stoi(line.substr(at + 1)), c);
+        std::string shown = plan.BeepWhenNoneFound ? "beep: " : "";
+        for (const Path& path : plan.Paths) {
+            shown += shown.empty() || shown == "beep: " ? "" : " ; ";
+            for (const std::string& caption : path) shown += (&caption == &path.front() ? "" : "|") + caption;
+        }
+        std::string expected = arrow + 4 < line.size() ? line.substr(arrow + 4) : "";
+        if (expected.size() > 6 && expected.substr(expected.size() - 6) == " ; ...") {
+            expected.resize(expected.size() - 6);
+            shown.resize(std::min(shown.size(), expected.size()));
+        }
+        EXPECT_EQ(shown, expected) << line;
+    }
 }
 
-TEST(TokenLookup, QualifiedNamesTryTheFieldFirstThenThePartClickedOn) {
-    TokenLookupContext c;
-    c.SortLocals = false;
-    c.StructureName = "entry LP_X";
-    c.StructureKind = 2;
-    TokenLookupPlan plan = PlanTokenLookup("ORDNR.ORDER", 2, c);
-    ASSERT_GE(plan.Paths.size(), 2U);
-    EXPECT_EQ(plan.Paths[0], (Path{"Entities and Fields", "Entity ORDER", "ORDNR.ORDER"}));
-    EXPECT_EQ(plan.Paths[1], (Path{"Entries", "ORDNR"}));
-    EXPECT_EQ(PlanTokenLookup("ORDNR.ORDER", 8, c).Paths.at(1), (Path{"Entries", "ORDER"}));
-    plan = PlanTokenLookup("$1.X", 1, c);
-    EXPECT_EQ(plan.Paths.back(), (Path{"Register ($1-$99)", "$1"}));
-    EXPECT_FALSE(plan.BeepWhenNoneFound);
-}
-
-TEST(TokenLookup, NamesRunThroughTheChainEndingWithEntityFieldsAndABeep) {
-    TokenLookupContext c;
-    c.StructureName = "entry LP_SUM";
-    c.StructureKind = 2;
-    c.SortLocals = true;
-    c.EntityCaptions = {"ORDER", "ORDERLINE"};
-    TokenLookupPlan plan = PlanTokenLookup("AMOUNT", 2, c);
-    EXPECT_TRUE(plan.BeepWhenNoneFound);
-    EXPECT_EQ(plan.Paths, (std::vector<Path>{
-                              {"Entries", "AMOUNT"}, {"Entities and Fields", "Entity AMOUNT"},
-                              {"Commands", "AMOUNT"}, {"Other variable", "AMOUNT"}, {"Text", "AMOUNT"},
-                              {"Entries", "LP_SUM", "Parameters", "AMOUNT"},
-                              {"Entries", "LP_SUM", "Local variables", "AMOUNT"},
-                              {"Entities and Fields", "Entity ORDER", "AMOUNT.ORDER"},
-                              {"Entities and Fields", "Entity ORDERLINE", "AMOUNT.ORDERLINE"},
-                          }));
-    // Triggers, and everything without SortLocals, keep the groups by structure.
-    c.StructureName = "<EXEC>";
-    c.StructureKind = 1;
-    plan = PlanTokenLookup("AMOUNT", 2, c);
-    EXPECT_EQ(plan.Paths[5], (Path{"Parameters", "<EXEC>", "AMOUNT"}));
-    EXPECT_EQ(plan.Paths[6], (Path{"Local variables", "<EXEC>", "AMOUNT"}));
-    c.StructureName = "operation SAVE";
-    c.StructureKind = 3;
-    EXPECT_EQ(PlanTokenLookup("AMOUNT", 2, c).Paths[5], (Path{"Operations", "SAVE", "Parameters", "AMOUNT"}));
-    EXPECT_TRUE(PlanTokenLookup("", 1, c).Paths.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Contexts, TokenLookup, ::testing::ValuesIn(LoadCases("token-lookup.txt")), CaseName);
 
 TEST(ListingActions, CopyBreakpointAndFind) {
     // Copied text keeps the listing's case and joins lines with CR LF.
