@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -45,5 +46,22 @@ inline std::vector<DataCase> LoadCases(const std::string& file) {
 inline void PrintTo(const DataCase& c, std::ostream* out) { *out << c.Name; }
 
 inline std::string CaseName(const ::testing::TestParamInfo<DataCase>& info) { return info.param.Name; }
+
+// Checks a case of "input => result" lines, several arguments of the
+// function separated by " | ".
+inline void ExpectResults(const DataCase& c,
+                          const std::function<std::string(const std::vector<std::string>&)>& function) {
+    for (const std::string& line : c.Parts.at(0)) {
+        const std::string input = line.substr(0, line.find(" =>"));
+        std::vector<std::string> arguments;
+        for (size_t from = 0;;) {
+            const size_t bar = input.find(" | ", from);
+            arguments.push_back(input.substr(from, bar - from));
+            if (bar == std::string::npos) break;
+            from = bar + 3;
+        }
+        EXPECT_EQ(function(arguments), line.size() > input.size() + 4 ? line.substr(input.size() + 4) : "") << line;
+    }
+}
 
 }  // namespace lumorca::test

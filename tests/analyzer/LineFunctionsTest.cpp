@@ -84,21 +84,7 @@ const std::map<std::string, Function>& Functions() {
 
 class LineFunctions : public ::testing::TestWithParam<DataCase> {};
 
-// "input => result", several arguments separated by " | ".
-TEST_P(LineFunctions, GiveTheListedResults) {
-    const Function& function = Functions().at(GetParam().Name);
-    for (const std::string& line : GetParam().Parts.at(0)) {
-        const std::string input = line.substr(0, line.find(" =>"));
-        Names arguments;
-        for (size_t from = 0;;) {
-            const size_t bar = input.find(" | ", from);
-            arguments.push_back(input.substr(from, bar - from));
-            if (bar == std::string::npos) break;
-            from = bar + 3;
-        }
-        EXPECT_EQ(function(arguments), line.size() > input.size() + 4 ? line.substr(input.size() + 4) : "") << line;
-    }
-}
+TEST_P(LineFunctions, GiveTheListedResults) { ExpectResults(GetParam(), Functions().at(GetParam().Name)); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LineFunctions, ::testing::ValuesIn(LoadCases("line-functions.txt")), CaseName);
 

@@ -12,27 +12,7 @@
 using namespace lumorca;
 using namespace lumorca::test;
 
-TEST(IniFileName, ExtensionReplacedOrAppended) {
-    EXPECT_EQ(IniFileNameFor("/opt/lumorca/Lumorca7.exe"), "/opt/lumorca/Lumorca7.INI");
-    EXPECT_EQ(IniFileNameFor("C:\\Tools\\Lumorca7.EXE"), "C:\\Tools\\Lumorca7.INI");
-    EXPECT_EQ(IniFileNameFor("/opt/lumorca.d/lumorca7"), "/opt/lumorca.d/lumorca7.INI");
-    EXPECT_EQ(IniFileNameFor("C:\\a.b\\prog"), "C:\\a.b\\prog.INI");
-    EXPECT_EQ(IniFileNameFor("/x/prog.tar.exe"), "/x/prog.tar.INI");
-}
-
-TEST(ParseDecimal, NumbersOnly) {
-    EXPECT_EQ(ParseDecimal("42"), 42);
-    EXPECT_EQ(ParseDecimal(" -7 "), -7);
-    EXPECT_EQ(ParseDecimal("-2147483648"), std::numeric_limits<int>::min());
-    EXPECT_EQ(ParseDecimal("2147483647"), std::numeric_limits<int>::max());
-    EXPECT_FALSE(ParseDecimal("2147483648"));
-    EXPECT_FALSE(ParseDecimal("99999999999999999999"));
-    EXPECT_FALSE(ParseDecimal("12abc"));
-    EXPECT_FALSE(ParseDecimal("0x10"));
-    EXPECT_FALSE(ParseDecimal(""));
-    EXPECT_FALSE(ParseDecimal("-"));
-}
-
+// File names and numbers are in tests/data/options-functions.txt.
 class IniStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir Dir;
