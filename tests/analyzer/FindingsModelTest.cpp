@@ -6,7 +6,6 @@
 #include "AnalysisTestSupport.h"
 #include "analyzer/Findings.h"
 #include "analyzer/Fingerprint.h"
-#include "analyzer/SettingsKeys.h"
 
 namespace lumorca::test {
 namespace {
@@ -27,12 +26,7 @@ class FindingsModel : public ::testing::TestWithParam<DataCase> {};
 // Cases in tests/data/findings-model.txt.
 TEST_P(FindingsModel, RulesDecideFindingsAndMarks) {
     const std::vector<Names>& parts = GetParam().Parts;
-    AnalysisSettings settings;
-    for (const std::string& setting : parts.at(1)) {
-        const size_t equals = setting.find('=');
-        ASSERT_TRUE(ApplySettingKey(settings, setting.substr(0, equals), setting.substr(equals + 1))) << setting;
-    }
-    const Analysed a = Analyse(parts.at(0), settings);
+    const Analysed a = Analyse(parts.at(0), SettingsOf(parts.at(1)));
     ASSERT_FALSE(a.Result.Empty());
 
     FindingsInput input;

@@ -9,14 +9,7 @@ namespace {
 class ReferenceKinds : public ::testing::TestWithParam<DataCase> {};
 
 // Cases in tests/data/reference-kinds.txt: "key => line:kind ..." after the body.
-TEST_P(ReferenceKinds, AreRecordedPerLine) {
-    std::vector<std::pair<std::string, std::string>> refs;
-    for (const std::string& line : GetParam().Parts.at(1)) {
-        const size_t arrow = line.find(" => ");
-        refs.emplace_back(line.substr(0, arrow), line.substr(arrow + 4));
-    }
-    ExpectRefs(Body(GetParam().Parts.at(0)), refs);
-}
+TEST_P(ReferenceKinds, AreRecordedPerLine) { ExpectRefLines(Body(GetParam().Parts.at(0)), GetParam().Parts.at(1)); }
 
 INSTANTIATE_TEST_SUITE_P(Statements, ReferenceKinds, ::testing::ValuesIn(LoadCases("reference-kinds.txt")), CaseName);
 
