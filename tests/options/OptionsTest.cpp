@@ -265,13 +265,6 @@ TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     EXPECT_TRUE(QFileInfo(other.filePath("Lumorca7.INI")).isDir());
 }
 
-TEST_F(OptionsTest, ListEncoding) {
-    QStringList list{"stale"};
-    SplitList("A;;B;", list);
-    EXPECT_EQ(list, (QStringList{"A", "B"}));
-    EXPECT_EQ(JoinList({"X;Y", "Z"}), "X;Y;Z");  // a ";" inside a line splits it on the way back
-}
-
 TEST_F(OptionsTest, StoreChoiceAtStart) {
     const auto choose = [&] {
         auto s = std::make_unique<TOptionSettings>(Program(), TestRegistryName);

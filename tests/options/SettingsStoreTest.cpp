@@ -12,29 +12,12 @@
 using namespace lumorca;
 using namespace lumorca::test;
 
-// File names and numbers are in tests/data/options-functions.txt.
+// File names, numbers and typed reads are in tests/data/options-functions.txt.
 class IniStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir Dir;
     QString File() const { return Dir.filePath("Lumorca7.INI"); }
 };
-
-TEST_F(IniStoreTest, TypedReadsFallBackOnGarbage) {
-    WriteBytes(File(), "[S]\r\nNum=17\r\nNeg=-3\r\nText=abc\r\nBool2=2\r\nBool0=0\r\nBoolX=yes\r\nEmpty=\r\n");
-    TIniStore store(File());
-    EXPECT_EQ(store.ReadInteger("s", "num", 5), 17);
-    EXPECT_EQ(store.ReadInteger("S", "Neg", 5), -3);
-    EXPECT_EQ(store.ReadInteger("S", "Text", 5), 5);
-    EXPECT_EQ(store.ReadInteger("S", "Empty", 5), 5);
-    EXPECT_EQ(store.ReadInteger("S", "Missing", 5), 5);
-    EXPECT_TRUE(store.ReadBool("S", "Bool2", false));
-    EXPECT_FALSE(store.ReadBool("S", "Bool0", true));
-    EXPECT_TRUE(store.ReadBool("S", "BoolX", true));
-    EXPECT_FALSE(store.ReadBool("S", "BoolX", false));
-    EXPECT_EQ(store.ReadString("S", "Text", "d"), "abc");
-    EXPECT_EQ(store.ReadString("S", "Empty", "d"), "");
-    EXPECT_EQ(store.ReadString("S", "Missing", "d"), "d");
-}
 
 TEST_F(IniStoreTest, NothingReachesTheFileBeforeFlush) {
     TIniStore store(File());

@@ -1,7 +1,12 @@
+// Functions of the settings store and window places, with their cases in
+// tests/data/options-functions.txt.
 #include "../CaseFile.h"
+#include "TestSupport.h"
 #include "options/IniStore.h"
 #include "options/SettingsStore.h"
 #include "options/WindowGeometry.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,7 +32,10 @@ std::string Text(const TGeometryCheck& check) {
            std::to_string(g.Height) + (check.ClearWindowsPlaced ? " cleared" : "");
 }
 
-class OptionsFunctions : public ::testing::TestWithParam<test::DataCase> {};
+class OptionsFunctions : public ::testing::TestWithParam<test::DataCase> {
+protected:
+    QTemporaryDir Dir;
+};
 
 // Cases in tests/data/options-functions.txt.
 TEST_P(OptionsFunctions, GiveTheListedResults) {
@@ -49,7 +57,25 @@ TEST_P(OptionsFunctions, GiveTheListedResults) {
         {"MainOnTwoScreens", [](const Arguments& a) {
              return Text(CheckMainWindowGeometry(Geometry(a[0]), {QRect(0, 0, 1920, 1040), QRect(1920, 100, 1280, 1024)}));
          }},
+        {"SplitList", [](const Arguments& a) {
+             QStringList list{"stale"};
+             SplitList(QString::fromStdString(a[0]), list);
+             return list.join(u'|').toStdString();
+         }},
+        {"JoinList", [](const Arguments& a) {
+             QStringList list;
+             for (const std::string& item : a) list << QString::fromStdString(item);
+             return JoinList(list).toStdString();
+         }},
+        {"IniStoreRead", [&](const Arguments& a) {
+             const QString key = QString::fromStdString(a[1]), fallback = QString::fromStdString(a[2]);
+             TIniStore store(Dir.filePath("Lumorca7.INI"));
+             if (a[0] == "integer") return std::to_string(store.ReadInteger("s", key, fallback.toInt()));
+             if (a[0] == "bool") return std::to_string(store.ReadBool("S", key, fallback == "1"));
+             return store.ReadString("S", key, fallback).toStdString();
+         }},
     };
+    test::WriteBytes(Dir.filePath("Lumorca7.INI"), "[S]\r\nNum=17\r\nNeg=-3\r\nText=abc\r\nBool2=2\r\nBool0=0\r\nBoolX=yes\r\nEmpty=\r\n");
     test::ExpectResults(GetParam(), functions.at(GetParam().Name));
 }
 
