@@ -214,12 +214,13 @@ TEST_F(OptionsTest, ProgramAndCommandLineReadTheSettingsAlike) {
 }
 
 // Unknown keys and sections, comments, spelling and order of a file written
-// by hand stay; stale recent-file keys beyond the list stay too.
+// by hand stay; recent files are read up to the tenth key without regard to
+// case, empty ones skipped, and stale keys beyond the list stay.
 TEST_F(OptionsTest, ExistingFileKeepsItsOrderAndUnknownKeys) {
     WriteBytes(Ini(), ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/by-hand.ini")));
     auto s = Loaded(false);
     EXPECT_EQ(s->Options().Language, 0);
-    EXPECT_EQ(s->History().Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro"}));
+    EXPECT_EQ(s->History().Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro", "C:\\z.pro"}));
     ASSERT_EQ(s->SaveOptions(), std::nullopt);
     EXPECT_EQ(ReadBytes(Ini()).toStdString(),
               ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/by-hand-saved.ini")).toStdString());
