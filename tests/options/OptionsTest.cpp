@@ -118,8 +118,6 @@ TEST_F(OptionsTest, FactoryDefaults) {
     QDir::setCurrent(before);
     EXPECT_EQ(QDir(s->Options().ProcListingDir).canonicalPath(), QDir(Dir.path()).canonicalPath());
     EXPECT_EQ(OptionsText(s->Options()), OptionsText(s->DefaultOptions()));
-    EXPECT_EQ(WinText(s->Options().SourceWin), "Times New Roman/8/0/0/0/0");
-    EXPECT_EQ(WinText(s->Options().CallWin), "Arial/8/0/0/0/1");
     // The analysis starts from the same factory values as the options.
     ExpectSameAnalysis(ToAnalysisSettings(s->Options()), AnalysisSettings{});
     // A reset keeps the recent files and the position.

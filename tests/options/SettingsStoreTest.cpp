@@ -40,13 +40,6 @@ TEST_F(IniStoreTest, FlushKeepsWhatAnotherStoreWroteMeanwhile) {
     EXPECT_EQ(ReadBytes(File()), "[Files]\r\nHistory0=C:\\a.pro\r\n[Options]\r\nIndent=3\r\n");
 }
 
-TEST_F(IniStoreTest, SectionExistsOnlyWithKeys) {
-    WriteBytes(File(), "[Options]\r\n\r\n[MainWin]\r\nLeft=1\r\n");
-    TIniStore store(File());
-    EXPECT_FALSE(store.SectionExists("Options"));
-    EXPECT_TRUE(store.SectionExists("mainwin"));
-}
-
 TEST_F(IniStoreTest, FailedWriteIsReportedInTheUsersLanguageAndLeavesNoFile) {
     // A parent that is a regular file blocks the write even for root.
     WriteBytes(Dir.filePath("blocker"), "x");
