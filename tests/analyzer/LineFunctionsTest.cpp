@@ -41,7 +41,10 @@ const std::map<std::string, Function>& Functions() {
         {"NthWord", [](const Names& a) { return NthWord(a[1], std::stoi(a[0])); }},
         {"UpperCase", [](const Names& a) { return UpperCase(a[0]); }},
         {"LowerCase", [](const Names& a) { return LowerCase(a[0]); }},
-        {"CompareNoCase", [](const Names& a) { return Text((CompareNoCase(a[0], a[1]) > 0) - (CompareNoCase(a[0], a[1]) < 0)); }},
+        {"CompareNoCase", [](const Names& a) {
+             const int order = CompareNoCase(a[0], a[1]);
+             return Text((order > 0) - (order < 0));
+         }},
         {"StructureLineKind", [](const Names& a) { return Text(StructureLineKind(a[0])); }},
         {"LineLevel", [](const Names& a) { return Text(LineLevel(a[0])); }},
         {"HasContinuationMark", [](const Names& a) { return Text(HasContinuationMark(a[0])); }},
@@ -66,7 +69,9 @@ const std::map<std::string, Function>& Functions() {
          }},
         {"GotoMenuKinds", [](const Names& a) {
              std::string kinds;
-             for (const GotoMenuEntry& e : GotoMenuEntries(a[0])) kinds += (kinds.empty() ? "" : " ") + Text(e.GotoKind);
+             for (const GotoMenuEntry& e : GotoMenuEntries(a[0])) {
+                 kinds += (kinds.empty() ? "" : " ") + Text(e.GotoKind);
+             }
              return kinds;
          }},
         {"StatementArgument", [](const Names& a) {
@@ -74,7 +79,8 @@ const std::map<std::string, Function>& Functions() {
              return StatementArgument(a[1], a[0], argument) ? argument : "refused, " + argument;
          }},
         {"CharIndexAtX", [](const Names& a) {
-             return Text(CharIndexAtX(a[1], std::stoi(a[0]), [](std::string_view t) { return static_cast<int>(t.size()) * 6; }));
+             const auto width = [](std::string_view t) { return static_cast<int>(t.size()) * 6; };
+             return Text(CharIndexAtX(a[1], std::stoi(a[0]), width));
          }},
         {"CheckSettingValue", [](const Names& a) { return CheckSettingValue(a[0], a[1]).value_or(""); }},
         {"ListingComponentOf", [](const Names& a) { return ListingComponentOf(a); }},

@@ -41,7 +41,8 @@ protected:
 TEST_P(OptionsFunctions, GiveTheListedResults) {
     const QSize main(1000, 800);
     const std::map<std::string, std::function<std::string(const Arguments&)>> functions = {
-        {"IniFileNameFor", [](const Arguments& a) { return IniFileNameFor(QString::fromStdString(a[0])).toStdString(); }},
+        {"IniFileNameFor",
+         [](const Arguments& a) { return IniFileNameFor(QString::fromStdString(a[0])).toStdString(); }},
         {"ParseDecimal", [](const Arguments& a) {
              const std::optional<int> n = ParseDecimal(QString::fromStdString(a[0]));
              return n ? std::to_string(*n) : "(none)";
@@ -49,13 +50,15 @@ TEST_P(OptionsFunctions, GiveTheListedResults) {
         {"ChildGeometryIsValid", [&](const Arguments& a) {
              return std::string(GeometryIsValid(Geometry(a[0]), ChildWindowLimits(main)) ? "true" : "false");
          }},
-        {"CheckChildWindowGeometry", [&](const Arguments& a) { return Text(CheckChildWindowGeometry(Geometry(a[0]), main)); }},
+        {"CheckChildWindowGeometry",
+         [&](const Arguments& a) { return Text(CheckChildWindowGeometry(Geometry(a[0]), main)); }},
         {"CheckMainWindowGeometry", [](const Arguments& a) {
              const TWindowGeometry screen = Geometry(a[0] + " 0 0");
              return Text(CheckMainWindowGeometry(Geometry(a[1]), QSize(screen.Left, screen.Width)));
          }},
         {"MainOnTwoScreens", [](const Arguments& a) {
-             return Text(CheckMainWindowGeometry(Geometry(a[0]), {QRect(0, 0, 1920, 1040), QRect(1920, 100, 1280, 1024)}));
+             const std::vector<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 100, 1280, 1024)};
+             return Text(CheckMainWindowGeometry(Geometry(a[0]), screens));
          }},
         {"SplitList", [](const Arguments& a) {
              QStringList list{"stale"};
@@ -75,7 +78,8 @@ TEST_P(OptionsFunctions, GiveTheListedResults) {
              return store.ReadString("S", key, fallback).toStdString();
          }},
     };
-    test::WriteBytes(Dir.filePath("Lumorca7.INI"), "[S]\r\nNum=17\r\nNeg=-3\r\nText=abc\r\nBool2=2\r\nBool0=0\r\nBoolX=yes\r\nEmpty=\r\n");
+    test::WriteBytes(Dir.filePath("Lumorca7.INI"),
+                     "[S]\r\nNum=17\r\nNeg=-3\r\nText=abc\r\nBool2=2\r\nBool0=0\r\nBoolX=yes\r\nEmpty=\r\n");
     test::ExpectResults(GetParam(), functions.at(GetParam().Name));
 }
 

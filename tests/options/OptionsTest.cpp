@@ -227,9 +227,12 @@ TEST_F(OptionsTest, ExistingFileKeepsItsOrderAndUnknownKeys) {
 // "stored => read" lines of stored-values.txt.
 std::vector<std::pair<QString, QString>> StoredValues() {
     std::vector<std::pair<QString, QString>> values;
-    for (const QString& line : QString::fromUtf8(ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/stored-values.txt"))).split(u'\n')) {
+    const QByteArray bytes = ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/stored-values.txt"));
+    for (const QString& line : QString::fromUtf8(bytes).split(u'\n')) {
         const qsizetype arrow = line.indexOf(" => ");
-        if (!line.startsWith("//") && arrow > 0) values.emplace_back(line.left(arrow).replace("\\n", "\n"), line.mid(arrow + 4));
+        if (!line.startsWith("//") && arrow > 0) {
+            values.emplace_back(line.left(arrow).replace("\\n", "\n"), line.mid(arrow + 4));
+        }
     }
     if (values.empty()) throw std::runtime_error("no stored values");
     return values;
