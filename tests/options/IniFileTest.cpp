@@ -22,6 +22,7 @@ TEST_P(IniFileCases, GiveTheListedResults) {
     const std::map<std::string, std::function<std::string(const Arguments&)>> functions = {
         {"Value", [](const Arguments& a) { return IniFile::Parse(a[0]).Value(a[1], a[2]).value_or("(none)"); }},
         {"Serialize", [](const Arguments& a) { return IniFile::Parse(a[0]).Serialize(); }},
+        {"HasSection", [](const Arguments& a) { return IniFile::Parse(a[0]).HasSection(a[1]) ? "true" : "false"; }},
         {"SetValue", [](const Arguments& a) {
              IniFile ini = IniFile::Parse(a[0]);
              ini.SetValue(a[1], a[2], a[3]);
