@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "analyzer/Analysis.h"
+#include "analyzer/SettingsKeys.h"
 #include "analyzer/Tree.h"
 #include "analyzer/TreeDump.h"
 #include "analyzer/XRefTree.h"
 #include "texts/Texts.h"
+#include "../CaseFile.h"
 
 namespace lumorca::test {
 
@@ -52,6 +54,16 @@ inline ListingLines MakeListing(const std::vector<std::string>& body) {
         }
     }
     return lines;
+}
+
+// Settings from "Key=Value" lines as the store holds them.
+inline AnalysisSettings SettingsOf(const Names& lines) {
+    AnalysisSettings settings;
+    for (const std::string& line : lines) {
+        const size_t equals = line.find('=');
+        EXPECT_TRUE(ApplySettingKey(settings, line.substr(0, equals), line.substr(equals + 1))) << line;
+    }
+    return settings;
 }
 
 struct Analysed {
@@ -127,6 +139,14 @@ inline std::vector<std::string> PathOf(const std::string& key) {
 inline void ExpectRefs(const Analysed& a,
                        const std::vector<std::pair<std::string, std::string>>& expected) {
     for (const auto& [key, refs] : expected) EXPECT_EQ(Refs(XRef(a, PathOf(key))), refs) << key;
+}
+
+// Each "key => line:kind ..." line's references.
+inline void ExpectRefLines(const Analysed& a, const Names& lines) {
+    for (const std::string& line : lines) {
+        const size_t arrow = line.find(" => ");
+        EXPECT_EQ(Refs(XRef(a, PathOf(line.substr(0, arrow)))), line.substr(arrow + 4)) << line;
+    }
 }
 
 }  // namespace lumorca::test

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AnalysisTestSupport.h"
 #include "analyzer/CallTree.h"
 #include "analyzer/CallTreeText.h"
 #include "analyzer/Vocabulary.h"
@@ -124,75 +125,33 @@ std::string Dense(int n) {  // every entry calls every other one
 }
 
 const char* const kCalledTwice = "E:LP_X L T:EXEC C:LP_X T:STRT C:LP_X E:LP_Y C:LP_X C:LP_X";
-const char* const kWithLibrary = "E:LP_A C:LP_B C:LIB_X C:LP_B C:LIB_X E:LP_B C:LIB_X";
-const char* const kSortable = "E:LP_A L L L L L L L C:LP_Z C:LP_M C:LP_B U:LP_Q";
-
-struct TreeCase {
-    const char* Name;
-    const char* Script;
-    CallDirection Direction;
-    const char* Selector;
-    bool Duplicates;
-    bool Library;
-    int Sort;
-    const char* Expected;
-};
-
-class CallTreeRules : public ::testing::TestWithParam<TreeCase> {};
-
-TEST_P(CallTreeRules, GiveTheTree) {
-    const TreeCase& c = GetParam();
-    Listing l(c.Script);
-    l.settings.ListDuplicateCalls = c.Duplicates;
-    l.settings.ListLibraryCalls = c.Library;
-    l.settings.SortCalls = c.Sort;
-    const CallGraph graph = l.Graph(c.Direction);
-    EXPECT_EQ(Captions(graph, c.Selector), c.Expected);
-    // Call-tree records carry no reference kind.
-    graph.Walk(c.Selector, 100, [](const CallNode& node, int) { EXPECT_EQ(node.Record.Kind, 0) << node.Caption; });
-    // The lazy tree, expanded completely, shows the same.
-    Tree tree;
-    LazyCallTree(graph, tree).Build(c.Selector, true);
-    EXPECT_EQ(Captions(tree), c.Expected);
-}
+class CallTreeRules : public ::testing::TestWithParam<test::DataCase> {};
 
 constexpr CallDirection From = CallDirection::CalledFrom;
 constexpr CallDirection Calls = CallDirection::Calling;
 
-const TreeCase kTrees[] = {
-    {"CallersWithDuplicateEntryCalls", kCalledTwice, From, "LP_X", true, true, 0,
-     "entry LP_X;><EXEC> from Form: F;><STRT> from Form: F;>entry LP_Y;>entry LP_Y ...;"},
-    {"CallersWithoutDuplicates", kCalledTwice, From, "LP_X", false, true, 0,
-     "entry LP_X;><EXEC> from Form: F;><STRT> from Form: F;>entry LP_Y;"},
-    {"CallersStopAtTheirOwnCaption", "E:LP_A C:LP_B E:LP_B C:LP_A C:LP_B", From, "lp_b", true, true, 0,
-     "entry LP_B;>entry LP_A;>>entry LP_B ...;>entry LP_B ...;"},
-    {"CallerThatIsNoEntryIsALeaf", "E:LP_X C:LP_X 0:LP_X", From, "LP_X", true, true, 0,
-     "entry LP_X;>(top);>entry LP_X ...;"},
-    {"MutualRecursionEndsAtTheRepeatedCallSite", "E:LP_A L C:LP_B E:LP_B C:LP_A", Calls, "LP_A", true, true, 0,
-     "entry LP_A;>entry LP_B 3;>>entry LP_A 5;>>>entry LP_B 3 ...;"},
-    {"CallsOnTheLastLineCountButNotOnTheHeader", "E:LP_A H:LP_C C:LP_B L C:LP_C E:LP_B E:LP_C L C:LP_B",
-     Calls, "LP_A", true, true, 0, "entry LP_A;>entry LP_B 2;>entry LP_C 4;>>entry LP_B 8;"},
-    {"DuplicateAndLibraryCallees", kWithLibrary, Calls, "LP_A", true, true, 0,
-     "entry LP_A;>entry LP_B 2;>>entry LIB_X 7;>entry LIB_X 3;>entry LP_B 4 ...;>entry LIB_X 5 ...;"},
-    {"NoDuplicateCallees", kWithLibrary, Calls, "LP_A", false, true, 0,
-     "entry LP_A;>entry LP_B 2;>>entry LIB_X 7;>entry LIB_X 3;"},
-    {"NoLibraryCallees", kWithLibrary, Calls, "LP_A", true, false, 0,
-     "entry LP_A;>entry LP_B 2;>entry LP_B 4 ...;"},
-    // Callers of a library entry are listed whatever the switch says.
-    {"CallersOfALibraryEntry", kWithLibrary, From, "LIB_X", true, false, 0,
-     ";>entry LP_A;>entry LP_A ...;>entry LP_B;>>entry LP_A;>>entry LP_A ...;"},
-    {"CalleesByOwnLineNumber", kSortable, Calls, "LP_A", true, true, 0,
-     "entry LP_A;>entry LP_Q ;>entry LP_Z 9;>entry LP_M 10;>entry LP_B 11;"},
-    {"CalleesAlphabetically", kSortable, Calls, "LP_A", true, true, 1,
-     "entry LP_A;>entry LP_B 11;>entry LP_M 10;>entry LP_Q ;>entry LP_Z 9;"},
-    {"CallersByCaptionWhateverSortCallsSays", "E:LP_X E:LP_ZZ C:LP_X E:LP_AA C:LP_X", From, "LP_X", true,
-     true, 0, "entry LP_X;>entry LP_AA;>entry LP_ZZ;"},
-    {"UnknownCallersGiveAnEmptyRoot", kCalledTwice, From, "NO_SUCH", true, true, 0, ";"},
-    {"UnknownCalleesGiveAnEmptyRoot", kCalledTwice, Calls, "NO_SUCH", true, true, 0, ";"},
-};
+// Cases in tests/data/call-trees.txt.
+TEST_P(CallTreeRules, GiveTheTree) {
+    const std::vector<std::string>& script = GetParam().Parts.at(0);
+    Listing l(script.at(0));
+    std::istringstream how(GetParam().Parts.at(1).at(0));
+    std::string direction, selector;
+    how >> direction >> selector >> l.settings.ListDuplicateCalls >> l.settings.ListLibraryCalls >>
+        l.settings.SortCalls;
+    ASSERT_TRUE(how) << GetParam().Parts.at(1).at(0);
+    const std::string& expected = GetParam().Parts.at(2).at(0);
+    const CallGraph graph = l.Graph(direction == "from" ? From : Calls);
+    EXPECT_EQ(Captions(graph, selector), expected);
+    // Call-tree records carry no reference kind.
+    graph.Walk(selector, 100, [](const CallNode& node, int) { EXPECT_EQ(node.Record.Kind, 0) << node.Caption; });
+    // The lazy tree, expanded completely, shows the same.
+    Tree tree;
+    LazyCallTree(graph, tree).Build(selector, true);
+    EXPECT_EQ(Captions(tree), expected);
+}
 
-INSTANTIATE_TEST_SUITE_P(Listings, CallTreeRules, ::testing::ValuesIn(kTrees),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Listings, CallTreeRules, ::testing::ValuesIn(test::LoadCases("call-trees.txt")),
+                         test::CaseName);
 
 TEST(CallTree, DeepChainsEndSilentlyAtLevel23) {
     const auto depth = [](int chain, CallDirection direction, const std::string& name) {

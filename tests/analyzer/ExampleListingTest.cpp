@@ -39,15 +39,6 @@ TEST(ExampleListing, IsARecognisedListingWithCrLfLineEnds) {
     EXPECT_EQ(SplitClipboardText(bytes), lines);  // pasted instead of opened, it reads the same
 }
 
-TEST(EmptyLines, DroppedExactlyWhenShortAndBlankFirst) {
-    for (const char* dropped : {"", "     3        ", "\t", "      "}) {
-        EXPECT_TRUE(IsDroppedEmptyLine(dropped)) << dropped;
-    }
-    for (const char* kept : {"     4        x", "-", "              x", "Trigger"}) {
-        EXPECT_FALSE(IsDroppedEmptyLine(kept)) << kept;
-    }
-}
-
 // Blank lines and empty numbered lines among the listing's own, one at the
 // very start too.
 TEST(LoadListing, MapsEveryAnalysedLineToItsFileLine) {

@@ -42,17 +42,6 @@ TEST(Recognition, NeedsFiveLinesAndATitleAmongTheFirstFive) {
     EXPECT_FALSE(IsCorvaneListing(WithLineAt(6, 5, kTitle)));
     EXPECT_FALSE(IsCorvaneListing(Lines{}));
     EXPECT_FALSE(IsCorvaneListing(Lines(5, "")));
-    const std::pair<const char*, bool> titles[] = {
-        {"Trigger <X> FROM Entity: ORDER.SALES", true}, {"Trigger <X> From", true},
-        {"Trigger <X>\tfrom\tForm: ORDERS", true}, {"Trigger <X>   from   Service: S", true},
-        {"trigger <X> from Form: ORDERS", false}, {"TRIGGER <X> from Form: ORDERS", false},
-        {" Trigger <X> from Form: ORDERS", false}, {"Trigger<X> from Form: ORDERS", false},
-        {"Trigger <X> of Form: ORDERS", false}, {"Trigger < X from Form", false},  // third word is X
-        {"Trigger <X> fromage", false},
-    };
-    for (const auto& [title, recognised] : titles) {
-        EXPECT_EQ(IsCorvaneListing(WithLineAt(5, 2, title)), recognised) << title;
-    }
 }
 
 TEST(Recognition, RejectionCarriesTheLanguageText) {
@@ -62,43 +51,6 @@ TEST(Recognition, RejectionCarriesTheLanguageText) {
         EXPECT_EQ(ErrorOf<ENoCorvaneSource>([&] { CheckCorvaneListing(notListing, language); }), text);
     }
     EXPECT_NO_THROW(CheckCorvaneListing(WithLineAt(5, 1, kTitle), LanguageEnglish));
-}
-
-TEST(LineBreaks, ClipboardSplitsAtCarriageReturnsAndFilesAtEveryBreak) {
-    const std::pair<std::string, Lines> clipboard[] = {
-        {"A\r\nB\r\n", {"A", "B"}}, {"A\r\nB", {"A", "B"}}, {"A\rB\r", {"A", "B"}},
-        {"A\r\n\r\nB", {"A", "", "B"}}, {"A\r\r\n", {"A", ""}}, {"\r\n", {""}},
-        // Only one LF after a CR belongs to the break; a lone LF stays in its line.
-        {"A\r\n\nB\r\n", {"A", "\nB"}}, {"A\nB\r\nC", {"A\nB", "C"}},
-        // Without any CR the text splits at line feeds.
-        {"A\nB\n", {"A", "B"}}, {"A\n\nB", {"A", "", "B"}}, {"\n", {""}}, {"no break", {"no break"}},
-        // Empty text, and text after a terminating zero.
-        {"", {""}}, {std::string("A\r\nB\0C\r\nD", 10), {"A", "B"}}, {std::string("\0A", 2), {""}},
-    };
-    for (const auto& [text, lines] : clipboard) EXPECT_EQ(SplitClipboardText(text), lines) << text;
-    const std::pair<std::string, Lines> file[] = {
-        {"A\r\nB\nC\rD", {"A", "B", "C", "D"}}, {"A\r\n", {"A"}}, {"A\r", {"A"}}, {"A\n", {"A"}},
-        {"A\r\r\nB", {"A", "", "B"}}, {"A\n\rB", {"A", "", "B"}}, {"\r\n\r\n", {"", ""}}, {"", {}},
-        {"no break", {"no break"}}, {std::string("A\0B\n", 4), {std::string("A\0B", 3)}},
-    };
-    for (const auto& [text, lines] : file) EXPECT_EQ(SplitFileText(text), lines) << text;
-
-    // A pasted listing is recognised with either line end.
-    std::string text = kTitle + "\n====\n     1        ; a\n     2        ; b\n     3        ; c\n";
-    EXPECT_TRUE(IsCorvaneListing(SplitClipboardText(text)));
-    for (size_t p = 0; (p = text.find('\n', p)) != std::string::npos; p += 2) text.insert(p, "\r");
-    EXPECT_TRUE(IsCorvaneListing(SplitClipboardText(text)));
-}
-
-TEST(ListingComponent, FifthWordOfTheFirstTriggerLine) {
-    EXPECT_EQ(ListingComponentOf(Lines{"banner", kTitle, "Trigger <X> from Form: OTHER"}), "ORDERS");
-    EXPECT_EQ(ListingComponentOf(Lines{"Trigger <EXEC> from Service:\tCUSTSVC"}), "CUSTSVC");
-    // The first line that contains the word anywhere counts, even if short.
-    EXPECT_EQ(ListingComponentOf(Lines{"; Trigger here", kTitle}), "");
-    EXPECT_EQ(ListingComponentOf(Lines{"a b c d e Trigger", kTitle}), "e");
-    EXPECT_EQ(ListingComponentOf(Lines{"trigger <X> from Form: LOWER", kTitle}), "ORDERS");
-    EXPECT_EQ(ListingComponentOf(Lines{"nothing"}), "");
-    EXPECT_EQ(ListingComponentOf(Lines{}), "");
 }
 
 // A scratch directory removed at the end of each test.

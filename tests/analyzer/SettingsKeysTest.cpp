@@ -82,22 +82,5 @@ TEST(SettingsKeys, ListsSplitAtSemicolons) {
     EXPECT_EQ(SplitSettingList(";;;"), List{});
 }
 
-TEST(SettingsKeys, ValuesAreCheckedAgainstWhatTheKeyAllows) {
-    const std::string number = "a whole number from -2147483648 to 2147483647";
-    const std::tuple<const char*, const char*, std::string> checks[] = {  // "": valid
-        {"TryToMerge", "1", ""}, {"tRYtOmERGE", " 0 ", ""}, {"TryToMerge", "yes", "0 or 1"},
-        {"TryToMerge", "2", "0 or 1"}, {"AskToSave", "", "0 or 1"}, {"Language", "7", "0 or 1"},
-        {"How2ShowXRef", "-1", "a whole number from 0 to 2"}, {"How2ShowXRef", "2", ""},
-        {"SortCalls", "7", "0 or 1"}, {"Indent", "abc", number}, {"Indent", "-3", ""},
-        {"Indent", "99999999999999999999", number}, {"ColorSource", "0x10", number}, {"ColorSource", "255", ""},
-        {"MarkSuspEntriesEx", ";;x", ""}, {"ProcListingDir", "C:\\a", ""}, {"NoSuchKey", "x", ""},
-    };
-    for (const auto& [key, value, allowed] : checks) {
-        const std::optional<std::string> check = CheckSettingValue(key, value);
-        EXPECT_EQ(check.value_or(""), allowed) << key << "=" << value;
-        EXPECT_EQ(check.has_value(), !allowed.empty()) << key << "=" << value;
-    }
-}
-
 }  // namespace
 }  // namespace lumorca

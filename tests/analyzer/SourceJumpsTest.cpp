@@ -60,50 +60,17 @@ TEST(ControlStructureJumps, FindThePartnerOfTheSameBlockWithinTheShownRange) {
     EXPECT_EQ(GotoKindOf(14), nullptr);
 }
 
-TEST(ControlStructureJumps, GotoSubmenuOffersThePartnersOfTheFirstWord) {
-    const auto kinds = [](std::string_view word) {
-        std::vector<int> result;
-        for (const GotoMenuEntry& e : GotoMenuEntries(word)) result.push_back(e.GotoKind);
-        return result;
-    };
-    EXPECT_EQ(kinds("if"), (std::vector<int>{2, 4}));
-    EXPECT_EQ(kinds("ELSE"), (std::vector<int>{0, 5}));
-    EXPECT_EQ(kinds("endif"), (std::vector<int>{1, 3}));
-    EXPECT_EQ(kinds("case"), (std::vector<int>{9, 8}));
-    EXPECT_EQ(GotoMenuEntries("case")[1].Item, GotoItem::SelectCase);
-    EXPECT_EQ(kinds("until"), (std::vector<int>{12}));
-    EXPECT_TRUE(kinds("call").empty());
-    EXPECT_TRUE(kinds("").empty());
+TEST(ControlStructureJumps, CaseOffersItsSelectCase) {
+    EXPECT_EQ(GotoMenuEntries("case").at(1).Item, GotoItem::SelectCase);
 }
 
-TEST(StatementArguments, FirstWordSelectsTheStatementAndTheSecondIsItsArgument) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"   call LP_SUM(1, 2)", "LP_SUM"}, {"CALL LP_X,A", "LP_X"}, {"call", ""},
-        {"recall LP_SUM()", nullptr}, {"", nullptr},
-    };
-    for (const auto& [line, expected] : cases) {
-        std::string arg = "untouched";
-        EXPECT_EQ(StatementArgument(line, "CALL", arg), expected != nullptr) << line;
-        EXPECT_EQ(arg, expected != nullptr ? expected : "untouched") << line;
-    }
+TEST(StatementArguments, OfTheLinesDisplayText) {
     std::string arg;
-    EXPECT_TRUE(StatementArgument("activate \"ORDERS\".SAVE(1)", "ACTIVATE", arg));
-    EXPECT_EQ(arg, "\"ORDERS\".SAVE");
     const ListingLines lines = {Numbered(1, "\tcall  lp_tab(1)", '1')};
     EXPECT_TRUE(LineStatementArgument(lines, 0, "CALL", arg, Indent));
     EXPECT_EQ(arg, "lp_tab");
     EXPECT_FALSE(LineStatementArgument(lines, 1, "CALL", arg, Indent));
     EXPECT_FALSE(LineStatementArgument(lines, -1, "CALL", arg, Indent));
-}
-
-TEST(PixelPositions, SnapToTheNearerCharacterBoundary) {
-    const auto at = [](std::string_view text, int x) {
-        return CharIndexAtX(text, x, [](std::string_view t) { return static_cast<int>(t.size()) * 6; });
-    };
-    // Left and right half of "a", past the middle of the last character.
-    const std::vector<std::pair<int, int>> cases = {{0, 1}, {3, 1}, {4, 2}, {21, 4}, {22, 5}, {9999, 5}};
-    for (const auto& [x, index] : cases) EXPECT_EQ(at("abcd", x), index) << x;
-    EXPECT_EQ(at("", 5), 1);
 }
 
 TEST(TokenUnderPointer, BlanksRepeatedTokensAndSubstitutions) {
@@ -136,72 +103,41 @@ TEST(TokenUnderPointer, BlanksRepeatedTokensAndSubstitutions) {
     EXPECT_EQ(literal, "\"ORDER %%ORDNR%%%\"");
 }
 
-TEST(TokenLookup, QuotedDollarAndNumberTokensGoToTheirCategoriesOnly) {
+class TokenLookup : public ::testing::TestWithParam<DataCase> {};
+
+// Cases in tests/data/token-lookup.txt.
+TEST_P(TokenLookup, TriesThePathsInOrder) {
     TokenLookupContext c;
-    c.FirstToken = "CLEAR";
-    TokenLookupPlan plan = PlanTokenLookup("\"ORDERLINE\"", 3, c);
-    EXPECT_EQ(plan.Paths, (std::vector<Path>{{"Entities and Fields", "Entity ORDERLINE"},
-                                             {"Strings", "\"ORDERLINE\""}}));
-    EXPECT_FALSE(plan.BeepWhenNoneFound);
-    c.FirstToken = "MESSAGE";
-    const std::vector<std::pair<std::string, Path>> only = {
-        {"'HI'", {"Strings", "'HI'"}}, {"\"A%%B%%%\"", {"Variable %%strings%%%", "\"A%%B%%%\""}},
-        {"$$USER", {"$$Global variables", "$$USER"}}, {"$DIRTY$", {"$Component variables$", "$DIRTY$"}},
-        {"$1", {"Register ($1-$99)", "$1"}}, {"$12", {"Register ($1-$99)", "$12"}},
-        {"$1A", {"$System function", "$1A"}}, {"$STATUS", {"$System function", "$STATUS"}},
-        {"-11", {"Numbers", "-11"}}, {"42", {"Numbers", "42"}},
-    };
-    for (const auto& [token, path] : only) {
-        plan = PlanTokenLookup(token, 1, c);
-        EXPECT_EQ(plan.Paths, std::vector<Path>{path}) << token;
-        EXPECT_FALSE(plan.BeepWhenNoneFound) << token;
+    for (const std::string& line : GetParam().Parts.at(0)) {
+        const std::string key = line.substr(0, line.find('=')), value = line.substr(key.size() + 1);
+        if (key == "FirstToken") c.FirstToken = value;
+        if (key == "Language") c.Language = std::stoi(value);
+        if (key == "SortLocals") c.SortLocals = value == "1";
+        if (key == "StructureName") c.StructureName = value;
+        if (key == "StructureKind") c.StructureKind = std::stoi(value);
+        for (size_t from = 0; key == "EntityCaptions" && from <= value.size(); from = value.find(',', from) + 1) {
+            c.EntityCaptions.push_back(value.substr(from, value.find(',', from) - from));
+            if (value.find(',', from) == std::string::npos) break;
+        }
     }
-    c.Language = 0;
-    EXPECT_EQ(PlanTokenLookup("'HI'", 2, c).Paths.at(0).at(0), CategoryCaption(CatString, 0));
+    for (const std::string& line : GetParam().Parts.at(1)) {
+        const size_t at = line.find('@'), arrow = line.find(" =>");
+        const TokenLookupPlan plan = PlanTokenLookup(line.substr(0, at), std::stoi(line.substr(at + 1)), c);
+        std::string shown = plan.BeepWhenNoneFound ? "beep: " : "";
+        for (const Path& path : plan.Paths) {
+            shown += shown.empty() || shown == "beep: " ? "" : " ; ";
+            for (const std::string& caption : path) shown += (&caption == &path.front() ? "" : "|") + caption;
+        }
+        std::string expected = arrow + 4 < line.size() ? line.substr(arrow + 4) : "";
+        if (expected.size() > 6 && expected.substr(expected.size() - 6) == " ; ...") {
+            expected.resize(expected.size() - 6);
+            shown.resize(std::min(shown.size(), expected.size()));
+        }
+        EXPECT_EQ(shown, expected) << line;
+    }
 }
 
-TEST(TokenLookup, QualifiedNamesTryTheFieldFirstThenThePartClickedOn) {
-    TokenLookupContext c;
-    c.SortLocals = false;
-    c.StructureName = "entry LP_X";
-    c.StructureKind = 2;
-    TokenLookupPlan plan = PlanTokenLookup("ORDNR.ORDER", 2, c);
-    ASSERT_GE(plan.Paths.size(), 2U);
-    EXPECT_EQ(plan.Paths[0], (Path{"Entities and Fields", "Entity ORDER", "ORDNR.ORDER"}));
-    EXPECT_EQ(plan.Paths[1], (Path{"Entries", "ORDNR"}));
-    EXPECT_EQ(PlanTokenLookup("ORDNR.ORDER", 8, c).Paths.at(1), (Path{"Entries", "ORDER"}));
-    plan = PlanTokenLookup("$1.X", 1, c);
-    EXPECT_EQ(plan.Paths.back(), (Path{"Register ($1-$99)", "$1"}));
-    EXPECT_FALSE(plan.BeepWhenNoneFound);
-}
-
-TEST(TokenLookup, NamesRunThroughTheChainEndingWithEntityFieldsAndABeep) {
-    TokenLookupContext c;
-    c.StructureName = "entry LP_SUM";
-    c.StructureKind = 2;
-    c.SortLocals = true;
-    c.EntityCaptions = {"ORDER", "ORDERLINE"};
-    TokenLookupPlan plan = PlanTokenLookup("AMOUNT", 2, c);
-    EXPECT_TRUE(plan.BeepWhenNoneFound);
-    EXPECT_EQ(plan.Paths, (std::vector<Path>{
-                              {"Entries", "AMOUNT"}, {"Entities and Fields", "Entity AMOUNT"},
-                              {"Commands", "AMOUNT"}, {"Other variable", "AMOUNT"}, {"Text", "AMOUNT"},
-                              {"Entries", "LP_SUM", "Parameters", "AMOUNT"},
-                              {"Entries", "LP_SUM", "Local variables", "AMOUNT"},
-                              {"Entities and Fields", "Entity ORDER", "AMOUNT.ORDER"},
-                              {"Entities and Fields", "Entity ORDERLINE", "AMOUNT.ORDERLINE"},
-                          }));
-    // Triggers, and everything without SortLocals, keep the groups by structure.
-    c.StructureName = "<EXEC>";
-    c.StructureKind = 1;
-    plan = PlanTokenLookup("AMOUNT", 2, c);
-    EXPECT_EQ(plan.Paths[5], (Path{"Parameters", "<EXEC>", "AMOUNT"}));
-    EXPECT_EQ(plan.Paths[6], (Path{"Local variables", "<EXEC>", "AMOUNT"}));
-    c.StructureName = "operation SAVE";
-    c.StructureKind = 3;
-    EXPECT_EQ(PlanTokenLookup("AMOUNT", 2, c).Paths[5], (Path{"Operations", "SAVE", "Parameters", "AMOUNT"}));
-    EXPECT_TRUE(PlanTokenLookup("", 1, c).Paths.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Contexts, TokenLookup, ::testing::ValuesIn(LoadCases("token-lookup.txt")), CaseName);
 
 TEST(ListingActions, CopyBreakpointAndFind) {
     // Copied text keeps the listing's case and joins lines with CR LF.

@@ -8,72 +8,8 @@
 namespace lumorca::test {
 namespace {
 
-struct ShowCase {
-    const char* Name;
-    std::string Line;
-    std::string Shown;
-    bool Strip = false;
-    bool Gold = true;
-    bool Lower = false;
-    bool AutoIndent = true;
-    int Indent = 4;
-    std::string Previous;  // the line before
-};
-
-class SourceLine : public ::testing::TestWithParam<ShowCase> {};
-
-TEST_P(SourceLine, IsShownAsTheSourceWindowShowsIt) {
-    const ShowCase& c = GetParam();
-    const ListingLines lines = {c.Previous, c.Line};
-    EXPECT_EQ(GetSourceLineText(lines, 1, c.Strip, c.Gold, c.Lower, IndentSettings{c.AutoIndent, c.Indent}),
-              c.Shown);
-}
-
-const std::string kGoldCodes = "\x15\x16\x10\x12\x1B\x17\x14\x13\x11";
-const std::string kLong(300, 'x');
-
-const ShowCase kShown[] = {
-    // Block words outdent; level -1 adds nothing; the unit stays at eight blanks at most.
-    {"ElseOutdents", Numbered(1, "else", '2'), "    else"},
-    {"EndifAtLevelZero", Numbered(2, "endif"), "endif"},
-    {"UntilOutdents", Numbered(5, "until ($1 > 2)", '3'), "        until ($1 > 2)"},
-    {"UnitAtMostEight", Numbered(5, "until ($1 > 2)", '3'), std::string(16, ' ') + "until ($1 > 2)", false,
-     true, false, true, 10},
-    {"NonDigitLevelIsLevelZero", Numbered(7, "  return", '-'), "return"},
-    {"HeaderLosesItsPrefix", Header("entry LP_BUILD_HEADER"), "entry LP_BUILD_HEADER"},
-    {"MessageStaysWhole", "WARNING: 1032 - Field video attributes", "WARNING: 1032 - Field video attributes"},
-    {"TitleLosesTrailingBlanks", "Trigger <EXEC> from Service: CUSTSVC   \t ", "Trigger <EXEC> from Service: CUSTSVC"},
-    {"EmptyLine", "", ""},
-    // Tabs expand to stops every eight columns, long lines stay whole.
-    {"LeadingTab", "\tA", "        A", false, true, false, false},
-    {"InnerTab", "abc\tB", "abc     B", false, true, false, false},
-    {"TabBeforeALongTail", "ab\t" + kLong, "ab      " + kLong, false, true, false, false},
-    // Lower case leaves literals and trailing comments alone (the show golden files have more).
-    {"LowerWholeLineComment", Numbered(2, "; Whole LINE Comment"), "; whole line comment", false, true, true},
-    {"LowerMixedQuotes", Numbered(3, "SET A = \"It's\" + 'MiXed' + B"), "set a = \"It's\" + 'MiXed' + b", false,
-     true, true},
-    {"LowerOpenLiteral", Numbered(4, "PUTMESS 'Open LITERAL"), "putmess 'Open LITERAL", false, true, true},
-    {"LowerSemicolonInLiteral", Numbered(5, "SET X = \"a;B\" ; Note"), "set x = \"a;B\" ; Note", false, true, true},
-    {"LowerStopsAtTheComment", Numbered(6, "X = 1 ;NOTE"), "x = 1 ;NOTE", false, true, true},
-    // Gold codes show as their characters at the same positions.
-    {"GoldCodes", Numbered(1, "A" + kGoldCodes + "B"), "A!&*=;|<>?B"},
-    {"GoldCodesKept", Numbered(1, "A" + kGoldCodes + "B"), "A" + kGoldCodes + "B", false, false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cases, SourceLine, ::testing::ValuesIn(kShown),
-                         [](const auto& info) { return std::string(info.param.Name); });
-
-TEST(SourceLineParts, LevelsNumbersMarksAndStructures) {
-    EXPECT_EQ(LineLevel(Numbered(7, "  return", '-')), 0);
-    EXPECT_EQ(LineLevel("Trigger <EXEC> from Service: X"), -1);
-    EXPECT_EQ(LineLevel(Numbered(1, "x", '3')), 3);
-    EXPECT_TRUE(HasContinuationMark(Numbered(1, "a %\\  \t")));
-    EXPECT_FALSE(HasContinuationMark(Numbered(2, "x")));
+TEST(SourceLineParts, GoldCharactersAndStructures) {
     EXPECT_EQ(GoldCharacter('a'), 0);
-    const std::pair<std::string, std::string> numbers[] = {
-        {Numbered(12, "x", '1'), "12"}, {Header("entry X"), ""}, {"Trigger <EXEC>", ""}, {"", ""},
-        {"    7", "7"}, {"  1 2 x", ""}};
-    for (const auto& [line, number] : numbers) EXPECT_EQ(ListingLineNumber(line), number) << line;
     const StructureStartList starts = {0, 3, 10};
     const std::pair<int32_t, int32_t> owners[] = {{0, 0}, {9, 1}, {10, 2}, {500, 2}, {-1, -1}};
     for (const auto& [line, owner] : owners) EXPECT_EQ(StructureOfLine(starts, line), owner) << line;

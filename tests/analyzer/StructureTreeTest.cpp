@@ -7,38 +7,16 @@
 namespace lumorca::test {
 namespace {
 
-struct TreeCase {
-    const char* Name;
-    std::vector<std::string> Body;
-    const char* Dump;
-    bool IgnoreErrf = false;
-};
+class StructureTree : public ::testing::TestWithParam<DataCase> {};
 
-class StructureTree : public ::testing::TestWithParam<TreeCase> {};
-
+// Cases in tests/data/structure-trees.txt.
 TEST_P(StructureTree, HasTheNodesOfTheListing) {
-    AnalysisSettings settings;
-    settings.IgnoreERRF = GetParam().IgnoreErrf;
-    EXPECT_EQ(DumpText(Analyse(GetParam().Body, settings).Result.Structure), GetParam().Dump);
+    std::string dump;
+    for (const std::string& line : GetParam().Parts.at(2)) dump += line + "\n";
+    EXPECT_EQ(DumpText(Analyse(GetParam().Parts.at(0), SettingsOf(GetParam().Parts.at(1))).Result.Structure), dump);
 }
 
-INSTANTIATE_TEST_SUITE_P(Listings, StructureTree, ::testing::Values(
-    TreeCase{"EntriesAndOperationsUnderTheirTrigger",
-             {TriggerTitle("LPMX", "Form", "ORDERS"), Header("entry LP_B"), "X = 1", Header("entry lp_a"),
-              Header("partner operation GET"), Header("operation PUT")},
-             "Form ORDERS\t0\t0\t-1\t-1\t0\n"
-             "  Trigger LPMX\t3\t0\t1\t0\t3\n"
-             "    Entry LP_A\t4\t0\t3\t4\t4\n"
-             "    Entry LP_B\t4\t0\t2\t2\t4\n"
-             "    Operation GET\t4\t0\t4\t5\t5\n"
-             "    Operation PUT\t4\t0\t5\t6\t5\n"},
-    TreeCase{"TriggerOfAnotherComponentTypeUnderThePreviousTrigger",
-             {TriggerTitle("EXEC", "Form", "F"), TriggerTitle("INIT", "Report", "R")},
-             "Form F\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n    Trigger INIT\t3\t0\t2\t2\t3\n"},
-    TreeCase{"IgnoredErrfTriggerKeepsItsNode",
-             {TriggerTitle("ERRF", "Form", "F"), "A = 1", "CALL LP_X", TriggerTitle("EXEC", "Form", "F"), "B = 1"},
-             "Form F\t0\t0\t-1\t-1\t0\n  Trigger ERRF\t3\t0\t1\t0\t3\n  Trigger EXEC\t3\t0\t2\t4\t3\n", true}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Listings, StructureTree, ::testing::ValuesIn(LoadCases("structure-trees.txt")), CaseName);
 
 TEST(StructureLists, StartsEntriesAndEntityMenu) {
     const Analysed a = Analyse({TriggerTitle("EXEC", "Service", "CUSTSVC"), TriggerTitle("READ", "Entity", "ORDER.S"),

@@ -22,50 +22,15 @@ static_assert(std::is_same_v<decltype(Tree::NextInOrder(std::declval<const TreeN
                              const TreeNode*>);
 static_assert(std::is_same_v<decltype(std::declval<Tree&>().Roots()[0]), TreeNode*>);
 
-std::vector<std::string> FieldListing(std::vector<std::string> more = {}) {
-    std::vector<std::string> body = {
-        TriggerTitle("EXEC", "Form", "F"),
-        "ORDNR = 1",                                  // line 2: form trigger
-        TriggerTitle("VALF", "Field", "ORDNR.ORDER.M"),
-        "X = 1",                                      // line 5
-        TriggerTitle("READ", "Entity", "ORDER.M"),
-        "ORDNR = 2",                                  // line 8: entity trigger of ORDER
-        "Y = ORDNR.ORDER",                            // line 9
-    };
-    body.insert(body.end(), more.begin(), more.end());
-    return body;
-}
+class FieldMerging : public ::testing::TestWithParam<DataCase> {};
 
-struct MergeCase {
-    const char* Name;
-    std::vector<std::string> Body;
-    bool Merge;
-    std::vector<std::pair<std::string, std::string>> Refs;  // key as PathOf reads it
-};
-
-class FieldMerging : public ::testing::TestWithParam<MergeCase> {};
-
+// Cases in tests/data/field-merging.txt.
 TEST_P(FieldMerging, MovesPlainNamesToTheirEntities) {
-    AnalysisSettings settings;
-    settings.TryToMerge = GetParam().Merge;
-    ExpectRefs(Analyse(GetParam().Body, settings), GetParam().Refs);
+    const std::vector<Names>& parts = GetParam().Parts;
+    ExpectRefLines(Analyse(parts.at(0), SettingsOf(parts.at(1))), parts.at(2));
 }
 
-const std::string kOrder = "Entities and Fields|Entity ORDER|";
-
-// Joined with the qualified uses, sorted by line.
-INSTANTIATE_TEST_SUITE_P(Listings, FieldMerging, ::testing::Values(
-    MergeCase{"FieldOfOneEntity", FieldListing(), true, {{"ordnr", "<none>"}, {kOrder + "ordnr.order", "2:3 8:3 9:2"}}},
-    MergeCase{"MergingOff", FieldListing(), false, {{"ordnr", "2:3 8:3"}, {kOrder + "ordnr.order", "9:2"}}},
-    MergeCase{"FieldOfTwoEntitiesMovesUseByUse",
-              FieldListing({TriggerTitle("VALF", "Field", "ORDNR.INVOICE.M"), "ORDNR = 3"}), true,
-              {{"ordnr", "2:3"}, {kOrder + "ordnr.order", "9:2 8:3"},
-               {"Entities and Fields|Entity INVOICE|ordnr.invoice", "12:3"}}},
-    MergeCase{"EntityThatIsNoEntityNodeMergesNothing",
-              {TriggerTitle("EXEC", "Form", "F"), "X = NR.NOWHERE", "NR = 1"}, true,
-              {{"nr", "3:3"}, {"nr.nowhere", "2:2"}}}),
-
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Listings, FieldMerging, ::testing::ValuesIn(LoadCases("field-merging.txt")), CaseName);
 
 TEST(FieldMergingAll, AllUsesPlacedRemovesThePlainName) {
     const Analysed a = Analyse({

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "../CaseFile.h"
 #include "CliRunner.h"
 
 namespace lumorca::testing {
@@ -115,61 +116,26 @@ std::multiset<std::string> RuleSymbols(const json& findings) {
     return result;
 }
 
-TEST(CheckSuppressions, CommentsSilenceFindingsAndUnusedOnesAreReported) {
-    const std::multiset<std::string> all = RuleSymbols(CheckJson(DataFile("rules.pro")));
-    struct Case {
-        const char* Name;
-        Lines Listing;
-        std::multiset<std::string> Gone;
-        std::multiset<std::string> Added;
-    };
-    const Lines rules = RulesLines();
-    const std::vector<Case> cases = {
-        {"on the line",
-         Replaced(rules, 6,
-                  "     4 1         string V_Wo ; lumorca: ignore local-variable-write-only"),
-         {"local-variable-write-only V_WO"},
-         {}},
-        {"any case, several rules",
-         Replaced(rules, 20,
-                  "    18        message \"Hello %%NAME\" ;LUMORCA: Ignore "
-                  "OPEN-SUBSTITUTION,listing-warning"),
-         {"open-substitution \"HELLO %%NAME\"", "listing-warning WARNING"},
-         {}},
-        {"alone on the line above",
-         Inserted(rules, 18, {"    99        ; lumorca: ignore label-unused"}),
-         {"label-unused L_UNUSED"},
-         {}},
-        {"after code on the line above",
-         Replaced(rules, 18, "    16        goto L_NOWHERE ; lumorca: ignore label-unused"),
-         {},
-         {"unused-suppression label-unused"}},
-        {"whole structure",
-         Inserted(
-             rules, 29,
-             {"    99        ; lumorca: ignore-structure local-variable-write-only, entry-unused"}),
-         {"local-variable-write-only V_TMP", "entry-unused LP_SAVE"},
-         {}},
-        {"unused and unknown rules",
-         Inserted(rules, 5, {"    99        ; lumorca: ignore label-unused no-such-rule"}),
-         {},
-         {"unused-suppression label-unused", "unused-suppression no-such-rule"}},
-        {"not a suppression",
-         Replaced(rules, 6, "     4 1         string V_Wo ; lumorca ignores nothing"),
-         {},
-         {}},
-    };
-    ScratchDir dir;
-    for (const Case& c : cases) {
-        std::multiset<std::string> expected = all;
-        for (const std::string& gone : c.Gone) {
-            ASSERT_EQ(expected.count(gone), 1u) << c.Name << ": " << gone;
-            expected.erase(expected.find(gone));
-        }
-        expected.insert(c.Added.begin(), c.Added.end());
-        EXPECT_EQ(RuleSymbols(CheckJson(dir.Write("s.pro", Join(c.Listing)))), expected) << c.Name;
+class CheckSuppressions : public ::testing::TestWithParam<test::DataCase> {};
+
+// Cases in tests/data/suppressions.txt.
+TEST_P(CheckSuppressions, CommentsSilenceFindingsAndUnusedOnesAreReported) {
+    std::multiset<std::string> expected = RuleSymbols(CheckJson(DataFile("rules.pro")));
+    const std::string& edit = GetParam().Parts.at(0).at(0);
+    const size_t line = std::stoul(edit.substr(edit.find(' ') + 1)), bar = edit.find(" | ");
+    const Lines listing = edit.rfind("insert", 0) == 0 ? Inserted(RulesLines(), line, {edit.substr(bar + 3)})
+                                                       : Replaced(RulesLines(), line, edit.substr(bar + 3));
+    for (const std::string& gone : GetParam().Parts.at(1)) {
+        ASSERT_EQ(expected.count(gone), 1u) << gone;
+        expected.erase(expected.find(gone));
     }
+    expected.insert(GetParam().Parts.at(2).begin(), GetParam().Parts.at(2).end());
+    ScratchDir dir;
+    EXPECT_EQ(RuleSymbols(CheckJson(dir.Write("s.pro", Join(listing)))), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Comments, CheckSuppressions, ::testing::ValuesIn(test::LoadCases("suppressions.txt")),
+                         test::CaseName);
 
 std::string SarifValidation(const std::vector<std::string>& logs) {
 #ifdef _WIN32
@@ -253,22 +219,8 @@ TEST_F(CheckBaseline, FileIsSortedOneFindingALineAndRoundTrips) {
     EXPECT_EQ(Check(RulesLines(), {"--baseline", "bom.json"}).Status, 0);
 }
 
-TEST_F(CheckBaseline, UnusableBaselineIsExitTwoWithOneLine) {
-    const std::vector<std::pair<const char*, std::string>> cases = {
-        {"not json", "{\"findings\": ["},
-        {"no findings", "{\"version\": 1}"},
-        {"other version", "{\"version\": 9, \"findings\": []}"},
-        {"no fingerprint", "{\"findings\": [{\"file\": \"orders.pro\"}]}"},
-        {"an array", "[]"},
-    };
-    for (const auto& [name, text] : cases) {
-        dir.Write("bad.json", text);
-        const CliRun run = Check(RulesLines(), {"--baseline", "bad.json"});
-        EXPECT_EQ(run.Status, 2) << name;
-        EXPECT_EQ(run.Out, "") << name;
-        EXPECT_EQ(SplitLines(run.Err).size(), 1u) << name << ": " << run.Err;
-    }
-    // No baseline is written when a file cannot be checked.
+// Unusable baselines are the command-line tests' (cli.baseline_*).
+TEST_F(CheckBaseline, NotWrittenWhenAFileCannotBeChecked) {
     const CliRun run =
         RunProgram(LUMORCA_CLI, {"check", "--write-baseline", "b.json", "gone.pro"}, dir.Path());
     EXPECT_EQ(run.Status, 2);

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <sstream>
 
+#include "../CaseFile.h"
 #include "CliRunner.h"
 
 namespace lumorca::testing {
@@ -39,42 +41,22 @@ std::vector<std::string> Without(const std::vector<std::string>& lines,
     return result;
 }
 
-std::string LastLine(const std::string& text) {
-    const std::vector<std::string> lines = SplitLines(text);
-    return lines.empty() ? std::string() : lines.back();
-}
-
+// Cases in tests/data/rules-options.txt.
 TEST(CheckRules, SettingsSwitchFindingsOff) {
     const std::string file = DataFile("rules.pro");
-    const std::vector<std::string> all = Prefixed(file, kRulesFindings);
-    struct Case {
-        std::vector<std::string> Options;
-        std::set<std::string> Gone;
-    };
-    const std::vector<Case> cases = {
-        // The argument check still marks the call of LP_CALC.
-        {{"MarkSuspEntriesEx=LP_*"}, {"entry-unused", "entry-undefined"}},
-        {{"MarkSuspEntriesEx=*SAVE"}, {"entry-unused"}},
-        {{"MarkSuspEntries=0"}, {"entry-unused", "entry-undefined"}},
-        {{"MarkSuspLocalVarsEx=V_*"},
-         {"local-variable-write-only", "local-variable-read-only", "local-variable-unused"}},
-        {{"MarkSuspLocalVarsEx=V_RO;*NONE"}, {"local-variable-read-only", "local-variable-unused"}},
-        {{"MarkSuspCompVarsEx=$F*"}, {"component-variable-write-only"}},
-        {{"MarkSuspCompVars=0"}, {"component-variable-write-only", "component-variable-read-only"}},
-        {{"MarkSuspLabelEx=*"}, {"label-unused", "label-undefined"}},
-        {{"MarkVarStrings=0"}, {"open-substitution"}},
-        {{"MarkInvalidParams=0"}, {"argument-count"}},
-        {{"MarkSuspEntriesEx=NOTHING", "MarkSuspLabelEx=L_X*"}, {}},
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::LoadCases("rules-options.txt");
+    for (const std::string& line : cases.at(0).Parts.at(0)) {
+        const size_t arrow = line.find(" =>");
         std::vector<std::string> args = {"check"};
-        for (const std::string& option : c.Options) {
-            args.push_back("--option");
-            args.push_back(option);
+        for (size_t from = 0; from < arrow; from = std::min(line.find(" | ", from), arrow) + 3) {
+            args.insert(args.end(), {"--option", line.substr(from, std::min(line.find(" | ", from), arrow) - from)});
         }
         args.push_back(file);
+        std::set<std::string> gone;
+        std::istringstream rules(line.substr(std::min(arrow + 3, line.size())));
+        for (std::string rule; rules >> rule;) gone.insert(rule);
         const CliRun run = RunCli(args);
-        EXPECT_EQ(SplitLines(run.Out), Without(all, c.Gone)) << c.Options.front();
+        EXPECT_EQ(SplitLines(run.Out), Without(Prefixed(file, kRulesFindings), gone)) << line;
         EXPECT_EQ(run.Status, 1);
     }
 }
@@ -104,17 +86,6 @@ TEST(CheckLines, LinesOfTheFileWhenEmptyLinesAreIgnored) {
         expected.push_back(file + ":" + std::to_string(newLine[old]) + finding.substr(colon));
     }
     EXPECT_EQ(SplitLines(run.Out), expected);
-}
-
-// The findings themselves are compared whole with checked files.
-TEST(CheckFormats, ListingWithoutFindingsIsAnEmptyJsonArray) {
-    ScratchDir dir;
-    const std::string quiet = dir.Write("quiet.pro",
-                                        "Trigger <EXEC> from Form: QUIET\n=====\n"
-                                        "     1        $1 = $2\n\n\n");
-    const CliRun none = RunCli({"check", "--format=json", quiet});
-    EXPECT_EQ(none.Status, 0);
-    EXPECT_EQ(json::parse(none.Out), json::array());
 }
 
 // The schema is checked elsewhere; here what the schema leaves open.
@@ -154,17 +125,12 @@ TEST(CheckFormats, SarifLogCarriesTheRequiredProperties) {
     EXPECT_EQ(partial["results"].size(), kRulesFindings.size());
 }
 
+// A listing with only a note is the command-line test cli.check_only_a_note.
 TEST(CheckExit, StatusFollowsFindingsAndUnusableFiles) {
-    // Only an INFO message: a note does not fail the build.
-    CliRun run = RunCli({"check", DataFile("clean.pro")});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(SplitLines(run.Out).size(), 1u);
-    EXPECT_EQ(LastLine(run.Err), "1 findings in 1 files");
-
     ScratchDir dir;
     const std::string missing = dir.Path() + "/missing.pro";
     const std::string text = dir.Write("text.pro", "just\nsome\ntext\nand\nmore\n");
-    run = RunCli({"check", missing, DataFile("rules.pro"), text});
+    const CliRun run = RunCli({"check", missing, DataFile("rules.pro"), text});
     EXPECT_EQ(run.Status, 2);
     // The usable file is still checked.
     EXPECT_EQ(SplitLines(run.Out), Prefixed(DataFile("rules.pro"), kRulesFindings));

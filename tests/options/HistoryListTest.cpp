@@ -55,43 +55,8 @@ protected:
     QTemporaryDir Dir;
 };
 
-TEST_F(HistoryStoreTest, LoadSkipsEmptyAndMissingKeysUpToMaxCount) {
-    WriteBytes(Ini(),
-               "[Files]\r\nHistory0=C:\\a.pro\r\nHistory1=\r\nHistory3=(Paste)\r\nhistory9=C:\\z.pro\r\n"
-               "History10=C:\\beyond.pro\r\nHistory01=C:\\padded.pro\r\n");
-    THistoryList list;
-    list.AddFile("/stale.pro");
-    list.SetUseRegistry(false);
-    list.Load(Ini(), "Files");
-    EXPECT_EQ(list.Items(), (QStringList{"C:\\a.pro", "(Paste)", "C:\\z.pro"}));
-}
-
-TEST_F(HistoryStoreTest, SaveLeavesKeysBeyondTheCount) {
-    WriteBytes(Ini(), "[Files]\r\nHistory0=old0\r\nHistory1=old1\r\nHistory2=old2\r\n");
-    THistoryList list;
-    list.SetUseRegistry(false);
-    list.AddFile("new1");
-    list.AddFile("new0");
-    ASSERT_FALSE(list.Save(Ini(), "Files", 1).has_value());
-    EXPECT_EQ(ReadBytes(Ini()), "[Files]\r\nHistory0=new0\r\nHistory1=new1\r\nHistory2=old2\r\n");
-}
-
-TEST_F(HistoryStoreTest, UsesTheBackEndItIsTold) {
-    THistoryList saved;
-    saved.AddFile("/x.pro");
-    ASSERT_FALSE(saved.Save(TestRegistryName, "Files", 1).has_value());
-    EXPECT_FALSE(QFile::exists(Ini()));
-
-    THistoryList fromIni;
-    fromIni.SetUseRegistry(false);
-    fromIni.Load(Ini(), "Files");
-    EXPECT_EQ(fromIni.Count(), 0);
-
-    THistoryList fromRegistry;
-    fromRegistry.Load(TestRegistryName, "Files");
-    EXPECT_EQ(fromRegistry.Items(), QStringList{"/x.pro"});
-}
-
+// Reading and writing the recent files is in OptionsTest: the file written by
+// hand and every field stored in either store.
 TEST_F(HistoryStoreTest, FailedSaveIsReported) {
     THistoryList list;
     list.SetUseRegistry(false);

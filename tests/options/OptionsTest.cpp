@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <stdexcept>
+
 #include <gtest/gtest.h>
 
 using namespace lumorca;
@@ -116,8 +118,6 @@ TEST_F(OptionsTest, FactoryDefaults) {
     QDir::setCurrent(before);
     EXPECT_EQ(QDir(s->Options().ProcListingDir).canonicalPath(), QDir(Dir.path()).canonicalPath());
     EXPECT_EQ(OptionsText(s->Options()), OptionsText(s->DefaultOptions()));
-    EXPECT_EQ(WinText(s->Options().SourceWin), "Times New Roman/8/0/0/0/0");
-    EXPECT_EQ(WinText(s->Options().CallWin), "Arial/8/0/0/0/1");
     // The analysis starts from the same factory values as the options.
     ExpectSameAnalysis(ToAnalysisSettings(s->Options()), AnalysisSettings{});
     // A reset keeps the recent files and the position.
@@ -212,56 +212,43 @@ TEST_F(OptionsTest, ProgramAndCommandLineReadTheSettingsAlike) {
 }
 
 // Unknown keys and sections, comments, spelling and order of a file written
-// by hand stay; stale recent-file keys beyond the list stay too.
+// by hand stay; recent files are read up to the tenth key without regard to
+// case, empty ones skipped, and stale keys beyond the list stay.
 TEST_F(OptionsTest, ExistingFileKeepsItsOrderAndUnknownKeys) {
     WriteBytes(Ini(), ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/by-hand.ini")));
     auto s = Loaded(false);
     EXPECT_EQ(s->Options().Language, 0);
-    EXPECT_EQ(s->History().Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro"}));
+    EXPECT_EQ(s->History().Items(), (QStringList{"C:\\old.pro", "C:\\stale.pro", "C:\\z.pro"}));
     ASSERT_EQ(s->SaveOptions(), std::nullopt);
     EXPECT_EQ(ReadBytes(Ini()).toStdString(),
               ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/by-hand-saved.ini")).toStdString());
 }
 
-// A value the program cannot use reads as the factory value; what is usable
-// of a line stays.
-struct StoredValue {
-    const char* Stored;
-    const char* Read;  // a line of OptionsText, or LineNr=
-};
-
-class StoredValueTest : public OptionsTest, public ::testing::WithParamInterface<StoredValue> {};
-
-TEST_P(StoredValueTest, ReadsAsTheProgramUsesIt) {
-    WriteBytes(Ini(), GetParam().Stored);
-    auto s = Loaded(false);
-    const QStringList read = OptionsText(s->Options()) << QStringLiteral("LineNr=%1").arg(s->LastLineNr());
-    EXPECT_TRUE(read.contains(GetParam().Read)) << read.join(u'\n').toStdString();
+// "stored => read" lines of stored-values.txt.
+std::vector<std::pair<QString, QString>> StoredValues() {
+    std::vector<std::pair<QString, QString>> values;
+    const QByteArray bytes = ReadBytes(QString::fromUtf8(LUMORCA_TEST_DATA "/stored-values.txt"));
+    for (const QString& line : QString::fromUtf8(bytes).split(u'\n')) {
+        const qsizetype arrow = line.indexOf(" => ");
+        if (!line.startsWith("//") && arrow > 0) {
+            values.emplace_back(line.left(arrow).replace("\\n", "\n"), line.mid(arrow + 4));
+        }
+    }
+    if (values.empty()) throw std::runtime_error("no stored values");
+    return values;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Options, StoredValueTest,
-    ::testing::Values(StoredValue{"[Options]\nLanguage=0", "Language=0"}, StoredValue{"[Options]\nLanguage=1", "Language=1"},
-                      StoredValue{"[Options]\nLanguage=2", "Language=1"}, StoredValue{"[Options]\nLanguage=-1", "Language=1"},
-                      StoredValue{"[Options]\nLanguage=256", "Language=1"}, StoredValue{"[Options]\nLanguage=", "Language=1"},
-                      StoredValue{"[Options]\nIndent=four", "Indent=4"}, StoredValue{"[Options]\nHow2ShowXRef=3", "How2ShowXRef=2"},
-                      StoredValue{"[Options]\nHow2ShowXRef=0", "How2ShowXRef=0"}, StoredValue{"[Options]\nSortCalls=2", "SortCalls=0"},
-                      StoredValue{"[Options]\nColorSource=red", "ColorSource=0"},
-                      StoredValue{"[Options]\nColorSourceGold= 255 ", "ColorSourceGold=255"},
-                      StoredValue{"[Options]\nAskToSave=no", "AskToSave=1"}, StoredValue{"[Options]\nLowercase=0", "Lowercase=0"},
-                      StoredValue{"[Options]\nMarkSuspEntriesEx=LP_A;;LP_B;", "MarkSuspEntriesEx=LP_A|LP_B"},
-                      StoredValue{"[CallWin]\nState=9\nFontSize=big\nFontBold=yes", "CallWin=Arial/8/0/0/0/1"},
-                      StoredValue{"[XRefWin]\nState=-1", "XRefWin=Arial/8/0/0/0/0"},
-                      StoredValue{"[MainWin]\nState=3", "MainWin=/8/0/0/0/0"},
-                      StoredValue{"[SourceWin]\nState=2\nFontNa", "SourceWin=Times New Roman/8/0/0/0/2"},
-                      // A font size the dialog cannot offer would make the views unusable.
-                      StoredValue{"[SourceWin]\nFontSize=99999999", "SourceWin=Times New Roman/24/0/0/0/0"},
-                      StoredValue{"[SourceWin]\nFontSize=-5", "SourceWin=Times New Roman/6/0/0/0/0"},
-                      StoredValue{"[SourceWin]\nFontSize=12", "SourceWin=Times New Roman/12/0/0/0/0"},
-                      // A stored "0" never takes a style away.
-                      StoredValue{"[XRefWin]\nFontName=Verdana\nFontBold=0\nFontItalic=1", "XRefWin=Verdana/8/0/0/1/0"},
-                      StoredValue{"[LastAccess]\nLineNr=12x", "LineNr=0"}),
-    [](const auto& info) { return TestName(info.param.Stored); });
+class StoredValueTest : public OptionsTest, public ::testing::WithParamInterface<std::pair<QString, QString>> {};
+
+TEST_P(StoredValueTest, ReadsAsTheProgramUsesIt) {
+    WriteBytes(Ini(), GetParam().first.toUtf8());
+    auto s = Loaded(false);
+    const QStringList read = OptionsText(s->Options()) << QStringLiteral("LineNr=%1").arg(s->LastLineNr());
+    EXPECT_TRUE(read.contains(GetParam().second)) << read.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, StoredValueTest, ::testing::ValuesIn(StoredValues()),
+                         [](const auto& info) { return TestName(info.param.first.toStdString()); });
 
 TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     WriteBytes(Ini(), "[Files]\r\nHistory0=C:\\a.pro\r\n");
@@ -278,13 +265,6 @@ TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     EXPECT_EQ(OptionsText(blocked.Options()), OptionsText(blocked.DefaultOptions()));
     EXPECT_TRUE(blocked.SaveOptions().has_value());
     EXPECT_TRUE(QFileInfo(other.filePath("Lumorca7.INI")).isDir());
-}
-
-TEST_F(OptionsTest, ListEncoding) {
-    QStringList list{"stale"};
-    SplitList("A;;B;", list);
-    EXPECT_EQ(list, (QStringList{"A", "B"}));
-    EXPECT_EQ(JoinList({"X;Y", "Z"}), "X;Y;Z");  // a ";" inside a line splits it on the way back
 }
 
 TEST_F(OptionsTest, StoreChoiceAtStart) {

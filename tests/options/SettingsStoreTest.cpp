@@ -12,49 +12,12 @@
 using namespace lumorca;
 using namespace lumorca::test;
 
-TEST(IniFileName, ExtensionReplacedOrAppended) {
-    EXPECT_EQ(IniFileNameFor("/opt/lumorca/Lumorca7.exe"), "/opt/lumorca/Lumorca7.INI");
-    EXPECT_EQ(IniFileNameFor("C:\\Tools\\Lumorca7.EXE"), "C:\\Tools\\Lumorca7.INI");
-    EXPECT_EQ(IniFileNameFor("/opt/lumorca.d/lumorca7"), "/opt/lumorca.d/lumorca7.INI");
-    EXPECT_EQ(IniFileNameFor("C:\\a.b\\prog"), "C:\\a.b\\prog.INI");
-    EXPECT_EQ(IniFileNameFor("/x/prog.tar.exe"), "/x/prog.tar.INI");
-}
-
-TEST(ParseDecimal, NumbersOnly) {
-    EXPECT_EQ(ParseDecimal("42"), 42);
-    EXPECT_EQ(ParseDecimal(" -7 "), -7);
-    EXPECT_EQ(ParseDecimal("-2147483648"), std::numeric_limits<int>::min());
-    EXPECT_EQ(ParseDecimal("2147483647"), std::numeric_limits<int>::max());
-    EXPECT_FALSE(ParseDecimal("2147483648"));
-    EXPECT_FALSE(ParseDecimal("99999999999999999999"));
-    EXPECT_FALSE(ParseDecimal("12abc"));
-    EXPECT_FALSE(ParseDecimal("0x10"));
-    EXPECT_FALSE(ParseDecimal(""));
-    EXPECT_FALSE(ParseDecimal("-"));
-}
-
+// File names, numbers and typed reads are in tests/data/options-functions.txt.
 class IniStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir Dir;
     QString File() const { return Dir.filePath("Lumorca7.INI"); }
 };
-
-TEST_F(IniStoreTest, TypedReadsFallBackOnGarbage) {
-    WriteBytes(File(), "[S]\r\nNum=17\r\nNeg=-3\r\nText=abc\r\nBool2=2\r\nBool0=0\r\nBoolX=yes\r\nEmpty=\r\n");
-    TIniStore store(File());
-    EXPECT_EQ(store.ReadInteger("s", "num", 5), 17);
-    EXPECT_EQ(store.ReadInteger("S", "Neg", 5), -3);
-    EXPECT_EQ(store.ReadInteger("S", "Text", 5), 5);
-    EXPECT_EQ(store.ReadInteger("S", "Empty", 5), 5);
-    EXPECT_EQ(store.ReadInteger("S", "Missing", 5), 5);
-    EXPECT_TRUE(store.ReadBool("S", "Bool2", false));
-    EXPECT_FALSE(store.ReadBool("S", "Bool0", true));
-    EXPECT_TRUE(store.ReadBool("S", "BoolX", true));
-    EXPECT_FALSE(store.ReadBool("S", "BoolX", false));
-    EXPECT_EQ(store.ReadString("S", "Text", "d"), "abc");
-    EXPECT_EQ(store.ReadString("S", "Empty", "d"), "");
-    EXPECT_EQ(store.ReadString("S", "Missing", "d"), "d");
-}
 
 TEST_F(IniStoreTest, NothingReachesTheFileBeforeFlush) {
     TIniStore store(File());
@@ -75,13 +38,6 @@ TEST_F(IniStoreTest, FlushKeepsWhatAnotherStoreWroteMeanwhile) {
     }
     ASSERT_FALSE(options.Flush(1).has_value());
     EXPECT_EQ(ReadBytes(File()), "[Files]\r\nHistory0=C:\\a.pro\r\n[Options]\r\nIndent=3\r\n");
-}
-
-TEST_F(IniStoreTest, SectionExistsOnlyWithKeys) {
-    WriteBytes(File(), "[Options]\r\n\r\n[MainWin]\r\nLeft=1\r\n");
-    TIniStore store(File());
-    EXPECT_FALSE(store.SectionExists("Options"));
-    EXPECT_TRUE(store.SectionExists("mainwin"));
 }
 
 TEST_F(IniStoreTest, FailedWriteIsReportedInTheUsersLanguageAndLeavesNoFile) {

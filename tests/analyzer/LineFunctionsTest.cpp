@@ -1,0 +1,98 @@
+// Functions of lines and words, with their cases in tests/data/line-functions.txt.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "AnalysisTestSupport.h"
+#include "analyzer/Findings.h"
+#include "analyzer/Keywords.h"
+#include "analyzer/LineModel.h"
+#include "analyzer/ListingReader.h"
+#include "analyzer/SettingsKeys.h"
+#include "analyzer/SourceJumps.h"
+#include "analyzer/SourceText.h"
+#include "analyzer/WarningMarks.h"
+
+namespace lumorca::test {
+namespace {
+
+using Function = std::function<std::string(const Names&)>;
+
+std::string Text(bool value) { return value ? "true" : "false"; }
+std::string Text(int value) { return std::to_string(value); }
+std::string Text(const ListingLines& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += "[" + line + "]";
+    return text;
+}
+
+ListingLines Numbered(const Names& texts) {
+    ListingLines lines;
+    for (size_t i = 1; i < texts.size(); ++i) lines.push_back(test::Numbered(static_cast<int>(i), texts[i]));
+    return lines;
+}
+
+const std::map<std::string, Function>& Functions() {
+    static const std::map<std::string, Function> functions = {
+        {"IsListingLine", [](const Names& a) { return Text(IsListingLine(a[0])); }},
+        {"CommentStart", [](const Names& a) { return Text(CommentStart(a[0])); }},
+        {"ListingLineText", [](const Names& a) { return ListingLineText(a[2], a[0] == "true", a[1] == "true"); }},
+        {"NthWord", [](const Names& a) { return NthWord(a[1], std::stoi(a[0])); }},
+        {"UpperCase", [](const Names& a) { return UpperCase(a[0]); }},
+        {"LowerCase", [](const Names& a) { return LowerCase(a[0]); }},
+        {"CompareNoCase", [](const Names& a) {
+             const int order = CompareNoCase(a[0], a[1]);
+             return Text((order > 0) - (order < 0));
+         }},
+        {"StructureLineKind", [](const Names& a) { return Text(StructureLineKind(a[0])); }},
+        {"LineLevel", [](const Names& a) { return Text(LineLevel(a[0])); }},
+        {"HasContinuationMark", [](const Names& a) { return Text(HasContinuationMark(a[0])); }},
+        {"ListingLineNumber", [](const Names& a) { return ListingLineNumber(a[0]); }},
+        {"IsDroppedEmptyLine", [](const Names& a) { return Text(IsDroppedEmptyLine(a[0])); }},
+        {"MatchesExceptionPattern", [](const Names& a) { return Text(MatchesExceptionPattern(a[0], a[1])); }},
+        {"HasUnbalancedSubstitutions", [](const Names& a) { return Text(HasUnbalancedSubstitutions(a[0])); }},
+        {"CountCallArguments", [](const Names& a) { return Text(CountCallArguments(Numbered(a), 0, a[0])); }},
+        {"ListingSpelling", [](const Names& a) { return ListingSpelling(a[0], a[1]); }},
+        {"IsRelationalOperator", [](const Names& a) { return Text(IsRelationalOperator(a[0])); }},
+        {"IsQualifierWord", [](const Names& a) { return Text(IsQualifierWord(a[0], a[1])); }},
+        {"SplitClipboardText", [](const Names& a) { return Text(SplitClipboardText(a[0])); }},
+        {"SplitFileText", [](const Names& a) { return Text(SplitFileText(a[0])); }},
+        {"TitleRecognised", [](const Names& a) {
+             ListingLines lines(5, "     1        ; text");
+             lines[2] = a[0];
+             return Text(IsCorvaneListing(lines));
+         }},
+        {"GetSourceLineText", [](const Names& a) {
+             return GetSourceLineText({"", a[5]}, 1, a[0] == "true", a[1] == "true", a[2] == "true",
+                                      IndentSettings{a[3] == "true", std::stoi(a[4])});
+         }},
+        {"GotoMenuKinds", [](const Names& a) {
+             std::string kinds;
+             for (const GotoMenuEntry& e : GotoMenuEntries(a[0])) {
+                 kinds += (kinds.empty() ? "" : " ") + Text(e.GotoKind);
+             }
+             return kinds;
+         }},
+        {"StatementArgument", [](const Names& a) {
+             std::string argument = "untouched";
+             return StatementArgument(a[1], a[0], argument) ? argument : "refused, " + argument;
+         }},
+        {"CharIndexAtX", [](const Names& a) {
+             const auto width = [](std::string_view t) { return static_cast<int>(t.size()) * 6; };
+             return Text(CharIndexAtX(a[1], std::stoi(a[0]), width));
+         }},
+        {"CheckSettingValue", [](const Names& a) { return CheckSettingValue(a[0], a[1]).value_or(""); }},
+        {"ListingComponentOf", [](const Names& a) { return ListingComponentOf(a); }},
+    };
+    return functions;
+}
+
+class LineFunctions : public ::testing::TestWithParam<DataCase> {};
+
+TEST_P(LineFunctions, GiveTheListedResults) { ExpectResults(GetParam(), Functions().at(GetParam().Name)); }
+
+INSTANTIATE_TEST_SUITE_P(Cases, LineFunctions, ::testing::ValuesIn(LoadCases("line-functions.txt")), CaseName);
+
+}  // namespace
+}  // namespace lumorca::test
