@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 #include "options/HList.h"
-#include "options/IniFile.h"
 #include "options/IniStore.h"
 
 #include <QTemporaryDir>
@@ -47,20 +46,13 @@ TEST(HistoryList, EleventhFileDropsTheOldest) {
     EXPECT_FALSE(list.Items().contains("/f1.pro"));
 }
 
-class HistoryStoreTest : public ::testing::Test {
-protected:
-    void SetUp() override { ClearTestRegistry(); }
-    void TearDown() override { ClearTestRegistry(); }
-    QString Ini() const { return Dir.filePath("Lumorca7.INI"); }
-    QTemporaryDir Dir;
-};
-
 // Reading and writing the recent files is in OptionsTest: the file written by
 // hand and every field stored in either store.
-TEST_F(HistoryStoreTest, FailedSaveIsReported) {
+TEST(HistoryStore, FailedSaveIsReported) {
+    QTemporaryDir dir;
     THistoryList list;
     list.SetUseRegistry(false);
     list.AddFile("/x.pro");
-    const QString path = Dir.filePath("missing/L.INI");
+    const QString path = dir.filePath("missing/L.INI");
     EXPECT_EQ(list.Save(path, "Files", 0), SaveFailedMessage(path, 0));
 }
