@@ -5,8 +5,6 @@
 
 #include <sys/stat.h>
 
-#include <nlohmann/json.hpp>
-
 #include "CliRunner.h"
 
 namespace lumorca::testing {
@@ -66,25 +64,6 @@ TEST(HostileInput, SettingsFromFifoOrDeviceAreRefused) {
     }
     const std::string huge = dir.Write("huge.ini", "[Options]\r\n" + std::string(2 << 20, ';') + "\r\n");
     EXPECT_EQ(RunLimited({"--settings", huge, "lines", kListing}).Status, 2);
-}
-
-TEST(HostileInput, CheckReportsTheOtherFilesBesideAFifo) {
-    ScratchDir dir;
-    const std::string fifo = dir.Path() + "/b.fifo";
-    mkfifo(fifo.c_str(), 0600);
-    const CliRun alone = RunLimited({"check", kListing});
-    const CliRun both = RunLimited({"check", kListing, fifo});
-    EXPECT_EQ(both.Status, 2);
-    EXPECT_FALSE(alone.Out.empty());
-    EXPECT_EQ(both.Out, alone.Out);
-}
-
-TEST(HostileInput, SarifNotificationNamesAUtf8FileOnce) {
-    const CliRun run = RunLimited({"check", "--format", "sarif", "nope-\xC3\xBC.pro"});
-    EXPECT_EQ(run.Status, 2);
-    const auto log = nlohmann::json::parse(run.Out);
-    const auto& notification = log["runs"][0]["invocations"][0]["toolExecutionNotifications"][0];
-    EXPECT_EQ(notification["message"]["text"], "Coudn't read file nope-\xC3\xBC.pro");
 }
 
 #if defined(__SANITIZE_ADDRESS__)
