@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
@@ -45,20 +42,3 @@ TEST_P(IniFileCases, GiveTheListedResults) {
 
 INSTANTIATE_TEST_SUITE_P(Ini, IniFileCases, ::testing::ValuesIn(lumorca::test::LoadCases("ini-files.txt")),
                          lumorca::test::CaseName);
-
-TEST(IniFileDisk, LoadsFromDiskAndReportsMissingFile) {
-    // Unique per run: other builds may run this test at the same time.
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    auto dir = std::filesystem::temp_directory_path() / ("lumorca_ini_test_" + std::to_string(stamp));
-    std::filesystem::create_directories(dir);
-    auto path = (dir / "Lumorca.INI").string();
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "[Options]\r\nIndent=3\r\n";
-    }
-    auto ini = lumorca::LoadIniFile(path);
-    ASSERT_TRUE(ini.has_value());
-    EXPECT_EQ(ini->Value("Options", "Indent"), "3");
-    EXPECT_FALSE(lumorca::LoadIniFile((dir / "missing.ini").string()).has_value());
-    std::filesystem::remove_all(dir);
-}
