@@ -51,6 +51,51 @@ private slots:
         }
         QVERIFY(TreeImage(TreeImageCount).isNull());
     }
+
+    void LazyChildrenAppearWhenANodeIsExpanded() {
+        Tree tree;
+        TreeNode* root = tree.Add(nullptr, "entry LP_A", 4);
+        std::map<const TreeNode*, int> pending{{root, 2}};
+        TreeModel model;
+        model.SetLazyChildren(TreeModel::LazyChildren{
+            [&](const TreeNode* node) { return pending.count(node) != 0; },
+            [&](TreeNode* node) {
+                const int count = pending[node];
+                pending.erase(node);
+                for (int i = 0; i < count; ++i) {
+                    TreeNode* child = tree.Add(node, "entry LP_" + std::to_string(i), 26);
+                    if (i == 0) pending[child] = 1;
+                }
+                return count > 0;
+            }});
+        model.SetTree(&tree);
+        const QModelIndex rootIndex = model.index(0, 0);
+        QVERIFY(model.hasChildren(rootIndex));
+        QCOMPARE(model.rowCount(rootIndex), 0);
+        QVERIFY(model.canFetchMore(rootIndex));
+
+        model.fetchMore(rootIndex);
+        QCOMPARE(model.rowCount(rootIndex), 2);
+        QVERIFY(!model.canFetchMore(rootIndex));
+        const QModelIndex first = model.index(0, 0, rootIndex);
+        QVERIFY(model.hasChildren(first));
+        QVERIFY(!model.hasChildren(model.index(1, 0, rootIndex)));
+
+        // Announced insertions are consistent from the tester's view.
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(model.rowCount(first), 1);
+        QVERIFY(!model.canFetchMore(first));
+
+        // A rebuild while the view shows the tree.
+        {
+            TreeModel::Rebuilding rebuilding(&model);
+            tree.Clear();
+            pending.clear();
+            tree.Add(nullptr, "entry LP_Z", 4);
+        }
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.rowCount(model.index(0, 0)), 0);
+    }
 };
 
 test::RegisterTest<TreeModelTest> registered;
