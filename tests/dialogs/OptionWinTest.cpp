@@ -5,6 +5,7 @@
 
 #include "../options/OptionsText.h"
 #include "StartedWindow.h"
+#include "app/Latin1.h"
 #include "options/OptionWin.h"
 #include "texts/Texts.h"
 #include "ui_OptionWin.h"
@@ -13,11 +14,6 @@ namespace lumorca::gui::test {
 namespace {
 
 using lumorca::test::OptionsText;
-
-QString Latin1Text(int entry, int language) {
-    const std::string& t = Text(entry, language);
-    return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 }  // namespace
 
@@ -144,7 +140,7 @@ private slots:
         QCOMPARE(o.SortCalls, std::uint8_t(1));
 
         // The views follow at once.
-        QCOMPARE(Control<QAction>(main_->window(), "ActionOpen")->text(), Latin1Text(1, 0));
+        QCOMPARE(Control<QAction>(main_->window(), "ActionOpen")->text(), Latin1(Text(1, 0)));
         QCOMPARE(main_->SourceView().Grid()->font().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(Control<TChildForm>(main_->window(), "CallWin")->CurrentState(), StateNormal);
         QCOMPARE(Control<TChildForm>(main_->window(), "XRefWin")->CurrentState(), StateMinimized);
@@ -172,7 +168,7 @@ private slots:
         messages_.Answers = {TAnswer::No};
         QTest::mouseClick(ui().ButtonDefaults, Qt::LeftButton);
         // The question speaks the options' language.
-        QCOMPARE(messages_.LastText(), Latin1Text(109, 0));
+        QCOMPARE(messages_.LastText(), Latin1(Text(109, 0)));
         QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Courier New"));
 
         messages_.Answers = {TAnswer::Yes};
@@ -183,14 +179,14 @@ private slots:
         QVERIFY(ui().RadioButtonEnglish->isChecked());
         QCOMPARE(ui().MemoMarkCompVarsException->toPlainText(), QString());
         // The captions follow the defaults' language.
-        QCOMPARE(dlg_->windowTitle(), Latin1Text(104, 1));
+        QCOMPARE(dlg_->windowTitle(), Latin1(Text(104, 1)));
 
         QTest::mouseClick(ui().ButtonCancel, Qt::LeftButton);
         QCOMPARE(dlg_->result(), int(QDialog::Rejected));
         QCOMPARE(OptionsText(o), before);
         QVERIFY(main_->Settings().UseRegistry());
         QCOMPARE(main_->SourceView().Grid()->font().family(), QStringLiteral("DejaVu Sans Mono"));
-        QCOMPARE(Control<QAction>(main_->window(), "ActionOpen")->text(), Latin1Text(1, 0));
+        QCOMPARE(Control<QAction>(main_->window(), "ActionOpen")->text(), Latin1(Text(1, 0)));
 
         Open();
         QVERIFY(ui().RadioButtonGerman->isChecked());

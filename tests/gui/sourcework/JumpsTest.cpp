@@ -53,10 +53,6 @@ private slots:
         QCOMPARE(w.View().CurrentLine(), call);
         QCOMPARE(w.View().History().Count(), history);
 
-        // Enter does what the double-click does, wherever the pointer is.
-        QTest::keyClick(w.Grid(), Qt::Key_Return);
-        QCOMPARE(w.View().CurrentLine(), entry);
-
         // With Shift the word is looked up instead of followed.
         w.Show(call);
         DoubleClick(w, call, w.CharOf(call, "lp_sum") + 1, Qt::ShiftModifier);
