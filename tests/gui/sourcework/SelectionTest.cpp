@@ -78,7 +78,7 @@ private slots:
         w.Find<QMenu>("PopupmenuSource")->close();
     }
 
-    void copyAllAndBreakpoint() {
+    void copyAllCopyLineAndBreakpoint() {
         TWindow w;
         w.Load(WorkListing());
         const int history = w.View().History().Count();
@@ -92,6 +92,9 @@ private slots:
                                                "; and keeps the sum\r\nentry LP_SUM\r\n")),
                  qPrintable(all));
         QVERIFY(all.endsWith(QStringLiteral("\r\nreturn (V_SUM)")));
+
+        w.Action("MenuItemZeileKopieren")->trigger();
+        QCOMPARE(w.Clipboard(), QStringLiteral("V_SUM = P_A + P_B"));
 
         // Ctrl+B in the grid copies a breakpoint and leaves the selection.
         w.Grid()->setFocus();
