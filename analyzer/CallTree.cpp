@@ -21,22 +21,11 @@ long long ThirdWordNumber(std::string_view caption) {
     return value;
 }
 
-bool IsReference(const TreeNode* node, uint8_t kind) {
-    return node->HasRecord && node->Record.Kind == kind;
-}
-
-const TreeNode* EntriesCategory(const TreeNode* root) {
-    for (const TreeNode* child : root->Children) {
-        if (child->Role == NodeRole::Category && child->Record.Kind == CatEntry) return child;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
-CallGraph::CallGraph(const Tree& xref, const ListingLines& lines, const StructureStartList& starts,
-                     const std::vector<std::string>& entryList, const AnalysisSettings& settings,
-                     CallDirection direction)
+CallGraph::CallGraph(const std::vector<lumorca::Symbol>& symbols, const ListingLines& lines,
+                     const StructureStartList& starts, const std::vector<std::string>& entryList,
+                     const AnalysisSettings& settings, CallDirection direction)
     : direction_(direction),
       listDuplicateCalls_(settings.ListDuplicateCalls),
       listLibraryCalls_(settings.ListLibraryCalls),
@@ -49,44 +38,32 @@ CallGraph::CallGraph(const Tree& xref, const ListingLines& lines, const Structur
     }
     for (const std::string& entry : entryList) entryNames_.insert(LowerCase(entry));
 
-    const TreeNode* root = xref.FirstRoot();
-    if (root == nullptr) return;
-    const TreeNode* category = EntriesCategory(root);
-    if (category == nullptr) return;
-
-    // Symbols: the first child of a caption wins, as a look-up by caption finds it.
-    for (const TreeNode* node : category->Children) {
-        auto [it, added] = symbols_.try_emplace(UpperCase(node->Caption));
-        if (!added) continue;
-        Symbol& symbol = it->second;
-        symbol.Caption = node->Caption;
-        for (const TreeNode* ref : node->Children) {
-            if (!symbol.HasDefinition && IsReference(ref, RefEntryDef)) {
-                symbol.HasDefinition = true;
-                symbol.Definition = {ref->Record.StructureIndex, ref->Record.Line};
-            } else if (IsReference(ref, RefFunctionCall)) {
-                symbol.Calls.push_back({ref->Record.StructureIndex, ref->Record.Line});
+    for (const lumorca::Symbol& symbol : symbols) {
+        if (symbol.Key.Category != CatEntry) continue;
+        // Named as the cross-reference tree shows it.
+        const std::string caption = LowerCase(symbol.Key.Name);
+        // The first symbol of a name wins, as a look-up by name finds it.
+        auto [it, added] = symbols_.try_emplace(UpperCase(caption));
+        Entry& entry = it->second;
+        if (added) entry.Caption = caption;
+        for (const ReferenceRecord& ref : symbol.Refs) {
+            if (ref.Kind != RefFunctionCall && ref.Kind != RefEntryDef) continue;
+            const Call call{ref.StructureIndex, ref.Line};
+            if (added && ref.Kind == RefEntryDef && !entry.HasDefinition) {
+                entry.HasDefinition = true;
+                entry.Definition = call;
+            } else if (ref.Kind == RefFunctionCall) {
+                if (added) entry.Calls.push_back(call);
+                // Every call site, in the order of the symbols and their references.
+                CallSite site;
+                site.Where = call;
+                site.Callee = caption;
+                if (ref.Line >= 0 && ref.Line < lineCount_) {
+                    site.LineNumber = ListingLineNumber(lines[static_cast<size_t>(ref.Line)]);
+                }
+                callSites_.push_back(std::move(site));
             }
         }
-    }
-
-    // Call sites: every leaf of the category's subtree that is a call, in tree order.
-    std::vector<const TreeNode*> stack(category->Children.rbegin(), category->Children.rend());
-    while (!stack.empty()) {
-        const TreeNode* node = stack.back();
-        stack.pop_back();
-        if (!node->Children.empty()) {
-            stack.insert(stack.end(), node->Children.rbegin(), node->Children.rend());
-            continue;
-        }
-        if (!IsReference(node, RefFunctionCall) || node->Parent == nullptr) continue;
-        CallSite site;
-        site.Where = {node->Record.StructureIndex, node->Record.Line};
-        site.Callee = node->Parent->Caption;
-        if (node->Record.Line >= 0 && node->Record.Line < lineCount_) {
-            site.LineNumber = ListingLineNumber(lines[static_cast<size_t>(node->Record.Line)]);
-        }
-        callSites_.push_back(std::move(site));
     }
     sitesByLine_.resize(callSites_.size());
     for (size_t i = 0; i < callSites_.size(); ++i) sitesByLine_[i] = static_cast<uint32_t>(i);
@@ -95,7 +72,7 @@ CallGraph::CallGraph(const Tree& xref, const ListingLines& lines, const Structur
     });
 }
 
-const CallGraph::Symbol* CallGraph::FindSymbol(std::string_view name) const {
+const CallGraph::Entry* CallGraph::FindSymbol(std::string_view name) const {
     const auto it = symbols_.find(UpperCase(name));
     return it == symbols_.end() ? nullptr : &it->second;
 }
@@ -105,7 +82,7 @@ CallNode CallGraph::Root(std::string_view name) const {
     root.Image = CallImageRoot;
     root.Expandable = true;
     root.Name = std::string(name);
-    const Symbol* symbol = FindSymbol(name);
+    const Entry* symbol = FindSymbol(name);
     if (symbol != nullptr && symbol->HasDefinition) {
         const int32_t s = symbol->Definition.StructureIndex;
         if (s >= 0 && static_cast<size_t>(s) < structureNames_.size()) {
@@ -130,7 +107,7 @@ std::vector<CallNode> CallGraph::Children(const CallNode& node, int depth,
 std::vector<CallNode> CallGraph::CallersOf(std::string_view name, int /*depth*/,
                                            const std::vector<std::string_view>& path) const {
     std::vector<CallNode> result;
-    const Symbol* symbol = FindSymbol(name);
+    const Entry* symbol = FindSymbol(name);
     if (symbol == nullptr) return result;
     // Second words of the siblings added so far, for the duplicate test.
     std::unordered_set<std::string> earlier;
@@ -172,7 +149,7 @@ std::vector<CallNode> CallGraph::CallersOf(std::string_view name, int /*depth*/,
 std::vector<CallNode> CallGraph::CalleesOf(std::string_view name, int /*depth*/,
                                            const std::vector<std::string_view>& path) const {
     std::vector<CallNode> result;
-    const Symbol* symbol = FindSymbol(name);
+    const Entry* symbol = FindSymbol(name);
     if (symbol == nullptr || !symbol->HasDefinition) return result;
     const int32_t s = symbol->Definition.StructureIndex;
     if (s < 0 || static_cast<size_t>(s) >= starts_.size()) return result;

@@ -18,6 +18,7 @@
 #include "analyzer/LineModel.h"
 #include "analyzer/TreeImages.h"
 #include "analyzer/Settings.h"
+#include "analyzer/Symbol.h"
 #include "analyzer/Tree.h"
 
 namespace lumorca {
@@ -49,12 +50,12 @@ struct CallNode {
     std::string Name;
 };
 
-// Everything the call tree needs from one analysis, copied out of the
-// cross-reference tree, so that it stays valid however long the call window
-// shows its tree.
+// Everything the call tree needs from one analysis, copied out of its entry
+// symbols, so that it stays valid however long the call window shows its
+// tree.
 class CallGraph {
 public:
-    CallGraph(const Tree& xref, const ListingLines& lines, const StructureStartList& starts,
+    CallGraph(const std::vector<lumorca::Symbol>& symbols, const ListingLines& lines, const StructureStartList& starts,
               const std::vector<std::string>& entryList, const AnalysisSettings& settings,
               CallDirection direction);
 
@@ -85,20 +86,20 @@ private:
         int32_t StructureIndex = -1;
         int32_t Line = -1;
     };
-    struct Symbol {
+    struct Entry {
         std::string Caption;
         bool HasDefinition = false;
         Call Definition;
         std::vector<Call> Calls;  // its RefFunctionCall references, in tree order
     };
-    // A call reference anywhere below the entries category.
+    // A call reference of an entry symbol.
     struct CallSite {
         Call Where;
         std::string Callee;      // caption of the reference's parent node
         std::string LineNumber;  // the listing's own number of the call line
     };
 
-    const Symbol* FindSymbol(std::string_view name) const;
+    const Entry* FindSymbol(std::string_view name) const;
     std::vector<CallNode> CallersOf(std::string_view name, int depth,
                                     const std::vector<std::string_view>& path) const;
     std::vector<CallNode> CalleesOf(std::string_view name, int depth,
@@ -113,7 +114,7 @@ private:
     bool listLibraryCalls_;
     int sortCalls_;
 
-    std::unordered_map<std::string, Symbol> symbols_;  // by upper-case caption
+    std::unordered_map<std::string, Entry> symbols_;  // by upper-case caption
     std::vector<StructureNameResult> structureNames_;
     StructureStartList starts_;
     int32_t lineCount_ = 0;

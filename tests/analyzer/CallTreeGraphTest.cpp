@@ -1,4 +1,4 @@
-// Call trees over cross-reference trees assembled node by node, so that the
+// Call trees over symbol tables assembled reference by reference, so that the
 // call-tree rules are checked apart from the analysis that normally feeds them.
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 namespace lumorca {
 namespace {
 
-// A listing and its cross-reference tree from a script of words: "T:X" a
+// A listing and its entry symbols from a script of words: "T:X" a
 // trigger, "E:X" an entry header, "L" a plain line, "C:X" a line calling X,
 // "H:X" a call on the last line itself, "U:X" a call on a line without a
 // number of its own, "0:X" a call from the text before the first header.
@@ -24,8 +24,6 @@ struct Listing {
     explicit Listing(const std::string& script) {
         lines.push_back("Banner");
         starts.push_back(0);
-        entries = xref.AddWithRecord(xref.Add(nullptr, "Form F", ImageForm), "Entries", ImageCategory,
-                                     NodeRecord{-1, -1, CatEntry}, NodeRole::Category);
         std::istringstream words(script);
         for (std::string word; words >> word;) {
             const std::string name = word.size() > 2 ? word.substr(2) : "";
@@ -62,23 +60,23 @@ struct Listing {
     }
     void Ref(const std::string& name, uint8_t kind, int32_t line, int32_t structure = -1) {
         if (structure < 0) structure = static_cast<int32_t>(starts.size()) - 1;
-        TreeNode* symbol = nullptr;
-        for (TreeNode* node : entries->Children) symbol = node->Caption == LowerCase(name) ? node : symbol;
+        Symbol* symbol = nullptr;
+        for (Symbol& s : symbols) symbol = s.Key.Name == name ? &s : symbol;
         if (symbol == nullptr) {
-            symbol = xref.AddWithRecord(entries, LowerCase(name), ImageSymbol, NodeRecord{-1, -1, 0},
-                                        NodeRole::Symbol);
+            symbols.emplace_back();
+            symbol = &symbols.back();
+            symbol->Key.Category = CatEntry;
+            symbol->Key.Name = name;
         }
-        xref.AddWithRecord(symbol, std::to_string(line), ImagePlain, NodeRecord{structure, line, kind},
-                           NodeRole::Reference);
+        symbol->Refs.push_back({structure, line, kind});
     }
     CallGraph Graph(CallDirection direction) const {
-        return CallGraph(xref, lines, starts, entryList, settings, direction);
+        return CallGraph(symbols, lines, starts, entryList, settings, direction);
     }
 
     ListingLines lines;
     StructureStartList starts;
-    Tree xref;
-    TreeNode* entries = nullptr;
+    std::vector<Symbol> symbols;
     std::vector<std::string> entryList;
     int own = 0;
     AnalysisSettings settings;
