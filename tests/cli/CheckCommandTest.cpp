@@ -115,7 +115,7 @@ TEST(CheckFormats, SarifLogCarriesTheRequiredProperties) {
 
     // A file that cannot be read is a notification of the run; the others
     // are still reported.
-    const std::string gone = dir.Path() + "/gone-\xC3\xBC.pro";
+    const std::string gone = dir.Path() + "/gone.pro";
     const CliRun partly = RunCli({"check", "--format", "sarif", gone, file});
     EXPECT_EQ(partly.Status, 2);
     const json partial = json::parse(partly.Out)["runs"][0];

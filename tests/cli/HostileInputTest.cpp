@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <nlohmann/json.hpp>
+
 #include "CliRunner.h"
 
 namespace lumorca::testing {
@@ -64,6 +66,15 @@ TEST(HostileInput, SettingsFromFifoOrDeviceAreRefused) {
     }
     const std::string huge = dir.Write("huge.ini", "[Options]\r\n" + std::string(2 << 20, ';') + "\r\n");
     EXPECT_EQ(RunLimited({"--settings", huge, "lines", kListing}).Status, 2);
+}
+
+// The name is UTF-8 as given, not converted a second time.
+TEST(HostileInput, SarifNotificationNamesAUtf8FileOnce) {
+    const CliRun run = RunLimited({"check", "--format", "sarif", "nope-\xC3\xBC.pro"});
+    EXPECT_EQ(run.Status, 2);
+    const auto log = nlohmann::json::parse(run.Out);
+    const auto& notification = log["runs"][0]["invocations"][0]["toolExecutionNotifications"][0];
+    EXPECT_EQ(notification["message"]["text"], "Coudn't read file nope-\xC3\xBC.pro");
 }
 
 #if defined(__SANITIZE_ADDRESS__)
