@@ -178,6 +178,8 @@ TEST(CallTree, NodeCapStopsTheWalkTheBuildAndTheExpansion) {
     EXPECT_FALSE(LazyCallTree(graph, whole).BuildWhole("LP_0", 500));
     EXPECT_EQ(whole.NodeCount(), 500u);
     EXPECT_EQ(Captions(whole, true), Captions(graph, "LP_0", 500, true));
+    Tree wholeChain;
+    EXPECT_TRUE(LazyCallTree(chain.Graph(Calls), wholeChain).BuildWhole("LP_1", 5));
 
     Tree tree;
     LazyCallTree lazy(graph, tree);
