@@ -413,6 +413,7 @@ public:
         }
         std::vector<Symbol>().swap(state_.Symbols);
         state_.Result.EntityNames = std::move(state_.EntityNames);
+        std::vector<TreeNode*> nodes(symbols.size(), nullptr);
 
         TreeNode* firstStructure = state_.Result.Structure.FirstRoot();
         TreeNode* root = xref.Add(nullptr, firstStructure ? firstStructure->Caption : std::string(), ImageForm,
@@ -462,6 +463,7 @@ public:
                 }
             }
             TreeNode* parent = group ? group : category;
+            // An entity named as such has its references under its group.
             TreeNode* node = parent;
             if (!(c == CatField && symbol.Key.Value3 == 0)) {
                 node = xref.AddWithRecord(parent, LowerCase(symbol.Key.Name), c == CatField ? ImageField : ImageSymbol,
@@ -470,8 +472,8 @@ public:
                 if (c == CatEntry || c == CatOperation) {
                     (c == CatEntry ? entries_ : operations_).emplace(UpperCase(node->Caption), node);
                 }
-                symbols_.push_back({static_cast<uint32_t>(k), node});
             }
+            nodes[k] = node;
             for (const ReferenceRecord& ref : symbol.Refs) {
                 std::string caption = ReferenceCaption(ref);
                 if (state_.TraceLevel(12)) {
@@ -484,6 +486,7 @@ public:
             observer_.ProgressPosition(ProgressValue(k));
         }
         std::vector<int32_t>().swap(ownNumbers_);  // only the captions need them
+        xref.SetSymbolNodes(std::move(nodes));
     }
 
     // The findings of every symbol, in the order of the tree.
@@ -491,10 +494,12 @@ public:
         std::vector<FindingRecord> findings;
         // Mostly one finding a symbol or none; growing by doubling would
         // hold the old and the new buffer at the peak of the analysis.
-        findings.reserve(symbols_.size());
-        for (size_t i = 0; i < symbols_.size(); ++i) {
-            const Symbol& symbol = state_.Result.Symbols[symbols_[i].SymbolIndex];
-            const TreeNode* node = symbols_[i].Node;
+        const Tree& xref = state_.Result.XRef;
+        findings.reserve(xref.SymbolNodeCount());
+        for (size_t i = 0; i < xref.SymbolNodeCount(); ++i) {
+            const TreeNode* node = xref.NodeOfSymbol(i);
+            if (node == nullptr || node->Role != NodeRole::Symbol) continue;
+            const Symbol& symbol = state_.Result.Symbols[i];
             SymbolFacts facts;
             facts.Index = static_cast<int32_t>(i);
             facts.Category = symbol.Key.Category;
@@ -514,11 +519,6 @@ private:
     AnalysisState& state_;
     AnalysisObserver& observer_;
     StructureNameCache& names_;
-    struct BuiltSymbol {
-        uint32_t SymbolIndex;  // in the result's symbols
-        const TreeNode* Node;
-    };
-    std::vector<BuiltSymbol> symbols_;  // in the order of their nodes
     // Entry or operation -> the first group of its parameters.
     std::unordered_map<const TreeNode*, const TreeNode*> parameters_;
     // Entry and operation symbols by upper-cased name, the first of equal

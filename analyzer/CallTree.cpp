@@ -254,12 +254,14 @@ TreeNode* LazyCallTree::AddNode(TreeNode* parent, const CallNode& node) {
 void LazyCallTree::Clear() {
     tree_.Clear();
     pending_.clear();
+    shownName_.clear();
 }
 
 TreeNode* LazyCallTree::Build(std::string_view name, bool expandAll) {
     if (name.empty()) return nullptr;
-    if (!tree_.Empty() && tree_.FirstRoot()->Caption == name) return nullptr;
+    if (!tree_.Empty() && shownName_ == name) return nullptr;
     Clear();
+    shownName_ = name;
     TreeNode* root = AddNode(nullptr, graph_.Root(name));
     EnsureChildren(root);
     root->Expanded = true;
@@ -320,6 +322,7 @@ void LazyCallTree::CollapseTree() {
 
 bool LazyCallTree::BuildWhole(std::string_view name, size_t cap) {
     Clear();
+    shownName_ = name;
     std::vector<TreeNode*> last;  // the most recent node at each depth
     const bool complete = graph_.Walk(name, cap, [&](const CallNode& node, int depth) {
         TreeNode* parent = depth == 0 ? nullptr : last[static_cast<size_t>(depth) - 1];

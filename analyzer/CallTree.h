@@ -162,6 +162,8 @@ public:
     bool BuildWhole(std::string_view name, size_t cap);
 
     Tree& Nodes() { return tree_; }
+    // The entry the tree was built for; empty after Clear.
+    const std::string& ShownName() const { return shownName_; }
 
 private:
     TreeNode* AddNode(TreeNode* parent, const CallNode& node);
@@ -169,6 +171,7 @@ private:
     const CallGraph& graph_;
     Tree& tree_;
     std::unordered_map<const TreeNode*, std::string> pending_;  // node -> entry name
+    std::string shownName_;
 };
 
 }  // namespace lumorca

@@ -39,9 +39,8 @@ struct FindingRecord {
     std::string Symbol;    // upper case; the message word for compiler messages
     int32_t Structure = -1;
     int32_t Line = -1;  // analysed line the finding stands on
-    // The symbol as the position of its node among the symbol nodes of the
-    // cross-reference tree as built (depth first); the reference as the
-    // position among that symbol's references, -1 for the symbol itself.
+    // The symbol as its position in the analysis' symbols; the reference as
+    // its position among that symbol's references, -1 for the symbol itself.
     int32_t SymbolIndex = -1;
     int32_t ReferenceIndex = -1;
     // An argument-count finding: what the call passes, what the callee takes.

@@ -5,7 +5,6 @@
 #include "analyzer/Classification.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
-#include "analyzer/XRefTree.h"
 
 namespace lumorca {
 
@@ -171,26 +170,29 @@ bool TrimSubstitution(std::string& token, int& offset) {
 
 TokenLookupPlan PlanTokenLookup(std::string token, int offset, const TokenLookupContext& c) {
     TokenLookupPlan plan;
-    const auto caption = [&c](int category) { return CategoryCaption(category, c.Language); };
-    const std::string fields = caption(CatField);
+    const auto symbol = [&plan](int category, std::string name, int32_t owner = -1) {
+        plan.Targets.push_back(XRefTarget{category, std::move(name), false, owner});
+    };
+    const auto entity = [&plan](std::string name) {
+        plan.Targets.push_back(XRefTarget{CatField, std::move(name), true, -1});
+    };
     if (token.empty()) return plan;
 
     const char first = token.front();
     const char last = token.back();
     if (token.size() >= 2 && (first == '"' || first == '\'') && first == last) {
         if (token.find("%%") == std::string::npos) {
-            if (FirstArgumentRefKind(c.FirstToken, 0) != 0)
-                plan.Paths.push_back({fields, "Entity " + token.substr(1, token.size() - 2)});
-            plan.Paths.push_back({caption(CatString), token});
+            if (FirstArgumentRefKind(c.FirstToken, 0) != 0) entity(token.substr(1, token.size() - 2));
+            symbol(CatString, token);
         } else {
-            plan.Paths.push_back({caption(CatVarString), token});
+            symbol(CatVarString, token);
         }
         return plan;
     }
 
     const size_t dot = token.find('.');
     if (dot != std::string::npos) {
-        plan.Paths.push_back({fields, "Entity " + token.substr(dot + 1, 100), token});
+        symbol(CatField, token);
         // Only the part the click was on is looked up further.
         if (static_cast<int>(dot) + 1 < offset)
             token = token.substr(dot + 1);
@@ -200,46 +202,36 @@ TokenLookupPlan PlanTokenLookup(std::string token, int offset, const TokenLookup
     }
 
     if (StartsWith(token, "$$")) {
-        plan.Paths.push_back({caption(CatGlobalVar), token});
+        symbol(CatGlobalVar, token);
         return plan;
     }
     if (token.front() == '$' && token.size() > 1 && token.back() == '$') {
-        plan.Paths.push_back({caption(CatComponentVar), token});
+        symbol(CatComponentVar, token);
         return plan;
     }
     if (token.front() == '$' && token.size() >= 2 && IsDigit(token[1]) &&
         (token.size() == 2 || IsDigit(token[2]))) {
-        plan.Paths.push_back({caption(CatRegister), token});
+        symbol(CatRegister, token);
         return plan;
     }
     if (token.front() == '$') {
-        plan.Paths.push_back({caption(CatFunction), token});
+        symbol(CatFunction, token);
         return plan;
     }
     if (token.front() == '-' || IsDigit(token.front())) {
-        plan.Paths.push_back({caption(CatNumber), token});
+        symbol(CatNumber, token);
         return plan;
     }
 
     plan.BeepWhenNoneFound = true;
-    plan.Paths.push_back({caption(CatEntry), token});
-    plan.Paths.push_back({fields, "Entity " + token});
-    plan.Paths.push_back({caption(CatCommand), token});
-    plan.Paths.push_back({caption(CatOtherVar), token});
-    plan.Paths.push_back({caption(CatText), token});
-    const std::string parameters = caption(CatParameter);
-    const std::string locals = caption(CatLocalVar);
-    if (!c.SortLocals || c.StructureKind == 1) {
-        plan.Paths.push_back({parameters, c.StructureName, token});
-        plan.Paths.push_back({locals, c.StructureName, token});
-    } else {
-        const std::string kindCaption = StructureKindCaption(c.StructureKind, c.Language);
-        const std::string name = NthWord(c.StructureName, 2);
-        plan.Paths.push_back({kindCaption, name, parameters, token});
-        plan.Paths.push_back({kindCaption, name, locals, token});
-    }
-    for (const std::string& entity : c.EntityCaptions)
-        plan.Paths.push_back({fields, "Entity " + entity, token + "." + entity});
+    symbol(CatEntry, token);
+    entity(token);
+    symbol(CatCommand, token);
+    symbol(CatOtherVar, token);
+    symbol(CatText, token);
+    symbol(CatParameter, token, c.Structure);
+    symbol(CatLocalVar, token, c.Structure);
+    for (const std::string& name : c.EntityCaptions) symbol(CatField, token + "." + name);
     return plan;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the source view's double-click, jump, copy and find commands compute,
 // without any window: statement arguments, the partner of a control word,
-// the token under a pixel position and the cross-reference paths it is
-// looked up under, copied text, and the search through the listing.
+// the token under a pixel position and the symbols it is looked up as,
+// copied text, and the search through the listing.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,6 +11,7 @@
 
 #include "analyzer/Listing.h"
 #include "analyzer/SourceText.h"
+#include "analyzer/SymbolLookup.h"
 
 namespace lumorca {
 
@@ -76,15 +77,12 @@ bool TrimSubstitution(std::string& token, int& offset);
 
 // Where a double-clicked token is looked up in the cross-reference tree.
 struct TokenLookupContext {
-    int Language = 1;
-    std::string FirstToken;      // the line's first token, upper case
-    std::string StructureName;   // StructureName of the shown structure
-    int StructureKind = 0;
-    bool SortLocals = true;
+    std::string FirstToken;     // the line's first token, upper case
+    int32_t Structure = -1;     // the shown structure
     std::vector<std::string> EntityCaptions;  // the structure pop-up's entities
 };
 struct TokenLookupPlan {
-    std::vector<std::vector<std::string>> Paths;  // tried in order; the first found wins
+    std::vector<XRefTarget> Targets;  // tried in order; the first found wins
     bool BeepWhenNoneFound = false;
 };
 TokenLookupPlan PlanTokenLookup(std::string token, int offset, const TokenLookupContext& context);

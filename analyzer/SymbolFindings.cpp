@@ -177,29 +177,14 @@ bool IsReportedFinding(const FindingRecord& finding) {
 }
 
 void MarkWarnings(Tree& xref, const std::vector<FindingRecord>& findings) {
-    if (findings.empty()) return;
-    // The symbol nodes in the order they were made: depth first.
-    std::vector<TreeNode*> symbols;
-    std::vector<TreeNode*> stack(xref.Roots().rbegin(), xref.Roots().rend());
-    while (!stack.empty()) {
-        TreeNode* node = stack.back();
-        stack.pop_back();
-        if (node->Role == NodeRole::Symbol) {
-            symbols.push_back(node);
-            continue;  // references only below a symbol as built
-        }
-        stack.insert(stack.end(), node->Children.rbegin(), node->Children.rend());
-    }
     for (const FindingRecord& finding : findings) {
         const FindingKind kind = finding.Kind;
         if (kind == FindingKind::ListingError || kind == FindingKind::ListingWarning ||
-            kind == FindingKind::ListingInfo) {
+            kind == FindingKind::ListingInfo || finding.SymbolIndex < 0) {
             continue;
         }
-        if (finding.SymbolIndex < 0 || static_cast<size_t>(finding.SymbolIndex) >= symbols.size()) {
-            continue;
-        }
-        TreeNode* symbol = symbols[static_cast<size_t>(finding.SymbolIndex)];
+        TreeNode* symbol = xref.NodeOfSymbol(static_cast<size_t>(finding.SymbolIndex));
+        if (symbol == nullptr) continue;
         symbol->StateImage = StateImageWarning;
         if (kind == FindingKind::ArgumentCount && finding.ReferenceIndex >= 0 &&
             static_cast<size_t>(finding.ReferenceIndex) < symbol->Children.size()) {

@@ -10,6 +10,28 @@ void Tree::Clear() {
     roots_.items_.clear();
     pool_.clear();
     owners_.clear();
+    symbolNodes_.clear();
+    symbolsByNode_.clear();
+}
+
+void Tree::SetSymbolNodes(std::vector<TreeNode*> nodes) {
+    symbolNodes_ = std::move(nodes);
+    symbolsByNode_.clear();
+    for (size_t i = 0; i < symbolNodes_.size(); ++i) {
+        if (symbolNodes_[i] != nullptr) symbolsByNode_.push_back(static_cast<uint32_t>(i));
+    }
+    std::sort(symbolsByNode_.begin(), symbolsByNode_.end(), [this](uint32_t a, uint32_t b) {
+        return std::less<const TreeNode*>()(symbolNodes_[a], symbolNodes_[b]);
+    });
+}
+
+int32_t Tree::SymbolOf(const TreeNode* node) const {
+    if (node == nullptr) return -1;
+    const auto it = std::lower_bound(symbolsByNode_.begin(), symbolsByNode_.end(), node,
+                                     [this](uint32_t symbol, const TreeNode* wanted) {
+                                         return std::less<const TreeNode*>()(symbolNodes_[symbol], wanted);
+                                     });
+    return it != symbolsByNode_.end() && symbolNodes_[*it] == node ? static_cast<int32_t>(*it) : -1;
 }
 
 void Tree::Renumber(std::vector<TreeNode*>& list, size_t from) {

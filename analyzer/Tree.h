@@ -166,10 +166,25 @@ public:
         return it == owners_.end() ? nullptr : it->second;
     }
 
+    // The node each symbol of an analysis is shown by, indexed by the
+    // symbol's position; null for a symbol without one. Kept outside the
+    // nodes, which stay as small as they are.
+    void SetSymbolNodes(std::vector<TreeNode*> nodes);
+    TreeNode* NodeOfSymbol(size_t symbol) { return symbol < symbolNodes_.size() ? symbolNodes_[symbol] : nullptr; }
+    const TreeNode* NodeOfSymbol(size_t symbol) const {
+        return symbol < symbolNodes_.size() ? symbolNodes_[symbol] : nullptr;
+    }
+    size_t SymbolNodeCount() const { return symbolNodes_.size(); }
+    // The position of the symbol a node shows, -1 for any other node.
+    int32_t SymbolOf(const TreeNode* node) const;
+
 private:
     std::deque<TreeNode> pool_;
     NodeList roots_;
     std::unordered_map<const TreeNode*, TreeNode*> owners_;
+    std::vector<TreeNode*> symbolNodes_;
+    // Positions into symbolNodes_ (of nodes only) ordered by node address.
+    std::vector<uint32_t> symbolsByNode_;
     std::vector<TreeNode*>& ListOf(TreeNode* parent) {
         return parent ? parent->Children.items_ : roots_.items_;
     }

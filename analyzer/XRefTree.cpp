@@ -32,25 +32,6 @@ void Collapse(TreeNode* node) {
     for (TreeNode* child : node->Children) Collapse(child);
 }
 
-template <typename Node>
-Node* ChildByCaption(Node* node, const std::string& upperCaption, int language) {
-    if (node == nullptr) return nullptr;
-    for (Node* child : node->Children) {
-        if (UpperCase(XRefCaption(*child, language)) == upperCaption) return child;
-    }
-    return nullptr;
-}
-
-template <typename Node, typename XRef>
-Node* NodeByPath(XRef& xref, const std::vector<std::string>& path, int language) {
-    Node* node = xref.FirstRoot();
-    for (const std::string& caption : path) {
-        node = ChildByCaption(node, UpperCase(caption), language);
-        if (node == nullptr) return nullptr;
-    }
-    return node;
-}
-
 }  // namespace
 
 std::string CategoryCaption(int category, int language) {
@@ -81,14 +62,6 @@ void DumpXRefTree(std::ostream& out, const Tree& xref, int language) {
     DumpTree(out, xref, true, [language](const TreeNode& node) -> const std::string& {
         return XRefCaption(node, language);
     });
-}
-
-const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path, int language) {
-    return NodeByPath<const TreeNode>(xref, path, language);
-}
-
-TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path, int language) {
-    return NodeByPath<TreeNode>(xref, path, language);
 }
 
 std::string StructureKindCaption(int headerKind, int language) {

@@ -1,6 +1,6 @@
 #pragma once
 // Operations on a built cross-reference tree: captions in a language, the
-// regrouping of parameters and locals, and look-up by caption path. The tree
+// regrouping of parameters and locals, and its categories. The tree
 // holds no caption that depends on the language: categories and the groups
 // captioned like them are captioned when they are shown.
 #include <iosfwd>
@@ -32,11 +32,6 @@ void ArrangeLocals(Tree& xref, bool sortLocals);
 // The category node of a category (CatEntry, ...) under the root, or null.
 TreeNode* FindCategory(Tree& xref, int category);
 const TreeNode* FindCategory(const Tree& xref, int category);
-
-// Node under the root reached by a path of captions in the language (any
-// case), or null.
-TreeNode* FindXRefNode(Tree& xref, const std::vector<std::string>& path, int language);
-const TreeNode* FindXRefNode(const Tree& xref, const std::vector<std::string>& path, int language);
 
 // "Entries" caption for header kind 2, "Operations" for 3 and 4, else empty.
 std::string StructureKindCaption(int headerKind, int language);

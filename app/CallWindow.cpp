@@ -150,7 +150,7 @@ void TCallWindow::ComboBoxEntryListChange() {
     const std::string latin = ToLatin1(name);
     const CallDirection direction =
         RadioButtonCalledFrom->isChecked() ? CallDirection::CalledFrom : CallDirection::Calling;
-    if (!CallTree.Empty() && CallTree.FirstRoot()->Caption == latin && CallGraph_ &&
+    if (!CallTree.Empty() && CallTreeBuilder && CallTreeBuilder->ShownName() == latin && CallGraph_ &&
         CallGraph_->Direction() == direction)
         return;
 

@@ -108,6 +108,8 @@ private:
     void ReloadChangedListing();
     TListingPlace RememberPlace() const;
     void RestorePlace(const TListingPlace& place);
+    void RememberXRefPlace(TListingPlace& place) const;
+    const TreeNode* XRefNodeOf(const TListingPlace& place) const;
 
     // The views in the child windows (MainArrange)
     void showWindows();

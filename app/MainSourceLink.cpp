@@ -26,16 +26,14 @@ void TMain::SourceLink::NotFoundBeep() {
     if (main_.Services.Beep) main_.Services.Beep();
 }
 
-TreeNode* TMain::SourceLink::LookupXRef(const std::vector<std::string>& path, bool select) {
+void TMain::SourceLink::ShowInXRef(const TreeNode* node) {
     TXRefWindow* xref = main_.XRefPart;
-    TreeNode* node = xref->LookupXRef(path, select);
-    if (node == nullptr || !select) return node;
+    xref->Reveal(node, TXRefWindow::TOpen::Node);
     TChildWindows& windows = *main_.Windows_;
     TChildForm* xrefWin = windows.ChildOf(TWindowId::XRef);
     if (xrefWin->CurrentState() == 1) windows.ReflectWindowState(xrefWin, 0);
     windows.Activate(TWindowId::XRef);
     xref->Outline()->setFocus();
-    return node;
 }
 
 void TMain::SourceLink::RevealInXRef(const TreeNode* node) {

@@ -18,7 +18,7 @@ public:
     void ClearTrace() override;
     QString OwnComponent() const override { return main_.ListingComponent; }
     bool CallSitesKnown() const override { return main_.CallSitesKnown(); }
-    TreeNode* LookupXRef(const std::vector<std::string>& path, bool select) override;
+    void ShowInXRef(const TreeNode* node) override;
     void RevealInXRef(const TreeNode* node) override;
     void NotFoundBeep() override;
 

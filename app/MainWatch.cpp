@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QTreeView>
 
+#include "analyzer/SymbolLookup.h"
 #include "analyzer/XRefTree.h"
 #include "app/ListingBar.h"
 #include "app/ListingWatch.h"
@@ -17,7 +18,13 @@ namespace lumorca::gui {
 // Where the user is, by names that survive a new analysis.
 struct TListingPlace {
     int TopRow = 0;
-    std::vector<std::string> XRefPath;  // captions below the root
+    // The XRef selection by what it shows, in no language: a category, a
+    // symbol, or the group that holds a symbol.
+    enum class TXRefShown { Nothing, Category, Symbol, GroupOfSymbol };
+    TXRefShown XRefShown = TXRefShown::Nothing;
+    int XRefCategory = 0;
+    std::string XRefName;     // the symbol's key name
+    int32_t XRefOwner = -1;   // the structure of a local variable or parameter
     QString CallEntry;
     std::vector<TSourceView::TBookmarkPlace> Bookmarks;
 };
@@ -40,16 +47,50 @@ void TMain::ReloadChangedListing() {
     if (HasListing() && ListingFileName == name) RestorePlace(place);
 }
 
+void TMain::RememberXRefPlace(TListingPlace& place) const {
+    const Tree& xref = Analysis.XRef;
+    const TreeNode* node = XRefPart->CurrentNode();
+    // A reference's line number moves with the text; its symbol stays.
+    if (node != nullptr && node->Role == NodeRole::Reference) node = node->Parent;
+    if (node == nullptr) return;
+    if (node->Role == NodeRole::Category) {
+        place.XRefShown = TListingPlace::TXRefShown::Category;
+        place.XRefCategory = node->Record.Kind;
+        return;
+    }
+    int32_t symbol = xref.SymbolOf(node);
+    TListingPlace::TXRefShown shown = TListingPlace::TXRefShown::Symbol;
+    if (symbol < 0 && node->Role == NodeRole::Group) {
+        for (const TreeNode* child : node->Children) {
+            symbol = xref.SymbolOf(child);
+            if (symbol >= 0) break;
+        }
+        shown = TListingPlace::TXRefShown::GroupOfSymbol;
+    }
+    if (symbol < 0) return;
+    const Symbol& s = Analysis.Symbols[static_cast<size_t>(symbol)];
+    place.XRefShown = shown;
+    place.XRefCategory = s.Key.Category;
+    place.XRefName = s.Key.Name;
+    place.XRefOwner = OwnerStructure(s);
+}
+
+const TreeNode* TMain::XRefNodeOf(const TListingPlace& place) const {
+    using TShown = TListingPlace::TXRefShown;
+    if (place.XRefShown == TShown::Category) return FindCategory(Analysis.XRef, place.XRefCategory);
+    if (place.XRefShown == TShown::Nothing) return nullptr;
+    const int32_t symbol = FindSymbol(Analysis, place.XRefCategory, place.XRefName, place.XRefOwner);
+    const TreeNode* node = symbol < 0 ? nullptr : Analysis.XRef.NodeOfSymbol(static_cast<size_t>(symbol));
+    if (node != nullptr && place.XRefShown == TShown::GroupOfSymbol && node->Role != NodeRole::Group)
+        node = node->Parent;
+    return node;
+}
+
 TListingPlace TMain::RememberPlace() const {
     TListingPlace place;
     place.TopRow = SourcePart->Grid()->TopRow();
 
-    const TreeNode* symbol = XRefPart->CurrentNode();
-    // A reference's line number moves with the text; its symbol stays.
-    if (symbol != nullptr && symbol->Level() >= 2 && symbol->Children.empty() && symbol->HasRecord)
-        symbol = symbol->Parent;
-    for (; symbol != nullptr && symbol->Parent != nullptr; symbol = symbol->Parent)
-        place.XRefPath.insert(place.XRefPath.begin(), XRefCaption(*symbol, OptionWin->Options().Language));
+    RememberXRefPlace(place);
 
     place.CallEntry = CallPart->CurrentEntry();
 
@@ -60,11 +101,7 @@ TListingPlace TMain::RememberPlace() const {
 void TMain::RestorePlace(const TListingPlace& place) {
     SourcePart->RestoreBookmarks(place.Bookmarks);
 
-    if (!place.XRefPath.empty()) {
-        if (TreeNode* symbol = FindXRefNode(Analysis.XRef, place.XRefPath, Options().Language)) {
-            XRefPart->Reveal(symbol, TXRefWindow::TOpen::Nothing);
-        }
-    }
+    if (const TreeNode* node = XRefNodeOf(place)) XRefPart->Reveal(node, TXRefWindow::TOpen::Nothing);
 
     CallPart->SelectEntry(place.CallEntry);
 

@@ -7,7 +7,7 @@
 
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
-#include "analyzer/XRefTree.h"
+#include "analyzer/SymbolLookup.h"
 #include "app/Latin1.h"
 #include "app/MessageService.h"
 #include "app/SourceView.h"
@@ -121,7 +121,7 @@ void TSourcePopup::StructureShown(bool isEntry, const std::string& entryName) {
     MenuItemAufruf->setEnabled(isEntry);
     MenuItemAufruf->clear();
     MenuItemAufruf->menuAction()->setEnabled(isEntry);
-    if (isEntry) BuildCallSitesMenu(MenuItemAufruf, entryName, RefFunctionCall);
+    if (isEntry) BuildCallSitesMenu(MenuItemAufruf, FindSymbol(analysis_, CatEntry, entryName), RefFunctionCall);
 }
 
 void TSourcePopup::MenuItemGotoClick(int gotoKind) {
@@ -139,20 +139,13 @@ void TSourcePopup::MenuItemGotoClick(int gotoKind) {
     }
 }
 
-void TSourcePopup::BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind) {
+void TSourcePopup::BuildCallSitesMenu(QMenu* item, int32_t symbolIndex, int refKind) {
     item->clear();
-    if (!host_.CallSitesKnown()) return;
-    const TreeNode* symbol = nullptr;
-    for (const TreeNode* node = analysis_.XRef.FirstRoot(); node != nullptr;
-         node = Tree::NextInOrder(node, analysis_.XRef)) {
-        if (node->Caption == name) {
-            symbol = node;
-            break;
-        }
-    }
+    if (!host_.CallSitesKnown() || symbolIndex < 0) return;
+    const TreeNode* symbol = analysis_.XRef.NodeOfSymbol(static_cast<size_t>(symbolIndex));
     if (symbol == nullptr) return;
     for (const TreeNode* child : symbol->Children) {
-        if (!child->HasRecord || child->Record.Kind != refKind) continue;
+        if (child->Role != NodeRole::Reference || child->Record.Kind != refKind) continue;
         // Captions are shown as they are, without hot keys.
         QAction* site = item->addAction(Latin1(child->Caption).replace(QLatin1Char('&'),
                                                                         QStringLiteral("&&")));
@@ -192,20 +185,9 @@ void TSourcePopup::PopupmenuSourcePopup() {
     MenuItemGoto->setEnabled(false);
     MenuItemGotoEntry->setEnabled(false);
 
-    const int language = host_.Options().Language;
-    const StructureNameResult s =
-        StructureName(lines_, analysis_.StructureStarts, view_.Position().CurrentStructure);
-    const std::string parameters = CategoryCaption(CatParameter, language);
-    const std::string locals = CategoryCaption(CatLocalVar, language);
-    if (!host_.Options().SortLocals || s.Kind == 1) {
-        MenuItemShowParam->setEnabled(host_.LookupXRef({parameters, s.Name}, false) != nullptr);
-        MenuItemShowLocal->setEnabled(host_.LookupXRef({locals, s.Name}, false) != nullptr);
-    } else {
-        const std::string kind = StructureKindCaption(s.Kind, language);
-        const std::string name = NthWord(s.Name, 2);
-        MenuItemShowParam->setEnabled(host_.LookupXRef({kind, name, parameters}, false) != nullptr);
-        MenuItemShowLocal->setEnabled(host_.LookupXRef({kind, name, locals}, false) != nullptr);
-    }
+    const int32_t structure = view_.Position().CurrentStructure;
+    MenuItemShowParam->setEnabled(FindLocalsGroup(analysis_, CatParameter, structure) != nullptr);
+    MenuItemShowLocal->setEnabled(FindLocalsGroup(analysis_, CatLocalVar, structure) != nullptr);
 
     const std::string text = GetSourceLineText(lines_, line, false, false, false, view_.SourceIndent());
     std::string arg;

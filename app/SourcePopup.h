@@ -39,7 +39,9 @@ private:
     void CreatePopup(const TSourceActions& actions, TSourceBookmarks& bookmarks);
     void ConnectCommands(TSourceSelection& selection);
     bool HasRows() const;
-    void BuildCallSitesMenu(QMenu* item, const std::string& name, int refKind);
+    // The references of one kind of a symbol (a position in the analysis'
+    // symbols), captioned as its reference nodes are.
+    void BuildCallSitesMenu(QMenu* item, int32_t symbolIndex, int refKind);
     void MenuItemAufrufClick(QAction* item);
     void MenuItemGotoEntryClick();
     void MenuItemZoomLineClick();

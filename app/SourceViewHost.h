@@ -29,9 +29,9 @@ public:
     virtual QString OwnComponent() const = 0;
     // False when only the findings were analysed: then no call sites are known.
     virtual bool CallSitesKnown() const = 0;
-    // A node of the XRef tree by its caption path; with select it is
-    // opened, selected and shown in the XRef window, which comes to the front.
-    virtual TreeNode* LookupXRef(const std::vector<std::string>& path, bool select) = 0;
+    // Opens, selects and shows a node in the XRef window, which comes to the
+    // front.
+    virtual void ShowInXRef(const TreeNode* node) = 0;
     // Shows a node's children in the XRef window.
     virtual void RevealInXRef(const TreeNode* node) = 0;
     // The short signal of a failed look-up.

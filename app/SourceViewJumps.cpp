@@ -5,7 +5,7 @@
 
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
-#include "analyzer/XRefTree.h"
+#include "analyzer/SymbolLookup.h"
 #include "app/Latin1.h"
 #include "app/MessageService.h"
 #include "app/SourcePopup.h"
@@ -93,27 +93,26 @@ void TSourceView::DoubleClickToken(const QPoint& point) {
         host_.Trace(8, QStringLiteral("Substitution %1").arg(Latin1(token)));
 
     TokenLookupContext context;
-    context.Language = host_.Options().Language;
     context.FirstToken = tokens.empty() ? std::string() : tokens.front();
-    const StructureNameResult structure = StructureName(lines_, analysis_.StructureStarts, CurrentStructure);
-    context.StructureName = structure.Name;
-    context.StructureKind = structure.Kind;
-    context.SortLocals = host_.Options().SortLocals;
+    context.Structure = CurrentStructure;
     for (const EntityMenuItem& item : analysis_.EntityMenu) context.EntityCaptions.push_back(item.Caption);
     const TokenLookupPlan plan = PlanTokenLookup(token, offset, context);
-    for (const auto& path : plan.Paths) {
-        if (host_.LookupXRef(path, true) != nullptr) return;
+    for (const XRefTarget& target : plan.Targets) {
+        if (const TreeNode* node = FindXRefTarget(analysis_, target)) {
+            host_.ShowInXRef(node);
+            return;
+        }
     }
     if (plan.BeepWhenNoneFound) host_.NotFoundBeep();
 }
 
 void TSourceView::GotoDefinition(const std::string& name, int kind) {
-    const TreeNode* symbol = host_.LookupXRef({StructureKindCaption(kind, host_.Options().Language), name}, false);
-    if (symbol == nullptr) return;
-    const int definition = kind == 2 ? RefEntryDef : RefOperationDef;
-    for (const TreeNode* reference : symbol->Children) {
-        if (reference->HasRecord && reference->Record.Kind == definition) {
-            GotoReference(reference->Record, true);
+    const int32_t symbol = FindSymbol(analysis_, kind == HeaderEntry ? CatEntry : CatOperation, name);
+    if (symbol < 0) return;
+    const int definition = kind == HeaderEntry ? RefEntryDef : RefOperationDef;
+    for (const ReferenceRecord& reference : analysis_.Symbols[static_cast<size_t>(symbol)].Refs) {
+        if (reference.Kind == definition) {
+            GotoReference(NodeRecord{reference.StructureIndex, reference.Line, reference.Kind}, true);
             return;
         }
     }

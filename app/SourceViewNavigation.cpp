@@ -3,7 +3,8 @@
 #include <QScrollBar>
 
 #include "analyzer/LineModel.h"
-#include "analyzer/XRefTree.h"
+#include "analyzer/SymbolLookup.h"
+#include "analyzer/Vocabulary.h"
 #include "app/SourceView.h"
 #include "texts/TextIds.h"
 
@@ -93,16 +94,8 @@ void TSourceView::ActionHistoryBackExecute() {
 
 void TSourceView::MenuItemShowLocalClick(bool locals) {
     if (!HasListing()) return;
-    const auto [caption, kind] = StructureName(lines_, analysis_.StructureStarts, CurrentStructure);
-    const std::string group =
-        host_.Txt(locals ? TextCatLocalVars : TextCatParameters).toLatin1().toStdString();
-    std::vector<std::string> path;
-    if (host_.Options().SortLocals && kind != 1) {
-        path = {StructureKindCaption(kind, host_.Options().Language), NthWord(caption, 2), group};
-    } else {
-        path = {group, caption};
-    }
-    if (const TreeNode* node = FindXRefNode(analysis_.XRef, path, host_.Options().Language)) host_.RevealInXRef(node);
+    if (const TreeNode* node = FindLocalsGroup(analysis_, locals ? CatLocalVar : CatParameter, CurrentStructure))
+        host_.RevealInXRef(node);
 }
 
 }  // namespace lumorca::gui

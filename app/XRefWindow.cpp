@@ -40,12 +40,6 @@ TreeNode* TXRefWindow::CurrentNode() const {
     return XRefModel->NodeOf(XRefOutline->currentIndex());
 }
 
-TreeNode* TXRefWindow::LookupXRef(const std::vector<std::string>& path, bool select) {
-    TreeNode* node = FindXRefNode(tree_, path, Language);
-    if (node != nullptr && select) Reveal(node, TOpen::Node);
-    return node;
-}
-
 void TXRefWindow::Reveal(const TreeNode* node, TOpen open) {
     const QModelIndex index = XRefModel->IndexOf(node);
     if (!index.isValid()) return;

@@ -27,9 +27,6 @@ public:
     // While it lives the view knows the tree is being replaced.
     TreeModel::Rebuilding Rebuilding() { return TreeModel::Rebuilding(XRefModel); }
     TreeNode* CurrentNode() const;
-    // The node of a caption path; with select it is opened, selected and
-    // shown.
-    TreeNode* LookupXRef(const std::vector<std::string>& path, bool select);
     enum class TOpen { Nothing, Node, Everything };
     void Reveal(const TreeNode* node, TOpen open);
 

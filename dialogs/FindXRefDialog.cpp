@@ -28,6 +28,9 @@ const TreeNode* DeepestLast(const TreeNode* node) {
     return node;
 }
 
+// The id of an item that names no category.
+constexpr int kNoCategory = 0;
+
 bool Inside(const TreeNode* node, const TreeNode* ancestor) {
     for (; node != nullptr; node = node->Parent)
         if (node == ancestor) return true;
@@ -137,9 +140,13 @@ void TFormFindXRef::BuildGroupList() {
     captions = captions.mid(0, qMax<qsizetype>(0, captions.size() - 2));
     columns_ = captions.size() > 8 ? 2 : 1;
     const qsizetype perColumn = (captions.size() + columns_ - 1) / columns_;
+    // The items name the categories under the root, in their order.
+    const TreeNode* root = host_->XRefTree().FirstRoot();
     for (qsizetype i = 0; i < captions.size(); ++i) {
         auto* item = new QRadioButton(captions[i], RadioGroupFindWhat);
-        groups_->addButton(item, static_cast<int>(i));
+        const TreeNode* category =
+            root != nullptr && static_cast<size_t>(i) < root->Children.size() ? root->Children[static_cast<size_t>(i)] : nullptr;
+        groups_->addButton(item, category != nullptr && category->Role == NodeRole::Category ? category->Record.Kind : kNoCategory);
         groupLayout_->addWidget(item, static_cast<int>(i % perColumn), static_cast<int>(i / perColumn));
     }
     RadioGroupFindWhat->show();
@@ -160,9 +167,8 @@ const TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
         first = tree.FirstRoot();
         end = DeepestLast(tree.Roots().back());
     } else {
-        const QAbstractButton* item = groups_->checkedButton();
-        if (item == nullptr) return nullptr;
-        first = FindXRefNode(tree, {Latin1(item->text())}, host_->Language());
+        if (groups_->checkedButton() == nullptr) return nullptr;
+        first = FindCategory(tree, groups_->checkedId());
         // A group that the current listing does not have holds nothing.
         if (first == nullptr) return nullptr;
         end = DeepestLast(first);

@@ -10,6 +10,7 @@
 
 #include "analyzer/Analysis.h"
 #include "analyzer/SettingsKeys.h"
+#include "analyzer/SymbolLookup.h"
 #include "analyzer/Tree.h"
 #include "analyzer/TreeDump.h"
 #include "analyzer/XRefTree.h"
@@ -98,9 +99,20 @@ inline std::string XRefDumpText(const Tree& xref, int language = LanguageEnglish
     return out.str();
 }
 
-// Node by caption path under the XRef root.
+// Node by its English caption path under the XRef root: what the user sees.
+inline const TreeNode* XRefAt(const Tree& xref, const std::vector<std::string>& path) {
+    const TreeNode* node = xref.FirstRoot();
+    for (const std::string& caption : path) {
+        if (node == nullptr) return nullptr;
+        const TreeNode* parent = node;
+        node = nullptr;
+        for (const TreeNode* child : parent->Children)
+            if (XRefCaption(*child, LanguageEnglish) == caption) node = node ? node : child;
+    }
+    return node;
+}
 inline const TreeNode* XRef(const Analysed& a, const std::vector<std::string>& path) {
-    return FindXRefNode(a.Result.XRef, path, LanguageEnglish);
+    return XRefAt(a.Result.XRef, path);
 }
 
 // Reference kinds of a symbol's reference nodes, as "line:kind" items.

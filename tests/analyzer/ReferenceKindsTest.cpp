@@ -53,7 +53,7 @@ TEST(ReferenceKindsSettings, EmptyLineTestLooksAtTheFirstFourteenColumns) {
     for (const char* line : {"     2        ", "     3         ", "\t", "x", ""}) lines.push_back(line);
     const AnalysisResult r = AnalyzeListing(lines, settings);
     EXPECT_EQ(lines, (ListingLines{lines[0], lines[1], lines[2], "     3         ", "x"}));
-    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "x"}, LanguageEnglish)), "4:3");
+    EXPECT_EQ(Refs(XRefAt(r.XRef, {"Other variable", "x"})), "4:3");
 }
 
 TEST(ReferenceKindsStates, UnbalancedSubstitutionsAndArgumentCountsAreMarked) {

@@ -11,7 +11,6 @@
 namespace lumorca::test {
 namespace {
 
-using Path = std::vector<std::string>;
 const IndentSettings Indent{true, 4};
 
 // An entry with nested control structures; line number k stands at index k.
@@ -106,15 +105,12 @@ TEST(TokenUnderPointer, BlanksRepeatedTokensAndSubstitutions) {
 class TokenLookup : public ::testing::TestWithParam<DataCase> {};
 
 // Cases in tests/data/token-lookup.txt.
-TEST_P(TokenLookup, TriesThePathsInOrder) {
+TEST_P(TokenLookup, TriesTheTargetsInOrder) {
     TokenLookupContext c;
     for (const std::string& line : GetParam().Parts.at(0)) {
         const std::string key = line.substr(0, line.find('=')), value = line.substr(key.size() + 1);
         if (key == "FirstToken") c.FirstToken = value;
-        if (key == "Language") c.Language = std::stoi(value);
-        if (key == "SortLocals") c.SortLocals = value == "1";
-        if (key == "StructureName") c.StructureName = value;
-        if (key == "StructureKind") c.StructureKind = std::stoi(value);
+        if (key == "Structure") c.Structure = std::stoi(value);
         for (size_t from = 0; key == "EntityCaptions" && from <= value.size(); from = value.find(',', from) + 1) {
             c.EntityCaptions.push_back(value.substr(from, value.find(',', from) - from));
             if (value.find(',', from) == std::string::npos) break;
@@ -124,9 +120,11 @@ TEST_P(TokenLookup, TriesThePathsInOrder) {
         const size_t at = line.find('@'), arrow = line.find(" =>");
         const TokenLookupPlan plan = PlanTokenLookup(line.substr(0, at), std::stoi(line.substr(at + 1)), c);
         std::string shown = plan.BeepWhenNoneFound ? "beep: " : "";
-        for (const Path& path : plan.Paths) {
+        for (const XRefTarget& target : plan.Targets) {
             shown += shown.empty() || shown == "beep: " ? "" : " ; ";
-            for (const std::string& caption : path) shown += (&caption == &path.front() ? "" : "|") + caption;
+            shown += CategoryCaption(target.Category, LanguageEnglish);
+            if (target.Owner >= 0) shown += "@" + std::to_string(target.Owner);
+            shown += (target.EntityGroup ? "|Entity " : "|") + target.Name;
         }
         std::string expected = arrow + 4 < line.size() ? line.substr(arrow + 4) : "";
         if (expected.size() > 6 && expected.substr(expected.size() - 6) == " ; ...") {

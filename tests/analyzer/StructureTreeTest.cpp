@@ -48,7 +48,7 @@ TEST(StructureLists, ShortTitleChangesNothingAndNoTitleGivesNoStructure) {
                           Numbered(1, "A = 1")};
     const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
     EXPECT_EQ(DumpText(r.Structure), "Form F\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n");
-    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "a"}, LanguageEnglish)), "3:3");  // still in the EXEC trigger
+    EXPECT_EQ(Refs(XRefAt(r.XRef, {"Other variable", "a"})), "3:3");  // still in the EXEC trigger
     ListingLines untitled = {Numbered(1, "A = 1"), Numbered(2, "B = 2")};
     const AnalysisResult none = AnalyzeListing(untitled, AnalysisSettings());
     EXPECT_TRUE(none.Empty());
@@ -85,9 +85,9 @@ TEST(StructureLists, IgnoreEmptyLinesShortensTheListingAndRenumbers) {
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[1], Numbered(2, "A = 1"));
     EXPECT_EQ(r.StructureStarts, (StructureStartList{0, 0, 2}));
-    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "a"}, LanguageEnglish)), "1:3");
+    EXPECT_EQ(Refs(XRefAt(r.XRef, {"Other variable", "a"})), "1:3");
     // The continuation goes on across the dropped line.
-    EXPECT_EQ(Refs(FindXRefNode(r.XRef, {"Other variable", "c"}, LanguageEnglish)), "4:2");
+    EXPECT_EQ(Refs(XRefAt(r.XRef, {"Other variable", "c"})), "4:2");
 }
 
 }  // namespace

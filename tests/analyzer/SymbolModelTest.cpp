@@ -20,12 +20,13 @@ std::vector<std::string> SymbolLines(const AnalysisResult& r) {
     return out;
 }
 
-// Line and kind of every reference node below a symbol node, in tree order.
+std::string SymbolText(const SymbolKey& key) { return std::to_string(key.Category) + ":" + key.Name; }
+
+// Line and kind of every reference node, in tree order.
 std::vector<std::pair<int32_t, int>> TreeReferences(const Tree& xref) {
     std::vector<std::pair<int32_t, int>> refs;
     xref.ForEach([&](const TreeNode* node) {
-        if (node->Role == NodeRole::Reference && node->Parent->Role == NodeRole::Symbol)
-            refs.emplace_back(node->Record.Line, node->Record.Kind);
+        if (node->Role == NodeRole::Reference) refs.emplace_back(node->Record.Line, node->Record.Kind);
     });
     return refs;
 }
@@ -33,17 +34,18 @@ std::vector<std::pair<int32_t, int>> TreeReferences(const Tree& xref) {
 const std::vector<std::string> kListing = {
     TriggerTitle("EXEC", "Form", "F"), "call LP_X(1)", "NAME.ORD = 1", Header("entry LP_X"), "params",
     "numeric P : IN", "endparams", "variables", "string V", "endvariables", "V = P", "call LP_Y()",
-    TriggerTitle("READ", "Entity", "ORD.M"), "X = NAME.ORD"};
+    TriggerTitle("READ", "Entity", "ORD.M"), "X = NAME.ORD", "ORD = 1", "goto L_Z"};
 
 TEST(SymbolModel, SymbolsCarryTheirReferencesOwnersAndEntitiesInTreeOrder) {
     AnalysisSettings settings;
     settings.SortLocals = false;
     const Analysed a = Analyse(kListing, settings);
     // Kinds: 25 definition, 26 call, 27 declaration, 28 parameter, 1 command,
-    // 2 read, 3 write, 6 number.
-    EXPECT_EQ(SymbolLines(a.Result), (Names{"2 LP_X 1/2:26 2/4:25", "2 LP_Y 2/12:26", "5 V @2 2/9:27 2/11:3",
-                                            "6 P @2 2/6:28 2/11:2", "7 NAME.ORD .ORD 1/3:3 3/15:2",
-                                            "10 X 3/15:3", "13 CALL 1/2:1 2/12:1", "19 1 1/2:6 1/3:2"}));
+    // 2 read, 3 write, 6 number, 23 goto.
+    EXPECT_EQ(SymbolLines(a.Result),
+              (Names{"2 LP_X 1/2:26 2/4:25", "2 LP_Y 2/12:26", "5 V @2 2/9:27 2/11:3", "6 P @2 2/6:28 2/11:2",
+                     "7 ORD .ORD 3/16:3", "7 NAME.ORD .ORD 1/3:3 3/15:2", "10 X 3/15:3", "12 L_Z 3/17:23",
+                     "13 CALL 1/2:1 2/12:1", "13 GOTO 3/17:1", "19 1 1/2:6 1/3:2 3/16:2"}));
     // The tree shows the same references in the same order.
     std::vector<std::pair<int32_t, int>> modelRefs;
     for (const Symbol& s : a.Result.Symbols)
@@ -56,11 +58,50 @@ TEST(SymbolModel, FindingsNameTheirSymbol) {
     std::vector<std::string> findings;
     for (const FindingRecord& f : a.Result.Findings)
         findings.push_back(std::to_string(static_cast<int>(f.Kind)) + " " + f.Symbol + " " +
-                           std::to_string(f.SymbolIndex) + " " + std::to_string(f.Line));
+                           SymbolText(a.Result.Symbols.at(static_cast<size_t>(f.SymbolIndex)).Key) + " " +
+                           std::to_string(f.Line));
     const auto kind = [](FindingKind k) { return std::to_string(static_cast<int>(k)); };
-    EXPECT_EQ(findings, (Names{kind(FindingKind::EntryUndefined) + " LP_Y 1 12",
-                               kind(FindingKind::LocalVariableWriteOnly) + " V 2 9"}));
+    EXPECT_EQ(findings, (Names{kind(FindingKind::EntryUndefined) + " LP_Y 2:LP_Y 12",
+                               kind(FindingKind::LocalVariableWriteOnly) + " V 5:V 9",
+                               kind(FindingKind::LabelUndefined) + " L_Z 12:L_Z 17"}));
 }
+
+// Look-ups by what a symbol is give the same nodes however the locals are
+// arranged, and every symbol node leads back to its symbol.
+class SymbolLookup : public ::testing::TestWithParam<bool> {};
+
+TEST_P(SymbolLookup, FindsSymbolsAndGroupsByIdentity) {
+    AnalysisSettings settings;
+    settings.SortLocals = GetParam();
+    const Analysed a = Analyse(kListing, settings);
+    const AnalysisResult& r = a.Result;
+    const auto caption = [&r](int32_t symbol) {
+        const TreeNode* node = symbol < 0 ? nullptr : r.XRef.NodeOfSymbol(static_cast<size_t>(symbol));
+        return node ? node->Caption : "<none>";
+    };
+    const auto children = [](const TreeNode* group) { return group ? ChildCaptions(group) : Names{"<none>"}; };
+    EXPECT_EQ(caption(FindSymbol(r, CatEntry, "lp_x")), "lp_x");
+    EXPECT_EQ(caption(FindSymbol(r, CatField, "Name.Ord")), "name.ord");
+    EXPECT_EQ(caption(FindSymbol(r, CatLocalVar, "V", 2)), "v");
+    EXPECT_EQ(FindSymbol(r, CatLocalVar, "V", 1), -1);  // another structure's
+    EXPECT_EQ(FindSymbol(r, CatOtherVar, "LP_X"), -1);
+    EXPECT_EQ(children(FindLocalsGroup(r, CatLocalVar, 2)), Names{"v"});
+    EXPECT_EQ(children(FindLocalsGroup(r, CatParameter, 2)), Names{"p"});
+    EXPECT_EQ(FindLocalsGroup(r, CatLocalVar, 1), nullptr);
+    EXPECT_EQ(FindLocalsGroup(r, CatEntry, 2), nullptr);
+    // The entity named as such has its references under its group.
+    const TreeNode* entity = FindEntityGroup(r, "ord");
+    ASSERT_NE(entity, nullptr);
+    EXPECT_EQ(entity->Caption, "Entity ORD");
+    EXPECT_EQ(entity, FindXRefTarget(r, XRefTarget{CatField, "ORD", false, -1}));
+    EXPECT_EQ(FindEntityGroup(r, "NAME"), nullptr);
+    for (size_t i = 0; i < r.Symbols.size(); ++i) {
+        EXPECT_EQ(r.XRef.SymbolOf(r.XRef.NodeOfSymbol(i)), static_cast<int32_t>(i)) << r.Symbols[i].Key.Name;
+    }
+    EXPECT_EQ(r.XRef.SymbolOf(FindCategory(r.XRef, CatEntry)), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arrangements, SymbolLookup, ::testing::Bool());
 
 }  // namespace
 }  // namespace lumorca::test

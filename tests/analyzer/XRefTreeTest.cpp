@@ -92,8 +92,6 @@ TEST(XRefCaptions, CategoriesInGermanAndThePopupItems) {
     EXPECT_EQ(XRefPopupCaptions(a.Result.XRef, LanguageEnglish).back(), "&Find");
     EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot(), LanguageEnglish),
               (std::vector<std::string>{"Entries", "Local variables", "Register ($1-$99)", "Other variable"}));
-    EXPECT_NE(FindXRefNode(a.Result.XRef, {"lokale variable", "entry lp_x", "v"}, LanguageGerman), nullptr);
-    EXPECT_EQ(FindXRefNode(a.Result.XRef, {"Lokale Variable"}, LanguageEnglish), nullptr);
     EXPECT_EQ(DumpText(a.Result.XRef), before);
 }
 
@@ -143,7 +141,7 @@ TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
 TEST(ArrangeLocals, GroupsAreKnownByWhatTheyAreNotByTheirCaptions) {
     Analysed a = Analyse(LocalsListing());
     Tree& xref = a.Result.XRef;
-    TreeNode* entry = FindXRefNode(xref, {"Entries", "lp_x"}, LanguageEnglish);
+    TreeNode* entry = xref.NodeOfSymbol(static_cast<size_t>(FindSymbol(a.Result, CatEntry, "lp_x")));
     ASSERT_NE(entry, nullptr);
     xref.ForEach([](TreeNode* node) {
         if (node->Role == NodeRole::Category || node->Role == NodeRole::Group) node->Caption = "?";
@@ -171,8 +169,8 @@ TEST(XRefTree, LocalsOfMoreStructuresThanTheOldKeyHeldStayApart) {
     lines.push_back(Numbered(3, "endvariables"));
     const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
     ASSERT_EQ(r.StructureStarts.size(), 44803u);
-    const TreeNode* first = FindXRefNode(r.XRef, {"Entries", "lp_0", "Local variables", "x"}, LanguageEnglish);
-    const TreeNode* last = FindXRefNode(r.XRef, {"Entries", "e44800", "Local variables", "x"}, LanguageEnglish);
+    const TreeNode* first = XRefAt(r.XRef, {"Entries", "lp_0", "Local variables", "x"});
+    const TreeNode* last = XRefAt(r.XRef, {"Entries", "e44800", "Local variables", "x"});
     ASSERT_NE(first, nullptr);
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(first->Children.size(), 1u);

@@ -84,24 +84,34 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("exact");
         QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<int>("language");  // switched to after the group was chosen; -1: none
         const QStringList counts = {"lp_count", "v_counter", "$mycounter$", "-"};
-        QTest::newRow("part of a name") << "" << "count" << false << counts;
-        QTest::newRow("exact, in any case") << "" << "$MYCOUNTER$" << true << QStringList{"$mycounter$", "-"};
-        QTest::newRow("exact, not a part") << "" << "count" << true << QStringList{"-"};
+        QTest::newRow("part of a name") << "" << "count" << false << counts << -1;
+        QTest::newRow("exact, in any case") << "" << "$MYCOUNTER$" << true << QStringList{"$mycounter$", "-"} << -1;
+        QTest::newRow("exact, not a part") << "" << "count" << true << QStringList{"-"} << -1;
         // The root and the references hold the form's name; groups are no symbols.
-        QTest::newRow("root and references") << "" << "COUNTERS" << false << QStringList{"-"};
-        QTest::newRow("groups") << "" << "component" << false << QStringList{"-"};
-        QTest::newRow("a group below a symbol") << "" << "variables" << false << QStringList{"Local variables", "-"};
-        QTest::newRow("in one group") << "$Component variables$" << "count" << false << QStringList{"$mycounter$", "-"};
+        QTest::newRow("root and references") << "" << "COUNTERS" << false << QStringList{"-"} << -1;
+        QTest::newRow("groups") << "" << "component" << false << QStringList{"-"} << -1;
+        QTest::newRow("a group below a symbol") << "" << "variables" << false << QStringList{"Local variables", "-"} << -1;
+        QTest::newRow("in one group") << "$Component variables$" << "count" << false << QStringList{"$mycounter$", "-"}
+                                      << -1;
+        // The item names its group in the language it was made in.
+        QTest::newRow("in one group, language switched")
+            << "$Component variables$" << "count" << false << QStringList{"$mycounter$", "-"} << 0;
     }
     void findAndFindNextSelectSymbols() {
         QFETCH(QString, group);
         QFETCH(QString, text);
         QFETCH(bool, exact);
         QFETCH(QStringList, selected);
+        QFETCH(int, language);
         if (!group.isEmpty()) {
             CheckBoxSearchAll()->click();
             Group(group)->click();
+        }
+        if (language >= 0) {
+            main_->Options().Language = language;
+            main_->ApplyOptions();
         }
         XRefOutlineOf(main_.get())->setCurrentIndex({});
         EditFindWhat()->setText(text);
@@ -156,7 +166,7 @@ private slots:
             if (item->text() == QStringLiteral("Commands")) commands = item;
         QVERIFY(commands != nullptr);
         const QModelIndex group =
-            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(FindXRefNode(main_->Analysed().XRef, {"Commands"}, lumorca::LanguageEnglish));
+            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(lumorca::FindCategory(main_->Analysed().XRef, lumorca::CatCommand));
         QVERIFY(!XRefOutlineOf(main_.get())->isExpanded(group));
         commands->trigger();
         QVERIFY(XRefOutlineOf(main_.get())->isExpanded(group));
