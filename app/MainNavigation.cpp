@@ -16,7 +16,7 @@ void TMain::SourceLink::StrukturOutlineChange(TreeNode* node) {
 
 void TMain::SourceLink::XRefOutlineChange(TreeNode* node) {
     if (main_.Closing || main_.Loading || node == nullptr || main_.Analysis.XRef.Empty()) return;
-    if (node->Level() < 2 || !node->Children.empty() || !node->HasRecord) return;
+    if (node->Role != NodeRole::Reference) return;
     main_.SourcePart->GotoReference(node->Record, true);
 }
 

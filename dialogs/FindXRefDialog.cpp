@@ -184,7 +184,8 @@ const TreeNode* TFormFindXRef::FindMatch(bool findNext) const {
     const std::string wantedUpper = UpperCase(wanted);
     const bool exact = CheckBoxFindExact->isChecked();
     for (const TreeNode* node = start; node != nullptr && node != end; node = Tree::NextInOrder(node, tree)) {
-        if (node->Level() < 2 || node->Children.empty()) continue;
+        // Symbols and the groups below categories, not the references.
+        if (node->Role != NodeRole::Symbol && node->Role != NodeRole::Group) continue;
         if (!Inside(node, first)) continue;
         const std::string& caption = XRefCaption(*node, host_->Language());
         const bool match = exact ? CompareNoCase(caption, wanted) == 0

@@ -178,6 +178,20 @@ private slots:
                  QString::fromLatin1(w->Listing()[static_cast<size_t>(plain)].c_str()));
     }
 
+    // The entry's own call sites, though an operation has its name.
+    void callSitesAreTheEntrysOwn() {
+        TWindow w;
+        const std::string title(78, '=');
+        w.Load({"Trigger <EXEC> from Form: F", title, Numbered(1, ' ', "call LP_X()"), "",
+                "Trigger <LPMX> from Form: F", title, "******        operation LP_X", Numbered(2, ' ', "return (0)"),
+                "******        entry LP_X", Numbered(4, ' ', "return (0)")});
+        w.Show(w.LineOf("entry LP_X") + 1);
+        const QList<QAction*> sites = w.Find<QMenu>("MenuItemAufruf")->actions();
+        QCOMPARE(sites.size(), 1);
+        sites.front()->trigger();
+        QCOMPARE(w.View().CurrentLine(), w.LineOf("call LP_X"));
+    }
+
     void badPlacesDoNothingOrBeep() {
         TWindow w;
         // Nothing loaded yet.
