@@ -1,6 +1,5 @@
 #include "analyzer/XRefTree.h"
 
-#include "analyzer/LineModel.h"
 #include "analyzer/Tree.h"
 #include "analyzer/TreeDump.h"
 #include "analyzer/TreeImages.h"
@@ -62,14 +61,6 @@ void DumpXRefTree(std::ostream& out, const Tree& xref, int language) {
     DumpTree(out, xref, true, [language](const TreeNode& node) -> const std::string& {
         return XRefCaption(node, language);
     });
-}
-
-std::string StructureKindCaption(int headerKind, int language) {
-    if (headerKind == HeaderEntry) return CaptionOf(CatEntry, language);
-    if (headerKind == HeaderOperation || headerKind == HeaderQualifiedOperation) {
-        return CaptionOf(CatOperation, language);
-    }
-    return {};
 }
 
 const TreeNode* FindCategory(const Tree& xref, int category) {

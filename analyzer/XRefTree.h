@@ -33,7 +33,4 @@ void ArrangeLocals(Tree& xref, bool sortLocals);
 TreeNode* FindCategory(Tree& xref, int category);
 const TreeNode* FindCategory(const Tree& xref, int category);
 
-// "Entries" caption for header kind 2, "Operations" for 3 and 4, else empty.
-std::string StructureKindCaption(int headerKind, int language);
-
 }  // namespace lumorca

@@ -110,6 +110,8 @@ private:
     void RestorePlace(const TListingPlace& place);
     void RememberXRefPlace(TListingPlace& place) const;
     const TreeNode* XRefNodeOf(const TListingPlace& place) const;
+    // The structure a remembered local or parameter belongs to now.
+    int32_t OwnerOf(const TListingPlace& place) const;
 
     // The views in the child windows (MainArrange)
     void showWindows();

@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QTreeView>
 
+#include "analyzer/LineModel.h"
 #include "analyzer/SymbolLookup.h"
 #include "analyzer/XRefTree.h"
 #include "app/ListingBar.h"
@@ -25,6 +26,7 @@ struct TListingPlace {
     int XRefCategory = 0;
     std::string XRefName;     // the symbol's key name
     int32_t XRefOwner = -1;   // the structure of a local variable or parameter
+    std::string XRefOwnerName;  // and its name: lines added above may move it
     QString CallEntry;
     std::vector<TSourceView::TBookmarkPlace> Bookmarks;
 };
@@ -73,13 +75,27 @@ void TMain::RememberXRefPlace(TListingPlace& place) const {
     place.XRefCategory = s.Key.Category;
     place.XRefName = s.Key.Name;
     place.XRefOwner = OwnerStructure(s);
+    if (place.XRefOwner >= 0)
+        place.XRefOwnerName = StructureName(ListingLines_, Analysis.StructureStarts, place.XRefOwner).Name;
+}
+
+int32_t TMain::OwnerOf(const TListingPlace& place) const {
+    if (place.XRefOwner < 0) return -1;
+    const auto nameOf = [this](int32_t structure) {
+        return StructureName(ListingLines_, Analysis.StructureStarts, structure).Name;
+    };
+    const auto count = static_cast<int32_t>(Analysis.StructureStarts.size());
+    if (place.XRefOwner < count && nameOf(place.XRefOwner) == place.XRefOwnerName) return place.XRefOwner;
+    for (int32_t structure = 0; structure < count; ++structure)
+        if (nameOf(structure) == place.XRefOwnerName) return structure;
+    return -1;
 }
 
 const TreeNode* TMain::XRefNodeOf(const TListingPlace& place) const {
     using TShown = TListingPlace::TXRefShown;
     if (place.XRefShown == TShown::Category) return FindCategory(Analysis.XRef, place.XRefCategory);
     if (place.XRefShown == TShown::Nothing) return nullptr;
-    const int32_t symbol = FindSymbol(Analysis, place.XRefCategory, place.XRefName, place.XRefOwner);
+    const int32_t symbol = FindSymbol(Analysis, place.XRefCategory, place.XRefName, OwnerOf(place));
     const TreeNode* node = symbol < 0 ? nullptr : Analysis.XRef.NodeOfSymbol(static_cast<size_t>(symbol));
     if (node != nullptr && place.XRefShown == TShown::GroupOfSymbol && node->Role != NodeRole::Group)
         node = node->Parent;
