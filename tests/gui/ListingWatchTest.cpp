@@ -109,6 +109,29 @@ private slots:
         QCOMPARE(main_->Listing().size(), linesBefore + 1);
     }
 
+    // A selected parameter stays selected when an entry added above moves
+    // its own entry to another structure.
+    void ReloadKeepsAParameterWhoseEntryMoved() {
+        const std::string rule(78, '=');
+        std::vector<std::string> lines = {"Trigger <EXEC> from Form: ORDERS", rule, Numbered(1, ' ', "call LP_P(1)"), "",
+                                          "Trigger <LPMX> from Form: ORDERS", rule, "******        entry LP_P",
+                                          Numbered(2, ' ', "params"), Numbered(3, '1', "numeric P_X : IN"),
+                                          Numbered(4, ' ', "endparams"), Numbered(5, ' ', "$1 = P_X")};
+        RenameOver(lines);
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
+        Select(XRefOutlineOf(main_.get()), FindNode(main_->Analysed().XRef, "p_x"));
+
+        lines.insert(lines.begin() + 6, {"******        entry LP_NEW", Numbered(1, ' ', "return (0)")});
+        RenameOver(lines);
+        QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
+        QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
+        QCOMPARE(main_->Listing().size(), lines.size());
+        const TreeNode* selected = CurrentNodeOf(XRefOutlineOf(main_.get()));
+        QVERIFY(selected != nullptr);
+        QCOMPARE(selected->Caption, std::string("p_x"));
+    }
+
     // With the option on, a half-written file is no listing yet; the
     // complete one, written in steps, is reloaded once it is quiet, in place.
     void WithTheOptionOnACompleteListingReloadsByItself() {
