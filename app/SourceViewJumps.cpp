@@ -95,9 +95,11 @@ void TSourceView::DoubleClickToken(const QPoint& point) {
     TokenLookupContext context;
     context.Language = host_.Options().Language;
     context.FirstToken = tokens.empty() ? std::string() : tokens.front();
-    const StructureNameResult structure = StructureName(lines_, analysis_.StructureStarts, CurrentStructure);
-    context.StructureName = structure.Name;
-    context.StructureKind = structure.Kind;
+    if (CurrentStructure >= 0 && static_cast<size_t>(CurrentStructure) < analysis_.Structures.size()) {
+        const StructureRecord& structure = analysis_.Structures[static_cast<size_t>(CurrentStructure)];
+        context.StructureName = structure.Name;
+        context.StructureKind = structure.Kind;
+    }
     context.SortLocals = host_.Options().SortLocals;
     for (const EntityMenuItem& item : analysis_.EntityMenu) context.EntityCaptions.push_back(item.Caption);
     const TokenLookupPlan plan = PlanTokenLookup(token, offset, context);

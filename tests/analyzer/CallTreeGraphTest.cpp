@@ -71,7 +71,10 @@ struct Listing {
         symbol->Refs.push_back({structure, line, kind});
     }
     CallGraph Graph(CallDirection direction) const {
-        return CallGraph(symbols, lines, starts, entryList, settings, direction);
+        StructureList structures;
+        for (size_t s = 0; s < starts.size(); ++s)
+            structures.push_back(s == 0 ? TopStructure() : HeaderStructure(lines[starts[s]], starts[s]));
+        return CallGraph(symbols, lines, structures, entryList, settings, direction);
     }
 
     ListingLines lines;
