@@ -1,6 +1,7 @@
 // The analysis' symbols, references and findings as data: the trees and the
 // lint run are views of these.
 #include "AnalysisTestSupport.h"
+#include "analyzer/CallGraphDot.h"
 
 namespace lumorca::test {
 namespace {
@@ -60,6 +61,22 @@ TEST(SymbolModel, FindingsNameTheirSymbol) {
     const auto kind = [](FindingKind k) { return std::to_string(static_cast<int>(k)); };
     EXPECT_EQ(findings, (Names{kind(FindingKind::EntryUndefined) + " LP_Y 1 12",
                                kind(FindingKind::LocalVariableWriteOnly) + " V 2 9"}));
+}
+
+// The graph is drawn from the structures, symbols and findings: the tree
+// can go. A wrong argument count marks its call, an undefined entry itself.
+TEST(SymbolModel, CallGraphNeedsNoTree) {
+    Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "call LP_X(1, 2)", "call LP_Y()",
+                          Header("entry LP_X"), "params", "numeric P : IN", "endparams", "call LP_X(3)"});
+    a.Result.XRef = Tree();
+    EXPECT_EQ(CallGraphDot(a.Result),
+              "digraph calls {\n  node [fontsize=10];\n  edge [fontsize=9];\n"
+              "  s1 [label=\"Trigger <EXEC> from Form: F\", shape=box];\n"
+              "  s2 [label=\"entry LP_X\", shape=ellipse, color=red, fontcolor=red];\n"
+              "  u1 [label=\"LP_Y\", shape=ellipse, style=dashed, color=red, fontcolor=red];\n"
+              "  s1 -> s2 [label=\"3\", color=red, fontcolor=red];\n"
+              "  s2 -> s2 [label=\"9\"];\n"
+              "  s1 -> u1 [label=\"4\"];\n}\n");
 }
 
 // "line kind name [.entity]" per structure record.
