@@ -71,10 +71,7 @@ struct Listing {
         symbol->Refs.push_back({structure, line, kind});
     }
     CallGraph Graph(CallDirection direction) const {
-        StructureList structures;
-        for (size_t s = 0; s < starts.size(); ++s)
-            structures.push_back(s == 0 ? TopStructure() : HeaderStructure(lines[starts[s]], starts[s]));
-        return CallGraph(symbols, lines, structures, entryList, settings, direction);
+        return CallGraph(symbols, lines, test::RecordsOf(lines, starts), entryList, settings, direction);
     }
 
     ListingLines lines;
