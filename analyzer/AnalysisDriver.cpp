@@ -141,7 +141,8 @@ public:
         structures_.erase(std::unique(structures_.begin(), structures_.end()), structures_.end());
         std::vector<uint32_t> byName = structures_;
         std::stable_sort(byName.begin(), byName.end(), [&structures](uint32_t a, uint32_t b) {
-            return CompareNoCase(StructureNameAt(structures, static_cast<int32_t>(a)), StructureNameAt(structures, static_cast<int32_t>(b))) < 0;
+            return CompareNoCase(StructureNameAt(structures, static_cast<int32_t>(a)),
+                                 StructureNameAt(structures, static_cast<int32_t>(b))) < 0;
         });
         structureRanks_.assign(structures_.size(), 0);
         uint32_t rank = 0;
@@ -435,7 +436,8 @@ public:
                 }
             } else if (c == CatLocalVar || c == CatParameter) {
                 if (!haveGroup || KeyNumber(symbol.Key) != groupValue) {
-                    const std::string& header = StructureNameAt(structures_, static_cast<int32_t>(KeyNumber(symbol.Key)));
+                    const std::string& header =
+                        StructureNameAt(structures_, static_cast<int32_t>(KeyNumber(symbol.Key)));
                     const int headerKind = StructureLineKind(header);
                     std::string caption = LowerCase(header);
                     if (!caption.empty()) caption[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(caption[0])));

@@ -236,7 +236,8 @@ void HandleReadStatement(AnalysisState& state, const TokenList& tokens, int32_t&
         }
     }
     if (!where.empty()) {
-        const std::string entity(state.Result.Structures[static_cast<size_t>(state.CurrentStructure())].Entity());
+        const StructureRecord& structure = state.Result.Structures[static_cast<size_t>(state.CurrentStructure())];
+        const std::string entity(structure.Entity());
         RecordWhereClause(state, where, entity, whereLine);
     }
 }

@@ -183,7 +183,8 @@ StructureView ComputeStructureView(const ListingLines& lines, const StructureLis
     if (structure < 0 || structure >= static_cast<int32_t>(structures.size())) return view;
     view.TopLine = structures[static_cast<size_t>(structure)].Line;
     const size_t next = static_cast<size_t>(structure) + 1;
-    view.EndLine = next < structures.size() ? structures[next].Line - 1 : static_cast<int32_t>(lines.size()) - 1;
+    view.EndLine =
+        next < structures.size() ? structures[next].Line - 1 : static_cast<int32_t>(lines.size()) - 1;
 
     // The prelude is never an entry, even when a title stands on line 0.
     if (structure > 0 && view.TopLine < static_cast<int32_t>(lines.size())) {

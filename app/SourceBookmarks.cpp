@@ -142,7 +142,8 @@ void TSourceBookmarks::setBookmarkMenuItem(int n, bool isSet) {
         int32_t s = -1;
         int32_t l = -1;
         Bookmarks.GetPosition(n, s, l);
-        caption += QStringLiteral(" :") + QString::fromLatin1(StructureNameAt(analysis_.Structures, s).c_str());
+        caption += QStringLiteral(" :") +
+                   QString::fromLatin1(StructureNameAt(analysis_.Structures, s).c_str());
     }
     const auto slot = static_cast<size_t>(n);
     SetBookmarkItems[slot]->setChecked(isSet);

@@ -21,9 +21,11 @@ int RunStructure(Context& context) {
         out << std::string(static_cast<size_t>(kIndentPerLevel * node->Level()), ' ')
             << node->Caption;
         const int32_t structure = node->HasRecord ? node->Record.StructureIndex : -1;
-        if (structure >= 0 && static_cast<size_t>(structure) < result.Structures.size())
+        if (structure >= 0 && static_cast<size_t>(structure) < result.Structures.size()) {
             // The analysis may drop empty lines; the outline counts lines in the file.
-            out << " (line " << result.FileLineOf(result.Structures[static_cast<size_t>(structure)].Line) + 1 << ')';
+            const int32_t line = result.Structures[static_cast<size_t>(structure)].Line;
+            out << " (line " << result.FileLineOf(line) + 1 << ')';
+        }
         out << '\n';
     });
     return ExitOk;

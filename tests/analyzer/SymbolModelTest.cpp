@@ -111,15 +111,16 @@ INSTANTIATE_TEST_SUITE_P(
     Listings, StructureRecords,
     testing::Values(
         StructureCase{"EveryKindOfHeader",
-                      {TriggerTitle("EXEC", "Form", "F"), Header("ENTRY LP_A"), Header("partner operation OP_B"),
-                       TriggerTitle("READ", "Entity", "ORD.M"), TriggerTitle("DETF", "Field", "NR.ORD.M"),
-                       Header("entry lp_c")},
+                      {TriggerTitle("EXEC", "Form", "F"), Header("ENTRY LP_A"),
+                       Header("partner operation OP_B"), TriggerTitle("READ", "Entity", "ORD.M"),
+                       TriggerTitle("DETF", "Field", "NR.ORD.M"), Header("entry lp_c")},
                       false,
                       {"0 0 (top)", "0 1 <EXEC> from Form: F", "2 2 ENTRY LP_A", "3 4 operation OP_B",
                        "4 1 <READ> from Entity: ORD.M .ORD", "6 1 <DETF> from Field: NR.ORD.M .ORD",
                        "8 2 entry lp_c"}},
         // Header lines count among the lines as analysed.
-        StructureCase{"EmptyLinesDropped", {TriggerTitle("EXEC", "Form", "F"), "", "x = 1", "", Header("entry LP_A")},
+        StructureCase{"EmptyLinesDropped",
+                      {TriggerTitle("EXEC", "Form", "F"), "", "x = 1", "", Header("entry LP_A")},
                       true,
                       {"0 0 (top)", "0 1 <EXEC> from Form: F", "3 2 entry LP_A"}}),
     [](const testing::TestParamInfo<StructureCase>& info) { return info.param.Name; });
