@@ -9,6 +9,7 @@
 #include "analyzer/Listing.h"
 #include "analyzer/Progress.h"
 #include "analyzer/Settings.h"
+#include "analyzer/StructureRecord.h"
 #include "analyzer/Symbol.h"
 #include "analyzer/Tree.h"
 
@@ -25,6 +26,9 @@ struct EntityMenuItem {
 struct AnalysisResult {
     Tree Structure;
     StructureStartList StructureStarts;
+    // One record a structure, by structure index; element 0 is the text
+    // before the first header.
+    StructureList Structures;
     Tree XRef;
     std::string ComponentName;     // "Form", "Service" ... from the first trigger title
     std::string ListingComponent;  // object name of the first "Trigger" line

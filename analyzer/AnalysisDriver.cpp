@@ -133,21 +133,22 @@ std::vector<uint32_t> KeyOrder(const std::vector<Symbol>& symbols) {
 // second key value. Functions and registers order by name alone: 0.
 class LeadingOrder {
 public:
-    LeadingOrder(const AnalysisState& state, StructureNameCache& names) : entities_(state.EntityNames) {
+    LeadingOrder(const AnalysisState& state, const StructureList& structures) : entities_(state.EntityNames) {
         for (const Symbol& symbol : state.Symbols) {
             if (IsLocal(symbol.Key.Category)) structures_.push_back(symbol.Key.Value2);
         }
         std::sort(structures_.begin(), structures_.end());
         structures_.erase(std::unique(structures_.begin(), structures_.end()), structures_.end());
         std::vector<uint32_t> byName = structures_;
-        std::stable_sort(byName.begin(), byName.end(), [&names](uint32_t a, uint32_t b) {
-            return CompareNoCase(names.Name(static_cast<int32_t>(a)), names.Name(static_cast<int32_t>(b))) < 0;
+        std::stable_sort(byName.begin(), byName.end(), [&structures](uint32_t a, uint32_t b) {
+            return CompareNoCase(StructureNameAt(structures, static_cast<int32_t>(a)),
+                                 StructureNameAt(structures, static_cast<int32_t>(b))) < 0;
         });
         structureRanks_.assign(structures_.size(), 0);
         uint32_t rank = 0;
         for (size_t i = 0; i < byName.size(); ++i) {
-            if (i > 0 && CompareNoCase(names.Name(static_cast<int32_t>(byName[i - 1])),
-                                       names.Name(static_cast<int32_t>(byName[i]))) != 0) {
+            if (i > 0 && CompareNoCase(StructureNameAt(structures, static_cast<int32_t>(byName[i - 1])),
+                                       StructureNameAt(structures, static_cast<int32_t>(byName[i]))) != 0) {
                 ++rank;
             }
             structureRanks_[Position(byName[i])] = rank;
@@ -184,8 +185,8 @@ private:
 // Symbols in the order of the cross-reference tree; keys that order holds
 // equal keep the order of their key bytes. One sort: the leading numbers
 // decide most comparisons without reading a name.
-std::vector<uint32_t> XRefOrder(const AnalysisState& state, StructureNameCache& names) {
-    const LeadingOrder leading(state, names);
+std::vector<uint32_t> XRefOrder(const AnalysisState& state, const StructureList& structures) {
+    const LeadingOrder leading(state, structures);
     struct Item {
         uint64_t Leading;
         uint32_t Index;
@@ -193,11 +194,11 @@ std::vector<uint32_t> XRefOrder(const AnalysisState& state, StructureNameCache& 
     std::vector<Item> items;
     items.reserve(state.Symbols.size());
     for (uint32_t i = 0; i < state.Symbols.size(); ++i) items.push_back({leading.Of(state.Symbols[i].Key), i});
-    std::sort(items.begin(), items.end(), [&state, &names](const Item& a, const Item& b) {
+    std::sort(items.begin(), items.end(), [&state, &structures](const Item& a, const Item& b) {
         if (a.Leading != b.Leading) return a.Leading < b.Leading;
         const SymbolKey& x = state.Symbols[a.Index].Key;
         const SymbolKey& y = state.Symbols[b.Index].Key;
-        const int c = CompareXRefKeys(x, y, names, state.EntityNames);
+        const int c = CompareXRefKeys(x, y, structures, state.EntityNames);
         return c != 0 ? c < 0 : KeyByteLess(x, y);
     });
     std::vector<uint32_t> order;
@@ -223,9 +224,6 @@ public:
 private:
     AnalysisState& state_;
     size_t removed_ = 0;
-    std::unordered_map<std::string, std::string> structureEntities_;
-    std::vector<std::string> entityByStructure_;
-    std::vector<bool> entityKnown_;
 
     void FirstPass(SymbolKey& key) {
         switch (key.Category) {
@@ -295,18 +293,10 @@ private:
         }
     }
 
-    const std::string& EntityOf(int32_t structure) {
-        const size_t i = static_cast<size_t>(structure);
-        if (entityByStructure_.size() <= i) {
-            entityByStructure_.resize(i + 1);
-            entityKnown_.resize(i + 1, false);
-        }
-        if (!entityKnown_[i]) {
-            entityByStructure_[i] =
-                EntityOfStructure(state_.Lines, state_.Result.StructureStarts, structure);
-            entityKnown_[i] = true;
-        }
-        return entityByStructure_[i];
+    std::string_view EntityOf(int32_t structure) const {
+        const StructureList& structures = state_.Result.Structures;
+        if (structure < 0 || static_cast<size_t>(structure) >= structures.size()) return {};
+        return structures[static_cast<size_t>(structure)].Entity();
     }
 
     uint32_t SymbolFor(const SymbolKey& key) {
@@ -364,7 +354,7 @@ private:
         std::vector<ReferenceRecord> refs = std::move(state_.Symbols[index].Refs);
         std::vector<ReferenceRecord> stay;
         for (const ReferenceRecord& ref : refs) {
-            const std::string entity = EntityOf(ref.StructureIndex);
+            const std::string entity(EntityOf(ref.StructureIndex));
             const int entityIndex = entity.empty() ? -1 : state_.EntityIndex(entity);
             if (entityIndex < 0 || std::find(entities.begin(), entities.end(), entity) == entities.end()) {
                 stay.push_back(ref);
@@ -392,8 +382,8 @@ private:
 
 class XRefBuilder {
 public:
-    XRefBuilder(AnalysisState& state, AnalysisObserver& observer, StructureNameCache& names)
-        : state_(state), observer_(observer), names_(names) {}
+    XRefBuilder(AnalysisState& state, AnalysisObserver& observer, const StructureList& structures)
+        : state_(state), observer_(observer), structures_(structures) {}
 
     void Build(const std::vector<uint32_t>& order, size_t removed) {
         Tree& xref = state_.Result.XRef;
@@ -447,7 +437,8 @@ public:
                 }
             } else if (c == CatLocalVar || c == CatParameter) {
                 if (!haveGroup || KeyNumber(symbol.Key) != groupValue) {
-                    const std::string& header = names_.Name(static_cast<int32_t>(KeyNumber(symbol.Key)));
+                    const std::string& header =
+                        StructureNameAt(structures_, static_cast<int32_t>(KeyNumber(symbol.Key)));
                     const int headerKind = StructureLineKind(header);
                     std::string caption = LowerCase(header);
                     if (!caption.empty()) caption[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(caption[0])));
@@ -518,7 +509,7 @@ public:
 private:
     AnalysisState& state_;
     AnalysisObserver& observer_;
-    StructureNameCache& names_;
+    const StructureList& structures_;
     // Entry or operation -> the first group of its parameters.
     std::unordered_map<const TreeNode*, const TreeNode*> parameters_;
     // Entry and operation symbols by upper-cased name, the first of equal
@@ -555,7 +546,7 @@ private:
             const size_t length = static_cast<size_t>(
                 std::to_chars(digits, digits + sizeof digits, ref.Line).ptr - digits);
             const size_t width = std::max<size_t>(length, 4);
-            const std::string& name = names_.Name(ref.StructureIndex);
+            const std::string& name = StructureNameAt(structures_, ref.StructureIndex);
             caption.reserve(width + 8 + name.size());
             caption.append(width - length, ' ');
             caption.append(digits, length);
@@ -563,7 +554,7 @@ private:
             caption += ' ';
             caption += name;
         } else {
-            caption = names_.Name(ref.StructureIndex);
+            caption = StructureNameAt(structures_, ref.StructureIndex);
         }
         if (ownNumbers_.empty() && !state_.Lines.empty()) {
             // One pass in line order; the references visit lines at random.
@@ -601,6 +592,7 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     observer.ProgressPosition(0);
     observer.ProgressVisible(true);
     result.StructureStarts.assign(1, 0);
+    result.Structures.push_back(TopStructure());
     state.Symbols.reserve(lines.size() / 4 + 16);
     state.Index.Reserve(lines.size() / 4 + 16);
 
@@ -625,11 +617,11 @@ AnalysisResult AnalyzeListing(ListingLines& lines, const AnalysisSettings& setti
     result.Structure.SortAll([](const TreeNode* a, const TreeNode* b) {
         return CompareStructureNodes(a, b) < 0;
     });
-    StructureNameCache names(lines, result.StructureStarts);
-    const std::vector<uint32_t> order = XRefOrder(state, names);
+    const StructureList& structures = result.Structures;
+    const std::vector<uint32_t> order = XRefOrder(state, structures);
 
     // The cross-reference tree
-    XRefBuilder builder(state, observer, names);
+    XRefBuilder builder(state, observer, structures);
     builder.Build(order, removed);
     result.Findings = builder.Findings();
     MarkWarnings(result.XRef, result.Findings);

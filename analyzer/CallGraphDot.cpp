@@ -1,9 +1,10 @@
 #include "analyzer/CallGraphDot.h"
 
 #include <map>
+#include <set>
+#include <tuple>
 
 #include "analyzer/Dot.h"
-#include "analyzer/Findings.h"
 #include "analyzer/ListingLoader.h"
 #include "analyzer/LineModel.h"
 #include "analyzer/Vocabulary.h"
@@ -11,9 +12,6 @@
 namespace lumorca {
 
 namespace {
-
-bool IsReference(const TreeNode* node) { return node->Role == NodeRole::Reference; }
-bool IsSymbol(const TreeNode* node) { return node->Role == NodeRole::Symbol; }
 
 struct GraphNode {
     std::string Label;
@@ -30,20 +28,52 @@ struct GraphEdge {
     bool Red = false;
 };
 
+bool IsCallable(int category) { return category == CatEntry || category == CatOperation; }
+
+// What the findings mark: symbols by category and upper-case name, calls
+// with a wrong argument count by their place as well.
+class Marks {
+public:
+    explicit Marks(const std::vector<FindingRecord>& findings) {
+        for (const FindingRecord& finding : findings) {
+            if (!IsCallable(finding.Category) || IsListingMessage(finding.Kind)) continue;
+            symbols_.emplace(finding.Category, finding.Symbol);
+            if (finding.Kind == FindingKind::ArgumentCount) {
+                calls_.emplace(finding.Category, finding.Symbol, finding.Structure, finding.Line);
+            }
+        }
+    }
+
+    bool SymbolMarked(int category, const std::string& upperName) const {
+        return symbols_.count({category, upperName}) != 0;
+    }
+    bool CallMarked(int category, const std::string& upperName, const ReferenceRecord& ref) const {
+        return calls_.count({category, upperName, ref.StructureIndex, ref.Line}) != 0;
+    }
+
+private:
+    std::set<std::pair<int, std::string>> symbols_;
+    std::set<std::tuple<int, std::string, int32_t, int32_t>> calls_;
+
+    static bool IsListingMessage(FindingKind kind) {
+        return kind == FindingKind::ListingError || kind == FindingKind::ListingWarning ||
+               kind == FindingKind::ListingInfo;
+    }
+};
+
 class Builder {
 public:
-    explicit Builder(const CallGraphInput& input) : in_(input) {}
+    explicit Builder(const AnalysisResult& analysis) : analysis_(analysis), marks_(analysis.Findings) {}
 
     std::string Run() {
-        const StructureStartList& starts = *in_.Starts;
-        for (size_t s = 0; s < starts.size(); ++s) {
-            const StructureNameResult name =
-                StructureName(*in_.Lines, starts, static_cast<int32_t>(s));
+        const StructureList& structures = analysis_.Structures;
+        for (size_t s = 0; s < structures.size(); ++s) {
+            const StructureRecord& structure = structures[s];
             GraphNode node;
-            node.Label = name.Name;
-            switch (name.Kind) {
+            node.Label = structure.Name;
+            switch (structure.Kind) {
                 case HeaderTrigger:
-                    node.Label = "Trigger " + name.Name;
+                    node.Label = "Trigger " + structure.Name;
                     node.Shape = "box";
                     break;
                 case HeaderEntry:
@@ -61,66 +91,54 @@ public:
             nodes_.emplace("s" + std::to_string(s), node);
             order_.push_back("s" + std::to_string(s));
         }
-        const TreeNode* root = in_.XRef->FirstRoot();
-        if (root != nullptr) {
-            for (const TreeNode* category : root->Children) {
-                if (category->Role != NodeRole::Category) continue;
-                const int code = category->Record.Kind;
-                if (code != CatEntry && code != CatOperation) continue;
-                for (const TreeNode* symbol : category->Children) {
-                    if (IsSymbol(symbol)) Callee(symbol, code);
-                }
-            }
+        for (const Symbol& symbol : analysis_.Symbols) {
+            if (IsCallable(symbol.Key.Category)) Callee(symbol);
         }
         return Write();
     }
 
 private:
-    const CallGraphInput& in_;
+    const AnalysisResult& analysis_;
+    const Marks marks_;
     std::map<std::string, GraphNode> nodes_;
     std::vector<std::string> order_;
     std::vector<GraphEdge> edges_;
     int undefined_ = 0;
 
     std::string StructureId(int32_t index) const {
-        if (index < 0 || static_cast<size_t>(index) >= in_.Starts->size()) index = 0;
+        if (index < 0 || static_cast<size_t>(index) >= analysis_.Structures.size()) index = 0;
         return "s" + std::to_string(index);
     }
 
-    int32_t FileLine(int32_t line) const { return FileLineIndex(in_.KeptLines, line) + 1; }
-
-    void Callee(const TreeNode* symbol, int code) {
-        const int defKind = code == CatEntry ? RefEntryDef : RefOperationDef;
+    void Callee(const Symbol& symbol) {
+        const int category = symbol.Key.Category;
+        const int defKind = category == CatEntry ? RefEntryDef : RefOperationDef;
         std::string id;
-        for (const TreeNode* child : symbol->Children) {
-            if (IsReference(child) && child->Record.Kind == defKind) {
-                id = StructureId(child->Record.StructureIndex);
-                break;
-            }
-        }
         bool called = false;
-        for (const TreeNode* child : symbol->Children) {
-            called = called || (IsReference(child) && child->Record.Kind == RefFunctionCall);
+        for (const ReferenceRecord& ref : symbol.Refs) {
+            if (id.empty() && ref.Kind == defKind) id = StructureId(ref.StructureIndex);
+            called = called || ref.Kind == RefFunctionCall;
         }
+        const std::string name = UpperCase(symbol.Key.Name);
         if (id.empty()) {
             if (!called) return;
             id = "u" + std::to_string(++undefined_);
             GraphNode node;
-            node.Label = UpperCase(symbol->Caption);
-            node.Shape = code == CatEntry ? "ellipse" : "hexagon";
+            node.Label = name;
+            node.Shape = category == CatEntry ? "ellipse" : "hexagon";
             node.Dashed = true;
             nodes_.emplace(id, node);
             order_.push_back(id);
         }
         GraphNode& callee = nodes_[id];
-        callee.Red = callee.Red || symbol->HasWarningMark();
-        for (const TreeNode* child : symbol->Children) {
-            if (!IsReference(child) || child->Record.Kind != RefFunctionCall) continue;
+        callee.Red = callee.Red || marks_.SymbolMarked(category, name);
+        for (const ReferenceRecord& ref : symbol.Refs) {
+            if (ref.Kind != RefFunctionCall) continue;
             GraphEdge edge;
-            edge.From = StructureId(child->Record.StructureIndex);
+            edge.From = StructureId(ref.StructureIndex);
             edge.To = id;
-            edge.Line = FileLine(child->Record.Line);
-            edge.Red = child->HasWarningMark();
+            edge.Line = analysis_.FileLineOf(ref.Line) + 1;
+            edge.Red = marks_.CallMarked(category, name, ref);
             nodes_[edge.From].Used = true;
             edges_.push_back(edge);
         }
@@ -149,19 +167,8 @@ private:
 
 }  // namespace
 
-std::string CallGraphDot(const AnalysisResult& analysis, const ListingLines& analysedLines) {
-    CallGraphInput input;
-    input.XRef = &analysis.XRef;
-    input.Lines = &analysedLines;
-    input.Starts = &analysis.StructureStarts;
-    input.KeptLines = &analysis.FileLines;
-    return CallGraphDot(input);
-}
+std::string CallGraphDot(const AnalysisResult& analysis) { return Builder(analysis).Run(); }
 
-std::string CallGraphDot(const LoadedListing& listing) {
-    return CallGraphDot(listing.Analysis, listing.Lines);
-}
-
-std::string CallGraphDot(const CallGraphInput& input) { return Builder(input).Run(); }
+std::string CallGraphDot(const LoadedListing& listing) { return CallGraphDot(listing.Analysis); }
 
 }  // namespace lumorca

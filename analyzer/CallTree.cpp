@@ -24,18 +24,14 @@ long long ThirdWordNumber(std::string_view caption) {
 }  // namespace
 
 CallGraph::CallGraph(const std::vector<lumorca::Symbol>& symbols, const ListingLines& lines,
-                     const StructureStartList& starts, const std::vector<std::string>& entryList,
+                     const StructureList& structures, const std::vector<std::string>& entryList,
                      const AnalysisSettings& settings, CallDirection direction)
     : direction_(direction),
       listDuplicateCalls_(settings.ListDuplicateCalls),
       listLibraryCalls_(settings.ListLibraryCalls),
       sortCalls_(settings.SortCalls),
-      starts_(starts),
+      structures_(structures),
       lineCount_(static_cast<int32_t>(lines.size())) {
-    structureNames_.reserve(starts.size());
-    for (size_t s = 0; s < starts.size(); ++s) {
-        structureNames_.push_back(StructureName(lines, starts, static_cast<int32_t>(s)));
-    }
     for (const std::string& entry : entryList) entryNames_.insert(LowerCase(entry));
 
     for (const lumorca::Symbol& symbol : symbols) {
@@ -85,9 +81,7 @@ CallNode CallGraph::Root(std::string_view name) const {
     const Entry* symbol = FindSymbol(name);
     if (symbol != nullptr && symbol->HasDefinition) {
         const int32_t s = symbol->Definition.StructureIndex;
-        if (s >= 0 && static_cast<size_t>(s) < structureNames_.size()) {
-            root.Caption = structureNames_[static_cast<size_t>(s)].Name;
-        }
+        root.Caption = StructureNameAt(structures_, s);
         root.HasRecord = true;
         root.Record = {symbol->Definition.StructureIndex, symbol->Definition.Line, 0};
     }
@@ -117,9 +111,8 @@ std::vector<CallNode> CallGraph::CallersOf(std::string_view name, int /*depth*/,
         child.Record = {call.StructureIndex, call.Line, 0};
         int kind = 0;
         if (call.StructureIndex >= 0 &&
-            static_cast<size_t>(call.StructureIndex) < structureNames_.size()) {
-            const StructureNameResult& caller =
-                structureNames_[static_cast<size_t>(call.StructureIndex)];
+            static_cast<size_t>(call.StructureIndex) < structures_.size()) {
+            const StructureRecord& caller = structures_[static_cast<size_t>(call.StructureIndex)];
             child.Caption = caller.Name;
             kind = caller.Kind;
         }
@@ -152,10 +145,10 @@ std::vector<CallNode> CallGraph::CalleesOf(std::string_view name, int /*depth*/,
     const Entry* symbol = FindSymbol(name);
     if (symbol == nullptr || !symbol->HasDefinition) return result;
     const int32_t s = symbol->Definition.StructureIndex;
-    if (s < 0 || static_cast<size_t>(s) >= starts_.size()) return result;
-    const int32_t start = starts_[static_cast<size_t>(s)];
-    const int32_t end = static_cast<size_t>(s) + 1 < starts_.size()
-                            ? starts_[static_cast<size_t>(s) + 1] - 1
+    if (s < 0 || static_cast<size_t>(s) >= structures_.size()) return result;
+    const int32_t start = structures_[static_cast<size_t>(s)].Line;
+    const int32_t end = static_cast<size_t>(s) + 1 < structures_.size()
+                            ? structures_[static_cast<size_t>(s) + 1].Line - 1
                             : lineCount_ - 1;
 
     // The calls after the header up to and including the last line, in tree order.

@@ -18,6 +18,7 @@
 #include "analyzer/LineModel.h"
 #include "analyzer/TreeImages.h"
 #include "analyzer/Settings.h"
+#include "analyzer/StructureRecord.h"
 #include "analyzer/Symbol.h"
 #include "analyzer/Tree.h"
 
@@ -55,7 +56,7 @@ struct CallNode {
 // tree.
 class CallGraph {
 public:
-    CallGraph(const std::vector<lumorca::Symbol>& symbols, const ListingLines& lines, const StructureStartList& starts,
+    CallGraph(const std::vector<lumorca::Symbol>& symbols, const ListingLines& lines, const StructureList& structures,
               const std::vector<std::string>& entryList, const AnalysisSettings& settings,
               CallDirection direction);
 
@@ -115,8 +116,7 @@ private:
     int sortCalls_;
 
     std::unordered_map<std::string, Entry> symbols_;  // by upper-case caption
-    std::vector<StructureNameResult> structureNames_;
-    StructureStartList starts_;
+    StructureList structures_;
     int32_t lineCount_ = 0;
     std::vector<CallSite> callSites_;     // in tree order
     std::vector<uint32_t> sitesByLine_;   // positions in callSites_, by line

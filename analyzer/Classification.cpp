@@ -236,8 +236,8 @@ void HandleReadStatement(AnalysisState& state, const TokenList& tokens, int32_t&
         }
     }
     if (!where.empty()) {
-        const std::string entity =
-            EntityOfStructure(state.Lines, state.Result.StructureStarts, state.CurrentStructure());
+        const StructureRecord& structure = state.Result.Structures[static_cast<size_t>(state.CurrentStructure())];
+        const std::string entity(structure.Entity());
         RecordWhereClause(state, where, entity, whereLine);
     }
 }
@@ -265,26 +265,6 @@ void RecordWhereClause(AnalysisState& state, const TokenList& tokens, const std:
             AddSymbolReference(state, token.Text, {}, 0, line, RefRead);
         }
     }
-}
-
-std::string EntityOfStructure(const ListingLines& lines, const StructureStartList& starts,
-                              int32_t index) {
-    const StructureNameResult name = StructureName(lines, starts, index);
-    if (name.Kind != 1) return {};
-    const std::string w = NthWord(name.Name, 3);
-    std::string entity;
-    if (w == "Field:") {
-        entity = NthWord(name.Name, 4);
-        const size_t dot = entity.find('.');
-        if (dot != std::string::npos) entity.erase(0, dot + 1);
-    } else if (w == "Entity:") {
-        entity = NthWord(name.Name, 4);
-    } else {
-        return {};
-    }
-    const size_t dot = entity.find('.');
-    if (dot != std::string::npos) entity.resize(dot);
-    return entity;
 }
 
 }  // namespace lumorca

@@ -26,10 +26,6 @@ void RecordWhereClause(AnalysisState& state, const TokenList& tokens, const std:
 
 void AddFieldEntity(AnalysisState& state, std::string_view field, std::string_view entity);
 
-// Entity of the field or entity trigger with that structure index, else empty.
-std::string EntityOfStructure(const ListingLines& lines, const StructureStartList& starts,
-                              int32_t index);
-
 // Reference kind of the first argument of a few statements, 0 for none.
 int FirstArgumentRefKind(std::string_view keyword, int32_t argumentIndex);
 

@@ -55,18 +55,18 @@ std::string FingerprintSymbol(const Finding& finding) {
 }  // namespace
 
 std::vector<StructureSpan> StructureSpans(const ListingLines& analysedLines,
-                                          const StructureStartList& starts,
+                                          const StructureList& structures,
                                           const std::vector<int32_t>* kept) {
     std::vector<StructureSpan> spans;
-    spans.reserve(starts.size());
-    for (size_t i = 0; i < starts.size(); ++i) {
+    spans.reserve(structures.size());
+    for (const StructureRecord& structure : structures) {
         StructureSpan span;
-        span.FirstLine = starts[i];
+        span.FirstLine = structure.Line;
         if (kept != nullptr && span.FirstLine >= 0 &&
             static_cast<size_t>(span.FirstLine) < kept->size()) {
             span.FirstLine = (*kept)[static_cast<size_t>(span.FirstLine)];
         }
-        span.Name = StructureName(analysedLines, starts, static_cast<int32_t>(i)).Name;
+        span.Name = structure.Name;
         spans.push_back(std::move(span));
     }
     // The compiler's closing messages are about the whole component: they

@@ -10,6 +10,7 @@
 
 #include "analyzer/Findings.h"
 #include "analyzer/Listing.h"
+#include "analyzer/StructureRecord.h"
 
 namespace lumorca {
 
@@ -17,14 +18,14 @@ namespace lumorca {
 // up to the next structure's.
 struct StructureSpan {
     int32_t FirstLine = 0;  // 0-based line of the file
-    std::string Name;       // as StructureName gives it; "(top)" before the first header
+    std::string Name;       // the structure record's; "(top)" before the first header
 };
 
 // The structures of an analysed listing in file terms, and "(end)" for the
 // lines after the last line of source. `kept` maps analysed
 // line indexes to file line indexes (null or empty: the same).
 std::vector<StructureSpan> StructureSpans(const ListingLines& analysedLines,
-                                          const StructureStartList& starts,
+                                          const StructureList& structures,
                                           const std::vector<int32_t>* kept);
 
 // A line of Proc text: numbered, or an entry or operation header.

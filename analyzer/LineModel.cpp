@@ -264,7 +264,12 @@ StructureNameResult StructureName(const ListingLines& lines, const StructureStar
     }
     const int32_t start = starts[static_cast<size_t>(index)];
     if (start < 0 || static_cast<size_t>(start) >= lines.size()) return result;
-    std::string name = ListingLineText(lines[static_cast<size_t>(start)], false, false);
+    return HeaderName(lines[static_cast<size_t>(start)]);
+}
+
+StructureNameResult HeaderName(std::string_view rawLine) {
+    StructureNameResult result;
+    std::string name = ListingLineText(rawLine, false, false);
     result.Kind = StructureLineKind(name);
     if (result.Kind == HeaderTrigger) {
         name.erase(0, std::min<size_t>(8, name.size()));

@@ -89,6 +89,8 @@ struct StructureNameResult {
 // Header name of structure `index`: "(top)" for structure 0.
 StructureNameResult StructureName(const ListingLines& lines, const StructureStartList& starts,
                                   int32_t index);
+// Name and kind of a structure whose header is the raw listing line.
+StructureNameResult HeaderName(std::string_view rawLine);
 
 // The n-th word (from 1) of text, words separated by blanks and tabs.
 std::string NthWord(std::string_view text, int n);

@@ -251,15 +251,17 @@ std::string SelectionCopyText(const ListingLines& lines, int32_t l1, int c1, int
     return result;
 }
 
-std::string BreakpointCommand(const ListingLines& lines, const StructureStartList& starts,
+std::string BreakpointCommand(const ListingLines& lines, const StructureList& structures,
                               int32_t structure, int32_t line) {
-    const StructureNameResult name = StructureName(lines, starts, structure);
+    static const StructureRecord none;
+    const bool known = structure >= 0 && static_cast<size_t>(structure) < structures.size();
+    const StructureRecord& record = known ? structures[static_cast<size_t>(structure)] : none;
     std::string procedure;
-    if (name.Kind != 1) {
-        procedure = NthWord(name.Name, 2);
+    if (record.Kind != HeaderTrigger) {
+        procedure = NthWord(record.Name, 2);
     } else {
         // A trigger is named by the line under its title.
-        const int32_t below = starts[static_cast<size_t>(structure)] + 1;
+        const int32_t below = record.Line + 1;
         if (ValidLine(lines, below)) {
             procedure = ListingLineText(RawLine(lines, below), false, false);
             procedure.resize(procedure.size() >= 2 ? procedure.size() - 2 : 0);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analyzer/Listing.h"
+#include "analyzer/StructureRecord.h"
 #include "analyzer/SourceText.h"
 #include "analyzer/SymbolLookup.h"
 
@@ -93,7 +94,7 @@ std::string SelectionCopyText(const ListingLines& lines, int32_t l1, int c1, int
                               const IndentSettings& indent);
 
 // The debugger's breakpoint command for a line of a structure.
-std::string BreakpointCommand(const ListingLines& lines, const StructureStartList& starts,
+std::string BreakpointCommand(const ListingLines& lines, const StructureList& structures,
                               int32_t structure, int32_t line);
 
 // First line from start on (wrapping at either end, start itself examined

@@ -177,18 +177,19 @@ int32_t StructureOfLine(const StructureStartList& starts, int32_t line) {
     return static_cast<int32_t>(after - starts.begin()) - 1;
 }
 
-StructureView ComputeStructureView(const ListingLines& lines, const StructureStartList& starts,
+StructureView ComputeStructureView(const ListingLines& lines, const StructureList& structures,
                                    int32_t structure, const IndentSettings& indent) {
     StructureView view;
-    if (structure < 0 || structure >= static_cast<int32_t>(starts.size())) return view;
-    view.TopLine = starts[static_cast<size_t>(structure)];
+    if (structure < 0 || structure >= static_cast<int32_t>(structures.size())) return view;
+    view.TopLine = structures[static_cast<size_t>(structure)].Line;
     const size_t next = static_cast<size_t>(structure) + 1;
-    view.EndLine = next < starts.size() ? starts[next] - 1 : static_cast<int32_t>(lines.size()) - 1;
+    view.EndLine =
+        next < structures.size() ? structures[next].Line - 1 : static_cast<int32_t>(lines.size()) - 1;
 
     // The prelude is never an entry, even when a title stands on line 0.
     if (structure > 0 && view.TopLine < static_cast<int32_t>(lines.size())) {
         const std::string& header = lines[static_cast<size_t>(view.TopLine)];
-        const int kind = StructureName(lines, starts, structure).Kind;
+        const int kind = structures[static_cast<size_t>(structure)].Kind;
         if (IsEntryOrOperationHeader(kind)) {
             // Comment lines right above an entry describe it.
             while (view.TopLine > 0) {

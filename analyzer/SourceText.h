@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analyzer/Listing.h"
+#include "analyzer/StructureRecord.h"
 
 namespace lumorca {
 
@@ -55,7 +56,7 @@ struct StructureView {
     std::string EntryName;     // its name (word 3 of the header) in lower case
     int32_t RowCount() const { return EndLine - TopLine + 1 > 0 ? EndLine - TopLine + 1 : 0; }
 };
-StructureView ComputeStructureView(const ListingLines& lines, const StructureStartList& starts,
+StructureView ComputeStructureView(const ListingLines& lines, const StructureList& structures,
                                    int32_t structure, const IndentSettings& indent);
 
 // Texts of the header panel above the source view and the window caption.

@@ -143,6 +143,10 @@ TreeNode* AddStructureNode(AnalysisState& state, int kind, const std::string& na
     } else if (kind >= KindTrigger) {
         parent = state.CurrentParentNode;
         state.Result.StructureStarts.push_back(line);
+        const std::string_view header = static_cast<size_t>(line) < state.Lines.size()
+                                            ? std::string_view(state.Lines[static_cast<size_t>(line)])
+                                            : std::string_view();
+        state.Result.Structures.push_back(HeaderStructure(header, line));
         record.StructureIndex = state.CurrentStructure();
         record.Line = line;
     }

@@ -6,21 +6,6 @@
 
 namespace lumorca {
 
-const std::string& StructureNameCache::Name(int32_t index) {
-    static const std::string none;
-    if (index < 0 || static_cast<size_t>(index) >= starts_.size()) return none;
-    const size_t i = static_cast<size_t>(index);
-    if (names_.size() != starts_.size()) {
-        names_.assign(starts_.size(), std::string());
-        known_.assign(starts_.size(), false);
-    }
-    if (!known_[i]) {
-        names_[i] = StructureName(lines_, starts_, index).Name;
-        known_[i] = true;
-    }
-    return names_[i];
-}
-
 namespace {
 
 int Sign(int64_t v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
@@ -37,15 +22,15 @@ const std::string& EntityAt(const std::vector<std::string>& names, uint32_t inde
 
 }  // namespace
 
-int CompareXRefKeys(const SymbolKey& a, const SymbolKey& b, StructureNameCache& names,
+int CompareXRefKeys(const SymbolKey& a, const SymbolKey& b, const StructureList& structures,
                     const std::vector<std::string>& entityNames) {
     if (a.Category != b.Category) return a.Category < b.Category ? -1 : 1;
     switch (a.Category) {
         case CatLocalVar:
         case CatParameter:
             if (KeyNumber(a) != KeyNumber(b)) {
-                const int c = CompareNoCase(names.Name(static_cast<int32_t>(KeyNumber(a))),
-                                            names.Name(static_cast<int32_t>(KeyNumber(b))));
+                const int c = CompareNoCase(StructureNameAt(structures, static_cast<int32_t>(KeyNumber(a))),
+                                            StructureNameAt(structures, static_cast<int32_t>(KeyNumber(b))));
                 if (c != 0) return c;
             }
             break;

@@ -160,7 +160,7 @@ void TCallWindow::ComboBoxEntryListChange() {
         CallTreeBuilder.reset();
         CallTree.Clear();
         const TLumorcaOptions& options = options_();
-        CallGraph_ = std::make_unique<CallGraph>(analysis_.Symbols, lines_, analysis_.StructureStarts,
+        CallGraph_ = std::make_unique<CallGraph>(analysis_.Symbols, lines_, analysis_.Structures,
                                                  analysis_.EntryList, ToAnalysisSettings(options),
                                                  direction);
         CallTreeBuilder = std::make_unique<LazyCallTree>(*CallGraph_, CallTree);

@@ -30,7 +30,7 @@ QString TMain::MenuItemSaveCallGraphClick() {
     if (name.isEmpty()) return {};
     if (!QFileInfo(name).fileName().contains(QLatin1Char('.'))) name += QStringLiteral(".dot");
 
-    const std::string dot = CallGraphDot(Analysis, ListingLines_);
+    const std::string dot = CallGraphDot(Analysis);
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(dot.data(), static_cast<qint64>(dot.size())) != static_cast<qint64>(dot.size()) ||

@@ -142,8 +142,8 @@ void TSourceBookmarks::setBookmarkMenuItem(int n, bool isSet) {
         int32_t s = -1;
         int32_t l = -1;
         Bookmarks.GetPosition(n, s, l);
-        const auto name = StructureName(lines_, analysis_.StructureStarts, s);
-        caption += QStringLiteral(" :") + QString::fromLatin1(name.Name.c_str());
+        caption += QStringLiteral(" :") +
+                   QString::fromLatin1(StructureNameAt(analysis_.Structures, s).c_str());
     }
     const auto slot = static_cast<size_t>(n);
     SetBookmarkItems[slot]->setChecked(isSet);
@@ -186,33 +186,33 @@ void TSourceBookmarks::ToggleBookmark() {
 }
 
 std::vector<TSourceBookmarks::TBookmarkPlace> TSourceBookmarks::BookmarkPlaces() const {
-    const StructureStartList& starts = analysis_.StructureStarts;
+    const StructureList& structures = analysis_.Structures;
     std::vector<TBookmarkPlace> places;
     for (int slot = 0; slot < Bookmarks.Count(); ++slot) {
         int32_t structure = -1;
         int32_t line = -1;
         if (!Bookmarks.GetPosition(slot, structure, line) || structure < 0 ||
-            structure >= static_cast<int32_t>(starts.size()))
+            structure >= static_cast<int32_t>(structures.size()))
             continue;
-        places.push_back({slot, StructureName(lines_, starts, structure).Name,
-                          line - starts[static_cast<size_t>(structure)]});
+        const StructureRecord& record = structures[static_cast<size_t>(structure)];
+        places.push_back({slot, record.Name, line - record.Line});
     }
     return places;
 }
 
 void TSourceBookmarks::RestoreBookmarks(const std::vector<TBookmarkPlace>& places) {
-    const StructureStartList& starts = analysis_.StructureStarts;
-    const auto count = static_cast<int32_t>(starts.size());
-    auto structureNamed = [this, &starts, count](const std::string& name) {
+    const StructureList& structures = analysis_.Structures;
+    const auto count = static_cast<int32_t>(structures.size());
+    auto structureNamed = [&structures, count](const std::string& name) {
         for (int32_t s = 0; s < count; ++s)
-            if (StructureName(lines_, starts, s).Name == name) return s;
+            if (structures[static_cast<size_t>(s)].Name == name) return s;
         return -1;
     };
     for (const TBookmarkPlace& mark : places) {
         const int32_t structure = structureNamed(mark.Structure);
         if (structure < 0) continue;
-        const int32_t start = starts[static_cast<size_t>(structure)];
-        const int32_t end = structure + 1 < count ? starts[static_cast<size_t>(structure) + 1]
+        const int32_t start = structures[static_cast<size_t>(structure)].Line;
+        const int32_t end = structure + 1 < count ? structures[static_cast<size_t>(structure) + 1].Line
                                                   : static_cast<int32_t>(lines_.size());
         // A structure that became shorter keeps the mark on its last line.
         const int32_t line = qBound(start, start + mark.Offset, qMax(start, end - 1));

@@ -219,7 +219,7 @@ void TSourceSelection::MenuItemZeileKopierenClick() {
 void TSourceSelection::MenuItemCopyBreakpointClick() {
     if (!HasRows()) return;
     PutOnClipboard(
-        BreakpointCommand(lines_, analysis_.StructureStarts, view_.Position().CurrentStructure, view_.CurrentLine()));
+        BreakpointCommand(lines_, analysis_.Structures, view_.Position().CurrentStructure, view_.CurrentLine()));
 }
 
 }  // namespace lumorca::gui

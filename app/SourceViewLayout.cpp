@@ -65,7 +65,7 @@ void TSourceView::ShowStructure() {
     const SourceGridSettings settings = GridSettings();
     SourceGrid->SetSettings(settings);
     const StructureView view =
-        ComputeStructureView(lines_, analysis_.StructureStarts, CurrentStructure, settings.Indent);
+        ComputeStructureView(lines_, analysis_.Structures, CurrentStructure, settings.Indent);
     Popup_->StructureShown(view.IsEntry, view.EntryName);
     TopLine = view.TopLine;
     LeadInRows = view.LeadInRows;

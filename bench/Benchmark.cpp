@@ -123,7 +123,7 @@ Figures Measure(size_t lines) {
     const Clock::time_point start = Clock::now();
     for (lumorca::CallDirection direction :
          {lumorca::CallDirection::CalledFrom, lumorca::CallDirection::Calling}) {
-        const lumorca::CallGraph graph(result.Symbols, listing, result.StructureStarts, result.EntryList,
+        const lumorca::CallGraph graph(result.Symbols, listing, result.Structures, result.EntryList,
                                        settings, direction);
         for (const std::string& entry : result.EntryList) {
             const bool complete = graph.Walk(entry, lumorca::CallPrintLimit,

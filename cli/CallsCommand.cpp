@@ -80,7 +80,7 @@ int RunCalls(Context& context) {
 
     const CallDirection direction =
         args.Direction == 1 ? CallDirection::Calling : CallDirection::CalledFrom;
-    const CallGraph graph(result.Symbols, listing.Lines, result.StructureStarts, result.EntryList,
+    const CallGraph graph(result.Symbols, listing.Lines, result.Structures, result.EntryList,
                           context.Settings, direction);
     if (args.Dot) {
         WriteCallTreeDot(*context.Out, graph, args.Entry);

@@ -45,7 +45,7 @@ FileReport CheckFile(const std::string& fileName, const AnalysisSettings& settin
         const LoadedListing listing = AnalyzeReadListing(fileLines, settings);
         report.Findings = CollectFindings(listing);
         const std::vector<StructureSpan> spans = StructureSpans(
-            listing.Lines, listing.Analysis.StructureStarts, &listing.Analysis.FileLines);
+            listing.Lines, listing.Analysis.Structures, &listing.Analysis.FileLines);
         IdentifyFindings(report.Findings, spans);
         ApplySuppressions(report.Findings, fileLines, spans);
         report.Usable = true;

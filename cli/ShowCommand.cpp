@@ -58,7 +58,7 @@ int RunShow(Context& context) {
     }
 
     const IndentSettings indent{settings.AutoIndent, settings.Indent};
-    const StructureView view = ComputeStructureView(lines, starts, structure, indent);
+    const StructureView view = ComputeStructureView(lines, listing.Analysis.Structures, structure, indent);
     const TriggerInfo info = ComputeTriggerInfo(lines, starts, structure);
     std::ostream& out = *context.Out;
     out << "[view]\n"

@@ -20,9 +20,12 @@ int RunStructure(Context& context) {
     result.Structure.ForEach([&](const TreeNode* node) {
         out << std::string(static_cast<size_t>(kIndentPerLevel * node->Level()), ' ')
             << node->Caption;
-        if (node->HasRecord && node->Record.Line >= 0)
+        const int32_t structure = node->HasRecord ? node->Record.StructureIndex : -1;
+        if (structure >= 0 && static_cast<size_t>(structure) < result.Structures.size()) {
             // The analysis may drop empty lines; the outline counts lines in the file.
-            out << " (line " << result.FileLineOf(node->Record.Line) + 1 << ')';
+            const int32_t line = result.Structures[static_cast<size_t>(structure)].Line;
+            out << " (line " << result.FileLineOf(line) + 1 << ')';
+        }
         out << '\n';
     });
     return ExitOk;

@@ -38,7 +38,7 @@ void CallTrees(const AnalysisResult& result, const ListingLines& lines,
                const AnalysisSettings& settings) {
     size_t budget = NodeBudget;
     for (CallDirection direction : {CallDirection::CalledFrom, CallDirection::Calling}) {
-        const CallGraph graph(result.Symbols, lines, result.StructureStarts, result.EntryList,
+        const CallGraph graph(result.Symbols, lines, result.Structures, result.EntryList,
                               settings, direction);
         for (const std::string& entry : result.EntryList) {
             if (budget == 0) return;

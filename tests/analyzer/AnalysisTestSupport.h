@@ -87,6 +87,14 @@ inline Analysed Body(const std::vector<std::string>& body, const AnalysisSetting
     return Analyse(all, settings);
 }
 
+// The records the analysis makes for structures starting at `starts`.
+inline StructureList RecordsOf(const ListingLines& lines, const StructureStartList& starts) {
+    StructureList records;
+    for (size_t s = 0; s < starts.size(); ++s)
+        records.push_back(s == 0 ? TopStructure() : HeaderStructure(lines.at(starts[s]), starts[s]));
+    return records;
+}
+
 inline std::string DumpText(const Tree& tree) {
     std::ostringstream out;
     DumpTree(out, tree, true);

@@ -71,7 +71,7 @@ struct Listing {
         symbol->Refs.push_back({structure, line, kind});
     }
     CallGraph Graph(CallDirection direction) const {
-        return CallGraph(symbols, lines, starts, entryList, settings, direction);
+        return CallGraph(symbols, lines, test::RecordsOf(lines, starts), entryList, settings, direction);
     }
 
     ListingLines lines;

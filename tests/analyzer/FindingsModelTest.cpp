@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(SmallListings, FindingsModel, ::testing::ValuesIn(LoadC
 // Closing messages get a span of their own only after a source line.
 TEST(StructureSpans, NoSourceLineMeansNoClosingSpan) {
     const ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), "=====", "WARNING: 1032 - x"};
-    EXPECT_EQ(StructureSpans(lines, {0, 0}, nullptr).size(), 2u);
+    EXPECT_EQ(StructureSpans(lines, RecordsOf(lines, {0, 0}), nullptr).size(), 2u);
 }
 
 }  // namespace

@@ -152,11 +152,11 @@ TEST(ListingActions, CopyBreakpointAndFind) {
     // Breakpoints name the entry, or the trigger and the line within it.
     const ListingLines listing = {"Trigger <EXEC> from Form: ORDERS", "EXEC_ORDERS..", Numbered(1, "call LP_X()"),
                                   Header("entry LP_X"), Numbered(17, "return (0)"), ""};
-    const StructureStartList starts = {0, 0, 3};
-    EXPECT_EQ(BreakpointCommand(listing, starts, 2, 4), "br LP_X:17");
-    EXPECT_EQ(BreakpointCommand(listing, starts, 1, 2), "br EXEC_ORDERS:1");
-    EXPECT_EQ(BreakpointCommand(listing, starts, 2, 5), "br LP_X:");  // no number on the line
-    EXPECT_EQ(BreakpointCommand(listing, starts, 9, 99), "br :");
+    const StructureList structures = RecordsOf(listing, {0, 0, 3});
+    EXPECT_EQ(BreakpointCommand(listing, structures, 2, 4), "br LP_X:17");
+    EXPECT_EQ(BreakpointCommand(listing, structures, 1, 2), "br EXEC_ORDERS:1");
+    EXPECT_EQ(BreakpointCommand(listing, structures, 2, 5), "br LP_X:");  // no number on the line
+    EXPECT_EQ(BreakpointCommand(listing, structures, 9, 99), "br :");
 }
 
 TEST(ListingActions, FindWrapsAtBothEndsAndExaminesTheStartLast) {

@@ -32,7 +32,7 @@ const StructureStartList kStarts = {0, 1, 5, 7, 9};
 // Top line, lead-in rows, end line, whether an entry, entry name.
 std::string View(const ListingLines& lines, const StructureStartList& starts, int32_t index,
                  IndentSettings indent = {}) {
-    const StructureView v = ComputeStructureView(lines, starts, index, indent);
+    const StructureView v = ComputeStructureView(lines, RecordsOf(lines, starts), index, indent);
     return std::to_string(v.TopLine) + " " + std::to_string(v.LeadInRows) + " " + std::to_string(v.EndLine) +
            (v.IsEntry ? " entry " + v.EntryName : "");
 }
@@ -61,7 +61,7 @@ TEST(StructureView, EntriesTakeTheirCommentLinesAboveAsLeadIn) {
 
 TEST(StructureView, PreludeOfAListingWithoutBannerIsEmpty) {
     const ListingLines lines = {"Trigger <EXEC> from Service: X", Numbered(1, "entry_x = 1")};
-    const StructureView prelude = ComputeStructureView(lines, {0, 0}, 0, IndentSettings{});
+    const StructureView prelude = ComputeStructureView(lines, RecordsOf(lines, {0, 0}), 0, IndentSettings{});
     EXPECT_EQ(prelude.RowCount(), 0);
     EXPECT_EQ(prelude.EndLine, -1);
     EXPECT_EQ(View(lines, {0, 0}, 1), "0 0 1");

@@ -1,6 +1,7 @@
 // The analysis' symbols, references and findings as data: the trees and the
 // lint run are views of these.
 #include "AnalysisTestSupport.h"
+#include "analyzer/CallGraphDot.h"
 
 namespace lumorca::test {
 namespace {
@@ -102,6 +103,68 @@ TEST_P(SymbolLookup, FindsSymbolsAndGroupsByIdentity) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Arrangements, SymbolLookup, ::testing::Bool());
+
+// The graph is drawn from the structures, symbols and findings: the tree
+// can go. A wrong argument count marks its call, an undefined entry itself.
+TEST(SymbolModel, CallGraphNeedsNoTree) {
+    Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "call LP_X(1, 2)", "call LP_Y()",
+                          Header("entry LP_X"), "params", "numeric P : IN", "endparams", "call LP_X(3)"});
+    a.Result.XRef = Tree();
+    EXPECT_EQ(CallGraphDot(a.Result),
+              "digraph calls {\n  node [fontsize=10];\n  edge [fontsize=9];\n"
+              "  s1 [label=\"Trigger <EXEC> from Form: F\", shape=box];\n"
+              "  s2 [label=\"entry LP_X\", shape=ellipse, color=red, fontcolor=red];\n"
+              "  u1 [label=\"LP_Y\", shape=ellipse, style=dashed, color=red, fontcolor=red];\n"
+              "  s1 -> s2 [label=\"3\", color=red, fontcolor=red];\n"
+              "  s2 -> s2 [label=\"9\"];\n"
+              "  s1 -> u1 [label=\"4\"];\n}\n");
+}
+
+// "line kind name [.entity]" per structure record.
+Names StructureLines(const AnalysisResult& r) {
+    Names out;
+    for (const StructureRecord& s : r.Structures) {
+        std::string line = std::to_string(s.Line) + " " + std::to_string(s.Kind) + " " + s.Name;
+        if (!s.Entity().empty()) line += " ." + std::string(s.Entity());
+        out.push_back(line);
+    }
+    return out;
+}
+
+struct StructureCase {
+    std::string Name;
+    Names Body;
+    bool IgnoreEmptyLines = false;
+    Names Expected;
+};
+
+void PrintTo(const StructureCase& c, std::ostream* out) { *out << c.Name; }
+
+class StructureRecords : public testing::TestWithParam<StructureCase> {};
+
+TEST_P(StructureRecords, OneRecordPerHeaderWithKindNameAndEntity) {
+    AnalysisSettings settings;
+    settings.IgnoreEmptyLines = GetParam().IgnoreEmptyLines;
+    EXPECT_EQ(StructureLines(Analyse(GetParam().Body, settings).Result), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Listings, StructureRecords,
+    testing::Values(
+        StructureCase{"EveryKindOfHeader",
+                      {TriggerTitle("EXEC", "Form", "F"), Header("ENTRY LP_A"),
+                       Header("partner operation OP_B"), TriggerTitle("READ", "Entity", "ORD.M"),
+                       TriggerTitle("DETF", "Field", "NR.ORD.M"), Header("entry lp_c")},
+                      false,
+                      {"0 0 (top)", "0 1 <EXEC> from Form: F", "2 2 ENTRY LP_A", "3 4 operation OP_B",
+                       "4 1 <READ> from Entity: ORD.M .ORD", "6 1 <DETF> from Field: NR.ORD.M .ORD",
+                       "8 2 entry lp_c"}},
+        // Header lines count among the lines as analysed.
+        StructureCase{"EmptyLinesDropped",
+                      {TriggerTitle("EXEC", "Form", "F"), "", "x = 1", "", Header("entry LP_A")},
+                      true,
+                      {"0 0 (top)", "0 1 <EXEC> from Form: F", "3 2 entry LP_A"}}),
+    [](const testing::TestParamInfo<StructureCase>& info) { return info.param.Name; });
 
 }  // namespace
 }  // namespace lumorca::test

@@ -1,0 +1,69 @@
+#include "analyzer/StructureRecord.h"
+
+namespace lumorca {
+
+namespace {
+
+bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+
+// The n-th word (from 1) as a part of text; empty when there are fewer.
+std::string_view WordAt(std::string_view text, int n) {
+    int word = 0;
+    size_t p = 0;
+    while (p < text.size()) {
+        while (p < text.size() && IsBlankOrTab(text[p])) ++p;
+        if (p >= text.size()) break;
+        const size_t start = p;
+        while (p < text.size() && !IsBlankOrTab(text[p])) ++p;
+        if (++word == n) return text.substr(start, p - start);
+    }
+    return {};
+}
+
+// "Field: NAME.ENTITY.MODEL" and "Entity: ENTITY.MODEL" name the entity.
+std::string_view HeaderEntity(std::string_view name) {
+    const std::string_view kind = WordAt(name, 3);
+    std::string_view entity;
+    if (kind == "Field:") {
+        entity = WordAt(name, 4);
+        const size_t dot = entity.find('.');
+        if (dot != std::string_view::npos) entity.remove_prefix(dot + 1);
+    } else if (kind == "Entity:") {
+        entity = WordAt(name, 4);
+    } else {
+        return {};
+    }
+    return entity.substr(0, entity.find('.'));
+}
+
+}  // namespace
+
+StructureRecord TopStructure() {
+    StructureRecord record;
+    record.Name = "(top)";
+    return record;
+}
+
+StructureRecord HeaderStructure(std::string_view rawLine, int32_t line) {
+    StructureNameResult header = HeaderName(rawLine);
+    StructureRecord record;
+    record.Line = line;
+    record.Kind = header.Kind;
+    record.Name = std::move(header.Name);
+    if (record.Kind == HeaderTrigger) {
+        const std::string_view entity = HeaderEntity(record.Name);
+        if (!entity.empty()) {
+            record.EntityStart = static_cast<uint32_t>(entity.data() - record.Name.data());
+            record.EntityLength = static_cast<uint32_t>(entity.size());
+        }
+    }
+    return record;
+}
+
+const std::string& StructureNameAt(const StructureList& structures, int32_t index) {
+    static const std::string none;
+    if (index < 0 || static_cast<size_t>(index) >= structures.size()) return none;
+    return structures[static_cast<size_t>(index)].Name;
+}
+
+}  // namespace lumorca
