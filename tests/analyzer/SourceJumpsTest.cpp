@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,51 +17,27 @@ namespace {
 using Path = std::vector<std::string>;
 const IndentSettings Indent{true, 4};
 
-// An entry with nested control structures; line number k stands at index k.
-const ListingLines kBlocks = {
-    "Trigger <LPMX> from Form: ORDERS", "==================================",
-    Numbered(1, "; local procs"), Header("entry LP_BLOCKS"),
-    Numbered(4, "if (A = 1)"), Numbered(5, "   B = 1", '1'), Numbered(6, "   if (C = 1)", '1'),
-    Numbered(7, "      D = 1", '2'), Numbered(8, "   endif", '2'), Numbered(9, "else", '1'),
-    Numbered(10, "   B = 2", '1'), Numbered(11, "endif", '1'), Numbered(12, "while (B < 3)"),
-    Numbered(13, "   B = B + 1", '1'), Numbered(14, "endwhile", '1'), Numbered(15, "if (A = 2 & %\\"),
-    Numbered(16, "    B = 3)"), Numbered(17, "   selectcase B", '1'), Numbered(18, "   case 1", '2'),
-    Numbered(19, "      D = 2", '2'), Numbered(20, "   case 2", '2'), Numbered(21, "   endselectcase", '2'),
-    Numbered(22, "endif", '1'), Numbered(23, "repeat"), Numbered(24, "   B = B - 1", '1'),
-    Numbered(25, "return (0)"),
-};
+class ListingSearches : public ::testing::TestWithParam<DataCase> {};
 
-struct PartnerCase {
-    int32_t Start;
-    int Kind;
-    int32_t Expected;
-    int32_t Top = 3;
-    int32_t End = 25;
-};
-
-TEST(ControlStructureJumps, FindThePartnerOfTheSameBlockWithinTheShownRange) {
-    const auto k = [](const char* word) { return ControlWordGotoKind(word); };
-    const PartnerCase cases[] = {
-        {11, k("endif"), 4}, {4, k("IF"), 11}, {4, 2, 9}, {9, k("Else"), 4}, {9, 5, 11}, {11, 3, 9},
-        {8, 1, 6}, {6, 4, 8}, {12, k("WHILE"), 14}, {14, k("ENDWHILE"), 12},
-        {17, k("SELECTCASE"), 21}, {21, k("ENDSELECTCASE"), 17}, {20, k("CASE"), 17}, {18, 9, 21},
-        // The IF of line 15 goes on over line 16, whose level is that of the
-        // IF: the search still finds the ENDIF one level deeper, unless the
-        // continued line ends the shown range.
-        {15, 4, 22}, {15, 4, -1, 3, 15},
-        {23, k("REPEAT"), -1},  // no UNTIL
-        {12, 2, -1},            // leaving the block at a lower level stops
-        {4, 4, -1, 3, 10}, {11, 1, -1, 6, 25},  // partner beyond the shown end or above the top
-        {4, 14, -1}, {4, -1, -1}, {99, 4, -1}, {-1, 4, -1}, {25, 13, -1},
+// Cases in tests/data/listing-searches.txt: a listing, then the calls of the
+// function the case is named after.
+TEST_P(ListingSearches, FindTheListedLines) {
+    const ListingLines& lines = GetParam().Parts.at(0);
+    const std::map<std::string, std::function<std::string(const Names&)>> functions = {
+        {"FindControlPartner", [&](const Names& a) {
+             const bool word = a[1].empty() || std::isalpha(static_cast<unsigned char>(a[1][0]));
+             const int kind = word ? ControlWordGotoKind(a[1]) : std::stoi(a[1]);
+             return std::to_string(FindControlPartner(lines, std::stoi(a[0]), kind, std::stoi(a[2]), std::stoi(a[3]), Indent));
+         }},
+        {"FindInListing", [&](const Names& a) {
+             return std::to_string(FindInListing(lines, std::stoi(a[0]), a[1] == "down", a[2], a[3] == "case"));
+         }},
     };
-    for (const PartnerCase& c : cases) {
-        EXPECT_EQ(FindControlPartner(kBlocks, c.Start, c.Kind, c.Top, c.End, Indent), c.Expected)
-            << "from " << c.Start << " kind " << c.Kind;
-    }
-    EXPECT_EQ(ControlWordGotoKind("endifx"), -1);
-    EXPECT_EQ(ControlWordGotoKind(""), -1);
-    EXPECT_EQ(GotoKindOf(14), nullptr);
+    const std::string& name = GetParam().Name;
+    ExpectResults(DataCase{name, {GetParam().Parts.at(1)}}, functions.at(name.substr(0, name.find('_'))));
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, ListingSearches, ::testing::ValuesIn(LoadCases("listing-searches.txt")), CaseName);
 
 TEST(ControlStructureJumps, CaseOffersItsSelectCase) {
     EXPECT_EQ(GotoMenuEntries("case").at(1).Item, GotoItem::SelectCase);
@@ -159,24 +138,6 @@ TEST(ListingActions, CopyBreakpointAndFind) {
     EXPECT_EQ(BreakpointCommand(listing, starts, 1, 2), "br EXEC_ORDERS:1");
     EXPECT_EQ(BreakpointCommand(listing, starts, 2, 5), "br LP_X:");  // no number on the line
     EXPECT_EQ(BreakpointCommand(listing, starts, 9, 99), "br :");
-}
-
-TEST(ListingActions, FindWrapsAtBothEndsAndExaminesTheStartLast) {
-    const ListingLines lines = {"Trigger <EXEC> from Form: ORDERS", Numbered(1, "V_TOTAL = 1"),
-                                Numbered(2, "call LP_Total()"), Numbered(3, "return (0)")};
-    struct Case { int From; bool Down; const char* Text; bool MatchCase; int Found; };
-    const Case cases[] = {
-        {4, true, "TOTAL", false, 1},  {3, true, "TOTAL", false, 1},   // from past the end, wrapping
-        {0, false, "LP_", false, 2},   {-1, false, "RETURN", false, 3},  // up from line 0 and past it
-        {3, true, "RETURN", false, 3},  // found only where it starts
-        {0, true, "LP_Total", true, 2}, {0, true, "LP_TOTAL", true, -1},
-        {0, true, "3", false, -1},  // the number columns are not searched
-        {0, true, "NOWHERE", false, -1},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FindInListing(lines, c.From, c.Down, c.Text, c.MatchCase), c.Found) << c.Text << " " << c.From;
-    }
-    EXPECT_EQ(FindInListing({}, 0, true, "A", false), -1);
 }
 
 }  // namespace
