@@ -1,6 +1,5 @@
-// The example listing as the program reads it, and the load pipeline:
-// reading, recognition, dropping of empty lines with the map back to the
-// file, analysis.
+// The load pipeline on the example listing: reading, recognition, dropping
+// of empty lines with the map back to the file, analysis.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -21,22 +20,6 @@ std::string ExampleBytes() {
     std::ostringstream read;
     read << std::ifstream(kExample, std::ios::binary).rdbuf();
     return read.str();
-}
-
-TEST(ExampleListing, IsARecognisedListingWithCrLfLineEnds) {
-    const std::string bytes = ExampleBytes();
-    ASSERT_FALSE(bytes.empty());
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r') ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "lone CR at " << i;
-        if (bytes[i] == '\n') ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
-    }
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    const ListingLines lines = ReadListingFile(kExample, LanguageEnglish);
-    EXPECT_GE(lines.size(), 150u);
-    EXPECT_LE(lines.size(), 250u);
-    EXPECT_TRUE(IsCorvaneListing(lines));
-    EXPECT_EQ(ListingComponentOf(lines), "ORDERS");
-    EXPECT_EQ(SplitClipboardText(bytes), lines);  // pasted instead of opened, it reads the same
 }
 
 // Blank lines and empty numbered lines among the listing's own, one at the
