@@ -1,6 +1,8 @@
-// Functions of lines and words, with their cases in tests/data/line-functions.txt.
+// Functions of lines and words, with their cases in tests/data/line-functions.txt,
+// and of whole listings, in tests/data/listing-functions.txt.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <map>
 
@@ -93,6 +95,69 @@ class LineFunctions : public ::testing::TestWithParam<DataCase> {};
 TEST_P(LineFunctions, GiveTheListedResults) { ExpectResults(GetParam(), Functions().at(GetParam().Name)); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LineFunctions, ::testing::ValuesIn(LoadCases("line-functions.txt")), CaseName);
+
+// "0,1,5" as structure starts.
+StructureStartList Starts(const std::string& text) {
+    StructureStartList starts;
+    for (size_t from = 0; from < text.size(); from = text.find(',', from) + 1) {
+        starts.push_back(std::stoi(text.substr(from)));
+        if (text.find(',', from) == std::string::npos) break;
+    }
+    return starts;
+}
+
+IndentSettings IndentOf(const std::string& text) { return {text == "auto", 4}; }
+
+using ListingFunction = std::function<std::string(const ListingLines&, const Names&)>;
+
+const std::map<std::string, ListingFunction>& ListingCalls() {
+    static const std::map<std::string, ListingFunction> functions = {
+        {"FindControlPartner", [](const ListingLines& l, const Names& a) {
+             const bool word = a[1].empty() || std::isalpha(static_cast<unsigned char>(a[1][0]));
+             return Text(FindControlPartner(l, std::stoi(a[0]), word ? ControlWordGotoKind(a[1]) : std::stoi(a[1]),
+                                            std::stoi(a[2]), std::stoi(a[3]), IndentSettings{}));
+         }},
+        {"FindInListing", [](const ListingLines& l, const Names& a) {
+             return Text(FindInListing(l, std::stoi(a[0]), a[1] == "down", a[2], a[3] == "case"));
+         }},
+        {"SelectionCopyText", [](const ListingLines& l, const Names& a) {
+             return SelectionCopyText(l, std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]), std::stoi(a[3]), IndentOf(a[4]));
+         }},
+        {"BreakpointCommand", [](const ListingLines& l, const Names& a) {
+             return BreakpointCommand(l, Starts(a[0]), std::stoi(a[1]), std::stoi(a[2]));
+         }},
+        {"LineStatementArgument", [](const ListingLines& l, const Names& a) {
+             std::string argument;
+             return LineStatementArgument(l, std::stoi(a[0]), a[1], argument, IndentSettings{}) ? argument : "refused";
+         }},
+        {"StructureName", [](const ListingLines& l, const Names& a) {
+             const auto name = StructureName(l, Starts(a[0]), std::stoi(a[1]));
+             return name.Name + " | " + Text(name.Kind);
+         }},
+        {"StructureOfLine", [](const ListingLines&, const Names& a) { return Text(StructureOfLine(Starts(a[0]), std::stoi(a[1]))); }},
+        {"StructureView", [](const ListingLines& l, const Names& a) {
+             const StructureView v = ComputeStructureView(l, Starts(a[0]), std::stoi(a[1]), IndentOf(a[2]));
+             return Text(v.TopLine) + " " + Text(v.LeadInRows) + " " + Text(v.EndLine) + (v.IsEntry ? " entry " + v.EntryName : "");
+         }},
+        {"TriggerInfo", [](const ListingLines& l, const Names& a) {
+             const TriggerInfo i = ComputeTriggerInfo(l, Starts(a[0]), std::stoi(a[1]));
+             return i.Caption + "|" + i.TriggerName + "|" + i.FromLabel + "|" + i.FromName +
+                    (i.EntryVisible ? "|" + i.EntryLabel + "|" + i.EntryName : "");
+         }},
+    };
+    return functions;
+}
+
+class ListingFunctions : public ::testing::TestWithParam<DataCase> {};
+
+TEST_P(ListingFunctions, GiveTheListedResults) {
+    const ListingLines& lines = GetParam().Parts.at(0);
+    ExpectResults(DataCase{GetParam().Name, {GetParam().Parts.at(1)}}, [&lines](const Names& a) {
+        return ListingCalls().at(a[0])(lines, Names(a.begin() + 1, a.end()));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ListingFunctions, ::testing::ValuesIn(LoadCases("listing-functions.txt")), CaseName);
 
 }  // namespace
 }  // namespace lumorca::test
