@@ -84,6 +84,20 @@ const std::map<std::string, Function>& Functions() {
              const auto width = [](std::string_view t) { return static_cast<int>(t.size()) * 6; };
              return Text(CharIndexAtX(a[1], std::stoi(a[0]), width));
          }},
+        {"IsIdentStart", [](const Names& a) { return Text(IsIdentStart(static_cast<unsigned char>(a[0][0]))); }},
+        {"IsIdentChar", [](const Names& a) { return Text(IsIdentChar(static_cast<unsigned char>(a[0][0]))); }},
+        {"DisplayTokens", [](const Names& a) { return Text(DisplayTokens(a[0], 0)); }},
+        {"FindTokenAt", [](const Names& a) {
+             TokenUnderPosition hit;
+             if (!FindTokenAt(a[0], DisplayTokens(a[0], 0), std::stoi(a[1]), hit)) return std::string("none");
+             if (a.size() > 2 && !TrimSubstitution(hit.Token, hit.Offset)) return "no substitution in " + hit.Token;
+             return hit.Token + " " + Text(hit.Position) + " " + Text(hit.Offset);
+         }},
+        {"TrimSubstitution", [](const Names& a) {
+             std::string token = a[0];
+             int offset = std::stoi(a[1]);
+             return TrimSubstitution(token, offset) ? token + " " + Text(offset) : "refused " + token + " " + Text(offset);
+         }},
         {"CheckSettingValue", [](const Names& a) { return CheckSettingValue(a[0], a[1]).value_or(""); }},
         {"ListingComponentOf", [](const Names& a) { return ListingComponentOf(a); }},
     };

@@ -81,12 +81,5 @@ TEST(LineModel, LineMarkersReadBackWholeNumbersAndListingTextIsNoMarker) {
     EXPECT_EQ(LineMarkerLine(Token{"##5"}), -1);
 }
 
-TEST(LineModel, IdentifierCharacters) {
-    for (unsigned char c : {'A', '$'}) EXPECT_TRUE(IsIdentStart(c)) << c;
-    for (unsigned char c : {'a', '_', '1', '\xC4'}) EXPECT_FALSE(IsIdentStart(c)) << c;
-    for (unsigned char c : {'.', '_', '9'}) EXPECT_TRUE(IsIdentChar(c)) << c;
-    for (unsigned char c : {'-', 'z'}) EXPECT_FALSE(IsIdentChar(c)) << c;
-}
-
 }  // namespace
 }  // namespace lumorca::test

@@ -18,36 +18,6 @@ TEST(ControlStructureJumps, CaseOffersItsSelectCase) {
     EXPECT_EQ(GotoMenuEntries("case").at(1).Item, GotoItem::SelectCase);
 }
 
-TEST(TokenUnderPointer, BlanksRepeatedTokensAndSubstitutions) {
-    const std::string text = "   A = A + B";
-    const std::vector<std::string> tokens = DisplayTokens(text, 7);
-    ASSERT_EQ(tokens, (Names{"A", "=", "A", "+", "B"}));
-    TokenUnderPosition hit;
-    for (int blank : {2, 5, 13}) EXPECT_FALSE(FindTokenAt(text, tokens, blank, hit)) << blank;
-    ASSERT_TRUE(FindTokenAt(text, tokens, 8, hit));  // the second A
-    EXPECT_EQ(std::make_tuple(hit.Token, hit.Position, hit.Offset), std::make_tuple("A", 8, 1));
-    const std::string call = "CALL LP_SUM(X)";
-    ASSERT_TRUE(FindTokenAt(call, DisplayTokens(call, 0), 9, hit));
-    EXPECT_EQ(std::make_tuple(hit.Token, hit.Offset), std::make_tuple("LP_SUM", 4));
-
-    // Inside a string the substituted name under the pointer is cut out.
-    const std::string message = "MESSAGE \"ORDER %%ORDNR.ORDER%%% OF %%$USER\"";
-    const std::vector<std::string> parts = DisplayTokens(message, 0);
-    ASSERT_EQ(parts.size(), 2U);
-    for (const auto& [x, name, offset] : {std::make_tuple(20, "ORDNR.ORDER", 3), std::make_tuple(40, "$USER", 3)}) {
-        ASSERT_TRUE(FindTokenAt(message, parts, x, hit));
-        std::string token = hit.Token;
-        int at = hit.Offset;
-        ASSERT_TRUE(TrimSubstitution(token, at));
-        EXPECT_EQ(token, name);
-        if (x == 20) EXPECT_EQ(at, offset);
-    }
-    std::string literal = "\"ORDER %%ORDNR%%%\"";  // on the text before any substitution
-    int offset = 3;
-    EXPECT_FALSE(TrimSubstitution(literal, offset));
-    EXPECT_EQ(literal, "\"ORDER %%ORDNR%%%\"");
-}
-
 class TokenLookup : public ::testing::TestWithParam<DataCase> {};
 
 // Cases in tests/data/token-lookup.txt.
