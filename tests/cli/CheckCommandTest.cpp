@@ -57,22 +57,8 @@ TEST(CheckRules, SettingsSwitchFindingsOff) {
     }
 }
 
-// A listing with only a note is the command-line test cli.check_only_a_note.
-TEST(CheckExit, StatusFollowsFindingsAndUnusableFiles) {
-    ScratchDir dir;
-    const std::string missing = dir.Path() + "/missing.pro";
-    const std::string text = dir.Write("text.pro", "just\nsome\ntext\nand\nmore\n");
-    const CliRun run = RunCli({"check", missing, DataFile("rules.pro"), text});
-    EXPECT_EQ(run.Status, 2);
-    // The usable file is still checked.
-    EXPECT_EQ(SplitLines(run.Out), Prefixed(DataFile("rules.pro"), kRulesFindings));
-    const std::vector<std::string> errors = SplitLines(run.Err);
-    ASSERT_EQ(errors.size(), 3u);
-    EXPECT_NE(errors[0].find("missing.pro"), std::string::npos);
-    EXPECT_NE(errors[1].find("text.pro"), std::string::npos);
-    EXPECT_EQ(errors[2], "15 findings in 1 files");
-}
-
+// Unusable files beside a usable one are cli.check_unusable_files, a listing
+// with only a note cli.check_only_a_note.
 TEST(CheckParallel, OutputInArgumentOrder) {
     // Files of very different sizes finish in another order than they start.
     ScratchDir dir;
