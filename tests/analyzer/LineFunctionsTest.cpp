@@ -65,6 +65,11 @@ const std::map<std::string, Function>& Functions() {
              lines[2] = a[0];
              return Text(IsCorvaneListing(lines));
          }},
+        {"TitleRecognisedAt", [](const Names& a) {
+             ListingLines lines(std::stoul(a[0]), a[2]);
+             if (a[1] != "none") lines.at(std::stoul(a[1])) = "Trigger <EXEC> from Form: ORDERS";
+             return Text(IsCorvaneListing(lines));
+         }},
         {"GetSourceLineText", [](const Names& a) {
              return GetSourceLineText({"", a[5]}, 1, a[0] == "true", a[1] == "true", a[2] == "true",
                                       IndentSettings{a[3] == "true", std::stoi(a[4])});

@@ -18,21 +18,6 @@ using Lines = ListingLines;
 
 const std::string kTitle = "Trigger <EXEC> from Form: ORDERS";
 
-Lines WithLineAt(size_t count, size_t index, const std::string& line) {
-    Lines lines(count, "     1        ; text");
-    lines[index] = line;
-    return lines;
-}
-
-TEST(Recognition, NeedsFiveLinesAndATitleAmongTheFirstFive) {
-    EXPECT_TRUE(IsCorvaneListing(WithLineAt(5, 0, kTitle)));
-    EXPECT_TRUE(IsCorvaneListing(WithLineAt(5, 4, kTitle)));
-    EXPECT_FALSE(IsCorvaneListing(WithLineAt(4, 0, kTitle)));
-    EXPECT_FALSE(IsCorvaneListing(WithLineAt(6, 5, kTitle)));
-    EXPECT_FALSE(IsCorvaneListing(Lines{}));
-    EXPECT_FALSE(IsCorvaneListing(Lines(5, "")));
-}
-
 // A scratch directory removed at the end of each test.
 class ListingFile : public ::testing::Test {
 protected:
