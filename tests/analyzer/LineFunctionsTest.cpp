@@ -7,6 +7,7 @@
 #include <map>
 
 #include "AnalysisTestSupport.h"
+#include "analyzer/Dot.h"
 #include "analyzer/Findings.h"
 #include "analyzer/Keywords.h"
 #include "analyzer/LineModel.h"
@@ -14,6 +15,7 @@
 #include "analyzer/SettingsKeys.h"
 #include "analyzer/SourceJumps.h"
 #include "analyzer/SourceText.h"
+#include "analyzer/TextEncoding.h"
 #include "analyzer/WarningMarks.h"
 
 namespace lumorca::test {
@@ -103,6 +105,19 @@ const std::map<std::string, Function>& Functions() {
              int offset = std::stoi(a[1]);
              return TrimSubstitution(token, offset) ? token + " " + Text(offset) : "refused " + token + " " + Text(offset);
          }},
+        {"WordClasses", [](const Names& a) {
+             using Class = bool (*)(std::string_view);
+             const std::pair<char, Class> classes[] = {{'S', IsStatementKeyword}, {'C', IsControlKeyword},
+                                                       {'R', IsReservedWord},     {'H', IsHighlightedKeyword},
+                                                       {'F', IsFunctionName},     {'A', IsAggregateFunction}};
+             std::string flags;
+             for (const auto& [letter, is] : classes) flags += is(a[0]) ? letter : '-';
+             return flags;
+         }},
+        {"Latin1ToUtf8", [](const Names& a) { return Latin1ToUtf8(a[0]); }},
+        {"IsValidUtf8", [](const Names& a) { return Text(IsValidUtf8(a[0])); }},
+        {"FileNameToUtf8", [](const Names& a) { return FileNameToUtf8(a[0]); }},
+        {"DotQuoted", [](const Names& a) { return DotQuoted(a[0]); }},
         {"CheckSettingValue", [](const Names& a) { return CheckSettingValue(a[0], a[1]).value_or(""); }},
         {"ListingComponentOf", [](const Names& a) { return ListingComponentOf(a); }},
     };
