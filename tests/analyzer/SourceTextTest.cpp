@@ -11,35 +11,27 @@ namespace {
 // Structure views and trigger headers are cases in tests/data/listing-functions.txt.
 TEST(SourceLineParts, PlainCharactersAreNoGoldCharacters) { EXPECT_EQ(GoldCharacter('a'), 0); }
 
-TEST(PositionList, SlotsFillFreeSlotsFirstRespectTheLimitAndPopTheNewestFirst) {
-    TPositionList bookmarks(10);
-    EXPECT_TRUE(bookmarks.SetPosition(7, 3, 120));
-    EXPECT_FALSE(bookmarks.SetPosition(10, 1, 1));
-    EXPECT_EQ(bookmarks.Count(), 8);
-    int32_t s = 0, l = 0;
-    for (int i = 0; i < 7; ++i) EXPECT_FALSE(bookmarks.GetPosition(i, s, l)) << i;
-    EXPECT_EQ(std::make_pair(s, l), std::make_pair(-1, -1));
-    EXPECT_TRUE(bookmarks.GetPosition(7, s, l));
-    EXPECT_EQ(std::make_pair(s, l), std::make_pair(3, 120));
-    EXPECT_EQ(bookmarks.AddPosition(4, 44), 0);
-    EXPECT_EQ(bookmarks.FindPosition(3, 120), 7);
-    EXPECT_EQ(bookmarks.FindPosition(3, 12), -1);
-    bookmarks.ClearPosition(0);
-    EXPECT_EQ(bookmarks.Count(), 8);
-    EXPECT_EQ(bookmarks.FindPosition(4, 44), -1);
+class PositionLists : public ::testing::TestWithParam<DataCase> {};
 
-    TPositionList history(2);
-    EXPECT_EQ(history.AddPosition(5, 200), 0);
-    EXPECT_EQ(history.AddPosition(9, 1234567), 1);
-    EXPECT_EQ(history.AddPosition(1, 3), -1);
-    for (const auto& [structure, line] : {std::make_pair(9, 1234567), std::make_pair(5, 200)}) {
-        EXPECT_TRUE(history.PopPosition(s, l));
-        EXPECT_EQ(std::make_pair(s, l), std::make_pair(structure, line));
-    }
-    EXPECT_FALSE(history.PopPosition(s, l));
-    EXPECT_EQ(s, -1);
-    EXPECT_EQ(TPositionList::PositionKey(12, 340), "12/340");
+// Cases in tests/data/position-lists.txt: the capacity, then calls in order on one list.
+TEST_P(PositionLists, KeepTheirSlots) {
+    TPositionList list(std::stoi(GetParam().Parts.at(0).at(0)));
+    ExpectResults(DataCase{GetParam().Name, {GetParam().Parts.at(1)}}, [&list](const Names& a) {
+        const auto n = [&a](size_t i) { return std::stoi(a.at(i)); };
+        int32_t s = 0, l = 0;
+        const auto found = [&](bool ok) { return (ok ? "true " : "false ") + std::to_string(s) + " " + std::to_string(l); };
+        if (a[0] == "SetPosition") return std::string(list.SetPosition(n(1), n(2), n(3)) ? "true" : "false");
+        if (a[0] == "GetPosition") return found(list.GetPosition(n(1), s, l));
+        if (a[0] == "PopPosition") return found(list.PopPosition(s, l));
+        if (a[0] == "AddPosition") return std::to_string(list.AddPosition(n(1), n(2)));
+        if (a[0] == "FindPosition") return std::to_string(list.FindPosition(n(1), n(2)));
+        if (a[0] == "ClearPosition") list.ClearPosition(n(1));
+        if (a[0] == "PositionKey") return TPositionList::PositionKey(n(1), n(2));
+        return std::to_string(list.Count());
+    });
 }
+
+INSTANTIATE_TEST_SUITE_P(Lists, PositionLists, ::testing::ValuesIn(LoadCases("position-lists.txt")), CaseName);
 
 }  // namespace
 }  // namespace lumorca::test
