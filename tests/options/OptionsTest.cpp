@@ -268,41 +268,34 @@ TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     EXPECT_TRUE(QFileInfo(other.filePath("Lumorca7.INI")).isDir());
 }
 
+// Stored per-user options win over the INI file; an INI file counts only
+// with keys in "Options".
 TEST_F(OptionsTest, StoreChoiceAtStart) {
-    const auto choose = [&] {
-        auto s = std::make_unique<TOptionSettings>(Program(), TestRegistryName);
-        s->ChooseSettingsStore();
-        return s;
-    };
-    // Per-user store without "Options", INI file with it: the INI file.
-    {
-        TRegistryStore registry(TestRegistryName);
-        registry.WriteInteger("MainWin", "Left", 5);
-        ASSERT_FALSE(registry.Flush(1));
+    const struct {
+        const char* Section;
+        const char* Key;
+        int Value;
+        QByteArray IniBytes;
+        bool Registry;
+        int Indent;
+    } cases[] = {{"MainWin", "Left", 5, "[Options]\r\nIndent=3\r\n", false, 3},
+                 {"MainWin", "Left", 5, "[Options]\r\n[MainWin]\r\nLeft=1\r\n", true, 4},
+                 {"Options", "Indent", 9, "[Options]\r\nIndent=3\r\n", true, 9}};
+    for (const auto& c : cases) {
+        ClearTestRegistry();
+        {
+            TRegistryStore registry(TestRegistryName);
+            registry.WriteInteger(c.Section, c.Key, c.Value);
+            ASSERT_FALSE(registry.Flush(1));
+        }
+        WriteBytes(Ini(), c.IniBytes);
+        TOptionSettings s(Program(), TestRegistryName);
+        s.ChooseSettingsStore();
+        EXPECT_EQ(s.UseRegistry(), c.Registry) << c.IniBytes.constData();
+        EXPECT_EQ(s.StoreName(), c.Registry ? TestRegistryName : Ini());
+        s.LoadOptions();
+        EXPECT_EQ(s.Options().Indent, c.Indent) << c.IniBytes.constData();
     }
-    WriteBytes(Ini(), "[Options]\r\nIndent=3\r\n");
-    auto s = choose();
-    EXPECT_FALSE(s->UseRegistry());
-    EXPECT_EQ(s->StoreName(), Ini());
-    s->LoadOptions();
-    EXPECT_EQ(s->Options().Indent, 3);
-
-    // An "Options" header without keys does not count.
-    WriteBytes(Ini(), "[Options]\r\n[MainWin]\r\nLeft=1\r\n");
-    EXPECT_TRUE(choose()->UseRegistry());
-
-    // Stored per-user options win over the INI file.
-    WriteBytes(Ini(), "[Options]\r\nIndent=3\r\n");
-    {
-        TRegistryStore registry(TestRegistryName);
-        registry.WriteInteger("Options", "Indent", 9);
-        ASSERT_FALSE(registry.Flush(1));
-    }
-    s = choose();
-    EXPECT_TRUE(s->UseRegistry());
-    EXPECT_EQ(s->StoreName(), TestRegistryName);
-    s->LoadOptions();
-    EXPECT_EQ(s->Options().Indent, 9);
 }
 
 TEST_F(OptionsTest, SwitchingToTheIniFileErasesThePerUserStore) {
