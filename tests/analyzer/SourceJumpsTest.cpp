@@ -12,7 +12,6 @@ namespace lumorca::test {
 namespace {
 
 using Path = std::vector<std::string>;
-const IndentSettings Indent{true, 4};
 
 TEST(ControlStructureJumps, CaseOffersItsSelectCase) {
     EXPECT_EQ(GotoMenuEntries("case").at(1).Item, GotoItem::SelectCase);
