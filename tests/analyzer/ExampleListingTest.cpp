@@ -1,6 +1,5 @@
-// The example listing as the program reads it, and the load pipeline:
-// reading, recognition, dropping of empty lines with the map back to the
-// file, analysis.
+// The load pipeline on the example listing: reading or pasting, recognition,
+// analysis.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -23,50 +22,8 @@ std::string ExampleBytes() {
     return read.str();
 }
 
-TEST(ExampleListing, IsARecognisedListingWithCrLfLineEnds) {
-    const std::string bytes = ExampleBytes();
-    ASSERT_FALSE(bytes.empty());
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r') ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "lone CR at " << i;
-        if (bytes[i] == '\n') ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
-    }
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    const ListingLines lines = ReadListingFile(kExample, LanguageEnglish);
-    EXPECT_GE(lines.size(), 150u);
-    EXPECT_LE(lines.size(), 250u);
-    EXPECT_TRUE(IsCorvaneListing(lines));
-    EXPECT_EQ(ListingComponentOf(lines), "ORDERS");
-    EXPECT_EQ(SplitClipboardText(bytes), lines);  // pasted instead of opened, it reads the same
-}
-
-// Blank lines and empty numbered lines among the listing's own, one at the
-// very start too.
-TEST(LoadListing, MapsEveryAnalysedLineToItsFileLine) {
-    std::string padded = "\n";
-    std::istringstream in(ExampleBytes());
-    std::string line;
-    for (int i = 0; std::getline(in, line); ++i) {
-        padded += line + "\n" + (i % 7 == 3 ? "\n" : "") + (i % 11 == 5 ? "    12        \n" : "") +
-                  (i % 13 == 6 ? " \t\n" : "");
-    }
-    const ListingLines file = SplitFileText(padded);
-    AnalysisSettings settings;
-    settings.IgnoreEmptyLines = true;
-    const LoadedListing loaded = LoadListing(ListingSource::FileBytes(padded), settings);
-    const std::vector<int32_t>& map = loaded.Analysis.FileLines;
-    ASSERT_LT(loaded.Lines.size(), file.size());
-    ASSERT_EQ(map.size(), loaded.Lines.size());
-    for (size_t i = 0; i < map.size(); ++i) {
-        ASSERT_EQ(loaded.Lines[i], file[static_cast<size_t>(map[i])]) << i;
-        EXPECT_EQ(loaded.Analysis.FileLineOf(static_cast<int32_t>(i)), map[i]);
-    }
-    settings.IgnoreEmptyLines = false;
-    const LoadedListing whole = LoadListing(ListingSource::FileBytes(padded), settings);
-    EXPECT_EQ(whole.Lines, file);
-    EXPECT_TRUE(whole.Analysis.FileLines.empty());
-    EXPECT_EQ(whole.Analysis.FileLineOf(7), 7);
-}
-
+// The map from analysed to file lines with empty lines dropped is pinned by
+// the findings, graph and structure outputs of listings with empty lines.
 TEST(LoadListing, FileAndPastedTextGiveTheSameListingAndOthersAreRefused) {
     const LoadedListing file = LoadListing(ListingSource::File(kExample), {});
     const LoadedListing pasted = LoadListing(ListingSource::Pasted(ExampleBytes()), {});

@@ -1,10 +1,13 @@
-// Functions of lines and words, with their cases in tests/data/line-functions.txt.
+// Functions of lines and words, with their cases in tests/data/line-functions.txt,
+// and of whole listings, in tests/data/listing-functions.txt.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <map>
 
 #include "AnalysisTestSupport.h"
+#include "analyzer/Dot.h"
 #include "analyzer/Findings.h"
 #include "analyzer/Keywords.h"
 #include "analyzer/LineModel.h"
@@ -12,6 +15,7 @@
 #include "analyzer/SettingsKeys.h"
 #include "analyzer/SourceJumps.h"
 #include "analyzer/SourceText.h"
+#include "analyzer/TextEncoding.h"
 #include "analyzer/WarningMarks.h"
 
 namespace lumorca::test {
@@ -63,6 +67,11 @@ const std::map<std::string, Function>& Functions() {
              lines[2] = a[0];
              return Text(IsCorvaneListing(lines));
          }},
+        {"TitleRecognisedAt", [](const Names& a) {
+             ListingLines lines(std::stoul(a[0]), a[2]);
+             if (a[1] != "none") lines.at(std::stoul(a[1])) = "Trigger <EXEC> from Form: ORDERS";
+             return Text(IsCorvaneListing(lines));
+         }},
         {"GetSourceLineText", [](const Names& a) {
              return GetSourceLineText({"", a[5]}, 1, a[0] == "true", a[1] == "true", a[2] == "true",
                                       IndentSettings{a[3] == "true", std::stoi(a[4])});
@@ -82,6 +91,33 @@ const std::map<std::string, Function>& Functions() {
              const auto width = [](std::string_view t) { return static_cast<int>(t.size()) * 6; };
              return Text(CharIndexAtX(a[1], std::stoi(a[0]), width));
          }},
+        {"IsIdentStart", [](const Names& a) { return Text(IsIdentStart(static_cast<unsigned char>(a[0][0]))); }},
+        {"IsIdentChar", [](const Names& a) { return Text(IsIdentChar(static_cast<unsigned char>(a[0][0]))); }},
+        {"DisplayTokens", [](const Names& a) { return Text(DisplayTokens(a[0], 0)); }},
+        {"FindTokenAt", [](const Names& a) {
+             TokenUnderPosition hit;
+             if (!FindTokenAt(a[0], DisplayTokens(a[0], 0), std::stoi(a[1]), hit)) return std::string("none");
+             if (a.size() > 2 && !TrimSubstitution(hit.Token, hit.Offset)) return "no substitution in " + hit.Token;
+             return hit.Token + " " + Text(hit.Position) + " " + Text(hit.Offset);
+         }},
+        {"TrimSubstitution", [](const Names& a) {
+             std::string token = a[0];
+             int offset = std::stoi(a[1]);
+             return TrimSubstitution(token, offset) ? token + " " + Text(offset) : "refused " + token + " " + Text(offset);
+         }},
+        {"WordClasses", [](const Names& a) {
+             using Class = bool (*)(std::string_view);
+             const std::pair<char, Class> classes[] = {{'S', IsStatementKeyword}, {'C', IsControlKeyword},
+                                                       {'R', IsReservedWord},     {'H', IsHighlightedKeyword},
+                                                       {'F', IsFunctionName},     {'A', IsAggregateFunction}};
+             std::string flags;
+             for (const auto& [letter, is] : classes) flags += is(a[0]) ? letter : '-';
+             return flags;
+         }},
+        {"Latin1ToUtf8", [](const Names& a) { return Latin1ToUtf8(a[0]); }},
+        {"IsValidUtf8", [](const Names& a) { return Text(IsValidUtf8(a[0])); }},
+        {"FileNameToUtf8", [](const Names& a) { return FileNameToUtf8(a[0]); }},
+        {"DotQuoted", [](const Names& a) { return DotQuoted(a[0]); }},
         {"CheckSettingValue", [](const Names& a) { return CheckSettingValue(a[0], a[1]).value_or(""); }},
         {"ListingComponentOf", [](const Names& a) { return ListingComponentOf(a); }},
     };
@@ -93,6 +129,69 @@ class LineFunctions : public ::testing::TestWithParam<DataCase> {};
 TEST_P(LineFunctions, GiveTheListedResults) { ExpectResults(GetParam(), Functions().at(GetParam().Name)); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LineFunctions, ::testing::ValuesIn(LoadCases("line-functions.txt")), CaseName);
+
+// "0,1,5" as structure starts.
+StructureStartList Starts(const std::string& text) {
+    StructureStartList starts;
+    for (size_t from = 0; from < text.size(); from = text.find(',', from) + 1) {
+        starts.push_back(std::stoi(text.substr(from)));
+        if (text.find(',', from) == std::string::npos) break;
+    }
+    return starts;
+}
+
+IndentSettings IndentOf(const std::string& text) { return {text == "auto", 4}; }
+
+using ListingFunction = std::function<std::string(const ListingLines&, const Names&)>;
+
+const std::map<std::string, ListingFunction>& ListingCalls() {
+    static const std::map<std::string, ListingFunction> functions = {
+        {"FindControlPartner", [](const ListingLines& l, const Names& a) {
+             const bool word = a[1].empty() || std::isalpha(static_cast<unsigned char>(a[1][0]));
+             return Text(FindControlPartner(l, std::stoi(a[0]), word ? ControlWordGotoKind(a[1]) : std::stoi(a[1]),
+                                            std::stoi(a[2]), std::stoi(a[3]), IndentSettings{}));
+         }},
+        {"FindInListing", [](const ListingLines& l, const Names& a) {
+             return Text(FindInListing(l, std::stoi(a[0]), a[1] == "down", a[2], a[3] == "case"));
+         }},
+        {"SelectionCopyText", [](const ListingLines& l, const Names& a) {
+             return SelectionCopyText(l, std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]), std::stoi(a[3]), IndentOf(a[4]));
+         }},
+        {"BreakpointCommand", [](const ListingLines& l, const Names& a) {
+             return BreakpointCommand(l, RecordsOf(l, Starts(a[0])), std::stoi(a[1]), std::stoi(a[2]));
+         }},
+        {"LineStatementArgument", [](const ListingLines& l, const Names& a) {
+             std::string argument;
+             return LineStatementArgument(l, std::stoi(a[0]), a[1], argument, IndentSettings{}) ? argument : "refused";
+         }},
+        {"StructureName", [](const ListingLines& l, const Names& a) {
+             const auto name = StructureName(l, Starts(a[0]), std::stoi(a[1]));
+             return name.Name + " | " + Text(name.Kind);
+         }},
+        {"StructureOfLine", [](const ListingLines&, const Names& a) { return Text(StructureOfLine(Starts(a[0]), std::stoi(a[1]))); }},
+        {"StructureView", [](const ListingLines& l, const Names& a) {
+             const StructureView v = ComputeStructureView(l, RecordsOf(l, Starts(a[0])), std::stoi(a[1]), IndentOf(a[2]));
+             return Text(v.TopLine) + " " + Text(v.LeadInRows) + " " + Text(v.EndLine) + (v.IsEntry ? " entry " + v.EntryName : "");
+         }},
+        {"TriggerInfo", [](const ListingLines& l, const Names& a) {
+             const TriggerInfo i = ComputeTriggerInfo(l, Starts(a[0]), std::stoi(a[1]));
+             return i.Caption + "|" + i.TriggerName + "|" + i.FromLabel + "|" + i.FromName +
+                    (i.EntryVisible ? "|" + i.EntryLabel + "|" + i.EntryName : "");
+         }},
+    };
+    return functions;
+}
+
+class ListingFunctions : public ::testing::TestWithParam<DataCase> {};
+
+TEST_P(ListingFunctions, GiveTheListedResults) {
+    const ListingLines& lines = GetParam().Parts.at(0);
+    ExpectResults(DataCase{GetParam().Name, {GetParam().Parts.at(1)}}, [&lines](const Names& a) {
+        return ListingCalls().at(a[0])(lines, Names(a.begin() + 1, a.end()));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ListingFunctions, ::testing::ValuesIn(LoadCases("listing-functions.txt")), CaseName);
 
 }  // namespace
 }  // namespace lumorca::test

@@ -81,28 +81,5 @@ TEST(LineModel, LineMarkersReadBackWholeNumbersAndListingTextIsNoMarker) {
     EXPECT_EQ(LineMarkerLine(Token{"##5"}), -1);
 }
 
-TEST(LineModel, IdentifierCharacters) {
-    for (unsigned char c : {'A', '$'}) EXPECT_TRUE(IsIdentStart(c)) << c;
-    for (unsigned char c : {'a', '_', '1', '\xC4'}) EXPECT_FALSE(IsIdentStart(c)) << c;
-    for (unsigned char c : {'.', '_', '9'}) EXPECT_TRUE(IsIdentChar(c)) << c;
-    for (unsigned char c : {'-', 'z'}) EXPECT_FALSE(IsIdentChar(c)) << c;
-}
-
-TEST(LineModel, StructureNames) {
-    const ListingLines lines = {"Trigger <EXEC> from Form: ORDERS", "==========", "     1        ; exec",
-                                Header("entry LP_BUILD"), Header("partner operation GET_DATA"),
-                                Header("operation SAVE")};
-    const StructureStartList starts = {0, 0, 3, 4, 5};
-    // A trigger title on line 0 keeps its own name.
-    const std::pair<std::string, int> names[] = {
-        {"(top)", 0}, {"<EXEC> from Form: ORDERS", 1}, {"entry LP_BUILD", 2}, {"operation GET_DATA", 4},
-        {"operation SAVE", 3}, {"", 0}};
-    for (int32_t i = 0; i < 6; ++i) {
-        const auto name = StructureName(lines, starts, i);
-        EXPECT_EQ(std::make_pair(name.Name, static_cast<int>(name.Kind)), names[i]) << i;
-    }
-    EXPECT_EQ(StructureName(lines, starts, -1).Name, "");
-}
-
 }  // namespace
 }  // namespace lumorca::test

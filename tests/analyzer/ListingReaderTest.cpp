@@ -18,41 +18,6 @@ using Lines = ListingLines;
 
 const std::string kTitle = "Trigger <EXEC> from Form: ORDERS";
 
-// The message of the exception of type E that `action` throws, or "none".
-template <typename E, typename Action>
-std::string ErrorOf(Action action) {
-    try {
-        action();
-    } catch (const E& e) {
-        return e.what();
-    }
-    return "none";
-}
-
-Lines WithLineAt(size_t count, size_t index, const std::string& line) {
-    Lines lines(count, "     1        ; text");
-    lines[index] = line;
-    return lines;
-}
-
-TEST(Recognition, NeedsFiveLinesAndATitleAmongTheFirstFive) {
-    EXPECT_TRUE(IsCorvaneListing(WithLineAt(5, 0, kTitle)));
-    EXPECT_TRUE(IsCorvaneListing(WithLineAt(5, 4, kTitle)));
-    EXPECT_FALSE(IsCorvaneListing(WithLineAt(4, 0, kTitle)));
-    EXPECT_FALSE(IsCorvaneListing(WithLineAt(6, 5, kTitle)));
-    EXPECT_FALSE(IsCorvaneListing(Lines{}));
-    EXPECT_FALSE(IsCorvaneListing(Lines(5, "")));
-}
-
-TEST(Recognition, RejectionCarriesTheLanguageText) {
-    const Lines notListing = WithLineAt(4, 0, kTitle);
-    for (const auto& [language, text] : {std::make_pair(LanguageGerman, "Code ist kein Corvane-Listing"),
-                                         std::make_pair(LanguageEnglish, "Code is not an Corvane listing")}) {
-        EXPECT_EQ(ErrorOf<ENoCorvaneSource>([&] { CheckCorvaneListing(notListing, language); }), text);
-    }
-    EXPECT_NO_THROW(CheckCorvaneListing(WithLineAt(5, 1, kTitle), LanguageEnglish));
-}
-
 // A scratch directory removed at the end of each test.
 class ListingFile : public ::testing::Test {
 protected:
@@ -80,20 +45,10 @@ TEST_F(ListingFile, ReadsBytesExactly) {
     EXPECT_EQ(Read("empty.pro", ""), Lines{});
 }
 
-TEST_F(ListingFile, UnreadableFilesGiveTheirOwnError) {
-    const std::string missing = (dir_ / "missing.pro").string();
-    EXPECT_EQ(ErrorOf<EFileNotReadable>([&] { ReadListingFile(missing, LanguageEnglish); }),
-              "Coudn't read file " + missing);
-    try {
-        ReadListingFile(missing, LanguageEnglish);
-    } catch (const EFileNotReadable& e) {
-        EXPECT_EQ(e.FileName(), missing);
-    }
-    EXPECT_EQ(ErrorOf<EFileNotReadable>([&] { ReadListingFile(dir_.string(), LanguageGerman); }),
-              "Datei " + dir_.string() + " konnte nicht gelesen werden.");
+// Their messages in both languages are the command-line tests'. A file larger
+// than a listing can be is refused unread.
+TEST_F(ListingFile, EmptyNamesAndOversizedFilesAreUnreadable) {
     EXPECT_THROW(ReadListingFile("", LanguageEnglish), EFileNotReadable);
-    // A file larger than a listing can be is refused unread; devices are the
-    // command-line tests'.
     const fs::path big = dir_ / "big.pro";
     std::ofstream(big) << kTitle;
     fs::resize_file(big, kMaxListingFileBytes + 1);  // sparse: nothing is written

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "../CaseFile.h"
 #include "analyzer/SettingsKeys.h"
 
 namespace lumorca {
@@ -23,63 +24,35 @@ TEST(SettingsKeys, FactoryValuesAreTheAnalysisDefaults) {
     }
 }
 
-struct Step {
-    const char* Key;
-    const char* Value;
-    std::variant<bool S::*, int S::*> Field;
-    int Expected;  // the field's value afterwards
-    bool Accepted = true;
-};
-
-// Applied one after the other to the same settings.
-TEST(SettingsKeys, ValuesAsTheStoreReadsThem) {
-    const Step steps[] = {
-        // Keys as spelled in the store, compared without case.
-        {"List $Status", "0", &S::ListStatus, 0}, {"Ignore ERRF", "1", &S::IgnoreERRF, 1},
-        {"ListDuplcateCalls", "0", &S::ListDuplicateCalls, 0}, {"List $Result", "0", &S::ListResult, 0},
-        {"TryToMerge", "0", &S::TryToMerge, 0}, {"Indent", "7", &S::Indent, 7},
-        {"list $status", "1", &S::ListStatus, 1}, {"IGNOREEMPTYLINES", "1", &S::IgnoreEmptyLines, 1},
-        // Field names that differ from the stored key are not keys.
-        {"ListDuplicateCalls", "1", &S::ListDuplicateCalls, 0, false}, {"IgnoreERRF", "0", &S::IgnoreERRF, 1, false},
-        {"ListStatus", "0", &S::ListStatus, 1, false}, {"", "0", &S::ListStatus, 1, false},
-        {"WarningsOnly", "1", &S::WarningsOnly, 0, false},
-        // Any number but 0 is true; text that is no number gives the factory
-        // value, not the previous one.
-        {"ServiceWarnings", "2", &S::ServiceWarnings, 1}, {"ServiceWarnings", " 0 ", &S::ServiceWarnings, 0},
-        {"ServiceWarnings", "no", &S::ServiceWarnings, 1}, {"IgnoreEmptyLines", "", &S::IgnoreEmptyLines, 0},
-        {"Indent", "3x", &S::Indent, 4}, {"Indent", "7", &S::Indent, 7}, {"Indent", "99999999999", &S::Indent, 4},
-        {"Indent", "-2", &S::Indent, -2},
-        // Out of range: the language keeps its value, the choices take the nearest.
-        {"Language", "0", &S::Language, 0}, {"Language", "5", &S::Language, 0}, {"Language", "1", &S::Language, 1},
-        {"How2ShowXRef", "0", &S::How2ShowXRef, 0}, {"How2ShowXRef", "3", &S::How2ShowXRef, 2},
-        {"How2ShowXRef", "-1", &S::How2ShowXRef, 2}, {"SortCalls", "1", &S::SortCalls, 1},
-        {"SortCalls", "2", &S::SortCalls, 0},
-        // Window keys are accepted and change nothing here.
-        {"AskToSave", "0", &S::Language, 1}, {"AutoReload", "0", &S::Lowercase, S{}.Lowercase},
-        {"SouceSize 2x", "0", &S::AutoIndent, S{}.AutoIndent}, {"NonPropFont", "0", &S::Language, 1},
-    };
-    AnalysisSettings s;
-    for (const Step& step : steps) {
-        EXPECT_EQ(ApplySettingKey(s, step.Key, step.Value), step.Accepted) << step.Key << "=" << step.Value;
-        const int value = std::visit([&s](auto field) { return static_cast<int>(s.*field); }, step.Field);
-        EXPECT_EQ(value, step.Expected) << step.Key << "=" << step.Value;
+// A field of the analysis settings by the key that fills it, lists joined by ",".
+std::string FieldText(const AnalysisSettings& s, const std::string& key) {
+    if (key == "WarningsOnly") return std::to_string(s.WarningsOnly);
+    for (const SettingKey& row : SettingKeys()) {
+        if (row.Name != key) continue;
+        return std::visit(
+            [&s](auto field) -> std::string {
+                if constexpr (std::is_same_v<decltype(field), std::monostate>) {
+                    return "none";
+                } else if constexpr (std::is_same_v<decltype(field), List S::*>) {
+                    std::string text;
+                    for (const std::string& item : s.*field) text += (text.empty() ? "" : ",") + item;
+                    return text;
+                } else {
+                    return std::to_string(s.*field);
+                }
+            },
+            row.Analysis);
     }
+    return "no key " + key;
 }
 
-TEST(SettingsKeys, ListsSplitAtSemicolons) {
+// Cases in tests/data/setting-keys.txt, applied one after the other to the same settings.
+TEST(SettingsKeys, ValuesAsTheStoreReadsThem) {
     AnalysisSettings s;
-    const std::tuple<const char*, const char*, List S::*, List> lists[] = {
-        {"MarkSuspEntriesEx", "LP_*;;INIT;", &S::MarkSuspEntriesEx, {"LP_*", "INIT"}},
-        {"MarkSuspEntriesEx", "", &S::MarkSuspEntriesEx, {}},
-        {"MarkSuspLabelEx", ";A B;", &S::MarkSuspLabelEx, {"A B"}},
-        {"MarkSuspCompVarsEx", "$X$", &S::MarkSuspCompVarsEx, {"$X$"}},
-        {"MarkSuspLocalVarsEx", "*TMP*;V_;", &S::MarkSuspLocalVarsEx, {"*TMP*", "V_"}},
-    };
-    for (const auto& [key, value, field, expected] : lists) {
-        EXPECT_TRUE(ApplySettingKey(s, key, value)) << key;
-        EXPECT_EQ(s.*field, expected) << key << "=" << value;
-    }
-    EXPECT_EQ(SplitSettingList(";;;"), List{});
+    test::ExpectResults(test::LoadCases("setting-keys.txt").at(0), [&s](const List& a) {
+        const bool accepted = ApplySettingKey(s, a[0], a[1]);
+        return (accepted ? "" : "refused ") + FieldText(s, a[2]);
+    });
 }
 
 }  // namespace

@@ -223,40 +223,67 @@ TEST_F(CheckBaseline, NotWrittenWhenAFileCannotBeChecked) {
     EXPECT_EQ(ReadFileBytes(dir.Path() + "/b.json"), "");
 }
 
-// The github and codeclimate forms are compared whole with checked files.
-TEST(CheckCiFormats, SarifNamesFilesRelativeToTheWorkingDirectory) {
+// The other forms are compared whole with checked files, the log with its
+// schema; here what the schema leaves open. Relative names are relative URIs
+// on SRCROOT, the working directory; absolute ones are file URIs.
+TEST(CheckCiFormats, SarifLogCarriesTheRequiredProperties) {
     const std::string dataDir = std::string(LUMORCA_SOURCE_DIR) + "/tests/cli/data";
     auto check = [&](const std::string& format) {
-        return RunProgram(LUMORCA_CLI, {"check", "--format", format, "rules.pro"}, dataDir).Out;
+        return RunProgram(LUMORCA_CLI, {"check", "--format", format, "rules.pro"}, dataDir);
     };
-    const json findings = json::parse(check("json"));
+    const json findings = json::parse(check("json").Out);
     ASSERT_EQ(findings.size(), 15u);
-
-    // Relative names: relative URIs on SRCROOT, the working directory.
-    const std::string relative = check("sarif");
-    const json run = json::parse(relative)["runs"][0];
+    const CliRun relative = check("sarif");
+    EXPECT_EQ(relative.Status, 1);
+    const json run = json::parse(relative.Out)["runs"][0];
 #ifdef _WIN32
     // The emulator shows the host's root as drive Z:.
     EXPECT_EQ(run["originalUriBaseIds"]["SRCROOT"]["uri"], "file:///Z:" + dataDir + "/");
 #else
     EXPECT_EQ(run["originalUriBaseIds"]["SRCROOT"]["uri"], "file://" + dataDir + "/");
 #endif
+    const json& driver = run["tool"]["driver"];
+    EXPECT_EQ(driver["name"], "lumorca-cli");
+    ASSERT_EQ(driver["rules"].size(), 16u);
+    for (const json& rule : driver["rules"]) EXPECT_NE(rule["shortDescription"]["text"], "");
+    ASSERT_EQ(run["results"].size(), 15u);
+    std::set<std::string> levels;
     for (size_t i = 0; i < run["results"].size(); ++i) {
         const json& result = run["results"][i];
+        EXPECT_EQ(driver["rules"][result["ruleIndex"].get<size_t>()]["id"], result["ruleId"]);
+        levels.insert(result["level"].get<std::string>());
         const json& artifact = result["locations"][0]["physicalLocation"]["artifactLocation"];
         EXPECT_EQ(artifact["uri"], "rules.pro");
         EXPECT_EQ(artifact["uriBaseId"], "SRCROOT");
-        EXPECT_EQ(result["partialFingerprints"]["lumorcaFingerprint/v1"],
-                  findings[i]["fingerprint"]);
+        EXPECT_EQ(result["partialFingerprints"]["lumorcaFingerprint/v1"], findings[i]["fingerprint"]);
         EXPECT_EQ(result.count("baselineState"), 0u);
     }
+    EXPECT_EQ(levels, (std::set<std::string>{"error", "warning", "note"}));
+    EXPECT_EQ(run["results"][14]["message"]["text"], "2001 - Caf\xC3\xA9 is not a field");
+    EXPECT_EQ(run["results"][0]["locations"][0]["physicalLocation"]["region"]["startLine"], 6);
+    EXPECT_EQ(run["invocations"][0]["executionSuccessful"], true);
 
+    // A file that cannot be read is a notification of the run; the others
+    // are still reported.
     ScratchDir dir;
-    const std::string absolute =
-        RunCli({"check", "--format", "sarif", DataFile("rules.pro"), dir.Path() + "/gone.pro"}).Out;
-    EXPECT_EQ(json::parse(absolute)["runs"][0].count("originalUriBaseIds"), 0u);
-    EXPECT_EQ(SarifValidation(
-                  {dir.Write("relative.sarif", relative), dir.Write("absolute.sarif", absolute)}),
+    const std::string file = dir.Write("with blank \xE4.pro", ReadFileBytes(DataFile("rules.pro")));
+    const std::string gone = dir.Path() + "/gone.pro";
+    const CliRun absolute = RunCli({"check", "--format", "sarif", gone, file});
+    EXPECT_EQ(absolute.Status, 2);
+    const json partial = json::parse(absolute.Out)["runs"][0];
+    EXPECT_EQ(partial.count("originalUriBaseIds"), 0u);
+    const json& invocation = partial["invocations"][0];
+    EXPECT_EQ(invocation["executionSuccessful"], false);
+    ASSERT_EQ(invocation["toolExecutionNotifications"].size(), 1u);
+    EXPECT_EQ(invocation["toolExecutionNotifications"][0]["level"], "error");
+    EXPECT_EQ(invocation["toolExecutionNotifications"][0]["message"]["text"], "Coudn't read file " + gone);
+    ASSERT_EQ(partial["results"].size(), 15u);
+    for (const json& result : partial["results"]) {
+        const std::string uri = result["locations"][0]["physicalLocation"]["artifactLocation"]["uri"];
+        EXPECT_EQ(uri.rfind("file:///", 0), 0u) << uri;
+        EXPECT_NE(uri.find("with%20blank%20%C3%A4.pro"), std::string::npos) << uri;
+    }
+    EXPECT_EQ(SarifValidation({dir.Write("relative.sarif", relative.Out), dir.Write("absolute.sarif", absolute.Out)}),
               "");
 }
 

@@ -36,24 +36,6 @@ private slots:
         sandbox_.reset();
     }
 
-    // The same file twice keeps one entry at the top; names differing in
-    // case are one file only where the file system says so.
-    void theSameFileTwiceKeepsOneEntryAtTheTop() {
-        const QString a = Listing(QStringLiteral("a.pro"));
-        const QString b = Listing(QStringLiteral("b.pro"));
-        main_->LoadFile(a);
-        main_->LoadFile(b);
-        main_->LoadFile(a);
-        messages_.Answers = {TAnswer::Yes};
-        main_->LoadFile(a);  // read again after the question
-        QCOMPARE(History().Items(), QStringList({a, b}));
-
-        const QString upper = Listing(QStringLiteral("A.PRO"));
-        messages_.Answers = {TAnswer::Yes};  // asked only where it is the same file
-        main_->LoadFile(upper);
-        QCOMPARE(History().Items(), FileNamesIgnoreCase ? QStringList({upper, b}) : QStringList({upper, a, b}));
-    }
-
     void theEleventhFileDropsTheOldestAndEntryTenLoadsTheTenthFile() {
         QStringList files;
         for (int i = 1; i <= 11; ++i) {

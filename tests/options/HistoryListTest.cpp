@@ -37,14 +37,7 @@ TEST(HistoryList, LetterCaseCountsOnlyWhereFileNamesIgnoreIt) {
     EXPECT_EQ(THistoryList().SameFile("X.PRO", "x.pro"), FileNamesIgnoreCase);
 }
 
-TEST(HistoryList, EleventhFileDropsTheOldest) {
-    THistoryList list;
-    for (int i = 1; i <= 11; ++i) list.AddFile(QStringLiteral("/f%1.pro").arg(i));
-    ASSERT_EQ(list.Count(), 10);
-    EXPECT_EQ(list[0], "/f11.pro");
-    EXPECT_EQ(list[9], "/f2.pro");
-    EXPECT_FALSE(list.Items().contains("/f1.pro"));
-}
+// The eleventh file dropping the oldest is the recent-files menu test's.
 
 // Reading and writing the recent files is in OptionsTest: the file written by
 // hand and every field stored in either store.

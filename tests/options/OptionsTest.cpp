@@ -19,7 +19,8 @@ using namespace lumorca::test;
 namespace {
 
 // Every setting away from its factory value: booleans flipped, numbers to the
-// next allowed value, colours counted up, lists of 0, 1, 2 and 3 items.
+// next allowed value, colours counted up, lists of 0, 1, 2 and 3 items, names
+// with letters of Latin-1 beyond ASCII.
 TLumorcaOptions Custom() {
     TLumorcaOptions o;
     TColor color = 0x100001;
@@ -34,7 +35,7 @@ TLumorcaOptions Custom() {
                                   for (int i = 0; i < items; ++i) (o.*m) << QStringLiteral("P%1_*").arg(i);
                                   ++items;
                               },
-                              [&](QString TLumorcaOptions::*m) { o.*m = QStringLiteral("C:\\Listings"); }},
+                              [&](QString TLumorcaOptions::*m) { o.*m = QString::fromUtf8("C:\\Auftr\xC3\xA4ge"); }},
                    row.Member);
     o.StructureWin = {{"Courier New", 10, 0x0000FF, true, false}, StateMaximized};
     o.XRefWin = {{"Arial", 9, 0, false, true}, StateNormal};
@@ -46,13 +47,13 @@ TLumorcaOptions Custom() {
 void MakeCustom(TOptionSettings& s) {
     s.Options() = Custom();
     s.History().AddFile("(Paste)");
-    s.History().AddFile("C:\\b.pro");
+    s.History().AddFile(QString::fromUtf8("C:\\gr\xC3\xBC\xC3\x9F.pro"));
     s.SetLastAccess("LP_MAIN", 42);
 }
 
 void ExpectCustom(const TOptionSettings& s) {
     EXPECT_EQ(OptionsText(s.Options()), OptionsText(Custom()));
-    EXPECT_EQ(s.History().Items(), (QStringList{"C:\\b.pro", "(Paste)"}));
+    EXPECT_EQ(s.History().Items(), (QStringList{QString::fromUtf8("C:\\gr\xC3\xBC\xC3\x9F.pro"), "(Paste)"}));
     EXPECT_EQ(s.LastTrigger(), "LP_MAIN");
     EXPECT_EQ(s.LastLineNr(), 42);
 }
@@ -268,41 +269,34 @@ TEST_F(OptionsTest, MissingSectionsAndUnreadableFilesGiveDefaults) {
     EXPECT_TRUE(QFileInfo(other.filePath("Lumorca7.INI")).isDir());
 }
 
+// Stored per-user options win over the INI file; an INI file counts only
+// with keys in "Options".
 TEST_F(OptionsTest, StoreChoiceAtStart) {
-    const auto choose = [&] {
-        auto s = std::make_unique<TOptionSettings>(Program(), TestRegistryName);
-        s->ChooseSettingsStore();
-        return s;
-    };
-    // Per-user store without "Options", INI file with it: the INI file.
-    {
-        TRegistryStore registry(TestRegistryName);
-        registry.WriteInteger("MainWin", "Left", 5);
-        ASSERT_FALSE(registry.Flush(1));
+    const struct {
+        const char* Section;
+        const char* Key;
+        int Value;
+        QByteArray IniBytes;
+        bool Registry;
+        int Indent;
+    } cases[] = {{"MainWin", "Left", 5, "[Options]\r\nIndent=3\r\n", false, 3},
+                 {"MainWin", "Left", 5, "[Options]\r\n[MainWin]\r\nLeft=1\r\n", true, 4},
+                 {"Options", "Indent", 9, "[Options]\r\nIndent=3\r\n", true, 9}};
+    for (const auto& c : cases) {
+        ClearTestRegistry();
+        {
+            TRegistryStore registry(TestRegistryName);
+            registry.WriteInteger(c.Section, c.Key, c.Value);
+            ASSERT_FALSE(registry.Flush(1));
+        }
+        WriteBytes(Ini(), c.IniBytes);
+        TOptionSettings s(Program(), TestRegistryName);
+        s.ChooseSettingsStore();
+        EXPECT_EQ(s.UseRegistry(), c.Registry) << c.IniBytes.constData();
+        EXPECT_EQ(s.StoreName(), c.Registry ? TestRegistryName : Ini());
+        s.LoadOptions();
+        EXPECT_EQ(s.Options().Indent, c.Indent) << c.IniBytes.constData();
     }
-    WriteBytes(Ini(), "[Options]\r\nIndent=3\r\n");
-    auto s = choose();
-    EXPECT_FALSE(s->UseRegistry());
-    EXPECT_EQ(s->StoreName(), Ini());
-    s->LoadOptions();
-    EXPECT_EQ(s->Options().Indent, 3);
-
-    // An "Options" header without keys does not count.
-    WriteBytes(Ini(), "[Options]\r\n[MainWin]\r\nLeft=1\r\n");
-    EXPECT_TRUE(choose()->UseRegistry());
-
-    // Stored per-user options win over the INI file.
-    WriteBytes(Ini(), "[Options]\r\nIndent=3\r\n");
-    {
-        TRegistryStore registry(TestRegistryName);
-        registry.WriteInteger("Options", "Indent", 9);
-        ASSERT_FALSE(registry.Flush(1));
-    }
-    s = choose();
-    EXPECT_TRUE(s->UseRegistry());
-    EXPECT_EQ(s->StoreName(), TestRegistryName);
-    s->LoadOptions();
-    EXPECT_EQ(s->Options().Indent, 9);
 }
 
 TEST_F(OptionsTest, SwitchingToTheIniFileErasesThePerUserStore) {
@@ -359,22 +353,20 @@ TEST_F(OptionsTest, CorruptPerUserStoreIsWrittenWithoutAnErrorAndKeepsTheRecentF
     EXPECT_EQ(s->History().Items(), QStringList{"/tmp/a.pro"});
 }
 
-TEST_F(OptionsTest, IniFileIsLatin1UnlessANameDoesNotFit) {
-    for (const auto& [name, stored] : std::vector<std::pair<QString, QByteArray>>{
-             {QString::fromUtf8("/tmp/\xE6\x97\xA5\xE6\x9C\xAC"), "/tmp/\xE6\x97\xA5\xE6\x9C\xAC"},
-             {QString::fromUtf8("/tmp/gr\xC3\xBC\xC3\x9F"), "/tmp/gr\xFC\xDF"}}) {
-        QFile::remove(Ini());
-        {
-            auto s = Make(false);
-            s->SetDefaults();
-            s->Options().ProcListingDir = name;
-            s->History().AddFile(name + "/orders.pro");
-            ASSERT_EQ(s->SaveOptions(), std::nullopt);
-        }
-        EXPECT_TRUE(ReadBytes(Ini()).contains("ProcListingDir=" + stored + "\r\n"));
-        EXPECT_TRUE(ReadBytes(Ini()).contains("History0=" + stored + "/orders.pro\r\n"));
-        auto s = Loaded(false);
-        EXPECT_EQ(s->Options().ProcListingDir, name);
-        EXPECT_EQ(s->History().Items(), QStringList{name + "/orders.pro"});
+// Latin-1 names are written as Latin-1 (custom.ini); a name that Latin-1
+// cannot hold is written as UTF-8 and read back as it was.
+TEST_F(OptionsTest, IniFileIsUtf8WhenANameDoesNotFitLatin1) {
+    const QString name = QString::fromUtf8("/tmp/\xE6\x97\xA5\xE6\x9C\xAC");
+    {
+        auto s = Make(false);
+        s->SetDefaults();
+        s->Options().ProcListingDir = name;
+        s->History().AddFile(name + "/orders.pro");
+        ASSERT_EQ(s->SaveOptions(), std::nullopt);
     }
+    EXPECT_TRUE(ReadBytes(Ini()).contains("ProcListingDir=" + name.toUtf8() + "\r\n"));
+    EXPECT_TRUE(ReadBytes(Ini()).contains("History0=" + name.toUtf8() + "/orders.pro\r\n"));
+    auto s = Loaded(false);
+    EXPECT_EQ(s->Options().ProcListingDir, name);
+    EXPECT_EQ(s->History().Items(), QStringList{name + "/orders.pro"});
 }
