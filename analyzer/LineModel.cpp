@@ -254,19 +254,6 @@ bool IsEntryOrOperationWord(std::string_view word) {
     return lower == "entry" || lower == "operation";
 }
 
-StructureNameResult StructureName(const ListingLines& lines, const StructureStartList& starts,
-                                  int32_t index) {
-    StructureNameResult result;
-    if (index < 0 || static_cast<size_t>(index) >= starts.size()) return result;
-    if (index == 0) {
-        result.Name = "(top)";
-        return result;
-    }
-    const int32_t start = starts[static_cast<size_t>(index)];
-    if (start < 0 || static_cast<size_t>(start) >= lines.size()) return result;
-    return HeaderName(lines[static_cast<size_t>(start)]);
-}
-
 StructureNameResult HeaderName(std::string_view rawLine) {
     StructureNameResult result;
     std::string name = ListingLineText(rawLine, false, false);

@@ -86,9 +86,6 @@ struct StructureNameResult {
     std::string Name;
     int Kind = 0;
 };
-// Header name of structure `index`: "(top)" for structure 0.
-StructureNameResult StructureName(const ListingLines& lines, const StructureStartList& starts,
-                                  int32_t index);
 // Name and kind of a structure whose header is the raw listing line.
 StructureNameResult HeaderName(std::string_view rawLine);
 

@@ -76,15 +76,15 @@ void TMain::RememberXRefPlace(TListingPlace& place) const {
     place.XRefName = s.Key.Name;
     place.XRefOwner = OwnerStructure(s);
     if (place.XRefOwner >= 0)
-        place.XRefOwnerName = StructureName(ListingLines_, Analysis.StructureStarts, place.XRefOwner).Name;
+        place.XRefOwnerName = StructureNameAt(Analysis.Structures, place.XRefOwner);
 }
 
 int32_t TMain::OwnerOf(const TListingPlace& place) const {
     if (place.XRefOwner < 0) return -1;
     const auto nameOf = [this](int32_t structure) {
-        return StructureName(ListingLines_, Analysis.StructureStarts, structure).Name;
+        return StructureNameAt(Analysis.Structures, structure);
     };
-    const auto count = static_cast<int32_t>(Analysis.StructureStarts.size());
+    const auto count = static_cast<int32_t>(Analysis.Structures.size());
     if (place.XRefOwner < count && nameOf(place.XRefOwner) == place.XRefOwnerName) return place.XRefOwner;
     for (int32_t structure = 0; structure < count; ++structure)
         if (nameOf(structure) == place.XRefOwnerName) return structure;

@@ -47,8 +47,8 @@ void TSourceView::GotoReference(const NodeRecord& record, bool addToHistory) {
 
 bool TSourceView::GotoStructureRow(const std::string& name, int row) {
     if (!HasListing()) return false;
-    for (int32_t s = 0; s < static_cast<int32_t>(analysis_.StructureStarts.size()); ++s) {
-        if (StructureName(lines_, analysis_.StructureStarts, s).Name == name) {
+    for (int32_t s = 0; s < static_cast<int32_t>(analysis_.Structures.size()); ++s) {
+        if (StructureNameAt(analysis_.Structures, s) == name) {
             GotoPosition(s, -1, true);
             SourceGrid->SetRow(row);
             return true;
@@ -58,7 +58,7 @@ bool TSourceView::GotoStructureRow(const std::string& name, int row) {
 }
 
 std::string TSourceView::CurrentStructureName() const {
-    return StructureName(lines_, analysis_.StructureStarts, CurrentStructure).Name;
+    return StructureNameAt(analysis_.Structures, CurrentStructure);
 }
 
 void TSourceView::RestoreTopRow(int topRow) {

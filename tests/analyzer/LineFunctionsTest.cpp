@@ -164,10 +164,6 @@ const std::map<std::string, ListingFunction>& ListingCalls() {
              std::string argument;
              return LineStatementArgument(l, std::stoi(a[0]), a[1], argument, IndentSettings{}) ? argument : "refused";
          }},
-        {"StructureName", [](const ListingLines& l, const Names& a) {
-             const auto name = StructureName(l, Starts(a[0]), std::stoi(a[1]));
-             return name.Name + " | " + Text(name.Kind);
-         }},
         {"StructureOfLine", [](const ListingLines&, const Names& a) { return Text(StructureOfLine(Starts(a[0]), std::stoi(a[1]))); }},
         {"StructureView", [](const ListingLines& l, const Names& a) {
              const StructureView v = ComputeStructureView(l, RecordsOf(l, Starts(a[0])), std::stoi(a[1]), IndentOf(a[2]));

@@ -16,8 +16,8 @@ class ExampleListingTest : public QObject {
     std::unique_ptr<TMain> main_;
 
     int32_t StructureNamed(const std::string& name) {
-        for (int32_t s = 0; s < static_cast<int32_t>(main_->Analysed().StructureStarts.size()); ++s) {
-            if (StructureName(main_->Listing(), main_->Analysed().StructureStarts, s).Name == name) return s;
+        for (int32_t s = 0; s < static_cast<int32_t>(main_->Analysed().Structures.size()); ++s) {
+            if (StructureNameAt(main_->Analysed().Structures, s) == name) return s;
         }
         return -1;
     }
