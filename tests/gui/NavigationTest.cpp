@@ -32,6 +32,8 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().CurrentLine(), lpB->Record.Line);
         QCOMPARE(main_->SourceView().History().Slot(0), std::string("1/3"));
+        QCOMPARE(Control<TChildForm>(main_.get(), "SourceWin")->windowTitle(), QStringLiteral("entry LP_B"));
+        QCOMPARE(Control<QLabel>(main_.get(), "LabelTriggerName")->text(), QStringLiteral("<EXEC>"));
         QVERIFY(Control<QAction>(main_.get(), "ActionHistoryBack")->isEnabled());
 
         // The node of the structure already shown: header row, no record.
@@ -89,16 +91,6 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
         for (int i = 0; i < 6; ++i) main_->SourceView().ActionNextExecute();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 4);
-    }
-
-    void AnEntryShowsTheCommentsAboveItsHeader() {
-        const TreeNode* lpA = FindNode(main_->Analysed().Structure, "Entry LP_A");
-        Select(StrukturOutlineOf(main_.get()), lpA);
-        QCOMPARE(main_->SourceView().Position().LeadInRows, 1);
-        QCOMPARE(main_->SourceView().Position().TopLine, lpA->Record.Line - 1);
-        QCOMPARE(main_->SourceView().Grid()->Row(), 1);
-        QCOMPARE(Control<TChildForm>(main_.get(), "SourceWin")->windowTitle(), QStringLiteral("entry LP_A"));
-        QCOMPARE(Control<QLabel>(main_.get(), "LabelTriggerName")->text(), QStringLiteral("<EXEC>"));
     }
 };
 
