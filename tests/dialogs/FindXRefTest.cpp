@@ -4,7 +4,6 @@
 
 #include "StartedWindow.h"
 #include "ModalBoxes.h"
-#include "analyzer/XRefTree.h"
 #include "dialogs/FindXRefDialog.h"
 #include "texts/Texts.h"
 
@@ -158,21 +157,6 @@ private slots:
         QVERIFY(CheckBoxSearchAll()->isChecked());
         QCOMPARE(DialogGroups(), PopupGroups());
         QVERIFY(DialogGroups().contains(QStringLiteral("Kommandos")));
-    }
-
-    void thePopupTogglesTheGroups() {
-        QAction* commands = nullptr;
-        for (QAction* item : PopupmenuXRefOf(main_.get())->actions())
-            if (item->text() == QStringLiteral("Commands")) commands = item;
-        QVERIFY(commands != nullptr);
-        const QModelIndex group =
-            ModelOf(XRefOutlineOf(main_.get()))->IndexOf(lumorca::FindCategory(main_->Analysed().XRef, lumorca::CatCommand));
-        QVERIFY(!XRefOutlineOf(main_.get())->isExpanded(group));
-        commands->trigger();
-        QVERIFY(XRefOutlineOf(main_.get())->isExpanded(group));
-        QVERIFY(commands->isChecked());
-        commands->trigger();
-        QVERIFY(!XRefOutlineOf(main_.get())->isExpanded(group));
     }
 
     void pasteGoesIntoTheSearchTextWhileTheDialogIsInFront() {

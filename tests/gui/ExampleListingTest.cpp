@@ -112,6 +112,11 @@ private slots:
             QVERIFY(item->isChecked());
             view->collapse(second);
             QVERIFY(!item->isChecked());
+            // And the item opens and closes its category.
+            item->trigger();
+            QVERIFY(view->isExpanded(second));
+            item->trigger();
+            QVERIFY(!view->isExpanded(second));
         }
     }
 };
