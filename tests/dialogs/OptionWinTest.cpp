@@ -214,6 +214,7 @@ private slots:
         ui().EditProcListingDir->setText(QStringLiteral("   "));
         QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
         QCOMPARE(options().ProcListingDir, directory);
+        QCOMPARE(main_->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
     }
 
     // Without "same font" only the clicked panel changes and the chooser

@@ -8,17 +8,6 @@ namespace {
 class LanguageSettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void TheTitleFollowsTheLanguageAndKeepsTheForm() {
-        TStarted w;
-        w->Options().Language = 0;
-        w->ApplyOptions();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Corvane Source Analyzer (keine Form geladen)"));
-        w.Load(SmallListing());
-        w->Options().Language = 1;
-        w->ApplyOptions();
-        QCOMPARE(w->windowTitle(), QStringLiteral("[ORDERS] Corvane Source Analyzer"));
-    }
-
     void SettingsAreSavedAtExitAndRestoredAtTheNextStart() {
         TSandbox sandbox;
         TScriptedMessages messages;
