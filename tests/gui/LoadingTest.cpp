@@ -96,16 +96,6 @@ private slots:
         QCOMPARE(w.Grid()->Row(), 2);
     }
 
-    void APasteOfFourLinesOrNothingIsNeverAListing() {
-        TStarted w;
-        for (const char* text : {"Trigger <EXEC> from Form: X\r\na\r\nb\r\nc\r\n", ""}) {
-            w->SetServices({.ClipboardText = [text] { return std::string(text); }});
-            w->ActionPasteExecute();
-            QCOMPARE(w.Messages.LastText(), NotAListing);
-            QVERIFY(!w->HasListing());
-        }
-    }
-
     void APastedListingCanBeSavedAndAsksBeforeItIsReplaced() {
         TStarted w;
         // Line feeds alone, as a clipboard on this system holds them.
