@@ -1,5 +1,5 @@
 // The recent-files menu "Last opened files": its entries after loads and
-// saves, the separator, the numbering, and loading by a click.
+// restarts, the separator, the numbering, and loading by a click.
 
 #include "StartedWindow.h"
 
@@ -23,7 +23,6 @@ class RecentFilesTest : public QObject {
 
     QString Listing(const QString& name) { return sandbox_->Write(name, SmallListing()); }
     QMenu* Menu() { return Control<QMenu>(main_->window(), "MenuItemFileList"); }
-    const THistoryList& History() { return main_->Settings().History(); }
 
 private slots:
     void init() {
@@ -66,23 +65,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Menu()));
         QTest::keyClick(Menu(), Qt::Key_0);
         QTRY_COMPARE(main_->ShownFile(), files[2]);
-    }
-
-    void savingAddsTheChosenNameAsItIsAndReloadUsesTheTopEntry() {
-        main_->SetServices({.ClipboardText = [] { return Joined(SmallListing()); }});
-        main_->Options().AskToSave = false;
-        main_->ActionPasteExecute();
-        QCOMPARE(History()[0], QStringLiteral("(Paste)"));
-        QVERIFY(!Control<QAction>(main_->window(), "ActionReload")->isEnabled());
-
-        const QString saved = sandbox_->Path(QStringLiteral("Saved.PRO"));
-        main_->SetServices({.SaveFileName = [saved](const QString&, QString&) { return saved; }});
-        QVERIFY(main_->ActionSaveExecute());
-        QCOMPARE(History().Items(), QStringList({saved, QStringLiteral("(Paste)")}));
-        QVERIFY(Control<QAction>(main_->window(), "ActionReload")->isEnabled());
-        // Reload reads the top entry again: the shown file, so it asks first.
-        main_->ActionReloadExecute();
-        QCOMPARE(messages_.LastText(), QStringLiteral("Reopen file %1 ? ").arg(saved));
     }
 
     // An empty list shows the separator only; the entries survive a

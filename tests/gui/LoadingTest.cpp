@@ -106,6 +106,7 @@ private slots:
         QVERIFY(w.Messages.Boxes.empty());
         QCOMPARE(w->ShownFile(), QStringLiteral("(Paste)"));
         QVERIFY(w.Action("ActionSave")->isEnabled());
+        QVERIFY(!w.Action("ActionReload")->isEnabled());  // there is no file to read again
         QCOMPARE(w.Find<QPlainTextEdit>("MemoInfo")->toPlainText().section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("%1 lines read from Pastebuffer").arg(SmallListing().size()));
 
@@ -141,7 +142,9 @@ private slots:
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().toStdString(), Joined(SmallListing()));
-        QCOMPARE(w->Settings().History()[0], saved);
+        // The chosen name goes into the recent files as it is, above the paste.
+        QCOMPARE(w->Settings().History().Items(), QStringList({saved, QStringLiteral("(Paste)")}));
+        QVERIFY(w.Action("ActionReload")->isEnabled());
 
         // Now a new load no longer asks.
         const size_t boxes = w.Messages.Boxes.size();
