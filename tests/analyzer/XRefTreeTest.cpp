@@ -32,37 +32,6 @@ TEST_P(FieldMerging, MovesPlainNamesToTheirEntities) {
 
 INSTANTIATE_TEST_SUITE_P(Listings, FieldMerging, ::testing::ValuesIn(LoadCases("field-merging.txt")), CaseName);
 
-TEST(FieldMergingAll, AllUsesPlacedRemovesThePlainName) {
-    const Analysed a = Analyse({
-        TriggerTitle("EXEC", "Form", "F"),
-        TriggerTitle("VALF", "Field", "NR.A.M"),
-        TriggerTitle("VALF", "Field", "NR.B.M"),
-        "NR = 1",
-    });
-    EXPECT_EQ(XRef(a, {"Other variable"}), nullptr);
-    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity B", "nr.b"})), "6:3");
-}
-
-TEST(FieldMergingAll, SelectColumnOfUnknownEntityJoinsThePlainName) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "NR = 1",
-                                "selectdb NR from \"%%V\" to Z", "W = NR"});
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "nr"})), "2:3 3:2 4:2");
-    EXPECT_EQ(ChildCaptions(XRef(a, {"Other variable"})), (std::vector<std::string>{"nr", "v", "w", "z"}));
-}
-
-TEST(FieldMergingAll, EntityUsedAloneHasItsUsesUnderItsGroup) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), TriggerTitle("READ", "Entity", "ORD.M"),
-                                "CLEAR \"ORD\"", "X = NAME.ORD"});
-    const std::string dump = XRefDumpText(a.Result.XRef);
-    EXPECT_NE(dump.find("  Entities and Fields\t5\t0\t-1\t-1\t7\n"
-                        "    Entity ORD\t1\t0\t-\t-\t-\n"
-                        "         4 <READ> from Entity: ORD.M [1]\t18\t0\t2\t4\t12\n"
-                        "      name.ord\t2\t0\t-1\t-1\t0\n"
-                        "           5 <READ> from Entity: ORD.M [2]\t7\t0\t2\t5\t2\n"),
-              std::string::npos)
-        << dump;
-}
-
 // Line and trigger captions are in the golden dumps; the entry caption is not.
 TEST(XRefCaptions, ReferenceCaptionsCanNameTheEntry) {
     AnalysisSettings settings;
