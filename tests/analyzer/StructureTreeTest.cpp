@@ -67,15 +67,6 @@ TEST(StructureLists, IgnoredErrfTriggerRecordsNothing) {
     ExpectRefs(Analyse(body, settings), {{"a", "2:3"}});
 }
 
-TEST(StructureLists, ListingWithoutBannerKeepsTheFirstTriggersName) {
-    // Structure 1 starts at line 0 and is named after its title, not "(top)".
-    AnalysisSettings settings;
-    settings.How2ShowXRef = 1;
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "NR = 1"}, settings);
-    EXPECT_EQ(a.Result.StructureStarts, (StructureStartList{0, 0}));
-    EXPECT_EQ(ChildCaptions(XRef(a, {"Other variable", "nr"})), (Names{"<EXEC> from Form: F [1]"}));
-}
-
 TEST(StructureLists, IgnoreEmptyLinesShortensTheListingAndRenumbers) {
     ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), "", Numbered(1, ""), Numbered(2, "A = 1"),
                           "     3        ", Header("entry LP_X"), Numbered(5, "B = %\\"), "", Numbered(6, "C")};
