@@ -109,25 +109,18 @@ TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
 TEST(XRefTree, LocalsOfMoreStructuresThanTheOldKeyHeldStayApart) {
     // 44,800 structures and more: the first entry's local must not be
     // confused with the one of entry 44,801.
-    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), std::string(78, '=')};
-    lines.push_back(Header("entry LP_0"));
-    lines.push_back(Numbered(1, "variables"));
-    lines.push_back(Numbered(2, "string X"));
-    lines.push_back(Numbered(3, "endvariables"));
-    for (int i = 1; i <= 44800; ++i) lines.push_back(Header("entry E" + std::to_string(i)));
-    lines.push_back(Numbered(1, "variables"));
-    lines.push_back(Numbered(2, "string X"));
-    lines.push_back(Numbered(3, "endvariables"));
-    const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
-    ASSERT_EQ(r.StructureStarts.size(), 44803u);
-    const TreeNode* first = XRefAt(r.XRef, {"Entries", "lp_0", "Local variables", "x"});
-    const TreeNode* last = XRefAt(r.XRef, {"Entries", "e44800", "Local variables", "x"});
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(last, nullptr);
-    EXPECT_EQ(first->Children.size(), 1u);
-    EXPECT_EQ(last->Children.size(), 1u);
-    EXPECT_EQ(first->Children.at(0)->Record.StructureIndex, 2);
-    EXPECT_EQ(last->Children.at(0)->Record.StructureIndex, 44802);
+    std::vector<std::string> body = {TriggerTitle("EXEC", "Form", "F"), Header("entry LP_0"), "variables",
+                                     "string X", "endvariables"};
+    for (int i = 1; i <= 44800; ++i) body.push_back(Header("entry E" + std::to_string(i)));
+    body.insert(body.end(), {"variables", "string X", "endvariables"});
+    const Analysed a = Analyse(body);
+    ASSERT_EQ(a.Result.StructureStarts.size(), 44803u);
+    for (const auto& [entry, structure] : {std::make_pair("lp_0", 2), std::make_pair("e44800", 44802)}) {
+        const TreeNode* local = XRef(a, {"Entries", entry, "Local variables", "x"});
+        ASSERT_NE(local, nullptr) << entry;
+        ASSERT_EQ(local->Children.size(), 1u) << entry;
+        EXPECT_EQ(local->Children.at(0)->Record.StructureIndex, structure);
+    }
 }
 
 }  // namespace
