@@ -111,40 +111,16 @@ Names StructureLines(const AnalysisResult& r) {
     return out;
 }
 
-struct StructureCase {
-    std::string Name;
-    Names Body;
-    bool IgnoreEmptyLines = false;
-    Names Expected;
-};
+class StructureRecords : public testing::TestWithParam<DataCase> {};
 
-void PrintTo(const StructureCase& c, std::ostream* out) { *out << c.Name; }
-
-class StructureRecords : public testing::TestWithParam<StructureCase> {};
-
+// Cases in tests/data/structure-records.txt.
 TEST_P(StructureRecords, OneRecordPerHeaderWithKindNameAndEntity) {
-    AnalysisSettings settings;
-    settings.IgnoreEmptyLines = GetParam().IgnoreEmptyLines;
-    EXPECT_EQ(StructureLines(Analyse(GetParam().Body, settings).Result), GetParam().Expected);
+    const std::vector<Names>& parts = GetParam().Parts;
+    EXPECT_EQ(StructureLines(Analyse(parts.at(0), SettingsOf(parts.at(1))).Result), parts.at(2));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Listings, StructureRecords,
-    testing::Values(
-        StructureCase{"EveryKindOfHeader",
-                      {TriggerTitle("EXEC", "Form", "F"), Header("ENTRY LP_A"),
-                       Header("partner operation OP_B"), TriggerTitle("READ", "Entity", "ORD.M"),
-                       TriggerTitle("DETF", "Field", "NR.ORD.M"), Header("entry lp_c")},
-                      false,
-                      {"0 0 (top)", "0 1 <EXEC> from Form: F", "2 2 ENTRY LP_A", "3 4 operation OP_B",
-                       "4 1 <READ> from Entity: ORD.M .ORD", "6 1 <DETF> from Field: NR.ORD.M .ORD",
-                       "8 2 entry lp_c"}},
-        // Header lines count among the lines as analysed.
-        StructureCase{"EmptyLinesDropped",
-                      {TriggerTitle("EXEC", "Form", "F"), "", "x = 1", "", Header("entry LP_A")},
-                      true,
-                      {"0 0 (top)", "0 1 <EXEC> from Form: F", "3 2 entry LP_A"}}),
-    [](const testing::TestParamInfo<StructureCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Listings, StructureRecords, testing::ValuesIn(LoadCases("structure-records.txt")),
+                         CaseName);
 
 }  // namespace
 }  // namespace lumorca::test
