@@ -18,24 +18,15 @@ Names Texts(const TokenList& tokens, size_t from = 1) {
 
 // Cases in tests/data/tokens.txt.
 TEST(LineModel, TokenizeSplitsTheLineAfterItsMarker) {
-    const auto cases = LoadCases("tokens.txt");
-    for (const std::string& line : cases.at(0).Parts.at(0)) {
-        const size_t arrow = line.find(" =>");
-        const bool inString = line.rfind("string: ", 0) == 0;
-        const std::string text = line.substr(inString ? 8 : 0, arrow - (inString ? 8 : 0));
-        Names words;
-        for (size_t from = arrow + 4; from < line.size();) {
-            const size_t bar = std::min(line.find(" | ", from), line.size());
-            words.push_back(line.substr(from, bar - from));
-            from = bar + 3;
-        }
+    ExpectResults(LoadCases("tokens.txt").at(0), [](const Names& a) {
+        const bool inString = a[0].rfind("string: ", 0) == 0;
         Tokenizer tokenizer;
         TokenList tokens;
-        tokenizer.TokenizeLine(tokens, text, 7, inString);
-        ASSERT_FALSE(tokens.empty()) << line;
-        EXPECT_EQ(LineMarkerLine(tokens.front()), 7) << line;
-        EXPECT_EQ(Texts(tokens), words) << line;
-    }
+        tokenizer.TokenizeLine(tokens, a[0].substr(inString ? 8 : 0), 7, inString);
+        std::string words = tokens.empty() || LineMarkerLine(tokens.front()) != 7 ? "no marker" : "";
+        for (const std::string& word : Texts(tokens)) words += (words.empty() ? "" : " | ") + word;
+        return words;
+    });
 }
 
 TEST(LineModel, StringContinuedOverLinesIsOneTokenOfTheClosingLine) {
@@ -60,10 +51,7 @@ TEST(LineModel, StringContinuedOverLinesIsOneTokenOfTheClosingLine) {
     tokenizer.TokenizeLine(tokens, R"(THREE")", 2, false);
     EXPECT_EQ(tokens.back().Text, "\"ONE TWO THREE\"");
     EXPECT_FALSE(tokenizer.InOpenString());
-    // Reset forgets an open string; without a continuation it closes at the line end.
-    tokenizer.TokenizeLine(tokens, R"(B = "X %\)", 3, false);
-    tokenizer.Reset();
-    EXPECT_FALSE(tokenizer.InOpenString());
+    // Without a continuation an open string closes at the line end.
     tokenizer.TokenizeLine(tokens, R"(B = "X)", 3, false);
     EXPECT_FALSE(tokenizer.InOpenString());
 }

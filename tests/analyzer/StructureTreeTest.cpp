@@ -43,16 +43,12 @@ TEST(StructureLists, EntryListKeepsDuplicatesAndIsFilledEvenWithWarningsOnly) {
     EXPECT_EQ(XRef(a, {"Entries"}), nullptr);  // no entry definitions, no calls recorded
 }
 
-TEST(StructureLists, ShortTitleChangesNothingAndNoTitleGivesNoStructure) {
+TEST(StructureLists, ShortTitleChangesNothing) {
     ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), std::string(78, '='), "Trigger <X> from",
                           Numbered(1, "A = 1")};
     const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
     EXPECT_EQ(DumpText(r.Structure), "Form F\t0\t0\t-1\t-1\t0\n  Trigger EXEC\t3\t0\t1\t0\t3\n");
     EXPECT_EQ(Refs(XRefAt(r.XRef, {"Other variable", "a"})), "3:3");  // still in the EXEC trigger
-    ListingLines untitled = {Numbered(1, "A = 1"), Numbered(2, "B = 2")};
-    const AnalysisResult none = AnalyzeListing(untitled, AnalysisSettings());
-    EXPECT_TRUE(none.Empty());
-    EXPECT_TRUE(none.XRef.Empty());
 }
 
 TEST(StructureLists, IgnoredErrfTriggerRecordsNothing) {
@@ -65,15 +61,6 @@ TEST(StructureLists, IgnoredErrfTriggerRecordsNothing) {
     EXPECT_EQ(XRef(ignored, {"Compiler messages"}), nullptr);
     settings.IgnoreERRF = false;
     ExpectRefs(Analyse(body, settings), {{"a", "2:3"}});
-}
-
-TEST(StructureLists, ListingWithoutBannerKeepsTheFirstTriggersName) {
-    // Structure 1 starts at line 0 and is named after its title, not "(top)".
-    AnalysisSettings settings;
-    settings.How2ShowXRef = 1;
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "NR = 1"}, settings);
-    EXPECT_EQ(a.Result.StructureStarts, (StructureStartList{0, 0}));
-    EXPECT_EQ(ChildCaptions(XRef(a, {"Other variable", "nr"})), (Names{"<EXEC> from Form: F [1]"}));
 }
 
 TEST(StructureLists, IgnoreEmptyLinesShortensTheListingAndRenumbers) {

@@ -21,8 +21,6 @@ std::vector<std::string> SymbolLines(const AnalysisResult& r) {
     return out;
 }
 
-std::string SymbolText(const SymbolKey& key) { return std::to_string(key.Category) + ":" + key.Name; }
-
 // Line and kind of every reference node, in tree order.
 std::vector<std::pair<int32_t, int>> TreeReferences(const Tree& xref) {
     std::vector<std::pair<int32_t, int>> refs;
@@ -52,19 +50,6 @@ TEST(SymbolModel, SymbolsCarryTheirReferencesOwnersAndEntitiesInTreeOrder) {
     for (const Symbol& s : a.Result.Symbols)
         for (const ReferenceRecord& ref : s.Refs) modelRefs.emplace_back(ref.Line, ref.Kind);
     EXPECT_EQ(TreeReferences(a.Result.XRef), modelRefs);
-}
-
-TEST(SymbolModel, FindingsNameTheirSymbol) {
-    const Analysed a = Analyse(kListing);
-    std::vector<std::string> findings;
-    for (const FindingRecord& f : a.Result.Findings)
-        findings.push_back(std::to_string(static_cast<int>(f.Kind)) + " " + f.Symbol + " " +
-                           SymbolText(a.Result.Symbols.at(static_cast<size_t>(f.SymbolIndex)).Key) + " " +
-                           std::to_string(f.Line));
-    const auto kind = [](FindingKind k) { return std::to_string(static_cast<int>(k)); };
-    EXPECT_EQ(findings, (Names{kind(FindingKind::EntryUndefined) + " LP_Y 2:LP_Y 12",
-                               kind(FindingKind::LocalVariableWriteOnly) + " V 5:V 9",
-                               kind(FindingKind::LabelUndefined) + " L_Z 12:L_Z 17"}));
 }
 
 // Look-ups by what a symbol is give the same nodes however the locals are
@@ -105,19 +90,14 @@ TEST_P(SymbolLookup, FindsSymbolsAndGroupsByIdentity) {
 INSTANTIATE_TEST_SUITE_P(Arrangements, SymbolLookup, ::testing::Bool());
 
 // The graph is drawn from the structures, symbols and findings: the tree
-// can go. A wrong argument count marks its call, an undefined entry itself.
+// can go. Its text is the command-line golden files'.
 TEST(SymbolModel, CallGraphNeedsNoTree) {
     Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "call LP_X(1, 2)", "call LP_Y()",
                           Header("entry LP_X"), "params", "numeric P : IN", "endparams", "call LP_X(3)"});
+    const std::string withTree = CallGraphDot(a.Result);
     a.Result.XRef = Tree();
-    EXPECT_EQ(CallGraphDot(a.Result),
-              "digraph calls {\n  node [fontsize=10];\n  edge [fontsize=9];\n"
-              "  s1 [label=\"Trigger <EXEC> from Form: F\", shape=box];\n"
-              "  s2 [label=\"entry LP_X\", shape=ellipse, color=red, fontcolor=red];\n"
-              "  u1 [label=\"LP_Y\", shape=ellipse, style=dashed, color=red, fontcolor=red];\n"
-              "  s1 -> s2 [label=\"3\", color=red, fontcolor=red];\n"
-              "  s2 -> s2 [label=\"9\"];\n"
-              "  s1 -> u1 [label=\"4\"];\n}\n");
+    EXPECT_EQ(CallGraphDot(a.Result), withTree);
+    EXPECT_NE(withTree.find("s1 -> s2 [label=\"3\", color=red"), std::string::npos) << withTree;
 }
 
 // "line kind name [.entity]" per structure record.
@@ -131,40 +111,16 @@ Names StructureLines(const AnalysisResult& r) {
     return out;
 }
 
-struct StructureCase {
-    std::string Name;
-    Names Body;
-    bool IgnoreEmptyLines = false;
-    Names Expected;
-};
+class StructureRecords : public testing::TestWithParam<DataCase> {};
 
-void PrintTo(const StructureCase& c, std::ostream* out) { *out << c.Name; }
-
-class StructureRecords : public testing::TestWithParam<StructureCase> {};
-
+// Cases in tests/data/structure-records.txt.
 TEST_P(StructureRecords, OneRecordPerHeaderWithKindNameAndEntity) {
-    AnalysisSettings settings;
-    settings.IgnoreEmptyLines = GetParam().IgnoreEmptyLines;
-    EXPECT_EQ(StructureLines(Analyse(GetParam().Body, settings).Result), GetParam().Expected);
+    const std::vector<Names>& parts = GetParam().Parts;
+    EXPECT_EQ(StructureLines(Analyse(parts.at(0), SettingsOf(parts.at(1))).Result), parts.at(2));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Listings, StructureRecords,
-    testing::Values(
-        StructureCase{"EveryKindOfHeader",
-                      {TriggerTitle("EXEC", "Form", "F"), Header("ENTRY LP_A"),
-                       Header("partner operation OP_B"), TriggerTitle("READ", "Entity", "ORD.M"),
-                       TriggerTitle("DETF", "Field", "NR.ORD.M"), Header("entry lp_c")},
-                      false,
-                      {"0 0 (top)", "0 1 <EXEC> from Form: F", "2 2 ENTRY LP_A", "3 4 operation OP_B",
-                       "4 1 <READ> from Entity: ORD.M .ORD", "6 1 <DETF> from Field: NR.ORD.M .ORD",
-                       "8 2 entry lp_c"}},
-        // Header lines count among the lines as analysed.
-        StructureCase{"EmptyLinesDropped",
-                      {TriggerTitle("EXEC", "Form", "F"), "", "x = 1", "", Header("entry LP_A")},
-                      true,
-                      {"0 0 (top)", "0 1 <EXEC> from Form: F", "3 2 entry LP_A"}}),
-    [](const testing::TestParamInfo<StructureCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Listings, StructureRecords, testing::ValuesIn(LoadCases("structure-records.txt")),
+                         CaseName);
 
 }  // namespace
 }  // namespace lumorca::test

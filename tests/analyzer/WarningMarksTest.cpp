@@ -29,18 +29,11 @@ TEST(SuspiciousSymbols, EachCategoryFollowsItsSwitchAndList) {
     EXPECT_TRUE(IsSuspiciousSymbol(CatVarString, "\"%%A\"", true, false, s));
     EXPECT_FALSE(IsSuspiciousSymbol(CatVarString, "\"%%A%%%\"", true, false, s));
 
-    s.MarkSuspEntriesEx = {"LP_*"};
-    EXPECT_FALSE(IsSuspiciousSymbol(CatEntry, "LP_X", false, true, s));
-    s.MarkSuspEntries = false;
-    s.MarkSuspCompVars = false;
+    // The other switches and lists are the check command's cases.
     s.MarkSuspLocalVars = false;
     s.MarkSuspLabel = false;
-    s.MarkVarStrings = false;
-    EXPECT_FALSE(IsSuspiciousSymbol(CatEntry, "E", false, true, s));
-    EXPECT_FALSE(IsSuspiciousSymbol(CatComponentVar, "$A$", true, false, s));
     EXPECT_FALSE(IsSuspiciousSymbol(CatLocalVar, "V", false, false, s));
     EXPECT_FALSE(IsSuspiciousSymbol(CatLabel, "L", false, true, s));
-    EXPECT_FALSE(IsSuspiciousSymbol(CatVarString, "\"%%A\"", true, false, s));
 }
 
 }  // namespace

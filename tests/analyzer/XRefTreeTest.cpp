@@ -32,37 +32,6 @@ TEST_P(FieldMerging, MovesPlainNamesToTheirEntities) {
 
 INSTANTIATE_TEST_SUITE_P(Listings, FieldMerging, ::testing::ValuesIn(LoadCases("field-merging.txt")), CaseName);
 
-TEST(FieldMergingAll, AllUsesPlacedRemovesThePlainName) {
-    const Analysed a = Analyse({
-        TriggerTitle("EXEC", "Form", "F"),
-        TriggerTitle("VALF", "Field", "NR.A.M"),
-        TriggerTitle("VALF", "Field", "NR.B.M"),
-        "NR = 1",
-    });
-    EXPECT_EQ(XRef(a, {"Other variable"}), nullptr);
-    EXPECT_EQ(Refs(XRef(a, {"Entities and Fields", "Entity B", "nr.b"})), "6:3");
-}
-
-TEST(FieldMergingAll, SelectColumnOfUnknownEntityJoinsThePlainName) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "NR = 1",
-                                "selectdb NR from \"%%V\" to Z", "W = NR"});
-    EXPECT_EQ(Refs(XRef(a, {"Other variable", "nr"})), "2:3 3:2 4:2");
-    EXPECT_EQ(ChildCaptions(XRef(a, {"Other variable"})), (std::vector<std::string>{"nr", "v", "w", "z"}));
-}
-
-TEST(FieldMergingAll, EntityUsedAloneHasItsUsesUnderItsGroup) {
-    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), TriggerTitle("READ", "Entity", "ORD.M"),
-                                "CLEAR \"ORD\"", "X = NAME.ORD"});
-    const std::string dump = XRefDumpText(a.Result.XRef);
-    EXPECT_NE(dump.find("  Entities and Fields\t5\t0\t-1\t-1\t7\n"
-                        "    Entity ORD\t1\t0\t-\t-\t-\n"
-                        "         4 <READ> from Entity: ORD.M [1]\t18\t0\t2\t4\t12\n"
-                        "      name.ord\t2\t0\t-1\t-1\t0\n"
-                        "           5 <READ> from Entity: ORD.M [2]\t7\t0\t2\t5\t2\n"),
-              std::string::npos)
-        << dump;
-}
-
 // Line and trigger captions are in the golden dumps; the entry caption is not.
 TEST(XRefCaptions, ReferenceCaptionsCanNameTheEntry) {
     AnalysisSettings settings;
@@ -72,27 +41,16 @@ TEST(XRefCaptions, ReferenceCaptionsCanNameTheEntry) {
               (std::vector<std::string>{"   3 entry LP_X [2]"}));
 }
 
-TEST(XRefCaptions, CategoriesInGermanAndThePopupItems) {
+// German captions are in a golden dump; the popup is not.
+TEST(XRefCaptions, PopupItemsAreTheCategoriesAndFind) {
     AnalysisSettings settings;
     settings.Language = LanguageGerman;
-    settings.SortLocals = false;
-    Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), Header("entry LP_X"), "variables",
-                          "string V", "endvariables", "V = $1 + W"},
-                         settings);
-    const std::vector<std::string> german = {"Entries", "Lokale Variable", "Register ($1-$99)",
-                                             "Andere Variable"};
-    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot(), LanguageGerman), german);
-    std::vector<std::string> popup = german;
-    popup.push_back("-");
-    popup.push_back("&Suchen");
-    EXPECT_EQ(XRefPopupCaptions(a.Result.XRef, LanguageGerman), popup);
-
-    // The same tree shown in another language: nothing in it changes.
-    const std::string before = DumpText(a.Result.XRef);
-    EXPECT_EQ(XRefPopupCaptions(a.Result.XRef, LanguageEnglish).back(), "&Find");
-    EXPECT_EQ(ChildCaptions(a.Result.XRef.FirstRoot(), LanguageEnglish),
-              (std::vector<std::string>{"Entries", "Local variables", "Register ($1-$99)", "Other variable"}));
-    EXPECT_EQ(DumpText(a.Result.XRef), before);
+    const Analysed a = Analyse({TriggerTitle("EXEC", "Form", "F"), "V = $1"}, settings);
+    EXPECT_EQ(XRefPopupCaptions(a.Result.XRef, LanguageGerman),
+              (Names{"Register ($1-$99)", "Andere Variable", "-", "&Suchen"}));
+    // The tree holds no captions of the language it was made in.
+    EXPECT_EQ(XRefPopupCaptions(a.Result.XRef, LanguageEnglish),
+              (Names{"Register ($1-$99)", "Other variable", "-", "&Find"}));
 }
 
 TEST(XRefCaptions, UnknownCategoryIsUnderConstruction) {
@@ -115,6 +73,7 @@ std::vector<std::string> LocalsListing() {
 
 TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
     Analysed a = Analyse(LocalsListing());
+    Tree& xref = a.Result.XRef;
     // Sorted in: the groups hang under the entry, local variables first.
     EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})),
               (std::vector<std::string>{"Local variables", "Parameters", "   2 <EXEC> from Form: F [1]",
@@ -127,56 +86,41 @@ TEST(ArrangeLocals, GroupsMoveUnderTheirEntryAndBack) {
               (std::vector<std::string>{"Parameters", "  11 operation OP"}));
     EXPECT_TRUE(XRef(a, {"Parameters"})->Children.empty());
 
-    ArrangeLocals(a.Result.XRef, false);
-    EXPECT_EQ(ChildCaptions(XRef(a, {"Parameters"})),
-              (std::vector<std::string>{"Entry lp_x", "Operation op"}));
+    ArrangeLocals(xref, false);
+    EXPECT_EQ(ChildCaptions(XRef(a, {"Parameters"})), (std::vector<std::string>{"Entry lp_x", "Operation op"}));
     EXPECT_EQ(ChildCaptions(XRef(a, {"Local variables"})), (std::vector<std::string>{"Entry lp_x"}));
-    EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})).size(), 2u);
-
-    ArrangeLocals(a.Result.XRef, true);
-    EXPECT_EQ(ChildCaptions(XRef(a, {"Entries", "lp_x"})).front(), "Local variables");
-    EXPECT_TRUE(XRef(a, {"Local variables"})->Children.empty());
-}
-
-TEST(ArrangeLocals, GroupsAreKnownByWhatTheyAreNotByTheirCaptions) {
-    Analysed a = Analyse(LocalsListing());
-    Tree& xref = a.Result.XRef;
     TreeNode* entry = xref.NodeOfSymbol(static_cast<size_t>(FindSymbol(a.Result, CatEntry, "lp_x")));
     ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->Children.size(), 2u);
+
+    // Groups are known by what they are, not by their captions.
     xref.ForEach([](TreeNode* node) {
         if (node->Role == NodeRole::Category || node->Role == NodeRole::Group) node->Caption = "?";
     });
-    ArrangeLocals(xref, false);
-    EXPECT_EQ(FindCategory(xref, CatParameter)->Children.size(), 2u);
-    EXPECT_EQ(FindCategory(xref, CatLocalVar)->Children.size(), 1u);
-    EXPECT_EQ(entry->Children.size(), 2u);
     ArrangeLocals(xref, true);
     EXPECT_TRUE(FindCategory(xref, CatParameter)->Children.empty());
+    EXPECT_TRUE(FindCategory(xref, CatLocalVar)->Children.empty());
     EXPECT_EQ(ChildCaptions(entry).front(), "Local variables");
+    ArrangeLocals(xref, false);
+    EXPECT_EQ(FindCategory(xref, CatParameter)->Children.size(), 2u);
+    EXPECT_EQ(entry->Children.size(), 2u);
 }
 
 TEST(XRefTree, LocalsOfMoreStructuresThanTheOldKeyHeldStayApart) {
     // 44,800 structures and more: the first entry's local must not be
     // confused with the one of entry 44,801.
-    ListingLines lines = {TriggerTitle("EXEC", "Form", "F"), std::string(78, '=')};
-    lines.push_back(Header("entry LP_0"));
-    lines.push_back(Numbered(1, "variables"));
-    lines.push_back(Numbered(2, "string X"));
-    lines.push_back(Numbered(3, "endvariables"));
-    for (int i = 1; i <= 44800; ++i) lines.push_back(Header("entry E" + std::to_string(i)));
-    lines.push_back(Numbered(1, "variables"));
-    lines.push_back(Numbered(2, "string X"));
-    lines.push_back(Numbered(3, "endvariables"));
-    const AnalysisResult r = AnalyzeListing(lines, AnalysisSettings());
-    ASSERT_EQ(r.StructureStarts.size(), 44803u);
-    const TreeNode* first = XRefAt(r.XRef, {"Entries", "lp_0", "Local variables", "x"});
-    const TreeNode* last = XRefAt(r.XRef, {"Entries", "e44800", "Local variables", "x"});
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(last, nullptr);
-    EXPECT_EQ(first->Children.size(), 1u);
-    EXPECT_EQ(last->Children.size(), 1u);
-    EXPECT_EQ(first->Children.at(0)->Record.StructureIndex, 2);
-    EXPECT_EQ(last->Children.at(0)->Record.StructureIndex, 44802);
+    std::vector<std::string> body = {TriggerTitle("EXEC", "Form", "F"), Header("entry LP_0"), "variables",
+                                     "string X", "endvariables"};
+    for (int i = 1; i <= 44800; ++i) body.push_back(Header("entry E" + std::to_string(i)));
+    body.insert(body.end(), {"variables", "string X", "endvariables"});
+    const Analysed a = Analyse(body);
+    ASSERT_EQ(a.Result.StructureStarts.size(), 44803u);
+    for (const auto& [entry, structure] : {std::make_pair("lp_0", 2), std::make_pair("e44800", 44802)}) {
+        const TreeNode* local = XRef(a, {"Entries", entry, "Local variables", "x"});
+        ASSERT_NE(local, nullptr) << entry;
+        ASSERT_EQ(local->Children.size(), 1u) << entry;
+        EXPECT_EQ(local->Children.at(0)->Record.StructureIndex, structure);
+    }
 }
 
 }  // namespace
