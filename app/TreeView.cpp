@@ -49,7 +49,7 @@ void SetGroupNode(QAction* item, const TreeNode* node) {
 }
 
 void AdjustPopupCheck(QMenu* popup, const TreeNode* node, bool expanded) {
-    if (node == nullptr || node->Level() != 1) return;
+    if (node == nullptr || node->Role != NodeRole::Category) return;
     const QVariant data = NodeData(node);
     for (QAction* item : popup->actions()) {
         if (item->data() == data) {
