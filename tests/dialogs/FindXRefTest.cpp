@@ -50,7 +50,7 @@ private slots:
         messages_.Boxes.clear();
         main_ = StartMain(*sandbox_, messages_);
         dlg_ = main_->findChild<TFormFindXRef*>();
-        main_->LoadFile(sandbox_->Write(QStringLiteral("counter.pro"), CounterListing()));
+        main_->LoadFile(sandbox_->Write(QStringLiteral("counter.pro"), ListingOf("counters.pro")));
         QVERIFY(main_->HasListing());
         main_->XRefFindDialogClick();
         QApplication::processEvents();

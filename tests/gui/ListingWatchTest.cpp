@@ -98,7 +98,7 @@ private slots:
         QVERIFY(CurrentNodeOf(XRefOutlineOf(main_.get())) != nullptr);
         QCOMPARE(CurrentNodeOf(XRefOutlineOf(main_.get()))->Caption, std::string("lp_b"));
         QCOMPARE(entries->currentText(), QStringLiteral("LP_B"));
-        QVERIFY(RootOf(CallOutlineOf(main_.get())) != nullptr);
+        QVERIFY(RootOf(Control<QTreeView>(main_.get(), "CallOutline")) != nullptr);
 
         // A file renamed over the listing stays watched; closed by hand, the
         // bar stays away until the next change.

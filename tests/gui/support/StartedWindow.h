@@ -85,7 +85,6 @@ public:
     int CharOf(int line, const std::string& text) const;
     std::string Shown(int line) const;
     static QString Clipboard();
-    static void SetClipboard(const QString& text);
 
 private:
     std::unique_ptr<TMain> main_;
