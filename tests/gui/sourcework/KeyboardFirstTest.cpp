@@ -37,6 +37,18 @@ void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), t
 // window is shown.
 void WaitActive(QWidget* window) { QTRY_COMPARE(QApplication::activeWindow(), window); }
 
+// Enter brings up a box in front, over `opener`, that Enter answers; the
+// keys go back to `opener`. An empty `title` is not checked.
+void EnterMeetsABox(QWidget* opener, const QString& text, const QString& title = {}) {
+    TBoxWatch box(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    QVERIFY(box.Seen.InFront);
+    QCOMPARE(box.Seen.Text, text);
+    if (!title.isEmpty()) QCOMPARE(box.Seen.Title, title);
+    QCOMPARE(box.Seen.Opener, opener);
+    WaitActive(opener);
+}
+
 // A closed dialog leaves the main window in front, as the window manager does.
 void BackToMain(TWindow& w) {
     if (QApplication::activeWindow() == w.Window()) return;
@@ -104,13 +116,8 @@ private slots:
         Key(Qt::Key_A, Qt::ControlModifier);
         Type(QStringLiteral("zzzq"));
         for (int round = 0; round < 2; ++round) {
-            TBoxWatch box(Qt::Key_Return);
-            Key(Qt::Key_Return);
-            QVERIFY(box.Seen.InFront);
-            QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
-            QCOMPARE(box.Seen.Opener, dialog);
             // The next Enter searches again instead of jumping in the source.
-            QTRY_COMPARE(QApplication::activeWindow(), dialog);
+            EnterMeetsABox(dialog, QStringLiteral("Suchtext nicht gefunden"));
             QCOMPARE(QApplication::focusWidget()->window(), dialog);
             QCOMPARE(w.View().CurrentLine(), hit);
         }
@@ -119,12 +126,8 @@ private slots:
         Type(QStringLiteral("LP_MISSING"));
         Key(Qt::Key_Return);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("LP_MISSING"));
-        TBoxWatch again(Qt::Key_Return);
-        Key(Qt::Key_Return);
-        QVERIFY(again.Seen.InFront);
-        QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
-        QCOMPARE(again.Seen.Opener, dialog);
-        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        EnterMeetsABox(dialog, QStringLiteral("Keine weitere Stelle gefunden. Suche wiederholen?"),
+                       QStringLiteral("Corvane Source Analyzer"));
 
         // Closed and opened again it comes back where it was.
         Key(Qt::Key_Escape);
@@ -201,14 +204,7 @@ private slots:
         QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Return);
         WaitActive(w->findChild<TFormFindXRef*>());
         Type(QStringLiteral("*"));
-        {
-            TBoxWatch box(Qt::Key_Return);
-            Key(Qt::Key_Return);
-            QVERIFY(box.Seen.InFront);
-            QCOMPARE(box.Seen.Text, QStringLiteral("Symbol not found"));
-            QCOMPARE(box.Seen.Opener, w->findChild<TFormFindXRef*>());
-        }
-        QTRY_COMPARE(QApplication::activeWindow(), w->findChild<TFormFindXRef*>());
+        EnterMeetsABox(w->findChild<TFormFindXRef*>(), QStringLiteral("Symbol not found"));
         Key(Qt::Key_Escape);
         QVERIFY(!w->findChild<TFormFindXRef*>()->isVisible());
         BackToMain(w);
