@@ -13,12 +13,12 @@ namespace lumorca::gui::test {
 namespace {
 
 // The text of a line as the listing holds it.
-QString Text(TWindow& w, int line) {
+QString Text(TStarted& w, int line) {
     return QString::fromLatin1(w->Listing()[static_cast<size_t>(line)].substr(TextColumn));
 }
 
 // A line's row of the grid on the screen.
-QRect RowOnScreen(TWindow& w, int line) {
+QRect RowOnScreen(TStarted& w, int line) {
     const TSourceGrid* grid = w.Grid();
     const int y = (line - w.View().Position().TopLine - grid->TopRow()) * grid->RowHeight();
     return QRect(grid->viewport()->mapToGlobal(QPoint(0, y)), QSize(grid->viewport()->width(), grid->RowHeight()));
@@ -50,7 +50,7 @@ void EnterMeetsABox(QWidget* opener, const QString& text, const QString& title =
 }
 
 // A closed dialog leaves the main window in front, as the window manager does.
-void BackToMain(TWindow& w) {
+void BackToMain(TStarted& w) {
     if (QApplication::activeWindow() == w.Window()) return;
     w->activateWindow();
     WaitActive(w.Window());
@@ -62,7 +62,7 @@ class KeyboardFirstTest : public QObject {
     Q_OBJECT
 private slots:
     void longLinesAreCopiedWholeAndADragPastTheEdgeScrollsAlong() {
-        TWindow w;
+        TStarted w;
         w.Load(ListingOf("long.pro"));
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
@@ -92,7 +92,7 @@ private slots:
     // The dialog keeps out of the hit's way and its place; after a box the
     // keys go back to it.
     void theFindDialogLeavesTheHitInViewAndGetsTheKeysBackAfterABox() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         w->Options().Language = 0;
         TMessageBoxes boxes;
@@ -141,7 +141,7 @@ private slots:
     }
 
     void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         w->toggleWin(w.Find<TChildForm>("CallWin"), false);
         w.Find<QMdiArea>("MdiArea")->setActiveSubWindow(w.Find<TChildForm>("StructureWin"));
@@ -174,7 +174,7 @@ private slots:
 
     void aWalkThroughTheExampleInGermanWithKeysOnly() {
         const QString path = QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro");
-        TWindow w;
+        TStarted w;
         w->Options().Language = 0;
         w->ApplyOptions();
         TMessageBoxes boxes;

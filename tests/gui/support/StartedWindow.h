@@ -90,6 +90,4 @@ private:
     std::unique_ptr<TMain> main_;
 };
 
-using TWindow = TStarted;
-
 }  // namespace lumorca::gui::test
