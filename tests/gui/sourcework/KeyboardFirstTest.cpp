@@ -12,11 +12,6 @@ namespace lumorca::gui::test {
 
 namespace {
 
-// The text of a line as the listing holds it.
-QString Text(TStarted& w, int line) {
-    return QString::fromLatin1(w->Listing()[static_cast<size_t>(line)].substr(TextColumn));
-}
-
 // A line's row of the grid on the screen.
 QRect RowOnScreen(TStarted& w, int line) {
     const TSourceGrid* grid = w.Grid();
@@ -30,8 +25,6 @@ void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QVERIFY(target != nullptr);
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }
-
-void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
 // Waits until a window has the keys: activation comes a little after the
 // window is shown.
@@ -64,14 +57,17 @@ private slots:
     void longLinesAreCopiedWholeAndADragPastTheEdgeScrollsAlong() {
         TStarted w;
         w.Load(ListingOf("long.pro"));
+        // The texts of the lines as the listing holds them.
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
+        const QString text1 = QString::fromLatin1(w->Listing()[long1].substr(TextColumn));
+        const QString text2 = QString::fromLatin1(w->Listing()[long2].substr(TextColumn));
         w.Show(long2);
         w.Action("MenuItemZeileKopieren")->trigger();
-        QCOMPARE(w.Clipboard().trimmed(), Text(w, long2));
+        QCOMPARE(w.Clipboard().trimmed(), text2);
         w.Grid()->setFocus();
         QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(w.Clipboard().contains(Text(w, long1) + QStringLiteral("\r\n")));
+        QVERIFY(w.Clipboard().contains(text1 + QStringLiteral("\r\n")));
         // The highlight covers the whole of a long line in the middle too.
         int from = 0;
         int to = 0;
@@ -107,14 +103,14 @@ private slots:
         const QRect row = RowOnScreen(w, hit);
         dialog->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
         QTRY_VERIFY(dialog->frameGeometry().intersects(row));
-        Type(QStringLiteral("V_SUM = P_A"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("V_SUM = P_A"));
         Key(Qt::Key_Return);
         QCOMPARE(w.View().CurrentLine(), hit);
         QVERIFY(!dialog->frameGeometry().intersects(RowOnScreen(w, hit)));
         const QPoint place = dialog->pos();
 
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("zzzq"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("zzzq"));
         for (int round = 0; round < 2; ++round) {
             // The next Enter searches again instead of jumping in the source.
             EnterMeetsABox(dialog, QStringLiteral("Suchtext nicht gefunden"));
@@ -123,7 +119,7 @@ private slots:
         }
         // "Repeat search?" carries the program's title, and Yes gives the keys back too.
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("LP_MISSING"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("LP_MISSING"));
         Key(Qt::Key_Return);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("LP_MISSING"));
         EnterMeetsABox(dialog, QStringLiteral("Keine weitere Stelle gefunden. Suche wiederholen?"),
@@ -183,7 +179,7 @@ private slots:
         // Open: Ctrl+O, the name, Enter.
         {
             TBoxWatch open(Qt::Key_Return, [&path](QWidget*) {
-                Type(path);
+                QTest::keyClicks(QApplication::focusWidget(), path);
                 Key(Qt::Key_Return);
             });
             Key(Qt::Key_O, Qt::ControlModifier);
@@ -203,7 +199,7 @@ private slots:
         QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Up);
         QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Return);
         WaitActive(w->findChild<TFormFindXRef*>());
-        Type(QStringLiteral("*"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("*"));
         EnterMeetsABox(w->findChild<TFormFindXRef*>(), QStringLiteral("Symbol not found"));
         Key(Qt::Key_Escape);
         QVERIFY(!w->findChild<TFormFindXRef*>()->isVisible());
@@ -217,7 +213,7 @@ private slots:
         Key(Qt::Key_F, Qt::ControlModifier);
         WaitActive(FindDialogOf(w.Window()));
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("$title = V_TITLE"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("$title = V_TITLE"));
         Key(Qt::Key_Return);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("$title = V_TITLE"));
         Key(Qt::Key_Escape);
