@@ -26,10 +26,6 @@ void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }
 
-// Waits until a window has the keys: activation comes a little after the
-// window is shown.
-void WaitActive(QWidget* window) { QTRY_COMPARE(QApplication::activeWindow(), window); }
-
 // Enter brings up a box in front, over `opener`, that Enter answers; the
 // keys go back to `opener`. An empty `title` is not checked.
 void EnterMeetsABox(QWidget* opener, const QString& text, const QString& title = {}) {
@@ -39,14 +35,14 @@ void EnterMeetsABox(QWidget* opener, const QString& text, const QString& title =
     QCOMPARE(box.Seen.Text, text);
     if (!title.isEmpty()) QCOMPARE(box.Seen.Title, title);
     QCOMPARE(box.Seen.Opener, opener);
-    WaitActive(opener);
+    QTRY_COMPARE(QApplication::activeWindow(), opener);
 }
 
 // A closed dialog leaves the main window in front, as the window manager does.
 void BackToMain(TStarted& w) {
     if (QApplication::activeWindow() == w.Window()) return;
     w->activateWindow();
-    WaitActive(w.Window());
+    QTRY_COMPARE(QApplication::activeWindow(), w.Window());
 }
 
 }  // namespace
@@ -98,7 +94,7 @@ private slots:
         w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
         TFindDialog* dialog = FindDialogOf(w.Window());
-        WaitActive(dialog);
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
         // The user has moved the dialog over the row the search stops on.
         const QRect row = RowOnScreen(w, hit);
         dialog->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
@@ -198,7 +194,7 @@ private slots:
         QTRY_VERIFY(PopupmenuXRefOf(w.Window())->isVisible());
         QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Up);
         QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Return);
-        WaitActive(w->findChild<TFormFindXRef*>());
+        QTRY_COMPARE(QApplication::activeWindow(), w->findChild<TFormFindXRef*>());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("*"));
         EnterMeetsABox(w->findChild<TFormFindXRef*>(), QStringLiteral("Symbol not found"));
         Key(Qt::Key_Escape);
@@ -211,7 +207,7 @@ private slots:
 
         // Copy a line: find it, then "Zeile kopieren" from the pop-up.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(FindDialogOf(w.Window()));
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
         Key(Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("$title = V_TITLE"));
         Key(Qt::Key_Return);
