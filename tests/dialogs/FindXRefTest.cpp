@@ -12,9 +12,8 @@ namespace lumorca::gui::test {
 class FindXRefTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TSandbox> sandbox_;
-    TScriptedMessages messages_;
-    std::unique_ptr<TMain> main_;
+    std::unique_ptr<TStarted> started_;
+    TMain* main_ = nullptr;
     TFormFindXRef* dlg_ = nullptr;
 
     QLineEdit* EditFindWhat() const { return Control<QLineEdit>(dlg_, "EditFindWhat"); }
@@ -22,15 +21,15 @@ class FindXRefTest : public QObject {
 
     // The caption selected after a click on the button, "-" after a box.
     QString Press(const char* button) {
-        const size_t boxes = messages_.Boxes.size();
+        const size_t boxes = started_->Messages.Boxes.size();
         QTest::mouseClick(Control<QPushButton>(dlg_, button), Qt::LeftButton);
-        if (messages_.Boxes.size() > boxes) return QStringLiteral("-");
+        if (started_->Messages.Boxes.size() > boxes) return QStringLiteral("-");
         // As the tree shows it.
-        return XRefOutlineOf(main_.get())->currentIndex().data().toString();
+        return XRefOutlineOf(main_)->currentIndex().data().toString();
     }
     QStringList PopupGroups() {
         QStringList captions;
-        for (const QAction* a : PopupmenuXRefOf(main_.get())->actions()) captions.append(a->text());
+        for (const QAction* a : PopupmenuXRefOf(main_)->actions()) captions.append(a->text());
         return captions.mid(0, captions.size() - 2);
     }
     QStringList DialogGroups() {
@@ -46,27 +45,23 @@ class FindXRefTest : public QObject {
 
 private slots:
     void init() {
-        sandbox_ = std::make_unique<TSandbox>();
-        messages_.Boxes.clear();
-        main_ = StartMain(*sandbox_, messages_);
+        started_ = std::make_unique<TStarted>();
+        main_ = started_->Window();
         dlg_ = main_->findChild<TFormFindXRef*>();
-        main_->LoadFile(sandbox_->Write(QStringLiteral("counter.pro"), CounterListing()));
+        main_->LoadFile(started_->Sandbox.Write(QStringLiteral("counter.pro"), ListingOf("counters.pro")));
         QVERIFY(main_->HasListing());
         main_->XRefFindDialogClick();
         QApplication::processEvents();
     }
 
-    void cleanup() {
-        main_.reset();
-        sandbox_.reset();
-    }
+    void cleanup() { started_.reset(); }
 
     void aToolWindowWithTheGroupsOfThePopup() {
         QVERIFY(dlg_->isVisible());
         QVERIFY(!dlg_->isModal());
         // In front of the main window, not of every window.
         QCOMPARE(dlg_->windowFlags() & Qt::Tool, Qt::Tool);
-        QCOMPARE(dlg_->parentWidget(), main_.get());
+        QCOMPARE(dlg_->parentWidget(), main_);
         QCOMPARE(dlg_->GroupColumns(), 1);
         EditFindWhat()->clear();
         QCOMPARE(Press("ButtonFind"), QStringLiteral("Form COUNTERS"));  // no text: no box, no move
@@ -112,11 +107,11 @@ private slots:
             main_->Options().Language = language;
             main_->ApplyOptions();
         }
-        XRefOutlineOf(main_.get())->setCurrentIndex({});
+        XRefOutlineOf(main_)->setCurrentIndex({});
         EditFindWhat()->setText(text);
         Control<QCheckBox>(dlg_, "CheckBoxFindExact")->setChecked(exact);
         QStringList seen = {Press("ButtonFind")};
-        QTreeView* xref = XRefOutlineOf(main_.get());
+        QTreeView* xref = XRefOutlineOf(main_);
         QVERIFY(seen.front() == "-" || xref->isExpanded(xref->currentIndex()));
         while (seen.last() != "-" && seen.size() <= selected.size())
             seen << Press("ButtonFindNext");
@@ -135,7 +130,7 @@ private slots:
         dlg_->FormActivate();  // nothing changed: the list stays as it is
         QVERIFY(!CheckBoxSearchAll()->isChecked());
         // Another listing without that group, while the dialog keeps its list.
-        main_->LoadFile(sandbox_->Write(QStringLiteral("small.pro"), SmallListing()));
+        main_->LoadFile(started_->Sandbox.Write(QStringLiteral("small.pro"), SmallListing()));
         EditFindWhat()->setText(QStringLiteral("e"));
         QCOMPARE(Press("ButtonFind"), QStringLiteral("-"));
 
@@ -178,13 +173,13 @@ private slots:
         main_->SetServices({.Messages = &boxes});
         // Ctrl+O in the main window while the dialog stays open.
         main_->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), main_.get());
+        QTRY_COMPARE(QApplication::activeWindow(), main_);
         TBoxWatch open(Qt::Key_Escape);
-        QTest::keyClick(main_.get(), Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(main_, Qt::Key_O, Qt::ControlModifier);
         QVERIFY(open.Seen.Shown);
         QVERIFY(open.Seen.InFront);
         QVERIFY(dlg_->isVisible());
-        main_->SetServices({.Messages = &messages_});
+        main_->SetServices({.Messages = &started_->Messages});
     }
 };
 

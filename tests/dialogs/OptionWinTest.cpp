@@ -11,11 +11,8 @@
 #include "ui_OptionWin.h"
 
 namespace lumorca::gui::test {
-namespace {
 
 using lumorca::test::OptionsText;
-
-}  // namespace
 
 // The common dialogs answer from a queue; an empty queue cancels.
 template <typename T>
@@ -54,7 +51,6 @@ class OptionWinTest : public QObject {
         QApplication::processEvents();
         QVERIFY(dlg_->isVisible());
     }
-    void DoubleClick(QWidget* panel) { QTest::mouseDClick(panel, Qt::LeftButton); }
 
 private slots:
     void init() {
@@ -82,7 +78,7 @@ private slots:
                 memo->setPlainText(QStringLiteral("LP_*\n\nINIT"));
             } else if (auto* panel = dlg_->findChild<QLabel*>(row.Control)) {
                 colors_.push_back(QColor(0x12, 0x34, 0x56));
-                DoubleClick(panel);
+                QTest::mouseDClick(panel, Qt::LeftButton);
             }
         }
         QVERIFY(changed.size() > 20);
@@ -122,11 +118,11 @@ private slots:
         ui().CheckBoxCallWinVisible->click();  // off by default: now on
         ui().CheckBoxXRefWinVisible->click();  // on by default: now off
         fonts_.push_back(QFont(QStringLiteral("DejaVu Serif"), 11));
-        DoubleClick(ui().PanelSourceWinFont);
+        QTest::mouseDClick(ui().PanelSourceWinFont, Qt::LeftButton);
         ui().RadioButtonHow2showXref0->click();
         ui().RadioButtonSortCalls1->click();
         colors_.push_back(QColor(0x10, 0x20, 0x30));
-        DoubleClick(ui().PanelColorSourceMarked);
+        QTest::mouseDClick(ui().PanelColorSourceMarked, Qt::LeftButton);
         // Dark marked background: the sample is drawn in the inverted colour.
         QCOMPARE(dlg_->PanelTextColor(ui().PanelColorSourceMarked), TColor(0xCFDFEF));
         QCOMPARE(dlg_->PanelBackColor(ui().PanelColorSourceMarked), TColor(0x302010));
@@ -161,9 +157,9 @@ private slots:
         Open();
         ui().CheckBoxListStatus->click();
         fonts_.push_back(QFont(QStringLiteral("DejaVu Sans"), 14));
-        DoubleClick(ui().PanelXRefWinFont);
+        QTest::mouseDClick(ui().PanelXRefWinFont, Qt::LeftButton);
         colors_.push_back(QColor(Qt::green));
-        DoubleClick(ui().PanelColorZnrAbs);
+        QTest::mouseDClick(ui().PanelColorZnrAbs, Qt::LeftButton);
         ui().CheckBoxUseINI->click();
         messages_.Answers = {TAnswer::No};
         QTest::mouseClick(ui().ButtonDefaults, Qt::LeftButton);
@@ -222,19 +218,19 @@ private slots:
     void fontPanelsAloneAndTheSameFontForEveryWindow() {
         Open();
         fonts_.push_back(QFont(QStringLiteral("DejaVu Serif"), 9));
-        DoubleClick(ui().PanelXRefWinFont);
+        QTest::mouseDClick(ui().PanelXRefWinFont, Qt::LeftButton);
         QCOMPARE(ui().PanelXRefWinFont->text(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Arial"));
         // A cancelled choice changes nothing, but the chooser now holds the
         // panel's font; ticking the box spreads that one.
-        DoubleClick(ui().PanelSourceWinFont);
+        QTest::mouseDClick(ui().PanelSourceWinFont, Qt::LeftButton);
         QCOMPARE(ui().PanelSourceWinFont->text(), QStringLiteral("Times New Roman"));
         ui().CheckBoxSameFont->click();
         QCOMPARE(ui().PanelXRefWinFont->text(), QStringLiteral("Times New Roman"));
         QCOMPARE(ui().PanelStructWinFont->text(), QStringLiteral("Times New Roman"));
 
         fonts_.push_back(QFont(QStringLiteral("DejaVu Sans"), 30));
-        DoubleClick(ui().PanelCallWinFont);
+        QTest::mouseDClick(ui().PanelCallWinFont, Qt::LeftButton);
         QTest::mouseClick(ui().ButtonOK, Qt::LeftButton);
         const TLumorcaOptions& o = options();
         QVERIFY(o.SameWindowFont);

@@ -21,7 +21,6 @@ class RecentFilesTest : public QObject {
     TScriptedMessages messages_;
     std::unique_ptr<TMain> main_;
 
-    QString Listing(const QString& name) { return sandbox_->Write(name, SmallListing()); }
     QMenu* Menu() { return Control<QMenu>(main_->window(), "MenuItemFileList"); }
 
 private slots:
@@ -38,7 +37,7 @@ private slots:
     void theEleventhFileDropsTheOldestAndEntryTenLoadsTheTenthFile() {
         QStringList files;
         for (int i = 1; i <= 11; ++i) {
-            files.append(Listing(QStringLiteral("file%1.pro").arg(i)));
+            files.append(sandbox_->Write(QStringLiteral("file%1.pro").arg(i), SmallListing()));
             main_->LoadFile(files.last());
         }
         main_->ApplyOptions();  // rebuilds rather than adds
@@ -72,7 +71,7 @@ private slots:
     void theEntriesSurviveARestartAsTheyAre() {
         main_->ApplyOptions();
         QCOMPARE(Captions(Menu()), QStringList({QStringLiteral("-")}));
-        const QString odd = Listing(QStringLiteral("R&D.pro"));
+        const QString odd = sandbox_->Write(QStringLiteral("R&D.pro"), SmallListing());
         main_->LoadFile(odd);
         main_->close();
         main_.reset();

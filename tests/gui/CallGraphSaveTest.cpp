@@ -29,7 +29,8 @@ private slots:
         const QString unwritable = w.Sandbox.Path(QStringLiteral("no/such/folder/graph.dot"));
         w->SetServices({.CallGraphFileName = [&](const QString&) { return unwritable; }});
         QVERIFY(w->MenuItemSaveCallGraphClick().isEmpty());
-        QCOMPARE(w.Messages.Texts(), QStringList{QStringLiteral("Couldn't write file ") + unwritable});
+        QCOMPARE(w.Messages.Boxes.size(), size_t(1));
+        QCOMPARE(w.Messages.LastText(), QStringLiteral("Couldn't write file ") + unwritable);
 
         QString proposal;
         w->SetServices({.CallGraphFileName = [&](const QString& offered) {

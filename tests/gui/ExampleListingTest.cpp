@@ -55,7 +55,7 @@ private slots:
     void TheCallWindowFollowsSelectorAndDirection() {
         main_->toggleWin(Control<TChildForm>(main_.get(), "CallWin"), true);
         main_->Options().ExpandCallTree = false;
-        QTreeView* calls = CallOutlineOf(main_.get());
+        QTreeView* calls = Control<QTreeView>(main_.get(), "CallOutline");
         QAbstractItemModelTester tester(calls->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Control<QComboBox>(main_.get(), "ComboBoxEntryList")->setCurrentText(QStringLiteral("LP_CALC_TOTAL"));
         QCOMPARE(RootOf(calls)->Caption, std::string("entry LP_CALC_TOTAL"));

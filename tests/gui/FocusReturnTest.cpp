@@ -13,28 +13,26 @@ namespace {
 class FocusReturnTest : public QObject {
     Q_OBJECT
 
-    TSandbox sandbox_;
-    TScriptedMessages messages_;
-    std::unique_ptr<TMain> main_;
+    std::unique_ptr<TStarted> started_;
+    TMain* main_ = nullptr;
 
 private slots:
     void init() {
-        main_ = StartMain(sandbox_, messages_);
-        main_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
-        main_->LoadFile(sandbox_.Write(QStringLiteral("focus.pro"), SmallListing(30)));
+        started_ = std::make_unique<TStarted>();
+        main_ = started_->Window();
+        main_->LoadFile(started_->Sandbox.Write(QStringLiteral("focus.pro"), SmallListing(30)));
         // The structure tree on the first trigger, the view moved on from
         // there by a reference of the XRef tree.
-        StrukturOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        Select(StrukturOutlineOf(main_.get()), FindNode(main_->Analysed().Structure, "Trigger EXEC"));
+        StrukturOutlineOf(main_)->setFocus(Qt::MouseFocusReason);
+        Select(StrukturOutlineOf(main_), FindNode(main_->Analysed().Structure, "Trigger EXEC"));
         const TreeNode* lpB = FindNode(main_->Analysed().XRef, "lp_b");
         QVERIFY(lpB);
-        XRefOutlineOf(main_.get())->setFocus(Qt::MouseFocusReason);
-        Select(XRefOutlineOf(main_.get()), lpB->Children[2]);  // its definition
+        XRefOutlineOf(main_)->setFocus(Qt::MouseFocusReason);
+        Select(XRefOutlineOf(main_), lpB->Children[2]);  // its definition
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         main_->SourceView().Grid()->SetRow(2);
     }
-    void cleanup() { main_.reset(); }
+    void cleanup() { started_.reset(); }
 
     void ConfirmingTheOptionsKeepsStructureAndRow() {
         const int history = main_->SourceView().History().Count();
@@ -51,7 +49,7 @@ private slots:
     void SwitchingAWindowOffKeepsTheRow() {
         main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
         // A click on the structure window's close box first activates it.
-        TChildForm* win = Control<TChildForm>(main_.get(), "StructureWin");
+        TChildForm* win = Control<TChildForm>(main_, "StructureWin");
         QStyleOptionTitleBar bar;
         bar.initFrom(win);
         bar.subControls = QStyle::SC_All;
@@ -66,17 +64,17 @@ private slots:
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().Grid()->Row(), 2);
         main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
-        Control<QMdiArea>(main_.get(), "MdiArea")->setActiveSubWindow(Control<TChildForm>(main_.get(), "StructureWin"));
-        Control<TChildForm>(main_.get(), "StructureWin")->close();
+        Control<QMdiArea>(main_, "MdiArea")->setActiveSubWindow(Control<TChildForm>(main_, "StructureWin"));
+        Control<TChildForm>(main_, "StructureWin")->close();
         QApplication::processEvents();
-        main_->toggleWin(Control<TChildForm>(main_.get(), "StructureWin"), true);
+        main_->toggleWin(Control<TChildForm>(main_, "StructureWin"), true);
         QApplication::processEvents();
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().Grid()->Row(), 2);
 
         // The user's own click into the tree shows its node.
         main_->SourceView().Grid()->setFocus(Qt::MouseFocusReason);
-        QTreeView* tree = StrukturOutlineOf(main_.get());
+        QTreeView* tree = StrukturOutlineOf(main_);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(tree->currentIndex()).center());
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 1);
     }

@@ -25,9 +25,8 @@ std::vector<std::string> GrownListing() {
 class ListingWatchTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TSandbox> sandbox_;
-    TScriptedMessages messages_;
-    std::unique_ptr<TMain> main_;
+    std::unique_ptr<TStarted> started_;
+    TMain* main_ = nullptr;
     QString file_;
 
     TListingBar* Bar() const { return main_->findChild<TListingBar*>(); }
@@ -40,24 +39,20 @@ class ListingWatchTest : public QObject {
 
     // Writes the file again, as a compiler that renames its output over it.
     void RenameOver(const std::vector<std::string>& lines) {
-        const QString temporary = sandbox_->Write(QStringLiteral("orders.tmp"), lines);
+        const QString temporary = started_->Sandbox.Write(QStringLiteral("orders.tmp"), lines);
         std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
                                 QFile::encodeName(file_).toStdString());
     }
 
 private slots:
     void init() {
-        sandbox_ = std::make_unique<TSandbox>();
-        messages_.Boxes.clear();
-        main_ = StartMain(*sandbox_, messages_);
-        file_ = sandbox_->Write(QStringLiteral("orders.pro"), SmallListing());
+        started_ = std::make_unique<TStarted>();
+        main_ = started_->Window();
+        file_ = started_->Sandbox.Write(QStringLiteral("orders.pro"), SmallListing());
         main_->LoadFile(file_);
         QVERIFY(main_->findChild<TListingWatcher*>()->IsWatching());
     }
-    void cleanup() {
-        main_.reset();
-        sandbox_.reset();
-    }
+    void cleanup() { started_.reset(); }
 
     void AChangedFileShowsTheBarAndReloadKeepsThePlace() {
         // A bookmark in LP_B, its symbol selected in the XRef tree, LP_B in
@@ -67,8 +62,8 @@ private slots:
         int32_t structure = -1;
         int32_t bookmarkLine = -1;
         QVERIFY(main_->SourceView().BookmarkPositions().GetPosition(0, structure, bookmarkLine));
-        Select(XRefOutlineOf(main_.get()), FindNode(main_->Analysed().XRef, "lp_b")->Children.back());
-        auto* entries = Control<QComboBox>(main_.get(), "ComboBoxEntryList");
+        Select(XRefOutlineOf(main_), FindNode(main_->Analysed().XRef, "lp_b")->Children.back());
+        auto* entries = Control<QComboBox>(main_, "ComboBoxEntryList");
         entries->setCurrentIndex(entries->findText(QStringLiteral("LP_B")));
         GoTo(2, 2);
         const size_t linesBefore = main_->Listing().size();
@@ -86,7 +81,7 @@ private slots:
         QCOMPARE(main_->Listing().size(), linesBefore);
 
         QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
-        QVERIFY(messages_.Boxes.empty());  // no "Reopen file" question
+        QVERIFY(started_->Messages.Boxes.empty());  // no "Reopen file" question
         QCOMPARE(main_->Listing().size(), linesBefore + 1);
         QVERIFY(!Bar()->isVisible());
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 2);
@@ -95,10 +90,10 @@ private slots:
         QVERIFY(main_->SourceView().BookmarkPositions().GetPosition(0, structure, line));
         QCOMPARE(structure, 3);
         QCOMPARE(line, bookmarkLine + 1);
-        QVERIFY(CurrentNodeOf(XRefOutlineOf(main_.get())) != nullptr);
-        QCOMPARE(CurrentNodeOf(XRefOutlineOf(main_.get()))->Caption, std::string("lp_b"));
+        QVERIFY(CurrentNodeOf(XRefOutlineOf(main_)) != nullptr);
+        QCOMPARE(CurrentNodeOf(XRefOutlineOf(main_))->Caption, std::string("lp_b"));
         QCOMPARE(entries->currentText(), QStringLiteral("LP_B"));
-        QVERIFY(RootOf(CallOutlineOf(main_.get())) != nullptr);
+        QVERIFY(RootOf(Control<QTreeView>(main_, "CallOutline")) != nullptr);
 
         // A file renamed over the listing stays watched; closed by hand, the
         // bar stays away until the next change.
@@ -120,14 +115,14 @@ private slots:
         RenameOver(lines);
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
-        Select(XRefOutlineOf(main_.get()), FindNode(main_->Analysed().XRef, "p_x"));
+        Select(XRefOutlineOf(main_), FindNode(main_->Analysed().XRef, "p_x"));
 
         lines.insert(lines.begin() + 6, {"******        entry LP_NEW", Numbered(1, ' ', "return (0)")});
         RenameOver(lines);
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QTest::mouseClick(Bar()->ReloadButton(), Qt::LeftButton);
         QCOMPARE(main_->Listing().size(), lines.size());
-        const TreeNode* selected = CurrentNodeOf(XRefOutlineOf(main_.get()));
+        const TreeNode* selected = CurrentNodeOf(XRefOutlineOf(main_));
         QVERIFY(selected != nullptr);
         QCOMPARE(selected->Caption, std::string("p_x"));
     }
@@ -139,7 +134,7 @@ private slots:
         GoTo(3, 1);
         const auto lines = main_->Listing();
         const std::vector<std::string> whole = GrownListing();
-        sandbox_->Write(QStringLiteral("orders.pro"), {whole.begin(), whole.begin() + 3});
+        started_->Sandbox.Write(QStringLiteral("orders.pro"), {whole.begin(), whole.begin() + 3});
         QTRY_VERIFY_WITH_TIMEOUT(Bar()->IsShown(), Patience);
         QCOMPARE(Bar()->Kind(), TKind::NotListing);
         QCOMPARE(Bar()->Message(), QStringLiteral("Code is not an Corvane listing"));
@@ -148,14 +143,14 @@ private slots:
 
         QSignalSpy changes(main_->findChild<TListingWatcher*>(), &TListingWatcher::Changed);
         for (int step = 0; step < 3; ++step) {
-            sandbox_->Write(QStringLiteral("orders.pro"), whole);
+            started_->Sandbox.Write(QStringLiteral("orders.pro"), whole);
             QTest::qWait(100);
         }
         QTRY_COMPARE_WITH_TIMEOUT(main_->Listing().size(), whole.size(), Patience);
         QTest::qWait(TListingWatcher::DefaultQuietMs + 200);
         QCOMPARE(changes.count(), 1);
         QVERIFY(!Bar()->IsShown());
-        QVERIFY(messages_.Boxes.empty());
+        QVERIFY(started_->Messages.Boxes.empty());
         QCOMPARE(main_->SourceView().Position().CurrentStructure, 3);
         QCOMPARE(main_->SourceView().Grid()->Row(), 1);
     }
@@ -185,10 +180,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Unreadable, Patience);
         QCOMPARE(Bar()->Message(), QStringLiteral("Coudn't read file %1").arg(file_));
         QVERIFY(QDir().rmdir(file_));
-        sandbox_->Write(QStringLiteral("orders.pro"), GrownListing());
+        started_->Sandbox.Write(QStringLiteral("orders.pro"), GrownListing());
         QTRY_COMPARE_WITH_TIMEOUT(Bar()->Kind(), TKind::Changed, Patience);
         QVERIFY(Bar()->ReloadButton()->isVisible());
-        QVERIFY(messages_.Boxes.empty());
+        QVERIFY(started_->Messages.Boxes.empty());
 
         main_->SetServices({.ClipboardText = [] { return Joined(SmallListing()); }});
         main_->ActionPasteExecute();

@@ -15,12 +15,6 @@ std::unique_ptr<TMain> StartShown(const TSandbox& sandbox, TScriptedMessages& me
     return main;
 }
 
-void WriteIni(const TSandbox& sandbox, const QByteArray& text) {
-    QFile file(sandbox.IniPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
 // Run under a window manager too (see window_manager.sh).
 class WindowRestoreTest : public QObject {
     Q_OBJECT
@@ -42,9 +36,10 @@ private slots:
     void AWindowLargerThanTheScreenGetsTheDefaultPlace() {
         TSandbox sandbox;
         TScriptedMessages messages;
-        WriteIni(sandbox,
-                 "[Options]\r\nLanguage=1\r\n[MainWin]\r\nLeft=0\r\nWidth=99999999\r\nTop=0\r\nHeight=99999999\r\n"
-                 "[StructureWin]\r\nLeft=0\r\nWidth=99999999\r\nTop=0\r\nHeight=99999999\r\n");
+        // The INI file beside the program.
+        QVERIFY(QFile::exists(sandbox.Write(QStringLiteral("Lumorca7.INI"),
+            {"[Options]", "Language=1", "[MainWin]", "Left=0", "Width=99999999", "Top=0", "Height=99999999",
+             "[StructureWin]", "Left=0", "Width=99999999", "Top=0", "Height=99999999"})));
         auto main = StartShown(sandbox, messages);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY2(main->width() <= screen.width() && main->height() <= screen.height(),

@@ -6,14 +6,14 @@ namespace lumorca::gui::test {
 
 namespace {
 
-std::pair<int, int> BookmarkAt(TWindow& w, int n) {
+std::pair<int, int> BookmarkAt(TStarted& w, int n) {
     int32_t structure = -1;
     int32_t line = -1;
     w.View().BookmarkPositions().GetPosition(n, structure, line);
     return {structure, line};
 }
 
-void CtrlClick(TWindow& w, int line) {
+void CtrlClick(TStarted& w, int line) {
     QTest::mouseClick(w.Viewport(), Qt::LeftButton, Qt::ControlModifier, w.At(line, 2));
     QApplication::processEvents();
 }
@@ -24,7 +24,7 @@ class BookmarksTest : public QObject {
     Q_OBJECT
 private slots:
     void ctrlShiftDigitSetsAndCtrlDigitComesBackFromAnywhere() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int history = w.View().History().Count();
         const int line = w.LineOf("V_SUM = P_A");
@@ -76,7 +76,7 @@ private slots:
     }
 
     void ctrlClickTogglesTheLowestFreeBookmark() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int first = w.LineOf("call LP_SUM");
         const int second = w.LineOf("call LP_MISSING");
@@ -104,7 +104,7 @@ private slots:
     }
 
     void theMarkerIsADogEaredPageInTheFirstNumberColumn() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int line = w.LineOf("clear/e");
         w.Show(line);

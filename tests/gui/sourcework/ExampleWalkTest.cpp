@@ -8,7 +8,7 @@ class ExampleWalkTest : public QObject {
     Q_OBJECT
 private slots:
     void followCallsBlocksAndBookmarksThroughTheExample() {
-        TWindow w;
+        TStarted w;
         w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         QVERIFY(w->HasListing());
         QWidget* viewport = w.Viewport();

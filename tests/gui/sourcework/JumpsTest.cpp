@@ -9,7 +9,7 @@ namespace lumorca::gui::test {
 namespace {
 
 // Caption path of the node selected in the XRef tree, below the form.
-QStringList SelectedXRef(TWindow& w) {
+QStringList SelectedXRef(TStarted& w) {
     // As the tree shows it, below the root.
     QStringList path;
     for (QModelIndex index = XRefOutlineOf(w.Window())->currentIndex(); index.parent().isValid();
@@ -18,12 +18,12 @@ QStringList SelectedXRef(TWindow& w) {
     return path;
 }
 
-void DoubleClick(TWindow& w, int line, int c, Qt::KeyboardModifiers mods = {}) {
+void DoubleClick(TStarted& w, int line, int c, Qt::KeyboardModifiers mods = {}) {
     QTest::mouseDClick(w.Viewport(), Qt::LeftButton, mods, w.At(line, c));
     QApplication::processEvents();
 }
 
-QAction* GotoItem(TWindow& w, const char* caption) {
+QAction* GotoItem(TStarted& w, const char* caption) {
     for (QAction* item : w.Find<QMenu>("MenuItemGoto")->actions()) {
         if (item->text() == QLatin1String(caption)) return item;
     }
@@ -36,7 +36,7 @@ class JumpsTest : public QObject {
     Q_OBJECT
 private slots:
     void callJumpsToTheEntryWithItsLeadIn() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int history = w.View().History().Count();
         const int call = w.LineOf("call LP_SUM");
@@ -80,7 +80,7 @@ private slots:
         QFETCH(int, historyAdded);
         QFETCH(int, beeps);
         QFETCH(QString, box);
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int history = w.View().History().Count();
         const int line = w.LineOf(from.toStdString());
@@ -94,7 +94,7 @@ private slots:
 
     // Double-click and Enter look words up; Alt+double-click copies them.
     void wordsUnderThePointerAreSelectedInTheXRefTree() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int assign = w.LineOf("$TOTAL$ = AMOUNT.ORDER");
         w.Show(assign);
@@ -136,7 +136,7 @@ private slots:
     }
 
     void popupOffersTheJumpsOfTheLine() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int firstIf = w.LineOf("if ($status");
         w.Show(firstIf);
@@ -169,7 +169,7 @@ private slots:
 
     // The entry's own call sites, though an operation has its name.
     void callSitesAreTheEntrysOwn() {
-        TWindow w;
+        TStarted w;
         const std::string title(78, '=');
         w.Load({"Trigger <EXEC> from Form: F", title, Numbered(1, ' ', "call LP_X()"), "",
                 "Trigger <LPMX> from Form: F", title, "******        operation LP_X", Numbered(2, ' ', "return (0)"),
@@ -182,7 +182,7 @@ private slots:
     }
 
     void badPlacesDoNothingOrBeep() {
-        TWindow w;
+        TStarted w;
         // Nothing loaded yet.
         QTest::mouseDClick(w.Viewport(), Qt::LeftButton, {}, QPoint(60, 5));
         w.Grid()->setFocus();

@@ -12,13 +12,8 @@ namespace lumorca::gui::test {
 
 namespace {
 
-// The text of a line as the listing holds it.
-QString Text(TWindow& w, int line) {
-    return QString::fromLatin1(w->Listing()[static_cast<size_t>(line)].substr(TextColumn));
-}
-
 // A line's row of the grid on the screen.
-QRect RowOnScreen(TWindow& w, int line) {
+QRect RowOnScreen(TStarted& w, int line) {
     const TSourceGrid* grid = w.Grid();
     const int y = (line - w.View().Position().TopLine - grid->TopRow()) * grid->RowHeight();
     return QRect(grid->viewport()->mapToGlobal(QPoint(0, y)), QSize(grid->viewport()->width(), grid->RowHeight()));
@@ -31,17 +26,23 @@ void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }
 
-void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-
-// Waits until a window has the keys: activation comes a little after the
-// window is shown.
-void WaitActive(QWidget* window) { QTRY_COMPARE(QApplication::activeWindow(), window); }
+// Enter brings up a box in front, over `opener`, that Enter answers; the
+// keys go back to `opener`. An empty `title` is not checked.
+void EnterMeetsABox(QWidget* opener, const QString& text, const QString& title = {}) {
+    TBoxWatch box(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    QVERIFY(box.Seen.InFront);
+    QCOMPARE(box.Seen.Text, text);
+    if (!title.isEmpty()) QCOMPARE(box.Seen.Title, title);
+    QCOMPARE(box.Seen.Opener, opener);
+    QTRY_COMPARE(QApplication::activeWindow(), opener);
+}
 
 // A closed dialog leaves the main window in front, as the window manager does.
-void BackToMain(TWindow& w) {
+void BackToMain(TStarted& w) {
     if (QApplication::activeWindow() == w.Window()) return;
     w->activateWindow();
-    WaitActive(w.Window());
+    QTRY_COMPARE(QApplication::activeWindow(), w.Window());
 }
 
 }  // namespace
@@ -50,16 +51,19 @@ class KeyboardFirstTest : public QObject {
     Q_OBJECT
 private slots:
     void longLinesAreCopiedWholeAndADragPastTheEdgeScrollsAlong() {
-        TWindow w;
+        TStarted w;
         w.Load(ListingOf("long.pro"));
+        // The texts of the lines as the listing holds them.
         const int long1 = w.LineOf("$LONG1$");
         const int long2 = w.LineOf("$LONG2$");
+        const QString text1 = QString::fromLatin1(w->Listing()[long1].substr(TextColumn));
+        const QString text2 = QString::fromLatin1(w->Listing()[long2].substr(TextColumn));
         w.Show(long2);
         w.Action("MenuItemZeileKopieren")->trigger();
-        QCOMPARE(w.Clipboard().trimmed(), Text(w, long2));
+        QCOMPARE(w.Clipboard().trimmed(), text2);
         w.Grid()->setFocus();
         QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(w.Clipboard().contains(Text(w, long1) + QStringLiteral("\r\n")));
+        QVERIFY(w.Clipboard().contains(text1 + QStringLiteral("\r\n")));
         // The highlight covers the whole of a long line in the middle too.
         int from = 0;
         int to = 0;
@@ -80,7 +84,7 @@ private slots:
     // The dialog keeps out of the hit's way and its place; after a box the
     // keys go back to it.
     void theFindDialogLeavesTheHitInViewAndGetsTheKeysBackAfterABox() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         w->Options().Language = 0;
         TMessageBoxes boxes;
@@ -90,41 +94,32 @@ private slots:
         w.Grid()->setFocus();
         Key(Qt::Key_F, Qt::ControlModifier);
         TFindDialog* dialog = FindDialogOf(w.Window());
-        WaitActive(dialog);
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
         // The user has moved the dialog over the row the search stops on.
         const QRect row = RowOnScreen(w, hit);
         dialog->windowHandle()->setFramePosition(QPoint(row.left(), row.top() - 5));
         QTRY_VERIFY(dialog->frameGeometry().intersects(row));
-        Type(QStringLiteral("V_SUM = P_A"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("V_SUM = P_A"));
         Key(Qt::Key_Return);
         QCOMPARE(w.View().CurrentLine(), hit);
         QVERIFY(!dialog->frameGeometry().intersects(RowOnScreen(w, hit)));
         const QPoint place = dialog->pos();
 
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("zzzq"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("zzzq"));
         for (int round = 0; round < 2; ++round) {
-            TBoxWatch box(Qt::Key_Return);
-            Key(Qt::Key_Return);
-            QVERIFY(box.Seen.InFront);
-            QCOMPARE(box.Seen.Text, QStringLiteral("Suchtext nicht gefunden"));
-            QCOMPARE(box.Seen.Opener, dialog);
             // The next Enter searches again instead of jumping in the source.
-            QTRY_COMPARE(QApplication::activeWindow(), dialog);
+            EnterMeetsABox(dialog, QStringLiteral("Suchtext nicht gefunden"));
             QCOMPARE(QApplication::focusWidget()->window(), dialog);
             QCOMPARE(w.View().CurrentLine(), hit);
         }
         // "Repeat search?" carries the program's title, and Yes gives the keys back too.
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("LP_MISSING"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("LP_MISSING"));
         Key(Qt::Key_Return);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("LP_MISSING"));
-        TBoxWatch again(Qt::Key_Return);
-        Key(Qt::Key_Return);
-        QVERIFY(again.Seen.InFront);
-        QCOMPARE(again.Seen.Title, QStringLiteral("Corvane Source Analyzer"));
-        QCOMPARE(again.Seen.Opener, dialog);
-        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        EnterMeetsABox(dialog, QStringLiteral("Keine weitere Stelle gefunden. Suche wiederholen?"),
+                       QStringLiteral("Corvane Source Analyzer"));
 
         // Closed and opened again it comes back where it was.
         Key(Qt::Key_Escape);
@@ -138,7 +133,7 @@ private slots:
     }
 
     void ctrlTabLeavesOutASwitchedOffWindowAndFocusesItsControl() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         w->toggleWin(w.Find<TChildForm>("CallWin"), false);
         w.Find<QMdiArea>("MdiArea")->setActiveSubWindow(w.Find<TChildForm>("StructureWin"));
@@ -171,7 +166,7 @@ private slots:
 
     void aWalkThroughTheExampleInGermanWithKeysOnly() {
         const QString path = QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro");
-        TWindow w;
+        TStarted w;
         w->Options().Language = 0;
         w->ApplyOptions();
         TMessageBoxes boxes;
@@ -180,7 +175,7 @@ private slots:
         // Open: Ctrl+O, the name, Enter.
         {
             TBoxWatch open(Qt::Key_Return, [&path](QWidget*) {
-                Type(path);
+                QTest::keyClicks(QApplication::focusWidget(), path);
                 Key(Qt::Key_Return);
             });
             Key(Qt::Key_O, Qt::ControlModifier);
@@ -199,16 +194,9 @@ private slots:
         QTRY_VERIFY(PopupmenuXRefOf(w.Window())->isVisible());
         QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Up);
         QTest::keyClick(PopupmenuXRefOf(w.Window()), Qt::Key_Return);
-        WaitActive(w->findChild<TFormFindXRef*>());
-        Type(QStringLiteral("*"));
-        {
-            TBoxWatch box(Qt::Key_Return);
-            Key(Qt::Key_Return);
-            QVERIFY(box.Seen.InFront);
-            QCOMPARE(box.Seen.Text, QStringLiteral("Symbol not found"));
-            QCOMPARE(box.Seen.Opener, w->findChild<TFormFindXRef*>());
-        }
         QTRY_COMPARE(QApplication::activeWindow(), w->findChild<TFormFindXRef*>());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("*"));
+        EnterMeetsABox(w->findChild<TFormFindXRef*>(), QStringLiteral("Symbol not found"));
         Key(Qt::Key_Escape);
         QVERIFY(!w->findChild<TFormFindXRef*>()->isVisible());
         BackToMain(w);
@@ -219,9 +207,9 @@ private slots:
 
         // Copy a line: find it, then "Zeile kopieren" from the pop-up.
         Key(Qt::Key_F, Qt::ControlModifier);
-        WaitActive(FindDialogOf(w.Window()));
+        QTRY_COMPARE(QApplication::activeWindow(), FindDialogOf(w.Window()));
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("$title = V_TITLE"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("$title = V_TITLE"));
         Key(Qt::Key_Return);
         QCOMPARE(w.View().CurrentLine(), w.LineOf("$title = V_TITLE"));
         Key(Qt::Key_Escape);

@@ -8,7 +8,7 @@ class LanguageSwitchTest : public QObject {
     Q_OBJECT
 private slots:
     void localsAndParametersAreFoundInEitherLanguage() {
-        TWindow w;
+        TStarted w;
         w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         const int use = w.LineOf("$title = V_TITLE");
         const struct {

@@ -1,12 +1,14 @@
 // Marking with the mouse, the copy commands and the find dialog.
 
+#include <QClipboard>
+
 #include "StartedWindow.h"
 
 namespace lumorca::gui::test {
 
 namespace {
 
-void Drag(TWindow& w, const QPoint& from, const std::vector<QPoint>& via, const QPoint& to) {
+void Drag(TStarted& w, const QPoint& from, const std::vector<QPoint>& via, const QPoint& to) {
     QWidget* viewport = w.Viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, from);
     for (const QPoint& p : via) QTest::mouseMove(viewport, p);
@@ -15,14 +17,14 @@ void Drag(TWindow& w, const QPoint& from, const std::vector<QPoint>& via, const 
     QApplication::processEvents();
 }
 
-void SetTextOptions(TWindow& w, bool lowercase, bool autoIndent) {
+void SetTextOptions(TStarted& w, bool lowercase, bool autoIndent) {
     w->Options().Lowercase = lowercase;
     w->Options().AutoIndent = autoIndent;
     w->Options().Indent = 4;
     w.View().ShowStructure();
 }
 
-void PressFindNext(TWindow& w) {
+void PressFindNext(TStarted& w) {
     QTest::mouseClick(Control<QPushButton>(FindDialogOf(w.Window()), "FindNext"), Qt::LeftButton);
     QApplication::processEvents();
 }
@@ -35,7 +37,7 @@ private slots:
     // A click marks nothing; an upward drag over three lines copies three
     // pieces in the listing's case; a right click keeps the selection.
     void upwardDragOverThreeLinesCopiesThreePiecesInListingCase() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         SetTextOptions(w, true, true);
         const int l12 = w.LineOf("V_SUM = P_A");
@@ -44,7 +46,7 @@ private slots:
         w.Show(l12);
         QTest::mouseClick(w.Viewport(), Qt::LeftButton, {}, w.At(l10, 3));
         QVERIFY(!w.View().Marked().HasMark() && !w.Action("ActionCopy")->isEnabled());
-        w.SetClipboard(QStringLiteral("kept"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
         w.Action("ActionCopy")->trigger();
         QCOMPARE(w.Clipboard(), QStringLiteral("kept"));
 
@@ -79,7 +81,7 @@ private slots:
     }
 
     void copyAllCopyLineAndBreakpoint() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int history = w.View().History().Count();
         SetTextOptions(w, true, false);
@@ -118,7 +120,7 @@ private slots:
     // Find records the departure, wraps around, says when nothing is found
     // and asks before a series that comes back repeats; F3 searches at once.
     void findWrapsAroundAndAsksBeforeRepeating() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         const int history = w.View().History().Count();
         w.Show(static_cast<int>(w->Listing().size()) - 1);
@@ -161,7 +163,7 @@ private slots:
     }
 
     void ctrlFTakesAOneLineSelection() {
-        TWindow w;
+        TStarted w;
         w.Load(WorkListing());
         SetTextOptions(w, true, true);
         const int line = w.LineOf("numeric V_SUM");

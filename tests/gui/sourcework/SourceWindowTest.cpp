@@ -8,7 +8,7 @@ class SourceWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void noToolButtonIsHiddenInAThousandPixelFrame() {
-        TWindow w;
+        TStarted w;
         w.LoadFile(QStringLiteral(LUMORCA_SOURCE_DIR "/examples/orders.pro"));
         w->resize(1000, 760);
         QApplication::processEvents();
@@ -25,7 +25,7 @@ private slots:
     }
 
     void homeEndAndAClickBelowTheRows() {
-        TWindow w;
+        TStarted w;
         w.Load(SmallListing());
         w.Show(w.LineOf("store"));  // a short trigger
         TSourceGrid* grid = w.Grid();

@@ -61,10 +61,9 @@ private:
             if (window == box || !window->isVisible() ||
                 !(window->windowFlags() & Qt::WindowStaysOnTopHint))
                 continue;
-            bool opener = false;
-            for (const QWidget* w = box->parentWidget(); w != nullptr; w = w->parentWidget())
-                opener = opener || w == window;
-            if (!opener) return true;
+            const QWidget* opener = box->parentWidget();
+            while (opener != nullptr && opener != window) opener = opener->parentWidget();
+            if (opener == nullptr) return true;
         }
         return false;
     }

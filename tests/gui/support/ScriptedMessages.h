@@ -32,11 +32,6 @@ public:
         return Record("yesno", text);
     }
     QString LastText() const { return Boxes.empty() ? QString() : Boxes.back().Text; }
-    QStringList Texts() const {
-        QStringList texts;
-        for (const Box& box : Boxes) texts.append(box.Text);
-        return texts;
-    }
 
 private:
     TAnswer Record(const char* kind, const QString& text) {

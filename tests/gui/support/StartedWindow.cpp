@@ -92,6 +92,4 @@ int TStarted::CharOf(int line, const std::string& text) const {
 
 QString TStarted::Clipboard() { return QGuiApplication::clipboard()->text(); }
 
-void TStarted::SetClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
-
 }  // namespace lumorca::gui::test

@@ -85,12 +85,9 @@ public:
     int CharOf(int line, const std::string& text) const;
     std::string Shown(int line) const;
     static QString Clipboard();
-    static void SetClipboard(const QString& text);
 
 private:
     std::unique_ptr<TMain> main_;
 };
-
-using TWindow = TStarted;
 
 }  // namespace lumorca::gui::test

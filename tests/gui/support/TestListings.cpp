@@ -64,8 +64,4 @@ std::vector<std::string> ListingOf(const char* name) {
     return lines;
 }
 
-std::vector<std::string> WorkListing() { return ListingOf("work.pro"); }
-
-std::vector<std::string> CounterListing() { return ListingOf("counters.pro"); }
-
 }  // namespace lumorca::gui::test

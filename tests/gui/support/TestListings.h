@@ -33,13 +33,9 @@ std::vector<std::string> SmallListing(int padding = 0);
 // The lines of a listing in tests/gui/data.
 std::vector<std::string> ListingOf(const char* name);
 
-// A small listing with component variables ($MYCOUNTER$, $B_TALLY$, $TOTAL$),
-// an entry with a local variable and calls.
-std::vector<std::string> CounterListing();
-
 // Two form triggers, an entry with lead-in comments, an operation and an
 // entity and a field trigger, with calls, activations, nested and
 // continued control structures and strings with substitutions.
-std::vector<std::string> WorkListing();
+inline std::vector<std::string> WorkListing() { return ListingOf("work.pro"); }
 
 }  // namespace lumorca::gui::test

@@ -43,9 +43,6 @@ inline QTreeView* StrukturOutlineOf(const QObject* window) {
 inline QTreeView* XRefOutlineOf(const QObject* window) {
     return Control<QTreeView>(window, "XRefOutline");
 }
-inline QTreeView* CallOutlineOf(const QObject* window) {
-    return Control<QTreeView>(window, "CallOutline");
-}
 inline QMenu* PopupmenuXRefOf(const QObject* window) {
     return Control<QMenu>(window, "PopupmenuXRef");
 }
