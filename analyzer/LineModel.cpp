@@ -10,8 +10,6 @@ namespace lumorca {
 
 namespace {
 
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -272,7 +270,9 @@ StructureNameResult HeaderName(std::string_view rawLine) {
     return result;
 }
 
-std::string NthWord(std::string_view text, int n) {
+std::string NthWord(std::string_view text, int n) { return std::string(NthWordView(text, n)); }
+
+std::string_view NthWordView(std::string_view text, int n) {
     int word = 0;
     size_t p = 0;
     while (p < text.size()) {
@@ -280,7 +280,7 @@ std::string NthWord(std::string_view text, int n) {
         if (p >= text.size()) break;
         const size_t start = p;
         while (p < text.size() && !IsBlankOrTab(text[p])) ++p;
-        if (++word == n) return std::string(text.substr(start, p - start));
+        if (++word == n) return text.substr(start, p - start);
     }
     return {};
 }

@@ -91,6 +91,10 @@ StructureNameResult HeaderName(std::string_view rawLine);
 
 // The n-th word (from 1) of text, words separated by blanks and tabs.
 std::string NthWord(std::string_view text, int n);
+// The same word as a part of text.
+std::string_view NthWordView(std::string_view text, int n);
+
+inline bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
 // ASCII-only case changes (other bytes unchanged).
 std::string UpperCase(std::string_view text);

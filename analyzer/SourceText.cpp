@@ -9,8 +9,6 @@ namespace lumorca {
 
 namespace {
 
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-
 void TrimRight(std::string& text) {
     size_t end = text.size();
     while (end > 0 && IsBlankOrTab(text[end - 1])) --end;

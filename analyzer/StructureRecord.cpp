@@ -4,32 +4,16 @@ namespace lumorca {
 
 namespace {
 
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-
-// The n-th word (from 1) as a part of text; empty when there are fewer.
-std::string_view WordAt(std::string_view text, int n) {
-    int word = 0;
-    size_t p = 0;
-    while (p < text.size()) {
-        while (p < text.size() && IsBlankOrTab(text[p])) ++p;
-        if (p >= text.size()) break;
-        const size_t start = p;
-        while (p < text.size() && !IsBlankOrTab(text[p])) ++p;
-        if (++word == n) return text.substr(start, p - start);
-    }
-    return {};
-}
-
 // "Field: NAME.ENTITY.MODEL" and "Entity: ENTITY.MODEL" name the entity.
 std::string_view HeaderEntity(std::string_view name) {
-    const std::string_view kind = WordAt(name, 3);
+    const std::string_view kind = NthWordView(name, 3);
     std::string_view entity;
     if (kind == "Field:") {
-        entity = WordAt(name, 4);
+        entity = NthWordView(name, 4);
         const size_t dot = entity.find('.');
         if (dot != std::string_view::npos) entity.remove_prefix(dot + 1);
     } else if (kind == "Entity:") {
-        entity = WordAt(name, 4);
+        entity = NthWordView(name, 4);
     } else {
         return {};
     }
