@@ -1,6 +1,5 @@
 // Call trees over symbol tables assembled reference by reference, so that the
 // call-tree rules are checked apart from the analysis that normally feeds them.
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <random>

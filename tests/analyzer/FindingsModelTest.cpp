@@ -1,7 +1,6 @@
 // The findings of small listings as data: what each rule reports, and that
 // the warning marks of the cross-reference tree are exactly the nodes the
 // findings name.
-#include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
 #include "analyzer/Findings.h"

@@ -1,6 +1,5 @@
 // Functions of lines and words, with their cases in tests/data/line-functions.txt,
 // and of whole listings, in tests/data/listing-functions.txt.
-#include <gtest/gtest.h>
 
 #include <cctype>
 #include <functional>

@@ -1,5 +1,4 @@
 // What the analysis reports while it runs: tasks, progress and traces.
-#include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
 #include "analyzer/Trace.h"

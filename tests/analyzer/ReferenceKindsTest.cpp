@@ -1,5 +1,4 @@
 // How the statement walk records each name: category and reference kind.
-#include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
 

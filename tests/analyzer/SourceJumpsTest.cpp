@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -10,7 +8,6 @@
 
 namespace lumorca::test {
 namespace {
-
 
 TEST(ControlStructureJumps, CaseOffersItsSelectCase) {
     EXPECT_EQ(GotoMenuEntries("case").at(1).Item, GotoItem::SelectCase);

@@ -1,6 +1,5 @@
 // Structure tree, structure starts, entry list and entity menu; the golden
 // dumps hold the service root and the sorting of entities, fields and triggers.
-#include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
 

@@ -1,6 +1,5 @@
 // Warning marks: exception patterns, suspicious symbols, substitutions and
 // argument counts of calls.
-#include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
 #include "analyzer/Vocabulary.h"

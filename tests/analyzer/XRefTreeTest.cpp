@@ -1,6 +1,5 @@
 // The cross-reference tree: merging of plain field names, grouping,
 // captions, reference captions and the regrouping of locals.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
